@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Starts Molvix; with no DISPLAY it starts under a virtual X server so the
+# program can still run (and be screenshotted) on a headless machine.
+set -euo pipefail
+app="${1:?usage: run-app.sh path/to/molvix}"
+if [ -n "${DISPLAY:-}" ]; then
+  exec "$app"
+fi
+echo "No DISPLAY set: starting Molvix under xvfb-run (nothing will be visible)." >&2
+exec xvfb-run -a -s "-screen 0 1280x1024x24 +extension GLX" "$app"
