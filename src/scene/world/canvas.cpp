@@ -87,13 +87,10 @@ QPainter *Vx3DCanvas::painter()
         return nullptr;
     }
     m_painter->setRenderHint(QPainter::Antialiasing, false);
+    m_painter->setRenderHint(QPainter::TextAntialiasing, false);
     m_penDirty = true;
     m_brushDirty = true;
-    if (m_fontHeight != 0) {
-        QFont font = m_painter->font();
-        font.setPixelSize(std::clamp(std::abs(m_fontHeight), 1, kMaxFontPixels));
-        m_painter->setFont(font);
-    }
+    applyFont();
     return m_painter.get();
 }
 
@@ -146,11 +143,20 @@ void Vx3DCanvas::setFontHeight(int height)
         return;
     }
     m_fontHeight = height;
-    if (m_painter && height != 0) {
-        QFont font = m_painter->font();
-        font.setPixelSize(std::clamp(std::abs(height), 1, kMaxFontPixels));
-        m_painter->setFont(font);
+    if (m_painter) {
+        applyFont();
     }
+}
+
+void Vx3DCanvas::applyFont()
+{
+    // Solid glyph pixels in the font colour, like every other shape here.
+    QFont font = m_painter->font();
+    font.setStyleStrategy(QFont::NoAntialias);
+    if (m_fontHeight != 0) {
+        font.setPixelSize(std::clamp(std::abs(m_fontHeight), 1, kMaxFontPixels));
+    }
+    m_painter->setFont(font);
 }
 
 void Vx3DCanvas::applyPen()

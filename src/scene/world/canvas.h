@@ -90,6 +90,7 @@ private:
     QPainter *painter();
     void applyPen();
     void applyBrush();
+    void applyFont();
     QRect frameRect(int left, int top, int right, int bottom) const;
 
     QImage *m_image = nullptr;

@@ -236,6 +236,7 @@ void TVx3DWorld::MoveParticle(int32_t index, float x, float y, float z)
         AddTracePoint(p.Trace, p);
     }
     if (UpdateInmediate) {
+        syncCanvasSize();
         DrawParticle(m_ownCanvas, index);
         canvasChanged();
     }
@@ -256,6 +257,7 @@ void TVx3DWorld::MoveSegment(int32_t index, float x1, float y1, float z1, float 
     s.Z2 = z2 - CenterZ;
     projectSegment(s);
     if (UpdateInmediate) {
+        syncCanvasSize();
         DrawSegment(m_ownCanvas, index);
         canvasChanged();
     }
@@ -274,6 +276,7 @@ void TVx3DWorld::MovePoint(int32_t index, float x, float y, float z)
     p.SX = s.x();
     p.SY = s.y();
     if (UpdateInmediate) {
+        syncCanvasSize();
         DrawPoint(m_ownCanvas, index);
         canvasChanged();
     }
@@ -314,6 +317,7 @@ void TVx3DWorld::MoveLabel(int32_t index, float x, float y, float z)
     l.SX = s.x();
     l.SY = s.y();
     if (UpdateInmediate) {
+        syncCanvasSize();
         DrawLabel(m_ownCanvas, index);
         canvasChanged();
     }
@@ -344,6 +348,7 @@ void TVx3DWorld::ChangeParticleProperties(uint8_t code, int32_t index, int32_t v
         ShowError("ChangeParticleProperties", "No valid particle propertie type!");
     }
     if (UpdateInmediate) {
+        syncCanvasSize();
         DrawParticle(m_ownCanvas, index);
         canvasChanged();
     }
@@ -372,6 +377,7 @@ void TVx3DWorld::ChangeSegmentProperties(uint8_t code, int32_t index, int32_t va
         ShowError("ChangeSegmentProperties", "No valid segment propertie type!");
     }
     if (UpdateInmediate) {
+        syncCanvasSize();
         DrawSegment(m_ownCanvas, index);
         canvasChanged();
     }
@@ -400,6 +406,7 @@ void TVx3DWorld::ChangePointProperties(uint8_t code, int32_t index, int32_t valu
         ShowError("ChangePointProperties", "No valid point propertie type!");
     }
     if (UpdateInmediate) {
+        syncCanvasSize();
         DrawPoint(m_ownCanvas, index);
         canvasChanged();
     }
@@ -449,6 +456,7 @@ void TVx3DWorld::ChangeLabelProperties(uint8_t code, int32_t index, int32_t valu
         ShowError("ChangeLabelProperties", "No valid label propertie type!");
     }
     if (UpdateInmediate) {
+        syncCanvasSize();
         DrawLabel(m_ownCanvas, index);
         canvasChanged();
     }
@@ -604,8 +612,17 @@ void TVx3DWorld::paintEvent(QPaintEvent *event)
 void TVx3DWorld::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    // The canvas follows the widget; the off-screen frame follows at the
-    // owner's next UpdateWorldSize.
+    syncCanvasSize();
+}
+
+void TVx3DWorld::syncCanvasSize()
+{
+    // The canvas follows the widget (a hidden widget gets no resize event
+    // until shown, so drawing calls check too); the off-screen frame follows
+    // at the owner's next UpdateWorldSize.
+    if (m_canvasImage.size() == size() || (m_canvasImage.isNull() && size().isEmpty())) {
+        return;
+    }
     m_ownCanvas.end();
     if (width() > 0 && height() > 0) {
         QImage resized(size(), QImage::Format_RGB32);

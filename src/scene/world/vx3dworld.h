@@ -251,6 +251,7 @@ private:
     void projectSegment(TSegmentRec &s) const;
     void projectPlane(TPlaneRec &p) const;
     void AddTracePoint(int32_t trace, const TParticleRec &particle);
+    void syncCanvasSize();
     // The own canvas changed: show it at the next paint.
     void canvasChanged();
     // A whole frame is on the canvas: show it now.

@@ -235,6 +235,7 @@ void TVx3DWorld::SetAxes(TColor color, bool show)
 
 void TVx3DWorld::ClearWorld()
 {
+    syncCanvasSize();
     m_ownCanvas.setBrushColor(static_cast<uint32_t>(Color));
     m_ownCanvas.fillRect(QRect(0, 0, width(), height()));
     canvasChanged();
@@ -478,6 +479,7 @@ void TVx3DWorld::DrawWorld()
     }
     // The finished frame reaches the canvas in one copy: no half-drawn frame
     // is ever shown.
+    syncCanvasSize();
     m_ownCanvas.copyRect(ViewRect, c, ViewRect);
     requestImmediateUpdate();
 }
