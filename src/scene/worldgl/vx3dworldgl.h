@@ -251,7 +251,7 @@ public:
     // Context and set-up.
     void InitWorld();
     void SetupViewport();
-    static void Perspective(GLCalls &gl, double fovy, double aspect, double zNear, double zFar);
+    static void Perspective(molvix::GLCalls &gl, double fovy, double aspect, double zNear, double zFar);
     // Option 0 GLFog, 1 GLLight, 2 GLSmooth, 3 GLFogParticles.
     void ApplyGLOption(uint8_t option, bool on);
     void SetAmbientLight(float r, float g, float b, float a);
@@ -291,7 +291,6 @@ public:
 
 protected:
     void initializeGL() override;
-    void resizeGL(int w, int h) override;
     void paintGL() override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -301,6 +300,7 @@ private:
     bool makeViewCurrent();
     void issueGLOption(uint8_t option, bool on);
     void issueClear();
+    static void presentMessage(const QString &caption, const QString &text);
     void AddTracePoint(int32_t trace, const TGLParticleRec &particle);
     float mapX(float x) const { return MapScaleX * x + MapShiftX; }
     float mapY(float y) const { return MapScaleY * y + MapShiftY; }
