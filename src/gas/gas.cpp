@@ -1,0 +1,500 @@
+#include "gas.h"
+
+#include "vx3dworld.h"
+#include "vx3dworldgl.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// The walls as the wall collision sees them: the fixed walls are the
+// constants 0 and 100 (200 mirrors 100); the piston is PosPared.
+constexpr float kFar = 100.0f;
+constexpr float kMirror = 200.0f;
+
+// A fold can only bring a particle back by twice the box size per pass, so a
+// handful of passes always suffices; the cap only guards the pathological.
+constexpr int kMaxFoldPasses = 64;
+
+QString format(const char *pattern, double value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, pattern, value);
+    return QString::fromLatin1(text);
+}
+
+} // namespace
+
+Gas::Gas()
+{
+    resetRandom();
+}
+
+Gas &gas()
+{
+    static Gas theGas;
+    return theGas;
+}
+
+void Gas::resetRandom()
+{
+    // Never seeded from the clock: every run starts from the same gas.
+    m_random.seed(std::mt19937::default_seed);
+}
+
+int32_t Gas::nextRandom()
+{
+    return static_cast<int32_t>(m_random() % 1000u);
+}
+
+bool Gas::boxColiOn() const
+{
+    return controls != nullptr && controls->BoxColiText() == QLatin1String("SI");
+}
+
+bool Gas::boxDibVelOn() const
+{
+    return controls != nullptr && controls->BoxDibVelText() == QLatin1String("SI");
+}
+
+// ---- generation ------------------------------------------------------------
+
+void Gas::placeParticle(int32_t i)
+{
+    GasState &g = state;
+    g.Masa[i] = 1.0f;
+    const int32_t r1 = nextRandom();
+    const int32_t r2 = nextRandom();
+    const int32_t r3 = nextRandom();
+    // No test against other particles or the piston: overlaps resolve as
+    // collisions, and a particle above a lowered piston is folded back by the
+    // next tick.
+    g.ParX[i] = static_cast<float>(r1 * 0.001 * 80.0);
+    g.ParY[i] = static_cast<float>(r2 * 0.001 * 80.0 + 5.0);
+    g.ParZ[i] = static_cast<float>(r3 * 0.001 * 80.0);
+}
+
+void Gas::GenPar()
+{
+    GasState &g = state;
+    if (g.NumPar < g.NumParPedido) {
+        for (int32_t i = g.NumPar + 1; i <= g.NumParPedido; ++i) {
+            placeParticle(i); // keeps the velocity the slot holds
+            if (gl != nullptr) {
+                gl->MoveParticle(i, g.ParX[i], g.ParY[i], g.ParZ[i]);
+            }
+            if (soft != nullptr) {
+                soft->ChangeParticleProperties(0, i, kYellow);
+                soft->ChangeParticleProperties(3, i, g.RadioSoft);
+                soft->MoveParticle(i, g.ParX[i], g.ParY[i], g.ParZ[i]);
+            }
+        }
+    } else {
+        const bool vectors = boxDibVelOn();
+        for (int32_t i = g.NumPar; i >= g.NumParPedido + 1; --i) {
+            if (soft != nullptr) {
+                soft->ChangeParticleProperties(0, i, kBlack);
+                if (vectors) {
+                    soft->ChangeSegmentProperties(0, i + SegVel, kBlack);
+                }
+            }
+        }
+    }
+    g.NumPar = g.NumParPedido;
+    const bool vectors = boxDibVelOn();
+    if (vectors) {
+        DibujaVel();
+    }
+    if (gl != nullptr) {
+        // The OpenGL view stops drawing removed particles through its counts.
+        gl->NParticles = g.NumPar;
+        if (vectors) {
+            gl->NSegments = g.NumPar + SegVel;
+        }
+        gl->DrawWorld();
+    }
+    if (soft != nullptr) {
+        soft->DrawWorld();
+    }
+}
+
+void Gas::RandomVel()
+{
+    GasState &g = state;
+    for (int32_t i = 1; i <= MaxPar; ++i) {
+        const double s = i % 2 == 0 ? 1.0 : -1.0;
+        const int32_t r1 = nextRandom();
+        const int32_t r2 = nextRandom();
+        const int32_t r3 = nextRandom();
+        // The y and z templates drift toward negative y and z; the walls turn
+        // the drift back.
+        g.DirX[i] = static_cast<float>(r1 * 0.001 * s);
+        g.DirY[i] = static_cast<float>(r2 * 0.001 * s - 0.6);
+        g.DirZ[i] = static_cast<float>(r3 * 0.001 * s - 0.3);
+    }
+}
+
+void Gas::ReglaTemperatura(int32_t temp)
+{
+    GasState &g = state;
+    g.Temp = temp;
+    // Speeds are proportional to Temp (not its square root); whatever
+    // collisions made of the velocities is replaced, in all 100 slots.
+    const float t = static_cast<float>(g.Temp);
+    for (int32_t i = 1; i <= MaxPar; ++i) {
+        g.VelX[i] = t * g.DirX[i];
+        g.VelY[i] = t * g.DirY[i];
+        g.VelZ[i] = t * g.DirZ[i];
+    }
+    Energia();
+    if (g.DibVel == 1) {
+        DibujaVel();
+    }
+}
+
+// ---- the tick --------------------------------------------------------------
+
+void Gas::TimeLoopTimer()
+{
+    GasState &g = state;
+    for (int32_t i = 1; i <= g.NumPar; ++i) {
+        g.ParX[i] += g.VelX[i] * g.DeltaT;
+        g.ParY[i] += g.VelY[i] * g.DeltaT;
+        g.ParZ[i] += g.VelZ[i] * g.DeltaT;
+        ChoquePared(i);
+        // Particles after i have not moved yet in this tick when i is tested.
+        if (boxColiOn()) {
+            Contacto(i);
+        }
+        if (g.ModoGL == 1) {
+            if (gl != nullptr) {
+                gl->MoveParticle(i, g.ParX[i], g.ParY[i], g.ParZ[i]);
+            }
+        } else if (g.ModoGL == 0) {
+            if (soft != nullptr) {
+                soft->MoveParticle(i, g.ParX[i], g.ParY[i], g.ParZ[i]);
+            }
+        }
+        if (g.DibVel == 1) {
+            moveVectorOnActiveView(i);
+        }
+    }
+    g.NPasos += 1;
+    if (g.NPasos == NPasosPresion) {
+        // Momentum given to all six walls over 200 ticks, per total wall area
+        // in units of 10 000 squared lengths (2 x 100 x 100 + 4 x 100 x
+        // PosPared); not divided by time.
+        g.Presion = static_cast<float>(g.Presion / (g.PosPared * 4.0 * 0.01 + 2.0));
+        if (controls != nullptr) {
+            controls->setMaskPre(format("%5.0f", g.Presion));
+        }
+        g.Presion = 0;
+        g.NPasos = 0;
+        Energia();
+    }
+    redrawActiveView();
+}
+
+void Gas::moveVectorOnActiveView(int32_t i)
+{
+    const GasState &g = state;
+    const float x = g.ParX[i], y = g.ParY[i], z = g.ParZ[i];
+    if (g.ModoGL == 1) {
+        if (gl != nullptr) {
+            gl->MoveSegment(i + SegVel, x, y, z, x + g.VelX[i], y + g.VelY[i], z + g.VelZ[i]);
+        }
+    } else if (g.ModoGL == 0) {
+        if (soft != nullptr) {
+            soft->MoveSegment(i + SegVel, x, y, z, x + g.VelX[i], y + g.VelY[i], z + g.VelZ[i]);
+        }
+    }
+}
+
+void Gas::redrawActiveView()
+{
+    if (state.ModoGL == 1) {
+        if (gl != nullptr) {
+            gl->DrawWorld();
+        }
+    } else if (state.ModoGL == 0) {
+        if (soft != nullptr) {
+            soft->DrawWorld();
+        }
+    }
+}
+
+void Gas::wallTests(int32_t i)
+{
+    GasState &g = state;
+    // The velocity is negated before it is added: every hit adds twice the
+    // normal speed (unit mass), the momentum the wall receives.
+    if (g.ParX[i] < 0) {
+        g.VelX[i] = -g.VelX[i];
+        g.ParX[i] = -g.ParX[i];
+        g.Presion += 2.0f * g.VelX[i];
+    }
+    if (g.ParY[i] < 0) {
+        g.VelY[i] = -g.VelY[i];
+        g.ParY[i] = -g.ParY[i];
+        g.Presion += 2.0f * g.VelY[i];
+    }
+    if (g.ParZ[i] < 0) {
+        g.VelZ[i] = -g.VelZ[i];
+        g.ParZ[i] = -g.ParZ[i];
+        g.Presion += 2.0f * g.VelZ[i];
+    }
+    if (g.ParX[i] > kFar) {
+        g.VelX[i] = -g.VelX[i];
+        g.ParX[i] = kMirror - g.ParX[i];
+        g.Presion -= 2.0f * g.VelX[i];
+    }
+    const float wall = static_cast<float>(g.PosPared);
+    if (g.ParY[i] > wall) {
+        g.VelY[i] = -g.VelY[i];
+        g.ParY[i] = 2.0f * wall - g.ParY[i];
+        g.Presion -= 2.0f * g.VelY[i];
+    }
+    if (g.ParZ[i] > kFar) {
+        g.VelZ[i] = -g.VelZ[i];
+        g.ParZ[i] = kMirror - g.ParZ[i];
+        g.Presion -= 2.0f * g.VelZ[i];
+    }
+}
+
+bool Gas::outsideBox(int32_t i) const
+{
+    const GasState &g = state;
+    const float wall = static_cast<float>(g.PosPared);
+    return g.ParX[i] < 0 || g.ParX[i] > kFar || g.ParY[i] < 0 || g.ParY[i] > wall ||
+           g.ParZ[i] < 0 || g.ParZ[i] > kFar;
+}
+
+void Gas::ChoquePared(int32_t i)
+{
+    GasState &g = state;
+    wallTests(i);
+    // One pass of the six tests can leave a particle outside: a fast one
+    // under a low piston crosses both y walls in one tick, and a particle
+    // folded above the piston may land below the floor. Left there it would
+    // drift away for good, so fold again (each fold adds its momentum) until
+    // it is inside. With the piston at 0 there is no room to fold into: the
+    // particle rests on the floor.
+    for (int pass = 0; pass < kMaxFoldPasses && outsideBox(i); ++pass) {
+        if (g.PosPared <= 0 && (g.ParY[i] < 0 || g.ParY[i] > 0)) {
+            g.ParY[i] = 0;
+        }
+        wallTests(i);
+    }
+    if (outsideBox(i)) {
+        g.ParX[i] = std::clamp(g.ParX[i], 0.0f, kFar);
+        g.ParY[i] = std::clamp(g.ParY[i], 0.0f, std::max(0.0f, static_cast<float>(g.PosPared)));
+        g.ParZ[i] = std::clamp(g.ParZ[i], 0.0f, kFar);
+    }
+}
+
+// ---- collisions ------------------------------------------------------------
+
+void Gas::Contacto(int32_t i)
+{
+    GasState &g = state;
+    // Two spheres of radius Radio touch when their centres are closer than
+    // 2 Radio; squared distances spare the square root for the few in contact.
+    const float contact = 4.0f * g.Radio * g.Radio;
+    for (int32_t j = 1; j <= g.NumPar; ++j) {
+        if (j == i) {
+            continue;
+        }
+        const float dx = g.ParX[j] - g.ParX[i];
+        const float dy = g.ParY[j] - g.ParY[i];
+        const float dz = g.ParZ[j] - g.ParZ[i];
+        const float d2 = dx * dx + dy * dy + dz * dz;
+        if (contact > d2) {
+            g.Solape = 2.0f * g.Radio - std::sqrt(d2);
+            g.ParXAnt[i] = g.ParX[i];
+            g.ParYAnt[i] = g.ParY[i];
+            g.ParZAnt[i] = g.ParZ[i];
+            g.VelXAnt[i] = g.VelX[i];
+            g.VelYAnt[i] = g.VelY[i];
+            g.VelZAnt[i] = g.VelZ[i];
+            g.ParXAnt[j] = g.ParX[j];
+            g.ParYAnt[j] = g.ParY[j];
+            g.ParZAnt[j] = g.ParZ[j];
+            g.VelXAnt[j] = g.VelX[j];
+            g.VelYAnt[j] = g.VelY[j];
+            g.VelZAnt[j] = g.VelZ[j];
+            Colision(i, j);
+        }
+    }
+}
+
+void Gas::Colision(int32_t i, int32_t k)
+{
+    GasState &g = state;
+    const float dx = g.ParX[k] - g.ParX[i];
+    const float dy = g.ParY[k] - g.ParY[i];
+    const float dz = g.ParZ[k] - g.ParZ[i];
+    const float r = std::sqrt(dx * dx + dy * dy + dz * dz);
+    // Same centre: no line of centres to exchange along.
+    if (!(r > 0.0f)) {
+        return;
+    }
+    // Normal velocities along the line from i to k.
+    const float ui = (g.VelX[i] * dx + g.VelY[i] * dy + g.VelZ[i] * dz) / r;
+    const float uk = (g.VelX[k] * dx + g.VelY[k] * dy + g.VelZ[k] * dz) / r;
+    // Equal normal velocities exchange nothing, and the time since contact
+    // below would divide by zero.
+    if (ui == uk) {
+        return;
+    }
+    // Elastic exchange of the normal components for masses mi, mk; with unit
+    // masses ai = uk - ui and ak = ui - uk: the pair swaps normal velocities.
+    const float mi = g.Masa[i];
+    const float mk = g.Masa[k];
+    const float ai = 2.0f * (uk - ui) / (mi / mk + 1.0f);
+    const float ak = 2.0f * (ui - uk) / (mk / mi + 1.0f);
+    if (!std::isfinite(ai) || !std::isfinite(ak)) {
+        return;
+    }
+    // Time since the spheres touched: overlap depth over approach speed.
+    const float t = g.Solape / std::fabs(ui - uk);
+    const float nx = dx / r, ny = dy / r, nz = dz / r;
+    g.VelX[i] = g.VelXAnt[i] + ai * nx;
+    g.VelY[i] = g.VelYAnt[i] + ai * ny;
+    g.VelZ[i] = g.VelZAnt[i] + ai * nz;
+    g.VelX[k] = g.VelXAnt[k] + ak * nx;
+    g.VelY[k] = g.VelYAnt[k] + ak * ny;
+    g.VelZ[k] = g.VelZAnt[k] + ak * nz;
+
+    // Position of i, for an approaching pair (ui > uk): back to where i
+    // stood before this tick's move, DeltaT - t with the old velocity up to
+    // the contact, then t with the new one. Net, i moves by t (new - old
+    // velocity) = t ai along the line of centres, and t ai is exactly the
+    // overlap: i ends where it would be had it bounced when the spheres
+    // touched, and the pair ends just touching, so its other side finds no
+    // contact and does not swap the velocities back. (A pair placed
+    // overlapping has t > DeltaT; the same rule separates it.) A pair already
+    // moving apart would be pushed deeper into each other by that rule, so
+    // there i stays put. The push stops at the walls: the next tick's wall
+    // tests see the particle there.
+    if (ui > uk) {
+        const float wall = std::max(0.0f, static_cast<float>(g.PosPared));
+        g.ParX[i] = std::clamp(g.ParXAnt[i] + t * (g.VelX[i] - g.VelXAnt[i]), 0.0f, kFar);
+        g.ParY[i] = std::clamp(g.ParYAnt[i] + t * (g.VelY[i] - g.VelYAnt[i]), 0.0f, wall);
+        g.ParZ[i] = std::clamp(g.ParZAnt[i] + t * (g.VelZ[i] - g.VelZAnt[i]), 0.0f, kFar);
+    }
+}
+
+// ---- readouts --------------------------------------------------------------
+
+void Gas::Energia()
+{
+    GasState &g = state;
+    // Energ is the sum of squared speeds (unit mass, no factor 1/2). The
+    // readouts show 0.01 Energ and the temperature Energ / (3 NumPar x 100):
+    // the energy per degree of freedom, from the velocities, not from Temp.
+    g.Energ = 0;
+    for (int32_t i = 1; i <= g.NumPar; ++i) {
+        const double sum = static_cast<double>(g.Energ) + double(g.VelX[i]) * g.VelX[i] +
+                           double(g.VelY[i]) * g.VelY[i] + double(g.VelZ[i]) * g.VelZ[i];
+        g.Energ = static_cast<float>(sum);
+    }
+    if (controls == nullptr) {
+        return; // the control panel does not exist yet
+    }
+    if (g.NumPar == 0) {
+        // An empty gas has no temperature; it reads 0 instead of 0 / 0.
+        g.Energ = 0;
+        controls->setMaskEner(format("%3.0f", 0.0));
+        controls->setMaskTemp(format("Temperatura = %3.2f", 0.0));
+        return;
+    }
+    // Only the values after the last particle are ever seen: written once.
+    controls->setMaskEner(format("%3.0f", 0.01 * g.Energ));
+    controls->setMaskTemp(format("%3.2f", g.Energ / (3.0 * g.NumPar * 100.0)));
+}
+
+// ---- piston and vectors ----------------------------------------------------
+
+void Gas::Pared_Movil()
+{
+    const float w = static_cast<float>(state.PosPared);
+    const auto place = [w](auto *view) {
+        view->MoveSegment(kWallFirstSegment, 0, w, 0, 0, w, 100);
+        view->MoveSegment(kWallFirstSegment + 1, 0, w, 100, 100, w, 100);
+        view->MoveSegment(kWallFirstSegment + 2, 100, w, 100, 100, w, 0);
+        view->MoveSegment(kWallFirstSegment + 3, 100, w, 0, 0, w, 0);
+        view->DrawWorld();
+    };
+    if (soft != nullptr) {
+        place(soft);
+    }
+    if (gl != nullptr) {
+        place(gl);
+    }
+}
+
+void Gas::MoverPared(int32_t position)
+{
+    GasState &g = state;
+    g.PosPared = position;
+    const float wall = static_cast<float>(g.PosPared);
+    for (int32_t i = 1; i <= g.NumPar; ++i) {
+        if (!(g.ParY[i] > wall)) {
+            continue; // a particle exactly at the piston stays
+        }
+        // Just below the new piston; velocity kept, nothing added to Presion.
+        g.ParY[i] = static_cast<float>(g.PosPared - 1);
+        if (soft != nullptr) {
+            soft->MoveParticle(i, g.ParX[i], g.ParY[i], g.ParZ[i]);
+        }
+        if (gl != nullptr) {
+            gl->MoveParticle(i, g.ParX[i], g.ParY[i], g.ParZ[i]);
+        }
+        if (g.DibVel == 1) {
+            const float x = g.ParX[i], y = g.ParY[i], z = g.ParZ[i];
+            if (gl != nullptr) {
+                gl->MoveSegment(i + SegVel, x, y, z, x + g.VelX[i], y + g.VelY[i], z + g.VelZ[i]);
+            }
+            if (soft != nullptr) {
+                soft->MoveSegment(i + SegVel, x, y, z, x + g.VelX[i], y + g.VelY[i], z + g.VelZ[i]);
+            }
+        }
+    }
+    Pared_Movil();
+    if (gl != nullptr) {
+        gl->DrawWorld();
+    }
+    if (controls != nullptr) {
+        controls->setMaskPosPa(QString::number(g.PosPared));
+    }
+}
+
+void Gas::DibujaVel()
+{
+    const GasState &g = state;
+    const bool shown = boxDibVelOn();
+    // A vector is the velocity itself from the particle's centre, unscaled:
+    // the distance covered in 10 ticks.
+    for (int32_t k = 1; k <= g.NumPar; ++k) {
+        const int32_t s = k + SegVel;
+        const float x = g.ParX[k], y = g.ParY[k], z = g.ParZ[k];
+        const float x2 = x + g.VelX[k], y2 = y + g.VelY[k], z2 = z + g.VelZ[k];
+        if (gl != nullptr) {
+            gl->MoveSegment(s, x, y, z, x2, y2, z2);
+        }
+        if (soft != nullptr) {
+            if (shown) {
+                soft->ChangeSegmentProperties(0, s, kWhite);
+            }
+            soft->MoveSegment(s, x, y, z, x2, y2, z2);
+        }
+    }
+    if (gl != nullptr) {
+        gl->DrawWorld();
+    }
+    if (soft != nullptr) {
+        soft->DrawWorld();
+    }
+}
