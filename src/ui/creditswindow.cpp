@@ -1,0 +1,120 @@
+#include "creditswindow.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace {
+
+const QColor kNavy(0, 0, 128);
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QPoint at)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->adjustSize();
+    label->move(at);
+    return label;
+}
+
+// A heading strip: white text on navy, one line in a fixed 13-pixel height,
+// so its font is sized to that line rather than taken from the window.
+void makeHeading(QLabel *label)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, kNavy);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    QFont font = label->font();
+    font.setPixelSize(10);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setIndent(4);
+}
+
+void makeAuthorName(QLabel *label)
+{
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, kNavy);
+    label->setPalette(palette);
+    label->adjustSize();
+}
+
+} // namespace
+
+TForm3::TForm3(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Autores"));
+    move(22, 110);
+    setFixedSize(289, 188);
+    // Closing this window only hides it; it must never end the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    const QString title = QStringLiteral("Molvix " MOLVIX_VERSION " · Simulación de un gas ideal");
+    Label1 = makeLabel(this, "Label1", title, {});
+    makeHeading(Label1);
+    Label1->setGeometry(0, 0, width(), 13);
+
+    Label2 = makeLabel(this, "Label2", QStringLiteral("Esferas duras en una caja con émbolo"), {});
+    makeHeading(Label2);
+    // Both headings span the window, so the navy band has no notch at its end.
+    Label2->setGeometry(0, 13, width(), 13);
+
+    // The picture's own background is navy, so the strip around it blends in.
+    ImageGrupo = new QLabel(this);
+    ImageGrupo->setObjectName(QStringLiteral("ImageGrupo"));
+    ImageGrupo->setPixmap(QPixmap(QStringLiteral(":/credits/grupo.png")));
+    ImageGrupo->setAlignment(Qt::AlignCenter);
+    QPalette picturePalette = ImageGrupo->palette();
+    picturePalette.setColor(QPalette::Window, kNavy);
+    ImageGrupo->setPalette(picturePalette);
+    ImageGrupo->setAutoFillBackground(true);
+    ImageGrupo->setGeometry(0, 13, width(), height() - 13);
+    ImageGrupo->hide();
+
+    Label3 = makeLabel(this, "Label3", QStringLiteral("Contacto"), {120, 32});
+
+    Label4 = makeLabel(this, "Label4", QStringLiteral("Lucía Prado"), {16, 48});
+    Label5 = makeLabel(this, "Label5", QStringLiteral("lucia@example.org"), {16, 64});
+    Label6 = makeLabel(this, "Label6", QStringLiteral("Tomás Ibarra"), {162, 48});
+    Label7 = makeLabel(this, "Label7", QStringLiteral("tomas@example.org"), {160, 64});
+    Label8 = makeLabel(this, "Label8", QStringLiteral("Marta Solís"), {162, 96});
+    Label9 = makeLabel(this, "Label9", QStringLiteral("marta@example.org"), {152, 112});
+    Label10 = makeLabel(this, "Label10", QStringLiteral("Andrés Vidal"), {13, 96});
+    Label11 = makeLabel(this, "Label11", QStringLiteral("andres@example.org"), {8, 112});
+    for (QLabel *name : {Label4, Label6, Label8, Label10}) {
+        makeAuthorName(name);
+    }
+
+    BtnGrupo = new QPushButton(QStringLiteral("Grupo"), this);
+    BtnGrupo->setObjectName(QStringLiteral("BtnGrupo"));
+    BtnGrupo->setGeometry(96, 136, 50, 17);
+    connect(BtnGrupo, &QPushButton::clicked, this, &TForm3::BtnGrupoClick);
+}
+
+void TForm3::BtnGrupoClick()
+{
+    ImageGrupo->show();
+    for (QWidget *control : textPage()) {
+        control->hide();
+    }
+}
+
+void TForm3::showTextPage()
+{
+    ImageGrupo->hide();
+    for (QWidget *control : textPage()) {
+        control->show();
+    }
+}
+
+QList<QWidget *> TForm3::textPage() const
+{
+    return {Label2, Label3, Label4,  Label5,  Label6,  Label7,
+            Label8, Label9, Label10, Label11, BtnGrupo};
+}
