@@ -589,14 +589,24 @@ void TVx3DWorld::canvasChanged()
 
 void TVx3DWorld::requestImmediateUpdate()
 {
-    if (isVisible()) {
-        repaint();
+    // Inside the owner's paint handler the paint event shows the canvas as
+    // soon as the handler returns.
+    if (!isVisible() || m_inOwnerPaint) {
+        return;
     }
+    m_showingFrame = true;
+    repaint();
+    m_showingFrame = false;
 }
 
 void TVx3DWorld::paintEvent(QPaintEvent *event)
 {
-    // The widget only shows its canvas; the owner decides what is drawn.
+    // The widget shows its canvas; what is on it is the owner's to draw.
+    if (!m_showingFrame && OnPaint) {
+        m_inOwnerPaint = true;
+        OnPaint(*this);
+        m_inOwnerPaint = false;
+    }
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     const QRect r = event->rect();

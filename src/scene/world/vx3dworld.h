@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // Index i addresses records 1..n of a store holding n + 1 slots.
@@ -127,6 +128,12 @@ public:
     bool ShowAxes = false;
     bool ShowTrace = false;
     TColor Color = 0; // background; objects of this colour are not drawn
+
+    // The owner's paint handler: called when the window system asks for the
+    // view to be painted (shown, uncovered, resized), to draw a fresh frame
+    // with ClearWorld and DrawWorld. Frames the owner draws itself are
+    // shown without calling it again.
+    std::function<void(TVx3DWorld &sender)> OnPaint;
 
     // In-use counts, written by the owner; each at most the objects created.
     int32_t NParticles = 0, NSegments = 0, NPoints = 0, NPlanes = 0, NLabels = 0, NTraces = 0;
@@ -269,6 +276,8 @@ private:
     int32_t m_maxTracePoints = 0;
     int32_t m_maxTracePointsGiven = 0; // maxPoints of the last AddNTraces
 
+    bool m_showingFrame = false; // inside our own repaint of a finished frame
+    bool m_inOwnerPaint = false; // inside OnPaint, called from paintEvent
     QImage m_buffer;
     QImage m_canvasImage;
     Vx3DCanvas m_bufferCanvas;

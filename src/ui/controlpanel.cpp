@@ -1,0 +1,288 @@
+#include "controlpanel.h"
+
+#include "strtoint.h"
+#include "vx3dworld.h"
+#include "vx3dworldgl.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+
+namespace {
+
+const QColor kSilverColour(192, 192, 192);
+const QColor kNavyColour(0, 0, 128);
+
+QScrollBar *scrollBar(QWidget *parent, const char *name, const QRect &place, int position)
+{
+    auto *bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setObjectName(QLatin1String(name));
+    bar->setRange(0, 100);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->setValue(position);
+    bar->setGeometry(place);
+    return bar;
+}
+
+QLineEdit *edit(QWidget *parent, const char *name, const QRect &place)
+{
+    auto *e = new QLineEdit(parent);
+    e->setObjectName(QLatin1String(name));
+    e->setGeometry(place);
+    return e;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, QPoint at)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->move(at);
+    l->adjustSize();
+    return l;
+}
+
+QComboBox *yesNoBox(QWidget *parent, const char *name, const QRect &place)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->addItems({QStringLiteral("SI"), QStringLiteral("NO")});
+    box->setCurrentIndex(1);
+    box->setGeometry(place);
+    return box;
+}
+
+} // namespace
+
+TFormCPanel::TFormCPanel(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("FormCPanel"));
+    setWindowTitle(QStringLiteral("Panel de Control"));
+    // Closing the panel only hides it; the program ends with the main window.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    buildControls();
+    // Change handlers run on every real change of a position, whether the
+    // user or the program moved the bar.
+    connect(ScBarNPart, &QScrollBar::valueChanged, this, &TFormCPanel::ScBarNPartChange);
+    connect(ScBarTemp, &QScrollBar::valueChanged, this, &TFormCPanel::ScBarTempChange);
+    connect(ScBarPared, &QScrollBar::valueChanged, this, &TFormCPanel::ScBarParedChange);
+    connect(BoxDibVel, &QComboBox::editTextChanged, this, &TFormCPanel::BoxDibVelChange);
+    // The gas writes its readouts here from now on.
+    gas().controls = this;
+    FormCreate();
+}
+
+TFormCPanel::~TFormCPanel()
+{
+    if (gas().controls == this) {
+        gas().controls = nullptr;
+    }
+}
+
+void TFormCPanel::buildControls()
+{
+    move(-1, 420);
+    resize(333, 145);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameShape(QFrame::Panel);
+    Panel1->setFrameShadow(QFrame::Raised);
+    Panel1->setAutoFillBackground(true);
+    QPalette pp = Panel1->palette();
+    pp.setColor(QPalette::Window, kSilverColour);
+    pp.setColor(QPalette::WindowText, kNavyColour);
+    Panel1->setPalette(pp);
+    Panel1->setGeometry(rect());
+    QFont bold = font();
+    bold.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("DejaVu Sans")});
+    bold.setPixelSize(11);
+    bold.setBold(true);
+    Panel1->setFont(bold);
+
+    LabelNOfPar = label(Panel1, "LabelNOfPar", QStringLiteral("Num. Partículas"), {10, 16});
+    ScBarNPart = scrollBar(Panel1, "ScBarNPart", QRect(10, 10, 90, 7), 0);
+    MaskNOfPar = edit(Panel1, "MaskNOfPar", QRect(104, 10, 45, 21));
+    QPalette ep = MaskNOfPar->palette();
+    ep.setColor(QPalette::Text, kNavyColour);
+    MaskNOfPar->setPalette(ep);
+    MaskNOfPar->installEventFilter(this);
+
+    LabelTemp = label(Panel1, "LabelTemp", QStringLiteral("Temperatura"), {26, 47});
+    ScBarTemp = scrollBar(Panel1, "ScBarTemp", QRect(10, 39, 87, 7), 0);
+    MaskTemp = edit(Panel1, "MaskTemp", QRect(104, 37, 45, 21));
+    LabelEner = label(Panel1, "LabelEner", QStringLiteral("Energía"), {48, 68});
+    MaskEner = edit(Panel1, "MaskEner", QRect(104, 64, 45, 21));
+    LabelPre = label(Panel1, "LabelPre", QStringLiteral("Presión"), {48, 91});
+    MaskPre = edit(Panel1, "MaskPre", QRect(104, 90, 45, 21));
+
+    LabelPosPa = label(Panel1, "LabelPosPa", QStringLiteral("Posicion Pared"), {176, 16});
+    ScBarPared = scrollBar(Panel1, "ScBarPared", QRect(175, 10, 90, 7), 100);
+    MaskPosPa = edit(Panel1, "MaskPosPa", QRect(274, 10, 31, 21));
+
+    LabelDibVel = label(Panel1, "LabelDibVel", QStringLiteral("Dibuja "), {210, 37});
+    LabelDibVel1 = label(Panel1, "LabelDibVel1", QStringLiteral("Velocidades"), {194, 49});
+    BoxDibVel = yesNoBox(Panel1, "BoxDibVel", QRect(274, 40, 45, 21));
+    Label2 = label(Panel1, "Label2", QStringLiteral("Colisiones"), {210, 78});
+    BoxColi = yesNoBox(Panel1, "BoxColi", QRect(274, 74, 45, 21));
+}
+
+void TFormCPanel::FormCreate()
+{
+    const GasState &s = gas().state;
+    MaskPosPa->setText(QString::number(s.PosPared));
+    // Moving from 0 runs ScBarNPartChange now, with the count unchanged.
+    ScBarNPart->setValue(s.NumPar);
+    MaskNOfPar->setText(QString::asprintf("%3d", s.NumPar));
+    // The gas gets its first velocities here: through the change, then once
+    // more directly.
+    ScBarTemp->setValue(s.Temp);
+    ScBarTempChange();
+}
+
+void TFormCPanel::ScBarParedChange()
+{
+    gas().MoverPared(ScBarPared->value());
+}
+
+void TFormCPanel::ScBarNPartChange()
+{
+    Gas &g = gas();
+    GasState &s = g.state;
+    s.NumParPedido = ScBarNPart->value();
+    MaskNOfPar->setText(QString::number(s.NumParPedido));
+    if (s.NumParPedido > 0) {
+        g.GenPar();
+    }
+    if (s.NumParPedido == 0) {
+        const bool vectors = BoxDibVel->currentText() == QLatin1String("SI");
+        // Every particle that was live is hidden (not only the first), or
+        // the rest would stay on screen, frozen, in an empty gas.
+        if (g.soft != nullptr) {
+            for (int32_t i = 1; i <= std::max(s.NumPar, 1); ++i) {
+                g.soft->ChangeParticleProperties(0, i, kBlack);
+                if (vectors) {
+                    g.soft->ChangeSegmentProperties(0, i + SegVel, kBlack);
+                }
+            }
+        }
+        if (g.gl != nullptr) {
+            g.gl->ChangeParticleProperties(0, 1, 0.0f);
+            g.gl->NParticles = 0;
+            g.gl->NSegments = SegVel;
+        }
+        if (g.soft != nullptr) {
+            g.soft->DrawWorld();
+        }
+        if (g.gl != nullptr) {
+            g.gl->DrawWorld();
+        }
+    }
+    if (s.NumParPedido == 1) {
+        if (g.soft != nullptr) {
+            g.soft->ChangeParticleProperties(0, 1, kYellow);
+        }
+        if (g.gl != nullptr) {
+            g.gl->ChangeParticleProperties(0, 1, 16777215.0f);
+            g.gl->DrawWorld();
+        }
+        if (g.soft != nullptr) {
+            g.soft->DrawWorld();
+        }
+    }
+    s.NumPar = s.NumParPedido;
+    g.Energia();
+}
+
+void TFormCPanel::MaskNOfParKeyPress(QChar &key)
+{
+    if (key != QChar(13)) {
+        return;
+    }
+    // Text that is not a number counts as 0; the scroll bar clamps the rest.
+    NumParTecleado = molvix::StrToInt(MaskNOfPar->text()).value_or(0);
+    ScBarNPart->setValue(NumParTecleado);
+}
+
+void TFormCPanel::ScBarTempChange()
+{
+    gas().ReglaTemperatura(ScBarTemp->value());
+}
+
+void TFormCPanel::BoxDibVelChange()
+{
+    Gas &g = gas();
+    GasState &s = g.state;
+    if (BoxDibVel->currentText() == QLatin1String("SI")) {
+        s.DibVel = 1;
+        if (g.gl != nullptr) {
+            g.gl->NSegments = s.NumPar + SegVel;
+        }
+    }
+    if (BoxDibVel->currentText() == QLatin1String("NO")) {
+        s.DibVel = 0;
+        if (g.soft != nullptr) {
+            for (int32_t seg = SegVel + 1; seg <= s.NSeg; ++seg) {
+                g.soft->ChangeSegmentProperties(0, seg, kBlack);
+            }
+        }
+        if (g.gl != nullptr) {
+            g.gl->NSegments = kWallFirstSegment + 3;
+        }
+    }
+    g.DibujaVel();
+}
+
+bool TFormCPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == MaskNOfPar && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        QChar typed = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter
+                          ? QChar(13)
+                          : (key->text().isEmpty() ? QChar() : key->text().front());
+        if (!typed.isNull()) {
+            MaskNOfParKeyPress(typed);
+        }
+    }
+    return QWidget::eventFilter(watched, event); // the key still reaches the edit
+}
+
+QString TFormCPanel::BoxColiText() const
+{
+    return BoxColi->currentText();
+}
+
+QString TFormCPanel::BoxDibVelText() const
+{
+    return BoxDibVel->currentText();
+}
+
+void TFormCPanel::setMaskEner(const QString &text)
+{
+    MaskEner->setText(text);
+}
+
+void TFormCPanel::setMaskTemp(const QString &text)
+{
+    MaskTemp->setText(text);
+}
+
+void TFormCPanel::setMaskPre(const QString &text)
+{
+    MaskPre->setText(text);
+}
+
+void TFormCPanel::setMaskPosPa(const QString &text)
+{
+    MaskPosPa->setText(text);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "gas.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+
+// The control panel "Panel de Control": the particle count, temperature and
+// piston position, the vector and collision switches, and the readouts. It
+// keeps no state beyond its controls: every setting goes straight into the
+// gas, whose readouts come back through the GasControls interface.
+class TFormCPanel : public QWidget, public GasControls
+{
+    Q_OBJECT
+
+public:
+    explicit TFormCPanel(QWidget *parent = nullptr);
+    ~TFormCPanel() override;
+
+    void FormCreate();
+    void ScBarParedChange();
+    void ScBarNPartChange();
+    // Per typed character; Enter (13) applies the typed count. The key is
+    // left for the edit box in every case.
+    void MaskNOfParKeyPress(QChar &key);
+    void ScBarTempChange();
+    void BoxDibVelChange();
+
+    // The count last typed into MaskNOfPar.
+    int32_t NumParTecleado = 0;
+
+    // GasControls
+    QString BoxColiText() const override;
+    QString BoxDibVelText() const override;
+    void setMaskEner(const QString &text) override;
+    void setMaskTemp(const QString &text) override;
+    void setMaskPre(const QString &text) override;
+    void setMaskPosPa(const QString &text) override;
+
+    QFrame *Panel1;
+    QLabel *LabelNOfPar;
+    QScrollBar *ScBarNPart;
+    QLineEdit *MaskNOfPar;
+    QLabel *LabelTemp;
+    QScrollBar *ScBarTemp;
+    QLineEdit *MaskTemp;
+    QLabel *LabelEner;
+    QLineEdit *MaskEner;
+    QLabel *LabelPre;
+    QLineEdit *MaskPre;
+    QLabel *LabelPosPa;
+    QScrollBar *ScBarPared;
+    QLineEdit *MaskPosPa;
+    QLabel *LabelDibVel;
+    QLabel *LabelDibVel1;
+    QComboBox *BoxDibVel;
+    QLabel *Label2;
+    QComboBox *BoxColi;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+};

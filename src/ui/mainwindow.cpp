@@ -1,0 +1,653 @@
+#include "mainwindow.h"
+
+#include "clicklabel.h"
+#include "controlpanel.h"
+#include "creditswindow.h"
+#include "gas.h"
+#include "vx3dworld.h"
+#include "vx3dworldgl.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QIcon>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QToolButton>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kClientWidth = 326;   // a 334 x 420 window less its frame
+constexpr int kClientHeight = 393;
+constexpr int kTopStrip = 22;
+constexpr int kBottomPanel = 60;
+
+constexpr TColor kGreen = 0x008000;
+constexpr TColor kTeal = 0x808000;
+constexpr TColor kAqua = 0xFFFF00;
+
+const QColor kBlueColour(0, 0, 255);
+const QColor kSilverColour(192, 192, 192);
+const QColor kNavyColour(0, 0, 128);
+
+QFrame *panel(QWidget *parent, const QColor &colour, const char *name)
+{
+    auto *frame = new QFrame(parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setFrameShape(QFrame::Panel);
+    frame->setFrameShadow(QFrame::Raised);
+    frame->setAutoFillBackground(true);
+    QPalette p = frame->palette();
+    p.setColor(QPalette::Window, colour);
+    frame->setPalette(p);
+    return frame;
+}
+
+QComboBox *yesNoBox(QWidget *parent, const char *name, const QRect &place)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->addItems({QStringLiteral("SI"), QStringLiteral("NO")});
+    box->setCurrentIndex(1);
+    box->setGeometry(place);
+    return box;
+}
+
+QToolButton *arrowButton(QWidget *parent, const char *name, const char *glyph, const QRect &place)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/glyphs/arrow-%1.png").arg(QLatin1String(glyph)), {},
+                 QIcon::Normal);
+    icon.addFile(QStringLiteral(":/glyphs/arrow-%1-disabled.png").arg(QLatin1String(glyph)), {},
+                 QIcon::Disabled);
+    button->setIcon(icon);
+    button->setIconSize(QSize(16, 16));
+    button->setGeometry(place);
+    return button;
+}
+
+template <typename Label>
+Label *label(QWidget *parent, const char *name, const QString &text, QPoint at)
+{
+    auto *l = new Label(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->move(at);
+    l->adjustSize();
+    return l;
+}
+
+} // namespace
+
+ViewNavigation &navigation()
+{
+    static ViewNavigation values;
+    return values;
+}
+
+void handOverAngle(float &angle, int32_t &degrees)
+{
+    degrees = molvix::truncToInt32(angle);
+    if (degrees > 359) {
+        degrees = 0;
+        angle = 0.0f;
+    }
+    if (degrees < 0) {
+        degrees = 359;
+        angle = 360.0f;
+    }
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+}
+
+TForm1::TForm1(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Tarvelo"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/molvix.png")));
+    setAttribute(Qt::WA_QuitOnClose, true);
+    buildControls();
+    // The OpenGL view takes its first size while the window is laid out,
+    // before the creation handler runs: its world mapping is set up by then.
+    Vx3DWorldGL1->updateMapping();
+    FormCreate();
+    connectHandlers();
+}
+
+TForm1::~TForm1()
+{
+    if (Vx3DWorldGL1->parentWidget() != this) {
+        delete Vx3DWorldGL1;
+    }
+    // The gas must not reach views that are gone.
+    if (gas().soft == Vx3DWorld1) {
+        gas().soft = nullptr;
+    }
+    if (gas().gl == Vx3DWorldGL1) {
+        gas().gl = nullptr;
+    }
+}
+
+QRect TForm1::viewRect() const
+{
+    return QRect(0, kTopStrip, width(), std::max(0, height() - kTopStrip - kBottomPanel));
+}
+
+void TForm1::buildControls()
+{
+    move(-1, 1);
+    resize(kClientWidth, kClientHeight);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, kBlueColour);
+    p.setColor(QPalette::WindowText, kNavyColour);
+    p.setColor(QPalette::ButtonText, kNavyColour);
+    p.setColor(QPalette::Text, kNavyColour);
+    setPalette(p);
+    QFont f;
+    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                   QStringLiteral("DejaVu Sans")});
+    f.setPixelSize(11);
+    f.setBold(true);
+    setFont(f);
+
+    // The views lie under both panels, filling the client area between them.
+    Vx3DWorld1 = new TVx3DWorld(this);
+    Vx3DWorld1->setObjectName(QStringLiteral("Vx3DWorld1"));
+    Vx3DWorld1->XMax = Vx3DWorld1->YMax = Vx3DWorld1->ZMax = 100.0f;
+    Vx3DWorld1->Alfa = 0;
+    Vx3DWorld1->Beta = 0;
+    Vx3DWorld1->Zoom = 1.0f;
+    Vx3DWorld1->UpdateInmediate = false;
+    Vx3DWorld1->Color = 0;
+    Vx3DWorld1->setGeometry(viewRect());
+
+    // The OpenGL view joins the window only when the user switches to it: a
+    // window holding an OpenGL widget composes every frame through OpenGL,
+    // which costs the software view's animation dearly and which platforms
+    // without OpenGL cannot do at all. Until then it keeps its scene
+    // current, hidden and without a context.
+    Vx3DWorldGL1 = new TVx3DWorldGL(nullptr);
+    Vx3DWorldGL1->setObjectName(QStringLiteral("Vx3DWorldGL1"));
+    Vx3DWorldGL1->Color = 0;
+    Vx3DWorldGL1->XMax = Vx3DWorldGL1->YMax = Vx3DWorldGL1->ZMax = 100.0f;
+    Vx3DWorldGL1->Angle = 45.0f;
+    Vx3DWorldGL1->transZ = -4.0f;
+    Vx3DWorldGL1->setGeometry(viewRect());
+    Vx3DWorldGL1->hide();
+
+    Panel1 = panel(this, kBlueColour, "Panel1");
+    Panel1->setGeometry(0, 0, width(), kTopStrip);
+    BtnInfo = new QPushButton(QStringLiteral("Información"), Panel1);
+    BtnInfo->setObjectName(QStringLiteral("BtnInfo"));
+    BtnInfo->setGeometry(136, 3, 75, 18);
+    BtnCPanel = new QPushButton(QStringLiteral("CPanel"), this);
+    BtnCPanel->setObjectName(QStringLiteral("BtnCPanel"));
+    BtnCPanel->setGeometry(4, 3, 50, 18);
+    BtnFin = new QPushButton(QStringLiteral("FIN"), this);
+    BtnFin->setObjectName(QStringLiteral("BtnFin"));
+    BtnFin->setGeometry(293, 3, 30, 18);
+
+    BottomPanel = panel(this, kSilverColour, "BottomPanel");
+    BottomPanel->setGeometry(0, height() - kBottomPanel, width(), kBottomPanel);
+    LabelGL = label<QLabel>(BottomPanel, "LabelGL", QStringLiteral("OpenGL"), {224, 10});
+    BoxOpenGL = yesNoBox(BottomPanel, "BoxOpenGL", QRect(276, 8, 45, 21));
+    BoxBolas = new QComboBox(BottomPanel);
+    BoxBolas->setObjectName(QStringLiteral("BoxBolas"));
+    BoxBolas->setEditable(true);
+    BoxBolas->setInsertPolicy(QComboBox::NoInsert);
+    BoxBolas->addItems({QStringLiteral("Bolas"), QStringLiteral("Puntos"),
+                        QStringLiteral("OpenGL NO")});
+    BoxBolas->setCurrentIndex(1);
+    BoxBolas->setGeometry(226, 8, 95, 21);
+    BoxBolas->hide();
+    LabelEjes = label<QLabel>(BottomPanel, "LabelEjes", QStringLiteral("EJES"), {226, 36});
+    BoxEjes = yesNoBox(BottomPanel, "BoxEjes", QRect(276, 32, 45, 21));
+
+    GiroXU = arrowButton(BottomPanel, "GiroXU", "up", QRect(120, 0, 23, 21));
+    GiroXD = arrowButton(BottomPanel, "GiroXD", "down", QRect(120, 39, 23, 21));
+    GiroYL = arrowButton(BottomPanel, "GiroYL", "left", QRect(97, 19, 23, 21));
+    GiroYR = arrowButton(BottomPanel, "GiroYR", "right", QRect(144, 19, 23, 21));
+    LabelGiro = label<ClickLabel>(BottomPanel, "LabelGiro", QStringLiteral("Giro"), {120, 24});
+    LabelGiro->setFixedWidth(23);
+    LabelGiro->setAlignment(Qt::AlignCenter);
+
+    BevelZoom = new QFrame(BottomPanel);
+    BevelZoom->setObjectName(QStringLiteral("BevelZoom"));
+    BevelZoom->setFrameShape(QFrame::Box);
+    BevelZoom->setFrameShadow(QFrame::Sunken);
+    BevelZoom->setGeometry(173, 6, 50, 50);
+    ZoomD = arrowButton(BottomPanel, "ZoomD", "down", QRect(177, 10, 22, 22));
+    ZoomU = arrowButton(BottomPanel, "ZoomU", "up", QRect(199, 10, 22, 22));
+    LabelZoom = label<ClickLabel>(BottomPanel, "LabelZoom", QStringLiteral("Zoom"), {182, 34});
+
+    BevelAni = new QFrame(BottomPanel);
+    BevelAni->setObjectName(QStringLiteral("BevelAni"));
+    BevelAni->setFrameShape(QFrame::Box);
+    BevelAni->setFrameShadow(QFrame::Sunken);
+    BevelAni->setGeometry(2, 5, 87, 50);
+    RBtnAni = new QRadioButton(QStringLiteral("Animación"), BottomPanel);
+    RBtnAni->setObjectName(QStringLiteral("RBtnAni"));
+    RBtnAni->setGeometry(8, 13, 78, 17);
+    RBtnStop = new QRadioButton(QStringLiteral("Stop"), BottomPanel);
+    RBtnStop->setObjectName(QStringLiteral("RBtnStop"));
+    RBtnStop->setGeometry(8, 33, 78, 17);
+    RBtnStop->setChecked(true);
+    BevelAni->lower();
+    BevelZoom->lower();
+
+    TimeZoom = new QTimer(this);
+    TimeZoom->setObjectName(QStringLiteral("TimeZoom"));
+    TimeZoom->setInterval(10);
+    TimeGiro = new QTimer(this);
+    TimeGiro->setObjectName(QStringLiteral("TimeGiro"));
+    TimeGiro->setInterval(10);
+    TimeLoop = new QTimer(this);
+    TimeLoop->setObjectName(QStringLiteral("TimeLoop"));
+    TimeLoop->setInterval(1);
+    TimeLoop->setTimerType(Qt::PreciseTimer);
+}
+
+void TForm1::connectHandlers()
+{
+    connect(BtnFin, &QPushButton::clicked, this, &TForm1::BtnFinClick);
+    connect(BtnInfo, &QPushButton::clicked, this, &TForm1::BtnInfoClick);
+    connect(BtnCPanel, &QPushButton::clicked, this, &TForm1::BtnCPanelClick);
+    connect(BoxOpenGL, &QComboBox::activated, this, &TForm1::BoxOpenGLClick);
+    connect(BoxBolas, &QComboBox::editTextChanged, this, &TForm1::BoxBolasChange);
+    connect(BoxEjes, &QComboBox::activated, this, &TForm1::BoxEjesClick);
+    connect(RBtnAni, &QRadioButton::clicked, this, &TForm1::RBtnAniClick);
+    connect(RBtnStop, &QRadioButton::clicked, this, &TForm1::RBtnStopClick);
+    connect(TimeLoop, &QTimer::timeout, this, &TForm1::TimeLoopTimer);
+    connect(TimeZoom, &QTimer::timeout, this, &TForm1::TimeZoomTimer);
+    connect(TimeGiro, &QTimer::timeout, this, &TForm1::TimeGiroTimer);
+    connect(ZoomU, &QToolButton::pressed, this, &TForm1::ZoomUp);
+    connect(ZoomD, &QToolButton::pressed, this, &TForm1::ZoomDown);
+    connect(ZoomU, &QToolButton::released, this, &TForm1::ZoomNull);
+    connect(ZoomD, &QToolButton::released, this, &TForm1::ZoomNull);
+    connect(GiroYR, &QToolButton::pressed, this, &TForm1::GiroYRight);
+    connect(GiroYL, &QToolButton::pressed, this, &TForm1::GiroYLeft);
+    connect(GiroXU, &QToolButton::pressed, this, &TForm1::GiroXUp);
+    connect(GiroXD, &QToolButton::pressed, this, &TForm1::GiroXDown);
+    for (QToolButton *b : {GiroYR, GiroYL, GiroXU, GiroXD}) {
+        connect(b, &QToolButton::released, this, &TForm1::GiroNull);
+    }
+    connect(LabelZoom, &ClickLabel::clicked, this, &TForm1::LabelZoomClick);
+    connect(LabelGiro, &ClickLabel::clicked, this, &TForm1::LabelGiroClick);
+    Vx3DWorld1->OnPaint = [this](TVx3DWorld &) { FormPaint(); };
+    Vx3DWorldGL1->OnPaint = [this](TVx3DWorldGL &) { Vx3DWorldGL1Paint(); };
+    auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this);
+    connect(shortcut, &QShortcut::activated, this, &TForm1::ShowOpenGLChoice);
+}
+
+void TForm1::FormCreate()
+{
+    Gas &g = gas();
+    GasState &s = g.state;
+    ViewNavigation &nav = navigation();
+    g.soft = Vx3DWorld1;
+    g.gl = Vx3DWorldGL1;
+
+    BoxOpenGL->hide();
+    LabelGL->hide();
+    BoxBolas->hide();
+
+    Vx3DWorld1->Alfa = 0;
+    Vx3DWorld1->Beta = 0;
+    nav.ZoomSoft = 0.6f;
+    Vx3DWorld1->Zoom = nav.ZoomSoft;
+    Vx3DWorld1->UpdateWorldSize();
+
+    Vx3DWorld1->AddNParticles(MaxPar, 1, s.RadioSoft, 0, 0, 0, 0, 0);
+    Vx3DWorld1->AddNSegments(s.NSeg, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0);
+    Vx3DWorld1->NParticles = MaxPar;
+    Vx3DWorld1->NSegments = s.NSeg;
+    // The piston's outline: plain aqua lines.
+    for (int32_t seg = kWallFirstSegment; seg <= kWallFirstSegment + 3; ++seg) {
+        Vx3DWorld1->ChangeSegmentProperties(0, seg, kAqua);
+        Vx3DWorld1->ChangeSegmentProperties(2, seg, 1);
+    }
+
+    Vx3DWorldGL1->AddNParticles(MaxPar, 1, 6.0f, 0, 0, 0, 0, 0);
+    Vx3DWorldGL1->AddNSegments(s.NSeg, 0, 1.0f, 0, 0, 0, 0, 0, 0, 0, 0);
+
+    nav.AngAlfa = -90.0f;
+    nav.AngBeta = -90.0f;
+    Vx3DWorldGL1->RotX = nav.AngAlfa;
+    Vx3DWorldGL1->RotY = nav.AngBeta;
+    nav.DistGL = -3.7f;
+    Vx3DWorldGL1->transZ = nav.DistGL;
+
+    Vx3DWorld1->SetCube(kGreen, true);
+    if (BoxEjes->currentText() == QLatin1String("SI")) {
+        Vx3DWorld1->SetAxes(kTeal, true);
+    }
+    s.ModoGL = 0;
+
+    for (int32_t i = 1; i <= s.NumPar; ++i) {
+        g.placeParticle(i);
+        Vx3DWorldGL1->MoveParticle(i, s.ParX[i], s.ParY[i], s.ParZ[i]);
+        Vx3DWorld1->ChangeParticleProperties(0, i, kYellow);
+        Vx3DWorld1->MoveParticle(i, s.ParX[i], s.ParY[i], s.ParZ[i]);
+    }
+    Vx3DWorld1->DrawWorld();
+    Vx3DWorldGL1->NParticles = s.NumPar;
+    Vx3DWorldGL1->DrawWorld();
+    g.RandomVel();
+}
+
+void TForm1::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Panel1->setGeometry(0, 0, width(), kTopStrip);
+    BottomPanel->setGeometry(0, height() - kBottomPanel, width(), kBottomPanel);
+    Vx3DWorld1->setGeometry(viewRect());
+    Vx3DWorldGL1->setGeometry(viewRect());
+    FormResize();
+}
+
+void TForm1::FormPaint()
+{
+    Vx3DWorld1->ClearWorld();
+    Vx3DWorld1->DrawWorld();
+}
+
+void TForm1::FormResize()
+{
+    // The paint that follows the resize draws the result.
+    Vx3DWorld1->UpdateWorldSize();
+    Vx3DWorld1->ProjectAll();
+}
+
+void TForm1::BtnFinClick()
+{
+    // At once, nothing to save: the process ends here.
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+void TForm1::BtnCPanelClick()
+{
+    if (FormCPanel == nullptr) {
+        return;
+    }
+    if (FormCPanel->isVisible()) {
+        FormCPanel->hide();
+    } else {
+        FormCPanel->show();
+        FormCPanel->raise();
+        FormCPanel->activateWindow();
+    }
+}
+
+void TForm1::BtnInfoClick()
+{
+    if (Form3 == nullptr) {
+        return;
+    }
+    if (Form3->isVisible()) {
+        Form3->hide();
+        return;
+    }
+    Form3->show();
+    Form3->raise();
+    Form3->activateWindow();
+    Form3->showTextPage();
+}
+
+void TForm1::ShowOpenGLChoice()
+{
+    if (gas().state.ModoGL == 1) {
+        return; // BoxBolas offers the way back
+    }
+    LabelGL->show();
+    BoxOpenGL->show();
+}
+
+void TForm1::BoxOpenGLClick()
+{
+    if (BoxOpenGL->currentText() == QLatin1String("SI")) {
+        switchToOpenGL();
+    }
+}
+
+void TForm1::switchToOpenGL()
+{
+    Gas &g = gas();
+    GasState &s = g.state;
+    ViewNavigation &nav = navigation();
+    // The mirror of "OpenGL NO".
+    s.ModoGL = 1;
+    if (Vx3DWorldGL1->parentWidget() != this) {
+        Vx3DWorldGL1->setParent(this);
+        Vx3DWorldGL1->lower(); // under the two panels
+    }
+    Vx3DWorldGL1->setGeometry(viewRect());
+    Vx3DWorldGL1->show();
+    Vx3DWorld1->hide();
+    {
+        // Back to its first text, so that "OpenGL NO" is always a change.
+        const QSignalBlocker quiet(BoxBolas);
+        BoxBolas->setCurrentIndex(1);
+    }
+    BoxBolas->show();
+    BoxOpenGL->hide();
+    LabelGL->hide();
+    Vx3DWorldGL1->RotZ = nav.AngAlfa - 90.0f;
+    Vx3DWorldGL1->RotX = nav.AngBeta - 90.0f;
+    // While the software view was active only it followed the gas: bring
+    // the OpenGL view's particles (visible, white) and vectors up to date.
+    for (int32_t i = 1; i <= s.NumPar; ++i) {
+        Vx3DWorldGL1->ChangeParticleProperties(0, i, float(kWhite));
+        Vx3DWorldGL1->MoveParticle(i, s.ParX[i], s.ParY[i], s.ParZ[i]);
+    }
+    Vx3DWorldGL1->NParticles = s.NumPar;
+    if (s.DibVel == 1) {
+        g.DibujaVel();
+    }
+    Vx3DWorldGL1->DrawWorld();
+}
+
+void TForm1::BoxBolasChange()
+{
+    GasState &s = gas().state;
+    ViewNavigation &nav = navigation();
+    if (BoxBolas->currentText() == QLatin1String("Bolas")) {
+        for (int32_t i = 1; i <= MaxPar; ++i) {
+            Vx3DWorldGL1->ChangeParticleProperties(2, i, 0.0f);
+            Vx3DWorldGL1->ChangeParticleProperties(3, i, 0.025f * s.Radio);
+        }
+        Vx3DWorldGL1->RotY = 0;
+        Vx3DWorldGL1->RotX = 0;
+        nav.AngAlfa = 90.0f;
+        nav.AngBeta = 90.0f;
+        Vx3DWorldGL1->DrawWorld();
+    }
+    if (BoxBolas->currentText() == QLatin1String("Puntos")) {
+        for (int32_t i = 1; i <= MaxPar; ++i) {
+            Vx3DWorldGL1->ChangeParticleProperties(2, i, 1.0f);
+            Vx3DWorldGL1->ChangeParticleProperties(3, i, 3.0f);
+            Vx3DWorldGL1->ChangeParticleProperties(0, i, 65535.0f);
+        }
+        Vx3DWorldGL1->DrawWorld();
+    }
+    if (BoxBolas->currentText() == QLatin1String("OpenGL NO")) {
+        s.ModoGL = 0;
+        Vx3DWorld1->show();
+        BoxOpenGL->show();
+        LabelGL->show();
+        BoxBolas->hide();
+        BoxOpenGL->setCurrentText(QStringLiteral("NO"));
+        Vx3DWorldGL1->hide();
+        handOverAngle(nav.AngAlfa, Vx3DWorld1->Alfa);
+        handOverAngle(nav.AngBeta, Vx3DWorld1->Beta);
+        Vx3DWorld1->ProjectAll();
+        Vx3DWorld1->DrawWorld();
+    }
+}
+
+void TForm1::Vx3DWorldGL1Paint()
+{
+    Vx3DWorldGL1->DrawWorld();
+}
+
+void TForm1::BoxEjesClick()
+{
+    if (BoxEjes->currentText() == QLatin1String("SI")) {
+        Vx3DWorld1->SetAxes(kTeal, true);
+        Vx3DWorld1->DrawWorld();
+    }
+    if (BoxEjes->currentText() == QLatin1String("NO")) {
+        Vx3DWorld1->SetAxes(kTeal, false);
+        Vx3DWorld1->DrawWorld();
+    }
+}
+
+void TForm1::RBtnAniClick()
+{
+    TimeLoop->start();
+}
+
+void TForm1::RBtnStopClick()
+{
+    // Presion and NPasos stay: the next run continues the same reading.
+    TimeLoop->stop();
+}
+
+void TForm1::TimeLoopTimer()
+{
+    gas().TimeLoopTimer();
+}
+
+// ---- navigation ------------------------------------------------------------
+
+void TForm1::ZoomUp()
+{
+    navigation().PasoZoom = 0.001f;
+    TimeZoom->start();
+}
+
+void TForm1::ZoomDown()
+{
+    navigation().PasoZoom = -0.001f;
+    TimeZoom->start();
+}
+
+void TForm1::ZoomNull()
+{
+    TimeZoom->stop();
+}
+
+void TForm1::GiroYRight()
+{
+    navigation().PasoBeta = 0;
+    navigation().PasoAlfa = 1.0f;
+    TimeGiro->start();
+}
+
+void TForm1::GiroYLeft()
+{
+    navigation().PasoAlfa = -1.0f;
+    navigation().PasoBeta = 0;
+    TimeGiro->start();
+}
+
+void TForm1::GiroXUp()
+{
+    navigation().PasoAlfa = 0;
+    navigation().PasoBeta = -1.0f;
+    TimeGiro->start();
+}
+
+void TForm1::GiroXDown()
+{
+    navigation().PasoAlfa = 0;
+    navigation().PasoBeta = 1.0f;
+    TimeGiro->start();
+}
+
+void TForm1::GiroNull()
+{
+    TimeGiro->stop();
+}
+
+void TForm1::TimeZoomTimer()
+{
+    ViewNavigation &nav = navigation();
+    // Both views, whichever is active; no bound: the software view takes
+    // any factor, zero and negative included.
+    nav.ZoomSoft = nav.ZoomSoft + nav.PasoZoom;
+    Vx3DWorld1->Zoom = nav.ZoomSoft;
+    Vx3DWorld1->ProjectAll();
+    Vx3DWorld1->DrawWorld();
+    nav.DistGL = static_cast<float>(nav.DistGL + nav.PasoZoom * 10.0);
+    Vx3DWorldGL1->transZ = nav.DistGL;
+    Vx3DWorldGL1->DrawWorld();
+}
+
+void TForm1::TimeGiroTimer()
+{
+    ViewNavigation &nav = navigation();
+    nav.AngAlfa = nav.AngAlfa + nav.PasoAlfa;
+    nav.AngBeta = nav.AngBeta + nav.PasoBeta;
+    if (gas().state.ModoGL == 0) {
+        handOverAngle(nav.AngAlfa, Vx3DWorld1->Alfa);
+        handOverAngle(nav.AngBeta, Vx3DWorld1->Beta);
+        Vx3DWorld1->ProjectAll();
+        Vx3DWorld1->DrawWorld();
+    }
+    if (gas().state.ModoGL == 1) {
+        Vx3DWorldGL1->RotZ = nav.AngAlfa - 90.0f;
+        Vx3DWorldGL1->RotX = nav.AngBeta - 90.0f;
+        Vx3DWorldGL1->DrawWorld();
+    }
+}
+
+void TForm1::LabelZoomClick()
+{
+    ViewNavigation &nav = navigation();
+    nav.ZoomSoft = 0.6f;
+    Vx3DWorld1->Zoom = 0.6f;
+    Vx3DWorld1->ProjectAll();
+    Vx3DWorld1->DrawWorld();
+    nav.DistGL = -3.7f;
+    Vx3DWorldGL1->transZ = -3.7f;
+    Vx3DWorldGL1->DrawWorld();
+}
+
+void TForm1::LabelGiroClick()
+{
+    ViewNavigation &nav = navigation();
+    nav.AngAlfa = 0.0f;
+    nav.AngBeta = 0.0f;
+    Vx3DWorld1->Alfa = 0;
+    Vx3DWorld1->Beta = 0;
+    Vx3DWorld1->ProjectAll();
+    Vx3DWorld1->DrawWorld();
+    Vx3DWorldGL1->RotX = -90.0f;
+    Vx3DWorldGL1->RotY = 0.0f;
+    Vx3DWorldGL1->RotZ = -90.0f;
+    Vx3DWorldGL1->DrawWorld();
+    if (BoxOpenGL->currentText() == QLatin1String("SI") &&
+        BoxBolas->currentText() == QLatin1String("Bolas")) {
+        Vx3DWorldGL1->RotX = 0.0f;
+        Vx3DWorldGL1->RotZ = 0.0f;
+        Vx3DWorldGL1->DrawWorld();
+    }
+}

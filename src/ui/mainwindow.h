@@ -1,0 +1,104 @@
+#pragma once
+
+#include "navigation.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class QToolButton;
+class ClickLabel;
+class TFormCPanel;
+class TForm3;
+class TVx3DWorld;
+class TVx3DWorldGL;
+
+// The main window "Tarvelo": the 3-D view of the gas between a top strip of
+// buttons and a bottom panel of animation, zoom, rotation, axes and display
+// controls. Its creation builds both scenes and the first 50 particles.
+class TForm1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // The other two windows, set by program start once they exist.
+    TFormCPanel *FormCPanel = nullptr;
+    TForm3 *Form3 = nullptr;
+
+    // Handlers, named after their control and event.
+    void FormCreate();
+    void FormPaint();
+    void FormResize();
+    void BtnFinClick();
+    void BtnInfoClick();
+    void BtnCPanelClick();
+    void BoxOpenGLClick();
+    void BoxBolasChange();
+    void BoxEjesClick();
+    void Vx3DWorldGL1Paint();
+    void RBtnAniClick();
+    void RBtnStopClick();
+    void TimeLoopTimer();
+    void ZoomUp();
+    void ZoomDown();
+    void ZoomNull();
+    void GiroYRight();
+    void GiroYLeft();
+    void GiroXUp();
+    void GiroXDown();
+    void GiroNull();
+    void TimeZoomTimer();
+    void TimeGiroTimer();
+    void LabelZoomClick();
+    void LabelGiroClick();
+
+    // The keyboard way to the OpenGL view: shows BoxOpenGL and LabelGL.
+    void ShowOpenGLChoice();
+
+    // Controls, with their names as object names.
+    QFrame *Panel1;
+    QPushButton *BtnInfo;
+    QPushButton *BtnCPanel;
+    QPushButton *BtnFin;
+    QFrame *BottomPanel;
+    QLabel *LabelGL;
+    QComboBox *BoxOpenGL;
+    QComboBox *BoxBolas;
+    QLabel *LabelEjes;
+    QComboBox *BoxEjes;
+    QToolButton *GiroXU;
+    QToolButton *GiroXD;
+    QToolButton *GiroYL;
+    QToolButton *GiroYR;
+    ClickLabel *LabelGiro;
+    QFrame *BevelZoom;
+    QToolButton *ZoomD;
+    QToolButton *ZoomU;
+    ClickLabel *LabelZoom;
+    QFrame *BevelAni;
+    QRadioButton *RBtnAni;
+    QRadioButton *RBtnStop;
+    TVx3DWorld *Vx3DWorld1;
+    TVx3DWorldGL *Vx3DWorldGL1;
+    QTimer *TimeZoom;
+    QTimer *TimeGiro;
+    QTimer *TimeLoop;
+
+    // The area between the top strip and the bottom panel.
+    QRect viewRect() const;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildControls();
+    void connectHandlers();
+    void switchToOpenGL();
+};

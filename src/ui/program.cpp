@@ -1,0 +1,49 @@
+#include "program.h"
+
+#include "controlpanel.h"
+#include "creditswindow.h"
+#include "mainwindow.h"
+
+#include <QIcon>
+#include <QMessageBox>
+
+#include <exception>
+
+MolvixApplication::MolvixApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Molvix"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/molvix.png")));
+}
+
+bool MolvixApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &e) {
+        QMessageBox::critical(nullptr, applicationName(), QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        QMessageBox::critical(nullptr, applicationName(), QStringLiteral("Error desconocido"));
+    }
+    return false;
+}
+
+ProgramWindows startProgram()
+{
+    ProgramWindows w;
+    w.Form1 = new TForm1;
+    w.FormCPanel = new TFormCPanel;
+    w.Form3 = new TForm3;
+    w.Form1->FormCPanel = w.FormCPanel;
+    w.Form1->Form3 = w.Form3;
+    w.Form1->show();
+    w.FormCPanel->show();
+    return w;
+}
+
+void endProgram(ProgramWindows &windows)
+{
+    delete windows.Form3;
+    delete windows.FormCPanel;
+    delete windows.Form1;
+    windows = {};
+}

@@ -1,0 +1,133 @@
+// The program as a user meets it, on a real X server: the three windows,
+// the animation running on its own timer, the switch into the OpenGL view
+// and back, and "FIN".
+#include "uitest.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace {
+
+using molvix::test::ProgramTest;
+using ProgramRunTest = ProgramTest;
+
+TEST_F(ProgramRunTest, ThreeWindowsWithTheirCaptionsTheCreditsHidden)
+{
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Tarvelo"));
+    EXPECT_EQ(panel->windowTitle(), QStringLiteral("Panel de Control"));
+    EXPECT_EQ(w.Form3->windowTitle(), QStringLiteral("Autores"));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_FALSE(w.Form3->isVisible());
+}
+
+TEST_F(ProgramRunTest, AnimationMovesTheParticlesAndRefreshesTheReadouts)
+{
+    const GasState before = s();
+    QTest::mouseClick(form->RBtnAni, Qt::LeftButton);
+    ASSERT_TRUE(form->TimeLoop->isActive());
+    QElapsedTimer clock;
+    clock.start();
+    // Two pressure readings: at least 400 ticks of the 1 ms timer.
+    while (panel->MaskPre->text().isEmpty() && clock.elapsed() < 20000) {
+        QTest::qWait(20);
+    }
+    const QString firstReading = panel->MaskPre->text();
+    EXPECT_FALSE(firstReading.isEmpty()) << "a reading every 200 ticks";
+    int changed = 0;
+    for (int i = 1; i <= 50; ++i) {
+        changed += s().ParX[i] != before.ParX[i] ? 1 : 0;
+    }
+    EXPECT_EQ(changed, 50);
+    const QString energy = panel->MaskEner->text();
+    EXPECT_FALSE(energy.isEmpty());
+    bool ok = false;
+    firstReading.trimmed().toDouble(&ok);
+    EXPECT_TRUE(ok) << qPrintable(firstReading);
+    QTest::mouseClick(form->RBtnStop, Qt::LeftButton);
+    const GasState stopped = s();
+    QTest::qWait(100);
+    EXPECT_EQ(s().ParX, stopped.ParX) << "Stop stands the gas still";
+}
+
+TEST_F(ProgramRunTest, SwitchingIntoTheOpenGLViewAndBack)
+{
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    QTest::keyClick(form, Qt::Key_G, Qt::ControlModifier);
+    ASSERT_TRUE(form->BoxOpenGL->isVisible());
+    EXPECT_TRUE(form->LabelGL->isVisible());
+    pick(form->BoxOpenGL, QStringLiteral("SI"));
+    EXPECT_EQ(s().ModoGL, 1);
+    EXPECT_TRUE(gl->isVisible());
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_TRUE(form->BoxBolas->isVisible());
+    EXPECT_FALSE(form->BoxOpenGL->isVisible());
+    EXPECT_FALSE(form->LabelGL->isVisible());
+    EXPECT_EQ(gl->RotZ, navigation().AngAlfa - 90.0f);
+    EXPECT_EQ(gl->RotX, navigation().AngBeta - 90.0f);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+    QTest::qWait(50);
+    EXPECT_TRUE(gl->ContextReady());
+
+    // The tick now moves the OpenGL view's particles and not the software's.
+    const float softX = view->particles()[1].X;
+    form->TimeLoopTimer();
+    EXPECT_EQ(view->particles()[1].X, softX);
+    EXPECT_FLOAT_EQ(gl->particles()[1].X, s().ParX[1] * 0.02f - 1.0f);
+
+    // Rotation acts on the OpenGL view while it is active, unwrapped.
+    form->GiroYRight();
+    form->TimeGiroTimer();
+    EXPECT_EQ(gl->RotZ, navigation().AngAlfa - 90.0f);
+    form->GiroNull();
+
+    form->BoxBolas->setCurrentText(QStringLiteral("Bolas"));
+    EXPECT_EQ(gl->particles()[1].Style, 0);
+    EXPECT_FLOAT_EQ(gl->particles()[1].Size, 0.0375f);
+    EXPECT_EQ(navigation().AngAlfa, 90.0f);
+
+    form->BoxBolas->setCurrentText(QStringLiteral("OpenGL NO"));
+    EXPECT_EQ(s().ModoGL, 0);
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_FALSE(gl->isVisible());
+    EXPECT_TRUE(form->BoxOpenGL->isVisible());
+    EXPECT_FALSE(form->BoxBolas->isVisible());
+    EXPECT_EQ(form->BoxOpenGL->currentText(), QStringLiteral("NO"));
+    EXPECT_EQ(view->Alfa, 90);
+    EXPECT_EQ(view->Beta, 90);
+
+    // And in again: "OpenGL NO" still leads back.
+    pick(form->BoxOpenGL, QStringLiteral("SI"));
+    EXPECT_EQ(s().ModoGL, 1);
+    form->BoxBolas->setCurrentText(QStringLiteral("OpenGL NO"));
+    EXPECT_EQ(s().ModoGL, 0);
+}
+
+TEST_F(ProgramRunTest, OpenGLNoHandsOverNegativeAndFullTurnAngles)
+{
+    pick(form->BoxOpenGL, QStringLiteral("SI"));
+    navigation().AngAlfa = -1.0f;
+    navigation().AngBeta = 360.0f;
+    form->BoxBolas->setCurrentText(QStringLiteral("OpenGL NO"));
+    EXPECT_EQ(view->Alfa, 359);
+    EXPECT_EQ(navigation().AngAlfa, 360.0f);
+    EXPECT_EQ(view->Beta, 0);
+    EXPECT_EQ(navigation().AngBeta, 0.0f);
+}
+
+TEST_F(ProgramRunTest, FinEndsAtOnceEvenWhileAnimating)
+{
+    EXPECT_EXIT(
+        {
+            QTest::mouseClick(form->RBtnAni, Qt::LeftButton);
+            QTest::qWait(50);
+            QTest::mouseClick(form->BtnFin, Qt::LeftButton);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+} // namespace
