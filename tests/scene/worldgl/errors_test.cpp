@@ -171,6 +171,11 @@ TEST(GLErrorsDeathTest, TracesNeedAnIntervalAndALengthOfAtLeastOne)
 
 TEST(GLErrorsDeathTest, StoresTooLargeForMemoryAreReported)
 {
+#if defined(__SANITIZE_ADDRESS__)
+    // AddressSanitizer ends a failed operator new with its own report
+    // instead of throwing, so the view never sees the failure.
+    GTEST_SKIP() << "allocation failure is AddressSanitizer's own under ASan";
+#endif
     EXPECT_EXIT(
         {
             TVx3DWorldGL v;
@@ -213,6 +218,6 @@ TEST(GLErrorsDeathTest, InitWorldWithoutAContextReportsTheFailure)
             v.InitWorld();
         },
         ::testing::ExitedWithCode(1),
-        "Context create failed :0\n[\\s\\S]*" +
+        "Context create failed :0\n" +
             fatalPattern(kCaption, "InitWorld", "Context Create failed"));
 }

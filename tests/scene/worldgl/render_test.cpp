@@ -243,20 +243,19 @@ TEST_F(GLRenderTest, AFrameFromATimerReachesTheScreenWithoutTheOwnersPaint)
     EXPECT_EQ(paints, before);
     EXPECT_TRUE(isRed(at(image, kSize / 2, kSize / 2)));
 
-    // With no paint handler at all a paint only clears: what the screen
-    // shows after a timer frame is that frame.
+    // With no paint handler at all a paint only clears: so when the screen
+    // shows the particle after a timer frame, it is that frame.
     view->OnPaint = nullptr;
+    const auto screenCentre = [this] {
+        const QImage shot = view->screen()->grabWindow(view->winId()).toImage();
+        return at(shot, kSize / 2, kSize / 2);
+    };
     view->update();
-    QTest::qWait(100);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return isBlack(screenCentre()); }, 3000));
     view->DrawWorld();
-    QTest::qWait(200);
-    const QImage screen = view->screen()->grabWindow(view->winId()).toImage();
-    ASSERT_FALSE(screen.isNull());
-    EXPECT_TRUE(isRed(at(screen, kSize / 2, kSize / 2)));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return isRed(screenCentre()); }, 3000));
     view->update();
-    QTest::qWait(200);
-    const QImage cleared = view->screen()->grabWindow(view->winId()).toImage();
-    EXPECT_TRUE(isBlack(at(cleared, kSize / 2, kSize / 2)));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return isBlack(screenCentre()); }, 3000));
 }
 
 TEST_F(GLRenderTest, PaintingCallsTheOwnerOnceAndNeverRecurses)

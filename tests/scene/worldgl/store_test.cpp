@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <limits>
 #include <string>
 
@@ -312,10 +311,15 @@ TEST(GLPropertyTest, LabelsHaveOnlyColourAndScale)
 {
     TVx3DWorldGL v;
     v.AddNLabels(1, 0.5f, 0, 0, 0, 1, 2, 3, 0, "abc");
-    const TGLLabelRec before = v.labels()[1];
     v.ChangeLabelProperties(1, 1, 99.0f);
     v.ChangeLabelProperties(2, 1, 99.0f);
-    EXPECT_EQ(std::memcmp(&before, &v.labels()[1], sizeof before), 0);
+    const TGLLabelRec &l = v.labels()[1];
+    EXPECT_EQ(l.Scale, 0.5f);
+    EXPECT_STREQ(l.Text, "abc");
+    EXPECT_EQ(l.RotX, 1.0f);
+    EXPECT_EQ(l.RotZ, 3.0f);
+    EXPECT_EQ(l.Color, 0);
+    EXPECT_EQ(l.R, 0.0f);
     v.ChangeLabelProperties(0, 1, 255.0f);
     v.ChangeLabelProperties(3, 1, 0.75f);
     EXPECT_EQ(v.labels()[1].Color, 255);
