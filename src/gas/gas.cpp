@@ -4,8 +4,13 @@
 #include "vx3dworldgl.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdio>
+
+#if defined(__SSE2__)
+#include <immintrin.h>
+#endif
 
 namespace {
 
@@ -23,6 +28,30 @@ QString format(const char *pattern, double value)
     char text[64];
     std::snprintf(text, sizeof text, pattern, value);
     return QString::fromLatin1(text);
+}
+
+} // namespace
+
+namespace {
+
+// Bit k set where 4 Radio^2 > d2[k] (strictly): a contact.
+uint32_t contactMask(const float (&d2)[16], float contact)
+{
+#if defined(__SSE2__)
+    const __m128 c = _mm_set1_ps(contact);
+    uint32_t mask = 0;
+    for (int q = 0; q < 4; ++q) {
+        const __m128 d = _mm_loadu_ps(d2 + 4 * q);
+        mask |= static_cast<uint32_t>(_mm_movemask_ps(_mm_cmpgt_ps(c, d))) << (4 * q);
+    }
+    return mask;
+#else
+    uint32_t mask = 0;
+    for (int k = 0; k < 16; ++k) {
+        mask |= static_cast<uint32_t>(contact > d2[k]) << k;
+    }
+    return mask;
+#endif
 }
 
 } // namespace
@@ -302,30 +331,49 @@ void Gas::Contacto(int32_t i)
     // Two spheres of radius Radio touch when their centres are closer than
     // 2 Radio; squared distances spare the square root for the few in contact.
     const float contact = 4.0f * g.Radio * g.Radio;
-    for (int32_t j = 1; j <= g.NumPar; ++j) {
-        if (j == i) {
+    const int32_t n = g.NumPar;
+    // Candidates are taken in blocks: one pass over a block computes its
+    // squared distances (the compiler vectorizes it; each is the same float
+    // arithmetic as one at a time), then the first in contact is resolved
+    // and the scan resumes right after it, against i's new position.
+    constexpr int32_t kBlock = 16;
+    static_assert(MaxPar + kBlock <= kGasSlots, "blocks read past NumPar within the arrays");
+    int32_t j = 1;
+    while (j <= n) {
+        const float xi = g.ParX[i], yi = g.ParY[i], zi = g.ParZ[i];
+        float d2[kBlock];
+        for (int32_t k = 0; k < kBlock; ++k) {
+            const float dx = g.ParX[j + k] - xi;
+            const float dy = g.ParY[j + k] - yi;
+            const float dz = g.ParZ[j + k] - zi;
+            d2[k] = dx * dx + dy * dy + dz * dz;
+        }
+        const int32_t count = std::min(kBlock, n - j + 1);
+        uint32_t touching = contactMask(d2, contact) & ((1u << count) - 1u);
+        if (i >= j && i < j + count) {
+            touching &= ~(1u << (i - j));
+        }
+        if (touching == 0) {
+            j += count;
             continue;
         }
-        const float dx = g.ParX[j] - g.ParX[i];
-        const float dy = g.ParY[j] - g.ParY[i];
-        const float dz = g.ParZ[j] - g.ParZ[i];
-        const float d2 = dx * dx + dy * dy + dz * dz;
-        if (contact > d2) {
-            g.Solape = 2.0f * g.Radio - std::sqrt(d2);
-            g.ParXAnt[i] = g.ParX[i];
-            g.ParYAnt[i] = g.ParY[i];
-            g.ParZAnt[i] = g.ParZ[i];
-            g.VelXAnt[i] = g.VelX[i];
-            g.VelYAnt[i] = g.VelY[i];
-            g.VelZAnt[i] = g.VelZ[i];
-            g.ParXAnt[j] = g.ParX[j];
-            g.ParYAnt[j] = g.ParY[j];
-            g.ParZAnt[j] = g.ParZ[j];
-            g.VelXAnt[j] = g.VelX[j];
-            g.VelYAnt[j] = g.VelY[j];
-            g.VelZAnt[j] = g.VelZ[j];
-            Colision(i, j);
-        }
+        const int32_t hit = std::countr_zero(touching);
+        const int32_t other = j + hit;
+        g.Solape = 2.0f * g.Radio - std::sqrt(d2[hit]);
+        g.ParXAnt[i] = g.ParX[i];
+        g.ParYAnt[i] = g.ParY[i];
+        g.ParZAnt[i] = g.ParZ[i];
+        g.VelXAnt[i] = g.VelX[i];
+        g.VelYAnt[i] = g.VelY[i];
+        g.VelZAnt[i] = g.VelZ[i];
+        g.ParXAnt[other] = g.ParX[other];
+        g.ParYAnt[other] = g.ParY[other];
+        g.ParZAnt[other] = g.ParZ[other];
+        g.VelXAnt[other] = g.VelX[other];
+        g.VelYAnt[other] = g.VelY[other];
+        g.VelZAnt[other] = g.VelZ[other];
+        Colision(i, other);
+        j = other + 1;
     }
 }
 

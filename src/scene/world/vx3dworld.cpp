@@ -589,24 +589,28 @@ void TVx3DWorld::canvasChanged()
 
 void TVx3DWorld::requestImmediateUpdate()
 {
-    // Inside the owner's paint handler the paint event shows the canvas as
-    // soon as the handler returns.
+    // The finished frame is shown at the next turn of the event loop, one
+    // paint however many frames came before it: a 1 ms animation cannot
+    // afford a synchronous flush to the screen per frame. Inside the owner's
+    // paint handler the paint event shows it as soon as the handler returns.
     if (!isVisible() || m_inOwnerPaint) {
         return;
     }
-    m_showingFrame = true;
-    repaint();
-    m_showingFrame = false;
+    m_framePending = true;
+    update();
 }
 
 void TVx3DWorld::paintEvent(QPaintEvent *event)
 {
-    // The widget shows its canvas; what is on it is the owner's to draw.
-    if (!m_showingFrame && OnPaint) {
+    // The widget shows its canvas; what is on it is the owner's to draw. A
+    // paint the window system asks for gets a fresh frame from the owner; a
+    // paint for a frame the owner just drew shows that frame as it is.
+    if (!m_framePending && OnPaint) {
         m_inOwnerPaint = true;
         OnPaint(*this);
         m_inOwnerPaint = false;
     }
+    m_framePending = false;
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     const QRect r = event->rect();

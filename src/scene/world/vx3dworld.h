@@ -261,7 +261,7 @@ private:
     void syncCanvasSize();
     // The own canvas changed: show it at the next paint.
     void canvasChanged();
-    // A whole frame is on the canvas: show it now.
+    // A whole frame is on the canvas: have it shown.
     void requestImmediateUpdate();
     template <typename Store>
     static Store allocateStore(int32_t n, const typename Store::value_type &record,
@@ -276,7 +276,7 @@ private:
     int32_t m_maxTracePoints = 0;
     int32_t m_maxTracePointsGiven = 0; // maxPoints of the last AddNTraces
 
-    bool m_showingFrame = false; // inside our own repaint of a finished frame
+    bool m_framePending = false; // a frame the owner drew waits to be shown
     bool m_inOwnerPaint = false; // inside OnPaint, called from paintEvent
     QImage m_buffer;
     QImage m_canvasImage;

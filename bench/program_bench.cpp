@@ -1,0 +1,78 @@
+// The running program, timed as a user would see it: start to first painted
+// frame, ticks delivered per second of the 1000 the animation timer asks
+// for (collisions and vectors on), and peak memory. Needs a display (Xvfb).
+#include "controlpanel.h"
+#include "gas.h"
+#include "mainwindow.h"
+#include "program.h"
+#include "vx3dworld.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Notes the first paint of the software view.
+class FirstPaint : public QObject
+{
+public:
+    qint64 at = -1;
+    const QElapsedTimer *clock = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && at < 0) {
+            at = clock->elapsed();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const double seconds = argc > 1 ? std::atof(argv[1]) : 5.0;
+
+    MolvixApplication app(argc, argv);
+    MolvixApplication::setStyle(QStringLiteral("Fusion"));
+    ProgramWindows w = startProgram();
+    FirstPaint firstPaint;
+    firstPaint.clock = &clock;
+    w.Form1->Vx3DWorld1->installEventFilter(&firstPaint);
+    while (firstPaint.at < 0 && clock.elapsed() < 10000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+
+    w.FormCPanel->BoxColi->setCurrentText(QStringLiteral("SI"));
+    w.FormCPanel->BoxDibVel->setCurrentText(QStringLiteral("SI"));
+    long ticks = 0;
+    QObject::connect(w.Form1->TimeLoop, &QTimer::timeout, [&ticks] { ++ticks; });
+    QTest::mouseClick(w.Form1->RBtnAni, Qt::LeftButton);
+    QElapsedTimer run;
+    run.start();
+    QTimer::singleShot(static_cast<int>(seconds * 1000), &app, &QCoreApplication::quit);
+    MolvixApplication::exec();
+    const double elapsed = run.elapsed() / 1000.0;
+
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("start to first painted frame: %lld ms\n", static_cast<long long>(firstPaint.at));
+    std::printf("ticks delivered: %ld in %.2f s = %.0f per second (of 1000)\n", ticks, elapsed,
+                ticks / elapsed);
+    std::printf("peak memory (max RSS): %.1f MB\n", usage.ru_maxrss / 1024.0);
+    endProgram(w);
+    return 0;
+}
