@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
-# Runs every benchmark of a build tree (offscreen; OpenGL ones under Xvfb).
+# Runs the benchmarks of a build tree: the Google Benchmark programs (median
+# and spread over 5 repetitions), then the running program for 5 seconds.
+# With no DISPLAY everything runs under Xvfb with Mesa's software renderer.
 set -euo pipefail
 build_dir="${1:-build}"
-for bench in "$build_dir"/bench/*_bench; do
-  [ -x "$bench" ] || continue
-  echo "== $(basename "$bench")"
+export LIBGL_ALWAYS_SOFTWARE=1
+run() {
   if [ -n "${DISPLAY:-}" ]; then
-    "$bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+    "$@"
   else
-    xvfb-run -a -s "-screen 0 1280x1024x24 +extension GLX" \
-      "$bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+    xvfb-run -a -s "-screen 0 1280x1024x24 +extension GLX" "$@"
   fi
+}
+for bench in world_bench gas_bench worldgl_bench; do
+  echo "== $bench"
+  run "$build_dir/bench/$bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 done
+echo "== program_bench (5 s of animation, collisions and vectors on)"
+run "$build_dir/bench/program_bench" 5

@@ -60,6 +60,9 @@ TVx3DWorld::TVx3DWorld(QWidget *owner) : QWidget(owner)
     }
     m_bufferCanvas.setImage(&m_buffer);
     m_ownCanvas.setImage(&m_canvasImage);
+    m_showLater.setSingleShot(true);
+    m_showLater.setTimerType(Qt::PreciseTimer);
+    connect(&m_showLater, &QTimer::timeout, this, qOverload<>(&QWidget::update));
 }
 
 TVx3DWorld::~TVx3DWorld()
@@ -589,15 +592,22 @@ void TVx3DWorld::canvasChanged()
 
 void TVx3DWorld::requestImmediateUpdate()
 {
-    // The finished frame is shown at the next turn of the event loop, one
-    // paint however many frames came before it: a 1 ms animation cannot
-    // afford a synchronous flush to the screen per frame. Inside the owner's
-    // paint handler the paint event shows it as soon as the handler returns.
+    // Inside the owner's paint handler the paint event shows the frame as
+    // soon as the handler returns.
     if (!isVisible() || m_inOwnerPaint) {
         return;
     }
     m_framePending = true;
-    update();
+    // Frames are shown at the pace of the screen: a 1 ms animation composes
+    // a frame per tick, but no screen shows a thousand a second, and a flush
+    // per tick would cost the animation its ticks. The newest frame is the
+    // one shown, at the latest one screen refresh after it was drawn.
+    const qint64 sinceShown = m_lastShown.isValid() ? m_lastShown.elapsed() : kFramePaceMs;
+    if (sinceShown >= kFramePaceMs) {
+        update();
+    } else if (!m_showLater.isActive()) {
+        m_showLater.start(static_cast<int>(kFramePaceMs - sinceShown));
+    }
 }
 
 void TVx3DWorld::paintEvent(QPaintEvent *event)
@@ -611,6 +621,7 @@ void TVx3DWorld::paintEvent(QPaintEvent *event)
         m_inOwnerPaint = false;
     }
     m_framePending = false;
+    m_lastShown.start();
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     const QRect r = event->rect();

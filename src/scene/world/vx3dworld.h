@@ -3,9 +3,11 @@
 #include "canvas.h"
 #include "scenetypes.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -277,6 +279,9 @@ private:
     int32_t m_maxTracePointsGiven = 0; // maxPoints of the last AddNTraces
 
     bool m_framePending = false; // a frame the owner drew waits to be shown
+    static constexpr qint64 kFramePaceMs = 16; // about one screen refresh
+    QElapsedTimer m_lastShown;
+    QTimer m_showLater;
     bool m_inOwnerPaint = false; // inside OnPaint, called from paintEvent
     QImage m_buffer;
     QImage m_canvasImage;
