@@ -86,8 +86,9 @@ TFormCPanel::~TFormCPanel()
 
 void TFormCPanel::buildControls()
 {
+    // 333 x 145 on screen with its frame, right under the main window.
     move(-1, 420);
-    resize(333, 145);
+    resize(325, 118);
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);

@@ -50,8 +50,9 @@ TForm3::TForm3(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Autores"));
+    // 289 x 188 on screen with its frame: the client area below a title bar.
     move(22, 110);
-    setFixedSize(289, 188);
+    setFixedSize(281, 161);
     // Closing this window only hides it; it must never end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
 
@@ -80,13 +81,13 @@ TForm3::TForm3(QWidget *parent) : QWidget(parent, Qt::Window)
     Label3 = makeLabel(this, "Label3", QStringLiteral("Contacto"), {120, 32});
 
     Label4 = makeLabel(this, "Label4", QStringLiteral("Lucía Prado"), {16, 48});
-    Label5 = makeLabel(this, "Label5", QStringLiteral("lucia@example.org"), {16, 64});
+    Label5 = makeLabel(this, "Label5", QStringLiteral("lp@example.org"), {16, 64});
     Label6 = makeLabel(this, "Label6", QStringLiteral("Tomás Ibarra"), {162, 48});
-    Label7 = makeLabel(this, "Label7", QStringLiteral("tomas@example.org"), {160, 64});
+    Label7 = makeLabel(this, "Label7", QStringLiteral("ti@example.org"), {160, 64});
     Label8 = makeLabel(this, "Label8", QStringLiteral("Marta Solís"), {162, 96});
-    Label9 = makeLabel(this, "Label9", QStringLiteral("marta@example.org"), {152, 112});
+    Label9 = makeLabel(this, "Label9", QStringLiteral("ms@example.org"), {152, 112});
     Label10 = makeLabel(this, "Label10", QStringLiteral("Andrés Vidal"), {13, 96});
-    Label11 = makeLabel(this, "Label11", QStringLiteral("andres@example.org"), {8, 112});
+    Label11 = makeLabel(this, "Label11", QStringLiteral("av@example.org"), {8, 112});
     for (QLabel *name : {Label4, Label6, Label8, Label10}) {
         makeAuthorName(name);
     }

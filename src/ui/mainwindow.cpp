@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr int kClientWidth = 326;   // a 334 x 420 window less its frame
+constexpr int kClientWidth = 326;   // 334 x 420 on screen, less its frame
 constexpr int kClientHeight = 393;
 constexpr int kTopStrip = 22;
 constexpr int kBottomPanel = 60;

@@ -94,12 +94,12 @@ TEST_F(CreditsWindow, StartsHiddenWithItsCaptionPlaceAndNamedControls)
     EXPECT_TRUE(window->isWindow());
     EXPECT_EQ(window->windowTitle(), "Autores");
     EXPECT_EQ(window->pos(), QPoint(22, 110));
-    EXPECT_EQ(window->size(), QSize(289, 188));
-    EXPECT_EQ(window->Label1->geometry(), QRect(0, 0, 289, 13));
-    EXPECT_EQ(window->Label2->geometry(), QRect(0, 13, 289, 13));
+    EXPECT_EQ(window->size(), QSize(281, 161));
+    EXPECT_EQ(window->Label1->geometry(), QRect(0, 0, 281, 13));
+    EXPECT_EQ(window->Label2->geometry(), QRect(0, 13, 281, 13));
     EXPECT_EQ(window->BtnGrupo->geometry(), QRect(96, 136, 50, 17));
     EXPECT_EQ(window->BtnGrupo->text(), "Grupo");
-    EXPECT_EQ(window->ImageGrupo->geometry(), QRect(0, 13, 289, 175)) << "fills below Label1";
+    EXPECT_EQ(window->ImageGrupo->geometry(), QRect(0, 13, 281, 148)) << "fills below Label1";
     EXPECT_EQ(window->findChild<QWidget *>("Label1"), window->Label1);
     EXPECT_EQ(window->findChild<QWidget *>("Label2"), window->Label2);
     EXPECT_EQ(window->findChild<QWidget *>("ImageGrupo"), window->ImageGrupo);

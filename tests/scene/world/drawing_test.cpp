@@ -19,6 +19,7 @@ constexpr TColor kAqua = 0xFFFF00;
 constexpr TColor kMagenta = 0xFF00FF;
 constexpr TColor kLime = 0x00FF00;
 constexpr TColor kGrey = 0x808080;
+constexpr TColor kTeal = 0x808000;
 
 class DrawingTest : public WorldTest
 {
@@ -54,6 +55,7 @@ protected:
     {
         DrawingTest::SetUp();
         view.SetCube(kGreen, true);
+        view.SetAxes(kTeal, true);
 
         view.AddNPlanes(3, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, kRed, 0);
         movePlaneTo(1, 50, 50, 90, 90);                  // behind everything
@@ -118,7 +120,8 @@ TEST_F(FullFrameTest, BackgroundAndBoxOutline)
 {
     EXPECT_EQ(frame(100, 185), rgb(kBlack));
     EXPECT_EQ(frame(100, 33), rgb(kGreen)) << "top edge of the back face";
-    EXPECT_EQ(frame(33, 100), rgb(kGreen)) << "left edge of the back face";
+    EXPECT_EQ(frame(166, 100), rgb(kGreen)) << "right edge of the back face";
+    EXPECT_EQ(frame(33, 100), rgb(kTeal)) << "the Z axis, drawn after the box, runs up its left edge";
 }
 
 TEST_F(FullFrameTest, BackPlaneLiesUnderTheParticles)
@@ -209,10 +212,10 @@ TEST_F(DrawingTest, AxesAppearOnlyWhileShown)
     view.Beta = 20;
     view.Zoom = 0.6f;
     view.ProjectAll();
-    view.SetAxes(0x808000, true);
+    view.SetAxes(kTeal, true);
     view.DrawWorld();
-    EXPECT_GT(countIn(QRect(0, 0, 200, 200), 0x808000), 50);
-    view.SetAxes(0x808000, false);
+    EXPECT_GT(countIn(QRect(0, 0, 200, 200), kTeal), 50);
+    view.SetAxes(kTeal, false);
     view.DrawWorld();
     EXPECT_EQ(countIn(QRect(0, 0, 200, 200), 0x808000), 0);
 }
