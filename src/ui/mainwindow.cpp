@@ -33,6 +33,10 @@ constexpr TColor kGreen = 0x008000;
 constexpr TColor kTeal = 0x808000;
 constexpr TColor kAqua = 0xFFFF00;
 
+// The OpenGL view's particle drawn as a single point, of 50 x size pixels.
+constexpr uint8_t kGLPoint = 2;
+constexpr float kGLPointSize = 0.06f;
+
 const QColor kBlueColour(0, 0, 255);
 const QColor kSilverColour(192, 192, 192);
 const QColor kNavyColour(0, 0, 128);
@@ -452,16 +456,16 @@ void TForm1::switchToOpenGL()
     Vx3DWorldGL1->RotZ = nav.AngAlfa - 90.0f;
     Vx3DWorldGL1->RotX = nav.AngBeta - 90.0f;
     // While the software view was active only it followed the gas: bring
-    // the OpenGL view's particles (visible, white) and vectors up to date.
+    // the OpenGL view's particles and vectors up to date, then draw them the
+    // way BoxBolas reads ("Puntos").
     for (int32_t i = 1; i <= s.NumPar; ++i) {
-        Vx3DWorldGL1->ChangeParticleProperties(0, i, float(kWhite));
         Vx3DWorldGL1->MoveParticle(i, s.ParX[i], s.ParY[i], s.ParZ[i]);
     }
     Vx3DWorldGL1->NParticles = s.NumPar;
     if (s.DibVel == 1) {
         g.DibujaVel();
     }
-    Vx3DWorldGL1->DrawWorld();
+    BoxBolasChange();
 }
 
 void TForm1::BoxBolasChange()
@@ -480,9 +484,12 @@ void TForm1::BoxBolasChange()
         Vx3DWorldGL1->DrawWorld();
     }
     if (BoxBolas->currentText() == QLatin1String("Puntos")) {
+        // Points of 3 pixels (50 x 0.06), white: 0x00FFFF has no palette
+        // entry. Style 1 with size 3 would be solid spheres three times the
+        // size of the whole box, filling the view with grey.
         for (int32_t i = 1; i <= MaxPar; ++i) {
-            Vx3DWorldGL1->ChangeParticleProperties(2, i, 1.0f);
-            Vx3DWorldGL1->ChangeParticleProperties(3, i, 3.0f);
+            Vx3DWorldGL1->ChangeParticleProperties(2, i, float(kGLPoint));
+            Vx3DWorldGL1->ChangeParticleProperties(3, i, kGLPointSize);
             Vx3DWorldGL1->ChangeParticleProperties(0, i, 65535.0f);
         }
         Vx3DWorldGL1->DrawWorld();

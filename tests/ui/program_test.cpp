@@ -72,6 +72,21 @@ TEST_F(ProgramRunTest, SwitchingIntoTheOpenGLViewAndBack)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
     QTest::qWait(50);
     EXPECT_TRUE(gl->ContextReady());
+    // Shown as BoxBolas reads: "Puntos", white points of 3 pixels (the
+    // sizes the choice once named filled the view with one grey sphere).
+    EXPECT_EQ(form->BoxBolas->currentText(), QStringLiteral("Puntos"));
+    EXPECT_EQ(gl->particles()[1].Style, 2);
+    EXPECT_FLOAT_EQ(gl->particles()[1].Size, 0.06f);
+    EXPECT_EQ(gl->particles()[1].Color, 65535);
+    const QImage shown = gl->grabFramebuffer();
+    int lit = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            lit += qGray(shown.pixel(x, y)) > 128 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(lit, 50) << "the particles are seen";
+    EXPECT_LT(lit, shown.width() * shown.height() / 10) << "as points, not a view-filling sphere";
 
     // The tick now moves the OpenGL view's particles and not the software's.
     const float softX = view->particles()[1].X;
