@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 
 namespace {
 
@@ -154,7 +156,9 @@ void Vx3DCanvas::applyFont()
     QFont font = m_painter->font();
     font.setStyleStrategy(QFont::NoAntialias);
     if (m_fontHeight != 0) {
-        font.setPixelSize(std::clamp(std::abs(m_fontHeight), 1, kMaxFontPixels));
+        // Widened first: the height is the owner's int32 and -INT32_MIN overflows.
+        const int64_t height = std::abs(static_cast<int64_t>(m_fontHeight));
+        font.setPixelSize(static_cast<int>(std::clamp<int64_t>(height, 1, kMaxFontPixels)));
     }
     m_painter->setFont(font);
 }

@@ -145,6 +145,25 @@ TEST_F(CanvasTest, TextSitsBelowAndRightOfItsPointOnTheBrushColour)
     }
 }
 
+TEST(CanvasFont, TheMostNegativeHeightIsAsLargeAsItsNeighbour)
+{
+    // Heights count by their size whatever the sign; INT32_MIN has no int32
+    // opposite, and must not fall back to the smallest font.
+    const auto draw = [](int height) {
+        QImage image(40, 40, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        Vx3DCanvas canvas(&image);
+        canvas.setBrushColor(kBlue);
+        canvas.setFontColor(kWhite);
+        canvas.setFontHeight(height);
+        canvas.textOut(0, 0, QStringLiteral("H"));
+        canvas.end();
+        return image;
+    };
+    EXPECT_EQ(draw(INT32_MIN), draw(INT32_MIN + 1));
+    EXPECT_NE(draw(INT32_MIN), draw(1));
+}
+
 TEST_F(CanvasTest, CopyReplacesPixels)
 {
     QImage other(40, 40, QImage::Format_RGB32);
