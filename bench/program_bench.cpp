@@ -5,6 +5,7 @@
 #include "gas.h"
 #include "mainwindow.h"
 #include "program.h"
+#include "ticktimer.h"
 #include "vx3dworld.h"
 
 #include <QComboBox>
@@ -59,7 +60,7 @@ int main(int argc, char **argv)
     w.FormCPanel->BoxColi->setCurrentText(QStringLiteral("SI"));
     w.FormCPanel->BoxDibVel->setCurrentText(QStringLiteral("SI"));
     long ticks = 0;
-    QObject::connect(w.Form1->TimeLoop, &QTimer::timeout, [&ticks] { ++ticks; });
+    QObject::connect(w.Form1->TimeLoop, &TickTimer::timeout, [&ticks] { ++ticks; });
     QTest::mouseClick(w.Form1->RBtnAni, Qt::LeftButton);
     QElapsedTimer run;
     run.start();

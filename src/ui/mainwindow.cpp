@@ -4,6 +4,7 @@
 #include "controlpanel.h"
 #include "creditswindow.h"
 #include "gas.h"
+#include "ticktimer.h"
 #include "vx3dworld.h"
 #include "vx3dworldgl.h"
 
@@ -262,10 +263,9 @@ void TForm1::buildControls()
     TimeGiro = new QTimer(this);
     TimeGiro->setObjectName(QStringLiteral("TimeGiro"));
     TimeGiro->setInterval(10);
-    TimeLoop = new QTimer(this);
+    TimeLoop = new TickTimer(this);
     TimeLoop->setObjectName(QStringLiteral("TimeLoop"));
     TimeLoop->setInterval(1);
-    TimeLoop->setTimerType(Qt::PreciseTimer);
 }
 
 void TForm1::connectHandlers()
@@ -278,7 +278,7 @@ void TForm1::connectHandlers()
     connect(BoxEjes, &QComboBox::activated, this, &TForm1::BoxEjesClick);
     connect(RBtnAni, &QRadioButton::clicked, this, &TForm1::RBtnAniClick);
     connect(RBtnStop, &QRadioButton::clicked, this, &TForm1::RBtnStopClick);
-    connect(TimeLoop, &QTimer::timeout, this, &TForm1::TimeLoopTimer);
+    connect(TimeLoop, &TickTimer::timeout, this, &TForm1::TimeLoopTimer);
     connect(TimeZoom, &QTimer::timeout, this, &TForm1::TimeZoomTimer);
     connect(TimeGiro, &QTimer::timeout, this, &TForm1::TimeGiroTimer);
     connect(ZoomU, &QToolButton::pressed, this, &TForm1::ZoomUp);

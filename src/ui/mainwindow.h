@@ -11,6 +11,7 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 class QToolButton;
+class TickTimer;
 class ClickLabel;
 class TFormCPanel;
 class TForm3;
@@ -89,7 +90,7 @@ public:
     TVx3DWorldGL *Vx3DWorldGL1;
     QTimer *TimeZoom;
     QTimer *TimeGiro;
-    QTimer *TimeLoop;
+    TickTimer *TimeLoop;
 
     // The area between the top strip and the bottom panel.
     QRect viewRect() const;

@@ -1,6 +1,7 @@
 #include "uitest.h"
 
 #include "clicklabel.h"
+#include "ticktimer.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -43,7 +44,6 @@ TEST_F(MainWindowTest, StartUpShowsFiftyYellowParticlesInAGreenBoxWithoutAxes)
     EXPECT_FALSE(form->TimeLoop->isActive());
     EXPECT_TRUE(form->RBtnStop->isChecked());
     EXPECT_EQ(form->TimeLoop->interval(), 1);
-    EXPECT_EQ(form->TimeLoop->timerType(), Qt::PreciseTimer);
     EXPECT_FALSE(form->TimeZoom->isActive());
     EXPECT_FALSE(form->TimeGiro->isActive());
 }

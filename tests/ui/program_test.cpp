@@ -3,6 +3,8 @@
 // and back, and "FIN".
 #include "uitest.h"
 
+#include "ticktimer.h"
+
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
