@@ -168,6 +168,25 @@ TEST_F(TraceMisuseDeathTest, LinkChecksParticleThenTraceThenLength)
                 pattern("LinkTraceToParticle", "Too much trace points!"));
 }
 
+TEST_F(TraceMisuseDeathTest, EveryOutOfRangeLinkArgumentIsReported)
+{
+    const auto link = [](int32_t trace, int32_t particle, int32_t maxPoints) {
+        TVx3DWorld view;
+        populate(view);
+        view.LinkTraceToParticle(trace, particle, 0, 0xFF, 1, maxPoints, 1);
+    };
+    for (int32_t bad : {0, kN + 1, -1}) {
+        EXPECT_EXIT(link(1, bad, 4), ::testing::ExitedWithCode(1),
+                    pattern("LinkTraceToParticle", "No valid particle reference!"))
+            << "particle " << bad;
+        EXPECT_EXIT(link(bad, 1, 4), ::testing::ExitedWithCode(1),
+                    pattern("LinkTraceToParticle", "No valid trace reference!"))
+            << "trace " << bad;
+    }
+    EXPECT_EXIT(link(1, 1, -1), ::testing::ExitedWithCode(1),
+                pattern("LinkTraceToParticle", "Too much trace points!"));
+}
+
 TEST_F(TraceMisuseDeathTest, IntervalsAndLengthsBelowOneWouldDivideByZero)
 {
     EXPECT_EXIT(
@@ -193,6 +212,11 @@ TEST_F(TraceMisuseDeathTest, IntervalsAndLengthsBelowOneWouldDivideByZero)
 
 TEST(StoreMemoryDeathTest, AStoreTooLargeForMemoryIsReported)
 {
+#if defined(__SANITIZE_ADDRESS__)
+    // AddressSanitizer ends a failed operator new with its own report
+    // instead of throwing, so the view never sees the failure.
+    GTEST_SKIP() << "allocation failure is AddressSanitizer's own under ASan";
+#endif
     const std::string caption = "Vx3DWorld Error";
     EXPECT_EXIT(
         {

@@ -152,6 +152,27 @@ TEST(GLErrorsDeathTest, LinkChecksParticleThenTraceThenLength)
                 pattern("No valid trace interval!"));
 }
 
+TEST(GLErrorsDeathTest, EveryOutOfRangeLinkArgumentIsReported)
+{
+    const auto link = [](int32_t trace, int32_t particle, int32_t maxPoints) {
+        TVx3DWorldGL v;
+        populate(v);
+        v.LinkTraceToParticle(trace, particle, 0, 0, 1, maxPoints, 1);
+    };
+    const auto pattern = [](const char *message) {
+        return fatalPattern(kCaption, "LinkTraceToParticle", message);
+    };
+    for (int32_t bad : {0, kN + 1, -1}) {
+        EXPECT_EXIT(link(1, bad, 4), ::testing::ExitedWithCode(1),
+                    pattern("No valid particle reference!"))
+            << "particle " << bad;
+        EXPECT_EXIT(link(bad, 1, 4), ::testing::ExitedWithCode(1),
+                    pattern("No valid trace reference!"))
+            << "trace " << bad;
+    }
+    EXPECT_EXIT(link(1, 1, -1), ::testing::ExitedWithCode(1), pattern("Too much trace points!"));
+}
+
 TEST(GLErrorsDeathTest, TracesNeedAnIntervalAndALengthOfAtLeastOne)
 {
     EXPECT_EXIT(

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <numbers>
 
@@ -285,6 +286,34 @@ TEST_F(GLRenderTest, InformationBoxNamesTheImplementation)
     EXPECT_TRUE(text.contains(QRegularExpression("\nVersion: [0-9]")));
     EXPECT_TRUE(text.contains("\nExtensions: GL_"));
     EXPECT_LE(text.size(), 2047);
+}
+
+TEST_F(GLRenderTest, ExtremeValuesAndAZeroSizedViewRenderWithoutFailing)
+{
+    start();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float huge = std::numeric_limits<float>::max();
+    view->ShowCube = view->ShowAxes = true;
+    view->AddNParticles(3, 1, 0.1f, 0, 0, 0, 0x0000FF, 0);
+    view->AddNSegments(1, 0, 2.0f, 0, 0, 0, 0, 0, 0, 0x0000FF, 0);
+    view->NParticles = 3;
+    view->NSegments = 1;
+    view->MoveParticle(1, nan, nan, nan);
+    view->MoveParticle(2, 1e30f, -1e30f, huge);
+    view->MoveParticle(3, 50, 50, 50);
+    view->MoveSegment(1, nan, 0, huge, -huge, 0, 0);
+    view->ChangeParticleProperties(3, 2, huge);
+    for (float distance : {0.0f, 5.0f, -1e30f, -3.7f}) {
+        view->transZ = distance;
+        view->DrawWorld();
+        EXPECT_EQ(view->grabFramebuffer().size(), QSize(kSize, kSize));
+    }
+    // At the start distance the ordinary particle still shows at the centre.
+    EXPECT_TRUE(isRed(at(view->grabFramebuffer(), kSize / 2, kSize / 2)));
+    view->resize(0, 0);
+    QCoreApplication::processEvents();
+    view->DrawWorld();
+    EXPECT_TRUE(view->ContextReady());
 }
 
 TEST(GLRenderSetupTest, AspectComesFromTheWidgetAndAZeroHeightCountsAsOne)
