@@ -46,9 +46,9 @@ void buildScene(TVx3DWorldGL &view, Look look)
             view.ChangeParticleProperties(3, i, 0.0375f);
             view.ChangeParticleProperties(0, i, 16777215.0f);
             break;
-        case Look::Points: // the "Puntos" choice
-            view.ChangeParticleProperties(2, i, 1.0f);
-            view.ChangeParticleProperties(3, i, 3.0f);
+        case Look::Points: // the "Puntos" choice: 3-pixel points
+            view.ChangeParticleProperties(2, i, 2.0f);
+            view.ChangeParticleProperties(3, i, 0.06f);
             view.ChangeParticleProperties(0, i, 65535.0f);
             break;
         }
