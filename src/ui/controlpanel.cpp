@@ -1,5 +1,6 @@
 #include "controlpanel.h"
 
+#include "controls.h"
 #include "strtoint.h"
 #include "vx3dworld.h"
 #include "vx3dworldgl.h"
@@ -10,6 +11,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+
+using molvix::ui::label;
+using molvix::ui::yesNoBox;
 
 namespace {
 
@@ -34,27 +38,6 @@ QLineEdit *edit(QWidget *parent, const char *name, const QRect &place)
     e->setObjectName(QLatin1String(name));
     e->setGeometry(place);
     return e;
-}
-
-QLabel *label(QWidget *parent, const char *name, const QString &text, QPoint at)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    l->move(at);
-    l->adjustSize();
-    return l;
-}
-
-QComboBox *yesNoBox(QWidget *parent, const char *name, const QRect &place)
-{
-    auto *box = new QComboBox(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->addItems({QStringLiteral("SI"), QStringLiteral("NO")});
-    box->setCurrentIndex(1);
-    box->setGeometry(place);
-    return box;
 }
 
 } // namespace
@@ -94,22 +77,12 @@ void TFormCPanel::buildControls()
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameShape(QFrame::Panel);
-    Panel1->setFrameShadow(QFrame::Raised);
-    Panel1->setAutoFillBackground(true);
+    Panel1 = molvix::ui::panel(this, "Panel1", kSilverColour);
     QPalette pp = Panel1->palette();
-    pp.setColor(QPalette::Window, kSilverColour);
     pp.setColor(QPalette::WindowText, kNavyColour);
     Panel1->setPalette(pp);
     Panel1->setGeometry(rect());
-    QFont bold = font();
-    bold.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("DejaVu Sans")});
-    bold.setPixelSize(11);
-    bold.setBold(true);
-    Panel1->setFont(bold);
+    Panel1->setFont(molvix::ui::formFont());
 
     LabelNOfPar = label(Panel1, "LabelNOfPar", QStringLiteral("Num. Partículas"), {10, 16});
     ScBarNPart = scrollBar(Panel1, "ScBarNPart", QRect(10, 10, 90, 7), 0);

@@ -2,6 +2,7 @@
 
 #include "clicklabel.h"
 #include "controlpanel.h"
+#include "controls.h"
 #include "creditswindow.h"
 #include "gas.h"
 #include "ticktimer.h"
@@ -23,6 +24,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+using molvix::ui::label;
+using molvix::ui::yesNoBox;
+
 namespace {
 
 constexpr int kClientWidth = 326;   // 334 x 420 on screen, less its frame
@@ -42,31 +46,6 @@ const QColor kBlueColour(0, 0, 255);
 const QColor kSilverColour(192, 192, 192);
 const QColor kNavyColour(0, 0, 128);
 
-QFrame *panel(QWidget *parent, const QColor &colour, const char *name)
-{
-    auto *frame = new QFrame(parent);
-    frame->setObjectName(QLatin1String(name));
-    frame->setFrameShape(QFrame::Panel);
-    frame->setFrameShadow(QFrame::Raised);
-    frame->setAutoFillBackground(true);
-    QPalette p = frame->palette();
-    p.setColor(QPalette::Window, colour);
-    frame->setPalette(p);
-    return frame;
-}
-
-QComboBox *yesNoBox(QWidget *parent, const char *name, const QRect &place)
-{
-    auto *box = new QComboBox(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->addItems({QStringLiteral("SI"), QStringLiteral("NO")});
-    box->setCurrentIndex(1);
-    box->setGeometry(place);
-    return box;
-}
-
 QToolButton *arrowButton(QWidget *parent, const char *name, const char *glyph, const QRect &place)
 {
     auto *button = new QToolButton(parent);
@@ -80,16 +59,6 @@ QToolButton *arrowButton(QWidget *parent, const char *name, const char *glyph, c
     button->setIconSize(QSize(16, 16));
     button->setGeometry(place);
     return button;
-}
-
-template <typename Label>
-Label *label(QWidget *parent, const char *name, const QString &text, QPoint at)
-{
-    auto *l = new Label(text, parent);
-    l->setObjectName(QLatin1String(name));
-    l->move(at);
-    l->adjustSize();
-    return l;
 }
 
 } // namespace
@@ -165,12 +134,7 @@ void TForm1::buildControls()
     p.setColor(QPalette::ButtonText, kNavyColour);
     p.setColor(QPalette::Text, kNavyColour);
     setPalette(p);
-    QFont f;
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                   QStringLiteral("DejaVu Sans")});
-    f.setPixelSize(11);
-    f.setBold(true);
-    setFont(f);
+    setFont(molvix::ui::formFont());
 
     // The views lie under both panels, filling the client area between them.
     Vx3DWorld1 = new TVx3DWorld(this);
@@ -197,7 +161,7 @@ void TForm1::buildControls()
     Vx3DWorldGL1->setGeometry(viewRect());
     Vx3DWorldGL1->hide();
 
-    Panel1 = panel(this, kBlueColour, "Panel1");
+    Panel1 = molvix::ui::panel(this, "Panel1", kBlueColour);
     Panel1->setGeometry(0, 0, width(), kTopStrip);
     BtnInfo = new QPushButton(QStringLiteral("Información"), Panel1);
     BtnInfo->setObjectName(QStringLiteral("BtnInfo"));
@@ -209,20 +173,16 @@ void TForm1::buildControls()
     BtnFin->setObjectName(QStringLiteral("BtnFin"));
     BtnFin->setGeometry(293, 3, 30, 18);
 
-    BottomPanel = panel(this, kSilverColour, "BottomPanel");
+    BottomPanel = molvix::ui::panel(this, "BottomPanel", kSilverColour);
     BottomPanel->setGeometry(0, height() - kBottomPanel, width(), kBottomPanel);
-    LabelGL = label<QLabel>(BottomPanel, "LabelGL", QStringLiteral("OpenGL"), {224, 10});
+    LabelGL = label(BottomPanel, "LabelGL", QStringLiteral("OpenGL"), {224, 10});
     BoxOpenGL = yesNoBox(BottomPanel, "BoxOpenGL", QRect(276, 8, 45, 21));
-    BoxBolas = new QComboBox(BottomPanel);
-    BoxBolas->setObjectName(QStringLiteral("BoxBolas"));
-    BoxBolas->setEditable(true);
-    BoxBolas->setInsertPolicy(QComboBox::NoInsert);
-    BoxBolas->addItems({QStringLiteral("Bolas"), QStringLiteral("Puntos"),
-                        QStringLiteral("OpenGL NO")});
-    BoxBolas->setCurrentIndex(1);
-    BoxBolas->setGeometry(226, 8, 95, 21);
+    BoxBolas = molvix::ui::comboBox(
+        BottomPanel, "BoxBolas",
+        {QStringLiteral("Bolas"), QStringLiteral("Puntos"), QStringLiteral("OpenGL NO")}, 1,
+        QRect(226, 8, 95, 21));
     BoxBolas->hide();
-    LabelEjes = label<QLabel>(BottomPanel, "LabelEjes", QStringLiteral("EJES"), {226, 36});
+    LabelEjes = label(BottomPanel, "LabelEjes", QStringLiteral("EJES"), {226, 36});
     BoxEjes = yesNoBox(BottomPanel, "BoxEjes", QRect(276, 32, 45, 21));
 
     GiroXU = arrowButton(BottomPanel, "GiroXU", "up", QRect(120, 0, 23, 21));

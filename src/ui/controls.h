@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QComboBox>
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QStringList>
+
+// Small builders for the windows' controls: every control carries its name
+// as its object name and sits at a fixed place, as the windows lay them out.
+namespace molvix::ui {
+
+// The windows' font: a small bold sans serif, with stand-ins where the
+// classic face is missing.
+inline QFont formFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(11);
+    font.setBold(true);
+    return font;
+}
+
+// A raised panel filled with a colour.
+inline QFrame *panel(QWidget *parent, const char *name, const QColor &colour)
+{
+    auto *frame = new QFrame(parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setFrameShape(QFrame::Panel);
+    frame->setFrameShadow(QFrame::Raised);
+    frame->setAutoFillBackground(true);
+    QPalette p = frame->palette();
+    p.setColor(QPalette::Window, colour);
+    frame->setPalette(p);
+    return frame;
+}
+
+// An editable combo box (typed text counts as much as a pick) showing one
+// of its items.
+inline QComboBox *comboBox(QWidget *parent, const char *name, const QStringList &items,
+                           int current, const QRect &place)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->addItems(items);
+    box->setCurrentIndex(current);
+    box->setGeometry(place);
+    return box;
+}
+
+// The yes/no choice, reading "NO" at first.
+inline QComboBox *yesNoBox(QWidget *parent, const char *name, const QRect &place)
+{
+    return comboBox(parent, name, {QStringLiteral("SI"), QStringLiteral("NO")}, 1, place);
+}
+
+// A label sized to its text, with its top-left corner at a point.
+template <typename Label = QLabel>
+Label *label(QWidget *parent, const char *name, const QString &text, QPoint at)
+{
+    auto *l = new Label(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->move(at);
+    l->adjustSize();
+    return l;
+}
+
+} // namespace molvix::ui
