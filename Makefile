@@ -1,10 +1,11 @@
 # Thin wrapper over CMake: `make run`, `make check`, `make bench`.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run check check-asan bench clean
+.PHONY: deps configure build run check check-asan check-fuzz bench clean
 
 deps:
 	scripts/install-deps.sh
@@ -18,16 +19,34 @@ build: configure
 run: build
 	scripts/run-app.sh $(BUILD)/src/app/molvix
 
+# The whole suite on the normal build, then again under the sanitizers,
+# then the bounded fuzz runs.
 check: build
 	scripts/run-tests.sh $(BUILD)
+	$(MAKE) check-asan
+	$(MAKE) check-fuzz
 
+# AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer; -O1
+# keeps both the build and the million-tick soak quick.
 check-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DMOLVIX_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-g -O1" \
+		-DMOLVIX_SANITIZE=ON -DMOLVIX_BUILD_BENCH=OFF $(CMAKE_FLAGS)
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	scripts/run-tests.sh $(ASAN_BUILD)
+
+# libFuzzer targets, built by clang (CMake leaves them out when clang has
+# no libFuzzer); each runs for a bounded time as a test.
+check-fuzz: deps
+	@if ! command -v clang++ >/dev/null 2>&1; then \
+		echo "No clang++: the fuzz runs are skipped"; exit 0; fi; \
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+		"-DCMAKE_CXX_FLAGS_DEBUG=-g -O1" -DMOLVIX_FUZZ=ON -DMOLVIX_BUILD_TESTS=OFF \
+		-DMOLVIX_BUILD_BENCH=OFF $(CMAKE_FLAGS) && \
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) && \
+	scripts/run-tests.sh $(FUZZ_BUILD)
 
 bench: build
 	scripts/run-bench.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -10,6 +10,7 @@ packages=(
   libgl-dev libgl1-mesa-dri
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation
 )
 
