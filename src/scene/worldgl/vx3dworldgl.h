@@ -298,6 +298,9 @@ private:
     bool CreateContext();
     // Makes the view's context current if there is one; false if not.
     bool makeViewCurrent();
+    // Clears both buffers, then pushes the model-view matrix with the view's
+    // translation and its rotations about x, y and z, in that order.
+    void clearAndPushViewTransform();
     void issueGLOption(uint8_t option, bool on);
     void issueClear();
     static void presentMessage(const QString &caption, const QString &text);

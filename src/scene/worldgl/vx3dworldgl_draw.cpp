@@ -85,13 +85,7 @@ void TVx3DWorldGL::DrawWorld()
 void TVx3DWorldGL::renderFrame()
 {
     molvix::GLCalls &g = gl();
-    g.clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    g.matrixMode(GL_MODELVIEW);
-    g.pushMatrix();
-    g.translate(transX, transY, transZ);
-    g.rotate(RotX, 1.0f, 0.0f, 0.0f);
-    g.rotate(RotY, 0.0f, 1.0f, 0.0f);
-    g.rotate(RotZ, 0.0f, 0.0f, 1.0f);
+    clearAndPushViewTransform();
     if (GLFog) {
         g.enable(GL_FOG);
     }

@@ -223,18 +223,24 @@ void TVx3DWorldGL::ApplyGLOption(uint8_t option, bool on)
     }
 }
 
-void TVx3DWorldGL::issueGLOption(uint8_t option, bool on)
+void TVx3DWorldGL::clearAndPushViewTransform()
 {
     molvix::GLCalls &g = gl();
     g.clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    // The light position is given under the view transform, so the light
-    // turns with the scene.
     g.matrixMode(GL_MODELVIEW);
     g.pushMatrix();
     g.translate(transX, transY, transZ);
     g.rotate(RotX, 1.0f, 0.0f, 0.0f);
     g.rotate(RotY, 0.0f, 1.0f, 0.0f);
     g.rotate(RotZ, 0.0f, 0.0f, 1.0f);
+}
+
+void TVx3DWorldGL::issueGLOption(uint8_t option, bool on)
+{
+    molvix::GLCalls &g = gl();
+    // The light position is given under the view transform, so the light
+    // turns with the scene.
+    clearAndPushViewTransform();
     switch (option) {
     case 0:
         if (on) {
