@@ -332,6 +332,30 @@ void setColor(Rec &r, float value)
     r.B = c[2];
 }
 
+// Codes 0, 1, 2 (colour, Aux, Style) are the same for particles, segments,
+// points and planes; code 3 sets the kind's own float field.
+template <typename Record>
+void changeProperty(Record &r, uint8_t code, float value, float Record::*codeThree,
+                    const char *function, const char *badCode)
+{
+    switch (code) {
+    case 0:
+        setColor(r, value);
+        break;
+    case 1:
+        r.Aux = static_cast<uint8_t>(truncToInt32(value));
+        break;
+    case 2:
+        r.Style = static_cast<uint8_t>(truncToInt32(value));
+        break;
+    case 3:
+        r.*codeThree = value;
+        break;
+    default:
+        TVx3DWorldGL::ShowError(function, badCode);
+    }
+}
+
 } // namespace
 
 void TVx3DWorldGL::ChangeParticleProperties(uint8_t code, int32_t index, float value)
@@ -339,23 +363,8 @@ void TVx3DWorldGL::ChangeParticleProperties(uint8_t code, int32_t index, float v
     if (!validIndexOf(m_particles, index)) {
         ShowError("ChangeParticleProperties", "Attempt to address non existing particle!");
     }
-    TGLParticleRec &p = m_particles[index];
-    switch (code) {
-    case 0:
-        setColor(p, value);
-        break;
-    case 1:
-        p.Aux = static_cast<uint8_t>(truncToInt32(value));
-        break;
-    case 2:
-        p.Style = static_cast<uint8_t>(truncToInt32(value));
-        break;
-    case 3:
-        p.Size = value;
-        break;
-    default:
-        ShowError("ChangeParticleProperties", "No valid particle propertie type!");
-    }
+    changeProperty(m_particles[index], code, value, &TGLParticleRec::Size,
+                   "ChangeParticleProperties", "No valid particle propertie type!");
 }
 
 void TVx3DWorldGL::ChangeSegmentProperties(uint8_t code, int32_t index, float value)
@@ -363,23 +372,8 @@ void TVx3DWorldGL::ChangeSegmentProperties(uint8_t code, int32_t index, float va
     if (!validIndexOf(m_segments, index)) {
         ShowError("ChangeSegmentProperties", "Attempt to address non existing segment!");
     }
-    TGLSegmentRec &s = m_segments[index];
-    switch (code) {
-    case 0:
-        setColor(s, value);
-        break;
-    case 1:
-        s.Aux = static_cast<uint8_t>(truncToInt32(value));
-        break;
-    case 2:
-        s.Style = static_cast<uint8_t>(truncToInt32(value));
-        break;
-    case 3:
-        s.Width = value;
-        break;
-    default:
-        ShowError("ChangeSegmentProperties", "No valid segment propertie type!");
-    }
+    changeProperty(m_segments[index], code, value, &TGLSegmentRec::Width,
+                   "ChangeSegmentProperties", "No valid segment propertie type!");
 }
 
 void TVx3DWorldGL::ChangePointProperties(uint8_t code, int32_t index, float value)
@@ -387,23 +381,8 @@ void TVx3DWorldGL::ChangePointProperties(uint8_t code, int32_t index, float valu
     if (!validIndexOf(m_points, index)) {
         ShowError("ChangePointProperties", "Attempt to address non existing point!");
     }
-    TGLPointRec &p = m_points[index];
-    switch (code) {
-    case 0:
-        setColor(p, value);
-        break;
-    case 1:
-        p.Aux = static_cast<uint8_t>(truncToInt32(value));
-        break;
-    case 2:
-        p.Style = static_cast<uint8_t>(truncToInt32(value));
-        break;
-    case 3:
-        p.Size = value;
-        break;
-    default:
-        ShowError("ChangePointProperties", "No valid point propertie type!");
-    }
+    changeProperty(m_points[index], code, value, &TGLPointRec::Size, "ChangePointProperties",
+                   "No valid point propertie type!");
 }
 
 void TVx3DWorldGL::ChangePlaneProperties(uint8_t code, int32_t index, float value)
@@ -411,23 +390,8 @@ void TVx3DWorldGL::ChangePlaneProperties(uint8_t code, int32_t index, float valu
     if (!validIndexOf(m_planes, index)) {
         ShowError("ChangePlaneProperties", "Attempt to address non existing plane!");
     }
-    TGLPlaneRec &p = m_planes[index];
-    switch (code) {
-    case 0:
-        setColor(p, value);
-        break;
-    case 1:
-        p.Aux = static_cast<uint8_t>(truncToInt32(value));
-        break;
-    case 2:
-        p.Style = static_cast<uint8_t>(truncToInt32(value));
-        break;
-    case 3:
-        p.Alpha = value;
-        break;
-    default:
-        ShowError("ChangePlaneProperties", "No valid plane propertie type!");
-    }
+    changeProperty(m_planes[index], code, value, &TGLPlaneRec::Alpha, "ChangePlaneProperties",
+                   "No valid plane propertie type!");
 }
 
 void TVx3DWorldGL::ChangeLabelProperties(uint8_t code, int32_t index, float value)
