@@ -211,6 +211,7 @@ void Gas::TimeLoopTimer()
         }
     }
     g.NPasos += 1;
+    ticks += 1;
     if (g.NPasos == NPasosPresion) {
         // Momentum given to all six walls over 200 ticks, per total wall area
         // in units of 10 000 squared lengths (2 x 100 x 100 + 4 x 100 x
@@ -219,9 +220,13 @@ void Gas::TimeLoopTimer()
         if (controls != nullptr) {
             controls->setMaskPre(format("%5.0f", g.Presion));
         }
+        const float pressure = g.Presion;
         g.Presion = 0;
         g.NPasos = 0;
         Energia();
+        if (onReading) {
+            onReading(reading(pressure));
+        }
     }
     redrawActiveView();
 }
@@ -435,6 +440,23 @@ void Gas::Colision(int32_t i, int32_t k)
 }
 
 // ---- readouts --------------------------------------------------------------
+
+GasReading Gas::reading(float pressure) const
+{
+    const GasState &g = state;
+    GasReading r;
+    r.tick = ticks;
+    r.time = static_cast<double>(ticks) * g.DeltaT;
+    r.count = g.NumPar;
+    r.wall = g.PosPared;
+    r.tempSetting = g.Temp;
+    r.collisions = boxColiOn();
+    r.pressure = pressure;
+    // The same quotients the readouts format; an empty gas reads 0.
+    r.energy = 0.01 * g.Energ;
+    r.temperature = g.NumPar > 0 ? g.Energ / (3.0 * g.NumPar * 100.0) : 0.0;
+    return r;
+}
 
 void Gas::Energia()
 {

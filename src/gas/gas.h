@@ -1,11 +1,13 @@
 #pragma once
 
+#include "gasreading.h"
 #include "scenetypes.h"
 
 #include <QString>
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <random>
 
 class TVx3DWorld;
@@ -79,6 +81,11 @@ public:
     TVx3DWorldGL *gl = nullptr;  // the OpenGL view
     GasControls *controls = nullptr;
 
+    // Ticks run since the gas was made; the readings' clock.
+    int64_t ticks = 0;
+    // Called with every pressure reading, after the readouts are refreshed.
+    std::function<void(const GasReading &)> onReading;
+
     // Placing one particle: unit mass, three draws for x, y, z in that order
     // onto the grid 0..79.92 (y shifted up by 5). Velocity untouched.
     void placeParticle(int32_t i);
@@ -95,6 +102,8 @@ public:
     void Contacto(int32_t i);
     void Colision(int32_t i, int32_t k);
     void Energia();
+    // The readouts as numbers, with the pressure just read.
+    GasReading reading(float pressure) const;
 
     // The piston: outline in both views; moving it folds particles above it.
     void Pared_Movil();

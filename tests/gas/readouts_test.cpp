@@ -70,3 +70,37 @@ TEST_F(ReadoutTest, TheTemperatureComesFromTheVelocitiesNotTheSetting)
 }
 
 } // namespace
+
+// The reading hook carries the numbers the readouts show, with the settings
+// and the tick they were taken at, once per 200 ticks.
+TEST_F(ReadoutTest, TheReadingHookCarriesTheShownNumbers)
+{
+    std::vector<GasReading> readings;
+    g.onReading = [&](const GasReading &r) { readings.push_back(r); };
+    s().NumPar = 2;
+    s().PosPared = 50;
+    s().Temp = 7;
+    controls.coli = QStringLiteral("SI");
+    put(1, 10, 10, 10, 3, 4, 0);
+    put(2, 80, 20, 80, 0, 0, -5);
+    for (int t = 0; t < 399; ++t) {
+        g.TimeLoopTimer();
+    }
+    ASSERT_EQ(readings.size(), 1u);
+    g.TimeLoopTimer();
+    ASSERT_EQ(readings.size(), 2u);
+    const GasReading &r = readings.back();
+    EXPECT_EQ(r.tick, 400);
+    EXPECT_DOUBLE_EQ(r.time, 400 * double(0.1f));
+    EXPECT_EQ(r.count, 2);
+    EXPECT_EQ(r.wall, 50);
+    EXPECT_EQ(r.tempSetting, 7);
+    EXPECT_TRUE(r.collisions);
+    char text[32];
+    std::snprintf(text, sizeof text, "%5.0f", r.pressure);
+    EXPECT_EQ(controls.pre, QString::fromLatin1(text));
+    EXPECT_GT(r.pressure, 0.0);
+    EXPECT_DOUBLE_EQ(r.energy, 0.5);        // (25 + 25) / 100
+    EXPECT_DOUBLE_EQ(r.temperature, 50.0 / 600);
+    EXPECT_EQ(s().Presion, 0.0f); // the hook sees the reading, the gas restarts from 0
+}
