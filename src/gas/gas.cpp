@@ -465,22 +465,35 @@ void Gas::Energia()
 
 // ---- piston and vectors ----------------------------------------------------
 
+namespace {
+
+template <typename View>
+void placeWall(View &view, int32_t position)
+{
+    const float w = static_cast<float>(position);
+    view.MoveSegment(kWallFirstSegment, 0, w, 0, 0, w, 100);
+    view.MoveSegment(kWallFirstSegment + 1, 0, w, 100, 100, w, 100);
+    view.MoveSegment(kWallFirstSegment + 2, 100, w, 100, 100, w, 0);
+    view.MoveSegment(kWallFirstSegment + 3, 100, w, 0, 0, w, 0);
+}
+
+} // namespace
+
 void Gas::Pared_Movil()
 {
-    const float w = static_cast<float>(state.PosPared);
-    const auto place = [w](auto *view) {
-        view->MoveSegment(kWallFirstSegment, 0, w, 0, 0, w, 100);
-        view->MoveSegment(kWallFirstSegment + 1, 0, w, 100, 100, w, 100);
-        view->MoveSegment(kWallFirstSegment + 2, 100, w, 100, 100, w, 0);
-        view->MoveSegment(kWallFirstSegment + 3, 100, w, 0, 0, w, 0);
-        view->DrawWorld();
-    };
     if (soft != nullptr) {
-        place(soft);
+        placeWall(*soft, state.PosPared);
+        soft->DrawWorld();
     }
     if (gl != nullptr) {
-        place(gl);
+        placeWall(*gl, state.PosPared);
+        gl->DrawWorld();
     }
+}
+
+void Gas::placeWallOutline(TVx3DWorld &view) const
+{
+    placeWall(view, state.PosPared);
 }
 
 void Gas::MoverPared(int32_t position)
