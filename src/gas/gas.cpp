@@ -412,25 +412,33 @@ void Gas::Colision(int32_t i, int32_t k)
     }
     // Time since the spheres touched: overlap depth over approach speed.
     const float t = g.Solape / std::fabs(ui - uk);
-    const float nx = dx / r, ny = dy / r, nz = dz / r;
-    g.VelX[i] = g.VelXAnt[i] + ai * nx;
-    g.VelY[i] = g.VelYAnt[i] + ai * ny;
-    g.VelZ[i] = g.VelZAnt[i] + ai * nz;
-    g.VelX[k] = g.VelXAnt[k] + ak * nx;
-    g.VelY[k] = g.VelYAnt[k] + ak * ny;
-    g.VelZ[k] = g.VelZAnt[k] + ak * nz;
+    // ai x dx / r with the product first, as the rule groups it: a unit
+    // normal taken first (ai x (dx / r)) can differ in the last bit.
+    g.VelX[i] = g.VelXAnt[i] + ai * dx / r;
+    g.VelY[i] = g.VelYAnt[i] + ai * dy / r;
+    g.VelZ[i] = g.VelZAnt[i] + ai * dz / r;
+    g.VelX[k] = g.VelXAnt[k] + ak * dx / r;
+    g.VelY[k] = g.VelYAnt[k] + ak * dy / r;
+    g.VelZ[k] = g.VelZAnt[k] + ak * dz / r;
 
+    // Every overlapping pair exchanges, approaching or not, and is exchanged
+    // again while it still overlaps: measured over long runs this keeps the
+    // speeds closer to Maxwell-Boltzmann than exchanging approaching pairs
+    // only (docs/model.md).
+    //
     // Position of i, for an approaching pair (ui > uk): back to where i
     // stood before this tick's move, DeltaT - t with the old velocity up to
     // the contact, then t with the new one. Net, i moves by t (new - old
-    // velocity) = t ai along the line of centres, and t ai is exactly the
-    // overlap: i ends where it would be had it bounced when the spheres
-    // touched, and the pair ends just touching, so its other side finds no
-    // contact and does not swap the velocities back. (A pair placed
-    // overlapping has t > DeltaT; the same rule separates it.) A pair already
-    // moving apart would be pushed deeper into each other by that rule, so
-    // there i stays put. The push stops at the walls: the next tick's wall
-    // tests see the particle there.
+    // velocity) = t ai along the line of centres, which is the overlap: the
+    // pair is left just touching, as it stands now. (A pair placed
+    // overlapping has t > DeltaT; the same rule separates it.) That does not
+    // keep the pair apart when k has yet to move in this tick and its new
+    // velocity still points at i, as when a fast k catches a slower i from
+    // behind: k's move closes the gap again, k's own contact test exchanges
+    // the velocities back, and the collision is made again a tick later. A
+    // pair already moving apart would be pushed deeper into each other by
+    // that rule, so there i stays put. The push stops at the walls: the
+    // next tick's wall tests see the particle there.
     if (ui > uk) {
         const float wall = std::max(0.0f, static_cast<float>(g.PosPared));
         g.ParX[i] = std::clamp(g.ParXAnt[i] + t * (g.VelX[i] - g.VelXAnt[i]), 0.0f, kFar);
@@ -487,22 +495,35 @@ void Gas::Energia()
 
 // ---- piston and vectors ----------------------------------------------------
 
+namespace {
+
+template <typename View>
+void placeWall(View &view, int32_t position)
+{
+    const float w = static_cast<float>(position);
+    view.MoveSegment(kWallFirstSegment, 0, w, 0, 0, w, 100);
+    view.MoveSegment(kWallFirstSegment + 1, 0, w, 100, 100, w, 100);
+    view.MoveSegment(kWallFirstSegment + 2, 100, w, 100, 100, w, 0);
+    view.MoveSegment(kWallFirstSegment + 3, 100, w, 0, 0, w, 0);
+}
+
+} // namespace
+
 void Gas::Pared_Movil()
 {
-    const float w = static_cast<float>(state.PosPared);
-    const auto place = [w](auto *view) {
-        view->MoveSegment(kWallFirstSegment, 0, w, 0, 0, w, 100);
-        view->MoveSegment(kWallFirstSegment + 1, 0, w, 100, 100, w, 100);
-        view->MoveSegment(kWallFirstSegment + 2, 100, w, 100, 100, w, 0);
-        view->MoveSegment(kWallFirstSegment + 3, 100, w, 0, 0, w, 0);
-        view->DrawWorld();
-    };
     if (soft != nullptr) {
-        place(soft);
+        placeWall(*soft, state.PosPared);
+        soft->DrawWorld();
     }
     if (gl != nullptr) {
-        place(gl);
+        placeWall(*gl, state.PosPared);
+        gl->DrawWorld();
     }
+}
+
+void Gas::placeWallOutline(TVx3DWorld &view) const
+{
+    placeWall(view, state.PosPared);
 }
 
 void Gas::MoverPared(int32_t position)

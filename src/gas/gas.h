@@ -107,6 +107,8 @@ public:
 
     // The piston: outline in both views; moving it folds particles above it.
     void Pared_Movil();
+    // The piston's outline at PosPared in the software view, no frame drawn.
+    void placeWallOutline(TVx3DWorld &view) const;
     void MoverPared(int32_t position);
     // Places every live particle's velocity vector in both views.
     void DibujaVel();

@@ -462,11 +462,38 @@ void TForm1::BoxBolasChange()
         BoxBolas->hide();
         BoxOpenGL->setCurrentText(QStringLiteral("NO"));
         Vx3DWorldGL1->hide();
+        bringSoftwareViewUpToDate();
         handOverAngle(nav.AngAlfa, Vx3DWorld1->Alfa);
         handOverAngle(nav.AngBeta, Vx3DWorld1->Beta);
         Vx3DWorld1->ProjectAll();
         Vx3DWorld1->DrawWorld();
     }
+}
+
+void TForm1::bringSoftwareViewUpToDate()
+{
+    // The mirror of switchToOpenGL: while the OpenGL view was active only it
+    // followed the gas, so every live particle, its vector and the piston
+    // are placed again here, and the slots above the count hidden.
+    Gas &g = gas();
+    const GasState &s = g.state;
+    TVx3DWorld *v = Vx3DWorld1;
+    for (int32_t i = 1; i <= MaxPar; ++i) {
+        const bool live = i <= s.NumPar;
+        const bool vector = live && s.DibVel == 1;
+        const int32_t seg = i + SegVel;
+        v->ChangeParticleProperties(0, i, live ? kYellow : kBlack);
+        v->ChangeSegmentProperties(0, seg, vector ? kWhite : kBlack);
+        if (!live) {
+            continue;
+        }
+        const float x = s.ParX[i], y = s.ParY[i], z = s.ParZ[i];
+        v->MoveParticle(i, x, y, z);
+        if (vector) {
+            v->MoveSegment(seg, x, y, z, x + s.VelX[i], y + s.VelY[i], z + s.VelZ[i]);
+        }
+    }
+    g.placeWallOutline(*v);
 }
 
 void TForm1::Vx3DWorldGL1Paint()

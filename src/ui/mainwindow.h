@@ -102,4 +102,5 @@ private:
     void buildControls();
     void connectHandlers();
     void switchToOpenGL();
+    void bringSoftwareViewUpToDate();
 };

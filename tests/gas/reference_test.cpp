@@ -89,12 +89,12 @@ struct ReferenceGas
             return;
         }
         const float t = g.Solape / std::fabs(ui - uk);
-        g.VelX[i] = g.VelXAnt[i] + ai * (dx / r);
-        g.VelY[i] = g.VelYAnt[i] + ai * (dy / r);
-        g.VelZ[i] = g.VelZAnt[i] + ai * (dz / r);
-        g.VelX[k] = g.VelXAnt[k] + ak * (dx / r);
-        g.VelY[k] = g.VelYAnt[k] + ak * (dy / r);
-        g.VelZ[k] = g.VelZAnt[k] + ak * (dz / r);
+        g.VelX[i] = g.VelXAnt[i] + ai * dx / r;
+        g.VelY[i] = g.VelYAnt[i] + ai * dy / r;
+        g.VelZ[i] = g.VelZAnt[i] + ai * dz / r;
+        g.VelX[k] = g.VelXAnt[k] + ak * dx / r;
+        g.VelY[k] = g.VelYAnt[k] + ak * dy / r;
+        g.VelZ[k] = g.VelZAnt[k] + ak * dz / r;
         if (ui > uk) {
             const float wall = std::max(0.0f, float(g.PosPared));
             g.ParX[i] = std::clamp(g.ParXAnt[i] + t * (g.VelX[i] - g.VelXAnt[i]), 0.0f, 100.0f);

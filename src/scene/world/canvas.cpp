@@ -1,6 +1,7 @@
 #include "canvas.h"
 
 #include <QFontMetrics>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <cstdint>
@@ -11,6 +12,9 @@ namespace {
 // Widths beyond this only burn time in the rasterizer; nothing visible changes.
 constexpr int kMaxPenWidth = 1024;
 constexpr int kMaxFontPixels = 1024;
+// Lines and polygon edges are cut this far outside the image: wider than
+// any pen reaches, so no cut end or edge along the cut ever shows.
+constexpr double kGuard = 2.0 * kMaxPenWidth;
 
 Qt::PenStyle toQtPenStyle(uint8_t style)
 {
@@ -50,6 +54,83 @@ Qt::BrushStyle toQtBrushStyle(uint8_t style)
     default:
         return Qt::SolidPattern;
     }
+}
+
+bool inside(const QPointF &p, const QRectF &r)
+{
+    return p.x() >= r.left() && p.x() <= r.right() && p.y() >= r.top() && p.y() <= r.bottom();
+}
+
+// Liang-Barsky: cuts the segment a-b to r; false when none of it is in r.
+bool clipSegment(QPointF &a, QPointF &b, const QRectF &r)
+{
+    const double dx = b.x() - a.x();
+    const double dy = b.y() - a.y();
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    double t0 = 0.0;
+    double t1 = 1.0;
+    for (int k = 0; k < 4; ++k) {
+        if (p[k] == 0.0) {
+            if (q[k] < 0.0) {
+                return false; // parallel to this edge and outside it
+            }
+            continue;
+        }
+        const double t = q[k] / p[k];
+        if (p[k] < 0.0) {
+            t0 = std::max(t0, t);
+        } else {
+            t1 = std::min(t1, t);
+        }
+    }
+    if (t0 > t1) {
+        return false;
+    }
+    const QPointF from = a;
+    a = QPointF(from.x() + t0 * dx, from.y() + t0 * dy);
+    b = QPointF(from.x() + t1 * dx, from.y() + t1 * dy);
+    return true;
+}
+
+// Sutherland-Hodgman against each edge of r in turn. Every point inside r
+// keeps its winding number, so the odd-even fill there is unchanged.
+QPolygonF clipPolygon(QPolygonF polygon, const QRectF &r)
+{
+    // Signed distance inside one edge of r (>= 0 is kept).
+    const auto distance = [&r](int edge, const QPointF &p) {
+        switch (edge) {
+        case 0:
+            return p.x() - r.left();
+        case 1:
+            return r.right() - p.x();
+        case 2:
+            return p.y() - r.top();
+        default:
+            return r.bottom() - p.y();
+        }
+    };
+    for (int edge = 0; edge < 4; ++edge) {
+        QPolygonF out;
+        for (qsizetype k = 0; k < polygon.size(); ++k) {
+            const QPointF &cur = polygon[k];
+            const QPointF &prev = polygon[(k + polygon.size() - 1) % polygon.size()];
+            const double dc = distance(edge, cur);
+            const double dp = distance(edge, prev);
+            if ((dc >= 0.0) != (dp >= 0.0)) {
+                const double t = dp / (dp - dc);
+                out.append(prev + t * (cur - prev));
+            }
+            if (dc >= 0.0) {
+                out.append(cur);
+            }
+        }
+        polygon = std::move(out);
+        if (polygon.isEmpty()) {
+            break;
+        }
+    }
+    return polygon;
 }
 
 } // namespace
@@ -189,12 +270,25 @@ void Vx3DCanvas::moveTo(int x, int y)
     m_penPos = QPoint(x, y);
 }
 
+QRectF Vx3DCanvas::guardRect() const
+{
+    return QRectF(-kGuard, -kGuard, m_image->width() + 2.0 * kGuard,
+                  m_image->height() + 2.0 * kGuard);
+}
+
 void Vx3DCanvas::lineTo(int x, int y)
 {
     const QPoint to(x, y);
     if (QPainter *p = painter()) {
         applyPen();
-        p->drawLine(m_penPos, to);
+        const QRectF guard = guardRect();
+        QPointF a(m_penPos);
+        QPointF b(to);
+        if (inside(a, guard) && inside(b, guard)) {
+            p->drawLine(m_penPos, to); // near lines exactly as ever
+        } else if (clipSegment(a, b, guard)) {
+            p->drawLine(QLineF(a, b));
+        }
     }
     m_penPos = to;
 }
@@ -239,7 +333,22 @@ void Vx3DCanvas::polygon(const QPoint *points, int count)
     if (QPainter *p = painter()) {
         applyPen();
         applyBrush();
-        p->drawPolygon(points, count, Qt::OddEvenFill);
+        const QRectF guard = guardRect();
+        QPolygonF corners;
+        corners.reserve(count);
+        bool near = true;
+        for (int k = 0; k < count; ++k) {
+            corners.append(QPointF(points[k]));
+            near = near && inside(corners.back(), guard);
+        }
+        if (near) {
+            p->drawPolygon(points, count, Qt::OddEvenFill);
+            return;
+        }
+        const QPolygonF cut = clipPolygon(corners, guard);
+        if (!cut.isEmpty()) {
+            p->drawPolygon(cut, Qt::OddEvenFill);
+        }
     }
 }
 
@@ -267,6 +376,13 @@ void Vx3DCanvas::fillRect(const QRect &rect)
     }
     if (QPainter *p = painter()) {
         p->fillRect(rect, QBrush(toQColor(m_brushColor), toQtBrushStyle(m_brushStyle)));
+    }
+}
+
+void Vx3DCanvas::fillSolid(const QRect &rect)
+{
+    if (QPainter *p = painter()) {
+        p->fillRect(rect, toQColor(m_brushColor));
     }
 }
 

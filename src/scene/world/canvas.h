@@ -65,20 +65,27 @@ public:
     QPoint penPos() const { return m_penPos; }
 
     void moveTo(int x, int y);
+    // Ends may lie anywhere in the int range: a line reaching far off the
+    // canvas is cut to a guard band around it, so what shows lies on the
+    // true line.
     void lineTo(int x, int y);
     void ellipse(int left, int top, int right, int bottom);
     void rectangle(int left, int top, int right, int bottom);
+    // Corners may lie anywhere in the int range, as for lineTo.
     void polygon(const QPoint *points, int count);
     void textOut(int x, int y, const QString &text);
     // Fills with the brush only; the pen is not used.
     void fillRect(const QRect &rect);
+    // Fills solid in the brush colour whatever the brush style, which is
+    // kept for what follows: a background must cover the whole frame.
+    void fillSolid(const QRect &rect);
     // Copies source's rectangle onto dest of this canvas, replacing pixels.
     void copyRect(const QRect &dest, Vx3DCanvas &source, const QRect &sourceRect);
 
     // Converts a 0x00BBGGRR colour (red in the low byte).
     static QColor toQColor(uint32_t color);
 
-    // Pixel coordinates far off the canvas are pulled in to a range the
+    // Shape corners far off the canvas are pulled in to a range the
     // rasterizer takes safely; what lies on the canvas is unchanged.
     static constexpr int64_t kCoordLimit = int64_t(1) << 24;
     static int clampCoord(int64_t v)
@@ -92,6 +99,7 @@ private:
     void applyBrush();
     void applyFont();
     QRect frameRect(int left, int top, int right, int bottom) const;
+    QRectF guardRect() const;
 
     QImage *m_image = nullptr;
     std::unique_ptr<QPainter> m_painter;

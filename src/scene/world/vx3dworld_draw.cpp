@@ -3,7 +3,9 @@
 // the off-screen Buffer and shown with one copy.
 #include "vx3dworld.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 using molvix::truncToInt32;
 
@@ -17,9 +19,20 @@ int tableIndex(int32_t degrees)
     return r < 0 ? r + 360 : r;
 }
 
+// Corners of ellipses, rectangles and text far off the canvas.
 QPoint clamped(int64_t x, int64_t y)
 {
     return QPoint(Vx3DCanvas::clampCoord(x), Vx3DCanvas::clampCoord(y));
+}
+
+// Line ends: the canvas cuts lines itself, so only the int range is kept.
+QPoint saturated(int64_t x, int64_t y)
+{
+    const auto fit = [](int64_t v) {
+        return static_cast<int>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+    };
+    return QPoint(fit(x), fit(y));
 }
 
 } // namespace
@@ -122,7 +135,7 @@ void TVx3DWorld::UpdateWorldSize()
     m_bufferCanvas.setImage(&m_buffer);
     ViewRect = QRect(0, 0, width(), height());
     m_bufferCanvas.setBrushColor(static_cast<uint32_t>(Color));
-    m_bufferCanvas.fillRect(ViewRect);
+    m_bufferCanvas.fillSolid(ViewRect);
 
     SetCube(CubeColor, ShowCube);
     SetAxes(AxesColor, ShowAxes);
@@ -237,7 +250,7 @@ void TVx3DWorld::ClearWorld()
 {
     syncCanvasSize();
     m_ownCanvas.setBrushColor(static_cast<uint32_t>(Color));
-    m_ownCanvas.fillRect(QRect(0, 0, width(), height()));
+    m_ownCanvas.fillSolid(QRect(0, 0, width(), height()));
     canvasChanged();
 }
 
@@ -284,17 +297,14 @@ void TVx3DWorld::DrawTraces(Vx3DCanvas &canvas)
                 canvas.ellipse(tl.x(), tl.y(), br.x(), br.y());
                 continue;
             }
-            const QPoint from = clamped(prev.x(), prev.y());
-            const QPoint to = clamped(c.x(), c.y());
-            canvas.moveTo(from.x(), from.y());
-            canvas.lineTo(to.x(), to.y());
+            canvas.moveTo(prev.x(), prev.y());
+            canvas.lineTo(c.x(), c.y());
             prev = c;
             // The newest sample of a sliding window joins the particle itself.
             if (k == t.TraceLength && validIndexOf(m_particles, t.Particle)) {
                 const TParticleRec &p = m_particles[t.Particle];
-                const QPoint at = clamped(p.SX, p.SY);
-                canvas.moveTo(to.x(), to.y());
-                canvas.lineTo(at.x(), at.y());
+                canvas.moveTo(c.x(), c.y());
+                canvas.lineTo(p.SX, p.SY);
             }
         }
     }
@@ -347,8 +357,8 @@ void TVx3DWorld::DrawSegment(Vx3DCanvas &canvas, int32_t index)
     canvas.setPenColor(static_cast<uint32_t>(s.Color));
     canvas.setPenStyle(s.PenStyle);
     canvas.setPenWidth(s.Width);
-    const QPoint p1 = clamped(s.SX1, s.SY1);
-    const QPoint p2 = clamped(s.SX2, s.SY2);
+    const QPoint p1(s.SX1, s.SY1);
+    const QPoint p2(s.SX2, s.SY2);
     if (s.Arrow != 0) {
         canvas.moveTo(p1.x(), p1.y());
         canvas.lineTo(p2.x(), p2.y());
@@ -369,9 +379,9 @@ void TVx3DWorld::DrawSegment(Vx3DCanvas &canvas, int32_t index)
     const int64_t by = int64_t(s.SY2) - truncToInt32(uy * 9.0f);
     ux = ux * 4.5f;
     uy = uy * 4.5f;
-    const QPoint base = clamped(bx, by);
-    const QPoint pp = clamped(bx - truncToInt32(uy), by + truncToInt32(ux));
-    const QPoint qq = clamped(bx + truncToInt32(uy), by - truncToInt32(ux));
+    const QPoint base = saturated(bx, by);
+    const QPoint pp = saturated(bx - truncToInt32(uy), by + truncToInt32(ux));
+    const QPoint qq = saturated(bx + truncToInt32(uy), by - truncToInt32(ux));
     canvas.moveTo(p1.x(), p1.y());
     canvas.lineTo(base.x(), base.y());
     canvas.moveTo(pp.x(), pp.y());
@@ -394,10 +404,8 @@ void TVx3DWorld::DrawPoint(Vx3DCanvas &canvas, int32_t index)
     canvas.setPenStyle(p.PenStyle);
     canvas.setPenWidth(p.Size);
     if (p.Style == 1) {
-        const QPoint from = clamped(PrevPointX, PrevPointY);
-        const QPoint to = clamped(p.SX, p.SY);
-        canvas.moveTo(from.x(), from.y());
-        canvas.lineTo(to.x(), to.y());
+        canvas.moveTo(PrevPointX, PrevPointY);
+        canvas.lineTo(p.SX, p.SY);
     } else {
         const QPoint tl = clamped(int64_t(p.SX) - p.Size, int64_t(p.SY) - p.Size);
         const QPoint br = clamped(int64_t(p.SX) + p.Size, int64_t(p.SY) + p.Size);
@@ -422,8 +430,7 @@ void TVx3DWorld::DrawPlane(Vx3DCanvas &canvas, int32_t index, uint8_t pass)
     if (p.Pass != pass) {
         return;
     }
-    const QPoint corners[4] = {clamped(p.SX1, p.SY1), clamped(p.SX2, p.SY2),
-                               clamped(p.SX3, p.SY3), clamped(p.SX4, p.SY4)};
+    const QPoint corners[4] = {{p.SX1, p.SY1}, {p.SX2, p.SY2}, {p.SX3, p.SY3}, {p.SX4, p.SY4}};
     canvas.polygon(corners, 4);
 }
 
@@ -447,8 +454,10 @@ void TVx3DWorld::DrawLabel(Vx3DCanvas &canvas, int32_t index)
 void TVx3DWorld::DrawWorld()
 {
     Vx3DCanvas &c = m_bufferCanvas;
+    // Solid whatever brush style a plane left: every pixel of the last
+    // frame is replaced.
     c.setBrushColor(static_cast<uint32_t>(Color));
-    c.fillRect(ViewRect);
+    c.fillSolid(ViewRect);
     for (int32_t i = 1; i <= NPlanes; ++i) {
         DrawPlane(c, i, 1);
     }

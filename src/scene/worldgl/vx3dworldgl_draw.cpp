@@ -226,11 +226,19 @@ void TVx3DWorldGL::drawParticles()
             break;
         default:
             // Pixels: 50 per OpenGL unit of Size. The size stays in force
-            // for what follows.
+            // for what follows. A point has no surface to light: lit, it
+            // would take the shade of whatever normal came last (white
+            // comes out grey), so it shows its colour as it is.
             g.pointSize(50.0f * p.Size);
+            if (GLLight) {
+                g.disable(GL_LIGHTING);
+            }
             g.begin(GL_POINTS);
             g.vertex(p.X, p.Y, p.Z);
             g.end();
+            if (GLLight) {
+                g.enable(GL_LIGHTING);
+            }
             break;
         }
     }

@@ -216,6 +216,24 @@ TEST_F(GLRenderTest, ALabelDrawsPixelsOfItsColourLitByTheAmbient)
               100);
 }
 
+TEST_F(GLRenderTest, PointParticlesShowTheirColourUnlitAtTheirSize)
+{
+    start();
+    // "Puntos": style 2, 50 x 0.06 = 3 pixels, white, in the lit view.
+    view->AddNParticles(1, 2, 0.06f, 0, 0, 0, 0xFFFFFF, 0);
+    view->MoveParticle(1, 50, 50, 50);
+    view->NParticles = 1;
+    const QImage image = view->grabFramebuffer();
+    // Three pixels across cover two or three pixel centres per axis,
+    // depending on where the centre falls.
+    const int white =
+        countIf(image, [](const Pixel &p) { return p.r == 255 && p.g == 255 && p.b == 255; });
+    EXPECT_GE(white, 4);
+    EXPECT_LE(white, 9);
+    EXPECT_EQ(countIf(image, [](const Pixel &p) { return !isBlack(p); }), white)
+        << "white through and through, nothing else";
+}
+
 TEST_F(GLRenderTest, AxesAndArrowsAreDrawnWhereTheyBelong)
 {
     start();
