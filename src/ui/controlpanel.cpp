@@ -127,6 +127,11 @@ void TFormCPanel::buildControls()
     describe(BoxDibVel, tr("Dibujar las velocidades"),
              tr("SI dibuja el vector velocidad de cada partícula"));
     describe(BoxColi, tr("Colisiones entre partículas"), tr("SI hace chocar las partículas"));
+    LabelDibVel1->setBuddy(BoxDibVel);
+    Label2->setBuddy(BoxColi);
+    for (QScrollBar *bar : {ScBarNPart, ScBarTemp, ScBarPared}) {
+        bar->installEventFilter(this);
+    }
     const QList<QWidget *> order{ScBarNPart, MaskNOfPar, ScBarTemp, MaskTemp,  MaskEner,
                                  MaskPre,    ScBarPared, MaskPosPa, BoxDibVel, BoxColi};
     for (qsizetype i = 1; i < order.size(); ++i) {
@@ -242,6 +247,20 @@ void TFormCPanel::BoxDibVelChange()
 
 bool TFormCPanel::eventFilter(QObject *watched, QEvent *event)
 {
+    // A scroll bar takes Right as "scroll back", which for these bars is a
+    // smaller value; here Right and Up mean more, Left and Down less.
+    auto *bar = qobject_cast<QScrollBar *>(watched);
+    if (bar != nullptr && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Right || key == Qt::Key_Up) {
+            bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            return true;
+        }
+        if (key == Qt::Key_Left || key == Qt::Key_Down) {
+            bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+            return true;
+        }
+    }
     if (watched == MaskNOfPar && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         QChar typed = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter

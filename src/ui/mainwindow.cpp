@@ -426,6 +426,9 @@ void TForm1::describeControls()
     describe(BoxBolas, tr("Dibujo de las partículas"),
              tr("Bolas o Puntos; OpenGL NO vuelve a la vista normal"));
     describe(BoxEjes, tr("Ejes"), tr("SI muestra los ejes, NO los oculta"));
+    // On Linux a screen reader names a combo box by the label that is its buddy.
+    LabelGL->setBuddy(BoxOpenGL);
+    LabelEjes->setBuddy(BoxEjes);
 }
 
 void TForm1::setUpKeyboard()
@@ -436,9 +439,10 @@ void TForm1::setUpKeyboard()
                        static_cast<QWidget *>(Vx3DWorld1), static_cast<QWidget *>(Vx3DWorldGL1)}) {
         w->setFocusPolicy(Qt::TabFocus);
     }
-    const QList<QWidget *> order{BtnCPanel, BtnInfo, BtnFin,    Vx3DWorld1, Vx3DWorldGL1, RBtnAni,
-                                 RBtnStop,  GiroXU,  GiroYL,    LabelGiro,  GiroYR,       GiroXD,
-                                 ZoomD,     ZoomU,   LabelZoom, BoxOpenGL,  BoxBolas,     BoxEjes};
+    // The OpenGL view joins the order when it joins the window.
+    const QList<QWidget *> order{BtnCPanel, BtnInfo,   BtnFin,    Vx3DWorld1, RBtnAni, RBtnStop,
+                                 GiroXU,    GiroYL,    LabelGiro, GiroYR,     GiroXD,  ZoomD,
+                                 ZoomU,     LabelZoom, BoxOpenGL, BoxBolas,   BoxEjes};
     for (qsizetype i = 1; i < order.size(); ++i) {
         setTabOrder(order.at(i - 1), order.at(i));
     }
@@ -617,6 +621,7 @@ void TForm1::switchToOpenGL()
     if (Vx3DWorldGL1->parentWidget() != this) {
         Vx3DWorldGL1->setParent(this);
         Vx3DWorldGL1->lower(); // under the two panels
+        setTabOrder(Vx3DWorld1, Vx3DWorldGL1);
     }
     Vx3DWorldGL1->setGeometry(viewRect());
     Vx3DWorldGL1->show();
