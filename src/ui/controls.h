@@ -39,8 +39,8 @@ inline QFrame *panel(QWidget *parent, const char *name, const QColor &colour)
 
 // An editable combo box (typed text counts as much as a pick) showing one
 // of its items.
-inline QComboBox *comboBox(QWidget *parent, const char *name, const QStringList &items, int current,
-                           const QRect &place)
+inline QComboBox *comboBox(QWidget *parent, const char *name, const QStringList &items,
+                           int current, const QRect &place)
 {
     auto *box = new QComboBox(parent);
     box->setObjectName(QLatin1String(name));

@@ -38,7 +38,7 @@ using molvix::ui::yesNoBox;
 
 namespace {
 
-constexpr int kClientWidth = 326; // 334 x 420 on screen, less its frame
+constexpr int kClientWidth = 326;   // 334 x 420 on screen, less its frame
 constexpr int kClientHeight = 393;
 constexpr int kTopStrip = 22;
 constexpr int kBottomPanel = 60;
