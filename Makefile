@@ -1,11 +1,11 @@
-# Thin wrapper over CMake: `make run`, `make check`, `make bench`.
+# Thin wrapper over CMake: `make run`, `make check`, `make bench`, `make package`.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run check check-asan check-fuzz bench clean
+.PHONY: deps configure build run check check-asan check-fuzz bench package clean
 
 deps:
 	scripts/install-deps.sh
@@ -47,6 +47,12 @@ check-fuzz: deps
 
 bench: build
 	scripts/run-bench.sh $(BUILD)
+
+# The Debian package, in $(BUILD)/: listed, then validated and checked.
+package: build
+	cmake --build $(BUILD) --target package
+	dpkg-deb -c $(BUILD)/molvix_*.deb
+	cd $(BUILD) && ctest -L packaging --output-on-failure
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

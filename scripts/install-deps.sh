@@ -7,11 +7,13 @@ set -euo pipefail
 packages=(
   cmake make g++ pkg-config
   qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libgl-dev libgl1-mesa-dri
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

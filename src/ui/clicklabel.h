@@ -2,7 +2,8 @@
 
 #include <QLabel>
 
-// A label that reports clicks, for the reset labels "Zoom" and "Giro".
+// A label that reports clicks, for the reset labels "Zoom" and "Giro"; with
+// the focus, Space or Enter is a click.
 class ClickLabel : public QLabel
 {
     Q_OBJECT
@@ -15,4 +16,6 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };

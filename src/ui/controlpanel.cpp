@@ -12,7 +12,10 @@
 #include <QLineEdit>
 #include <QScrollBar>
 
+using molvix::ui::describe;
+using molvix::ui::kYes;
 using molvix::ui::label;
+using molvix::ui::shownItem;
 using molvix::ui::yesNoBox;
 
 namespace {
@@ -29,6 +32,8 @@ QScrollBar *scrollBar(QWidget *parent, const char *name, const QRect &place, int
     bar->setPageStep(1);
     bar->setValue(position);
     bar->setGeometry(place);
+    // Reached by Tab; the arrow keys then move it.
+    bar->setFocusPolicy(Qt::StrongFocus);
     return bar;
 }
 
@@ -45,7 +50,7 @@ QLineEdit *edit(QWidget *parent, const char *name, const QRect &place)
 TFormCPanel::TFormCPanel(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("FormCPanel"));
-    setWindowTitle(QStringLiteral("Panel de Control"));
+    setWindowTitle(tr("Panel de Control"));
     // Closing the panel only hides it; the program ends with the main window.
     setAttribute(Qt::WA_QuitOnClose, false);
     buildControls();
@@ -84,7 +89,7 @@ void TFormCPanel::buildControls()
     Panel1->setGeometry(rect());
     Panel1->setFont(molvix::ui::formFont());
 
-    LabelNOfPar = label(Panel1, "LabelNOfPar", QStringLiteral("Num. Partículas"), {10, 16});
+    LabelNOfPar = label(Panel1, "LabelNOfPar", tr("Num. Partículas"), {10, 16});
     ScBarNPart = scrollBar(Panel1, "ScBarNPart", QRect(10, 10, 90, 7), 0);
     MaskNOfPar = edit(Panel1, "MaskNOfPar", QRect(104, 10, 45, 21));
     QPalette ep = MaskNOfPar->palette();
@@ -92,23 +97,46 @@ void TFormCPanel::buildControls()
     MaskNOfPar->setPalette(ep);
     MaskNOfPar->installEventFilter(this);
 
-    LabelTemp = label(Panel1, "LabelTemp", QStringLiteral("Temperatura"), {26, 47});
+    LabelTemp = label(Panel1, "LabelTemp", tr("Temperatura"), {26, 47});
     ScBarTemp = scrollBar(Panel1, "ScBarTemp", QRect(10, 39, 87, 7), 0);
     MaskTemp = edit(Panel1, "MaskTemp", QRect(104, 37, 45, 21));
-    LabelEner = label(Panel1, "LabelEner", QStringLiteral("Energía"), {48, 68});
+    LabelEner = label(Panel1, "LabelEner", tr("Energía"), {48, 68});
     MaskEner = edit(Panel1, "MaskEner", QRect(104, 64, 45, 21));
-    LabelPre = label(Panel1, "LabelPre", QStringLiteral("Presión"), {48, 91});
+    LabelPre = label(Panel1, "LabelPre", tr("Presión"), {48, 91});
     MaskPre = edit(Panel1, "MaskPre", QRect(104, 90, 45, 21));
 
-    LabelPosPa = label(Panel1, "LabelPosPa", QStringLiteral("Posicion Pared"), {176, 16});
+    LabelPosPa = label(Panel1, "LabelPosPa", tr("Posicion Pared"), {176, 16});
     ScBarPared = scrollBar(Panel1, "ScBarPared", QRect(175, 10, 90, 7), 100);
     MaskPosPa = edit(Panel1, "MaskPosPa", QRect(274, 10, 31, 21));
 
-    LabelDibVel = label(Panel1, "LabelDibVel", QStringLiteral("Dibuja "), {210, 37});
-    LabelDibVel1 = label(Panel1, "LabelDibVel1", QStringLiteral("Velocidades"), {194, 49});
+    LabelDibVel = label(Panel1, "LabelDibVel", tr("Dibuja "), {210, 37});
+    LabelDibVel1 = label(Panel1, "LabelDibVel1", tr("Velocidades"), {194, 49});
     BoxDibVel = yesNoBox(Panel1, "BoxDibVel", QRect(274, 40, 45, 21));
-    Label2 = label(Panel1, "Label2", QStringLiteral("Colisiones"), {210, 78});
+    Label2 = label(Panel1, "Label2", tr("Colisiones"), {210, 78});
     BoxColi = yesNoBox(Panel1, "BoxColi", QRect(274, 74, 45, 21));
+
+    const QString reading = tr("Lectura que el gas pone al día");
+    describe(ScBarNPart, tr("Número de partículas"), tr("De 0 a 100; las flechas lo cambian"));
+    describe(MaskNOfPar, tr("Número de partículas tecleado"), tr("Un número y luego Intro"));
+    describe(ScBarTemp, tr("Temperatura"), tr("De 0 a 100; las flechas la cambian"));
+    describe(MaskTemp, tr("Lectura de la temperatura"), reading);
+    describe(MaskEner, tr("Lectura de la energía cinética"), reading);
+    describe(MaskPre, tr("Lectura de la presión"), reading);
+    describe(ScBarPared, tr("Posición de la pared"), tr("Altura del émbolo, de 0 a 100"));
+    describe(MaskPosPa, tr("Lectura de la posición de la pared"), reading);
+    describe(BoxDibVel, tr("Dibujar las velocidades"),
+             tr("SI dibuja el vector velocidad de cada partícula"));
+    describe(BoxColi, tr("Colisiones entre partículas"), tr("SI hace chocar las partículas"));
+    LabelDibVel1->setBuddy(BoxDibVel);
+    Label2->setBuddy(BoxColi);
+    for (QScrollBar *bar : {ScBarNPart, ScBarTemp, ScBarPared}) {
+        bar->installEventFilter(this);
+    }
+    const QList<QWidget *> order{ScBarNPart, MaskNOfPar, ScBarTemp, MaskTemp,  MaskEner,
+                                 MaskPre,    ScBarPared, MaskPosPa, BoxDibVel, BoxColi};
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        setTabOrder(order.at(i - 1), order.at(i));
+    }
 }
 
 void TFormCPanel::FormCreate()
@@ -139,7 +167,7 @@ void TFormCPanel::ScBarNPartChange()
         g.GenPar();
     }
     if (s.NumParPedido == 0) {
-        const bool vectors = BoxDibVel->currentText() == QLatin1String("SI");
+        const bool vectors = shownItem(BoxDibVel) == kYes;
         // Every particle that was live is hidden (not only the first), or
         // the rest would stay on screen, frozen, in an empty gas.
         if (g.soft != nullptr) {
@@ -197,13 +225,13 @@ void TFormCPanel::BoxDibVelChange()
 {
     Gas &g = gas();
     GasState &s = g.state;
-    if (BoxDibVel->currentText() == QLatin1String("SI")) {
+    if (shownItem(BoxDibVel) == kYes) {
         s.DibVel = 1;
         if (g.gl != nullptr) {
             g.gl->NSegments = s.NumPar + SegVel;
         }
     }
-    if (BoxDibVel->currentText() == QLatin1String("NO")) {
+    if (shownItem(BoxDibVel) == molvix::ui::kNo) {
         s.DibVel = 0;
         if (g.soft != nullptr) {
             for (int32_t seg = SegVel + 1; seg <= s.NSeg; ++seg) {
@@ -219,6 +247,20 @@ void TFormCPanel::BoxDibVelChange()
 
 bool TFormCPanel::eventFilter(QObject *watched, QEvent *event)
 {
+    // A scroll bar takes Right as "scroll back", which for these bars is a
+    // smaller value; here Right and Up mean more, Left and Down less.
+    auto *bar = qobject_cast<QScrollBar *>(watched);
+    if (bar != nullptr && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Right || key == Qt::Key_Up) {
+            bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            return true;
+        }
+        if (key == Qt::Key_Left || key == Qt::Key_Down) {
+            bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+            return true;
+        }
+    }
     if (watched == MaskNOfPar && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         QChar typed = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter
@@ -231,14 +273,25 @@ bool TFormCPanel::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event); // the key still reaches the edit
 }
 
+namespace {
+
+// What the gas reads: "SI" while the yes item is shown, whatever the
+// language; "NO" for the no item and for typed text, which switch nothing on.
+QString gasReading(const QComboBox *box)
+{
+    return shownItem(box) == kYes ? QStringLiteral("SI") : QStringLiteral("NO");
+}
+
+} // namespace
+
 QString TFormCPanel::BoxColiText() const
 {
-    return BoxColi->currentText();
+    return gasReading(BoxColi);
 }
 
 QString TFormCPanel::BoxDibVelText() const
 {
-    return BoxDibVel->currentText();
+    return gasReading(BoxDibVel);
 }
 
 void TFormCPanel::setMaskEner(const QString &text)

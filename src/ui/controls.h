@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
@@ -51,10 +52,35 @@ inline QComboBox *comboBox(QWidget *parent, const char *name, const QStringList 
     return box;
 }
 
+// The yes/no choice's items, by index.
+enum YesNoItem
+{
+    kYes = 0,
+    kNo = 1
+};
+
 // The yes/no choice, reading "NO" at first.
 inline QComboBox *yesNoBox(QWidget *parent, const char *name, const QRect &place)
 {
-    return comboBox(parent, name, {QStringLiteral("SI"), QStringLiteral("NO")}, 1, place);
+    return comboBox(parent, name,
+                    {QCoreApplication::translate("Controls", "SI"),
+                     QCoreApplication::translate("Controls", "NO")},
+                    kNo, place);
+}
+
+// The item a combo box shows: the index of the item whose text the box's
+// text is, exactly, or -1 for typed text that is no item. Handlers compare
+// this index, so what they do never depends on the language shown.
+inline int shownItem(const QComboBox *box)
+{
+    return box->findText(box->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+// Gives a control the name and description a screen reader announces.
+inline void describe(QWidget *control, const QString &name, const QString &description)
+{
+    control->setAccessibleName(name);
+    control->setAccessibleDescription(description);
 }
 
 // A label sized to its text, with its top-left corner at a point.

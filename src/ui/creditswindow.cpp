@@ -49,19 +49,20 @@ void makeAuthorName(QLabel *label)
 TForm3::TForm3(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Autores"));
+    setWindowTitle(tr("Autores"));
     // 289 x 188 on screen with its frame: the client area below a title bar.
     move(22, 110);
     setFixedSize(281, 161);
     // Closing this window only hides it; it must never end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    const QString title = QStringLiteral("Molvix " MOLVIX_VERSION " · Simulación de un gas ideal");
+    const QString title =
+        tr("Molvix %1 · Simulación de un gas ideal").arg(QLatin1String(MOLVIX_VERSION));
     Label1 = makeLabel(this, "Label1", title, {});
     makeHeading(Label1);
     Label1->setGeometry(0, 0, width(), 13);
 
-    Label2 = makeLabel(this, "Label2", QStringLiteral("Esferas duras en una caja con émbolo"), {});
+    Label2 = makeLabel(this, "Label2", tr("Esferas duras en una caja con émbolo"), {});
     makeHeading(Label2);
     // Both headings span the window, so the navy band has no notch at its end.
     Label2->setGeometry(0, 13, width(), 13);
@@ -78,7 +79,7 @@ TForm3::TForm3(QWidget *parent) : QWidget(parent, Qt::Window)
     ImageGrupo->setGeometry(0, 13, width(), height() - 13);
     ImageGrupo->hide();
 
-    Label3 = makeLabel(this, "Label3", QStringLiteral("Contacto"), {120, 32});
+    Label3 = makeLabel(this, "Label3", tr("Contacto"), {120, 32});
 
     Label4 = makeLabel(this, "Label4", QStringLiteral("Lucía Prado"), {16, 48});
     Label5 = makeLabel(this, "Label5", QStringLiteral("lp@example.org"), {16, 64});
@@ -92,9 +93,12 @@ TForm3::TForm3(QWidget *parent) : QWidget(parent, Qt::Window)
         makeAuthorName(name);
     }
 
-    BtnGrupo = new QPushButton(QStringLiteral("Grupo"), this);
+    BtnGrupo = new QPushButton(tr("Grupo"), this);
     BtnGrupo->setObjectName(QStringLiteral("BtnGrupo"));
     BtnGrupo->setGeometry(96, 136, 50, 17);
+    BtnGrupo->setAccessibleName(tr("Foto del grupo"));
+    BtnGrupo->setAccessibleDescription(tr("Muestra la foto de los autores"));
+    ImageGrupo->setAccessibleName(tr("Foto de los autores"));
     connect(BtnGrupo, &QPushButton::clicked, this, &TForm3::BtnGrupoClick);
 }
 

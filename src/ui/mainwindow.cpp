@@ -9,22 +9,31 @@
 #include "vx3dworld.h"
 #include "vx3dworldgl.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QFrame>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QTimer>
 #include <QToolButton>
 
 #include <cstdio>
 #include <cstdlib>
 
+using molvix::ui::describe;
+using molvix::ui::kNo;
+using molvix::ui::kYes;
 using molvix::ui::label;
+using molvix::ui::shownItem;
 using molvix::ui::yesNoBox;
 
 namespace {
@@ -38,6 +47,14 @@ constexpr TColor kGreen = 0x008000;
 constexpr TColor kTeal = 0x808000;
 constexpr TColor kAqua = 0xFFFF00;
 
+// BoxBolas's items, by index.
+enum BolasItem
+{
+    kBolas = 0,
+    kPuntos = 1,
+    kOpenGLNo = 2
+};
+
 // The OpenGL view's particle drawn as a single point, of 50 x size pixels.
 constexpr uint8_t kGLPoint = 2;
 constexpr float kGLPointSize = 0.06f;
@@ -46,9 +63,106 @@ const QColor kBlueColour(0, 0, 255);
 const QColor kSilverColour(192, 192, 192);
 const QColor kNavyColour(0, 0, 128);
 
+bool isEnter(const QKeyEvent *event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+// An arrow acts for as long as it is held down: by the mouse, or by Space or
+// Enter while it has the focus (a tool button itself only knows Space).
+class ArrowButton : public QToolButton
+{
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (!isEnter(event)) {
+            QToolButton::keyPressEvent(event);
+            return;
+        }
+        QKeyEvent space(event->type(), Qt::Key_Space, event->modifiers(), QStringLiteral(" "),
+                        event->isAutoRepeat());
+        QToolButton::keyPressEvent(&space);
+        event->setAccepted(space.isAccepted());
+    }
+    void keyReleaseEvent(QKeyEvent *event) override
+    {
+        if (!isEnter(event)) {
+            QToolButton::keyReleaseEvent(event);
+            return;
+        }
+        QKeyEvent space(event->type(), Qt::Key_Space, event->modifiers(), QStringLiteral(" "),
+                        event->isAutoRepeat());
+        QToolButton::keyReleaseEvent(&space);
+        event->setAccepted(space.isAccepted());
+    }
+};
+
+// The scene views tell a screen reader what they show, worked out when it
+// asks, so the description is never behind the gas.
+class SceneAccessible : public QAccessibleWidget
+{
+public:
+    explicit SceneAccessible(QWidget *view) : QAccessibleWidget(view, QAccessible::Graphic) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Description) {
+            if (const auto *form = qobject_cast<const TForm1 *>(widget()->parentWidget())) {
+                return form->sceneDescription();
+            }
+        }
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// "Giro" and "Zoom" are words that act when clicked: a screen reader hears
+// buttons that can be pressed.
+class ClickLabelAccessible : public QAccessibleWidget
+{
+public:
+    explicit ClickLabelAccessible(ClickLabel *label) : QAccessibleWidget(label, QAccessible::Button)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const QString own = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && own.isEmpty()) {
+            return static_cast<const ClickLabel *>(widget())->text();
+        }
+        return own;
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction()) {
+            emit static_cast<ClickLabel *>(widget())->clicked();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface *accessibleFor(const QString &key, QObject *object)
+{
+    if (key == QLatin1String("ClickLabel")) {
+        return new ClickLabelAccessible(static_cast<ClickLabel *>(object));
+    }
+    if (key == QLatin1String("TVx3DWorld") || key == QLatin1String("TVx3DWorldGL")) {
+        return new SceneAccessible(static_cast<QWidget *>(object));
+    }
+    return nullptr;
+}
+
 QToolButton *arrowButton(QWidget *parent, const char *name, const char *glyph, const QRect &place)
 {
-    auto *button = new QToolButton(parent);
+    auto *button = new ArrowButton(parent);
     button->setObjectName(QLatin1String(name));
     QIcon icon;
     icon.addFile(QStringLiteral(":/glyphs/arrow-%1.png").arg(QLatin1String(glyph)), {},
@@ -90,10 +204,37 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
     }
 }
 
+void ClickLabel::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Space || isEnter(event)) && !event->isAutoRepeat()) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus()) {
+        return;
+    }
+    // Reached by Tab: show where the keyboard is.
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
 TForm1::TForm1(QWidget *parent) : QWidget(parent)
 {
+    static const bool accessibilityInstalled = [] {
+        QAccessible::installFactory(accessibleFor);
+        return true;
+    }();
+    (void)accessibilityInstalled;
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Tarvelo"));
+    setWindowTitle(tr("Tarvelo"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/molvix.png")));
     setAttribute(Qt::WA_QuitOnClose, true);
     buildControls();
@@ -102,6 +243,8 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     Vx3DWorldGL1->updateMapping();
     FormCreate();
     connectHandlers();
+    describeControls();
+    setUpKeyboard();
 }
 
 TForm1::~TForm1()
@@ -163,33 +306,32 @@ void TForm1::buildControls()
 
     Panel1 = molvix::ui::panel(this, "Panel1", kBlueColour);
     Panel1->setGeometry(0, 0, width(), kTopStrip);
-    BtnInfo = new QPushButton(QStringLiteral("Información"), Panel1);
+    BtnInfo = new QPushButton(tr("Información"), Panel1);
     BtnInfo->setObjectName(QStringLiteral("BtnInfo"));
     BtnInfo->setGeometry(136, 3, 75, 18);
-    BtnCPanel = new QPushButton(QStringLiteral("CPanel"), this);
+    BtnCPanel = new QPushButton(tr("CPanel"), this);
     BtnCPanel->setObjectName(QStringLiteral("BtnCPanel"));
     BtnCPanel->setGeometry(4, 3, 50, 18);
-    BtnFin = new QPushButton(QStringLiteral("FIN"), this);
+    BtnFin = new QPushButton(tr("FIN"), this);
     BtnFin->setObjectName(QStringLiteral("BtnFin"));
     BtnFin->setGeometry(293, 3, 30, 18);
 
     BottomPanel = molvix::ui::panel(this, "BottomPanel", kSilverColour);
     BottomPanel->setGeometry(0, height() - kBottomPanel, width(), kBottomPanel);
-    LabelGL = label(BottomPanel, "LabelGL", QStringLiteral("OpenGL"), {224, 10});
+    LabelGL = label(BottomPanel, "LabelGL", tr("OpenGL"), {224, 10});
     BoxOpenGL = yesNoBox(BottomPanel, "BoxOpenGL", QRect(276, 8, 45, 21));
-    BoxBolas = molvix::ui::comboBox(
-        BottomPanel, "BoxBolas",
-        {QStringLiteral("Bolas"), QStringLiteral("Puntos"), QStringLiteral("OpenGL NO")}, 1,
-        QRect(226, 8, 95, 21));
+    BoxBolas =
+        molvix::ui::comboBox(BottomPanel, "BoxBolas", {tr("Bolas"), tr("Puntos"), tr("OpenGL NO")},
+                             kPuntos, QRect(226, 8, 95, 21));
     BoxBolas->hide();
-    LabelEjes = label(BottomPanel, "LabelEjes", QStringLiteral("EJES"), {226, 36});
+    LabelEjes = label(BottomPanel, "LabelEjes", tr("EJES"), {226, 36});
     BoxEjes = yesNoBox(BottomPanel, "BoxEjes", QRect(276, 32, 45, 21));
 
     GiroXU = arrowButton(BottomPanel, "GiroXU", "up", QRect(120, 0, 23, 21));
     GiroXD = arrowButton(BottomPanel, "GiroXD", "down", QRect(120, 39, 23, 21));
     GiroYL = arrowButton(BottomPanel, "GiroYL", "left", QRect(97, 19, 23, 21));
     GiroYR = arrowButton(BottomPanel, "GiroYR", "right", QRect(144, 19, 23, 21));
-    LabelGiro = label<ClickLabel>(BottomPanel, "LabelGiro", QStringLiteral("Giro"), {120, 24});
+    LabelGiro = label<ClickLabel>(BottomPanel, "LabelGiro", tr("Giro"), {120, 24});
     LabelGiro->setFixedWidth(23);
     LabelGiro->setAlignment(Qt::AlignCenter);
 
@@ -200,17 +342,17 @@ void TForm1::buildControls()
     BevelZoom->setGeometry(173, 6, 50, 50);
     ZoomD = arrowButton(BottomPanel, "ZoomD", "down", QRect(177, 10, 22, 22));
     ZoomU = arrowButton(BottomPanel, "ZoomU", "up", QRect(199, 10, 22, 22));
-    LabelZoom = label<ClickLabel>(BottomPanel, "LabelZoom", QStringLiteral("Zoom"), {182, 34});
+    LabelZoom = label<ClickLabel>(BottomPanel, "LabelZoom", tr("Zoom"), {182, 34});
 
     BevelAni = new QFrame(BottomPanel);
     BevelAni->setObjectName(QStringLiteral("BevelAni"));
     BevelAni->setFrameShape(QFrame::Box);
     BevelAni->setFrameShadow(QFrame::Sunken);
     BevelAni->setGeometry(2, 5, 87, 50);
-    RBtnAni = new QRadioButton(QStringLiteral("Animación"), BottomPanel);
+    RBtnAni = new QRadioButton(tr("Animación"), BottomPanel);
     RBtnAni->setObjectName(QStringLiteral("RBtnAni"));
     RBtnAni->setGeometry(8, 13, 78, 17);
-    RBtnStop = new QRadioButton(QStringLiteral("Stop"), BottomPanel);
+    RBtnStop = new QRadioButton(tr("Stop"), BottomPanel);
     RBtnStop->setObjectName(QStringLiteral("RBtnStop"));
     RBtnStop->setGeometry(8, 33, 78, 17);
     RBtnStop->setChecked(true);
@@ -260,6 +402,84 @@ void TForm1::connectHandlers()
     connect(shortcut, &QShortcut::activated, this, &TForm1::ShowOpenGLChoice);
 }
 
+void TForm1::describeControls()
+{
+    const QString held = tr("Actúa mientras se mantiene pulsado con el ratón, Espacio o Intro");
+    describe(BtnCPanel, tr("Panel de control"), tr("Muestra u oculta el panel de control"));
+    describe(BtnInfo, tr("Información"), tr("Muestra u oculta los autores del programa"));
+    describe(BtnFin, tr("Fin"), tr("Termina el programa"));
+    for (QWidget *view :
+         {static_cast<QWidget *>(Vx3DWorld1), static_cast<QWidget *>(Vx3DWorldGL1)}) {
+        view->setAccessibleName(tr("Vista del gas"));
+    }
+    describe(RBtnAni, tr("Animación"), tr("Pone el gas en movimiento"));
+    describe(RBtnStop, tr("Parada"), tr("Detiene el gas"));
+    describe(GiroXU, tr("Girar hacia arriba"), held);
+    describe(GiroXD, tr("Girar hacia abajo"), held);
+    describe(GiroYL, tr("Girar a la izquierda"), held);
+    describe(GiroYR, tr("Girar a la derecha"), held);
+    describe(LabelGiro, tr("Restablecer el giro"), tr("Vuelve a la orientación inicial"));
+    describe(ZoomU, tr("Acercar"), held);
+    describe(ZoomD, tr("Alejar"), held);
+    describe(LabelZoom, tr("Restablecer el zoom"), tr("Vuelve al zoom inicial"));
+    describe(BoxOpenGL, tr("Vista OpenGL"), tr("SI cambia a la vista OpenGL"));
+    describe(BoxBolas, tr("Dibujo de las partículas"),
+             tr("Bolas o Puntos; OpenGL NO vuelve a la vista normal"));
+    describe(BoxEjes, tr("Ejes"), tr("SI muestra los ejes, NO los oculta"));
+    // On Linux a screen reader names a combo box by the label that is its buddy.
+    LabelGL->setBuddy(BoxOpenGL);
+    LabelEjes->setBuddy(BoxEjes);
+}
+
+void TForm1::setUpKeyboard()
+{
+    // The words "Giro" and "Zoom" act from the keyboard too; Tab reaches
+    // them, and the view, which a screen reader then describes.
+    for (QWidget *w : {static_cast<QWidget *>(LabelGiro), static_cast<QWidget *>(LabelZoom),
+                       static_cast<QWidget *>(Vx3DWorld1), static_cast<QWidget *>(Vx3DWorldGL1)}) {
+        w->setFocusPolicy(Qt::TabFocus);
+    }
+    // The OpenGL view joins the order when it joins the window.
+    const QList<QWidget *> order{BtnCPanel, BtnInfo,   BtnFin,    Vx3DWorld1, RBtnAni, RBtnStop,
+                                 GiroXU,    GiroYL,    LabelGiro, GiroYR,     GiroXD,  ZoomD,
+                                 ZoomU,     LabelZoom, BoxOpenGL, BoxBolas,   BoxEjes};
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        setTabOrder(order.at(i - 1), order.at(i));
+    }
+
+    // Application-wide, so that they work from the control panel as well.
+    const auto shortcut = [this](QKeySequence keys, QAbstractButton *button, const QString &tip) {
+        auto *s = new QShortcut(keys, this);
+        s->setContext(Qt::ApplicationShortcut);
+        connect(s, &QShortcut::activated, button, &QAbstractButton::click);
+        button->setToolTip(tip.arg(keys.toString(QKeySequence::NativeText)));
+    };
+    shortcut(QKeySequence(Qt::Key_F5), RBtnAni, tr("Pone el gas en movimiento (%1)"));
+    shortcut(QKeySequence(Qt::Key_F6), RBtnStop, tr("Detiene el gas (%1)"));
+    shortcut(QKeySequence(Qt::Key_F2), BtnCPanel, tr("Muestra u oculta el panel de control (%1)"));
+    shortcut(QKeySequence(Qt::Key_F1), BtnInfo, tr("Muestra u oculta los autores (%1)"));
+    const QString gl = QKeySequence(Qt::CTRL | Qt::Key_G).toString(QKeySequence::NativeText);
+    BoxOpenGL->setToolTip(tr("SI cambia a la vista OpenGL (%1 muestra esta opción)").arg(gl));
+}
+
+QString TForm1::sceneDescription() const
+{
+    const GasState &s = gas().state;
+    QString view = tr("Vista normal");
+    if (s.ModoGL == 1) {
+        view = shownItem(BoxBolas) == kBolas ? tr("Vista OpenGL, partículas como bolas")
+                                             : tr("Vista OpenGL, partículas como puntos");
+    }
+    // Only the normal view draws axes.
+    const QString axes =
+        s.ModoGL == 0 && Vx3DWorld1->ShowAxes ? tr("Ejes visibles") : tr("Sin ejes");
+    const QString motion = TimeLoop->isActive() ? tr("En movimiento") : tr("Detenido");
+    return tr("%1 partículas. Pared en la posición %2 de 100. %3. %4. %5.")
+        .arg(s.NumPar)
+        .arg(s.PosPared)
+        .arg(view, axes, motion);
+}
+
 void TForm1::FormCreate()
 {
     Gas &g = gas();
@@ -299,7 +519,7 @@ void TForm1::FormCreate()
     Vx3DWorldGL1->transZ = nav.DistGL;
 
     Vx3DWorld1->SetCube(kGreen, true);
-    if (BoxEjes->currentText() == QLatin1String("SI")) {
+    if (shownItem(BoxEjes) == kYes) {
         Vx3DWorld1->SetAxes(kTeal, true);
     }
     s.ModoGL = 0;
@@ -386,7 +606,7 @@ void TForm1::ShowOpenGLChoice()
 
 void TForm1::BoxOpenGLClick()
 {
-    if (BoxOpenGL->currentText() == QLatin1String("SI")) {
+    if (shownItem(BoxOpenGL) == kYes) {
         switchToOpenGL();
     }
 }
@@ -401,6 +621,7 @@ void TForm1::switchToOpenGL()
     if (Vx3DWorldGL1->parentWidget() != this) {
         Vx3DWorldGL1->setParent(this);
         Vx3DWorldGL1->lower(); // under the two panels
+        setTabOrder(Vx3DWorld1, Vx3DWorldGL1);
     }
     Vx3DWorldGL1->setGeometry(viewRect());
     Vx3DWorldGL1->show();
@@ -408,7 +629,7 @@ void TForm1::switchToOpenGL()
     {
         // Back to its first text, so that "OpenGL NO" is always a change.
         const QSignalBlocker quiet(BoxBolas);
-        BoxBolas->setCurrentIndex(1);
+        BoxBolas->setCurrentIndex(kPuntos);
     }
     BoxBolas->show();
     BoxOpenGL->hide();
@@ -432,7 +653,7 @@ void TForm1::BoxBolasChange()
 {
     GasState &s = gas().state;
     ViewNavigation &nav = navigation();
-    if (BoxBolas->currentText() == QLatin1String("Bolas")) {
+    if (shownItem(BoxBolas) == kBolas) {
         for (int32_t i = 1; i <= MaxPar; ++i) {
             Vx3DWorldGL1->ChangeParticleProperties(2, i, 0.0f);
             Vx3DWorldGL1->ChangeParticleProperties(3, i, 0.025f * s.Radio);
@@ -443,7 +664,7 @@ void TForm1::BoxBolasChange()
         nav.AngBeta = 90.0f;
         Vx3DWorldGL1->DrawWorld();
     }
-    if (BoxBolas->currentText() == QLatin1String("Puntos")) {
+    if (shownItem(BoxBolas) == kPuntos) {
         // Points of 3 pixels (50 x 0.06), white: 0x00FFFF has no palette
         // entry. Style 1 with size 3 would be solid spheres three times the
         // size of the whole box, filling the view with grey.
@@ -454,13 +675,13 @@ void TForm1::BoxBolasChange()
         }
         Vx3DWorldGL1->DrawWorld();
     }
-    if (BoxBolas->currentText() == QLatin1String("OpenGL NO")) {
+    if (shownItem(BoxBolas) == kOpenGLNo) {
         s.ModoGL = 0;
         Vx3DWorld1->show();
         BoxOpenGL->show();
         LabelGL->show();
         BoxBolas->hide();
-        BoxOpenGL->setCurrentText(QStringLiteral("NO"));
+        BoxOpenGL->setEditText(BoxOpenGL->itemText(kNo));
         Vx3DWorldGL1->hide();
         bringSoftwareViewUpToDate();
         handOverAngle(nav.AngAlfa, Vx3DWorld1->Alfa);
@@ -503,11 +724,11 @@ void TForm1::Vx3DWorldGL1Paint()
 
 void TForm1::BoxEjesClick()
 {
-    if (BoxEjes->currentText() == QLatin1String("SI")) {
+    if (shownItem(BoxEjes) == kYes) {
         Vx3DWorld1->SetAxes(kTeal, true);
         Vx3DWorld1->DrawWorld();
     }
-    if (BoxEjes->currentText() == QLatin1String("NO")) {
+    if (shownItem(BoxEjes) == kNo) {
         Vx3DWorld1->SetAxes(kTeal, false);
         Vx3DWorld1->DrawWorld();
     }
@@ -638,8 +859,7 @@ void TForm1::LabelGiroClick()
     Vx3DWorldGL1->RotY = 0.0f;
     Vx3DWorldGL1->RotZ = -90.0f;
     Vx3DWorldGL1->DrawWorld();
-    if (BoxOpenGL->currentText() == QLatin1String("SI") &&
-        BoxBolas->currentText() == QLatin1String("Bolas")) {
+    if (shownItem(BoxOpenGL) == kYes && shownItem(BoxBolas) == kBolas) {
         Vx3DWorldGL1->RotX = 0.0f;
         Vx3DWorldGL1->RotZ = 0.0f;
         Vx3DWorldGL1->DrawWorld();

@@ -95,6 +95,9 @@ public:
     // The area between the top strip and the bottom panel.
     QRect viewRect() const;
 
+    // What the scene view shows, in words, for a screen reader.
+    QString sceneDescription() const;
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
@@ -103,4 +106,6 @@ private:
     void connectHandlers();
     void switchToOpenGL();
     void bringSoftwareViewUpToDate();
+    void describeControls();
+    void setUpKeyboard();
 };

@@ -22,7 +22,7 @@ bool MolvixApplication::notify(QObject *receiver, QEvent *event)
     } catch (const std::exception &e) {
         QMessageBox::critical(nullptr, applicationName(), QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        QMessageBox::critical(nullptr, applicationName(), QStringLiteral("Error desconocido"));
+        QMessageBox::critical(nullptr, applicationName(), tr("Error desconocido"));
     }
     return false;
 }

@@ -5,6 +5,7 @@
 
 #include "ticktimer.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
@@ -145,6 +146,33 @@ TEST_F(ProgramRunTest, FinEndsAtOnceEvenWhileAnimating)
             QTest::mouseClick(form->BtnFin, Qt::LeftButton);
         },
         ::testing::ExitedWithCode(0), "");
+}
+
+// The OpenGL view, once it joins the window, is reached by Tab and says how
+// it draws the particles.
+TEST_F(ProgramRunTest, TheOpenGLViewIsDescribedAndReachedByTab)
+{
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    QTest::keyClick(form, Qt::Key_G, Qt::ControlModifier);
+    pick(form->BoxOpenGL, QStringLiteral("SI"));
+    const auto described = [](QWidget *w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
+    };
+    EXPECT_TRUE(described(gl).contains(QStringLiteral("Vista OpenGL, partículas como puntos")))
+        << qPrintable(described(gl));
+    pick(form->BoxBolas, QStringLiteral("Bolas"));
+    EXPECT_TRUE(described(gl).contains(QStringLiteral("Vista OpenGL, partículas como bolas")));
+
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    form->BtnFin->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), form->BtnFin);
+    QTest::keyClick(form->BtnFin, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), gl);
+
+    pick(form->BoxBolas, QStringLiteral("OpenGL NO"));
+    EXPECT_TRUE(described(view).contains(QStringLiteral("Vista normal")));
 }
 
 } // namespace

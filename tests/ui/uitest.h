@@ -14,6 +14,14 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+// QStrings in test messages as text.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace molvix::test {
 
 // The program's three windows as start-up makes them, on a fresh gas.

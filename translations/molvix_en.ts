@@ -1,0 +1,394 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="es">
+<context>
+    <name>Controls</name>
+    <message>
+        <source>SI</source>
+        <translation>YES</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NO</translation>
+    </message>
+</context>
+<context>
+    <name>MolvixApplication</name>
+    <message>
+        <source>Error desconocido</source>
+        <translation>Unknown error</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Tarvelo</source>
+        <translation>Tarvelo</translation>
+    </message>
+    <message>
+        <source>Información</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>CPanel</source>
+        <translation>CPanel</translation>
+    </message>
+    <message>
+        <source>FIN</source>
+        <translation>END</translation>
+    </message>
+    <message>
+        <source>OpenGL</source>
+        <translation>OpenGL</translation>
+    </message>
+    <message>
+        <source>Bolas</source>
+        <translation>Balls</translation>
+    </message>
+    <message>
+        <source>Puntos</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>OpenGL NO</source>
+        <translation>No OpenGL</translation>
+    </message>
+    <message>
+        <source>EJES</source>
+        <translation>AXES</translation>
+    </message>
+    <message>
+        <source>Giro</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Animación</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Actúa mientras se mantiene pulsado con el ratón, Espacio o Intro</source>
+        <translation>Acts while held down with the mouse, Space or Enter</translation>
+    </message>
+    <message>
+        <source>Panel de control</source>
+        <translation>Control panel</translation>
+    </message>
+    <message>
+        <source>Muestra u oculta el panel de control</source>
+        <translation>Shows or hides the control panel</translation>
+    </message>
+    <message>
+        <source>Muestra u oculta los autores del programa</source>
+        <translation>Shows or hides the program&apos;s authors</translation>
+    </message>
+    <message>
+        <source>Fin</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Termina el programa</source>
+        <translation>Ends the program</translation>
+    </message>
+    <message>
+        <source>Vista del gas</source>
+        <translation>Gas view</translation>
+    </message>
+    <message>
+        <source>Pone el gas en movimiento</source>
+        <translation>Sets the gas in motion</translation>
+    </message>
+    <message>
+        <source>Parada</source>
+        <translation>Stop the gas</translation>
+    </message>
+    <message>
+        <source>Detiene el gas</source>
+        <translation>Stops the gas</translation>
+    </message>
+    <message>
+        <source>Girar hacia arriba</source>
+        <translation>Turn up</translation>
+    </message>
+    <message>
+        <source>Girar hacia abajo</source>
+        <translation>Turn down</translation>
+    </message>
+    <message>
+        <source>Girar a la izquierda</source>
+        <translation>Turn left</translation>
+    </message>
+    <message>
+        <source>Girar a la derecha</source>
+        <translation>Turn right</translation>
+    </message>
+    <message>
+        <source>Restablecer el giro</source>
+        <translation>Reset the rotation</translation>
+    </message>
+    <message>
+        <source>Vuelve a la orientación inicial</source>
+        <translation>Back to the first orientation</translation>
+    </message>
+    <message>
+        <source>Acercar</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Alejar</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Restablecer el zoom</source>
+        <translation>Reset the zoom</translation>
+    </message>
+    <message>
+        <source>Vuelve al zoom inicial</source>
+        <translation>Back to the first zoom</translation>
+    </message>
+    <message>
+        <source>Vista OpenGL</source>
+        <translation>OpenGL view</translation>
+    </message>
+    <message>
+        <source>SI cambia a la vista OpenGL</source>
+        <translation>YES switches to the OpenGL view</translation>
+    </message>
+    <message>
+        <source>Dibujo de las partículas</source>
+        <translation>How particles are drawn</translation>
+    </message>
+    <message>
+        <source>Bolas o Puntos; OpenGL NO vuelve a la vista normal</source>
+        <translation>Balls or Points; No OpenGL goes back to the normal view</translation>
+    </message>
+    <message>
+        <source>Ejes</source>
+        <translation>Axes</translation>
+    </message>
+    <message>
+        <source>SI muestra los ejes, NO los oculta</source>
+        <translation>YES shows the axes, NO hides them</translation>
+    </message>
+    <message>
+        <source>Pone el gas en movimiento (%1)</source>
+        <translation>Sets the gas in motion (%1)</translation>
+    </message>
+    <message>
+        <source>Detiene el gas (%1)</source>
+        <translation>Stops the gas (%1)</translation>
+    </message>
+    <message>
+        <source>Muestra u oculta el panel de control (%1)</source>
+        <translation>Shows or hides the control panel (%1)</translation>
+    </message>
+    <message>
+        <source>Muestra u oculta los autores (%1)</source>
+        <translation>Shows or hides the authors (%1)</translation>
+    </message>
+    <message>
+        <source>SI cambia a la vista OpenGL (%1 muestra esta opción)</source>
+        <translation>YES switches to the OpenGL view (%1 shows this choice)</translation>
+    </message>
+    <message>
+        <source>Vista normal</source>
+        <translation>Normal view</translation>
+    </message>
+    <message>
+        <source>Vista OpenGL, partículas como bolas</source>
+        <translation>OpenGL view, particles as balls</translation>
+    </message>
+    <message>
+        <source>Vista OpenGL, partículas como puntos</source>
+        <translation>OpenGL view, particles as points</translation>
+    </message>
+    <message>
+        <source>Ejes visibles</source>
+        <translation>Axes shown</translation>
+    </message>
+    <message>
+        <source>Sin ejes</source>
+        <translation>No axes</translation>
+    </message>
+    <message>
+        <source>En movimiento</source>
+        <translation>Moving</translation>
+    </message>
+    <message>
+        <source>Detenido</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>%1 partículas. Pared en la posición %2 de 100. %3. %4. %5.</source>
+        <translation>%1 particles. Wall at position %2 of 100. %3. %4. %5.</translation>
+    </message>
+</context>
+<context>
+    <name>TForm3</name>
+    <message>
+        <source>Autores</source>
+        <translation>Authors</translation>
+    </message>
+    <message>
+        <source>Molvix %1 · Simulación de un gas ideal</source>
+        <translation>Molvix %1 · Ideal gas simulation</translation>
+    </message>
+    <message>
+        <source>Esferas duras en una caja con émbolo</source>
+        <translation>Hard spheres in a box with a piston</translation>
+    </message>
+    <message>
+        <source>Contacto</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>Grupo</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Foto del grupo</source>
+        <translation>Group photo</translation>
+    </message>
+    <message>
+        <source>Muestra la foto de los autores</source>
+        <translation>Shows the authors&apos; photo</translation>
+    </message>
+    <message>
+        <source>Foto de los autores</source>
+        <translation>Photo of the authors</translation>
+    </message>
+</context>
+<context>
+    <name>TFormCPanel</name>
+    <message>
+        <source>Panel de Control</source>
+        <translation>Control Panel</translation>
+    </message>
+    <message>
+        <source>Num. Partículas</source>
+        <translation>No. Particles</translation>
+    </message>
+    <message>
+        <source>Temperatura</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Energía</source>
+        <translation>Energy</translation>
+    </message>
+    <message>
+        <source>Presión</source>
+        <translation>Pressure</translation>
+    </message>
+    <message>
+        <source>Posicion Pared</source>
+        <translation>Wall Position</translation>
+    </message>
+    <message>
+        <source>Dibuja </source>
+        <translation>Draw </translation>
+    </message>
+    <message>
+        <source>Velocidades</source>
+        <translation>Velocities</translation>
+    </message>
+    <message>
+        <source>Colisiones</source>
+        <translation>Collisions</translation>
+    </message>
+    <message>
+        <source>Lectura que el gas pone al día</source>
+        <translation>A reading the gas keeps up to date</translation>
+    </message>
+    <message>
+        <source>Número de partículas</source>
+        <translation>Number of particles</translation>
+    </message>
+    <message>
+        <source>De 0 a 100; las flechas lo cambian</source>
+        <translation>0 to 100; the arrow keys change it</translation>
+    </message>
+    <message>
+        <source>Número de partículas tecleado</source>
+        <translation>Typed number of particles</translation>
+    </message>
+    <message>
+        <source>Un número y luego Intro</source>
+        <translation>A number, then Enter</translation>
+    </message>
+    <message>
+        <source>De 0 a 100; las flechas la cambian</source>
+        <translation>0 to 100; the arrow keys change it</translation>
+    </message>
+    <message>
+        <source>Lectura de la temperatura</source>
+        <translation>Temperature reading</translation>
+    </message>
+    <message>
+        <source>Lectura de la energía cinética</source>
+        <translation>Kinetic energy reading</translation>
+    </message>
+    <message>
+        <source>Lectura de la presión</source>
+        <translation>Pressure reading</translation>
+    </message>
+    <message>
+        <source>Posición de la pared</source>
+        <translation>Wall position</translation>
+    </message>
+    <message>
+        <source>Altura del émbolo, de 0 a 100</source>
+        <translation>Height of the piston, 0 to 100</translation>
+    </message>
+    <message>
+        <source>Lectura de la posición de la pared</source>
+        <translation>Wall position reading</translation>
+    </message>
+    <message>
+        <source>Dibujar las velocidades</source>
+        <translation>Draw the velocities</translation>
+    </message>
+    <message>
+        <source>SI dibuja el vector velocidad de cada partícula</source>
+        <translation>YES draws each particle&apos;s velocity vector</translation>
+    </message>
+    <message>
+        <source>Colisiones entre partículas</source>
+        <translation>Collisions between particles</translation>
+    </message>
+    <message>
+        <source>SI hace chocar las partículas</source>
+        <translation>YES makes the particles collide</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Uso: molvix [--lang CÓDIGO]
+Simulación de un gas ideal de esferas duras en una caja con émbolo.
+
+  --lang CÓDIGO  idioma de la interfaz: %1
+                 (sin --lang: el del sistema si hay traducción; si no, español)
+  --help         muestra esta ayuda
+</source>
+        <translation>Usage: molvix [--lang CODE]
+Simulation of an ideal gas of hard spheres in a box with a piston.
+
+  --lang CODE    language of the interface: %1
+                 (without --lang: the system&apos;s if translated; otherwise Spanish)
+  --help         shows this help
+</translation>
+    </message>
+    <message>
+        <source>molvix: no hay traducción para «%1» (hay %2); se usa el español</source>
+        <translation>molvix: no translation for “%1” (there are %2); using Spanish</translation>
+    </message>
+</context>
+</TS>
