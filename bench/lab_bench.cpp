@@ -50,8 +50,8 @@ void BM_LabSweep(benchmark::State &state)
     }
     for (auto _ : state) {
         SweepControl control;
-        benchmark::DoNotOptimize(runSweep(runs, plan(20'000), static_cast<int>(state.range(0)),
-                                          control));
+        benchmark::DoNotOptimize(
+            runSweep(runs, plan(20'000), static_cast<int>(state.range(0)), control));
     }
 }
 BENCHMARK(BM_LabSweep)
