@@ -150,6 +150,7 @@ int main(int argc, char **argv)
     plan.ticks = o.ticks;
     plan.keepReadings = !o.series.isEmpty();
 
+    catchInterrupts();
     // Both files are opened before any run, so that one that cannot be
     // written is known at once and nothing else is written either.
     QString error;
@@ -161,7 +162,6 @@ int main(int argc, char **argv)
         return fail(error);
     }
 
-    catchInterrupts();
     SweepControl control;
     const bool terminal = isatty(STDERR_FILENO) == 1;
     ProgressBar bar(static_cast<int>(runs.size()),
@@ -179,14 +179,13 @@ int main(int argc, char **argv)
         ProgressBar::clear();
     }
 
-    const auto interrupted = [&] {
+    if (g_signal.load() != 0) {
         std::fprintf(stderr, "molvix-lab: interrupted after %d of %zu runs; nothing written\n",
                      control.runsDone.load(), runs.size());
         return 128 + g_signal.load();
-    };
-    if (g_signal.load() != 0) {
-        return interrupted();
     }
+    // Every run is done: what remains is writing, which a late Ctrl+C does
+    // not cut short.
     const bool json = o.format == OutputFormat::Json;
     if (series != nullptr) {
         if (!commitWhole(*series, json ? seriesJson(results) : seriesCsv(results), &error)) {
@@ -194,9 +193,6 @@ int main(int argc, char **argv)
         }
     }
     const QByteArray summary = json ? summaryJson(results, plan) : summaryCsv(results);
-    if (g_signal.load() != 0) {
-        return interrupted();
-    }
     if (out != nullptr) {
         if (!commitWhole(*out, summary, &error)) {
             return fail(error);
