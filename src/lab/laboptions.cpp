@@ -271,7 +271,8 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
         const QString value = parser.value(option);
         const auto values = parseSweep(value, 0, 100, &reason);
         if (!values) {
-            reason = QStringLiteral("--%1 %2: %3").arg(option, value, reason);
+            reason = QStringLiteral("--%1%2: %3")
+                         .arg(option, value.isEmpty() ? QString() : u' ' + value, reason);
             return false;
         }
         *into = *values;
@@ -291,7 +292,8 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
             if (notPositive) {
                 reason = QStringLiteral("must be positive (at most %1)").arg(max);
             }
-            reason = QStringLiteral("--%1 %2: %3").arg(option, value, reason);
+            reason = QStringLiteral("--%1%2: %3")
+                         .arg(option, value.isEmpty() ? QString() : u' ' + value, reason);
             return false;
         }
         *into = *n;
