@@ -1,17 +1,8 @@
 // The lab's gas against the program's: the real windows start the program's
 // gas and a user moves the panel's bars; the lab starts its own gas from the
 // same settings. After the same ticks both gases agree bit for bit.
-#include "controlpanel.h"
 #include "experiment.h"
-#include "mainwindow.h"
-#include "navigation.h"
-#include "program.h"
-#include "vx3dworld.h"
-
-#include <QComboBox>
-#include <QScrollBar>
-#include <QTest>
-#include <gtest/gtest.h>
+#include "uitest.h"
 
 #include <cstring>
 #include <string>
@@ -74,32 +65,22 @@ bool sameReading(const GasReading &a, const GasReading &b)
            sameBits(a.energy, b.energy);
 }
 
-class ProgramStart : public ::testing::TestWithParam<RunSettings>
+// The program's windows as start-up makes them, on a fresh gas.
+class ProgramStart : public molvix::test::ProgramTest,
+                     public ::testing::WithParamInterface<RunSettings>
 {
 protected:
-    void SetUp() override
-    {
-        gas() = Gas();
-        navigation() = ViewNavigation();
-        TVx3DWorld::ResetSharedState();
-        w = startProgram();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.Form1));
-        QCoreApplication::processEvents();
-    }
     void TearDown() override
     {
         gas().onReading = nullptr;
-        endProgram(w);
+        ProgramTest::TearDown();
     }
-
-    ProgramWindows w;
 };
 
 TEST_P(ProgramStart, TheLabsGasIsTheWindowsGasAfterTheSameTicks)
 {
     const RunSettings run = GetParam();
     // The user sets the panel in the order the lab applies the settings.
-    TFormCPanel *panel = w.FormCPanel;
     panel->ScBarNPart->setValue(run.count);
     panel->ScBarTemp->setValue(run.temperature);
     panel->ScBarPared->setValue(run.wall);
@@ -115,7 +96,7 @@ TEST_P(ProgramStart, TheLabsGasIsTheWindowsGasAfterTheSameTicks)
     // and 1 800 measured ones.
     constexpr int kTicks = 2400;
     for (int t = 0; t < kTicks; ++t) {
-        w.Form1->TimeLoopTimer();
+        form->TimeLoopTimer();
     }
     RunPlan plan;
     plan.warmup = 600;
