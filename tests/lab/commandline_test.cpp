@@ -39,6 +39,24 @@ void put(const QString &path, const QByteArray &bytes)
     f.write(bytes);
 }
 
+// Waits (up to 20 s) until the process has its own handler for SIGINT.
+bool catchesInterrupts(qint64 pid)
+{
+    for (int wait = 0; wait < 200; ++wait) {
+        QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+        if (status.open(QIODevice::ReadOnly)) {
+            for (const QByteArray &line : status.readAll().split('\n')) {
+                if (line.startsWith("SigCgt:") &&
+                    (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGINT - 1) & 1) != 0) {
+                    return true;
+                }
+            }
+        }
+        QThread::msleep(100);
+    }
+    return false;
+}
+
 QStringList args(const char *line)
 {
     return QString::fromUtf8(line).split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -181,8 +199,9 @@ TEST(CommandLine, CtrlCStopsTheRunsAndWritesNothing)
              QStringLiteral("--wall"), QStringLiteral("10:100:10"), QStringLiteral("--out"), out,
              QStringLiteral("--series"), series});
     ASSERT_TRUE(p.waitForStarted());
-    // Long enough for the runs to be under way, far from their end.
-    QThread::msleep(700);
+    ASSERT_TRUE(catchesInterrupts(p.processId())) << "the program never caught Ctrl+C";
+    // The runs under way, far from their end.
+    QThread::msleep(300);
     ASSERT_EQ(p.state(), QProcess::Running);
     ::kill(static_cast<pid_t>(p.processId()), SIGINT);
     ASSERT_TRUE(p.waitForFinished(10'000)) << "the runs must stop promptly";
