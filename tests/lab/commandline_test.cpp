@@ -9,6 +9,11 @@
 
 #include <csignal>
 
+#include <fcntl.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 struct Outcome
@@ -173,6 +178,40 @@ TEST(CommandLine, TheSameOptionsGiveTheSameBytesWhateverTheThreads)
             EXPECT_EQ(summaries[0], serial.out);
         }
     }
+}
+
+TEST(CommandLine, OnATerminalAProgressBarShowsRunsRateAndTimeLeft)
+{
+    int terminal = -1;
+    const pid_t pid = forkpty(&terminal, nullptr, nullptr, nullptr);
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        // Standard error stays on the terminal; the table goes nowhere.
+        const int null = ::open("/dev/null", O_WRONLY);
+        ::dup2(null, STDOUT_FILENO);
+        ::execl(MOLVIX_LAB_EXE, "molvix-lab", "--particles", "100", "--collisions", "on",
+                "--warmup", "0", "--ticks", "150000", "--threads", "1", nullptr);
+        ::_exit(127);
+    }
+    QByteArray shown;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(terminal, buffer, sizeof buffer);
+        if (n <= 0) {
+            break; // the program has ended and closed the terminal
+        }
+        shown.append(buffer, n);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    ::close(terminal);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_TRUE(shown.contains("\r0/1 runs [")) << shown.constData();
+    EXPECT_TRUE(shown.contains(" M ticks/s  0:")) << shown.constData();
+    EXPECT_TRUE(shown.contains(" left\033[K")) << shown.constData();
+    // The bar is wiped before the program ends.
+    EXPECT_TRUE(shown.endsWith("\r\033[K")) << shown.constData();
 }
 
 TEST(CommandLine, HelpAndVersionGoToStandardOutput)
