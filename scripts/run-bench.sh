@@ -12,7 +12,7 @@ run() {
     xvfb-run -a -s "-screen 0 1280x1024x24 +extension GLX" "$@"
   fi
 }
-for bench in world_bench gas_bench worldgl_bench; do
+for bench in world_bench gas_bench worldgl_bench lab_bench; do
   echo "== $bench"
   run "$build_dir/bench/$bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 done

@@ -39,12 +39,11 @@ uint32_t contactMask(const float (&d2)[16], float contact)
 {
 #if defined(__SSE2__)
     const __m128 c = _mm_set1_ps(contact);
-    uint32_t mask = 0;
-    for (int q = 0; q < 4; ++q) {
-        const __m128 d = _mm_loadu_ps(d2 + 4 * q);
-        mask |= static_cast<uint32_t>(_mm_movemask_ps(_mm_cmpgt_ps(c, d))) << (4 * q);
-    }
-    return mask;
+    // Written out, so that every shift is a constant.
+    const auto quarter = [&c, &d2](int q) {
+        return static_cast<uint32_t>(_mm_movemask_ps(_mm_cmpgt_ps(c, _mm_loadu_ps(d2 + 4 * q))));
+    };
+    return quarter(0) | quarter(1) << 4 | quarter(2) << 8 | quarter(3) << 12;
 #else
     uint32_t mask = 0;
     for (int k = 0; k < 16; ++k) {
@@ -188,13 +187,15 @@ void Gas::ReglaTemperatura(int32_t temp)
 void Gas::TimeLoopTimer()
 {
     GasState &g = state;
+    // Read once a tick: nothing in the tick can change the panel's choice.
+    const bool collisions = boxColiOn();
     for (int32_t i = 1; i <= g.NumPar; ++i) {
         g.ParX[i] += g.VelX[i] * g.DeltaT;
         g.ParY[i] += g.VelY[i] * g.DeltaT;
         g.ParZ[i] += g.VelZ[i] * g.DeltaT;
         ChoquePared(i);
         // Particles after i have not moved yet in this tick when i is tested.
-        if (boxColiOn()) {
+        if (collisions) {
             Contacto(i);
         }
         if (g.ModoGL == 1) {

@@ -1,0 +1,234 @@
+#include "experiment.h"
+
+#include "speeds.h"
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+// Ticks between two looks at the stop flag (and two progress updates).
+constexpr int64_t kCheckTicks = 200;
+
+} // namespace
+
+QString LabControls::BoxColiText() const
+{
+    return collisions ? QStringLiteral("SI") : QStringLiteral("NO");
+}
+
+QString LabControls::BoxDibVelText() const
+{
+    return QStringLiteral("NO");
+}
+
+LabGas::LabGas(const RunSettings &settings)
+{
+    startAsProgram();
+    setCountBar(settings.count);
+    setTempBar(settings.temperature);
+    setWallBar(settings.wall);
+    // The collision box has no handler: the gas reads its text every tick.
+    controls.collisions = settings.collisions;
+}
+
+void LabGas::startAsProgram()
+{
+    GasState &s = gas.state;
+    // The main window's creation: the software view is the active one, the
+    // first NumPar particles are placed, then the velocity templates drawn.
+    s.ModoGL = 0;
+    for (int32_t i = 1; i <= s.NumPar; ++i) {
+        gas.placeParticle(i);
+    }
+    gas.RandomVel();
+    // The control panel's creation: it becomes the gas's controls, moves its
+    // count bar from 0 to NumPar and its temperature bar from 0 to Temp (each
+    // a change), then applies the temperature once more.
+    gas.controls = &controls;
+    setCountBar(s.NumPar);
+    setTempBar(s.Temp);
+    gas.ReglaTemperatura(m_tempBar);
+}
+
+void LabGas::setCountBar(int32_t value)
+{
+    value = std::clamp(value, 0, MaxPar);
+    if (value == m_countBar) {
+        return;
+    }
+    m_countBar = value;
+    // The count bar's change handler, less what it does to the views.
+    GasState &s = gas.state;
+    s.NumParPedido = value;
+    if (s.NumParPedido > 0) {
+        gas.GenPar();
+    }
+    s.NumPar = s.NumParPedido;
+    gas.Energia();
+}
+
+void LabGas::setTempBar(int32_t value)
+{
+    value = std::clamp(value, 0, 100);
+    if (value == m_tempBar) {
+        return;
+    }
+    m_tempBar = value;
+    gas.ReglaTemperatura(value);
+}
+
+void LabGas::setWallBar(int32_t value)
+{
+    value = std::clamp(value, 0, 100);
+    if (value == m_wallBar) {
+        return;
+    }
+    m_wallBar = value;
+    gas.MoverPared(value);
+}
+
+RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
+{
+    Gas &gas = lab.gas;
+    const GasState &s = gas.state;
+    RunResult result;
+    result.settings = {s.NumPar, s.PosPared, s.Temp, lab.controls.collisions};
+
+    // A reading taken after the warm-up belongs to the measurement, even one
+    // whose 200 ticks began in the warm-up: the settings never change.
+    const int64_t measuredFrom = gas.ticks + plan.warmup;
+    std::vector<GasReading> readings;
+    readings.reserve(static_cast<size_t>(plan.ticks / NPasosPresion + 1));
+    gas.onReading = [&readings, measuredFrom](const GasReading &r) {
+        if (r.tick > measuredFrom) {
+            readings.push_back(r);
+        }
+    };
+    // Every snapshot is kept: the distribution pools the whole measurement.
+    SpeedSampler speeds(static_cast<int>(std::max<int64_t>(1, plan.ticks / kSpeedSnapshotTicks)));
+
+    const int64_t total = plan.warmup + plan.ticks;
+    for (int64_t t = 1; t <= total; ++t) {
+        gas.TimeLoopTimer();
+        const int64_t measured = t - plan.warmup;
+        if (measured > 0 && measured % kSpeedSnapshotTicks == 0) {
+            speeds.addSnapshot(&s.VelX[1], &s.VelY[1], &s.VelZ[1], s.NumPar);
+        }
+        if (control != nullptr && t % kCheckTicks == 0) {
+            control->ticksDone.fetch_add(kCheckTicks, std::memory_order_relaxed);
+            if (control->stop.load(std::memory_order_relaxed)) {
+                gas.onReading = nullptr;
+                return result;
+            }
+        }
+    }
+    if (control != nullptr) {
+        control->ticksDone.fetch_add(total % kCheckTicks, std::memory_order_relaxed);
+    }
+    gas.onReading = nullptr;
+
+    std::vector<double> pressure, temperature, energy, ratio;
+    for (const GasReading &r : readings) {
+        pressure.push_back(r.pressure);
+        temperature.push_back(r.temperature);
+        energy.push_back(r.energy);
+        if (const auto q = idealGasRatio(r)) {
+            ratio.push_back(*q);
+        }
+    }
+    result.completed = true;
+    result.readingCount = static_cast<int>(readings.size());
+    result.pressure = statsOf(pressure);
+    result.temperature = statsOf(temperature);
+    result.energy = statsOf(energy);
+    result.idealGasRatio = statsOf(ratio);
+    std::vector<double> pooled = speeds.samples();
+    result.speedSamples = static_cast<int64_t>(pooled.size());
+    result.ks = maxwellBoltzmannKs(std::move(pooled));
+    if (plan.keepReadings) {
+        result.readings = std::move(readings);
+    }
+    return result;
+}
+
+RunResult runExperiment(const RunSettings &settings, const RunPlan &plan, SweepControl *control)
+{
+    LabGas lab(settings);
+    return runExperiment(lab, plan, control);
+}
+
+std::vector<RunResult> runSweep(const std::vector<RunSettings> &runs, const RunPlan &plan,
+                                int threads, SweepControl &control,
+                                const std::function<void()> &poll)
+{
+    std::vector<RunResult> results(runs.size());
+    for (size_t i = 0; i < runs.size(); ++i) {
+        results[i].settings = runs[i];
+    }
+    if (runs.empty()) {
+        return results;
+    }
+    const int workers =
+        std::clamp(threads, 1, static_cast<int>(std::min<size_t>(runs.size(), 1024)));
+
+    std::atomic<size_t> next{0};
+    std::mutex mutex;
+    std::condition_variable finished;
+    int working = workers;
+    std::exception_ptr failure;
+
+    // Each worker takes the next run not yet taken; a run's result goes to
+    // its own slot, so the order of the results is the order of the runs.
+    const auto work = [&] {
+        try {
+            for (;;) {
+                const size_t i = next.fetch_add(1);
+                if (i >= runs.size() || control.stop.load()) {
+                    break;
+                }
+                results[i] = runExperiment(runs[i], plan, &control);
+                if (results[i].completed) {
+                    control.runsDone.fetch_add(1);
+                }
+            }
+        } catch (...) {
+            const std::lock_guard lock(mutex);
+            if (!failure) {
+                failure = std::current_exception();
+            }
+            control.stop = true;
+        }
+        const std::lock_guard lock(mutex);
+        --working;
+        finished.notify_all();
+    };
+
+    std::vector<std::thread> pool;
+    pool.reserve(static_cast<size_t>(workers));
+    for (int k = 0; k < workers; ++k) {
+        pool.emplace_back(work);
+    }
+    {
+        std::unique_lock lock(mutex);
+        while (working > 0) {
+            finished.wait_for(lock, std::chrono::milliseconds(100));
+            if (poll && working > 0) {
+                lock.unlock();
+                poll();
+                lock.lock();
+            }
+        }
+    }
+    for (std::thread &t : pool) {
+        t.join();
+    }
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
+    return results;
+}

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "gas.h"
+#include "readinglog.h"
+
+#include <QString>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// One experiment of molvix-lab: a gas of its own, started as the program
+// starts it, set as the control panel sets it, run for a number of ticks.
+
+// The settings of one run: what the control panel would be set to.
+struct RunSettings
+{
+    int32_t count = 50;       // particles, 0..100 ("Num. Partículas")
+    int32_t wall = 100;       // piston position, 0..100 ("Posicion Pared")
+    int32_t temperature = 20; // temperature setting, 0..100 ("Temperatura")
+    bool collisions = false;  // "Colisiones" SI or NO
+};
+
+// How long every run of a sweep goes.
+struct RunPlan
+{
+    int64_t warmup = 0;       // ticks run first; their readings are dropped
+    int64_t ticks = 0;        // measured ticks
+    bool keepReadings = true; // keep the series of readings, not only its summary
+};
+
+// Speeds are pooled from a snapshot of every live particle taken every this
+// many measured ticks.
+constexpr int64_t kSpeedSnapshotTicks = 50;
+
+// What a run measured: the readings of its measured ticks and their summary.
+struct RunResult
+{
+    RunSettings settings;
+    bool completed = false;           // false when the run was stopped
+    int readingCount = 0;             // readings taken during the measured ticks
+    std::vector<GasReading> readings; // those readings, when the plan keeps them
+    Stats pressure, temperature, energy;
+    Stats idealGasRatio; // P V / (N T) per reading, 1 for an ideal gas
+    int64_t speedSamples = 0;
+    std::optional<double> ks; // Maxwell–Boltzmann KS distance of the pooled speeds
+};
+
+// The control panel as the gas reads it: collisions on or off, no vectors.
+// Readout texts are not needed: the readings carry the numbers.
+class LabControls : public GasControls
+{
+public:
+    bool collisions = false;
+    QString BoxColiText() const override;
+    QString BoxDibVelText() const override;
+    void setMaskEner(const QString &) override {}
+    void setMaskTemp(const QString &) override {}
+    void setMaskPre(const QString &) override {}
+    void setMaskPosPa(const QString &) override {}
+};
+
+// A gas with no views in the state the program's gas is in after start-up
+// and a user's moves of the panel's count, temperature and wall bars (in
+// that order) to the run's settings and its collision choice.
+class LabGas
+{
+public:
+    explicit LabGas(const RunSettings &settings);
+    LabGas(const LabGas &) = delete;
+    LabGas &operator=(const LabGas &) = delete;
+
+    Gas gas;
+    LabControls controls;
+
+private:
+    // Where the panel's scroll bars stand: a change handler runs only when
+    // a position really changes.
+    int32_t m_countBar = 0;
+    int32_t m_tempBar = 0;
+    int32_t m_wallBar = 100;
+
+    void startAsProgram();
+    void setCountBar(int32_t value);
+    void setTempBar(int32_t value);
+    void setWallBar(int32_t value);
+};
+
+// Progress shared by the workers of a sweep and whoever watches them.
+struct SweepControl
+{
+    std::atomic<bool> stop{false};     // set to end every run early
+    std::atomic<int64_t> ticksDone{0}; // ticks run so far, all runs together
+    std::atomic<int> runsDone{0};
+};
+
+// Runs the gas for the plan's warm-up and measured ticks and summarises the
+// measured readings. Stops early, incomplete, when control->stop is set.
+RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control = nullptr);
+RunResult runExperiment(const RunSettings &settings, const RunPlan &plan,
+                        SweepControl *control = nullptr);
+
+// Every run of a sweep on `threads` workers, each run on a gas of its own.
+// Results come back in the order of `runs`, whatever the scheduling. While
+// the workers run, `poll` is called on the calling thread about every 100 ms.
+std::vector<RunResult> runSweep(const std::vector<RunSettings> &runs, const RunPlan &plan,
+                                int threads, SweepControl &control,
+                                const std::function<void()> &poll = {});

@@ -1,0 +1,345 @@
+#include "laboptions.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+#include <charconv>
+
+namespace {
+
+// A whole number in plain decimal (an optional minus sign, then digits).
+// Out of the 64-bit range counts as a number far outside any limit.
+std::optional<int64_t> wholeNumber(const QString &text, bool *tooLarge)
+{
+    *tooLarge = false;
+    const QByteArray latin = text.toLatin1();
+    const char *end = latin.constData() + latin.size();
+    int64_t value = 0;
+    const auto [ptr, ec] = std::from_chars(latin.constData(), end, value);
+    if (latin.isEmpty() || ptr != end || text.size() != latin.size()) {
+        return std::nullopt;
+    }
+    if (ec == std::errc::result_out_of_range) {
+        *tooLarge = true;
+        return std::nullopt;
+    }
+    if (ec != std::errc()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+QString outsideText(const QString &value, int64_t min, int64_t max)
+{
+    return QStringLiteral("%1 is outside %2..%3").arg(value).arg(min).arg(max);
+}
+
+// One number of a sweep or a count option, within min..max.
+std::optional<int64_t> boundedNumber(const QString &text, int64_t min, int64_t max, QString *error)
+{
+    bool tooLarge = false;
+    const std::optional<int64_t> value = wholeNumber(text, &tooLarge);
+    if (tooLarge || (value && (*value < min || *value > max))) {
+        *error = outsideText(text, min, max);
+        return std::nullopt;
+    }
+    if (!value) {
+        *error = text.isEmpty() ? QStringLiteral("a value is missing")
+                                : QStringLiteral("'%1' is not a whole number").arg(text);
+        return std::nullopt;
+    }
+    return value;
+}
+
+const QString kHelp = QStringLiteral(
+    R"(Usage: molvix-lab [options]
+
+Runs the Molvix gas without windows and writes what it measured: for every
+run a summary row (means and spreads of the three readouts, the ideal-gas
+ratio P·V/(N·T) and the distance of the speeds from Maxwell–Boltzmann) and,
+on request, the series of its readings. The gas is the program's own: the
+same start, step, walls, collisions and readouts, bit for bit.
+
+Settings (each may be a sweep; the runs are every combination):
+  --particles N        particle count, 0..100 (default 50)
+  --wall W             piston position, 0..100 (default 100)
+  --temperature T      temperature setting, 0..100 (default 20); a speed
+                       scale, as the control panel's bar
+  --collisions on|off  particle collisions (default off); "on,off" runs both
+
+Length of every run:
+  --ticks N            measured ticks, 1..10000000 (default 50000)
+  --warmup N           ticks run before the measured ones, whose readings
+                       are dropped, 0..100000000 (default 20000)
+
+Output:
+  --out FILE           the summary into FILE (default: standard output)
+  --series FILE        every run's readings into FILE
+  --format csv|json    format of both (default csv)
+  --threads N          runs at a time, 1..1024 (default: the machine's
+                       cores, %1 here)
+  -h, --help           this help
+  -v, --version        the version
+
+Sweeps:
+  A value (50); a range start:stop:step (20:100:10 is 20, 30, ..., 100: the
+  step must be positive, and stop is included when the steps reach it;
+  start:stop steps by 1); or a comma-separated list of values and ranges
+  (10,50,100 or 10:50:20,100), in the order written. The runs go in this
+  order: particles outermost, then wall, then temperature, then collisions.
+
+Every run:
+  Starts from the program's own start (the same generator and start-up), then
+  sets the count, the temperature and the wall the way the control panel
+  does, in that order, and switches collisions. It runs the warm-up ticks,
+  then the measured ticks. The gas reads its pressure, temperature and energy
+  every 200 ticks; the readings taken during the measured ticks are the run's
+  series. Every 50 measured ticks the speeds of all particles are taken, and
+  all of them together are compared with the Maxwell–Boltzmann distribution
+  of the same mean energy. Runs go in parallel, each on a gas of its own.
+
+Summary columns (JSON has the same fields, with warmup and ticks):
+  run                  1, 2, ... in sweep order
+  count, wall, temperature_setting, collisions
+                       the run's settings
+  readings             readings taken during the measured ticks
+  pressure_mean, pressure_sd
+                       "Presión": momentum the walls received over 200 ticks
+                       per 10 000 of wall area
+  temperature_mean, temperature_sd
+                       "Temperatura": sum of v² / (3 N × 100)
+  energy_mean, energy_sd
+                       "Energía": 0.01 × sum of v²
+  pvnt_mean, pvnt_sd   P·V/(N·T) of every reading, scaled so that an ideal
+                       gas gives 1: P × W / (2000 N T)
+  ks_mb                Kolmogorov–Smirnov distance of the pooled speeds from
+                       Maxwell–Boltzmann (0 = the same distribution)
+  Means and sample standard deviations over the readings, to 6 significant
+  digits; empty (JSON null) where there is nothing to average: no readings,
+  no particles, a temperature of 0 or the wall at 0.
+
+Series columns:
+  run, tick, time, count, wall, temperature_setting, collisions, pressure,
+  temperature, energy: one row per reading, numbers exact (shortest text that
+  reads back to the same value).
+
+With no --out the summary table goes to standard output and nothing else
+does. The same options give the same output, byte for byte, whatever
+--threads is. Files are written whole or not at all. A progress bar goes to
+standard error when it is a terminal.
+
+Exit status:
+  0    done
+  2    a bad option or value, or a file that cannot be written: one line on
+       standard error says which, and nothing is written
+  130  interrupted (Ctrl+C): the runs stop and nothing is written; files
+       named keep what they held
+
+Example (Boyle: pressure against the wall, 100 particles, collisions on):
+  molvix-lab --particles 100 --collisions on --wall 20:100:20
+)");
+
+} // namespace
+
+std::optional<std::vector<int32_t>> parseSweep(const QString &text, int32_t min, int32_t max,
+                                               QString *error)
+{
+    std::vector<int32_t> values;
+    for (const QString &item : text.split(QLatin1Char(','))) {
+        const QStringList parts = item.split(QLatin1Char(':'));
+        if (parts.size() > 3) {
+            *error = QStringLiteral("'%1' has too many parts: use start:stop:step").arg(item);
+            return std::nullopt;
+        }
+        std::vector<int64_t> numbers;
+        for (qsizetype k = 0; k < parts.size(); ++k) {
+            // The step is checked for its sign, not against the range.
+            const bool step = k == 2;
+            const auto n =
+                boundedNumber(parts[k], step ? INT32_MIN : min, step ? INT32_MAX : max, error);
+            if (!n) {
+                return std::nullopt;
+            }
+            numbers.push_back(*n);
+        }
+        if (numbers.size() == 1) {
+            values.push_back(static_cast<int32_t>(numbers[0]));
+            continue;
+        }
+        const int64_t start = numbers[0], stop = numbers[1];
+        const int64_t step = numbers.size() == 3 ? numbers[2] : 1;
+        if (step <= 0) {
+            *error = QStringLiteral("step %1 must be positive").arg(step);
+            return std::nullopt;
+        }
+        if (start > stop) {
+            *error = QStringLiteral("'%1' starts above its stop").arg(item);
+            return std::nullopt;
+        }
+        for (int64_t v = start; v <= stop; v += step) {
+            values.push_back(static_cast<int32_t>(v));
+        }
+    }
+    return values;
+}
+
+std::vector<RunSettings> LabOptions::runs() const
+{
+    std::vector<RunSettings> all;
+    for (const int32_t count : counts) {
+        for (const int32_t wall : walls) {
+            for (const int32_t temperature : temperatures) {
+                for (const bool on : collisions) {
+                    all.push_back({count, wall, temperature, on});
+                }
+            }
+        }
+    }
+    return all;
+}
+
+ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThreads)
+{
+    ParsedCommandLine result;
+    result.options.ticks = kDefaultTicks;
+    result.options.warmup = kDefaultWarmup;
+    result.options.threads = std::clamp(idealThreads, 1, kMaxThreads);
+    const auto fail = [&result](const QString &reason) {
+        result.action = ParsedCommandLine::Error;
+        result.text = reason;
+        return result;
+    };
+
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
+    const auto valued = [](const char *name) {
+        return QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("value"));
+    };
+    const QList<QCommandLineOption> settings = {
+        valued("particles"), valued("temperature"), valued("wall"),    valued("collisions"),
+        valued("ticks"),     valued("warmup"),      valued("threads"), valued("out"),
+        valued("series"),    valued("format")};
+    parser.addOption(help);
+    parser.addOption(version);
+    parser.addOptions(settings);
+
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            const QString &name = unknown.front();
+            return fail(
+                QStringLiteral("unknown option '%1%2' (see --help)")
+                    .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
+        }
+        QString reason = parser.errorText();
+        if (reason.endsWith(QLatin1Char('.'))) {
+            reason.chop(1);
+        }
+        if (!reason.isEmpty()) {
+            reason[0] = reason[0].toLower();
+        }
+        return fail(reason);
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return fail(QStringLiteral("unexpected argument '%1' (see --help)")
+                        .arg(parser.positionalArguments().front()));
+    }
+    if (parser.isSet(help)) {
+        result.action = ParsedCommandLine::Help;
+        result.text = kHelp.arg(std::clamp(idealThreads, 1, kMaxThreads));
+        return result;
+    }
+    if (parser.isSet(version)) {
+        result.action = ParsedCommandLine::Version;
+        return result;
+    }
+    for (const QCommandLineOption &option : settings) {
+        if (parser.values(option).size() > 1) {
+            return fail(QStringLiteral("--%1 is given more than once").arg(option.names().front()));
+        }
+    }
+
+    LabOptions &o = result.options;
+    QString reason;
+    const auto sweep = [&](const char *name, std::vector<int32_t> *into) {
+        const QString option = QLatin1String(name);
+        if (!parser.isSet(option)) {
+            return true;
+        }
+        const QString value = parser.value(option);
+        const auto values = parseSweep(value, 0, 100, &reason);
+        if (!values) {
+            reason = QStringLiteral("--%1%2: %3")
+                         .arg(option, value.isEmpty() ? QString() : u' ' + value, reason);
+            return false;
+        }
+        *into = *values;
+        return true;
+    };
+    const auto number = [&](const char *name, int64_t min, int64_t max, int64_t *into) {
+        const QString option = QLatin1String(name);
+        if (!parser.isSet(option)) {
+            return true;
+        }
+        const QString value = parser.value(option);
+        bool tooLarge = false;
+        const std::optional<int64_t> whole = wholeNumber(value, &tooLarge);
+        const bool notPositive = min == 1 && whole && *whole < 1;
+        const auto n = notPositive ? std::nullopt : boundedNumber(value, min, max, &reason);
+        if (!n) {
+            if (notPositive) {
+                reason = QStringLiteral("must be positive (at most %1)").arg(max);
+            }
+            reason = QStringLiteral("--%1%2: %3")
+                         .arg(option, value.isEmpty() ? QString() : u' ' + value, reason);
+            return false;
+        }
+        *into = *n;
+        return true;
+    };
+    int64_t threads = o.threads;
+    if (!sweep("particles", &o.counts) || !sweep("wall", &o.walls) ||
+        !sweep("temperature", &o.temperatures) || !number("ticks", 1, kMaxTicks, &o.ticks) ||
+        !number("warmup", 0, kMaxWarmup, &o.warmup) ||
+        !number("threads", 1, kMaxThreads, &threads)) {
+        return fail(reason);
+    }
+    o.threads = static_cast<int>(threads);
+
+    if (parser.isSet(QStringLiteral("collisions"))) {
+        const QString value = parser.value(QStringLiteral("collisions"));
+        o.collisions.clear();
+        for (const QString &item : value.split(QLatin1Char(','))) {
+            if (item != QLatin1String("on") && item != QLatin1String("off")) {
+                return fail(QStringLiteral("--collisions %1: use on, off or on,off").arg(value));
+            }
+            o.collisions.push_back(item == QLatin1String("on"));
+        }
+    }
+    if (parser.isSet(QStringLiteral("format"))) {
+        const QString value = parser.value(QStringLiteral("format"));
+        if (value == QLatin1String("csv")) {
+            o.format = OutputFormat::Csv;
+        } else if (value == QLatin1String("json")) {
+            o.format = OutputFormat::Json;
+        } else {
+            return fail(QStringLiteral("--format %1: use csv or json").arg(value));
+        }
+    }
+    o.out = parser.value(QStringLiteral("out"));
+    o.series = parser.value(QStringLiteral("series"));
+    if (parser.isSet(QStringLiteral("out")) && o.out.isEmpty()) {
+        return fail(QStringLiteral("--out needs a file name"));
+    }
+    if (parser.isSet(QStringLiteral("series")) && o.series.isEmpty()) {
+        return fail(QStringLiteral("--series needs a file name"));
+    }
+    if (!o.out.isEmpty() && !o.series.isEmpty() &&
+        QFileInfo(o.out).absoluteFilePath() == QFileInfo(o.series).absoluteFilePath()) {
+        return fail(QStringLiteral("--out and --series name the same file"));
+    }
+    result.action = ParsedCommandLine::Run;
+    return result;
+}

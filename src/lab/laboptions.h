@@ -1,0 +1,68 @@
+#pragma once
+
+#include "experiment.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// The command line of molvix-lab.
+
+// A sweep of whole numbers, each within min..max: a value ("50"), a range
+// with a positive step ("20:100:10", stop included when the steps reach it;
+// "20:30" steps by 1), or a comma-separated list of these ("10,50,100"),
+// taken in the order written. None, with *error set, on anything else.
+std::optional<std::vector<int32_t>> parseSweep(const QString &text, int32_t min, int32_t max,
+                                               QString *error);
+
+enum class OutputFormat
+{
+    Csv,
+    Json
+};
+
+struct LabOptions
+{
+    std::vector<int32_t> counts{50};
+    std::vector<int32_t> walls{100};
+    std::vector<int32_t> temperatures{20};
+    std::vector<bool> collisions{false};
+    int64_t warmup = 0;
+    int64_t ticks = 0;
+    int threads = 1;
+    QString out;    // summary file; empty: standard output
+    QString series; // series file; empty: none
+    OutputFormat format = OutputFormat::Csv;
+
+    // The runs of the sweep: every count, for each every wall, for each
+    // every temperature, for each every collision choice.
+    std::vector<RunSettings> runs() const;
+};
+
+// The defaults and limits of the options.
+constexpr int64_t kDefaultTicks = 50'000;
+constexpr int64_t kDefaultWarmup = 20'000;
+constexpr int64_t kMaxTicks = 10'000'000;
+constexpr int64_t kMaxWarmup = 100'000'000;
+constexpr int kMaxThreads = 1024;
+
+struct ParsedCommandLine
+{
+    enum Action
+    {
+        Run,
+        Help,
+        Version,
+        Error
+    };
+    Action action = Error;
+    LabOptions options;
+    QString text; // the help text, or the reason of an error (one line)
+};
+
+// Parses the arguments (the program's name first). `idealThreads` is the
+// default for --threads.
+ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThreads);
