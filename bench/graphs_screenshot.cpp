@@ -53,8 +53,9 @@ int main(int argc, char **argv)
     QTest::qWait(200);
 
     const int64_t ticks = gas().ticks - ticksBefore;
-    std::printf("ticks: %lld in %.1f s = %.0f per second; redraws: %d\n",
-                static_cast<long long>(ticks), elapsed, ticks / elapsed, w.Graficas->redraws());
+    std::printf("ticks: %lld in %.1f s = %.0f per second; histogram redrawn %d times\n",
+                static_cast<long long>(ticks), elapsed, ticks / elapsed,
+                w.Graficas->redraws(GraphsWindow::Histogram));
     std::printf("%s\n%s\n%s\n", qPrintable(w.Graficas->LabelKS->text()),
                 qPrintable(w.Graficas->LabelMuestras->text()),
                 qPrintable(w.Graficas->LabelCociente->text()));

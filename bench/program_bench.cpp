@@ -87,7 +87,8 @@ int main(int argc, char **argv)
             return 1;
         }
     }
-    const int redrawsBefore = w.Graficas->redraws();
+    const int histogramBefore = w.Graficas->redraws(GraphsWindow::Histogram);
+    const int pressureBefore = w.Graficas->redraws(GraphsWindow::Pressure);
     long ticks = 0;
     QObject::connect(w.Form1->TimeLoop, &TickTimer::timeout, [&ticks] { ++ticks; });
     QTest::mouseClick(w.Form1->RBtnAni, Qt::LeftButton);
@@ -103,8 +104,9 @@ int main(int argc, char **argv)
     std::printf("ticks delivered: %ld in %.2f s = %.0f per second (of 1000)\n", ticks, elapsed,
                 ticks / elapsed);
     if (graphs) {
-        std::printf("Gráficas open: %.1f redraws per second\n",
-                    (w.Graficas->redraws() - redrawsBefore) / elapsed);
+        std::printf("Gráficas open: histogram redrawn %.1f, pressure history %.1f times a second\n",
+                    (w.Graficas->redraws(GraphsWindow::Histogram) - histogramBefore) / elapsed,
+                    (w.Graficas->redraws(GraphsWindow::Pressure) - pressureBefore) / elapsed);
     }
     std::printf("peak memory (max RSS): %.1f MB\n", usage.ru_maxrss / 1024.0);
     endProgram(w);

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFrame>
+#include <QGraphicsScene>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -72,6 +73,13 @@ double axisCeil(double x)
     return std::ceil(x / step) * step;
 }
 
+// A chart's items move on every redraw: the scene's spatial index would be
+// rebuilt each time for nothing (nobody looks items up by place here).
+void quickScene(QChartView *view)
+{
+    view->scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
+}
+
 QLabel *textLabel(const char *name, const QString &text)
 {
     auto *label = new QLabel(text);
@@ -86,6 +94,7 @@ QLabel *textLabel(const char *name, const QString &text)
 HistoryChartView::HistoryChartView(const QString &title, const QColor &colour, QWidget *parent)
     : QChartView(plainChart(title), parent)
 {
+    quickScene(this);
     m_series = new QLineSeries;
     m_series->setPen(QPen(colour, 1.5));
     chart()->addSeries(m_series);
@@ -122,12 +131,15 @@ void HistoryChartView::setHistory(const QList<QPointF> &points, const std::vecto
     for (const QPointF &p : points) {
         top = std::max(top, p.y());
     }
-    // Each axis is set once (its labels are laid out on every change): the
-    // time axis spans the readings exactly, with ticks at round times; the
-    // value axis starts at zero, so that a change in proportion looks like
-    // one, and ends at a round value that moves only now and then.
-    m_timeAxis->setTickInterval(axisCeil((last - first) / 4.0));
-    m_timeAxis->setRange(first, last);
+    // An axis lays out its labels again on every change, so the ends move
+    // in round steps, not with every reading: the time axis from the tick
+    // at or before the first reading to the tick at or after the last; the
+    // value axis from zero (a change in proportion looks like one) to a
+    // round value above the highest.
+    const double interval = axisCeil((last - first) / 4.0);
+    m_timeAxis->setTickInterval(interval);
+    m_timeAxis->setRange(std::floor(first / interval) * interval,
+                         std::ceil(last / interval) * interval);
     m_valueAxis->setRange(0, axisCeil(top * 1.1));
     m_series->replace(points);
     viewport()->update();
@@ -162,9 +174,8 @@ GraphsWindow::GraphsWindow(Gas *g, QWidget *parent) : QWidget(parent), m_gas(g ?
     setAttribute(Qt::WA_QuitOnClose, false);
     buildControls();
     m_redrawTimer.setObjectName(QStringLiteral("TimeGraficas"));
-    m_redrawTimer.setSingleShot(true);
-    m_redrawTimer.setInterval(kRedrawInterval);
-    connect(&m_redrawTimer, &QTimer::timeout, this, &GraphsWindow::redrawChanged);
+    m_redrawTimer.setInterval(kRedrawStep);
+    connect(&m_redrawTimer, &QTimer::timeout, this, &GraphsWindow::redrawStep);
     connect(BtnExportarCSV, &QPushButton::clicked, this, &GraphsWindow::BtnExportarCSVClick);
     askPath = [this] {
         return QFileDialog::getSaveFileName(this, tr("Exportar CSV"),
@@ -231,6 +242,7 @@ void GraphsWindow::buildControls()
         s->attachAxis(m_densityAxis);
     }
     ChartVelocidades = new QChartView(speeds);
+    quickScene(ChartVelocidades);
     ChartVelocidades->setObjectName(QStringLiteral("ChartVelocidades"));
     ChartVelocidades->setMinimumHeight(230);
 
@@ -305,8 +317,7 @@ void GraphsWindow::takeSnapshot()
     if (s.NumPar > 0) {
         m_sampler.addSnapshot(&s.VelX[1], &s.VelY[1], &s.VelZ[1], s.NumPar);
     }
-    m_speedsChanged = true;
-    dataChanged();
+    dataChanged(1u << Histogram | 1u << Distance);
 }
 
 bool GraphsWindow::samplesAreCurrent() const
@@ -317,13 +328,12 @@ bool GraphsWindow::samplesAreCurrent() const
 void GraphsWindow::addReading(const GasReading &reading)
 {
     m_log.append(reading);
-    m_readingsChanged = true;
-    dataChanged();
+    dataChanged(1u << Pressure | 1u << Temperature | 1u << Energy);
 }
 
-void GraphsWindow::dataChanged()
+void GraphsWindow::dataChanged(unsigned parts)
 {
-    // One redraw for everything that arrives within the interval.
+    m_pending |= parts;
     if (isVisible() && !m_redrawTimer.isActive()) {
         m_redrawTimer.start();
     }
@@ -343,65 +353,93 @@ void GraphsWindow::hideEvent(QHideEvent *event)
 
 void GraphsWindow::redraw()
 {
-    m_speedsChanged = true;
-    m_readingsChanged = true;
-    redrawChanged();
+    m_pending = 0;
+    for (int part = 0; part < kParts; ++part) {
+        redrawPart(static_cast<Part>(part));
+    }
 }
 
-void GraphsWindow::redrawChanged()
+void GraphsWindow::redrawStep()
 {
-    ++m_redraws;
-    // A chart costs its layout, so only what has news is laid out again:
-    // the speeds every redraw while animating, the readings every 200 ticks.
-    if (m_speedsChanged) {
-        m_speedsChanged = false;
-        redrawSpeeds();
+    // A chart's layout and painting take about a millisecond: one part a
+    // step, so that the animation's 1 ms ticks go on in between. A part
+    // comes round every kParts steps, whatever the others do.
+    const Part part = static_cast<Part>(m_nextPart);
+    m_nextPart = (m_nextPart + 1) % kParts;
+    if ((m_pending & (1u << part)) != 0) {
+        m_pending &= ~(1u << part);
+        redrawPart(part);
     }
-    if (m_readingsChanged) {
-        m_readingsChanged = false;
-        redrawHistory();
-        redrawRatio();
+    if (m_pending == 0) {
+        m_redrawTimer.stop();
     }
 }
 
-void GraphsWindow::redrawSpeeds()
+void GraphsWindow::redrawPart(Part part)
+{
+    ++m_redraws[part];
+    switch (part) {
+    case Histogram:
+        redrawHistogram();
+        break;
+    case Distance:
+        redrawDistance();
+        break;
+    case Pressure:
+    case Temperature:
+        redrawHistory(part);
+        break;
+    case Energy:
+        redrawHistory(part);
+        redrawRatio();
+        break;
+    case kParts:
+        break;
+    }
+}
+
+std::vector<double> GraphsWindow::currentSpeeds(QString *emptyState) const
 {
     const GasState &s = m_gas->state;
-    const bool collisions =
-        m_gas->controls != nullptr && m_gas->controls->BoxColiText() == QLatin1String("SI");
-    LabelNota->setVisible(!collisions);
-
     std::vector<double> speeds;
     if (samplesAreCurrent()) {
         speeds = m_sampler.samples();
     }
-    QString empty;
     if (s.NumPar <= 0) {
-        empty = tr("No hay partículas: elija cuántas en el Panel de Control.");
-    } else if (!(s.Energ > 0)) {
-        empty = tr("Temperatura 0: todas las partículas están en reposo.");
+        *emptyState = tr("No hay partículas: elija cuántas en el Panel de Control.");
+    } else if (!(s.Energ > 0) || (!speeds.empty() && !(meanSquareOverThree(speeds) > 0))) {
+        *emptyState = tr("Temperatura 0: todas las partículas están en reposo.");
     } else if (speeds.empty()) {
-        empty = tr("Todavía no hay muestras: se toma una cada %1 pasos de la animación.")
-                    .arg(kSampleEvery);
+        *emptyState = tr("Todavía no hay muestras: se toma una cada %1 pasos de la animación.")
+                          .arg(kSampleEvery);
+    } else {
+        emptyState->clear();
+        return speeds;
     }
-    const double s2 = meanSquareOverThree(speeds);
-    if (empty.isEmpty() && !(s2 > 0)) {
-        empty = tr("Temperatura 0: todas las partículas están en reposo.");
-    }
+    return {};
+}
+
+void GraphsWindow::redrawHistogram()
+{
+    const bool collisions =
+        m_gas->controls != nullptr && m_gas->controls->BoxColiText() == QLatin1String("SI");
+    LabelNota->setVisible(!collisions);
+
+    QString empty;
+    const std::vector<double> speeds = currentSpeeds(&empty);
     LabelEstadoVel->setText(empty);
     LabelEstadoVel->setVisible(!empty.isEmpty());
-    if (!empty.isEmpty()) {
+    if (speeds.empty()) {
         m_histogramOutline->clear();
         SerieMaxwell->clear();
         m_speedAxis->setRange(0, 1);
         m_densityAxis->setRange(0, 1);
-        LabelKS->setText(tr("Distancia KS: —"));
-        LabelMuestras->setText(QString());
         return;
     }
 
     // Bins: about the square root of the samples, so that a few hundred show
     // a shape and ten thousand a fine one.
+    const double s2 = meanSquareOverThree(speeds);
     const int bins = std::clamp(
         static_cast<int>(std::lround(std::sqrt(static_cast<double>(speeds.size())))), 8, 30);
     const double fastest = *std::max_element(speeds.begin(), speeds.end());
@@ -433,26 +471,45 @@ void GraphsWindow::redrawSpeeds()
     SerieMaxwell->clear();
     m_speedAxis->setRange(0, upper);
     m_densityAxis->setTickInterval(axisCeil(top / 4.0));
-    m_densityAxis->setRange(0, top * 1.1);
+    m_densityAxis->setRange(0, axisCeil(top * 1.1));
     m_histogramOutline->replace(outline);
     SerieMaxwell->replace(curve);
+}
 
+void GraphsWindow::redrawDistance()
+{
+    QString empty;
+    std::vector<double> speeds = currentSpeeds(&empty);
     const size_t n = speeds.size();
     const std::optional<double> ks = maxwellBoltzmannKs(std::move(speeds));
-    LabelKS->setText(tr("Distancia KS: %1").arg(QString::number(ks.value_or(0), 'f', 3)));
+    if (!ks) {
+        LabelKS->setText(tr("Distancia KS: —"));
+        LabelMuestras->setText(QString());
+        return;
+    }
+    LabelKS->setText(tr("Distancia KS: %1").arg(QString::number(*ks, 'f', 3)));
     LabelMuestras->setText(tr("%1 rapideces de los últimos %2 pasos")
                                .arg(n)
                                .arg(m_sampler.snapshots() * kSampleEvery));
 }
 
-void GraphsWindow::redrawHistory()
+void GraphsWindow::redrawHistory(Part part)
 {
     const std::vector<GasReading> &all = m_log.readings();
-    LabelEstadoHist->setVisible(all.empty());
-    LabelEstadoHist->setText(
-        all.empty() ? tr("Todavía no hay lecturas: llega una cada %1 pasos de la animación.")
-                          .arg(NPasosPresion)
-                    : QString());
+    double GasReading::*field = &GasReading::pressure;
+    HistoryChartView *chart = ChartPresion;
+    if (part == Temperature) {
+        field = &GasReading::temperature;
+        chart = ChartTemperatura;
+    } else if (part == Energy) {
+        field = &GasReading::energy;
+        chart = ChartEnergia;
+        LabelEstadoHist->setVisible(all.empty());
+        LabelEstadoHist->setText(
+            all.empty() ? tr("Todavía no hay lecturas: llega una cada %1 pasos de la animación.")
+                              .arg(NPasosPresion)
+                        : QString());
+    }
     const size_t first = all.size() > kHistoryReadings ? all.size() - kHistoryReadings : 0;
     const std::vector<size_t> &changes = m_log.changes();
     // At most kHistoryPoints points a chart (laying out a point costs the
@@ -461,45 +518,32 @@ void GraphsWindow::redrawHistory()
     // newest of them. Groups are counted back from the newest reading, which
     // thus always ends the line.
     const size_t perPoint = (all.size() - first + kHistoryPoints - 1) / kHistoryPoints;
-    QList<QPointF> pressure;
-    QList<QPointF> temperature;
-    QList<QPointF> energy;
-    struct Sum
-    {
-        double pressure = 0, temperature = 0, energy = 0;
-        size_t n = 0;
-    } sum;
-    double newest = 0;
-    const auto flush = [&] {
-        if (sum.n > 0) {
-            const double n = static_cast<double>(sum.n);
-            pressure.append(QPointF(newest, sum.pressure / n));
-            temperature.append(QPointF(newest, sum.temperature / n));
-            energy.append(QPointF(newest, sum.energy / n));
+    QList<QPointF> points;
+    double sum = 0;
+    size_t summed = 0;
+    const auto flush = [&](double time) {
+        if (summed > 0) {
+            points.append(QPointF(time, sum / static_cast<double>(summed)));
         }
-        sum = Sum();
+        sum = 0;
+        summed = 0;
     };
     auto nextChange = std::upper_bound(changes.begin(), changes.end(), first);
     // A change falls between two readings: its mark goes half-way.
     std::vector<double> marks;
     for (size_t i = first; i < all.size(); ++i) {
         if (nextChange != changes.end() && *nextChange == i) {
-            flush();
+            flush(all[i - 1].time);
             marks.push_back((all[i - 1].time + all[i].time) / 2.0);
             ++nextChange;
         }
-        sum.pressure += all[i].pressure;
-        sum.temperature += all[i].temperature;
-        sum.energy += all[i].energy;
-        ++sum.n;
-        newest = all[i].time;
+        sum += all[i].*field;
+        ++summed;
         if ((all.size() - 1 - i) % perPoint == 0) {
-            flush();
+            flush(all[i].time);
         }
     }
-    ChartPresion->setHistory(pressure, marks);
-    ChartTemperatura->setHistory(temperature, marks);
-    ChartEnergia->setHistory(energy, marks);
+    chart->setHistory(points, marks);
 }
 
 void GraphsWindow::redrawRatio()

@@ -48,7 +48,8 @@ private:
 // Maxwell–Boltzmann, the history of the readings, and the ideal-gas check.
 // It records from start-up, hidden or not: a speed snapshot every 50 ticks
 // (afterTick) and every reading the gas hands over. The charts are redrawn
-// only while the window is shown, at most ten times a second.
+// only while the window is shown, each at most five times a second, one
+// part at a time so that no redraw holds the animation up for long.
 class GraphsWindow : public QWidget
 {
     Q_OBJECT
@@ -58,7 +59,19 @@ public:
     static constexpr int kSnapshots = 100;       // snapshots pooled: the last 5 000 ticks
     static constexpr int kHistoryReadings = 900; // readings drawn: 3 minutes at 1000 ticks/s
     static constexpr int kHistoryPoints = 150;   // points per history chart at most
-    static constexpr int kRedrawInterval = 200;  // ms: at most five redraws a second
+    static constexpr int kRedrawStep = 40;       // ms between the redraws of two parts
+
+    // The parts redrawn one per step, in this order: each comes round every
+    // kParts steps (200 ms), so at most five times a second.
+    enum Part
+    {
+        Histogram,
+        Distance,
+        Pressure,
+        Temperature,
+        Energy,
+        kParts
+    };
 
     // Records the given gas (the program's one by default) and takes over
     // its reading hook.
@@ -85,9 +98,9 @@ public:
 
     const ReadingLog &log() const { return m_log; }
     const SpeedSampler &sampler() const { return m_sampler; }
-    // Redraws so far (the coalescing is observable).
-    int redraws() const { return m_redraws; }
-    // Redraws every chart now, whatever the timer says.
+    // How often a part has been redrawn (the coalescing is observable).
+    int redraws(Part part) const { return m_redraws[part]; }
+    // Redraws every part now, whatever the timer says.
     void redraw();
 
     // Controls and charts, with their names as object names.
@@ -116,12 +129,16 @@ protected:
 private:
     void buildControls();
     void takeSnapshot();
-    void dataChanged();
-    void redrawChanged();
-    void redrawSpeeds();
-    void redrawHistory();
+    void dataChanged(unsigned parts);
+    void redrawStep();
+    void redrawPart(Part part);
+    void redrawHistogram();
+    void redrawDistance();
+    void redrawHistory(Part part);
     void redrawRatio();
     bool samplesAreCurrent() const;
+    // The speeds to draw, or why there are none (then the list is empty).
+    std::vector<double> currentSpeeds(QString *emptyState) const;
 
     Gas *m_gas;
     SpeedSampler m_sampler{kSnapshots};
@@ -131,10 +148,9 @@ private:
     int32_t m_sampledTemp = -1;
     ReadingLog m_log;
     QTimer m_redrawTimer;
-    int m_redraws = 0;
-    // What arrived since the last redraw: the timer redraws only that.
-    bool m_speedsChanged = false;
-    bool m_readingsChanged = false;
+    int m_nextPart = Histogram;
+    unsigned m_pending = 0; // parts with news since their last redraw
+    int m_redraws[kParts] = {};
 
     QLineSeries *m_histogramOutline = nullptr;
     QValueAxis *m_speedAxis = nullptr;

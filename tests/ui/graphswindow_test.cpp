@@ -115,15 +115,15 @@ TEST_F(GraphsWindowTest, TheButtonShowsAndHidesItAndClosingOnlyHidesIt)
 
 TEST_F(GraphsWindowTest, HiddenItRecordsAndOpeningShowsWhatItRecorded)
 {
-    const int redraws = graphs->redraws();
+    const int redraws = graphs->redraws(GraphsWindow::Histogram);
     run(1000);
     // A snapshot every 50 ticks, a reading every 200, nothing redrawn.
     EXPECT_EQ(graphs->sampler().snapshots(), 20);
     EXPECT_EQ(graphs->sampler().samples().size(), 20u * 50u);
     ASSERT_EQ(graphs->log().readings().size(), 5u);
-    EXPECT_EQ(graphs->redraws(), redraws);
-    QTest::qWait(2 * GraphsWindow::kRedrawInterval);
-    EXPECT_EQ(graphs->redraws(), redraws) << "no redraw while hidden";
+    EXPECT_EQ(graphs->redraws(GraphsWindow::Histogram), redraws);
+    QTest::qWait(2 * GraphsWindow::kParts * GraphsWindow::kRedrawStep);
+    EXPECT_EQ(graphs->redraws(GraphsWindow::Histogram), redraws) << "no redraw while hidden";
 
     // The readings are the readouts' numbers at the same moment.
     const GasReading &last = graphs->log().readings().back();
@@ -134,7 +134,7 @@ TEST_F(GraphsWindowTest, HiddenItRecordsAndOpeningShowsWhatItRecorded)
     EXPECT_EQ(QString::asprintf("%3.2f", last.temperature), panel->MaskTemp->text());
 
     QTest::mouseClick(form->BtnGraficas, Qt::LeftButton);
-    EXPECT_EQ(graphs->redraws(), redraws + 1);
+    EXPECT_EQ(graphs->redraws(GraphsWindow::Histogram), redraws + 1);
     EXPECT_TRUE(graphs->LabelEstadoHist->isHidden());
     EXPECT_TRUE(graphs->LabelEstadoVel->isHidden());
     const QList<QPointF> pressure = graphs->ChartPresion->series()->points();
@@ -296,32 +296,48 @@ TEST_F(GraphsWindowTest, RedrawsAreCoalescedAndOnlyWhileShown)
     r.wall = 100;
     r.temperature = 1;
     r.pressure = 2000;
+    const int cycle = GraphsWindow::kParts * GraphsWindow::kRedrawStep; // ms
+    auto counts = [&] {
+        std::vector<int> c;
+        for (int part = 0; part < GraphsWindow::kParts; ++part) {
+            c.push_back(graphs->redraws(static_cast<GraphsWindow::Part>(part)));
+        }
+        return c;
+    };
     // Hidden: data arrives, nothing is redrawn.
-    const int hidden = graphs->redraws();
+    const std::vector<int> hidden = counts();
     for (int i = 0; i < 20; ++i) {
         r.tick += 200;
         graphs->addReading(r);
     }
-    QTest::qWait(2 * GraphsWindow::kRedrawInterval);
-    EXPECT_EQ(graphs->redraws(), hidden);
+    QTest::qWait(2 * cycle);
+    EXPECT_EQ(counts(), hidden);
 
     QTest::mouseClick(form->BtnGraficas, Qt::LeftButton);
-    const int shown = graphs->redraws();
+    const std::vector<int> shown = counts();
     QElapsedTimer clock;
     clock.start();
-    // A reading every 2 ms for half a second: one redraw per interval.
-    while (clock.elapsed() < 500) {
+    // A reading every 2 ms for a second: each chart of the history is
+    // redrawn once a cycle; the speeds, with no news, not at all.
+    while (clock.elapsed() < 1000) {
         r.tick += 200;
         r.time = r.tick * 0.1;
         graphs->addReading(r);
         QTest::qWait(2);
     }
-    QTest::qWait(2 * GraphsWindow::kRedrawInterval);
-    const int redraws = graphs->redraws() - shown;
-    EXPECT_GE(redraws, 2);
-    EXPECT_LE(redraws, 500 / GraphsWindow::kRedrawInterval + 2);
+    const qint64 elapsed = clock.elapsed();
+    QTest::qWait(2 * cycle);
+    const std::vector<int> after = counts();
+    for (const GraphsWindow::Part part :
+         {GraphsWindow::Pressure, GraphsWindow::Temperature, GraphsWindow::Energy}) {
+        const int redraws = after[part] - shown[part];
+        EXPECT_GE(redraws, 3) << part;
+        EXPECT_LE(redraws, elapsed / cycle + 2) << part;
+    }
+    EXPECT_EQ(after[GraphsWindow::Histogram], shown[GraphsWindow::Histogram]);
     EXPECT_EQ(graphs->ChartPresion->series()->points().back().x(), r.time)
         << "the last reading is drawn";
+    EXPECT_EQ(graphs->ChartEnergia->series()->points().back().x(), r.time);
 }
 
 TEST_F(GraphsWindowTest, ExportWritesTheWholeHistoryOrSaysWhyAndKeepsIt)
