@@ -517,7 +517,8 @@ void GraphsWindow::redrawHistory(Part part)
     // consecutive readings, never across a change, drawn at the time of the
     // newest of them. Groups are counted back from the newest reading, which
     // thus always ends the line.
-    const size_t perPoint = (all.size() - first + kHistoryPoints - 1) / kHistoryPoints;
+    const size_t perPoint =
+        std::max<size_t>(1, (all.size() - first + kHistoryPoints - 1) / kHistoryPoints);
     QList<QPointF> points;
     double sum = 0;
     size_t summed = 0;

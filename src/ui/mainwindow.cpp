@@ -168,7 +168,7 @@ void TForm1::buildControls()
     BtnInfo->setObjectName(QStringLiteral("BtnInfo"));
     BtnInfo->setGeometry(136, 3, 75, 18);
     // In the free space between "Información" and "FIN".
-    BtnGraficas = new QPushButton(QStringLiteral("Gráficas"), Panel1);
+    BtnGraficas = new QPushButton(tr("Gráficas"), Panel1);
     BtnGraficas->setObjectName(QStringLiteral("BtnGraficas"));
     BtnGraficas->setGeometry(214, 3, 76, 18);
     BtnCPanel = new QPushButton(QStringLiteral("CPanel"), this);
