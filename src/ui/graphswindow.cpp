@@ -70,7 +70,9 @@ double axisCeil(double x)
         return 1;
     }
     const double step = std::pow(10.0, std::floor(std::log10(x))) / 2.0;
-    return std::ceil(x / step) * step;
+    // Less a hair: times come from float steps (200 x 0.1f is not quite 20),
+    // and x / step lies between 2 and 20.
+    return std::ceil(x / step - 1e-6) * step;
 }
 
 // A chart's items move on every redraw: the scene's spatial index would be
@@ -101,7 +103,7 @@ HistoryChartView::HistoryChartView(const QString &title, const QColor &colour, Q
     m_timeAxis = makeAxis(QString());
     m_timeAxis->setTickType(QValueAxis::TicksDynamic);
     m_timeAxis->setTickAnchor(0);
-    m_timeAxis->setLabelFormat(QStringLiteral("%.0f"));
+    m_timeAxis->setLabelFormat(QStringLiteral("%.6g"));
     m_valueAxis = makeAxis(QString());
     m_valueAxis->setTickCount(3);
     chart()->addAxis(m_timeAxis, Qt::AlignBottom);
@@ -117,7 +119,9 @@ void HistoryChartView::setHistory(const QList<QPointF> &points, const std::vecto
     // first, so that the points are laid out once, on the final axes.
     m_series->clear();
     if (points.isEmpty()) {
-        m_timeAxis->setRange(0, 1);
+        // Up to the time of the first reading (200 ticks of 0.1).
+        m_timeAxis->setTickInterval(5);
+        m_timeAxis->setRange(0, NPasosPresion * 0.1);
         m_valueAxis->setRange(0, 1);
         return;
     }
@@ -138,8 +142,9 @@ void HistoryChartView::setHistory(const QList<QPointF> &points, const std::vecto
     // round value above the highest.
     const double interval = axisCeil((last - first) / 4.0);
     m_timeAxis->setTickInterval(interval);
-    m_timeAxis->setRange(std::floor(first / interval) * interval,
-                         std::ceil(last / interval) * interval);
+    // (A hair of slack for the float steps the times are made of.)
+    m_timeAxis->setRange(std::floor(first / interval + 1e-6) * interval,
+                         std::ceil(last / interval - 1e-6) * interval);
     m_valueAxis->setRange(0, axisCeil(top * 1.1));
     m_series->replace(points);
     viewport()->update();
@@ -230,6 +235,8 @@ void GraphsWindow::buildControls()
     speeds->addSeries(SerieHistograma);
     speeds->addSeries(SerieMaxwell);
     m_speedAxis = makeAxis(tr("rapidez |v| (longitud de caja por unidad de tiempo)"));
+    m_speedAxis->setTickType(QValueAxis::TicksDynamic);
+    m_speedAxis->setTickAnchor(0);
     m_densityAxis = makeAxis(tr("densidad de probabilidad"));
     m_densityAxis->setTickType(QValueAxis::TicksDynamic);
     m_densityAxis->setTickAnchor(0);
@@ -432,7 +439,9 @@ void GraphsWindow::redrawHistogram()
     if (speeds.empty()) {
         m_histogramOutline->clear();
         SerieMaxwell->clear();
+        m_speedAxis->setTickInterval(0.25);
         m_speedAxis->setRange(0, 1);
+        m_densityAxis->setTickInterval(0.25);
         m_densityAxis->setRange(0, 1);
         return;
     }
@@ -469,6 +478,7 @@ void GraphsWindow::redrawHistogram()
     // out again.
     m_histogramOutline->clear();
     SerieMaxwell->clear();
+    m_speedAxis->setTickInterval(axisCeil(upper / 5.0));
     m_speedAxis->setRange(0, upper);
     m_densityAxis->setTickInterval(axisCeil(top / 4.0));
     m_densityAxis->setRange(0, axisCeil(top * 1.1));
