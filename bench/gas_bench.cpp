@@ -29,11 +29,10 @@ public:
     void setMaskPosPa(const QString &) override {}
 };
 
-void BM_GasTick(benchmark::State &state)
+// 100 particles at the start-up temperature, collisions on or off.
+void fill(Gas &g, Switches &switches, bool collisions)
 {
-    Gas g;
-    Switches switches;
-    switches.coli = state.range(0) != 0 ? QStringLiteral("SI") : QStringLiteral("NO");
+    switches.coli = collisions ? QStringLiteral("SI") : QStringLiteral("NO");
     g.controls = &switches;
     g.state.NumPar = 100;
     for (int i = 1; i <= 100; ++i) {
@@ -41,6 +40,13 @@ void BM_GasTick(benchmark::State &state)
     }
     g.RandomVel();
     g.ReglaTemperatura(20);
+}
+
+void BM_GasTick(benchmark::State &state)
+{
+    Gas g;
+    Switches switches;
+    fill(g, switches, state.range(0) != 0);
     for (auto _ : state) {
         g.TimeLoopTimer();
     }
@@ -75,14 +81,7 @@ BENCHMARK(BM_ProgramTick)
 // window recording it.
 void runRecorded(Gas &g, Switches &switches, GraphsWindow &window, int ticks)
 {
-    switches.coli = QStringLiteral("SI");
-    g.controls = &switches;
-    g.state.NumPar = 100;
-    for (int i = 1; i <= 100; ++i) {
-        g.placeParticle(i);
-    }
-    g.RandomVel();
-    g.ReglaTemperatura(20);
+    fill(g, switches, true);
     for (int t = 0; t < ticks; ++t) {
         g.TimeLoopTimer();
         window.afterTick();
