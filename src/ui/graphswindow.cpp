@@ -8,7 +8,6 @@
 #include <QFileDialog>
 #include <QFrame>
 #include <QGraphicsScene>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>

@@ -257,6 +257,25 @@ TEST_F(GraphsWindowTest, NewCountOrTemperatureStartsTheSpeedsAfreshAndMarksTheHi
     EXPECT_EQ(graphs->ChartTemperatura->marks(), expected);
     EXPECT_EQ(graphs->ChartEnergia->marks(), expected);
     EXPECT_EQ(readings[10].wall, 60);
+    // And drawn: a grey dashed line down the plot at each mark, none
+    // half-way between them.
+    HistoryChartView *chart = graphs->ChartPresion;
+    const QImage shown = chart->grab().toImage();
+    const auto greyInColumn = [&](double t) {
+        const QPointF at = chart->chart()->mapToScene(
+            chart->chart()->mapToPosition(QPointF(t, 0), chart->series()));
+        const int x = chart->mapFromScene(at).x();
+        int grey = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int dx = -1; dx <= 1; ++dx) {
+                grey += shown.pixel(x + dx, y) == qRgb(128, 128, 128) ? 1 : 0;
+            }
+        }
+        return grey;
+    };
+    EXPECT_GT(greyInColumn(expected[0]), 10);
+    EXPECT_GT(greyInColumn(expected[1]), 10);
+    EXPECT_EQ(greyInColumn((expected[0] + expected[1]) / 2), 0);
     // The ratio is taken over the last stretch, its first reading left out.
     EXPECT_TRUE(graphs->LabelCociente->text().endsWith(QStringLiteral(": 4)")))
         << qPrintable(graphs->LabelCociente->text());
