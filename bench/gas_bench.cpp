@@ -1,8 +1,10 @@
 // One animation tick: the gas alone (views that do nothing), and the whole
 // tick as the program runs it, with the software view active in a window of
-// the default size.
+// the default size. Then what the "Gráficas" window adds: its sampling per
+// tick, and one redraw of its charts.
 #include "controlpanel.h"
 #include "gas.h"
+#include "graphswindow.h"
 #include "mainwindow.h"
 #include "program.h"
 #include "vx3dworld.h"
@@ -27,11 +29,10 @@ public:
     void setMaskPosPa(const QString &) override {}
 };
 
-void BM_GasTick(benchmark::State &state)
+// 100 particles at the start-up temperature, collisions on or off.
+void fill(Gas &g, Switches &switches, bool collisions)
 {
-    Gas g;
-    Switches switches;
-    switches.coli = state.range(0) != 0 ? QStringLiteral("SI") : QStringLiteral("NO");
+    switches.coli = collisions ? QStringLiteral("SI") : QStringLiteral("NO");
     g.controls = &switches;
     g.state.NumPar = 100;
     for (int i = 1; i <= 100; ++i) {
@@ -39,6 +40,13 @@ void BM_GasTick(benchmark::State &state)
     }
     g.RandomVel();
     g.ReglaTemperatura(20);
+}
+
+void BM_GasTick(benchmark::State &state)
+{
+    Gas g;
+    Switches switches;
+    fill(g, switches, state.range(0) != 0);
     for (auto _ : state) {
         g.TimeLoopTimer();
     }
@@ -68,6 +76,52 @@ BENCHMARK(BM_ProgramTick)
     ->Arg(0)
     ->Arg(1)
     ->Unit(benchmark::kMicrosecond);
+
+// A gas of 100 particles, collisions on, run for `ticks` ticks with a
+// window recording it.
+void runRecorded(Gas &g, Switches &switches, GraphsWindow &window, int ticks)
+{
+    fill(g, switches, true);
+    for (int t = 0; t < ticks; ++t) {
+        g.TimeLoopTimer();
+        window.afterTick();
+    }
+}
+
+// The window's cost per tick, averaged over ticks: a compare, and every
+// 50th tick a snapshot of 100 speeds (window hidden, as it records).
+void BM_GraphsSampling(benchmark::State &state)
+{
+    Gas g;
+    Switches switches;
+    GraphsWindow window(&g);
+    runRecorded(g, switches, window, 5000);
+    for (auto _ : state) {
+        ++g.ticks;
+        window.afterTick();
+    }
+}
+BENCHMARK(BM_GraphsSampling)->Unit(benchmark::kNanosecond);
+
+// One redraw of the shown window with full charts (10 000 speeds, 900
+// readings), painted: what the animation gives up at most ten times a
+// second.
+void BM_GraphsRedraw(benchmark::State &state)
+{
+    Gas g;
+    Switches switches;
+    GraphsWindow window(&g);
+    runRecorded(g, switches, window, 900 * NPasosPresion);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        state.SkipWithError("the window was never shown");
+    }
+    for (auto _ : state) {
+        window.redraw();
+        window.repaint();
+    }
+}
+BENCHMARK(BM_GraphsRedraw)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

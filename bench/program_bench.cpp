@@ -1,8 +1,12 @@
 // The running program, timed as a user would see it: start to first painted
 // frame, ticks delivered per second of the 1000 the animation timer asks
 // for (collisions and vectors on), and peak memory. Needs a display (Xvfb).
+//   program_bench [seconds] [--graficas] [--particulas N]
+// With --graficas the "Gráficas" window is open during the run; with
+// --particulas the gas has N particles instead of the 50 of start-up.
 #include "controlpanel.h"
 #include "gas.h"
+#include "graphswindow.h"
 #include "mainwindow.h"
 #include "program.h"
 #include "ticktimer.h"
@@ -11,7 +15,9 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -19,6 +25,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -45,7 +52,18 @@ int main(int argc, char **argv)
 {
     QElapsedTimer clock;
     clock.start();
-    const double seconds = argc > 1 ? std::atof(argv[1]) : 5.0;
+    double seconds = 5.0;
+    bool graphs = false;
+    int particles = 0;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--graficas") == 0) {
+            graphs = true;
+        } else if (std::strcmp(argv[i], "--particulas") == 0 && i + 1 < argc) {
+            particles = std::atoi(argv[++i]);
+        } else {
+            seconds = std::atof(argv[i]);
+        }
+    }
 
     MolvixApplication app(argc, argv);
     MolvixApplication::setStyle(QStringLiteral("Fusion"));
@@ -59,6 +77,18 @@ int main(int argc, char **argv)
 
     w.FormCPanel->BoxColi->setCurrentText(QStringLiteral("SI"));
     w.FormCPanel->BoxDibVel->setCurrentText(QStringLiteral("SI"));
+    if (particles > 0) {
+        w.FormCPanel->ScBarNPart->setValue(particles);
+    }
+    if (graphs) {
+        QTest::mouseClick(w.Form1->BtnGraficas, Qt::LeftButton);
+        if (!QTest::qWaitForWindowExposed(w.Graficas)) {
+            std::fprintf(stderr, "the Gráficas window was never shown\n");
+            return 1;
+        }
+    }
+    const int histogramBefore = w.Graficas->redraws(GraphsWindow::Histogram);
+    const int pressureBefore = w.Graficas->redraws(GraphsWindow::Pressure);
     long ticks = 0;
     QObject::connect(w.Form1->TimeLoop, &TickTimer::timeout, [&ticks] { ++ticks; });
     QTest::mouseClick(w.Form1->RBtnAni, Qt::LeftButton);
@@ -73,6 +103,11 @@ int main(int argc, char **argv)
     std::printf("start to first painted frame: %lld ms\n", static_cast<long long>(firstPaint.at));
     std::printf("ticks delivered: %ld in %.2f s = %.0f per second (of 1000)\n", ticks, elapsed,
                 ticks / elapsed);
+    if (graphs) {
+        std::printf("Gráficas open: histogram redrawn %.1f, pressure history %.1f times a second\n",
+                    (w.Graficas->redraws(GraphsWindow::Histogram) - histogramBefore) / elapsed,
+                    (w.Graficas->redraws(GraphsWindow::Pressure) - pressureBefore) / elapsed);
+    }
     std::printf("peak memory (max RSS): %.1f MB\n", usage.ru_maxrss / 1024.0);
     endProgram(w);
     return 0;

@@ -18,3 +18,5 @@ for bench in world_bench gas_bench worldgl_bench lab_bench; do
 done
 echo "== program_bench (5 s of animation, collisions and vectors on)"
 run "$build_dir/bench/program_bench" 5
+echo "== program_bench with the \"Gráficas\" window open (5 s, collisions and vectors on)"
+run "$build_dir/bench/program_bench" 5 --graficas

@@ -5,6 +5,7 @@
 #include "controls.h"
 #include "creditswindow.h"
 #include "gas.h"
+#include "graphswindow.h"
 #include "ticktimer.h"
 #include "vx3dworld.h"
 #include "vx3dworldgl.h"
@@ -38,7 +39,7 @@ using molvix::ui::yesNoBox;
 
 namespace {
 
-constexpr int kClientWidth = 326;   // 334 x 420 on screen, less its frame
+constexpr int kClientWidth = 326; // 334 x 420 on screen, less its frame
 constexpr int kClientHeight = 393;
 constexpr int kTopStrip = 22;
 constexpr int kBottomPanel = 60;
@@ -309,6 +310,10 @@ void TForm1::buildControls()
     BtnInfo = new QPushButton(tr("Información"), Panel1);
     BtnInfo->setObjectName(QStringLiteral("BtnInfo"));
     BtnInfo->setGeometry(136, 3, 75, 18);
+    // In the free space between "Información" and "FIN".
+    BtnGraficas = new QPushButton(tr("Gráficas"), Panel1);
+    BtnGraficas->setObjectName(QStringLiteral("BtnGraficas"));
+    BtnGraficas->setGeometry(214, 3, 76, 18);
     BtnCPanel = new QPushButton(tr("CPanel"), this);
     BtnCPanel->setObjectName(QStringLiteral("BtnCPanel"));
     BtnCPanel->setGeometry(4, 3, 50, 18);
@@ -375,6 +380,7 @@ void TForm1::connectHandlers()
     connect(BtnFin, &QPushButton::clicked, this, &TForm1::BtnFinClick);
     connect(BtnInfo, &QPushButton::clicked, this, &TForm1::BtnInfoClick);
     connect(BtnCPanel, &QPushButton::clicked, this, &TForm1::BtnCPanelClick);
+    connect(BtnGraficas, &QPushButton::clicked, this, &TForm1::BtnGraficasClick);
     connect(BoxOpenGL, &QComboBox::activated, this, &TForm1::BoxOpenGLClick);
     connect(BoxBolas, &QComboBox::editTextChanged, this, &TForm1::BoxBolasChange);
     connect(BoxEjes, &QComboBox::activated, this, &TForm1::BoxEjesClick);
@@ -580,6 +586,20 @@ void TForm1::BtnCPanelClick()
     }
 }
 
+void TForm1::BtnGraficasClick()
+{
+    if (Graficas == nullptr) {
+        return;
+    }
+    if (Graficas->isVisible()) {
+        Graficas->hide();
+    } else {
+        Graficas->show();
+        Graficas->raise();
+        Graficas->activateWindow();
+    }
+}
+
 void TForm1::BtnInfoClick()
 {
     if (Form3 == nullptr) {
@@ -748,6 +768,9 @@ void TForm1::RBtnStopClick()
 void TForm1::TimeLoopTimer()
 {
     gas().TimeLoopTimer();
+    if (Graficas != nullptr) {
+        Graficas->afterTick();
+    }
 }
 
 // ---- navigation ------------------------------------------------------------

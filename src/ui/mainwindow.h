@@ -15,6 +15,7 @@ class TickTimer;
 class ClickLabel;
 class TFormCPanel;
 class TForm3;
+class GraphsWindow;
 class TVx3DWorld;
 class TVx3DWorldGL;
 
@@ -32,6 +33,9 @@ public:
     // The other two windows, set by program start once they exist.
     TFormCPanel *FormCPanel = nullptr;
     TForm3 *Form3 = nullptr;
+    // The instruments window, set by program start; it samples the gas
+    // after every tick.
+    GraphsWindow *Graficas = nullptr;
 
     // Handlers, named after their control and event.
     void FormCreate();
@@ -40,6 +44,7 @@ public:
     void BtnFinClick();
     void BtnInfoClick();
     void BtnCPanelClick();
+    void BtnGraficasClick();
     void BoxOpenGLClick();
     void BoxBolasChange();
     void BoxEjesClick();
@@ -67,6 +72,7 @@ public:
     QFrame *Panel1;
     QPushButton *BtnInfo;
     QPushButton *BtnCPanel;
+    QPushButton *BtnGraficas;
     QPushButton *BtnFin;
     QFrame *BottomPanel;
     QLabel *LabelGL;

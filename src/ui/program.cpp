@@ -2,6 +2,7 @@
 
 #include "controlpanel.h"
 #include "creditswindow.h"
+#include "graphswindow.h"
 #include "mainwindow.h"
 
 #include <QIcon>
@@ -37,11 +38,18 @@ ProgramWindows startProgram()
     w.Form1->Form3 = w.Form3;
     w.Form1->show();
     w.FormCPanel->show();
+    // The instruments record from the start, hidden until asked for.
+    w.Graficas = new GraphsWindow;
+    w.Form1->Graficas = w.Graficas;
     return w;
 }
 
 void endProgram(ProgramWindows &windows)
 {
+    if (windows.Form1 != nullptr) {
+        windows.Form1->Graficas = nullptr;
+    }
+    delete windows.Graficas;
     delete windows.Form3;
     delete windows.FormCPanel;
     delete windows.Form1;

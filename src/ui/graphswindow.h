@@ -1,0 +1,158 @@
+#pragma once
+
+#include "gas.h"
+#include "readinglog.h"
+#include "speeds.h"
+
+#include <QChartView>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QAreaSeries;
+class QFrame;
+class QLabel;
+class QLineSeries;
+class QPushButton;
+class QValueAxis;
+
+// One quantity against animation time, with a dashed line at every change
+// of the settings.
+class HistoryChartView : public QChartView
+{
+    Q_OBJECT
+
+public:
+    HistoryChartView(const QString &title, const QColor &colour, QWidget *parent = nullptr);
+
+    // The points (time, value) and the times of the changes among them.
+    void setHistory(const QList<QPointF> &points, const std::vector<double> &marks);
+    QLineSeries *series() const { return m_series; }
+    const std::vector<double> &marks() const { return m_marks; }
+    QValueAxis *timeAxis() const { return m_timeAxis; }
+    QValueAxis *valueAxis() const { return m_valueAxis; }
+
+protected:
+    void drawForeground(QPainter *painter, const QRectF &rect) override;
+
+private:
+    QLineSeries *m_series;
+    QValueAxis *m_timeAxis;
+    QValueAxis *m_valueAxis;
+    std::vector<double> m_marks;
+};
+
+// The instruments window "Gráficas": the speed distribution against
+// Maxwell–Boltzmann, the history of the readings, and the ideal-gas check.
+// It records from start-up, hidden or not: a speed snapshot every 50 ticks
+// (afterTick) and every reading the gas hands over. The charts are redrawn
+// only while the window is shown, each at most five times a second, one
+// part at a time so that no redraw holds the animation up for long.
+class GraphsWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kSampleEvery = 50;      // ticks between speed snapshots
+    static constexpr int kSnapshots = 100;       // snapshots pooled: the last 5 000 ticks
+    static constexpr int kHistoryReadings = 900; // readings drawn: 3 minutes at 1000 ticks/s
+    static constexpr int kHistoryPoints = 150;   // points per history chart at most
+    static constexpr int kRedrawStep = 40;       // ms between the redraws of two parts
+
+    // The parts redrawn one per step, in this order: each comes round every
+    // kParts steps (200 ms), so at most five times a second.
+    enum Part
+    {
+        Histogram,
+        Distance,
+        Pressure,
+        Temperature,
+        Energy,
+        kParts
+    };
+
+    // Records the given gas (the program's one by default) and takes over
+    // its reading hook.
+    explicit GraphsWindow(Gas *gas = nullptr, QWidget *parent = nullptr);
+    ~GraphsWindow() override;
+
+    // Called by the animation after every tick: every kSampleEvery ticks a
+    // snapshot of the live particles' speeds. Costs a compare otherwise.
+    void afterTick()
+    {
+        if (m_gas->ticks % kSampleEvery == 0) {
+            takeSnapshot();
+        }
+    }
+    // Every reading, as the gas hands it over.
+    void addReading(const GasReading &reading);
+
+    // "Exportar CSV": asks for a file and writes the whole history there;
+    // on failure says why and keeps the history.
+    void BtnExportarCSVClick();
+    // The save dialog; tests put their own answer here. An empty path
+    // cancels.
+    std::function<QString()> askPath;
+
+    const ReadingLog &log() const { return m_log; }
+    const SpeedSampler &sampler() const { return m_sampler; }
+    // How often a part has been redrawn (the coalescing is observable).
+    int redraws(Part part) const { return m_redraws[part]; }
+    // Redraws every part now, whatever the timer says.
+    void redraw();
+
+    // Controls and charts, with their names as object names.
+    QFrame *Panel1;
+    QLabel *LabelVelocidades;
+    QChartView *ChartVelocidades;
+    QAreaSeries *SerieHistograma;
+    QLineSeries *SerieMaxwell;
+    QLabel *LabelKS;
+    QLabel *LabelMuestras;
+    QLabel *LabelNota;
+    QLabel *LabelEstadoVel; // the empty state of the distribution, when there is one
+    QLabel *LabelHistoria;
+    HistoryChartView *ChartPresion;
+    HistoryChartView *ChartTemperatura;
+    HistoryChartView *ChartEnergia;
+    QLabel *LabelEstadoHist; // "no readings yet"
+    QLabel *LabelLeyGases;
+    QLabel *LabelCociente;
+    QPushButton *BtnExportarCSV;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void buildControls();
+    void takeSnapshot();
+    void dataChanged(unsigned parts);
+    void redrawStep();
+    void redrawPart(Part part);
+    void redrawHistogram();
+    void redrawDistance();
+    void redrawHistory(Part part);
+    void redrawRatio();
+    bool samplesAreCurrent() const;
+    // The speeds to draw, or why there are none (then the list is empty).
+    std::vector<double> currentSpeeds(QString *emptyState) const;
+
+    Gas *m_gas;
+    SpeedSampler m_sampler{kSnapshots};
+    // The settings the pooled snapshots were taken under: a new count or
+    // temperature setting gives the gas new speeds, so the old ones go.
+    int32_t m_sampledCount = -1;
+    int32_t m_sampledTemp = -1;
+    ReadingLog m_log;
+    QTimer m_redrawTimer;
+    int m_nextPart = Histogram;
+    unsigned m_pending = 0; // parts with news since their last redraw
+    int m_redraws[kParts] = {};
+
+    QLineSeries *m_histogramOutline = nullptr;
+    QValueAxis *m_speedAxis = nullptr;
+    QValueAxis *m_densityAxis = nullptr;
+};
