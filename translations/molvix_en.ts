@@ -13,6 +13,133 @@
     </message>
 </context>
 <context>
+    <name>GraphsWindow</name>
+    <message>
+        <source>Gráficas</source>
+        <translation>Graphs</translation>
+    </message>
+    <message>
+        <source>Exportar CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>lecturas.csv</source>
+        <translation>readings.csv</translation>
+    </message>
+    <message>
+        <source>Archivos CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Distribución de velocidades</source>
+        <translation>Speed distribution</translation>
+    </message>
+    <message>
+        <source>rapidez |v| (longitud de caja por unidad de tiempo)</source>
+        <translation>speed |v| (box lengths per unit time)</translation>
+    </message>
+    <message>
+        <source>densidad de probabilidad</source>
+        <translation>probability density</translation>
+    </message>
+    <message>
+        <source>Barras: las muestras.
+Curva roja: Maxwell–Boltzmann con la misma energía media.</source>
+        <translation>Bars: the samples.
+Red curve: Maxwell–Boltzmann with the same mean energy.</translation>
+    </message>
+    <message>
+        <source>Con «Colisiones» en NO el gas no se termaliza: las velocidades no se acercan a la curva.</source>
+        <translation>With “Collisions” at NO the gas never thermalises: the speeds do not approach the curve.</translation>
+    </message>
+    <message>
+        <source>Historia, frente al tiempo de animación (pasos × 0.1)</source>
+        <translation>History, against animation time (ticks × 0.1)</translation>
+    </message>
+    <message>
+        <source>Presión</source>
+        <translation>Pressure</translation>
+    </message>
+    <message>
+        <source>Temperatura</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Energía</source>
+        <translation>Energy</translation>
+    </message>
+    <message>
+        <source>Ley de los gases ideales</source>
+        <translation>Ideal gas law</translation>
+    </message>
+    <message>
+        <source>No hay partículas: elija cuántas en el Panel de Control.</source>
+        <translation>No particles: choose how many in the Control Panel.</translation>
+    </message>
+    <message>
+        <source>Temperatura 0: todas las partículas están en reposo.</source>
+        <translation>Temperature 0: every particle is at rest.</translation>
+    </message>
+    <message>
+        <source>Todavía no hay muestras: se toma una cada %1 pasos de la animación.</source>
+        <translation>No samples yet: one is taken every %1 animation ticks.</translation>
+    </message>
+    <message>
+        <source>Distancia KS: —</source>
+        <translation>KS distance: —</translation>
+    </message>
+    <message>
+        <source>Distancia KS: %1</source>
+        <translation>KS distance: %1</translation>
+    </message>
+    <message>
+        <source>%1 rapideces de los últimos %2 pasos</source>
+        <translation>%1 speeds from the last %2 ticks</translation>
+    </message>
+    <message>
+        <source>Todavía no hay lecturas: llega una cada %1 pasos de la animación.</source>
+        <translation>No readings yet: one arrives every %1 animation ticks.</translation>
+    </message>
+    <message>
+        <source>P·V / (N·T): todavía no hay lecturas.</source>
+        <translation>P·V / (N·T): no readings yet.</translation>
+    </message>
+    <message>
+        <source>P·V / (N·T): no hay partículas.</source>
+        <translation>P·V / (N·T): there are no particles.</translation>
+    </message>
+    <message>
+        <source>P·V / (N·T): la pared está en 0, el volumen es nulo.</source>
+        <translation>P·V / (N·T): the wall is at 0, the volume is zero.</translation>
+    </message>
+    <message>
+        <source>P·V / (N·T): con temperatura 0 no hay presión.</source>
+        <translation>P·V / (N·T): at temperature 0 there is no pressure.</translation>
+    </message>
+    <message>
+        <source>P·V / (N·T): esperando la segunda lectura desde el último cambio.</source>
+        <translation>P·V / (N·T): waiting for the second reading since the last change.</translation>
+    </message>
+    <message>
+        <source>P·V / (N·T) = %1 ± %2   (un gas ideal da 1.00; media y desviación de las lecturas desde el último cambio: %3)</source>
+        <translation>P·V / (N·T) = %1 ± %2   (an ideal gas gives 1.00; mean and spread of the readings since the last change: %3)</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar el archivo
+%1
+
+%2
+
+Las lecturas siguen aquí: pruebe con otra carpeta u otro nombre.</source>
+        <translation>Could not save the file
+%1
+
+%2
+
+The readings are still here: try another folder or name.</translation>
+    </message>
+</context>
+<context>
     <name>MolvixApplication</name>
     <message>
         <source>Error desconocido</source>
@@ -228,6 +355,10 @@
     <message>
         <source>%1 partículas. Pared en la posición %2 de 100. %3. %4. %5.</source>
         <translation>%1 particles. Wall at position %2 of 100. %3. %4. %5.</translation>
+    </message>
+    <message>
+        <source>Gráficas</source>
+        <translation>Graphs</translation>
     </message>
 </context>
 <context>
