@@ -138,6 +138,46 @@ Las lecturas siguen aquí: pruebe con otra carpeta u otro nombre.</source>
 
 The readings are still here: try another folder or name.</translation>
     </message>
+    <message>
+        <source>Historia de la presión</source>
+        <translation>Pressure history</translation>
+    </message>
+    <message>
+        <source>Historia de la temperatura</source>
+        <translation>Temperature history</translation>
+    </message>
+    <message>
+        <source>Historia de la energía</source>
+        <translation>Energy history</translation>
+    </message>
+    <message>
+        <source>Distancia de Kolmogorov–Smirnov entre las rapideces muestreadas y la curva de Maxwell–Boltzmann: cuanto menor, más se parecen</source>
+        <translation>Kolmogorov–Smirnov distance between the sampled speeds and the Maxwell–Boltzmann curve: the smaller, the closer they are</translation>
+    </message>
+    <message>
+        <source>Ley de los gases ideales: presión por volumen entre número de partículas por temperatura, en unidades en las que un gas ideal da 1.00</source>
+        <translation>Ideal gas law: pressure times volume over number of particles times temperature, in units in which an ideal gas gives 1.00</translation>
+    </message>
+    <message>
+        <source>Guarda la historia de las lecturas en un archivo CSV</source>
+        <translation>Saves the history of the readings in a CSV file</translation>
+    </message>
+    <message>
+        <source>Todavía no hay muestras.</source>
+        <translation>No samples yet.</translation>
+    </message>
+    <message>
+        <source>Histograma de %1 rapideces de los últimos %2 pasos, con la curva de Maxwell–Boltzmann de la misma energía media. Distancia KS: %3.</source>
+        <translation>Histogram of %1 speeds from the last %2 ticks, with the Maxwell–Boltzmann curve of the same mean energy. KS distance: %3.</translation>
+    </message>
+    <message>
+        <source>Todavía no hay lecturas.</source>
+        <translation>No readings yet.</translation>
+    </message>
+    <message>
+        <source>Lecturas: %1, del tiempo %2 al %3. Última: %4; mínima: %5; máxima: %6. Cambios marcados: %7.</source>
+        <translation>Readings: %1, from time %2 to %3. Latest: %4; lowest: %5; highest: %6. Changes marked: %7.</translation>
+    </message>
 </context>
 <context>
     <name>MolvixApplication</name>
@@ -359,6 +399,14 @@ The readings are still here: try another folder or name.</translation>
     <message>
         <source>Gráficas</source>
         <translation>Graphs</translation>
+    </message>
+    <message>
+        <source>Muestra u oculta la ventana de la distribución de velocidades, la historia de las lecturas y la ley de los gases ideales</source>
+        <translation>Shows or hides the window with the speed distribution, the history of the readings and the ideal gas law</translation>
+    </message>
+    <message>
+        <source>Muestra u oculta las gráficas (%1)</source>
+        <translation>Shows or hides the graphs (%1)</translation>
     </message>
 </context>
 <context>

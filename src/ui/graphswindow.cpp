@@ -2,6 +2,8 @@
 
 #include "controls.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAreaSeries>
 #include <QChart>
 #include <QDir>
@@ -14,6 +16,8 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -88,12 +92,63 @@ QLabel *textLabel(const char *name, const QString &text)
     return label;
 }
 
+QAccessibleInterface *accessibleChart(const QString &key, QObject *object)
+{
+    if (key == QLatin1String("FocusChartView")) {
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Chart);
+    }
+    return nullptr;
+}
+
+QString number(double x)
+{
+    return QString::number(x, 'g', 4);
+}
+
 } // namespace
+
+// ---- a chart Tab reaches ---------------------------------------------------------
+
+FocusChartView::FocusChartView(QChart *chart, QWidget *parent) : QChartView(chart, parent)
+{
+    static const bool accessibilityInstalled = [] {
+        QAccessible::installFactory(accessibleChart);
+        return true;
+    }();
+    (void)accessibilityInstalled;
+    // Tab only: a click on a chart is no reason to take the keyboard away.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void FocusChartView::paintEvent(QPaintEvent *event)
+{
+    QChartView::paintEvent(event);
+    if (!hasFocus()) {
+        return;
+    }
+    QStylePainter painter(viewport());
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = viewport()->rect().adjusted(1, 1, -1, -1);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
+void FocusChartView::focusInEvent(QFocusEvent *event)
+{
+    QChartView::focusInEvent(event);
+    viewport()->update();
+}
+
+void FocusChartView::focusOutEvent(QFocusEvent *event)
+{
+    QChartView::focusOutEvent(event);
+    viewport()->update();
+}
 
 // ---- one history chart -------------------------------------------------------
 
 HistoryChartView::HistoryChartView(const QString &title, const QColor &colour, QWidget *parent)
-    : QChartView(plainChart(title), parent)
+    : FocusChartView(plainChart(title), parent)
 {
     quickScene(this);
     m_series = new QLineSeries;
@@ -177,6 +232,7 @@ GraphsWindow::GraphsWindow(Gas *g, QWidget *parent) : QWidget(parent), m_gas(g ?
     // Closing it only hides it; the program ends with the main window.
     setAttribute(Qt::WA_QuitOnClose, false);
     buildControls();
+    describeControls();
     m_redrawTimer.setObjectName(QStringLiteral("TimeGraficas"));
     m_redrawTimer.setInterval(kRedrawStep);
     connect(&m_redrawTimer, &QTimer::timeout, this, &GraphsWindow::redrawStep);
@@ -247,7 +303,7 @@ void GraphsWindow::buildControls()
         s->attachAxis(m_speedAxis);
         s->attachAxis(m_densityAxis);
     }
-    ChartVelocidades = new QChartView(speeds);
+    ChartVelocidades = new FocusChartView(speeds);
     quickScene(ChartVelocidades);
     ChartVelocidades->setObjectName(QStringLiteral("ChartVelocidades"));
     ChartVelocidades->setMinimumHeight(230);
@@ -310,6 +366,36 @@ void GraphsWindow::buildControls()
     buttons->addStretch(1);
     buttons->addWidget(BtnExportarCSV);
     column->addLayout(buttons);
+}
+
+void GraphsWindow::describeControls()
+{
+    // The charts' descriptions say what they show; redrawing sets them.
+    ChartVelocidades->setAccessibleName(tr("Distribución de velocidades"));
+    ChartPresion->setAccessibleName(tr("Historia de la presión"));
+    ChartTemperatura->setAccessibleName(tr("Historia de la temperatura"));
+    ChartEnergia->setAccessibleName(tr("Historia de la energía"));
+    // The two figures keep their text as their name, so that a screen reader
+    // reads the value; Tab reaches them, and their text can be copied.
+    LabelKS->setAccessibleDescription(
+        tr("Distancia de Kolmogorov–Smirnov entre las rapideces muestreadas y la curva de "
+           "Maxwell–Boltzmann: cuanto menor, más se parecen"));
+    LabelCociente->setAccessibleDescription(
+        tr("Ley de los gases ideales: presión por volumen entre número de partículas por "
+           "temperatura, en unidades en las que un gas ideal da 1.00"));
+    for (QLabel *figure : {LabelKS, LabelCociente}) {
+        figure->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        figure->setFocusPolicy(Qt::StrongFocus);
+    }
+    molvix::ui::describe(BtnExportarCSV, tr("Exportar CSV"),
+                         tr("Guarda la historia de las lecturas en un archivo CSV"));
+    // Reading order: the distribution and its distance, the three histories,
+    // the ideal-gas check, the export.
+    const QList<QWidget *> order{ChartVelocidades, LabelKS,       ChartPresion,  ChartTemperatura,
+                                 ChartEnergia,     LabelCociente, BtnExportarCSV};
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        setTabOrder(order.at(i - 1), order.at(i));
+    }
 }
 
 void GraphsWindow::takeSnapshot()
@@ -494,12 +580,20 @@ void GraphsWindow::redrawDistance()
     if (!ks) {
         LabelKS->setText(tr("Distancia KS: —"));
         LabelMuestras->setText(QString());
+        ChartVelocidades->setAccessibleDescription(empty.isEmpty() ? tr("Todavía no hay muestras.")
+                                                                   : empty);
         return;
     }
-    LabelKS->setText(tr("Distancia KS: %1").arg(QString::number(*ks, 'f', 3)));
-    LabelMuestras->setText(tr("%1 rapideces de los últimos %2 pasos")
-                               .arg(n)
-                               .arg(m_sampler.snapshots() * kSampleEvery));
+    const QString distance = QString::number(*ks, 'f', 3);
+    const int steps = m_sampler.snapshots() * kSampleEvery;
+    LabelKS->setText(tr("Distancia KS: %1").arg(distance));
+    LabelMuestras->setText(tr("%1 rapideces de los últimos %2 pasos").arg(n).arg(steps));
+    ChartVelocidades->setAccessibleDescription(
+        tr("Histograma de %1 rapideces de los últimos %2 pasos, con la curva de "
+           "Maxwell–Boltzmann de la misma energía media. Distancia KS: %3.")
+            .arg(n)
+            .arg(steps)
+            .arg(distance));
 }
 
 void GraphsWindow::redrawHistory(Part part)
@@ -529,6 +623,8 @@ void GraphsWindow::redrawHistory(Part part)
     const size_t perPoint =
         std::max<size_t>(1, (all.size() - first + kHistoryPoints - 1) / kHistoryPoints);
     QList<QPointF> points;
+    double lowest = first < all.size() ? all[first].*field : 0;
+    double highest = lowest;
     double sum = 0;
     size_t summed = 0;
     const auto flush = [&](double time) {
@@ -549,11 +645,24 @@ void GraphsWindow::redrawHistory(Part part)
         }
         sum += all[i].*field;
         ++summed;
+        lowest = std::min(lowest, all[i].*field);
+        highest = std::max(highest, all[i].*field);
         if ((all.size() - 1 - i) % perPoint == 0) {
             flush(all[i].time);
         }
     }
     chart->setHistory(points, marks);
+    if (all.empty()) {
+        chart->setAccessibleDescription(tr("Todavía no hay lecturas."));
+        return;
+    }
+    chart->setAccessibleDescription(
+        tr("Lecturas: %1, del tiempo %2 al %3. Última: %4; mínima: %5; máxima: %6. "
+           "Cambios marcados: %7.")
+            .arg(all.size() - first)
+            .arg(QString::number(all[first].time, 'f', 1), QString::number(all.back().time, 'f', 1),
+                 number(all.back().*field), number(lowest), number(highest))
+            .arg(marks.size()));
 }
 
 void GraphsWindow::redrawRatio()

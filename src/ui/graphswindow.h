@@ -18,9 +18,25 @@ class QLineSeries;
 class QPushButton;
 class QValueAxis;
 
+// A chart that Tab reaches: it shows a focus frame, and a screen reader
+// hears it as a chart, with its accessible description (what it shows now,
+// set on every redraw) read out.
+class FocusChartView : public QChartView
+{
+    Q_OBJECT
+
+public:
+    explicit FocusChartView(QChart *chart, QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+};
+
 // One quantity against animation time, with a dashed line at every change
 // of the settings.
-class HistoryChartView : public QChartView
+class HistoryChartView : public FocusChartView
 {
     Q_OBJECT
 
@@ -106,7 +122,7 @@ public:
     // Controls and charts, with their names as object names.
     QFrame *Panel1;
     QLabel *LabelVelocidades;
-    QChartView *ChartVelocidades;
+    FocusChartView *ChartVelocidades;
     QAreaSeries *SerieHistograma;
     QLineSeries *SerieMaxwell;
     QLabel *LabelKS;
@@ -128,6 +144,7 @@ protected:
 
 private:
     void buildControls();
+    void describeControls();
     void takeSnapshot();
     void dataChanged(unsigned parts);
     void redrawStep();

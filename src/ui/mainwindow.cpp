@@ -413,6 +413,9 @@ void TForm1::describeControls()
     const QString held = tr("Actúa mientras se mantiene pulsado con el ratón, Espacio o Intro");
     describe(BtnCPanel, tr("Panel de control"), tr("Muestra u oculta el panel de control"));
     describe(BtnInfo, tr("Información"), tr("Muestra u oculta los autores del programa"));
+    describe(BtnGraficas, tr("Gráficas"),
+             tr("Muestra u oculta la ventana de la distribución de velocidades, la historia de "
+                "las lecturas y la ley de los gases ideales"));
     describe(BtnFin, tr("Fin"), tr("Termina el programa"));
     for (QWidget *view :
          {static_cast<QWidget *>(Vx3DWorld1), static_cast<QWidget *>(Vx3DWorldGL1)}) {
@@ -446,9 +449,9 @@ void TForm1::setUpKeyboard()
         w->setFocusPolicy(Qt::TabFocus);
     }
     // The OpenGL view joins the order when it joins the window.
-    const QList<QWidget *> order{BtnCPanel, BtnInfo,   BtnFin,    Vx3DWorld1, RBtnAni, RBtnStop,
-                                 GiroXU,    GiroYL,    LabelGiro, GiroYR,     GiroXD,  ZoomD,
-                                 ZoomU,     LabelZoom, BoxOpenGL, BoxBolas,   BoxEjes};
+    const QList<QWidget *> order{BtnCPanel, BtnInfo, BtnGraficas, BtnFin,    Vx3DWorld1, RBtnAni,
+                                 RBtnStop,  GiroXU,  GiroYL,      LabelGiro, GiroYR,     GiroXD,
+                                 ZoomD,     ZoomU,   LabelZoom,   BoxOpenGL, BoxBolas,   BoxEjes};
     for (qsizetype i = 1; i < order.size(); ++i) {
         setTabOrder(order.at(i - 1), order.at(i));
     }
@@ -464,6 +467,7 @@ void TForm1::setUpKeyboard()
     shortcut(QKeySequence(Qt::Key_F6), RBtnStop, tr("Detiene el gas (%1)"));
     shortcut(QKeySequence(Qt::Key_F2), BtnCPanel, tr("Muestra u oculta el panel de control (%1)"));
     shortcut(QKeySequence(Qt::Key_F1), BtnInfo, tr("Muestra u oculta los autores (%1)"));
+    shortcut(QKeySequence(Qt::Key_F3), BtnGraficas, tr("Muestra u oculta las gráficas (%1)"));
     const QString gl = QKeySequence(Qt::CTRL | Qt::Key_G).toString(QKeySequence::NativeText);
     BoxOpenGL->setToolTip(tr("SI cambia a la vista OpenGL (%1 muestra esta opción)").arg(gl));
 }

@@ -3,11 +3,15 @@
 #include "uitest.h"
 
 #include "clicklabel.h"
+#include "graphswindow.h"
 #include "language.h"
 #include "ticktimer.h"
 
+#include <QAbstractAxis>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QChart>
+#include <QChartView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -32,7 +36,7 @@ std::map<QString, Announced> announced(const ProgramWindows &w)
 {
     std::map<QString, Announced> out;
     for (QWidget *window : {static_cast<QWidget *>(w.Form1), static_cast<QWidget *>(w.FormCPanel),
-                            static_cast<QWidget *>(w.Form3)}) {
+                            static_cast<QWidget *>(w.Form3), static_cast<QWidget *>(w.Graficas)}) {
         for (QWidget *control : window->findChildren<QWidget *>()) {
             if (!(control->focusPolicy() & Qt::TabFocus) || control->objectName().isEmpty() ||
                 qobject_cast<QLineEdit *>(control->parentWidget()) != nullptr) {
@@ -53,13 +57,13 @@ std::map<QString, Announced> announced(const ProgramWindows &w)
     return out;
 }
 
-// Every text the three windows show at start-up: titles, captions, combo
-// items, in their windows' order.
+// Every text the four windows show at start-up: titles, captions, combo
+// items, the charts' titles, in their windows' order.
 QStringList shownTexts(const ProgramWindows &w)
 {
     QStringList texts;
     for (QWidget *window : {static_cast<QWidget *>(w.Form1), static_cast<QWidget *>(w.FormCPanel),
-                            static_cast<QWidget *>(w.Form3)}) {
+                            static_cast<QWidget *>(w.Form3), static_cast<QWidget *>(w.Graficas)}) {
         texts << window->windowTitle();
         for (QWidget *child : window->findChildren<QWidget *>()) {
             if (auto *label = qobject_cast<QLabel *>(child); label && !label->text().isEmpty()) {
@@ -69,6 +73,11 @@ QStringList shownTexts(const ProgramWindows &w)
             } else if (auto *box = qobject_cast<QComboBox *>(child)) {
                 for (int i = 0; i < box->count(); ++i) {
                     texts << box->itemText(i);
+                }
+            } else if (auto *view = qobject_cast<QChartView *>(child)) {
+                texts << view->chart()->title();
+                for (const QAbstractAxis *axis : view->chart()->axes()) {
+                    texts << axis->titleText();
                 }
             }
         }
@@ -95,8 +104,8 @@ template <typename Read> auto inLanguage(const QString &language, Read read)
 TEST(Languages, SpanishStartUpShowsExactlyTodaysTexts)
 {
     QStringList expected{
-        "Tarvelo", "Información", "CPanel", "FIN", "OpenGL", "SI", "NO", "Bolas", "Puntos",
-        "OpenGL NO", "EJES", "SI", "NO", "Giro", "Zoom", "Animación", "Stop",
+        "Tarvelo", "Información", "Gráficas", "CPanel", "FIN", "OpenGL", "SI", "NO", "Bolas",
+        "Puntos", "OpenGL NO", "EJES", "SI", "NO", "Giro", "Zoom", "Animación", "Stop",
         // control panel
         "Panel de Control", "Num. Partículas", "Temperatura", "Energía", "Presión",
         "Posicion Pared", "Dibuja ", "Velocidades", "SI", "NO", "Colisiones", "SI", "NO",
@@ -104,7 +113,18 @@ TEST(Languages, SpanishStartUpShowsExactlyTodaysTexts)
         "Autores", "Molvix " MOLVIX_VERSION " · Simulación de un gas ideal",
         "Esferas duras en una caja con émbolo", "Contacto", "Lucía Prado", "lp@example.org",
         "Tomás Ibarra", "ti@example.org", "Marta Solís", "ms@example.org", "Andrés Vidal",
-        "av@example.org", "Grupo"};
+        "av@example.org", "Grupo",
+        // the instruments, hidden, in their empty states
+        "Gráficas", "Distribución de velocidades",
+        "rapidez |v| (longitud de caja por unidad de tiempo)", "densidad de probabilidad",
+        "Distancia KS: —",
+        "Barras: las muestras.\nCurva roja: Maxwell–Boltzmann con la misma energía media.",
+        "Todavía no hay muestras: se toma una cada 50 pasos de la animación.",
+        "Con «Colisiones» en NO el gas no se termaliza: las velocidades no se acercan a la curva.",
+        "Historia, frente al tiempo de animación (pasos × 0.1)",
+        "Todavía no hay lecturas: llega una cada 200 pasos de la animación.", "Presión",
+        "Temperatura", "Energía", "Ley de los gases ideales",
+        "P·V / (N·T): todavía no hay lecturas.", "Exportar CSV"};
     expected.sort();
     EXPECT_EQ(inLanguage(QStringLiteral("es"), shownTexts), expected);
 }
@@ -114,8 +134,8 @@ TEST(Languages, EnglishNamesAndDescribesEveryControl)
     const auto spanish = inLanguage(QStringLiteral("es"), announced);
     const auto english = inLanguage(QStringLiteral("en"), announced);
     ASSERT_EQ(english.size(), spanish.size());
-    // Every control a Tab can reach, in all three windows.
-    EXPECT_GE(english.size(), 28u);
+    // Every control a Tab can reach, in all four windows.
+    EXPECT_GE(english.size(), 36u);
     for (const auto &[control, heard] : english) {
         SCOPED_TRACE(qPrintable(control));
         ASSERT_EQ(spanish.count(control), 1u);
@@ -133,11 +153,13 @@ TEST(Languages, EnglishNamesAndDescribesEveryControl)
             << "untranslated: " << qPrintable(es.description);
     }
     const QStringList titles = inLanguage(QStringLiteral("en"), [](const ProgramWindows &w) {
-        return QStringList{w.Form1->windowTitle(), w.FormCPanel->windowTitle(),
-                           w.Form3->windowTitle(), w.Form1->RBtnAni->text(),
-                           w.FormCPanel->BoxColi->itemText(0)};
+        return QStringList{w.Form1->windowTitle(),      w.FormCPanel->windowTitle(),
+                           w.Form3->windowTitle(),      w.Graficas->windowTitle(),
+                           w.Form1->RBtnAni->text(),    w.FormCPanel->BoxColi->itemText(0),
+                           w.Form1->BtnGraficas->text()};
     });
-    EXPECT_EQ(titles, QStringList({"Tarvelo", "Control Panel", "Authors", "Animation", "YES"}));
+    EXPECT_EQ(titles, QStringList({"Tarvelo", "Control Panel", "Authors", "Graphs", "Animation",
+                                   "YES", "Graphs"}));
 }
 
 // In English the combo boxes show English items; what they do is the same.
@@ -186,13 +208,25 @@ QStringList tabOrder(QWidget *window, QWidget *first)
 
 TEST_F(KeyboardTest, TabVisitsTheControlsInReadingOrder)
 {
-    EXPECT_EQ(
-        tabOrder(form, form->BtnCPanel),
-        QStringList({"BtnCPanel", "BtnInfo", "BtnFin", "Vx3DWorld1", "RBtnAni", "GiroXU", "GiroYL",
-                     "LabelGiro", "GiroYR", "GiroXD", "ZoomD", "ZoomU", "LabelZoom", "BoxEjes"}));
+    EXPECT_EQ(tabOrder(form, form->BtnCPanel),
+              QStringList({"BtnCPanel", "BtnInfo", "BtnGraficas", "BtnFin", "Vx3DWorld1", "RBtnAni",
+                           "GiroXU", "GiroYL", "LabelGiro", "GiroYR", "GiroXD", "ZoomD", "ZoomU",
+                           "LabelZoom", "BoxEjes"}));
     EXPECT_EQ(tabOrder(panel, panel->ScBarNPart),
               QStringList({"ScBarNPart", "MaskNOfPar", "ScBarTemp", "MaskTemp", "MaskEner",
                            "MaskPre", "ScBarPared", "MaskPosPa", "BoxDibVel", "BoxColi"}));
+
+    // Tab to "Gráficas", Space opens the window, and Tab goes through it.
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    form->BtnInfo->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form->BtnInfo, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), form->BtnGraficas);
+    QTest::keyClick(form->BtnGraficas, Qt::Key_Space);
+    ASSERT_TRUE(w.Graficas->isVisible());
+    EXPECT_EQ(tabOrder(w.Graficas, w.Graficas->ChartVelocidades),
+              QStringList({"ChartVelocidades", "LabelKS", "ChartPresion", "ChartTemperatura",
+                           "ChartEnergia", "LabelCociente", "BtnExportarCSV"}));
 }
 
 // Sends a key press as the keyboard repeats it while held.
@@ -254,6 +288,7 @@ TEST_F(KeyboardTest, ShortcutsRunTheGasAndToggleTheWindowsFromAnyWindow)
     EXPECT_TRUE(form->RBtnStop->toolTip().contains("F6"));
     EXPECT_TRUE(form->BtnCPanel->toolTip().contains("F2"));
     EXPECT_TRUE(form->BtnInfo->toolTip().contains("F1"));
+    EXPECT_TRUE(form->BtnGraficas->toolTip().contains("F3"));
 
     panel->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(panel));
@@ -272,6 +307,10 @@ TEST_F(KeyboardTest, ShortcutsRunTheGasAndToggleTheWindowsFromAnyWindow)
     EXPECT_FALSE(panel->isVisible());
     QTest::keyClick(form, Qt::Key_F2);
     EXPECT_TRUE(panel->isVisible());
+    QTest::keyClick(panel->MaskEner, Qt::Key_F3);
+    EXPECT_TRUE(w.Graficas->isVisible());
+    QTest::keyClick(w.Graficas->BtnExportarCSV, Qt::Key_F3);
+    EXPECT_FALSE(w.Graficas->isVisible());
 }
 
 TEST_F(KeyboardTest, ScrollBarsMoveWithTheArrowKeys)
@@ -299,6 +338,59 @@ TEST_F(KeyboardTest, TheSceneViewDescribesWhatItShows)
                                           "Vista normal. Ejes visibles. En movimiento."));
     QTest::keyClick(form, Qt::Key_F6);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(view)->role(), QAccessible::Graphic);
+}
+
+// The charts tell a screen reader what they show as of their last redraw.
+TEST_F(KeyboardTest, TheChartsDescribeWhatTheyShow)
+{
+    GraphsWindow *graphs = w.Graficas;
+    const auto described = [](QWidget *chart) {
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(chart);
+        EXPECT_EQ(a->role(), QAccessible::Chart);
+        return a->text(QAccessible::Description);
+    };
+    EXPECT_EQ(described(graphs->ChartPresion), "Todavía no hay lecturas.");
+    EXPECT_EQ(described(graphs->ChartVelocidades), graphs->LabelEstadoVel->text());
+
+    const auto run = [this](int ticks) {
+        for (int t = 0; t < ticks; ++t) {
+            form->TimeLoopTimer();
+        }
+    };
+    run(1000);
+    typeCount(QStringLiteral("20")); // a change, marked
+    run(1000);
+    QTest::keyClick(form, Qt::Key_F3);
+    ASSERT_TRUE(graphs->isVisible());
+    const std::vector<GasReading> &log = graphs->log().readings();
+    ASSERT_EQ(log.size(), 10u);
+    const QString ks = graphs->LabelKS->text().section(QLatin1Char(' '), -1);
+    EXPECT_EQ(described(graphs->ChartVelocidades),
+              "Histograma de 400 rapideces de los últimos 1000 pasos, con la curva de "
+              "Maxwell–Boltzmann de la misma energía media. Distancia KS: " +
+                  ks + ".");
+    // Each chart its own quantity: the newest reading, the extremes, the mark.
+    const auto expectHistory = [&](QWidget *chart, double GasReading::*field) {
+        const auto [low, high] = std::minmax_element(
+            log.begin(), log.end(),
+            [field](const GasReading &a, const GasReading &b) { return a.*field < b.*field; });
+        EXPECT_EQ(described(chart),
+                  QStringLiteral("Lecturas: 10, del tiempo 20.0 al 200.0. Última: %1; mínima: %2; "
+                                 "máxima: %3. Cambios marcados: 1.")
+                      .arg(log.back().*field, 0, 'g', 4)
+                      .arg((*low).*field, 0, 'g', 4)
+                      .arg((*high).*field, 0, 'g', 4));
+    };
+    expectHistory(graphs->ChartPresion, &GasReading::pressure);
+    expectHistory(graphs->ChartTemperatura, &GasReading::temperature);
+    expectHistory(graphs->ChartEnergia, &GasReading::energy);
+
+    // Newer readings reach the description with the next redraw.
+    const QString before = described(graphs->ChartEnergia);
+    run(NPasosPresion);
+    QTest::qWait(2 * GraphsWindow::kParts * GraphsWindow::kRedrawStep);
+    EXPECT_NE(described(graphs->ChartEnergia), before);
+    EXPECT_TRUE(described(graphs->ChartEnergia).startsWith("Lecturas: 11,"));
 }
 
 } // namespace
