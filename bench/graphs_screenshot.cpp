@@ -1,11 +1,15 @@
 // The "Gráficas" window after a run of the real program: 100 particles,
 // collisions on, the animation on its own timer for the given seconds
 // (30 by default) with the window open. Saves the window's picture and
-// prints what it shows. Needs a display (Xvfb):
-//   graphs_screenshot docs/graficas.png [seconds]
+// prints what it shows. Spanish unless --lang names another language (the
+// system's language is not consulted, so that the picture does not depend
+// on the machine). Needs a display (Xvfb):
+//   graphs_screenshot [--lang CODE] docs/graficas.png [seconds]
 #include "controlpanel.h"
+#include "controls.h"
 #include "gas.h"
 #include "graphswindow.h"
+#include "language.h"
 #include "mainwindow.h"
 #include "program.h"
 
@@ -26,8 +30,25 @@ int main(int argc, char **argv)
 {
     MolvixApplication app(argc, argv);
     MolvixApplication::setStyle(QStringLiteral("Fusion"));
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("graficas.png");
-    const double seconds = argc > 2 ? std::atof(argv[2]) : 30.0;
+    using namespace molvix::i18n;
+    const QStringList args = MolvixApplication::arguments();
+    const LanguageChoice language = chooseLanguage(args, {}, availableLanguages());
+    if (!language.unknown.isEmpty() || !installTranslation(language.language)) {
+        std::fprintf(stderr, "no translation for that language (there are %s)\n",
+                     qPrintable(availableLanguages().join(u'|')));
+        return 1;
+    }
+    // What is left once --lang is set aside: the picture, the seconds.
+    QStringList rest;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--lang")) {
+            ++i;
+        } else if (!args.at(i).startsWith(QLatin1String("--lang="))) {
+            rest << args.at(i);
+        }
+    }
+    const QString out = !rest.isEmpty() ? rest.at(0) : QStringLiteral("graficas.png");
+    const double seconds = rest.size() > 1 ? rest.at(1).toDouble() : 30.0;
 
     ProgramWindows w = startProgram();
     if (!QTest::qWaitForWindowExposed(w.Form1)) {
@@ -35,7 +56,8 @@ int main(int argc, char **argv)
         return 1;
     }
     w.FormCPanel->ScBarNPart->setValue(100);
-    w.FormCPanel->BoxColi->setCurrentText(QStringLiteral("SI"));
+    // "SI" in the language shown: typed text that is no item reads "NO".
+    w.FormCPanel->BoxColi->setCurrentText(w.FormCPanel->BoxColi->itemText(molvix::ui::kYes));
     QTest::mouseClick(w.Form1->BtnGraficas, Qt::LeftButton);
     if (!QTest::qWaitForWindowExposed(w.Graficas)) {
         std::fprintf(stderr, "the Gráficas window was never shown\n");
