@@ -386,10 +386,8 @@ TEST_F(KeyboardTest, TheChartsDescribeWhatTheyShow)
     expectHistory(graphs->ChartEnergia, &GasReading::energy);
 
     // Newer readings reach the description with the next redraw.
-    const QString before = described(graphs->ChartEnergia);
     run(NPasosPresion);
     QTest::qWait(2 * GraphsWindow::kParts * GraphsWindow::kRedrawStep);
-    EXPECT_NE(described(graphs->ChartEnergia), before);
     EXPECT_TRUE(described(graphs->ChartEnergia).startsWith("Lecturas: 11,"));
 }
 
