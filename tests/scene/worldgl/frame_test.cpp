@@ -202,10 +202,8 @@ TEST(GLFrameTest, ParticlesByStyle)
         EXPECT_EQ(point.primitives[0].vertices[0], (Vec3{0.5f, 0, 0}));
         EXPECT_LT(point.find("pointSize", {25}), point.find("begin"));
         // Unlit, so its colour shows as it is; lit again for what follows.
-        const size_t off = point.find("disable", {GL_LIGHTING});
-        const size_t on = point.find("enable", {GL_LIGHTING}, off);
-        EXPECT_LT(off, point.find("begin")) << int(style);
-        EXPECT_GT(on, point.find("end")) << int(style);
+        const size_t on = point.find("enable", {GL_LIGHTING}, point.find("end"));
+        EXPECT_LT(point.find("disable", {GL_LIGHTING}), point.find("begin")) << int(style);
         EXPECT_LT(on, point.calls.size()) << int(style);
     }
 }
