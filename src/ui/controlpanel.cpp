@@ -13,6 +13,7 @@
 #include <QScrollBar>
 
 using molvix::ui::describe;
+using molvix::ui::kNavyColour;
 using molvix::ui::kYes;
 using molvix::ui::label;
 using molvix::ui::shownItem;
@@ -20,8 +21,6 @@ using molvix::ui::yesNoBox;
 
 namespace {
 
-const QColor kSilverColour(192, 192, 192);
-const QColor kNavyColour(0, 0, 128);
 
 QScrollBar *scrollBar(QWidget *parent, const char *name, const QRect &place, int position)
 {
@@ -77,15 +76,7 @@ void TFormCPanel::buildControls()
     // 333 x 145 on screen with its frame, right under the main window.
     move(-1, 420);
     resize(325, 118);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
-
-    Panel1 = molvix::ui::panel(this, "Panel1", kSilverColour);
-    QPalette pp = Panel1->palette();
-    pp.setColor(QPalette::WindowText, kNavyColour);
-    Panel1->setPalette(pp);
+    Panel1 = molvix::ui::silverPanel(this);
     Panel1->setGeometry(rect());
     Panel1->setFont(molvix::ui::formFont());
 

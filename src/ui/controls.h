@@ -37,6 +37,24 @@ inline QFrame *panel(QWidget *parent, const char *name, const QColor &colour)
     return frame;
 }
 
+// The control panel's look, which the instruments window shares: a white
+// window holding one silver panel, "Panel1", written on in navy.
+inline const QColor kSilverColour(192, 192, 192);
+inline const QColor kNavyColour(0, 0, 128);
+
+inline QFrame *silverPanel(QWidget *window)
+{
+    window->setAutoFillBackground(true);
+    QPalette p = window->palette();
+    p.setColor(QPalette::Window, Qt::white);
+    window->setPalette(p);
+    QFrame *frame = panel(window, "Panel1", kSilverColour);
+    QPalette pp = frame->palette();
+    pp.setColor(QPalette::WindowText, kNavyColour);
+    frame->setPalette(pp);
+    return frame;
+}
+
 // An editable combo box (typed text counts as much as a pick) showing one
 // of its items.
 inline QComboBox *comboBox(QWidget *parent, const char *name, const QStringList &items,

@@ -24,10 +24,10 @@
 #include <algorithm>
 #include <cmath>
 
+using molvix::ui::kNavyColour;
+
 namespace {
 
-const QColor kSilverColour(192, 192, 192);
-const QColor kNavyColour(0, 0, 128);
 const QColor kCurveColour(192, 0, 0);
 const QColor kMarkColour(128, 128, 128);
 
@@ -257,14 +257,8 @@ void GraphsWindow::buildControls()
     move(340, 1);
     resize(660, 780);
     setFont(molvix::ui::formFont());
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
-
-    Panel1 = molvix::ui::panel(this, "Panel1", kSilverColour);
+    Panel1 = molvix::ui::silverPanel(this);
     QPalette pp = Panel1->palette();
-    pp.setColor(QPalette::WindowText, kNavyColour);
     pp.setColor(QPalette::ButtonText, kNavyColour);
     Panel1->setPalette(pp);
     auto *outer = new QVBoxLayout(this);
