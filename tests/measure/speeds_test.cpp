@@ -26,10 +26,14 @@ TEST(MaxwellBoltzmann, DensityIntegratesToOneAndIsTheSlopeOfTheDistribution)
 
 TEST(MaxwellBoltzmann, KsDistanceOfKnownSamples)
 {
-    // All at one speed v: the curve with s^2 = v^2 / 3 has F(v) = 0.608 below it.
+    // All at one speed v: the curve with s^2 = v^2 / 3 has F(v) = 0.608 below
+    // it. 99 slow and one fast: the step up to 0.99 at the slow speed.
     const double f = maxwellBoltzmannCdf(4.0, 16.0 / 3.0);
     EXPECT_NEAR(f, 0.6084, 1e-3);
     EXPECT_NEAR(*maxwellBoltzmannKs(std::vector<double>(100, 4.0)), f, 1e-12);
+    std::vector<double> slow(99, 1.0);
+    slow.push_back(10.0);
+    EXPECT_NEAR(*maxwellBoltzmannKs(slow), 0.99 - maxwellBoltzmannCdf(1.0, 199.0 / 300), 1e-12);
 
     // Three normal components make a Maxwell–Boltzmann speed.
     std::mt19937 gen(7);
@@ -47,11 +51,11 @@ TEST(MaxwellBoltzmann, KsDistanceOfKnownSamples)
 TEST(SpeedDensity, BarsAddUpToOneAndKeepEverySample)
 {
     const std::vector<double> speeds = {0.0, 0.5, 1.0, 1.5, 2.0, 9.9, 10.0, 25.0};
-    const DensityHistogram h = speedDensity(speeds, 10, 10.0);
+    const DensityHistogram h = speedDensity(speeds, 10, 5.0);
     ASSERT_EQ(h.density.size(), 10u);
     EXPECT_DOUBLE_EQ(std::accumulate(h.density.begin(), h.density.end(), 0.0) * h.binWidth, 1.0);
-    EXPECT_DOUBLE_EQ(h.density[0], 2.0 / 8.0);
-    EXPECT_DOUBLE_EQ(h.density[9], 3.0 / 8.0) << "speeds past the range go to the last bar";
+    EXPECT_DOUBLE_EQ(h.density[0], 1 / (8 * 0.5));
+    EXPECT_DOUBLE_EQ(h.density[9], 3 / (8 * 0.5)) << "speeds past the range go to the last bar";
     EXPECT_TRUE(speedDensity({}, 10, 10.0).density.empty());
     EXPECT_TRUE(speedDensity(speeds, 10, 0.0).density.empty());
 }
