@@ -64,18 +64,14 @@ std::unique_ptr<QSaveFile> openWhole(const QString &path, QString *error)
     return file;
 }
 
-bool commitWhole(QSaveFile &file, const QByteArray &bytes, QString *error)
+bool commitFile(QSaveFile &file, const QByteArray &bytes, QString *error)
 {
-    if (file.write(bytes) != bytes.size()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(file.fileName(), file.errorString());
-        file.cancelWriting();
-        return false;
+    QString reason;
+    if (commitWhole(file, bytes, &reason)) {
+        return true;
     }
-    if (!file.commit()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(file.fileName(), file.errorString());
-        return false;
-    }
-    return true;
+    *error = QStringLiteral("cannot write %1: %2").arg(file.fileName(), reason);
+    return false;
 }
 
 // "runs done, a bar, ticks a second, time left" on one line of a terminal.
@@ -188,13 +184,13 @@ int main(int argc, char **argv)
     // not cut short.
     const bool json = o.format == OutputFormat::Json;
     if (series != nullptr) {
-        if (!commitWhole(*series, json ? seriesJson(results) : seriesCsv(results), &error)) {
+        if (!commitFile(*series, json ? seriesJson(results) : seriesCsv(results), &error)) {
             return fail(error);
         }
     }
     const QByteArray summary = json ? summaryJson(results, plan) : summaryCsv(results);
     if (out != nullptr) {
-        if (!commitWhole(*out, summary, &error)) {
+        if (!commitFile(*out, summary, &error)) {
             return fail(error);
         }
     } else {

@@ -103,8 +103,7 @@ QByteArray readingsCsv(const std::vector<GasReading> &readings)
         csv += QByteArray::number(static_cast<qlonglong>(r.tick)) + ',' + cNumber(r.time) + ',' +
                QByteArray::number(r.count) + ',' + QByteArray::number(r.wall) + ',' +
                QByteArray::number(r.tempSetting) + ',' + (r.collisions ? "on" : "off") + ',' +
-               cNumber(r.pressure) + ',' + cNumber(r.temperature) + ',' + cNumber(r.energy) +
-               '\n';
+               cNumber(r.pressure) + ',' + cNumber(r.temperature) + ',' + cNumber(r.energy) + '\n';
     }
     return csv;
 }
@@ -139,17 +138,9 @@ bool parseReadingsCsv(const QByteArray &csv, std::vector<GasReading> *out, QStri
     return true;
 }
 
-bool saveReadingsCsv(const QString &path, const std::vector<GasReading> &readings,
-                     QString *error)
+bool commitWhole(QSaveFile &file, const QByteArray &bytes, QString *error)
 {
-    // Written beside the target and renamed over it only when complete.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    const QByteArray csv = readingsCsv(readings);
-    if (file.write(csv) != csv.size()) {
+    if (file.write(bytes) != bytes.size()) {
         *error = file.errorString();
         file.cancelWriting();
         return false;
@@ -159,4 +150,15 @@ bool saveReadingsCsv(const QString &path, const std::vector<GasReading> &reading
         return false;
     }
     return true;
+}
+
+bool saveReadingsCsv(const QString &path, const std::vector<GasReading> &readings, QString *error)
+{
+    // Written beside the target and renamed over it only when complete.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    return commitWhole(file, readingsCsv(readings), error);
 }

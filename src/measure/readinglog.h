@@ -9,6 +9,7 @@
 #include <vector>
 
 class QIODevice;
+class QSaveFile;
 
 // P V / (N T) scaled so that an ideal gas reads 1 (docs/model.md derives the
 // constant): pressure x wall / (2000 x count x temperature), with the
@@ -55,8 +56,11 @@ QByteArray readingsCsv(const std::vector<GasReading> &readings);
 bool parseReadingsCsv(const QByteArray &csv, std::vector<GasReading> *out, QString *error);
 // Writes the CSV to a file as a whole or not at all: on failure the file is
 // left as it was and *error says why.
-bool saveReadingsCsv(const QString &path, const std::vector<GasReading> &readings,
-                     QString *error);
+bool saveReadingsCsv(const QString &path, const std::vector<GasReading> &readings, QString *error);
+
+// Writes bytes into an open QSaveFile and commits it: the name gets all of
+// them or keeps what it had. On failure *error says why.
+bool commitWhole(QSaveFile &file, const QByteArray &bytes, QString *error);
 
 // A number in the C locale, shortest text that reads back to the same double.
 QByteArray cNumber(double value);
