@@ -576,32 +576,33 @@ void TForm1::BtnFinClick()
     std::_Exit(0);
 }
 
-void TForm1::BtnCPanelClick()
+namespace {
+
+// Hides a shown window; shows a hidden one in front.
+void toggleWindow(QWidget *window)
 {
-    if (FormCPanel == nullptr) {
+    if (window == nullptr) {
         return;
     }
-    if (FormCPanel->isVisible()) {
-        FormCPanel->hide();
+    if (window->isVisible()) {
+        window->hide();
     } else {
-        FormCPanel->show();
-        FormCPanel->raise();
-        FormCPanel->activateWindow();
+        window->show();
+        window->raise();
+        window->activateWindow();
     }
+}
+
+} // namespace
+
+void TForm1::BtnCPanelClick()
+{
+    toggleWindow(FormCPanel);
 }
 
 void TForm1::BtnGraficasClick()
 {
-    if (Graficas == nullptr) {
-        return;
-    }
-    if (Graficas->isVisible()) {
-        Graficas->hide();
-    } else {
-        Graficas->show();
-        Graficas->raise();
-        Graficas->activateWindow();
-    }
+    toggleWindow(Graficas);
 }
 
 void TForm1::BtnInfoClick()
