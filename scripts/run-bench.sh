@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the benchmarks of a build tree: the Google Benchmark programs (median
-# and spread over 5 repetitions), then the running program for 5 seconds.
+# and spread over 5 repetitions), then the running program for 5 seconds,
+# then the program at rest.
 # With no DISPLAY everything runs under Xvfb with Mesa's software renderer.
 set -euo pipefail
 build_dir="${1:-build}"
@@ -20,3 +21,5 @@ echo "== program_bench (5 s of animation, collisions and vectors on)"
 run "$build_dir/bench/program_bench" 5
 echo "== program_bench with the \"Gráficas\" window open (5 s, collisions and vectors on)"
 run "$build_dir/bench/program_bench" 5 --graficas
+echo "== idle_bench (5 s stopped in each of four ways: processor time and paints)"
+run "$build_dir/bench/idle_bench" 5

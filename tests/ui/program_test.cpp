@@ -182,4 +182,26 @@ TEST_F(ProgramRunTest, TheOpenGLViewIsDescribedAndReachedByTab)
     EXPECT_TRUE(described(view).contains(QStringLiteral("Vista normal")));
 }
 
+// Stopped in the OpenGL view, the program draws nothing until something
+// changes, and then one frame.
+TEST_F(ProgramRunTest, StoppedInTheOpenGLViewNothingIsPaintedAndAChangeIsShownOnce)
+{
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    QTest::keyClick(form, Qt::Key_G, Qt::ControlModifier);
+    pick(form->BoxOpenGL, QStringLiteral("SI"));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(gl));
+    molvix::test::PaintCounter paints;
+    gl->update(); // as when the window system asks for it
+    paints.countAtRest(1000);
+    EXPECT_EQ(paints.total, 0) << qPrintable(paints.summary());
+
+    paints.reset();
+    form->GiroXUp();
+    form->TimeGiroTimer();
+    form->GiroNull();
+    QTest::qWait(300);
+    EXPECT_EQ(paints.of(gl), 1) << qPrintable(paints.summary());
+}
+
 } // namespace

@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMap>
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -23,6 +24,64 @@ inline void PrintTo(const QString &text, std::ostream *os)
 }
 
 namespace molvix::test {
+
+// Counts the paint events every widget of the program receives while it
+// lives, and which widgets got them.
+class PaintCounter : public QObject
+{
+public:
+    PaintCounter() { QCoreApplication::instance()->installEventFilter(this); }
+    ~PaintCounter() override
+    {
+        QCoreApplication::instance()->removeEventFilter(this);
+        QApplication::setCursorFlashTime(m_flashTime);
+    }
+    PaintCounter(const PaintCounter &) = delete;
+    PaintCounter &operator=(const PaintCounter &) = delete;
+
+    int total = 0;
+    QMap<QString, int> byWidget;
+    int of(const QObject *w) const { return byWidget.value(w->objectName()); }
+    QString summary() const
+    {
+        QStringList parts;
+        for (auto it = byWidget.cbegin(); it != byWidget.cend(); ++it) {
+            parts << QStringLiteral("%1 x%2").arg(it.key()).arg(it.value());
+        }
+        return parts.join(QStringLiteral(", "));
+    }
+
+    // Lets the program settle for a moment, then counts afresh for the given
+    // time. The text cursor does not blink meanwhile: it is the one thing
+    // that rightly paints in a program at rest.
+    void countAtRest(int milliseconds)
+    {
+        QApplication::setCursorFlashTime(0);
+        QTest::qWait(100);
+        reset();
+        QTest::qWait(milliseconds);
+    }
+    void reset()
+    {
+        total = 0;
+        byWidget.clear();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            ++total;
+            const QString name = watched->objectName();
+            ++byWidget[name.isEmpty() ? QString::fromLatin1(watched->metaObject()->className())
+                                      : name];
+        }
+        return false;
+    }
+
+private:
+    int m_flashTime = QApplication::cursorFlashTime();
+};
 
 // The program's three windows as start-up makes them, on a fresh gas.
 class ProgramTest : public ::testing::Test

@@ -585,9 +585,14 @@ void TVx3DWorld::FreeTraces()
 
 void TVx3DWorld::canvasChanged()
 {
-    if (isVisible()) {
-        update();
+    // Inside the owner's paint handler the paint event in progress shows the
+    // canvas: asking for another paint from there would paint for ever.
+    if (!isVisible() || m_inOwnerPaint) {
+        return;
     }
+    // What is on the canvas now is what the next paint shows.
+    m_framePending = true;
+    update();
 }
 
 void TVx3DWorld::requestImmediateUpdate()
