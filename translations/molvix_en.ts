@@ -139,18 +139,6 @@ Las lecturas siguen aquí: pruebe con otra carpeta u otro nombre.</source>
 The readings are still here: try another folder or name.</translation>
     </message>
     <message>
-        <source>Historia de la presión</source>
-        <translation>Pressure history</translation>
-    </message>
-    <message>
-        <source>Historia de la temperatura</source>
-        <translation>Temperature history</translation>
-    </message>
-    <message>
-        <source>Historia de la energía</source>
-        <translation>Energy history</translation>
-    </message>
-    <message>
         <source>Distancia de Kolmogorov–Smirnov entre las rapideces muestreadas y la curva de Maxwell–Boltzmann: cuanto menor, más se parecen</source>
         <translation>Kolmogorov–Smirnov distance between the sampled speeds and the Maxwell–Boltzmann curve: the smaller, the closer they are</translation>
     </message>
@@ -177,6 +165,10 @@ The readings are still here: try another folder or name.</translation>
     <message>
         <source>Lecturas: %1, del tiempo %2 al %3. Última: %4; mínima: %5; máxima: %6. Cambios marcados: %7.</source>
         <translation>Readings: %1, from time %2 to %3. Latest: %4; lowest: %5; highest: %6. Changes marked: %7.</translation>
+    </message>
+    <message>
+        <source>%1, historia</source>
+        <translation>%1, history</translation>
     </message>
 </context>
 <context>
@@ -245,20 +237,12 @@ The readings are still here: try another folder or name.</translation>
         <translation>Acts while held down with the mouse, Space or Enter</translation>
     </message>
     <message>
-        <source>Panel de control</source>
-        <translation>Control panel</translation>
-    </message>
-    <message>
         <source>Muestra u oculta el panel de control</source>
         <translation>Shows or hides the control panel</translation>
     </message>
     <message>
         <source>Muestra u oculta los autores del programa</source>
         <translation>Shows or hides the program&apos;s authors</translation>
-    </message>
-    <message>
-        <source>Fin</source>
-        <translation>End</translation>
     </message>
     <message>
         <source>Termina el programa</source>
@@ -271,10 +255,6 @@ The readings are still here: try another folder or name.</translation>
     <message>
         <source>Pone el gas en movimiento</source>
         <translation>Sets the gas in motion</translation>
-    </message>
-    <message>
-        <source>Parada</source>
-        <translation>Stop the gas</translation>
     </message>
     <message>
         <source>Detiene el gas</source>
@@ -297,32 +277,12 @@ The readings are still here: try another folder or name.</translation>
         <translation>Turn right</translation>
     </message>
     <message>
-        <source>Restablecer el giro</source>
-        <translation>Reset the rotation</translation>
-    </message>
-    <message>
-        <source>Vuelve a la orientación inicial</source>
-        <translation>Back to the first orientation</translation>
-    </message>
-    <message>
         <source>Acercar</source>
         <translation>Zoom in</translation>
     </message>
     <message>
         <source>Alejar</source>
         <translation>Zoom out</translation>
-    </message>
-    <message>
-        <source>Restablecer el zoom</source>
-        <translation>Reset the zoom</translation>
-    </message>
-    <message>
-        <source>Vuelve al zoom inicial</source>
-        <translation>Back to the first zoom</translation>
-    </message>
-    <message>
-        <source>Vista OpenGL</source>
-        <translation>OpenGL view</translation>
     </message>
     <message>
         <source>SI cambia a la vista OpenGL</source>
@@ -335,10 +295,6 @@ The readings are still here: try another folder or name.</translation>
     <message>
         <source>Bolas o Puntos; OpenGL NO vuelve a la vista normal</source>
         <translation>Balls or Points; No OpenGL goes back to the normal view</translation>
-    </message>
-    <message>
-        <source>Ejes</source>
-        <translation>Axes</translation>
     </message>
     <message>
         <source>SI muestra los ejes, NO los oculta</source>
@@ -408,6 +364,14 @@ The readings are still here: try another folder or name.</translation>
         <source>Muestra u oculta las gráficas (%1)</source>
         <translation>Shows or hides the graphs (%1)</translation>
     </message>
+    <message>
+        <source>Restablece el giro: vuelve a la orientación inicial</source>
+        <translation>Resets the rotation: back to the first orientation</translation>
+    </message>
+    <message>
+        <source>Restablece el zoom: vuelve al zoom inicial</source>
+        <translation>Resets the zoom: back to the first zoom</translation>
+    </message>
 </context>
 <context>
     <name>TForm3</name>
@@ -430,10 +394,6 @@ The readings are still here: try another folder or name.</translation>
     <message>
         <source>Grupo</source>
         <translation>Group</translation>
-    </message>
-    <message>
-        <source>Foto del grupo</source>
-        <translation>Group photo</translation>
     </message>
     <message>
         <source>Muestra la foto de los autores</source>
@@ -531,20 +491,12 @@ The readings are still here: try another folder or name.</translation>
         <translation>Wall position reading</translation>
     </message>
     <message>
-        <source>Dibujar las velocidades</source>
-        <translation>Draw the velocities</translation>
-    </message>
-    <message>
         <source>SI dibuja el vector velocidad de cada partícula</source>
         <translation>YES draws each particle&apos;s velocity vector</translation>
     </message>
     <message>
-        <source>Colisiones entre partículas</source>
-        <translation>Collisions between particles</translation>
-    </message>
-    <message>
-        <source>SI hace chocar las partículas</source>
-        <translation>YES makes the particles collide</translation>
+        <source>SI hace chocar las partículas entre sí</source>
+        <translation>YES makes the particles collide with each other</translation>
     </message>
 </context>
 <context>

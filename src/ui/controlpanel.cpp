@@ -115,9 +115,10 @@ void TFormCPanel::buildControls()
     describe(MaskPre, tr("Lectura de la presión"), reading);
     describe(ScBarPared, tr("Posición de la pared"), tr("Altura del émbolo, de 0 a 100"));
     describe(MaskPosPa, tr("Lectura de la posición de la pared"), reading);
-    describe(BoxDibVel, tr("Dibujar las velocidades"),
+    // A combo box is named by its label, on two lines for the vectors.
+    describe(BoxDibVel, (LabelDibVel->text() + LabelDibVel1->text()).simplified(),
              tr("SI dibuja el vector velocidad de cada partícula"));
-    describe(BoxColi, tr("Colisiones entre partículas"), tr("SI hace chocar las partículas"));
+    describe(BoxColi, Label2->text(), tr("SI hace chocar las partículas entre sí"));
     LabelDibVel1->setBuddy(BoxDibVel);
     Label2->setBuddy(BoxColi);
     for (QScrollBar *bar : {ScBarNPart, ScBarTemp, ScBarPared}) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "labelledcombobox.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFont>
@@ -56,11 +58,11 @@ inline QFrame *silverPanel(QWidget *window)
 }
 
 // An editable combo box (typed text counts as much as a pick) showing one
-// of its items.
+// of its items; a screen reader names it by its label.
 inline QComboBox *comboBox(QWidget *parent, const char *name, const QStringList &items,
                            int current, const QRect &place)
 {
-    auto *box = new QComboBox(parent);
+    auto *box = new LabelledComboBox(parent);
     box->setObjectName(QLatin1String(name));
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);

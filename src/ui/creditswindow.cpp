@@ -96,7 +96,7 @@ TForm3::TForm3(QWidget *parent) : QWidget(parent, Qt::Window)
     BtnGrupo = new QPushButton(tr("Grupo"), this);
     BtnGrupo->setObjectName(QStringLiteral("BtnGrupo"));
     BtnGrupo->setGeometry(96, 136, 50, 17);
-    BtnGrupo->setAccessibleName(tr("Foto del grupo"));
+    BtnGrupo->setAccessibleName(BtnGrupo->text());
     BtnGrupo->setAccessibleDescription(tr("Muestra la foto de los autores"));
     ImageGrupo->setAccessibleName(tr("Foto de los autores"));
     connect(BtnGrupo, &QPushButton::clicked, this, &TForm3::BtnGrupoClick);

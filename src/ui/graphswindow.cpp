@@ -366,9 +366,10 @@ void GraphsWindow::describeControls()
 {
     // The charts' descriptions say what they show; redrawing sets them.
     ChartVelocidades->setAccessibleName(tr("Distribución de velocidades"));
-    ChartPresion->setAccessibleName(tr("Historia de la presión"));
-    ChartTemperatura->setAccessibleName(tr("Historia de la temperatura"));
-    ChartEnergia->setAccessibleName(tr("Historia de la energía"));
+    // Each history is named by the title it shows first.
+    for (HistoryChartView *chart : {ChartPresion, ChartTemperatura, ChartEnergia}) {
+        chart->setAccessibleName(tr("%1, historia").arg(chart->chart()->title()));
+    }
     // The two figures keep their text as their name, so that a screen reader
     // reads the value; Tab reaches them, and their text can be copied.
     LabelKS->setAccessibleDescription(

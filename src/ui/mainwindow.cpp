@@ -411,31 +411,35 @@ void TForm1::connectHandlers()
 void TForm1::describeControls()
 {
     const QString held = tr("Actúa mientras se mantiene pulsado con el ratón, Espacio o Intro");
-    describe(BtnCPanel, tr("Panel de control"), tr("Muestra u oculta el panel de control"));
-    describe(BtnInfo, tr("Información"), tr("Muestra u oculta los autores del programa"));
-    describe(BtnGraficas, tr("Gráficas"),
+    // A control that shows a text is named by it, as shown, so that what is
+    // heard is what is seen and "click FIN" finds "FIN"; what it does is its
+    // description. Controls without text have names that say what they are.
+    describe(BtnCPanel, BtnCPanel->text(), tr("Muestra u oculta el panel de control"));
+    describe(BtnInfo, BtnInfo->text(), tr("Muestra u oculta los autores del programa"));
+    describe(BtnGraficas, BtnGraficas->text(),
              tr("Muestra u oculta la ventana de la distribución de velocidades, la historia de "
                 "las lecturas y la ley de los gases ideales"));
-    describe(BtnFin, tr("Fin"), tr("Termina el programa"));
+    describe(BtnFin, BtnFin->text(), tr("Termina el programa"));
     for (QWidget *view :
          {static_cast<QWidget *>(Vx3DWorld1), static_cast<QWidget *>(Vx3DWorldGL1)}) {
         view->setAccessibleName(tr("Vista del gas"));
     }
-    describe(RBtnAni, tr("Animación"), tr("Pone el gas en movimiento"));
-    describe(RBtnStop, tr("Parada"), tr("Detiene el gas"));
+    describe(RBtnAni, RBtnAni->text(), tr("Pone el gas en movimiento"));
+    describe(RBtnStop, RBtnStop->text(), tr("Detiene el gas"));
     describe(GiroXU, tr("Girar hacia arriba"), held);
     describe(GiroXD, tr("Girar hacia abajo"), held);
     describe(GiroYL, tr("Girar a la izquierda"), held);
     describe(GiroYR, tr("Girar a la derecha"), held);
-    describe(LabelGiro, tr("Restablecer el giro"), tr("Vuelve a la orientación inicial"));
+    describe(LabelGiro, LabelGiro->text(),
+             tr("Restablece el giro: vuelve a la orientación inicial"));
     describe(ZoomU, tr("Acercar"), held);
     describe(ZoomD, tr("Alejar"), held);
-    describe(LabelZoom, tr("Restablecer el zoom"), tr("Vuelve al zoom inicial"));
-    describe(BoxOpenGL, tr("Vista OpenGL"), tr("SI cambia a la vista OpenGL"));
+    describe(LabelZoom, LabelZoom->text(), tr("Restablece el zoom: vuelve al zoom inicial"));
+    // A combo box is named by its label; what it holds is its value.
+    describe(BoxOpenGL, LabelGL->text(), tr("SI cambia a la vista OpenGL"));
     describe(BoxBolas, tr("Dibujo de las partículas"),
              tr("Bolas o Puntos; OpenGL NO vuelve a la vista normal"));
-    describe(BoxEjes, tr("Ejes"), tr("SI muestra los ejes, NO los oculta"));
-    // On Linux a screen reader names a combo box by the label that is its buddy.
+    describe(BoxEjes, LabelEjes->text(), tr("SI muestra los ejes, NO los oculta"));
     LabelGL->setBuddy(BoxOpenGL);
     LabelEjes->setBuddy(BoxEjes);
 }
