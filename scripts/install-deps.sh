@@ -14,6 +14,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation
   desktop-file-utils appstream dpkg-dev
+  dbus at-spi2-core python3-pyatspi
 )
 
 missing=()
