@@ -9,8 +9,8 @@
 #include "vx3dworldgl.h"
 
 #include <QComboBox>
+#include <QHash>
 #include <QLineEdit>
-#include <QMap>
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -24,64 +24,6 @@ inline void PrintTo(const QString &text, std::ostream *os)
 }
 
 namespace molvix::test {
-
-// Counts the paint events every widget of the program receives while it
-// lives, and which widgets got them.
-class PaintCounter : public QObject
-{
-public:
-    PaintCounter() { QCoreApplication::instance()->installEventFilter(this); }
-    ~PaintCounter() override
-    {
-        QCoreApplication::instance()->removeEventFilter(this);
-        QApplication::setCursorFlashTime(m_flashTime);
-    }
-    PaintCounter(const PaintCounter &) = delete;
-    PaintCounter &operator=(const PaintCounter &) = delete;
-
-    int total = 0;
-    QMap<QString, int> byWidget;
-    int of(const QObject *w) const { return byWidget.value(w->objectName()); }
-    QString summary() const
-    {
-        QStringList parts;
-        for (auto it = byWidget.cbegin(); it != byWidget.cend(); ++it) {
-            parts << QStringLiteral("%1 x%2").arg(it.key()).arg(it.value());
-        }
-        return parts.join(QStringLiteral(", "));
-    }
-
-    // Lets the program settle for a moment, then counts afresh for the given
-    // time. The text cursor does not blink meanwhile: it is the one thing
-    // that rightly paints in a program at rest.
-    void countAtRest(int milliseconds)
-    {
-        QApplication::setCursorFlashTime(0);
-        QTest::qWait(100);
-        reset();
-        QTest::qWait(milliseconds);
-    }
-    void reset()
-    {
-        total = 0;
-        byWidget.clear();
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            ++total;
-            const QString name = watched->objectName();
-            ++byWidget[name.isEmpty() ? QString::fromLatin1(watched->metaObject()->className())
-                                      : name];
-        }
-        return false;
-    }
-
-private:
-    int m_flashTime = QApplication::cursorFlashTime();
-};
 
 // The program's three windows as start-up makes them, on a fresh gas.
 class ProgramTest : public ::testing::Test
@@ -123,6 +65,41 @@ protected:
         panel->MaskNOfPar->clear();
         QTest::keyClicks(panel->MaskNOfPar, text);
         QTest::keyClick(panel->MaskNOfPar, Qt::Key_Return);
+    }
+    // At rest nothing paints, not even after a paint the window system asked
+    // of `shown` (the text cursor, which rightly blinks, is held still); one
+    // change of the scene is then shown once.
+    void expectStillThenOneFrame(QWidget *shown)
+    {
+        struct Paints : QObject
+        {
+            QHash<QObject *, int> of;
+            bool eventFilter(QObject *o, QEvent *e) override
+            {
+                if (e->type() == QEvent::Paint) {
+                    ++of[o];
+                }
+                return false;
+            }
+        } paints;
+        const int flash = QApplication::cursorFlashTime();
+        QApplication::setCursorFlashTime(0);
+        qApp->installEventFilter(&paints);
+        shown->update();
+        QTest::qWait(100);
+        paints.of.clear();
+        QTest::qWait(1000);
+        EXPECT_TRUE(paints.of.isEmpty())
+            << paints.of.size() << " widgets painted, "
+            << qPrintable(paints.of.isEmpty() ? QString() : paints.of.begin().key()->objectName());
+        paints.of.clear();
+        form->GiroXUp();
+        form->TimeGiroTimer();
+        form->GiroNull();
+        QTest::qWait(300);
+        EXPECT_EQ(paints.of.value(shown), 1);
+        qApp->removeEventFilter(&paints);
+        QApplication::setCursorFlashTime(flash);
     }
     // Picks an item of a combo box from its list (its click event).
     static void pick(QComboBox *box, const QString &item)
