@@ -15,6 +15,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <ostream>
 
 // QStrings in test messages as text.
@@ -68,7 +69,9 @@ protected:
     }
     // At rest nothing paints, not even after a paint the window system asked
     // of `shown` (the text cursor, which rightly blinks, is held still); one
-    // change of the scene is then shown once.
+    // change of the scene is then shown once. On a shared X server other
+    // programs' windows may uncover ours now and then: a paint or two from
+    // outside, never a chain.
     void expectStillThenOneFrame(QWidget *shown)
     {
         struct Paints : QObject
@@ -89,15 +92,19 @@ protected:
         QTest::qWait(100);
         paints.of.clear();
         QTest::qWait(1000);
-        EXPECT_TRUE(paints.of.isEmpty())
-            << paints.of.size() << " widgets painted, "
-            << qPrintable(paints.of.isEmpty() ? QString() : paints.of.begin().key()->objectName());
+        const int outside = QGuiApplication::platformName() == QLatin1String("offscreen") ? 0 : 2;
+        const auto total = std::accumulate(paints.of.begin(), paints.of.end(), 0);
+        EXPECT_LE(total, outside) << paints.of.size() << " widgets painted, "
+                                  << qPrintable(paints.of.isEmpty()
+                                                    ? QString()
+                                                    : paints.of.begin().key()->objectName());
         paints.of.clear();
         form->GiroXUp();
         form->TimeGiroTimer();
         form->GiroNull();
         QTest::qWait(300);
-        EXPECT_EQ(paints.of.value(shown), 1);
+        EXPECT_GE(paints.of.value(shown), 1);
+        EXPECT_LE(paints.of.value(shown), 1 + outside);
         qApp->removeEventFilter(&paints);
         QApplication::setCursorFlashTime(flash);
     }
