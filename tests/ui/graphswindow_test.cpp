@@ -1,18 +1,24 @@
 // The "Gráficas" window in the program: start-up and its button, what it
 // records and draws, its empty states, the marks at changes, the redraw
-// coalescing and the CSV export.
+// coalescing, the CSV export, its numbers in the user's locale and its
+// size on a small screen.
 #include "uitest.h"
 
+#include "chartexport.h"
 #include "graphswindow.h"
+#include "language.h"
 
 #include <QAreaSeries>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLineSeries>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -252,6 +258,161 @@ TEST_F(GraphsWindowTest, ExportWritesTheWholeHistoryOrSaysWhyAndKeepsIt)
     g().askPath = [] { return QString(); }; // cancelled: nothing written, nothing said
     QTest::mouseClick(g().BtnExportarCSV, Qt::LeftButton);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+// The texts a chart draws: title, axis titles and labels.
+QStringList chartTexts(QChartView *view)
+{
+    QStringList texts;
+    for (const QGraphicsItem *item : view->scene()->items()) {
+        if (!item->isVisible()) {
+            continue;
+        }
+        if (const auto *text = qgraphicsitem_cast<const QGraphicsTextItem *>(item)) {
+            texts << text->toPlainText();
+        } else if (const auto *simple = qgraphicsitem_cast<const QGraphicsSimpleTextItem *>(item)) {
+            texts << simple->text();
+        }
+    }
+    return texts;
+}
+
+// The program under a Spanish system locale (the windows are built after it
+// is set, as at start-up).
+class GraphsWindowSpanishTest : public GraphsWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        GraphsWindowTest::SetUp();
+    }
+    void TearDown() override
+    {
+        GraphsWindowTest::TearDown();
+        QLocale::setDefault(previous);
+    }
+    QLocale previous;
+};
+
+TEST_F(GraphsWindowSpanishTest, EveryNumberShownHasADecimalCommaTheFileAPoint)
+{
+    panel->BoxColi->setCurrentText(QStringLiteral("SI"));
+    toggle();
+    run(3000);
+    g().redraw();
+    QTest::qWait(50);  // the charts lay their axes out
+    QStringList shown; // texts on the screen and read out by a screen reader
+    for (const QLabel *label : g().findChildren<QLabel *>()) {
+        if (label->isVisible()) {
+            shown << label->text();
+        }
+    }
+    for (const QWidget *widget : g().findChildren<QWidget *>()) {
+        shown << widget->accessibleDescription() << widget->toolTip();
+    }
+    for (QChartView *chart : std::initializer_list<QChartView *>{
+             g().ChartVelocidades, g().ChartPresion, g().ChartTemperatura, g().ChartEnergia}) {
+        const QStringList texts = chartTexts(chart);
+        EXPECT_GE(texts.size(), 6) << qPrintable(chart->objectName()) << ": its axis labels";
+        shown << texts;
+    }
+    const QRegularExpression point(QStringLiteral("\\d\\.\\d")), comma(QStringLiteral("\\d,\\d"));
+    for (const QString &text : shown) {
+        EXPECT_FALSE(text.contains(point)) << qPrintable(text);
+    }
+    for (const QString &text :
+         {g().LabelKS->text(), g().LabelCociente->text(), g().LabelHistoria->text(),
+          chartTexts(g().ChartVelocidades).join(u' '), g().ChartPresion->accessibleDescription()}) {
+        EXPECT_TRUE(text.contains(comma)) << qPrintable(text);
+    }
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("lecturas.csv"));
+    g().askPath = [&] { return path; };
+    g().BtnExportarCSVClick();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray csv = file.readAll();
+    EXPECT_TRUE(QString::fromLatin1(csv).contains(point)) << "files keep the point";
+    std::vector<GasReading> back;
+    QString error;
+    ASSERT_TRUE(parseReadingsCsv(csv, &back, &error)) << qPrintable(error);
+    EXPECT_EQ(back.size(), g().log().readings().size());
+    EXPECT_EQ(back.back().pressure, g().log().readings().back().pressure);
+}
+
+// A 1366 x 768 screen with a task bar of up to 48 pixels, and a window frame
+// (title bar and borders) of up to 60 pixels as the usual desktops draw it:
+// the window opens whole on that screen, at most 700 pixels tall with its
+// frame. Made taller, every chart gets more room; made as small as it goes,
+// every text is whole and every chart keeps room to plot. Both languages,
+// empty and with readings.
+TEST(GraphsWindowSize, FitsASmallScreenChartsShareTheRoomNothingCutOffWhenSmallest)
+{
+    constexpr int kFrameTall = 60, kFrameWide = 10, kTaskBar = 48;
+    for (const char *language : {"es", "en"}) {
+        ASSERT_TRUE(molvix::i18n::installTranslation(QString::fromLatin1(language)));
+        for (const bool readings : {false, true}) {
+            SCOPED_TRACE(std::string(language) + (readings ? " with readings" : " empty"));
+            Gas gas;
+            GraphsWindow window(&gas);
+            GasReading r{.count = 50, .wall = 100, .pressure = 3800, .temperature = 2};
+            for (int i = 1; readings && i <= 10; ++i) {
+                r.time = 20.0 * (r.tick = 200 * i);
+                window.addReading(r);
+            }
+            window.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+            window.redraw();
+            const QRect opened = window.geometry();
+            EXPECT_LE(opened.height() + kFrameTall, 700);
+            EXPECT_LE(opened.bottom() + kFrameTall, 768 - kTaskBar);
+            EXPECT_LE(opened.right() + kFrameWide, 1366);
+            EXPECT_GE(opened.top(), 0);
+
+            const QList<QChartView *> charts{window.ChartVelocidades, window.ChartPresion,
+                                             window.ChartTemperatura, window.ChartEnergia};
+            const auto heights = [&] {
+                QCoreApplication::processEvents();
+                std::vector<int> h;
+                for (const QChartView *c : charts) {
+                    h.push_back(c->height());
+                }
+                return h;
+            };
+            const std::vector<int> atOpening = heights();
+            window.resize(window.width(), window.height() + 200);
+            const std::vector<int> taller = heights();
+            window.resize(1, 1); // as small as its layout lets it be
+            const std::vector<int> smallest = heights();
+            for (qsizetype i = 0; i < charts.size(); ++i) {
+                SCOPED_TRACE(qPrintable(charts[i]->objectName()));
+                EXPECT_GT(taller[i], atOpening[i]);
+                EXPECT_GE(atOpening[i], smallest[i]);
+                // Room to plot: the plot area a good part of the chart.
+                EXPECT_GE(charts[i]->chart()->plotArea().height(), smallest[i] / 3);
+                EXPECT_TRUE(ChartExport::of(charts[i])) << "each chart can leave the program";
+            }
+            const QRect inside = window.rect();
+            for (const QWidget *widget : window.findChildren<QWidget *>()) {
+                if (!widget->isVisible() || widget->objectName().isEmpty()) {
+                    continue;
+                }
+                SCOPED_TRACE(qPrintable(widget->objectName()));
+                const QRect at(widget->mapTo(&window, QPoint(0, 0)), widget->size());
+                EXPECT_TRUE(inside.contains(at)) << "placed off the window";
+                const auto *label = qobject_cast<const QLabel *>(widget);
+                if (label != nullptr && label->wordWrap()) {
+                    EXPECT_GE(label->height(), label->heightForWidth(label->width()));
+                } else if (label != nullptr || qobject_cast<const QPushButton *>(widget)) {
+                    EXPECT_GE(widget->width(), widget->sizeHint().width());
+                    EXPECT_GE(widget->height(), widget->sizeHint().height());
+                }
+            }
+        }
+        molvix::i18n::removeTranslation();
+    }
 }
 
 TEST(GraphsWindowOwnGas, TakesTheReadingHookAndGivesItBack)
