@@ -98,6 +98,9 @@ ChartExport::ChartExport(QChartView *view, const QString &fileStem)
     connect(m_copy, &QAction::triggered, this, &ChartExport::copy);
     connect(m_print, &QAction::triggered, this, &ChartExport::printAsked);
     view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // A click gives the chart the keyboard, so that its keys act on the
+    // chart the user pointed at.
+    view->setFocusPolicy(static_cast<Qt::FocusPolicy>(view->focusPolicy() | Qt::ClickFocus));
     view->setToolTip(tr("%1: guardar como imagen (PNG o SVG) · %2: copiar · %3: imprimir; "
                         "o el menú del botón derecho")
                          .arg(saveKeys.toString(QKeySequence::NativeText),

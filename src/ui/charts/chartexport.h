@@ -14,8 +14,8 @@ class QRectF;
 class QWidget;
 
 // Save, copy and print for one chart view: a context menu on the view, and
-// three keys while it has the focus (Ctrl+S save, Ctrl+C copy, Ctrl+P
-// print), named in its tooltip. What leaves the program is the chart as
+// three keys while it has the focus, which a click gives it (Ctrl+S save,
+// Ctrl+C copy, Ctrl+P print), named in its tooltip. What leaves the program is the chart as
 // drawn, without the focus frame. Any QChartView takes it in one call:
 //   ChartExport::attach(view, tr("presion"));
 class ChartExport : public QObject

@@ -24,9 +24,9 @@ FocusChartView::FocusChartView(QChart *chart, QWidget *parent) : QChartView(char
         return true;
     }();
     (void)accessibilityInstalled;
-    // A click gives it the keyboard too: its keys (save, copy, print) then
-    // act on the chart the user pointed at.
-    setFocusPolicy(Qt::StrongFocus);
+    // Tab only: a click on a chart is no reason to take the keyboard away
+    // (unless the chart has keys of its own; see ChartExport).
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void FocusChartView::paintEvent(QPaintEvent *event)

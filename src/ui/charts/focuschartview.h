@@ -2,7 +2,7 @@
 
 #include <QChartView>
 
-// A chart that Tab and a click reach: it shows a focus frame, and a screen
+// A chart that Tab reaches: it shows a focus frame, and a screen
 // reader hears it as a chart, with its accessible description (what it
 // shows now, set on every redraw) read out.
 class FocusChartView : public QChartView
