@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
-  qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-qpa-plugins
+  qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev qt6-qpa-plugins
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libgl-dev libgl1-mesa-dri
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -2,6 +2,67 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="es">
 <context>
+    <name>ChartExport</name>
+    <message>
+        <source>Guardar gráfica</source>
+        <translation>Save chart</translation>
+    </message>
+    <message>
+        <source>Imagen PNG (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>Imagen SVG (*.svg)</source>
+        <translation>SVG image (*.svg)</translation>
+    </message>
+    <message>
+        <source>Guardar como imagen…</source>
+        <translation>Save as image…</translation>
+    </message>
+    <message>
+        <source>Copiar imagen</source>
+        <translation>Copy image</translation>
+    </message>
+    <message>
+        <source>Imprimir…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>%1: guardar como imagen (PNG o SVG) · %2: copiar · %3: imprimir; o el menú del botón derecho</source>
+        <translation>%1: save as image (PNG or SVG) · %2: copy · %3: print; or the right-button menu</translation>
+    </message>
+    <message>
+        <source>«.%1» no es un tipo de imagen que se pueda guardar: use .png o .svg.</source>
+        <translation>“.%1” is not an image type that can be saved: use .png or .svg.</translation>
+    </message>
+    <message>
+        <source>La impresora no acepta el trabajo.</source>
+        <translation>The printer does not accept the job.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar la gráfica en
+%1
+
+%2</source>
+        <translation>Could not save the chart in
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Imprimir gráfica</source>
+        <translation>Print chart</translation>
+    </message>
+    <message>
+        <source>No se pudo imprimir la gráfica.
+
+%1</source>
+        <translation>Could not print the chart.
+
+%1</translation>
+    </message>
+</context>
+<context>
     <name>Controls</name>
     <message>
         <source>SI</source>
@@ -35,14 +96,6 @@
         <translation>Speed distribution</translation>
     </message>
     <message>
-        <source>rapidez |v| (longitud de caja por unidad de tiempo)</source>
-        <translation>speed |v| (box lengths per unit time)</translation>
-    </message>
-    <message>
-        <source>densidad de probabilidad</source>
-        <translation>probability density</translation>
-    </message>
-    <message>
         <source>Barras: las muestras.
 Curva roja: Maxwell–Boltzmann con la misma energía media.</source>
         <translation>Bars: the samples.
@@ -51,10 +104,6 @@ Red curve: Maxwell–Boltzmann with the same mean energy.</translation>
     <message>
         <source>Con «Colisiones» en NO el gas no se termaliza: las velocidades no se acercan a la curva.</source>
         <translation>With “Collisions” at NO the gas never thermalises: the speeds do not approach the curve.</translation>
-    </message>
-    <message>
-        <source>Historia, frente al tiempo de animación (pasos × 0.1)</source>
-        <translation>History, against animation time (ticks × 0.1)</translation>
     </message>
     <message>
         <source>Presión</source>
@@ -121,10 +170,6 @@ Red curve: Maxwell–Boltzmann with the same mean energy.</translation>
         <translation>P·V / (N·T): waiting for the second reading since the last change.</translation>
     </message>
     <message>
-        <source>P·V / (N·T) = %1 ± %2   (un gas ideal da 1.00; media y desviación de las lecturas desde el último cambio: %3)</source>
-        <translation>P·V / (N·T) = %1 ± %2   (an ideal gas gives 1.00; mean and spread of the readings since the last change: %3)</translation>
-    </message>
-    <message>
         <source>No se pudo guardar el archivo
 %1
 
@@ -141,10 +186,6 @@ The readings are still here: try another folder or name.</translation>
     <message>
         <source>Distancia de Kolmogorov–Smirnov entre las rapideces muestreadas y la curva de Maxwell–Boltzmann: cuanto menor, más se parecen</source>
         <translation>Kolmogorov–Smirnov distance between the sampled speeds and the Maxwell–Boltzmann curve: the smaller, the closer they are</translation>
-    </message>
-    <message>
-        <source>Ley de los gases ideales: presión por volumen entre número de partículas por temperatura, en unidades en las que un gas ideal da 1.00</source>
-        <translation>Ideal gas law: pressure times volume over number of particles times temperature, in units in which an ideal gas gives 1.00</translation>
     </message>
     <message>
         <source>Guarda la historia de las lecturas en un archivo CSV</source>
@@ -170,12 +211,51 @@ The readings are still here: try another folder or name.</translation>
         <source>%1, historia</source>
         <translation>%1, history</translation>
     </message>
+    <message>
+        <source>Historia, frente al tiempo de animación (pasos × %1)</source>
+        <translation>History, against animation time (ticks × %1)</translation>
+    </message>
+    <message>
+        <source>Ley de los gases ideales: presión por volumen entre número de partículas por temperatura, en unidades en las que un gas ideal da %1</source>
+        <translation>Ideal gas law: pressure times volume over number of particles times temperature, in units in which an ideal gas gives %1</translation>
+    </message>
+    <message>
+        <source>velocidades</source>
+        <translation>speeds</translation>
+    </message>
+    <message>
+        <source>presion</source>
+        <translation>pressure</translation>
+    </message>
+    <message>
+        <source>temperatura</source>
+        <translation>temperature</translation>
+    </message>
+    <message>
+        <source>energia</source>
+        <translation>energy</translation>
+    </message>
+    <message>
+        <source>P·V / (N·T) = %1 ± %2   (un gas ideal da %3; media y desviación de las lecturas desde el último cambio: %4)</source>
+        <translation>P·V / (N·T) = %1 ± %2   (an ideal gas gives %3; mean and spread of the readings since the last change: %4)</translation>
+    </message>
 </context>
 <context>
     <name>MolvixApplication</name>
     <message>
         <source>Error desconocido</source>
         <translation>Unknown error</translation>
+    </message>
+</context>
+<context>
+    <name>SpeedChartView</name>
+    <message>
+        <source>rapidez |v| (longitud de caja por unidad de tiempo)</source>
+        <translation>speed |v| (box lengths per unit time)</translation>
+    </message>
+    <message>
+        <source>densidad de probabilidad</source>
+        <translation>probability density</translation>
     </message>
 </context>
 <context>

@@ -1,89 +1,27 @@
 #include "graphswindow.h"
 
+#include "chartexport.h"
+#include "chartstyle.h"
 #include "controls.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
-#include <QAreaSeries>
-#include <QChart>
 #include <QDir>
 #include <QFileDialog>
 #include <QFrame>
-#include <QGraphicsScene>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineSeries>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
 
+using molvix::ui::kCurveColour;
 using molvix::ui::kNavyColour;
+using molvix::ui::shownNumber;
+using molvix::ui::smallChartFont;
 
 namespace {
-
-const QColor kCurveColour(192, 0, 0);
-const QColor kMarkColour(128, 128, 128);
-
-// Points drawn along the Maxwell–Boltzmann curve.
-constexpr int kCurvePoints = 120;
-
-QFont smallFont()
-{
-    QFont font = molvix::ui::formFont();
-    font.setBold(false);
-    font.setPixelSize(10);
-    return font;
-}
-
-QValueAxis *makeAxis(const QString &title)
-{
-    auto *axis = new QValueAxis;
-    axis->setLabelsFont(smallFont());
-    axis->setTitleFont(smallFont());
-    axis->setTitleText(title);
-    axis->setLabelFormat(QStringLiteral("%.4g"));
-    axis->setTickCount(5);
-    return axis;
-}
-
-QChart *plainChart(const QString &title)
-{
-    auto *chart = new QChart;
-    chart->legend()->hide();
-    chart->setTitle(title);
-    chart->setTitleFont(molvix::ui::formFont());
-    chart->setTitleBrush(kNavyColour);
-    chart->setBackgroundRoundness(0);
-    chart->setMargins(QMargins(2, 2, 2, 2));
-    return chart;
-}
-
-// x rounded up to a half of its leading decade (35 -> 35, 36 -> 40, 123 ->
-// 150): an axis end that moves only now and then as samples come and go.
-double axisCeil(double x)
-{
-    if (!(x > 0) || !std::isfinite(x)) {
-        return 1;
-    }
-    const double step = std::pow(10.0, std::floor(std::log10(x))) / 2.0;
-    // Less a hair: times come from float steps (200 x 0.1f is not quite 20),
-    // and x / step lies between 2 and 20.
-    return std::ceil(x / step - 1e-6) * step;
-}
-
-// A chart's items move on every redraw: the scene's spatial index would be
-// rebuilt each time for nothing (nobody looks items up by place here).
-void quickScene(QChartView *view)
-{
-    view->scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
-}
 
 QLabel *textLabel(const char *name, const QString &text)
 {
@@ -92,136 +30,7 @@ QLabel *textLabel(const char *name, const QString &text)
     return label;
 }
 
-QAccessibleInterface *accessibleChart(const QString &key, QObject *object)
-{
-    if (key == QLatin1String("FocusChartView")) {
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Chart);
-    }
-    return nullptr;
-}
-
-QString number(double x)
-{
-    return QString::number(x, 'g', 4);
-}
-
 } // namespace
-
-// ---- a chart Tab reaches ---------------------------------------------------------
-
-FocusChartView::FocusChartView(QChart *chart, QWidget *parent) : QChartView(chart, parent)
-{
-    static const bool accessibilityInstalled = [] {
-        QAccessible::installFactory(accessibleChart);
-        return true;
-    }();
-    (void)accessibilityInstalled;
-    // Tab only: a click on a chart is no reason to take the keyboard away.
-    setFocusPolicy(Qt::TabFocus);
-}
-
-void FocusChartView::paintEvent(QPaintEvent *event)
-{
-    QChartView::paintEvent(event);
-    if (!hasFocus()) {
-        return;
-    }
-    QStylePainter painter(viewport());
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = viewport()->rect().adjusted(1, 1, -1, -1);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
-}
-
-void FocusChartView::focusInEvent(QFocusEvent *event)
-{
-    QChartView::focusInEvent(event);
-    viewport()->update();
-}
-
-void FocusChartView::focusOutEvent(QFocusEvent *event)
-{
-    QChartView::focusOutEvent(event);
-    viewport()->update();
-}
-
-// ---- one history chart -------------------------------------------------------
-
-HistoryChartView::HistoryChartView(const QString &title, const QColor &colour, QWidget *parent)
-    : FocusChartView(plainChart(title), parent)
-{
-    quickScene(this);
-    m_series = new QLineSeries;
-    m_series->setPen(QPen(colour, 1.5));
-    chart()->addSeries(m_series);
-    m_timeAxis = makeAxis(QString());
-    m_timeAxis->setTickType(QValueAxis::TicksDynamic);
-    m_timeAxis->setTickAnchor(0);
-    m_timeAxis->setLabelFormat(QStringLiteral("%.6g"));
-    m_valueAxis = makeAxis(QString());
-    m_valueAxis->setTickCount(3);
-    chart()->addAxis(m_timeAxis, Qt::AlignBottom);
-    chart()->addAxis(m_valueAxis, Qt::AlignLeft);
-    m_series->attachAxis(m_timeAxis);
-    m_series->attachAxis(m_valueAxis);
-}
-
-void HistoryChartView::setHistory(const QList<QPointF> &points, const std::vector<double> &marks)
-{
-    m_marks = marks;
-    // Every change of an axis lays out the whole series again: empty it
-    // first, so that the points are laid out once, on the final axes.
-    m_series->clear();
-    if (points.isEmpty()) {
-        // Up to the time of the first reading (200 ticks of 0.1).
-        m_timeAxis->setTickInterval(5);
-        m_timeAxis->setRange(0, NPasosPresion * 0.1);
-        m_valueAxis->setRange(0, 1);
-        return;
-    }
-    double first = points.front().x();
-    double last = points.back().x();
-    if (!(last > first)) {
-        first -= 1;
-        last += 1;
-    }
-    double top = 0;
-    for (const QPointF &p : points) {
-        top = std::max(top, p.y());
-    }
-    // An axis lays out its labels again on every change, so the ends move
-    // in round steps, not with every reading: the time axis from the tick
-    // at or before the first reading to the tick at or after the last; the
-    // value axis from zero (a change in proportion looks like one) to a
-    // round value above the highest.
-    const double interval = axisCeil((last - first) / 4.0);
-    m_timeAxis->setTickInterval(interval);
-    // (A hair of slack for the float steps the times are made of.)
-    m_timeAxis->setRange(std::floor(first / interval + 1e-6) * interval,
-                         std::ceil(last / interval - 1e-6) * interval);
-    m_valueAxis->setRange(0, axisCeil(top * 1.1));
-    m_series->replace(points);
-    viewport()->update();
-}
-
-void HistoryChartView::drawForeground(QPainter *painter, const QRectF &rect)
-{
-    QChartView::drawForeground(painter, rect);
-    if (m_marks.empty()) {
-        return;
-    }
-    const QRectF plot = chart()->mapToScene(chart()->plotArea()).boundingRect();
-    painter->save();
-    painter->setPen(QPen(kMarkColour, 1, Qt::DashLine));
-    for (const double t : m_marks) {
-        if (t < m_timeAxis->min() || t > m_timeAxis->max()) {
-            continue;
-        }
-        const double x = chart()->mapToScene(chart()->mapToPosition(QPointF(t, 0), m_series)).x();
-        painter->drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-    }
-    painter->restore();
-}
 
 // ---- the window ----------------------------------------------------------------
 
@@ -253,9 +62,10 @@ GraphsWindow::~GraphsWindow()
 
 void GraphsWindow::buildControls()
 {
-    // Beside the main window, clear of the panel under it.
+    // Beside the main window, clear of the panel under it, and short enough
+    // for a 1366 x 768 screen with a task bar once the frame is counted.
     move(340, 1);
-    resize(660, 780);
+    resize(660, kOpenHeight);
     setFont(molvix::ui::formFont());
     Panel1 = molvix::ui::silverPanel(this);
     QPalette pp = Panel1->palette();
@@ -271,46 +81,21 @@ void GraphsWindow::buildControls()
     // Distribution of speeds: the histogram, the curve, the distance.
     LabelVelocidades = textLabel("LabelVelocidades", tr("Distribución de velocidades"));
     column->addWidget(LabelVelocidades);
-    QChart *speeds = plainChart(QString());
-    m_histogramOutline = new QLineSeries;
-    SerieHistograma = new QAreaSeries(m_histogramOutline);
-    m_histogramOutline->setParent(SerieHistograma);
-    SerieHistograma->setObjectName(QStringLiteral("SerieHistograma"));
-    SerieHistograma->setBrush(QColor(166, 166, 210)); // opaque: cheaper to fill
-    SerieHistograma->setPen(QPen(kNavyColour, 1));
-    SerieMaxwell = new QLineSeries;
-    SerieMaxwell->setObjectName(QStringLiteral("SerieMaxwell"));
-    SerieMaxwell->setPen(QPen(kCurveColour, 2));
-    speeds->addSeries(SerieHistograma);
-    speeds->addSeries(SerieMaxwell);
-    m_speedAxis = makeAxis(tr("rapidez |v| (longitud de caja por unidad de tiempo)"));
-    m_speedAxis->setTickType(QValueAxis::TicksDynamic);
-    m_speedAxis->setTickAnchor(0);
-    m_densityAxis = makeAxis(tr("densidad de probabilidad"));
-    m_densityAxis->setTickType(QValueAxis::TicksDynamic);
-    m_densityAxis->setTickAnchor(0);
-    m_densityAxis->setLabelFormat(QStringLiteral("%.3g"));
-    speeds->addAxis(m_speedAxis, Qt::AlignBottom);
-    speeds->addAxis(m_densityAxis, Qt::AlignLeft);
-    for (QAbstractSeries *s : {static_cast<QAbstractSeries *>(SerieHistograma),
-                               static_cast<QAbstractSeries *>(SerieMaxwell)}) {
-        s->attachAxis(m_speedAxis);
-        s->attachAxis(m_densityAxis);
-    }
-    ChartVelocidades = new FocusChartView(speeds);
-    quickScene(ChartVelocidades);
+    ChartVelocidades = new SpeedChartView;
+    SerieHistograma = ChartVelocidades->histogram();
+    SerieMaxwell = ChartVelocidades->curve();
     ChartVelocidades->setObjectName(QStringLiteral("ChartVelocidades"));
-    ChartVelocidades->setMinimumHeight(230);
+    ChartVelocidades->setMinimumHeight(kSpeedChartMinHeight);
 
     LabelKS = textLabel("LabelKS", QString());
     LabelMuestras = textLabel("LabelMuestras", QString());
-    LabelMuestras->setFont(smallFont());
+    LabelMuestras->setFont(smallChartFont());
     LabelMuestras->setWordWrap(true);
     LabelEstadoVel = textLabel("LabelEstadoVel", QString());
     LabelEstadoVel->setWordWrap(true);
     auto *legend = textLabel("LabelLeyenda", tr("Barras: las muestras.\nCurva roja: "
                                                 "Maxwell–Boltzmann con la misma energía media."));
-    legend->setFont(smallFont());
+    legend->setFont(smallChartFont());
     legend->setWordWrap(true);
     auto *side = new QVBoxLayout;
     side->addWidget(LabelKS);
@@ -331,7 +116,8 @@ void GraphsWindow::buildControls()
 
     // History of the readings against animation time.
     LabelHistoria =
-        textLabel("LabelHistoria", tr("Historia, frente al tiempo de animación (pasos × 0.1)"));
+        textLabel("LabelHistoria",
+                  tr("Historia, frente al tiempo de animación (pasos × %1)").arg(shownNumber(0.1)));
     column->addSpacing(4);
     column->addWidget(LabelHistoria);
     LabelEstadoHist = textLabel("LabelEstadoHist", QString());
@@ -343,7 +129,7 @@ void GraphsWindow::buildControls()
     ChartEnergia = new HistoryChartView(tr("Energía"), QColor(0, 128, 0));
     ChartEnergia->setObjectName(QStringLiteral("ChartEnergia"));
     for (HistoryChartView *chart : {ChartPresion, ChartTemperatura, ChartEnergia}) {
-        chart->setMinimumHeight(125);
+        chart->setMinimumHeight(kHistoryChartMinHeight);
         column->addWidget(chart, 2);
     }
 
@@ -377,7 +163,8 @@ void GraphsWindow::describeControls()
            "Maxwell–Boltzmann: cuanto menor, más se parecen"));
     LabelCociente->setAccessibleDescription(
         tr("Ley de los gases ideales: presión por volumen entre número de partículas por "
-           "temperatura, en unidades en las que un gas ideal da 1.00"));
+           "temperatura, en unidades en las que un gas ideal da %1")
+            .arg(shownNumber(1, 'f', 2)));
     for (QLabel *figure : {LabelKS, LabelCociente}) {
         figure->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         figure->setFocusPolicy(Qt::StrongFocus);
@@ -391,6 +178,12 @@ void GraphsWindow::describeControls()
     for (qsizetype i = 1; i < order.size(); ++i) {
         setTabOrder(order.at(i - 1), order.at(i));
     }
+    // Each chart can be saved, copied and printed, under a name that says
+    // what it shows.
+    ChartExport::attach(ChartVelocidades, tr("velocidades"));
+    ChartExport::attach(ChartPresion, tr("presion"));
+    ChartExport::attach(ChartTemperatura, tr("temperatura"));
+    ChartExport::attach(ChartEnergia, tr("energia"));
 }
 
 void GraphsWindow::takeSnapshot()
@@ -517,12 +310,7 @@ void GraphsWindow::redrawHistogram()
     LabelEstadoVel->setText(empty);
     LabelEstadoVel->setVisible(!empty.isEmpty());
     if (speeds.empty()) {
-        m_histogramOutline->clear();
-        SerieMaxwell->clear();
-        m_speedAxis->setTickInterval(0.25);
-        m_speedAxis->setRange(0, 1);
-        m_densityAxis->setTickInterval(0.25);
-        m_densityAxis->setRange(0, 1);
+        ChartVelocidades->clear();
         return;
     }
 
@@ -532,38 +320,8 @@ void GraphsWindow::redrawHistogram()
     const int bins = std::clamp(
         static_cast<int>(std::lround(std::sqrt(static_cast<double>(speeds.size())))), 8, 30);
     const double fastest = *std::max_element(speeds.begin(), speeds.end());
-    const double upper = axisCeil(std::max(fastest, 4.0 * std::sqrt(s2)));
-    const DensityHistogram h = speedDensity(speeds, bins, upper);
-    QList<QPointF> outline;
-    outline.reserve(2 * bins + 2);
-    outline.append(QPointF(0, 0));
-    double top = 0;
-    for (int b = 0; b < bins; ++b) {
-        const double d = h.density[static_cast<size_t>(b)];
-        outline.append(QPointF(b * h.binWidth, d));
-        outline.append(QPointF((b + 1) * h.binWidth, d));
-        top = std::max(top, d);
-    }
-    outline.append(QPointF(upper, 0));
-
-    QList<QPointF> curve;
-    curve.reserve(kCurvePoints + 1);
-    for (int k = 0; k <= kCurvePoints; ++k) {
-        const double v = upper * k / kCurvePoints;
-        const double f = maxwellBoltzmannDensity(v, s2);
-        curve.append(QPointF(v, f));
-        top = std::max(top, f);
-    }
-    // Axes first, on empty series: each change of an axis lays the series
-    // out again.
-    m_histogramOutline->clear();
-    SerieMaxwell->clear();
-    m_speedAxis->setTickInterval(axisCeil(upper / 5.0));
-    m_speedAxis->setRange(0, upper);
-    m_densityAxis->setTickInterval(axisCeil(top / 4.0));
-    m_densityAxis->setRange(0, axisCeil(top * 1.1));
-    m_histogramOutline->replace(outline);
-    SerieMaxwell->replace(curve);
+    const double upper = molvix::ui::axisCeil(std::max(fastest, 4.0 * std::sqrt(s2)));
+    ChartVelocidades->setDistribution(speedDensity(speeds, bins, upper), upper, s2);
 }
 
 void GraphsWindow::redrawDistance()
@@ -579,7 +337,7 @@ void GraphsWindow::redrawDistance()
                                                                    : empty);
         return;
     }
-    const QString distance = QString::number(*ks, 'f', 3);
+    const QString distance = shownNumber(*ks, 'f', 3);
     const int steps = m_sampler.snapshots() * kSampleEvery;
     LabelKS->setText(tr("Distancia KS: %1").arg(distance));
     LabelMuestras->setText(tr("%1 rapideces de los últimos %2 pasos").arg(n).arg(steps));
@@ -655,8 +413,8 @@ void GraphsWindow::redrawHistory(Part part)
         tr("Lecturas: %1, del tiempo %2 al %3. Última: %4; mínima: %5; máxima: %6. "
            "Cambios marcados: %7.")
             .arg(all.size() - first)
-            .arg(QString::number(all[first].time, 'f', 1), QString::number(all.back().time, 'f', 1),
-                 number(all.back().*field), number(lowest), number(highest))
+            .arg(shownNumber(all[first].time, 'f', 1), shownNumber(all.back().time, 'f', 1),
+                 shownNumber(all.back().*field), shownNumber(lowest), shownNumber(highest))
             .arg(marks.size()));
 }
 
@@ -678,9 +436,10 @@ void GraphsWindow::redrawRatio()
             text = tr("P·V / (N·T): esperando la segunda lectura desde el último cambio.");
         }
     } else {
-        text = tr("P·V / (N·T) = %1 ± %2   (un gas ideal da 1.00; media y desviación de "
-                  "las lecturas desde el último cambio: %3)")
-                   .arg(QString::number(stats.mean, 'f', 2), QString::number(stats.spread, 'f', 2))
+        text = tr("P·V / (N·T) = %1 ± %2   (un gas ideal da %3; media y desviación de "
+                  "las lecturas desde el último cambio: %4)")
+                   .arg(shownNumber(stats.mean, 'f', 2), shownNumber(stats.spread, 'f', 2),
+                        shownNumber(1, 'f', 2))
                    .arg(stats.n);
     }
     LabelCociente->setText(text);

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "gas.h"
+#include "historychartview.h"
 #include "readinglog.h"
+#include "speedchartview.h"
 #include "speeds.h"
 
-#include <QChartView>
 #include <QTimer>
 #include <QWidget>
 
@@ -16,49 +17,6 @@ class QFrame;
 class QLabel;
 class QLineSeries;
 class QPushButton;
-class QValueAxis;
-
-// A chart that Tab reaches: it shows a focus frame, and a screen reader
-// hears it as a chart, with its accessible description (what it shows now,
-// set on every redraw) read out.
-class FocusChartView : public QChartView
-{
-    Q_OBJECT
-
-public:
-    explicit FocusChartView(QChart *chart, QWidget *parent = nullptr);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
-};
-
-// One quantity against animation time, with a dashed line at every change
-// of the settings.
-class HistoryChartView : public FocusChartView
-{
-    Q_OBJECT
-
-public:
-    HistoryChartView(const QString &title, const QColor &colour, QWidget *parent = nullptr);
-
-    // The points (time, value) and the times of the changes among them.
-    void setHistory(const QList<QPointF> &points, const std::vector<double> &marks);
-    QLineSeries *series() const { return m_series; }
-    const std::vector<double> &marks() const { return m_marks; }
-    QValueAxis *timeAxis() const { return m_timeAxis; }
-    QValueAxis *valueAxis() const { return m_valueAxis; }
-
-protected:
-    void drawForeground(QPainter *painter, const QRectF &rect) override;
-
-private:
-    QLineSeries *m_series;
-    QValueAxis *m_timeAxis;
-    QValueAxis *m_valueAxis;
-    std::vector<double> m_marks;
-};
 
 // The instruments window "Gráficas": the speed distribution against
 // Maxwell–Boltzmann, the history of the readings, and the ideal-gas check.
@@ -76,6 +34,11 @@ public:
     static constexpr int kHistoryReadings = 900; // readings drawn: 3 minutes at 1000 ticks/s
     static constexpr int kHistoryPoints = 150;   // points per history chart at most
     static constexpr int kRedrawStep = 40;       // ms between the redraws of two parts
+    // Pixels: the height it opens at (its frame comes on top), and the
+    // least each chart gets however small the window is made.
+    static constexpr int kOpenHeight = 640;
+    static constexpr int kSpeedChartMinHeight = 170;
+    static constexpr int kHistoryChartMinHeight = 100;
 
     // The parts redrawn one per step, in this order: each comes round every
     // kParts steps (200 ms), so at most five times a second.
@@ -122,7 +85,7 @@ public:
     // Controls and charts, with their names as object names.
     QFrame *Panel1;
     QLabel *LabelVelocidades;
-    FocusChartView *ChartVelocidades;
+    SpeedChartView *ChartVelocidades;
     QAreaSeries *SerieHistograma;
     QLineSeries *SerieMaxwell;
     QLabel *LabelKS;
@@ -168,8 +131,4 @@ private:
     int m_nextPart = Histogram;
     unsigned m_pending = 0; // parts with news since their last redraw
     int m_redraws[kParts] = {};
-
-    QLineSeries *m_histogramOutline = nullptr;
-    QValueAxis *m_speedAxis = nullptr;
-    QValueAxis *m_densityAxis = nullptr;
 };

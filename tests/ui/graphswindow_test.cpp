@@ -1,18 +1,24 @@
 // The "Gráficas" window in the program: start-up and its button, what it
 // records and draws, its empty states, the marks at changes, the redraw
-// coalescing and the CSV export.
+// coalescing, the CSV export, its numbers in the user's locale and its
+// size on a small screen.
 #include "uitest.h"
 
+#include "chartexport.h"
 #include "graphswindow.h"
+#include "language.h"
 
 #include <QAreaSeries>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLineSeries>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -252,6 +258,138 @@ TEST_F(GraphsWindowTest, ExportWritesTheWholeHistoryOrSaysWhyAndKeepsIt)
     g().askPath = [] { return QString(); }; // cancelled: nothing written, nothing said
     QTest::mouseClick(g().BtnExportarCSV, Qt::LeftButton);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+// The texts a chart draws: title, axis titles and labels.
+QStringList chartTexts(const QChartView *view)
+{
+    QStringList texts;
+    for (const QGraphicsItem *item : view->scene()->items()) {
+        if (!item->isVisible()) {
+            continue;
+        }
+        if (const auto *text = qgraphicsitem_cast<const QGraphicsTextItem *>(item)) {
+            texts << text->toPlainText();
+        } else if (const auto *simple = qgraphicsitem_cast<const QGraphicsSimpleTextItem *>(item)) {
+            texts << simple->text();
+        }
+    }
+    return texts;
+}
+
+// The program under a Spanish system locale (the windows are built after it
+// is set, as at start-up).
+class GraphsWindowSpanishTest : public GraphsWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        GraphsWindowTest::SetUp();
+    }
+    void TearDown() override
+    {
+        GraphsWindowTest::TearDown();
+        QLocale::setDefault(previous);
+    }
+    QLocale previous;
+};
+
+TEST_F(GraphsWindowSpanishTest, EveryNumberShownHasADecimalCommaTheFileAPoint)
+{
+    panel->BoxColi->setCurrentText(QStringLiteral("SI"));
+    toggle();
+    run(3000);
+    g().redraw();
+    QTest::qWait(50); // the charts lay their axes out
+    // What the screen shows and a screen reader reads.
+    QStringList shown{g().ChartPresion->accessibleDescription(), g().LabelKS->text(),
+                      g().LabelCociente->text(), g().LabelHistoria->text(),
+                      chartTexts(g().ChartVelocidades).join(u' ')};
+    const QRegularExpression point(QStringLiteral("\\d\\.\\d")), comma(QStringLiteral("\\d,\\d"));
+    for (const QString &text : shown) {
+        EXPECT_TRUE(text.contains(comma)) << qPrintable(text);
+    }
+    for (const QWidget *widget : g().findChildren<QWidget *>()) {
+        const auto *label = qobject_cast<const QLabel *>(widget);
+        shown << widget->accessibleDescription() << (label ? label->text() : QString());
+        if (const auto *chart = qobject_cast<const QChartView *>(widget)) {
+            EXPECT_GE(chartTexts(chart).size(), 6) << "its axis labels";
+            shown << chartTexts(chart);
+        }
+    }
+    for (const QString &text : shown) {
+        EXPECT_FALSE(text.contains(point)) << qPrintable(text);
+    }
+    QTemporaryDir dir;
+    g().askPath = [&] { return dir.filePath(QStringLiteral("lecturas.csv")); };
+    g().BtnExportarCSVClick();
+    QFile file(g().askPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromLatin1(file.readAll()).contains(point)) << "files keep the point";
+}
+
+// A 1366 x 768 screen with a task bar of up to 48 pixels, and a frame (title
+// bar, borders) of up to 60 as the usual desktops draw it: the window opens
+// whole there, at most 700 pixels tall with its frame. Made taller, every
+// chart gets more room; made as small as it goes, every text is whole and
+// every chart keeps room to plot. Both languages, empty and with readings.
+TEST(GraphsWindowSize, FitsASmallScreenChartsShareTheRoomNothingCutOffWhenSmallest)
+{
+    constexpr int kFrame = 60, kTaskBar = 48;
+    for (const char *language : {"es", "en"}) {
+        ASSERT_TRUE(molvix::i18n::installTranslation(QString::fromLatin1(language)));
+        for (const int readings : {0, 10}) {
+            SCOPED_TRACE(std::string(language) + " readings " + std::to_string(readings));
+            Gas gas;
+            GraphsWindow window(&gas);
+            GasReading r{.count = 50, .wall = 100, .pressure = 3800, .temperature = 2};
+            for (int i = 1; i <= readings; ++i) {
+                r.time = 20.0 * (r.tick = 200 * i);
+                window.addReading(r);
+            }
+            window.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+            const QRect opened = window.geometry();
+            EXPECT_LE(opened.height() + kFrame, 700);
+            EXPECT_LE(opened.bottom() + kFrame, 768 - kTaskBar);
+            EXPECT_LE(opened.right(), 1366);
+
+            const QList<QChartView *> charts{window.ChartVelocidades, window.ChartPresion,
+                                             window.ChartTemperatura, window.ChartEnergia};
+            std::vector<int> heights[3]; // at opening, taller, smallest
+            for (std::vector<int> &h : heights) {
+                QCoreApplication::processEvents();
+                for (const QChartView *c : charts) {
+                    h.push_back(c->height());
+                }
+                window.resize(window.width(), &h == heights ? opened.height() + 200 : 1);
+            }
+            for (qsizetype i = 0; i < charts.size(); ++i) {
+                SCOPED_TRACE(qPrintable(charts[i]->objectName()));
+                EXPECT_GT(heights[1][i], heights[0][i]);
+                EXPECT_GE(heights[0][i], heights[2][i]);
+                EXPECT_GE(charts[i]->chart()->plotArea().height(), heights[2][i] / 3);
+                EXPECT_TRUE(ChartExport::of(charts[i])) << "each chart can leave the program";
+            }
+            for (const QWidget *widget : window.findChildren<QWidget *>()) {
+                if (!widget->isVisible() || widget->objectName().isEmpty()) {
+                    continue;
+                }
+                SCOPED_TRACE(qPrintable(widget->objectName()));
+                const QRect at(widget->mapTo(&window, QPoint(0, 0)), widget->size());
+                EXPECT_TRUE(window.rect().contains(at)) << "placed off the window";
+                const auto *label = qobject_cast<const QLabel *>(widget);
+                if (label != nullptr && label->wordWrap()) {
+                    EXPECT_GE(label->height(), label->heightForWidth(label->width()));
+                } else if (label != nullptr || qobject_cast<const QPushButton *>(widget)) {
+                    EXPECT_GE(widget->width(), widget->sizeHint().width());
+                    EXPECT_GE(widget->height(), widget->sizeHint().height());
+                }
+            }
+        }
+        molvix::i18n::removeTranslation();
+    }
 }
 
 TEST(GraphsWindowOwnGas, TakesTheReadingHookAndGivesItBack)
