@@ -1,5 +1,6 @@
 #include "controlpanel.h"
 
+#include "animationkey.h"
 #include "controls.h"
 #include "strtoint.h"
 #include "vx3dworld.h"
@@ -118,6 +119,10 @@ void TFormCPanel::buildControls()
     describe(BoxDibVel, tr("Dibujar las velocidades"),
              tr("SI dibuja el vector velocidad de cada partícula"));
     describe(BoxColi, tr("Colisiones entre partículas"), tr("SI hace chocar las partículas"));
+    // Nothing reads what is typed into a readout: Space there runs the gas.
+    for (QLineEdit *readout : {MaskTemp, MaskEner, MaskPre, MaskPosPa}) {
+        AnimationKey::markReadout(readout);
+    }
     LabelDibVel1->setBuddy(BoxDibVel);
     Label2->setBuddy(BoxColi);
     for (QScrollBar *bar : {ScBarNPart, ScBarTemp, ScBarPared}) {
