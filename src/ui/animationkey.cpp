@@ -1,12 +1,13 @@
 #include "animationkey.h"
 
+#include "clicklabel.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -15,8 +16,8 @@ namespace {
 
 constexpr char kReadout[] = "molvixReadout";
 
-// The words "Giro" and "Zoom" are labels that take the keyboard focus and
-// act on Space; a plain label never has the focus.
+// The words "Giro" and "Zoom" act on Space; a label that Tab reaches only to
+// be read out does not.
 bool actsOnSpace(const QWidget *w)
 {
     if (qobject_cast<const QLineEdit *>(w) != nullptr) {
@@ -28,7 +29,7 @@ bool actsOnSpace(const QWidget *w)
            qobject_cast<const QAbstractItemView *>(w) != nullptr ||
            qobject_cast<const QTextEdit *>(w) != nullptr ||
            qobject_cast<const QPlainTextEdit *>(w) != nullptr ||
-           (qobject_cast<const QLabel *>(w) != nullptr && w->focusPolicy() != Qt::NoFocus);
+           qobject_cast<const ClickLabel *>(w) != nullptr;
 }
 
 } // namespace

@@ -470,7 +470,7 @@ void TForm1::setUpKeyboard()
     shortcut(QKeySequence(Qt::Key_F6), RBtnStop, tr("Detiene el gas (%1)"));
     shortcut(QKeySequence(Qt::Key_F2), BtnCPanel, tr("Muestra u oculta el panel de control (%1)"));
     shortcut(QKeySequence(Qt::Key_F3), BtnGraficas, tr("Muestra u oculta las gráficas (%1)"));
-    shortcut(QKeySequence::Quit, BtnFin, tr("Termina el programa (%1)"));
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), BtnFin, tr("Termina el programa (%1)"));
     BtnInfo->setToolTip(tr("Muestra u oculta los autores"));
     const QString gl = QKeySequence(Qt::CTRL | Qt::Key_G).toString(QKeySequence::NativeText);
     BoxOpenGL->setToolTip(tr("SI cambia a la vista OpenGL (%1 muestra esta opción)").arg(gl));

@@ -1,0 +1,203 @@
+// The handbook's pages as built into the program, in both languages, and
+// the window that shows them.
+#include "handbookwindow.h"
+#include "language.h"
+#include "uitest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QToolButton>
+
+#include <set>
+
+namespace {
+
+using molvix::ui::handbookAnchors;
+using molvix::ui::handbookLinks;
+
+const QStringList kLanguages{QStringLiteral("es"), QStringLiteral("en")};
+
+QString pageText(const QString &language, const QString &page)
+{
+    QFile file(HandbookWindow::pageFolder(language) + page);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QString titleOf(const QString &html)
+{
+    QTextDocument document;
+    document.setHtml(html);
+    return document.metaInformation(QTextDocument::DocumentTitle);
+}
+
+// Every page a language has, every link of each leading to a page (and an
+// anchor) that exists, every page reached from the contents; English has
+// the same pages as Spanish, each with a title of its own.
+TEST(HandbookPages, EveryPageReachedFromTheContentsAndEveryLinkLeadsToAPage)
+{
+    std::map<QString, QStringList> files;
+    for (const QString &language : kLanguages) {
+        SCOPED_TRACE(qPrintable(language));
+        QStringList all = QDir(HandbookWindow::pageFolder(language)).entryList({"*.html"});
+        all.sort();
+        files[language] = all;
+        ASSERT_TRUE(all.contains(QLatin1String(HandbookWindow::kContentsPage)));
+        QStringList reached{QLatin1String(HandbookWindow::kContentsPage)};
+        for (qsizetype i = 0; i < reached.size(); ++i) {
+            const QString html = pageText(language, reached.at(i));
+            EXPECT_FALSE(titleOf(html).isEmpty()) << qPrintable(reached.at(i));
+            for (const auto &link : handbookLinks(html)) {
+                SCOPED_TRACE(qPrintable(reached.at(i) + QStringLiteral(" -> ") + link.page + u'#' + link.anchor));
+                EXPECT_FALSE(link.text.trimmed().isEmpty()) << "a link with no words";
+                ASSERT_TRUE(all.contains(link.page)) << "broken link";
+                if (!link.anchor.isEmpty()) {
+                    EXPECT_TRUE(handbookAnchors(pageText(language, link.page)).contains(link.anchor));
+                }
+                if (!reached.contains(link.page)) {
+                    reached << link.page;
+                }
+            }
+        }
+        reached.sort();
+        EXPECT_EQ(reached, all) << "pages the contents never lead to";
+        EXPECT_GE(all.size(), 15);
+    }
+    EXPECT_EQ(files.at("en"), files.at("es")) << "every page in both languages";
+    for (const QString &page : files.at("es")) {
+        EXPECT_NE(titleOf(pageText("en", page)), titleOf(pageText("es", page)))
+            << qPrintable(page) << " is not translated";
+    }
+}
+
+TEST(HandbookPages, LinksAreReadWholeWithTheirAnchors)
+{
+    const auto links = handbookLinks(QStringLiteral(
+        "<p>See <a href=\"a.html\">the <b>first</b> page</a> and "
+        "<a href=\"b.html#x\">this</a><a href=\"a.html\">again</a>.</p><p><a name=\"here\"></a>"));
+    ASSERT_EQ(links.size(), 3);
+    EXPECT_EQ(links[0].page, "a.html");
+    EXPECT_EQ(links[0].text, "the first page");
+    EXPECT_EQ(links[1].page, "b.html");
+    EXPECT_EQ(links[1].anchor, "x");
+    EXPECT_EQ(links[2].text, "again") << "two links side by side stay two";
+}
+
+class HandbookWindowTest : public ::testing::Test
+{
+protected:
+    HandbookWindow window{QStringLiteral("es")};
+    QString shown() const { return window.TextoAyuda->toPlainText(); }
+};
+
+TEST_F(HandbookWindowTest, ContentsListOpensPagesAndBackReturns)
+{
+    EXPECT_EQ(window.windowTitle(), "Ayuda");
+    EXPECT_EQ(window.currentPage(), "index.html");
+    EXPECT_FALSE(window.BtnAtras->isEnabled());
+    // The list holds every page the contents page links to, and the
+    // contents page itself; the section headings lead nowhere.
+    QStringList listed;
+    for (int row = 0; row < window.ListaContenido->count(); ++row) {
+        const QString page = window.ListaContenido->item(row)->data(Qt::UserRole).toString();
+        if (!page.isEmpty()) {
+            listed << page;
+        }
+    }
+    EXPECT_EQ(listed.size(), window.pages().size()) << "every page is in the contents";
+    const int boyle = int(listed.indexOf("boyle.html"));
+    ASSERT_GE(boyle, 0);
+    QListWidgetItem *item = window.ListaContenido->findItems("Boyle", Qt::MatchContains).value(0);
+    ASSERT_NE(item, nullptr);
+    emit window.ListaContenido->itemClicked(item);
+    EXPECT_EQ(window.currentPage(), "boyle.html");
+    EXPECT_TRUE(shown().contains("Boyle"));
+    EXPECT_TRUE(window.BtnAtras->isEnabled());
+    // A link inside a page, then Back twice.
+    window.showPage("model.html");
+    EXPECT_EQ(window.ListaContenido->currentItem()->data(Qt::UserRole), "model.html");
+    window.BtnAtras->click();
+    EXPECT_EQ(window.currentPage(), "boyle.html");
+    window.BtnAtras->click();
+    EXPECT_EQ(window.currentPage(), "index.html");
+    window.BtnAdelante->click();
+    EXPECT_EQ(window.currentPage(), "boyle.html");
+}
+
+TEST_F(HandbookWindowTest, SearchGoesOnThroughThePagesAndSaysWhenNothingHoldsTheText)
+{
+    // From the contents, which does not say it, to the first page that does.
+    ASSERT_FALSE(shown().contains("Kolmogorov"));
+    EXPECT_TRUE(window.findText("kolmogorov"));
+    EXPECT_NE(window.currentPage(), "index.html");
+    EXPECT_TRUE(shown().contains("Kolmogorov"));
+    EXPECT_EQ(window.TextoAyuda->textCursor().selectedText().toLower(), "kolmogorov");
+    // Finding every place of a word the pages often use comes round to the
+    // first again.
+    ASSERT_TRUE(window.findText("Maxwell"));
+    const QString first = window.currentPage();
+    const int firstAt = window.TextoAyuda->textCursor().position();
+    int found = 0;
+    do {
+        ASSERT_TRUE(window.findText("Maxwell"));
+        ++found;
+    } while ((window.currentPage() != first ||
+              window.TextoAyuda->textCursor().position() != firstAt) &&
+             found < 50);
+    EXPECT_GE(found, 3) << "several places, on several pages";
+    EXPECT_LT(found, 50);
+    // Backwards from the first goes round to the last.
+    EXPECT_TRUE(window.findText("Maxwell", true));
+    EXPECT_TRUE(window.TextoAyuda->textCursor().position() != firstAt ||
+                window.currentPage() != first);
+
+    EXPECT_FALSE(window.findText("flogisto"));
+    EXPECT_TRUE(window.LabelBuscar->text().contains("flogisto"));
+    window.EditBuscar->setText("Boyle");
+    EXPECT_TRUE(window.LabelBuscar->text().isEmpty()) << "a new search clears the note";
+}
+
+TEST_F(HandbookWindowTest, KeysFindAndZoom)
+{
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.TextoAyuda->setFocus();
+    QTest::keyClick(window.TextoAyuda, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(window.EditBuscar->hasFocus());
+    QTest::keyClicks(window.EditBuscar, "Avogadro");
+    QTest::keyClick(window.EditBuscar, Qt::Key_Return);
+    EXPECT_TRUE(shown().contains("Avogadro"));
+
+    const qreal standard = window.TextoAyuda->font().pointSizeF();
+    QTest::keyClick(window.TextoAyuda, Qt::Key_Plus, Qt::ControlModifier);
+    QTest::keyClick(window.TextoAyuda, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(window.TextoAyuda->font().pointSizeF(), standard + 2);
+    for (int i = 0; i < 20; ++i) {
+        window.BtnAlejar->click();
+    }
+    const qreal smallest = window.TextoAyuda->font().pointSizeF();
+    EXPECT_GT(smallest, 3) << "the letters never vanish";
+    EXPECT_LT(smallest, standard);
+    QTest::keyClick(window.TextoAyuda, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(window.TextoAyuda->font().pointSizeF(), standard);
+}
+
+TEST(HandbookLanguages, EachLanguageShowsItsOwnPagesAndAnUnknownOneSpanish)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"es", "Ayuda de Molvix"}, {"en", "Molvix Help"}, {"fr", "Ayuda de Molvix"}};
+    for (const auto &[language, heading] : cases) {
+        SCOPED_TRACE(language);
+        HandbookWindow window{QString::fromLatin1(language)};
+        EXPECT_EQ(window.language(), QString::fromLatin1(language) == "fr" ? "es" : language);
+        EXPECT_TRUE(window.TextoAyuda->toPlainText().startsWith(QLatin1String(heading)));
+        EXPECT_EQ(window.pages().size(), QDir(":/handbook/es").entryList({"*.html"}).size());
+    }
+}
+
+} // namespace
