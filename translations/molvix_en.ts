@@ -827,12 +827,20 @@ The readings are still here: try another folder or name.</translation>
 <context>
     <name>main</name>
     <message>
+        <source>molvix: no hay traducción para «%1» (hay %2); se usa el español</source>
+        <translation>molvix: no translation for “%1” (there are %2); using Spanish</translation>
+    </message>
+    <message>
         <source>Uso: molvix [--lang CÓDIGO]
 Simulación de un gas ideal de esferas duras en una caja con émbolo.
 
   --lang CÓDIGO  idioma de la interfaz: %1
                  (sin --lang: el del sistema si hay traducción; si no, español)
   --help         muestra esta ayuda
+
+El manual va dentro del programa: F1, en cualquier ventana, abre la ayuda
+(mandos, lecturas, el modelo y experimentos para el aula); Mayús+F1 explica
+el mando que tiene el foco.
 </source>
         <translation>Usage: molvix [--lang CODE]
 Simulation of an ideal gas of hard spheres in a box with a piston.
@@ -840,11 +848,11 @@ Simulation of an ideal gas of hard spheres in a box with a piston.
   --lang CODE    language of the interface: %1
                  (without --lang: the system&apos;s if translated; otherwise Spanish)
   --help         shows this help
+
+The handbook is inside the program: F1, in any window, opens the help
+(controls, readouts, the model and classroom experiments); Shift+F1 explains
+the control that has the focus.
 </translation>
-    </message>
-    <message>
-        <source>molvix: no hay traducción para «%1» (hay %2); se usa el español</source>
-        <translation>molvix: no translation for “%1” (there are %2); using Spanish</translation>
     </message>
 </context>
 </TS>
