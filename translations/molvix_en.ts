@@ -444,6 +444,22 @@ The readings are still here: try another folder or name.</translation>
         <source>No se encuentra «%1»</source>
         <translation>“%1” not found</translation>
     </message>
+    <message>
+        <source>A−, letra más pequeña</source>
+        <translation>A−, smaller letters</translation>
+    </message>
+    <message>
+        <source>A+, letra más grande</source>
+        <translation>A+, larger letters</translation>
+    </message>
+    <message>
+        <source>?, qué es esto</source>
+        <translation>?, what&apos;s this</translation>
+    </message>
+    <message>
+        <source>Página de la ayuda</source>
+        <translation>Help page</translation>
+    </message>
 </context>
 <context>
     <name>HelpTexts</name>

@@ -15,6 +15,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QToolButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
@@ -165,6 +166,7 @@ void HandbookWindow::buildControls()
     TextoAyuda = new QTextBrowser(this);
     TextoAyuda->setObjectName(QStringLiteral("TextoAyuda"));
     TextoAyuda->setOpenLinks(true);
+    TextoAyuda->viewport()->installEventFilter(this);
     TextoAyuda->document()->setDefaultStyleSheet(QStringLiteral(
         "h1 { color: #000080; } h2 { color: #000080; } "
         "code, pre { background-color: #eeeeee; } "
@@ -309,6 +311,23 @@ void HandbookWindow::explainControls()
     ListaContenido->setWhatsThis(tr("Las páginas de la ayuda; un clic abre una."));
     TextoAyuda->setWhatsThis(tr("La página de la ayuda. Los enlaces llevan a otras páginas."));
     setWhatsThis(tr("La ayuda de Molvix. F1 la abre desde cualquier ventana."));
+    // Names a screen reader says, each beginning with what the control shows.
+    BtnAlejar->setAccessibleName(tr("A−, letra más pequeña"));
+    BtnAcercar->setAccessibleName(tr("A+, letra más grande"));
+    BtnQueEs->setAccessibleName(tr("?, qué es esto"));
+    EditBuscar->setAccessibleName(tr("Buscar en la ayuda"));
+    ListaContenido->setAccessibleName(tr("Contenido"));
+    TextoAyuda->setAccessibleName(tr("Página de la ayuda"));
+}
+
+bool HandbookWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // The window's list of keys stays off the page being read.
+    if (watched == TextoAyuda->viewport() && event->type() == QEvent::ToolTip) {
+        QToolTip::hideText();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void HandbookWindow::open()

@@ -75,6 +75,9 @@ public:
     QListWidget *ListaContenido;
     QTextBrowser *TextoAyuda;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void buildControls();
     void setUpKeys();

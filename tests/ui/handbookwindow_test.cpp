@@ -97,63 +97,45 @@ protected:
 TEST_F(HandbookWindowTest, ContentsListOpensPagesAndBackReturns)
 {
     EXPECT_EQ(window.windowTitle(), "Ayuda");
-    EXPECT_EQ(window.currentPage(), "index.html");
-    EXPECT_FALSE(window.BtnAtras->isEnabled());
-    // The list holds every page the contents page links to, and the
-    // contents page itself; the section headings lead nowhere.
-    QStringList listed;
+    // Every page is listed, besides the section headings, which lead nowhere.
+    int listed = 0;
     for (int row = 0; row < window.ListaContenido->count(); ++row) {
-        const QString page = window.ListaContenido->item(row)->data(Qt::UserRole).toString();
-        if (!page.isEmpty()) {
-            listed << page;
-        }
+        listed += window.ListaContenido->item(row)->data(Qt::UserRole).isNull() ? 0 : 1;
     }
-    EXPECT_EQ(listed.size(), window.pages().size()) << "every page is in the contents";
-    const int boyle = int(listed.indexOf("boyle.html"));
-    ASSERT_GE(boyle, 0);
+    EXPECT_EQ(listed, window.pages().size());
     QListWidgetItem *item = window.ListaContenido->findItems("Boyle", Qt::MatchContains).value(0);
     ASSERT_NE(item, nullptr);
     emit window.ListaContenido->itemClicked(item);
-    EXPECT_EQ(window.currentPage(), "boyle.html");
-    EXPECT_TRUE(shown().contains("Boyle"));
-    EXPECT_TRUE(window.BtnAtras->isEnabled());
-    // A link inside a page, then Back twice.
-    window.showPage("model.html");
+    EXPECT_TRUE(shown().contains("Ley de Boyle"));
+    window.showPage("model.html"); // as a link does
     EXPECT_EQ(window.ListaContenido->currentItem()->data(Qt::UserRole), "model.html");
-    window.BtnAtras->click();
-    EXPECT_EQ(window.currentPage(), "boyle.html");
-    window.BtnAtras->click();
-    EXPECT_EQ(window.currentPage(), "index.html");
+    for (const char *page : {"boyle.html", "index.html"}) {
+        window.BtnAtras->click();
+        EXPECT_EQ(window.currentPage(), page);
+    }
     window.BtnAdelante->click();
     EXPECT_EQ(window.currentPage(), "boyle.html");
+    EXPECT_EQ(HandbookWindow(QStringLiteral("fr")).language(), "es") << "no French pages";
 }
 
 TEST_F(HandbookWindowTest, SearchGoesOnThroughThePagesAndSaysWhenNothingHoldsTheText)
 {
-    // From the contents, which does not say it, to the first page that does.
+    // From the contents, which does not say it, to the page that does.
     ASSERT_FALSE(shown().contains("Kolmogorov"));
     EXPECT_TRUE(window.findText("kolmogorov"));
-    EXPECT_NE(window.currentPage(), "index.html");
-    EXPECT_TRUE(shown().contains("Kolmogorov"));
-    EXPECT_EQ(window.TextoAyuda->textCursor().selectedText().toLower(), "kolmogorov");
-    // Finding every place of a word the pages often use comes round to the
-    // first again.
+    EXPECT_EQ(window.TextoAyuda->textCursor().selectedText(), "Kolmogorov");
+    // Every place of a word many pages use, in turn, and round to the first.
     ASSERT_TRUE(window.findText("Maxwell"));
-    const QString first = window.currentPage();
-    const int firstAt = window.TextoAyuda->textCursor().position();
+    const std::pair first{window.currentPage(), window.TextoAyuda->textCursor().position()};
+    std::set<QString> pages;
     int found = 0;
     do {
         ASSERT_TRUE(window.findText("Maxwell"));
-        ++found;
-    } while ((window.currentPage() != first ||
-              window.TextoAyuda->textCursor().position() != firstAt) &&
-             found < 50);
-    EXPECT_GE(found, 3) << "several places, on several pages";
-    EXPECT_LT(found, 50);
-    // Backwards from the first goes round to the last.
-    EXPECT_TRUE(window.findText("Maxwell", true));
-    EXPECT_TRUE(window.TextoAyuda->textCursor().position() != firstAt ||
-                window.currentPage() != first);
+        pages.insert(window.currentPage());
+    } while (std::pair{window.currentPage(), window.TextoAyuda->textCursor().position()} != first &&
+             ++found < 100);
+    EXPECT_GE(pages.size(), 4u);
+    EXPECT_LT(found, 100) << "comes round";
 
     EXPECT_FALSE(window.findText("flogisto"));
     EXPECT_TRUE(window.LabelBuscar->text().contains("flogisto"));
@@ -166,38 +148,20 @@ TEST_F(HandbookWindowTest, KeysFindAndZoom)
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    window.TextoAyuda->setFocus();
     QTest::keyClick(window.TextoAyuda, Qt::Key_F, Qt::ControlModifier);
-    EXPECT_TRUE(window.EditBuscar->hasFocus());
-    QTest::keyClicks(window.EditBuscar, "Avogadro");
+    QTest::keyClicks(window.EditBuscar, "Charles");
     QTest::keyClick(window.EditBuscar, Qt::Key_Return);
-    EXPECT_TRUE(shown().contains("Avogadro"));
+    EXPECT_EQ(window.currentPage(), "heating.html");
 
     const qreal standard = window.TextoAyuda->font().pointSizeF();
     QTest::keyClick(window.TextoAyuda, Qt::Key_Plus, Qt::ControlModifier);
-    QTest::keyClick(window.TextoAyuda, Qt::Key_Plus, Qt::ControlModifier);
-    EXPECT_EQ(window.TextoAyuda->font().pointSizeF(), standard + 2);
+    EXPECT_EQ(window.TextoAyuda->font().pointSizeF(), standard + 1);
     for (int i = 0; i < 20; ++i) {
         window.BtnAlejar->click();
     }
-    const qreal smallest = window.TextoAyuda->font().pointSizeF();
-    EXPECT_GT(smallest, 3) << "the letters never vanish";
-    EXPECT_LT(smallest, standard);
+    EXPECT_GT(window.TextoAyuda->font().pointSizeF(), 3) << "the letters never vanish";
     QTest::keyClick(window.TextoAyuda, Qt::Key_0, Qt::ControlModifier);
     EXPECT_EQ(window.TextoAyuda->font().pointSizeF(), standard);
-}
-
-TEST(HandbookLanguages, EachLanguageShowsItsOwnPagesAndAnUnknownOneSpanish)
-{
-    const std::pair<const char *, const char *> cases[] = {
-        {"es", "Ayuda de Molvix"}, {"en", "Molvix Help"}, {"fr", "Ayuda de Molvix"}};
-    for (const auto &[language, heading] : cases) {
-        SCOPED_TRACE(language);
-        HandbookWindow window{QString::fromLatin1(language)};
-        EXPECT_EQ(window.language(), QString::fromLatin1(language) == "fr" ? "es" : language);
-        EXPECT_TRUE(window.TextoAyuda->toPlainText().startsWith(QLatin1String(heading)));
-        EXPECT_EQ(window.pages().size(), QDir(":/handbook/es").entryList({"*.html"}).size());
-    }
 }
 
 } // namespace
