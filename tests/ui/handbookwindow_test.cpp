@@ -74,19 +74,6 @@ TEST(HandbookPages, EveryPageReachedFromTheContentsAndEveryLinkLeadsToAPage)
     }
 }
 
-TEST(HandbookPages, LinksAreReadWholeWithTheirAnchors)
-{
-    const auto links = handbookLinks(QStringLiteral(
-        "<p>See <a href=\"a.html\">the <b>first</b> page</a> and "
-        "<a href=\"b.html#x\">this</a><a href=\"a.html\">again</a>.</p><p><a name=\"here\"></a>"));
-    ASSERT_EQ(links.size(), 3);
-    EXPECT_EQ(links[0].page, "a.html");
-    EXPECT_EQ(links[0].text, "the first page");
-    EXPECT_EQ(links[1].page, "b.html");
-    EXPECT_EQ(links[1].anchor, "x");
-    EXPECT_EQ(links[2].text, "again") << "two links side by side stay two";
-}
-
 class HandbookWindowTest : public ::testing::Test
 {
 protected:
