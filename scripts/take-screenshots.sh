@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Screenshots of the program's windows in one language, for docs/: the gas
 # runs for two seconds (F5, F6), then each window is grabbed, the credits
-# last (F1). Runs itself under a virtual X server; needs xdotool and
-# ImageMagick's import.
+# last (a click on "Información"; F1 is the handbook's, whose picture
+# bench/handbook_screenshot takes). Runs itself under a virtual X server;
+# needs xdotool and ImageMagick's import.
 # usage: take-screenshots.sh PROGRAM LANG OUTPUT_DIR
 set -euo pipefail
 program="$(realpath "${1:?usage: take-screenshots.sh PROGRAM LANG OUTPUT_DIR}")"
@@ -30,7 +31,8 @@ xdotool key F6
 sleep 0.5
 import -window "$main" "$out/screenshot-$lang-main.png"
 import -window "$panel" "$out/screenshot-$lang-panel.png"
-xdotool key F1
+# The middle of "Información" (136, 3, 75 x 18) in the main window.
+xdotool mousemove --window "$main" 173 12 click 1
 sleep 1
 credits="$(xdotool search --pid $pid --onlyvisible --name '.' | grep -vxF -e "$main" -e "$panel" | head -1)"
 import -window "$credits" "$out/screenshot-$lang-credits.png"

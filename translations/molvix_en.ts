@@ -2,6 +2,161 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="es">
 <context>
+    <name></name>
+    <message>
+        <source>Tarvelo: el gas en su caja, y los mandos de la animación y de la vista. </source>
+        <translation>Tarvelo: the gas in its box, and the controls of the animation and the view. </translation>
+    </message>
+    <message>
+        <source>Muestra u oculta el «Panel de Control»: número de partículas, temperatura, posición del émbolo, choques y lecturas (F2).</source>
+        <translation>Shows or hides the “Control Panel”: particle count, temperature, piston position, collisions and readouts (F2).</translation>
+    </message>
+    <message>
+        <source>Muestra u oculta la ventana de los autores del programa.</source>
+        <translation>Shows or hides the window with the program&apos;s authors.</translation>
+    </message>
+    <message>
+        <source>Muestra u oculta la ventana «Gráficas»: las velocidades frente a Maxwell–Boltzmann, la historia de las lecturas y la ley de los gases (F3).</source>
+        <translation>Shows or hides the “Graphs” window: the speeds against Maxwell–Boltzmann, the history of the readings and the gas law (F3).</translation>
+    </message>
+    <message>
+        <source>Termina el programa en el acto; no se guarda nada (Ctrl+Q).</source>
+        <translation>Ends the program at once; nothing is saved (Ctrl+Q).</translation>
+    </message>
+    <message>
+        <source>El gas: cada punto es una partícula, en una caja de 100 × 100 × 100 longitudes de caja. La línea turquesa es el émbolo, la pared de arriba (eje y). Espacio pone en marcha o detiene la animación.</source>
+        <translation>The gas: each dot is a particle, in a box of 100 × 100 × 100 box lengths. The aqua line is the piston, the top wall (y axis). Space starts or stops the animation.</translation>
+    </message>
+    <message>
+        <source>Pone el gas en movimiento: en cada paso cada partícula avanza su velocidad × 0,1 (F5 o Espacio).</source>
+        <translation>Sets the gas in motion: in every step each particle moves by its velocity × 0.1 (F5 or Space).</translation>
+    </message>
+    <message>
+        <source>Detiene el gas. La lectura de la presión en curso sigue donde quedó al reanudar (F6 o Espacio).</source>
+        <translation>Stops the gas. The pressure reading under way goes on where it stopped when the gas moves again (F6 or Space).</translation>
+    </message>
+    <message>
+        <source>Mientras se mantiene pulsada, gira la vista un grado por paso. Solo cambia cómo se ve el gas, no el gas.</source>
+        <translation>While held down, turns the view one degree a step. It changes only how the gas looks, not the gas.</translation>
+    </message>
+    <message>
+        <source>Un clic vuelve a la orientación inicial de la vista.</source>
+        <translation>A click goes back to the view&apos;s first orientation.</translation>
+    </message>
+    <message>
+        <source>Mientras se mantiene pulsada, acerca la vista. Solo cambia cómo se ve el gas.</source>
+        <translation>While held down, zooms the view in. It changes only how the gas looks.</translation>
+    </message>
+    <message>
+        <source>Mientras se mantiene pulsada, aleja la vista. Solo cambia cómo se ve el gas.</source>
+        <translation>While held down, zooms the view out. It changes only how the gas looks.</translation>
+    </message>
+    <message>
+        <source>Un clic vuelve al zoom inicial.</source>
+        <translation>A click goes back to the first zoom.</translation>
+    </message>
+    <message>
+        <source>SI dibuja los ejes x, y, z de la caja; NO los oculta.</source>
+        <translation>YES draws the box&apos;s x, y, z axes; NO hides them.</translation>
+    </message>
+    <message>
+        <source>SI cambia a la vista OpenGL (Ctrl+G muestra esta opción).</source>
+        <translation>YES switches to the OpenGL view (Ctrl+G shows this choice).</translation>
+    </message>
+    <message>
+        <source>Cómo dibuja la vista OpenGL las partículas, como «Bolas» o como «Puntos»; «OpenGL NO» vuelve a la vista normal.</source>
+        <translation>How the OpenGL view draws the particles, as “Balls” or as “Points”; “No OpenGL” goes back to the normal view.</translation>
+    </message>
+    <message>
+        <source>Panel de Control: lo que se elige del gas y lo que se mide en él. </source>
+        <translation>Control Panel: what you choose for the gas and what is measured in it. </translation>
+    </message>
+    <message>
+        <source>Número de partículas del gas, de 0 a 100. Se puede teclear un número y pulsar Intro.</source>
+        <translation>Number of particles in the gas, 0 to 100. You can type a number and press Enter.</translation>
+    </message>
+    <message>
+        <source>Temperatura pedida, de 0 a 100: una escala de velocidades. Cada partícula toma esta cifra por su velocidad de plantilla, así que la energía crece con su cuadrado. Mover la barra sustituye todas las velocidades.</source>
+        <translation>Temperature asked for, 0 to 100: a speed scale. Each particle gets this figure times its template velocity, so the energy grows with its square. Moving the bar replaces every velocity.</translation>
+    </message>
+    <message>
+        <source>Temperatura medida: la energía cinética por grado de libertad, Σv² / (3 · N · 100), de las velocidades (masa 1, sin el factor ½). Los choques y las paredes no la cambian.</source>
+        <translation>Temperature measured: the kinetic energy per degree of freedom, Σv² / (3 · N · 100), from the velocities (mass 1, without the factor ½). Collisions and walls do not change it.</translation>
+    </message>
+    <message>
+        <source>Energía cinética del gas: 0,01 × Σv² sobre todas las partículas (masa 1, sin el factor ½), en unidades de la caja.</source>
+        <translation>The gas&apos;s kinetic energy: 0.01 × Σv² over every particle (mass 1, without the factor ½), in the box&apos;s units.</translation>
+    </message>
+    <message>
+        <source>Presión: el impulso que recibieron las seis paredes en los últimos 200 pasos, dividido por el área total de las paredes en unidades de 10 000 (6 con el émbolo arriba). No se divide por el tiempo. Se renueva cada 200 pasos.</source>
+        <translation>Pressure: the momentum the six walls received in the last 200 steps, divided by the total wall area in units of 10 000 (6 with the piston at the top). It is not divided by time. Renewed every 200 steps.</translation>
+    </message>
+    <message>
+        <source>Posición del émbolo, la pared de arriba (eje y), de 0 a 100 longitudes de caja: el volumen es 100 × 100 × la posición. Al bajarlo, las partículas que quedan encima pasan debajo sin cambiar de velocidad.</source>
+        <translation>The piston&apos;s position, the top wall (y axis), 0 to 100 box lengths: the volume is 100 × 100 × the position. When it is lowered, the particles left above it are put below it with their velocities unchanged.</translation>
+    </message>
+    <message>
+        <source>SI dibuja la velocidad de cada partícula como una flecha, tan larga como lo que la partícula recorre en 10 pasos.</source>
+        <translation>YES draws each particle&apos;s velocity as an arrow, as long as the distance the particle covers in 10 steps.</translation>
+    </message>
+    <message>
+        <source>SI hace chocar las partículas entre sí, como esferas duras elásticas de radio 1,5. Sin choques cada partícula conserva su rapidez y el gas nunca llega a Maxwell–Boltzmann: no es un gas en equilibrio térmico.</source>
+        <translation>YES makes the particles collide with each other, as elastic hard spheres of radius 1.5. Without collisions each particle keeps its speed and the gas never reaches Maxwell–Boltzmann: it is not a gas in thermal equilibrium.</translation>
+    </message>
+    <message>
+        <source>Los autores del programa.</source>
+        <translation>The program&apos;s authors.</translation>
+    </message>
+    <message>
+        <source>Muestra la foto del grupo.</source>
+        <translation>Shows the group&apos;s photo.</translation>
+    </message>
+    <message>
+        <source>Gráficas: lo que miden los instrumentos sobre el gas. </source>
+        <translation>Graphs: what the instruments measure on the gas. </translation>
+    </message>
+    <message>
+        <source>Histograma de la rapidez |v| de las partículas (longitud de caja por unidad de tiempo) en las últimas 100 muestras, una cada 50 pasos, como densidad de probabilidad. La curva roja es Maxwell–Boltzmann con la misma energía media.</source>
+        <translation>Histogram of the particles&apos; speeds |v| (box lengths per unit time) in the last 100 snapshots, one every 50 steps, as a probability density. The red curve is Maxwell–Boltzmann with the same mean energy.</translation>
+    </message>
+    <message>
+        <source>Distancia de Kolmogorov–Smirnov, de 0 a 1: la mayor diferencia entre la distribución acumulada de las rapideces y la de Maxwell–Boltzmann. Con choques baja a 0,02–0,03; sin choques se queda entre 0,07 y 0,19.</source>
+        <translation>Kolmogorov–Smirnov distance, 0 to 1: the largest gap between the speeds&apos; cumulative distribution and Maxwell–Boltzmann&apos;s. With collisions it comes down to 0.02–0.03; without, it stays between 0.07 and 0.19.</translation>
+    </message>
+    <message>
+        <source>La «Presión» de cada lectura frente al tiempo de animación (pasos × 0,1); una raya marca cada cambio de los ajustes.</source>
+        <translation>The “Pressure” of every reading against animation time (steps × 0.1); a line marks every change of the settings.</translation>
+    </message>
+    <message>
+        <source>La «Temperatura» medida de cada lectura frente al tiempo de animación; una raya marca cada cambio de los ajustes.</source>
+        <translation>The “Temperature” measured in every reading against animation time; a line marks every change of the settings.</translation>
+    </message>
+    <message>
+        <source>La «Energía» de cada lectura frente al tiempo de animación; una raya marca cada cambio de los ajustes.</source>
+        <translation>The “Energy” of every reading against animation time; a line marks every change of the settings.</translation>
+    </message>
+    <message>
+        <source>P·V / (N·T), escalado para que un gas ideal dé 1,00: media y dispersión de las lecturas desde el último cambio, sin la primera.</source>
+        <translation>P·V / (N·T), scaled so that an ideal gas gives 1.00: mean and spread of the readings since the last change, leaving out the first.</translation>
+    </message>
+    <message>
+        <source>Guarda todas las lecturas en un archivo CSV.</source>
+        <translation>Saves every reading in a CSV file.</translation>
+    </message>
+    <message>
+        <source>F1: ayuda · Mayús+F1: ¿qué es esto?
+Espacio: animación o parada · F5: animación · F6: stop
+F2: panel de control · F3: gráficas · Ctrl+Q: fin</source>
+        <translation>F1: help · Shift+F1: what&apos;s this?
+Space: animation or stop · F5: animation · F6: stop
+F2: control panel · F3: graphs · Ctrl+Q: end</translation>
+    </message>
+    <message>
+        <source>F11: pantalla completa · Ctrl+G: opción OpenGL</source>
+        <translation>F11: full screen · Ctrl+G: OpenGL choice</translation>
+    </message>
+</context>
+<context>
     <name>ChartExport</name>
     <message>
         <source>Guardar gráfica</source>
@@ -241,6 +396,140 @@ The readings are still here: try another folder or name.</translation>
     </message>
 </context>
 <context>
+    <name>HandbookWindow</name>
+    <message>
+        <source>Ayuda</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Atrás</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Adelante</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Contenido</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>A−</source>
+        <translation>A−</translation>
+    </message>
+    <message>
+        <source>A+</source>
+        <translation>A+</translation>
+    </message>
+    <message>
+        <source>Buscar en la ayuda</source>
+        <translation>Search the help</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>Página anterior (%1)</source>
+        <translation>Previous page (%1)</translation>
+    </message>
+    <message>
+        <source>Página siguiente (%1)</source>
+        <translation>Next page (%1)</translation>
+    </message>
+    <message>
+        <source>Vuelve al contenido (%1)</source>
+        <translation>Back to the contents (%1)</translation>
+    </message>
+    <message>
+        <source>Letra más grande (%1)</source>
+        <translation>Larger letters (%1)</translation>
+    </message>
+    <message>
+        <source>Letra más pequeña (%1)</source>
+        <translation>Smaller letters (%1)</translation>
+    </message>
+    <message>
+        <source>%1: buscar en todas las páginas; Intro, la siguiente; Mayús+Intro, la anterior</source>
+        <translation>%1: search all pages; Enter, the next place; Shift+Enter, the previous one</translation>
+    </message>
+    <message>
+        <source>¿Qué es esto? Pulse y luego haga clic en un control (Mayús+F1)</source>
+        <translation>What&apos;s this? Press, then click a control (Shift+F1)</translation>
+    </message>
+    <message>
+        <source>Teclas: %1 buscar · %2 / %3 tamaño de la letra · %4 atrás · Mayús+F1 qué es esto · F1 esta ayuda</source>
+        <translation>Keys: %1 search · %2 / %3 letter size · %4 back · Shift+F1 what&apos;s this · F1 this help</translation>
+    </message>
+    <message>
+        <source>Vuelve a la página que se leía antes.</source>
+        <translation>Back to the page read before.</translation>
+    </message>
+    <message>
+        <source>Deshace el último «Atrás».</source>
+        <translation>Undoes the last “Back”.</translation>
+    </message>
+    <message>
+        <source>Muestra la lista de todas las páginas de la ayuda.</source>
+        <translation>Shows the list of every page of the help.</translation>
+    </message>
+    <message>
+        <source>Agranda la letra de la página.</source>
+        <translation>Enlarges the page&apos;s letters.</translation>
+    </message>
+    <message>
+        <source>Reduce la letra de la página.</source>
+        <translation>Makes the page&apos;s letters smaller.</translation>
+    </message>
+    <message>
+        <source>Escriba una palabra y pulse Intro: se marca el siguiente lugar donde aparece, en esta página o en las siguientes.</source>
+        <translation>Type a word and press Enter: the next place where it appears is marked, on this page or the following ones.</translation>
+    </message>
+    <message>
+        <source>Modo «¿qué es esto?»: el siguiente clic en un control de cualquier ventana muestra qué es y en qué unidades se mide, en vez de accionarlo.</source>
+        <translation>“What&apos;s this?” mode: the next click on a control of any window shows what it is and in which units it is measured, instead of working it.</translation>
+    </message>
+    <message>
+        <source>Las páginas de la ayuda; un clic abre una.</source>
+        <translation>The pages of the help; a click opens one.</translation>
+    </message>
+    <message>
+        <source>La página de la ayuda. Los enlaces llevan a otras páginas.</source>
+        <translation>The help page. The links lead to other pages.</translation>
+    </message>
+    <message>
+        <source>La ayuda de Molvix. F1 la abre desde cualquier ventana.</source>
+        <translation>The Molvix help. F1 opens it from any window.</translation>
+    </message>
+    <message>
+        <source>A−, letra más pequeña</source>
+        <translation>A−, smaller letters</translation>
+    </message>
+    <message>
+        <source>A+, letra más grande</source>
+        <translation>A+, larger letters</translation>
+    </message>
+    <message>
+        <source>?, qué es esto</source>
+        <translation>?, what&apos;s this</translation>
+    </message>
+    <message>
+        <source>Página de la ayuda</source>
+        <translation>Help page</translation>
+    </message>
+    <message>
+        <source>No se encuentra «%1»</source>
+        <translation>“%1” not found</translation>
+    </message>
+</context>
+<context>
+    <name>HelpTexts</name>
+    <message>
+        <source>F1 abre la ayuda.</source>
+        <translation>F1 opens the help.</translation>
+    </message>
+</context>
+<context>
     <name>MolvixApplication</name>
     <message>
         <source>Error desconocido</source>
@@ -393,10 +682,6 @@ The readings are still here: try another folder or name.</translation>
         <translation>Shows or hides the control panel (%1)</translation>
     </message>
     <message>
-        <source>Muestra u oculta los autores (%1)</source>
-        <translation>Shows or hides the authors (%1)</translation>
-    </message>
-    <message>
         <source>SI cambia a la vista OpenGL (%1 muestra esta opción)</source>
         <translation>YES switches to the OpenGL view (%1 shows this choice)</translation>
     </message>
@@ -451,6 +736,14 @@ The readings are still here: try another folder or name.</translation>
     <message>
         <source>Restablece el zoom: vuelve al zoom inicial</source>
         <translation>Resets the zoom: back to the first zoom</translation>
+    </message>
+    <message>
+        <source>Termina el programa (%1)</source>
+        <translation>Ends the program (%1)</translation>
+    </message>
+    <message>
+        <source>Muestra u oculta los autores</source>
+        <translation>Shows or hides the authors</translation>
     </message>
 </context>
 <context>
@@ -582,12 +875,20 @@ The readings are still here: try another folder or name.</translation>
 <context>
     <name>main</name>
     <message>
+        <source>molvix: no hay traducción para «%1» (hay %2); se usa el español</source>
+        <translation>molvix: no translation for “%1” (there are %2); using Spanish</translation>
+    </message>
+    <message>
         <source>Uso: molvix [--lang CÓDIGO]
 Simulación de un gas ideal de esferas duras en una caja con émbolo.
 
   --lang CÓDIGO  idioma de la interfaz: %1
                  (sin --lang: el del sistema si hay traducción; si no, español)
   --help         muestra esta ayuda
+
+El manual va dentro del programa: F1, en cualquier ventana, abre la ayuda
+(mandos, lecturas, el modelo y experimentos para el aula); Mayús+F1 explica
+el mando que tiene el foco.
 </source>
         <translation>Usage: molvix [--lang CODE]
 Simulation of an ideal gas of hard spheres in a box with a piston.
@@ -595,11 +896,11 @@ Simulation of an ideal gas of hard spheres in a box with a piston.
   --lang CODE    language of the interface: %1
                  (without --lang: the system&apos;s if translated; otherwise Spanish)
   --help         shows this help
+
+The handbook is inside the program: F1, in any window, opens the help
+(controls, readouts, the model and classroom experiments); Shift+F1 explains
+the control that has the focus.
 </translation>
-    </message>
-    <message>
-        <source>molvix: no hay traducción para «%1» (hay %2); se usa el español</source>
-        <translation>molvix: no translation for “%1” (there are %2); using Spanish</translation>
     </message>
 </context>
 </TS>

@@ -50,7 +50,11 @@ int printHelp(int argc, char *argv[])
                 "\n"
                 "  --lang CÓDIGO  idioma de la interfaz: %1\n"
                 "                 (sin --lang: el del sistema si hay traducción; si no, español)\n"
-                "  --help         muestra esta ayuda\n");
+                "  --help         muestra esta ayuda\n"
+                "\n"
+                "El manual va dentro del programa: F1, en cualquier ventana, abre la ayuda\n"
+                "(mandos, lecturas, el modelo y experimentos para el aula); Mayús+F1 explica\n"
+                "el mando que tiene el foco.\n");
     std::fputs(qPrintable(help.arg(molvix::i18n::availableLanguages().join(u'|'))), stdout);
     return 0;
 }

@@ -24,6 +24,12 @@ std::unique_ptr<QTranslator> &installed()
     return translator;
 }
 
+QString &installedLanguage()
+{
+    static QString language = QLatin1String(kSourceLanguage);
+    return language;
+}
+
 } // namespace
 
 QStringList availableLanguages()
@@ -82,6 +88,7 @@ bool installTranslation(const QString &language)
     }
     QCoreApplication::installTranslator(translator.get());
     installed() = std::move(translator);
+    installedLanguage() = language;
     return true;
 }
 
@@ -91,6 +98,12 @@ void removeTranslation()
         QCoreApplication::removeTranslator(installed().get());
         installed().reset();
     }
+    installedLanguage() = QLatin1String(kSourceLanguage);
+}
+
+QString currentLanguage()
+{
+    return installedLanguage();
 }
 
 } // namespace molvix::i18n

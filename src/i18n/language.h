@@ -32,4 +32,8 @@ bool installTranslation(const QString &language);
 // Removes what installTranslation() installed (tests switch languages).
 void removeTranslation();
 
+// The language the interface shows now: the one last installed, Spanish
+// when none is.
+QString currentLanguage();
+
 } // namespace molvix::i18n

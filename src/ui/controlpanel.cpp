@@ -1,5 +1,6 @@
 #include "controlpanel.h"
 
+#include "animationkey.h"
 #include "controls.h"
 #include "strtoint.h"
 #include "vx3dworld.h"
@@ -119,6 +120,10 @@ void TFormCPanel::buildControls()
     describe(BoxDibVel, (LabelDibVel->text() + LabelDibVel1->text()).simplified(),
              tr("SI dibuja el vector velocidad de cada partícula"));
     describe(BoxColi, Label2->text(), tr("SI hace chocar las partículas entre sí"));
+    // Nothing reads what is typed into a readout: Space there runs the gas.
+    for (QLineEdit *readout : {MaskTemp, MaskEner, MaskPre, MaskPosPa}) {
+        AnimationKey::markReadout(readout);
+    }
     LabelDibVel1->setBuddy(BoxDibVel);
     Label2->setBuddy(BoxColi);
     for (QScrollBar *bar : {ScBarNPart, ScBarTemp, ScBarPared}) {

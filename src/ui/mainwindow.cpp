@@ -1,11 +1,14 @@
 #include "mainwindow.h"
 
+#include "animationkey.h"
 #include "clicklabel.h"
 #include "controlpanel.h"
 #include "controls.h"
 #include "creditswindow.h"
 #include "gas.h"
 #include "graphswindow.h"
+#include "handbookwindow.h"
+#include "helptexts.h"
 #include "ticktimer.h"
 #include "vx3dworld.h"
 #include "vx3dworldgl.h"
@@ -470,10 +473,41 @@ void TForm1::setUpKeyboard()
     shortcut(QKeySequence(Qt::Key_F5), RBtnAni, tr("Pone el gas en movimiento (%1)"));
     shortcut(QKeySequence(Qt::Key_F6), RBtnStop, tr("Detiene el gas (%1)"));
     shortcut(QKeySequence(Qt::Key_F2), BtnCPanel, tr("Muestra u oculta el panel de control (%1)"));
-    shortcut(QKeySequence(Qt::Key_F1), BtnInfo, tr("Muestra u oculta los autores (%1)"));
     shortcut(QKeySequence(Qt::Key_F3), BtnGraficas, tr("Muestra u oculta las gráficas (%1)"));
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), BtnFin, tr("Termina el programa (%1)"));
+    BtnInfo->setToolTip(tr("Muestra u oculta los autores"));
     const QString gl = QKeySequence(Qt::CTRL | Qt::Key_G).toString(QKeySequence::NativeText);
     BoxOpenGL->setToolTip(tr("SI cambia a la vista OpenGL (%1 muestra esta opción)").arg(gl));
+
+    // F1 is the handbook's, Shift+F1 what the control with the focus is.
+    const auto anywhere = [this](QKeySequence keys, auto action) {
+        auto *s = new QShortcut(keys, this);
+        s->setContext(Qt::ApplicationShortcut);
+        connect(s, &QShortcut::activated, this, action);
+    };
+    anywhere(QKeySequence::HelpContents, &TForm1::openHandbook);
+    anywhere(QKeySequence(Qt::SHIFT | Qt::Key_F1), &molvix::ui::explainFocus);
+    auto *fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    connect(fullScreen, &QShortcut::activated, this, &TForm1::toggleFullScreen);
+    new AnimationKey([this] { toggleAnimation(); }, this);
+    setToolTip(molvix::ui::keysToolTip(true));
+}
+
+void TForm1::openHandbook()
+{
+    if (Ayuda != nullptr) {
+        Ayuda->open();
+    }
+}
+
+void TForm1::toggleAnimation()
+{
+    (RBtnStop->isChecked() ? RBtnAni : RBtnStop)->click();
+}
+
+void TForm1::toggleFullScreen()
+{
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
 }
 
 QString TForm1::sceneDescription() const

@@ -16,6 +16,7 @@ class ClickLabel;
 class TFormCPanel;
 class TForm3;
 class GraphsWindow;
+class HandbookWindow;
 class TVx3DWorld;
 class TVx3DWorldGL;
 
@@ -36,6 +37,8 @@ public:
     // The instruments window, set by program start; it samples the gas
     // after every tick.
     GraphsWindow *Graficas = nullptr;
+    // The handbook, set by program start.
+    HandbookWindow *Ayuda = nullptr;
 
     // Handlers, named after their control and event.
     void FormCreate();
@@ -67,6 +70,11 @@ public:
 
     // The keyboard way to the OpenGL view: shows BoxOpenGL and LabelGL.
     void ShowOpenGLChoice();
+    // F1: the handbook in front. Space: "Animación" when stopped, "Stop"
+    // when running. F11: full screen and back.
+    void openHandbook();
+    void toggleAnimation();
+    void toggleFullScreen();
 
     // Controls, with their names as object names.
     QFrame *Panel1;

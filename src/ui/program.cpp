@@ -3,6 +3,9 @@
 #include "controlpanel.h"
 #include "creditswindow.h"
 #include "graphswindow.h"
+#include "handbookwindow.h"
+#include "helptexts.h"
+#include "language.h"
 #include "mainwindow.h"
 
 #include <QIcon>
@@ -41,6 +44,19 @@ ProgramWindows startProgram()
     // The instruments record from the start, hidden until asked for.
     w.Graficas = new GraphsWindow;
     w.Form1->Graficas = w.Graficas;
+    w.Ayuda = new HandbookWindow(molvix::i18n::currentLanguage());
+    w.Form1->Ayuda = w.Ayuda;
+    // Every control says what it is on Shift+F1; every window lists its keys.
+    molvix::ui::explainControls(w.Form1);
+    molvix::ui::explainControls(w.FormCPanel);
+    molvix::ui::explainControls(w.Form3);
+    molvix::ui::explainControls(w.Graficas);
+    for (QWidget *window : {static_cast<QWidget *>(w.FormCPanel), static_cast<QWidget *>(w.Form3),
+                            static_cast<QWidget *>(w.Graficas), static_cast<QWidget *>(w.Ayuda)}) {
+        if (window->toolTip().isEmpty()) {
+            window->setToolTip(molvix::ui::keysToolTip(false));
+        }
+    }
     return w;
 }
 
@@ -48,7 +64,9 @@ void endProgram(ProgramWindows &windows)
 {
     if (windows.Form1 != nullptr) {
         windows.Form1->Graficas = nullptr;
+        windows.Form1->Ayuda = nullptr;
     }
+    delete windows.Ayuda;
     delete windows.Graficas;
     delete windows.Form3;
     delete windows.FormCPanel;

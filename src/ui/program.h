@@ -6,6 +6,7 @@ class TForm1;
 class TFormCPanel;
 class TForm3;
 class GraphsWindow;
+class HandbookWindow;
 
 // The application: an exception that escapes a handler is shown to the user
 // and the message loop goes on.
@@ -20,13 +21,15 @@ public:
 
 // The three windows, created in the order main window, control panel,
 // credits window; the first two shown, the credits hidden. Then the
-// instruments window "Gráficas", hidden.
+// instruments window "Gráficas", hidden, and the handbook "Ayuda", hidden,
+// in the interface's language.
 struct ProgramWindows
 {
     TForm1 *Form1 = nullptr;
     TFormCPanel *FormCPanel = nullptr;
     TForm3 *Form3 = nullptr;
     GraphsWindow *Graficas = nullptr;
+    HandbookWindow *Ayuda = nullptr;
 };
 
 ProgramWindows startProgram();

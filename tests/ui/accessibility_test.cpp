@@ -4,6 +4,7 @@
 
 #include "clicklabel.h"
 #include "graphswindow.h"
+#include "handbookwindow.h"
 #include "language.h"
 #include "ticktimer.h"
 
@@ -263,7 +264,7 @@ TEST_F(KeyboardTest, ShortcutsRunTheGasAndToggleTheWindowsFromAnyWindow)
          {std::pair<QAbstractButton *, const char *>{form->RBtnAni, "F5"},
           {form->RBtnStop, "F6"},
           {form->BtnCPanel, "F2"},
-          {form->BtnInfo, "F1"},
+          {form->BtnFin, "Ctrl+Q"},
           {form->BtnGraficas, "F3"}}) {
         EXPECT_TRUE(button->toolTip().contains(QLatin1String(key))) << key;
     }
@@ -273,11 +274,12 @@ TEST_F(KeyboardTest, ShortcutsRunTheGasAndToggleTheWindowsFromAnyWindow)
     EXPECT_TRUE(form->TimeLoop->isActive() && form->RBtnAni->isChecked());
     QTest::keyClick(panel->MaskEner, Qt::Key_F6);
     EXPECT_TRUE(!form->TimeLoop->isActive() && form->RBtnStop->isChecked());
-    // Each window's key shows it and hides it again, from whichever window.
+    // F1 is the handbook's now: the credits stay where "Información" is.
     QTest::keyClick(panel->MaskEner, Qt::Key_F1);
-    EXPECT_TRUE(w.Form3->isVisible());
-    QTest::keyClick(form, Qt::Key_F1);
+    EXPECT_TRUE(w.Ayuda->isVisible());
     EXPECT_FALSE(w.Form3->isVisible());
+    w.Ayuda->hide();
+    // Each window's key shows it and hides it again, from whichever window.
     QTest::keyClick(form, Qt::Key_F2);
     EXPECT_FALSE(panel->isVisible());
     QTest::keyClick(form, Qt::Key_F2);

@@ -4,11 +4,14 @@
 #include "uitest.h"
 
 #include "graphswindow.h"
+#include "handbookwindow.h"
 #include "ticktimer.h"
 
 #include <QAccessible>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QListWidget>
+#include <QTextBrowser>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -32,6 +35,38 @@ TEST_F(ProgramRunTest, ThreeWindowsWithTheirCaptionsTheCreditsHidden)
     const QWidgetList tops = QApplication::topLevelWidgets();
     EXPECT_EQ(std::count_if(tops.begin(), tops.end(), [](QWidget *t) { return t->isVisible(); }),
               2);
+}
+
+// On a real window system: F1 brings up the handbook, not the credits, and
+// Boyle's law is a click away in its contents; Space on the scene runs the
+// gas on its own timer and stops it.
+TEST_F(ProgramRunTest, F1OpensTheHandbookAndSpaceRunsAndStopsTheGas)
+{
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    QTest::keyClick(form, Qt::Key_F1);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.Ayuda));
+    EXPECT_EQ(w.Ayuda->windowTitle(), QStringLiteral("Ayuda"));
+    EXPECT_FALSE(w.Form3->isVisible());
+    const auto boyle = w.Ayuda->ListaContenido->findItems(QStringLiteral("Boyle"), Qt::MatchContains);
+    ASSERT_EQ(boyle.size(), 1);
+    QTest::mouseClick(w.Ayuda->ListaContenido->viewport(), Qt::LeftButton, {},
+                      w.Ayuda->ListaContenido->visualItemRect(boyle.first()).center());
+    EXPECT_TRUE(w.Ayuda->TextoAyuda->toPlainText().contains(QStringLiteral("Ley de Boyle")));
+
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    view->setFocus();
+    const float x = s().ParX[1];
+    QTest::keyClick(view, Qt::Key_Space);
+    QElapsedTimer clock;
+    clock.start();
+    while (s().ParX[1] == x && clock.elapsed() < 5000) {
+        QTest::qWait(10);
+    }
+    EXPECT_NE(s().ParX[1], x) << "the gas moves";
+    QTest::keyClick(view, Qt::Key_Space);
+    EXPECT_FALSE(form->TimeLoop->isActive());
 }
 
 TEST_F(ProgramRunTest, AnimationMovesTheParticlesAndRefreshesTheReadouts)
