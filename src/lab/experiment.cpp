@@ -135,7 +135,10 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     std::vector<double> pressure, temperature, energy, ratio;
     for (const GasReading &r : readings) {
         pressure.push_back(r.pressure);
-        temperature.push_back(r.temperature);
+        // An empty box has no temperature: the 0 the gas reads is a stand-in.
+        if (r.count > 0) {
+            temperature.push_back(r.temperature);
+        }
         energy.push_back(r.energy);
         if (const auto q = idealGasRatio(r)) {
             ratio.push_back(*q);
