@@ -31,6 +31,10 @@
         <translation>CSV files (*.csv)</translation>
     </message>
     <message>
+        <source>CSV para hoja de cálculo, coma decimal y punto y coma (*.csv)</source>
+        <translation>Spreadsheet CSV, decimal comma and semicolons (*.csv)</translation>
+    </message>
+    <message>
         <source>Distribución de velocidades</source>
         <translation>Speed distribution</translation>
     </message>

@@ -254,6 +254,25 @@ TEST_F(GraphsWindowTest, ExportWritesTheWholeHistoryOrSaysWhyAndKeepsIt)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
 }
 
+TEST_F(GraphsWindowTest, ExportWritesTheSpreadsheetTypeWhenChosen)
+{
+    run(400);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("hoja.csv"));
+    g().askPath = [&] {
+        g().exportDialect = CsvDialect::Spreadsheet;
+        return path;
+    };
+    QTest::mouseClick(g().BtnExportarCSV, Qt::LeftButton);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    std::vector<GasReading> back;
+    QString error;
+    ASSERT_TRUE(parseReadingsCsv(file.readAll(), &back, &error, CsvDialect::Spreadsheet))
+        << error.toStdString();
+    EXPECT_EQ(readingsCsv(back), readingsCsv(g().log().readings()));
+}
+
 TEST(GraphsWindowOwnGas, TakesTheReadingHookAndGivesItBack)
 {
     Gas gas;
