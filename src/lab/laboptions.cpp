@@ -1,9 +1,12 @@
 #include "laboptions.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QFileInfo>
 
 #include <charconv>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -49,6 +52,32 @@ std::optional<int64_t> boundedNumber(const QString &text, int64_t min, int64_t m
         return std::nullopt;
     }
     return value;
+}
+
+// The name with every symbolic link followed, in a folder named without
+// links, whether or not the file is there yet.
+QString resolvedName(const QString &path)
+{
+    QFileInfo info(path);
+    // As many links as the system itself follows; a loop ends there.
+    for (int links = 0; info.isSymLink() && links < 40; ++links) {
+        info.setFile(info.symLinkTarget());
+    }
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return (folder.isEmpty() ? info.absolutePath() : folder) + u'/' + info.fileName();
+}
+
+// Whether two names are one file: the same device and inode where both are
+// there (a hard link too), otherwise the same name once links are followed.
+bool sameFile(const QString &a, const QString &b)
+{
+    struct stat sa = {}, sb = {};
+    const bool hasA = ::stat(QFile::encodeName(a).constData(), &sa) == 0;
+    const bool hasB = ::stat(QFile::encodeName(b).constData(), &sb) == 0;
+    if (hasA && hasB) {
+        return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    }
+    return hasA == hasB && resolvedName(a) == resolvedName(b);
 }
 
 const QString kHelp = QStringLiteral(
@@ -198,6 +227,12 @@ std::vector<RunSettings> LabOptions::runs() const
     return all;
 }
 
+double LabOptions::runCount() const
+{
+    return static_cast<double>(counts.size()) * static_cast<double>(walls.size()) *
+           static_cast<double>(temperatures.size()) * static_cast<double>(collisions.size());
+}
+
 ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThreads)
 {
     ParsedCommandLine result;
@@ -336,8 +371,7 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
     if (parser.isSet(QStringLiteral("series")) && o.series.isEmpty()) {
         return fail(QStringLiteral("--series needs a file name"));
     }
-    if (!o.out.isEmpty() && !o.series.isEmpty() &&
-        QFileInfo(o.out).absoluteFilePath() == QFileInfo(o.series).absoluteFilePath()) {
+    if (!o.out.isEmpty() && !o.series.isEmpty() && sameFile(o.out, o.series)) {
         return fail(QStringLiteral("--out and --series name the same file"));
     }
     result.action = ParsedCommandLine::Run;

@@ -2,6 +2,11 @@
 
 #include <charconv>
 #include <cmath>
+#include <cerrno>
+#include <cstring>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -211,4 +216,74 @@ QByteArray seriesJson(const std::vector<RunResult> &results)
     }
     json += results.empty() ? "]\n}\n" : "\n  ]\n}\n";
     return json;
+}
+
+std::unique_ptr<OutputFile> OutputFile::open(const QString &path, QString *error)
+{
+    auto file = std::make_unique<OutputFile>();
+    file->m_failure = QStringLiteral("cannot write %1").arg(path);
+    struct stat st = {};
+    const bool there = ::stat(QFile::encodeName(path).constData(), &st) == 0;
+    // A directory goes the regular way, which refuses it by name.
+    if (there && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
+        file->m_direct.setFileName(path);
+        if (!file->m_direct.open(QIODevice::WriteOnly)) {
+            *error = file->m_failure + QStringLiteral(": ") + file->m_direct.errorString();
+            return nullptr;
+        }
+        return file;
+    }
+    file->m_whole = std::make_unique<QSaveFile>(path);
+    if (!file->m_whole->open(QIODevice::WriteOnly)) {
+        *error = file->m_failure + QStringLiteral(": ") + file->m_whole->errorString();
+        return nullptr;
+    }
+    return file;
+}
+
+std::unique_ptr<OutputFile> OutputFile::standardOutput(QString *error)
+{
+    auto file = std::make_unique<OutputFile>();
+    file->m_failure = QStringLiteral("cannot write to standard output");
+    if (!file->m_direct.open(STDOUT_FILENO, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
+        *error = file->m_failure + QStringLiteral(": ") + file->m_direct.errorString();
+        return nullptr;
+    }
+    return file;
+}
+
+bool writeAll(const std::vector<std::pair<OutputFile *, QByteArray>> &files, QString *error)
+{
+    // The regular files not yet renamed keep what they had.
+    const auto failed = [error](const OutputFile &f, const QString &reason) {
+        *error = f.m_failure + QStringLiteral(": ") + reason;
+        return false;
+    };
+    for (const auto &[file, bytes] : files) {
+        if (file->direct()) {
+            continue;
+        }
+        QSaveFile &f = *file->m_whole;
+        if (f.write(bytes) != bytes.size() || !f.flush()) {
+            return failed(*file, f.errorString());
+        }
+        // On the disk before any file is renamed: a full disk shows here.
+        if (::fsync(f.handle()) != 0) {
+            return failed(*file, QString::fromLocal8Bit(std::strerror(errno)));
+        }
+    }
+    for (const auto &[file, bytes] : files) {
+        if (file->direct()) {
+            QFile &f = file->m_direct;
+            if (f.write(bytes) != bytes.size() || !f.flush()) {
+                return failed(*file, f.errorString());
+            }
+        }
+    }
+    for (const auto &[file, bytes] : files) {
+        if (!file->direct() && !file->m_whole->commit()) {
+            return failed(*file, file->m_whole->errorString());
+        }
+    }
+    return true;
 }
