@@ -171,7 +171,8 @@ double sweepBytes(double runs, int32_t maxCount, const RunPlan &plan, int thread
 {
     const double workers = std::clamp(static_cast<double>(threads), 1.0, std::max(1.0, runs));
     const double readings = static_cast<double>(plan.ticks / NPasosPresion + 1);
-    const double snapshots = std::max<double>(1, static_cast<double>(plan.ticks / kSpeedSnapshotTicks));
+    const double snapshots =
+        std::max<double>(1, static_cast<double>(plan.ticks / kSpeedSnapshotTicks));
     // A snapshot's slot: its vector and the allocation behind it.
     constexpr double kSlotBytes = sizeof(std::vector<float>) + sizeof(int) + 32;
     const double perParticle = sizeof(float) + sizeof(double);
@@ -266,9 +267,9 @@ std::vector<RunResult> runSweep(const std::vector<RunSettings> &runs, const RunP
         } catch (const std::system_error &e) {
             // The machine gives no more threads: the started ones stop and
             // are waited for, so that none is left running.
-            failure = std::make_exception_ptr(std::system_error(
-                e.code(), "cannot start worker " + std::to_string(k + 1) + " of " +
-                              std::to_string(workers)));
+            failure = std::make_exception_ptr(
+                std::system_error(e.code(), "cannot start worker " + std::to_string(k + 1) +
+                                                " of " + std::to_string(workers)));
             control.stop = true;
             break;
         } catch (...) {

@@ -105,7 +105,7 @@ RunResult runExperiment(const RunSettings &settings, const RunPlan &plan,
 // What a sweep may take, checked before any run: beyond these it is surely
 // a slip of the keyboard, and the memory would end in a crash, not an answer.
 constexpr double kMaxRuns = 1e6;
-constexpr double kMaxSweepTicks = 1e12;          // warm-up and measured ticks of every run
+constexpr double kMaxSweepTicks = 1e12;         // warm-up and measured ticks of every run
 constexpr double kMaxSweepBytes = 4294967296.0; // 4 GiB, estimated by sweepBytes
 
 // The memory a sweep holds at its fullest, in bytes, estimated: for each

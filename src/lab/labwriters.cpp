@@ -1,8 +1,8 @@
 #include "labwriters.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cerrno>
 #include <cstring>
 
 #include <sys/stat.h>
@@ -117,8 +117,8 @@ QByteArray jsonFields(int run, const RunResult &r, size_t from, size_t to)
     QByteArray json;
     for (size_t k = from; k < to; ++k) {
         const Column &c = summaryColumns()[k];
-        json += (k == from ? "\"" : ", \"") + QByteArray(c.name) +
-                "\": " + jsonText(c.field(run, r));
+        json +=
+            (k == from ? "\"" : ", \"") + QByteArray(c.name) + "\": " + jsonText(c.field(run, r));
     }
     return json;
 }

@@ -42,7 +42,7 @@ private:
     friend bool writeAll(const std::vector<std::pair<OutputFile *, QByteArray>> &, QString *);
     QString m_failure;                  // "cannot write NAME", as an error begins
     std::unique_ptr<QSaveFile> m_whole; // regular files
-    QFile m_direct;                    // the others
+    QFile m_direct;                     // the others
 };
 
 // Writes each text to its file, or changes no regular file where one fails:

@@ -150,7 +150,8 @@ const std::vector<ReadingColumn> &readingColumns()
 
 CsvDialect csvDialectFor(const QLocale &locale)
 {
-    return locale.decimalPoint() == QLatin1String(",") ? CsvDialect::Spreadsheet : CsvDialect::Plain;
+    return locale.decimalPoint() == QLatin1String(",") ? CsvDialect::Spreadsheet
+                                                       : CsvDialect::Plain;
 }
 
 QByteArray floatText(double value)

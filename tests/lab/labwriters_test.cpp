@@ -50,9 +50,10 @@ TEST(Summary, SixDigitsAndEmptyWhereNothingIsDefinedInCsvAndJson)
               "\"temperature_sd\": 0.000123457, \"energy_mean\": 0.5, \"energy_sd\": 0, "
               "\"pvnt_mean\": 0.999999, \"pvnt_sd\": 0.0123, \"ks_mb\": 0.0421875},\n"
               "    {\"run\": 2, \"count\": 0, \"wall\": 100, \"temperature_setting\": 20, "
-              "\"collisions\": false, \"readings\": 1, \"pressure_mean\": 0, \"pressure_sd\": null, "
-              "\"temperature_mean\": 0, \"temperature_sd\": null, \"energy_mean\": 0, "
-              "\"energy_sd\": null, \"pvnt_mean\": null, \"pvnt_sd\": null, \"ks_mb\": null}\n"
+              "\"collisions\": false, \"readings\": 1, \"pressure_mean\": 0, "
+              "\"pressure_sd\": null, \"temperature_mean\": 0, \"temperature_sd\": null, "
+              "\"energy_mean\": 0, \"energy_sd\": null, \"pvnt_mean\": null, \"pvnt_sd\": null, "
+              "\"ks_mb\": null}\n"
               "  ]\n}\n");
     EXPECT_FALSE(QJsonDocument::fromJson(json).isNull()) << "valid JSON";
 }
