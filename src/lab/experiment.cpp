@@ -267,13 +267,17 @@ std::vector<RunResult> runSweep(const std::vector<RunSettings> &runs, const RunP
         } catch (const std::system_error &e) {
             // The machine gives no more threads: the started ones stop and
             // are waited for, so that none is left running.
-            failure = std::make_exception_ptr(
-                std::system_error(e.code(), "cannot start worker " + std::to_string(k + 1) +
-                                                " of " + std::to_string(workers)));
+            if (!failure) {
+                failure = std::make_exception_ptr(
+                    std::system_error(e.code(), "cannot start worker " + std::to_string(k + 1) +
+                                                    " of " + std::to_string(workers)));
+            }
             control.stop = true;
             break;
         } catch (...) {
-            failure = std::current_exception();
+            if (!failure) {
+                failure = std::current_exception();
+            }
             control.stop = true;
             break;
         }
