@@ -247,6 +247,10 @@ F2: control panel · F3: graphs · Ctrl+Q: end</translation>
         <translation>CSV files (*.csv)</translation>
     </message>
     <message>
+        <source>CSV para hoja de cálculo, coma decimal y punto y coma (*.csv)</source>
+        <translation>Spreadsheet CSV, decimal comma and semicolons (*.csv)</translation>
+    </message>
+    <message>
         <source>Distribución de velocidades</source>
         <translation>Speed distribution</translation>
     </message>

@@ -7,6 +7,8 @@
 #include <condition_variable>
 #include <exception>
 #include <mutex>
+#include <string>
+#include <system_error>
 #include <thread>
 
 namespace {
@@ -135,7 +137,10 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     std::vector<double> pressure, temperature, energy, ratio;
     for (const GasReading &r : readings) {
         pressure.push_back(r.pressure);
-        temperature.push_back(r.temperature);
+        // An empty box has no temperature: the 0 the gas reads is a stand-in.
+        if (r.count > 0) {
+            temperature.push_back(r.temperature);
+        }
         energy.push_back(r.energy);
         if (const auto q = idealGasRatio(r)) {
             ratio.push_back(*q);
@@ -162,6 +167,50 @@ RunResult runExperiment(const RunSettings &settings, const RunPlan &plan, SweepC
     return runExperiment(lab, plan, control);
 }
 
+double sweepBytes(double runs, int32_t maxCount, const RunPlan &plan, int threads)
+{
+    const double workers = std::clamp(static_cast<double>(threads), 1.0, std::max(1.0, runs));
+    const double readings = static_cast<double>(plan.ticks / NPasosPresion + 1);
+    const double snapshots =
+        std::max<double>(1, static_cast<double>(plan.ticks / kSpeedSnapshotTicks));
+    // A snapshot's slot: its vector and the allocation behind it.
+    constexpr double kSlotBytes = sizeof(std::vector<float>) + sizeof(int) + 32;
+    const double perParticle = sizeof(float) + sizeof(double);
+    const double underWay = sizeof(LabGas) + readings * sizeof(GasReading) +
+                            snapshots * (kSlotBytes + perParticle * std::max(0, maxCount));
+    // What the writers make of a run: a summary row, and a series row of
+    // text per reading (JSON's are the longer).
+    constexpr double kSummaryText = 512, kReadingText = 160;
+    double held = sizeof(RunResult) + kSummaryText;
+    if (plan.keepReadings) {
+        held += readings * (sizeof(GasReading) + kReadingText);
+    }
+    return workers * underWay + runs * held;
+}
+
+std::optional<QString> sweepBeyondLimits(double runs, int32_t maxCount, const RunPlan &plan,
+                                         int threads)
+{
+    const auto number = [](double v) { return QString::number(v, 'g', 3); };
+    if (runs > kMaxRuns) {
+        return QStringLiteral("the sweep has %1 runs; at most %2 are allowed")
+            .arg(number(runs), number(kMaxRuns));
+    }
+    const double ticks = runs * static_cast<double>(plan.warmup + plan.ticks);
+    if (ticks > kMaxSweepTicks) {
+        return QStringLiteral("the sweep needs %1 ticks (runs x (warmup + ticks)); at most %2 "
+                              "are allowed")
+            .arg(number(ticks), number(kMaxSweepTicks));
+    }
+    const double bytes = sweepBytes(runs, maxCount, plan, threads);
+    if (bytes > kMaxSweepBytes) {
+        return QStringLiteral("the sweep would hold about %1 GiB of memory; at most %2 GiB are "
+                              "allowed (fewer --threads, --ticks or runs, or no --series)")
+            .arg(number(bytes / 1073741824.0), number(kMaxSweepBytes / 1073741824.0));
+    }
+    return std::nullopt;
+}
+
 std::vector<RunResult> runSweep(const std::vector<RunSettings> &runs, const RunPlan &plan,
                                 int threads, SweepControl &control,
                                 const std::function<void()> &poll)
@@ -179,7 +228,7 @@ std::vector<RunResult> runSweep(const std::vector<RunSettings> &runs, const RunP
     std::atomic<size_t> next{0};
     std::mutex mutex;
     std::condition_variable finished;
-    int working = workers;
+    int working = 0;
     std::exception_ptr failure;
 
     // Each worker takes the next run not yet taken; a run's result goes to
@@ -211,7 +260,27 @@ std::vector<RunResult> runSweep(const std::vector<RunSettings> &runs, const RunP
     std::vector<std::thread> pool;
     pool.reserve(static_cast<size_t>(workers));
     for (int k = 0; k < workers; ++k) {
-        pool.emplace_back(work);
+        const std::lock_guard lock(mutex);
+        try {
+            pool.emplace_back(work);
+            ++working;
+        } catch (const std::system_error &e) {
+            // The machine gives no more threads: the started ones stop and
+            // are waited for, so that none is left running.
+            if (!failure) {
+                failure = std::make_exception_ptr(
+                    std::system_error(e.code(), "cannot start worker " + std::to_string(k + 1) +
+                                                    " of " + std::to_string(workers)));
+            }
+            control.stop = true;
+            break;
+        } catch (...) {
+            if (!failure) {
+                failure = std::current_exception();
+            }
+            control.stop = true;
+            break;
+        }
     }
     {
         std::unique_lock lock(mutex);

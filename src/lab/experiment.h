@@ -102,9 +102,28 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control 
 RunResult runExperiment(const RunSettings &settings, const RunPlan &plan,
                         SweepControl *control = nullptr);
 
+// What a sweep may take, checked before any run: beyond these it is surely
+// a slip of the keyboard, and the memory would end in a crash, not an answer.
+constexpr double kMaxRuns = 1e6;
+constexpr double kMaxSweepTicks = 1e12;         // warm-up and measured ticks of every run
+constexpr double kMaxSweepBytes = 4294967296.0; // 4 GiB, estimated by sweepBytes
+
+// The memory a sweep holds at its fullest, in bytes, estimated: for each
+// worker its gas, the readings and the speed snapshots of its run (a float
+// and its pooled double per particle, every kSpeedSnapshotTicks), and for
+// every run its result, with its series and their text when kept. `runs` is
+// a double, as a product of sweeps may not fit a whole number.
+double sweepBytes(double runs, int32_t maxCount, const RunPlan &plan, int threads);
+// None when the sweep is within the limits, else the line that says which
+// limit it passes and by how much.
+std::optional<QString> sweepBeyondLimits(double runs, int32_t maxCount, const RunPlan &plan,
+                                         int threads);
+
 // Every run of a sweep on `threads` workers, each run on a gas of its own.
 // Results come back in the order of `runs`, whatever the scheduling. While
 // the workers run, `poll` is called on the calling thread about every 100 ms.
+// A worker that cannot start stops the others; once they have ended, it is
+// thrown as std::system_error, as is a failure inside a run (std::bad_alloc).
 std::vector<RunResult> runSweep(const std::vector<RunSettings> &runs, const RunPlan &plan,
                                 int threads, SweepControl &control,
                                 const std::function<void()> &poll = {});

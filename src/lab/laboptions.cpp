@@ -1,9 +1,12 @@
 #include "laboptions.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QFileInfo>
 
 #include <charconv>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -49,6 +52,32 @@ std::optional<int64_t> boundedNumber(const QString &text, int64_t min, int64_t m
         return std::nullopt;
     }
     return value;
+}
+
+// The name with every symbolic link followed, in a folder named without
+// links, whether or not the file is there yet.
+QString resolvedName(const QString &path)
+{
+    QFileInfo info(path);
+    // As many links as the system itself follows; a loop ends there.
+    for (int links = 0; info.isSymLink() && links < 40; ++links) {
+        info.setFile(info.symLinkTarget());
+    }
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return (folder.isEmpty() ? info.absolutePath() : folder) + u'/' + info.fileName();
+}
+
+// Whether two names are one file: the same device and inode where both are
+// there (a hard link too), otherwise the same name once links are followed.
+bool sameFile(const QString &a, const QString &b)
+{
+    struct stat sa = {}, sb = {};
+    const bool hasA = ::stat(QFile::encodeName(a).constData(), &sa) == 0;
+    const bool hasB = ::stat(QFile::encodeName(b).constData(), &sb) == 0;
+    if (hasA && hasB) {
+        return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    }
+    return hasA == hasB && resolvedName(a) == resolvedName(b);
 }
 
 const QString kHelp = QStringLiteral(
@@ -115,23 +144,42 @@ Summary columns (JSON has the same fields, with warmup and ticks):
   ks_mb                Kolmogorov–Smirnov distance of the pooled speeds from
                        Maxwell–Boltzmann (0 = the same distribution)
   Means and sample standard deviations over the readings, to 6 significant
-  digits; empty (JSON null) where there is nothing to average: no readings,
-  no particles, a temperature of 0 or the wall at 0.
+  digits. Equal readings have a deviation of exactly 0; a single reading has
+  none (empty, JSON null). Empty (JSON null) too where there is nothing to
+  average: no readings; the temperature of an empty box (its pressure and
+  energy are 0); P·V/(N·T) with no particles, a temperature of 0 or the wall
+  at 0; ks_mb when no particle moves.
 
 Series columns:
   run, tick, time, count, wall, temperature_setting, collisions, pressure,
-  temperature, energy: one row per reading, numbers exact (shortest text that
-  reads back to the same value).
+  temperature, energy: one row per reading. Pressure, temperature and energy
+  as the gas holds them, single-precision floats, each the shortest text
+  that reads back to the same float; time is tick x 0.1 exactly (20 for
+  tick 200).
 
-With no --out the summary table goes to standard output and nothing else
-does. The same options give the same output, byte for byte, whatever
---threads is. Files are written whole or not at all. A progress bar goes to
-standard error when it is a terminal.
+Files:
+  With no --out the summary table goes to standard output and nothing else
+  does. The same options give the same output, byte for byte, whatever
+  --threads is. A regular file is written whole or not at all: both files
+  are complete before either is replaced, and when either cannot be written
+  both keep what they held. A FIFO or a device is written where it is.
+  --out and --series must name two files (links are followed). A progress
+  bar goes to standard error when it is a terminal.
+
+Limits (checked before any run):
+  runs                 at most 1000000 in a sweep
+  ticks                at most 10^12 in all: runs x (warmup + ticks)
+  memory               at most 4 GiB, as estimated: for each run under way
+                       12 bytes a particle for every speed snapshot (one
+                       every 50 measured ticks: 250 MB for 100 particles
+                       over 10000000 ticks), and for every run its series
+                       when kept (about 220 bytes a reading)
 
 Exit status:
   0    done
-  2    a bad option or value, or a file that cannot be written: one line on
-       standard error says which, and nothing is written
+  2    a bad option or value, a sweep beyond the limits, a file that cannot
+       be written, a worker thread that cannot start or memory that runs
+       out: one line on standard error says which, and nothing is written
   130  interrupted (Ctrl+C): the runs stop and nothing is written; files
        named keep what they held
 
@@ -196,6 +244,12 @@ std::vector<RunSettings> LabOptions::runs() const
         }
     }
     return all;
+}
+
+double LabOptions::runCount() const
+{
+    return static_cast<double>(counts.size()) * static_cast<double>(walls.size()) *
+           static_cast<double>(temperatures.size()) * static_cast<double>(collisions.size());
 }
 
 ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThreads)
@@ -336,8 +390,7 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
     if (parser.isSet(QStringLiteral("series")) && o.series.isEmpty()) {
         return fail(QStringLiteral("--series needs a file name"));
     }
-    if (!o.out.isEmpty() && !o.series.isEmpty() &&
-        QFileInfo(o.out).absoluteFilePath() == QFileInfo(o.series).absoluteFilePath()) {
+    if (!o.out.isEmpty() && !o.series.isEmpty() && sameFile(o.out, o.series)) {
         return fail(QStringLiteral("--out and --series name the same file"));
     }
     result.action = ParsedCommandLine::Run;

@@ -40,6 +40,9 @@ struct LabOptions
     // The runs of the sweep: every count, for each every wall, for each
     // every temperature, for each every collision choice.
     std::vector<RunSettings> runs() const;
+    // How many runs that is, as a double: a product of long sweeps may not
+    // fit a whole number, and is checked before the runs are made.
+    double runCount() const;
 };
 
 // The defaults and limits of the options.

@@ -3,8 +3,12 @@
 #include "experiment.h"
 
 #include <QByteArray>
+#include <QFile>
+#include <QSaveFile>
 #include <QString>
 
+#include <memory>
+#include <utility>
 #include <vector>
 
 // What molvix-lab writes: the summary (one row per run) and the series (one
@@ -19,3 +23,30 @@ QByteArray summaryJson(const std::vector<RunResult> &results, const RunPlan &pla
 // The readings of every run, numbers exact.
 QByteArray seriesCsv(const std::vector<RunResult> &results);
 QByteArray seriesJson(const std::vector<RunResult> &results);
+
+// A file molvix-lab writes: opened before any run, written after all of
+// them. A regular file, or a name not there yet, is replaced whole: the text
+// goes to a file beside it, renamed over it only when every file is ready.
+// Anything else that is there (a FIFO, a device) is written directly, since
+// a rename would take its place; so is standard output.
+class OutputFile
+{
+public:
+    // None, with *error set, when the file cannot be opened for writing.
+    static std::unique_ptr<OutputFile> open(const QString &path, QString *error);
+    static std::unique_ptr<OutputFile> standardOutput(QString *error);
+
+    bool direct() const { return m_whole == nullptr; }
+
+private:
+    friend bool writeAll(const std::vector<std::pair<OutputFile *, QByteArray>> &, QString *);
+    QString m_failure;                  // "cannot write NAME", as an error begins
+    std::unique_ptr<QSaveFile> m_whole; // regular files
+    QFile m_direct;                     // the others
+};
+
+// Writes each text to its file, or changes no regular file where one fails:
+// the regular files are written beside their targets and synced, then the
+// direct ones are written, then the regular ones renamed over their targets.
+// On failure *error says which file and why.
+bool writeAll(const std::vector<std::pair<OutputFile *, QByteArray>> &files, QString *error);

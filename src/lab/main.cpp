@@ -6,14 +6,17 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QSaveFile>
 #include <QThread>
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <exception>
 #include <memory>
+#include <new>
 
 #include <unistd.h>
 
@@ -52,26 +55,16 @@ void writeOut(const QByteArray &bytes, FILE *stream)
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
 }
 
-// Opens a file for writing as a whole: what goes in reaches the name only
-// when committed, so an early end leaves the file as it was.
-std::unique_ptr<QSaveFile> openWhole(const QString &path, QString *error)
+// The help or the version: a standard output that cannot take it is a
+// failure like any other file's.
+int printOut(const QByteArray &text)
 {
-    auto file = std::make_unique<QSaveFile>(path);
-    if (!file->open(QIODevice::WriteOnly)) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, file->errorString());
-        return nullptr;
+    writeOut(text, stdout);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        return fail(QStringLiteral("cannot write to standard output: %1")
+                        .arg(QString::fromLocal8Bit(std::strerror(errno))));
     }
-    return file;
-}
-
-bool commitFile(QSaveFile &file, const QByteArray &bytes, QString *error)
-{
-    QString reason;
-    if (commitWhole(file, bytes, &reason)) {
-        return true;
-    }
-    *error = QStringLiteral("cannot write %1: %2").arg(file.fileName(), reason);
-    return false;
+    return 0;
 }
 
 // "runs done, a bar, ticks a second, time left" on one line of a terminal.
@@ -117,44 +110,30 @@ private:
     QElapsedTimer m_clock;
 };
 
-} // namespace
-
-int main(int argc, char **argv)
+int runLab(const LabOptions &o)
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("molvix-lab"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(MOLVIX_VERSION));
-
-    const ParsedCommandLine command =
-        parseLabCommandLine(QCoreApplication::arguments(), QThread::idealThreadCount());
-    switch (command.action) {
-    case ParsedCommandLine::Error:
-        return fail(command.text);
-    case ParsedCommandLine::Help:
-        writeOut(command.text.toUtf8(), stdout);
-        return 0;
-    case ParsedCommandLine::Version:
-        writeOut("molvix-lab " MOLVIX_VERSION "\n", stdout);
-        return 0;
-    case ParsedCommandLine::Run:
-        break;
-    }
-    const LabOptions &o = command.options;
-    const std::vector<RunSettings> runs = o.runs();
     RunPlan plan;
     plan.warmup = o.warmup;
     plan.ticks = o.ticks;
     plan.keepReadings = !o.series.isEmpty();
+    // Before the runs are even listed: a sweep beyond the limits is refused
+    // at once instead of running out of memory or time.
+    const int32_t maxCount = *std::max_element(o.counts.begin(), o.counts.end());
+    if (const auto beyond = sweepBeyondLimits(o.runCount(), maxCount, plan, o.threads)) {
+        return fail(*beyond);
+    }
+    const std::vector<RunSettings> runs = o.runs();
 
     catchInterrupts();
-    // Both files are opened before any run, so that one that cannot be
+    // Every file is opened before any run, so that one that cannot be
     // written is known at once and nothing else is written either.
     QString error;
-    std::unique_ptr<QSaveFile> out, series;
-    if (!o.out.isEmpty() && !(out = openWhole(o.out, &error))) {
+    std::unique_ptr<OutputFile> out, series;
+    if (!(out = o.out.isEmpty() ? OutputFile::standardOutput(&error)
+                                : OutputFile::open(o.out, &error))) {
         return fail(error);
     }
-    if (!o.series.isEmpty() && !(series = openWhole(o.series, &error))) {
+    if (!o.series.isEmpty() && !(series = OutputFile::open(o.series, &error))) {
         return fail(error);
     }
 
@@ -170,7 +149,15 @@ int main(int argc, char **argv)
             bar.show(control.runsDone.load(), control.ticksDone.load());
         }
     };
-    const std::vector<RunResult> results = runSweep(runs, plan, o.threads, control, poll);
+    std::vector<RunResult> results;
+    try {
+        results = runSweep(runs, plan, o.threads, control, poll);
+    } catch (...) {
+        if (terminal) {
+            ProgressBar::clear();
+        }
+        throw;
+    }
     if (terminal) {
         ProgressBar::clear();
     }
@@ -181,23 +168,46 @@ int main(int argc, char **argv)
         return 128 + g_signal.load();
     }
     // Every run is done: what remains is writing, which a late Ctrl+C does
-    // not cut short.
+    // not cut short. Both texts are made before either file changes.
     const bool json = o.format == OutputFormat::Json;
+    std::vector<std::pair<OutputFile *, QByteArray>> files;
     if (series != nullptr) {
-        if (!commitFile(*series, json ? seriesJson(results) : seriesCsv(results), &error)) {
-            return fail(error);
-        }
+        files.emplace_back(series.get(), json ? seriesJson(results) : seriesCsv(results));
     }
-    const QByteArray summary = json ? summaryJson(results, plan) : summaryCsv(results);
-    if (out != nullptr) {
-        if (!commitFile(*out, summary, &error)) {
-            return fail(error);
-        }
-    } else {
-        writeOut(summary, stdout);
-        if (std::fflush(stdout) != 0) {
-            return fail(QStringLiteral("cannot write the summary to standard output"));
-        }
+    files.emplace_back(out.get(), json ? summaryJson(results, plan) : summaryCsv(results));
+    if (!writeAll(files, &error)) {
+        return fail(error);
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("molvix-lab"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MOLVIX_VERSION));
+
+    const ParsedCommandLine command =
+        parseLabCommandLine(QCoreApplication::arguments(), QThread::idealThreadCount());
+    switch (command.action) {
+    case ParsedCommandLine::Error:
+        return fail(command.text);
+    case ParsedCommandLine::Help:
+        return printOut(command.text.toUtf8());
+    case ParsedCommandLine::Version:
+        return printOut("molvix-lab " MOLVIX_VERSION "\n");
+    case ParsedCommandLine::Run:
+        break;
+    }
+    // Whatever fails on the way ends in a line and status 2, never an abort.
+    try {
+        return runLab(command.options);
+    } catch (const std::bad_alloc &) {
+        std::fputs("molvix-lab: out of memory; nothing written\n", stderr);
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "molvix-lab: %s; nothing written\n", e.what());
+    }
+    return kBadInput;
 }

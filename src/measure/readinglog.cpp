@@ -1,7 +1,9 @@
 #include "readinglog.h"
 
+#include <QLocale>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -13,21 +15,46 @@ bool sameSettings(const GasReading &a, const GasReading &b)
            a.collisions == b.collisions;
 }
 
-const char kHeader[] =
-    "tick,time,count,wall,temperature_setting,collisions,pressure,temperature,energy";
-
-bool toDouble(const QByteArray &field, double *out)
+template <typename Number> bool toNumber(const QByteArray &field, Number *out)
 {
     const char *end = field.constData() + field.size();
     const auto [ptr, ec] = std::from_chars(field.constData(), end, *out);
-    return ec == std::errc() && ptr == end;
+    return ec == std::errc() && ptr == end && !field.isEmpty();
 }
 
-template <typename Int> bool toInt(const QByteArray &field, Int *out)
+// A reading reads back as the float it was written from.
+bool toFloat(const QByteArray &field, double *out)
 {
-    const char *end = field.constData() + field.size();
-    const auto [ptr, ec] = std::from_chars(field.constData(), end, *out);
-    return ec == std::errc() && ptr == end;
+    float value = 0;
+    if (!toNumber(field, &value)) {
+        return false;
+    }
+    *out = value;
+    return true;
+}
+
+QByteArray whole(int64_t value)
+{
+    return QByteArray::number(static_cast<qlonglong>(value));
+}
+
+// The header and a row in the plain dialect.
+QByteArray header()
+{
+    QByteArray line;
+    for (const ReadingColumn &c : readingColumns()) {
+        line += (line.isEmpty() ? "" : ",") + QByteArray(c.name);
+    }
+    return line;
+}
+
+QByteArray row(const GasReading &r)
+{
+    QByteArray line;
+    for (const ReadingColumn &c : readingColumns()) {
+        line += (&c == &readingColumns().front() ? "" : ",") + c.text(r);
+    }
+    return line;
 }
 
 } // namespace
@@ -47,18 +74,22 @@ Stats statsOf(const std::vector<double> &values)
     if (s.n == 0) {
         return s;
     }
+    // Equal values: their own value and no spread, free of the rounding of
+    // the sum and the quotient.
+    if (std::all_of(values.begin(), values.end(), [&](double v) { return v == values.front(); })) {
+        s.mean = values.front();
+        return s;
+    }
     double sum = 0;
     for (const double v : values) {
         sum += v;
     }
     s.mean = sum / s.n;
-    if (s.n > 1) {
-        double sq = 0;
-        for (const double v : values) {
-            sq += (v - s.mean) * (v - s.mean);
-        }
-        s.spread = std::sqrt(sq / (s.n - 1));
+    double sq = 0;
+    for (const double v : values) {
+        sq += (v - s.mean) * (v - s.mean);
     }
+    s.spread = std::sqrt(sq / (s.n - 1));
     return s;
 }
 
@@ -88,33 +119,90 @@ Stats ReadingLog::idealGasRatioSinceChange() const
     return statsOf(ratios);
 }
 
-QByteArray cNumber(double value)
+const std::vector<ReadingColumn> &readingColumns()
+{
+    static const std::vector<ReadingColumn> columns = {
+        {"tick", false, [](const GasReading &r) { return whole(r.tick); },
+         [](const QByteArray &t, GasReading *r) { return toNumber(t, &r->tick); }},
+        {"time", false, [](const GasReading &r) { return tickTime(r.tick); },
+         [](const QByteArray &t, GasReading *r) { return toNumber(t, &r->time); }},
+        {"count", true, [](const GasReading &r) { return whole(r.count); },
+         [](const QByteArray &t, GasReading *r) { return toNumber(t, &r->count); }},
+        {"wall", true, [](const GasReading &r) { return whole(r.wall); },
+         [](const QByteArray &t, GasReading *r) { return toNumber(t, &r->wall); }},
+        {"temperature_setting", true, [](const GasReading &r) { return whole(r.tempSetting); },
+         [](const QByteArray &t, GasReading *r) { return toNumber(t, &r->tempSetting); }},
+        {"collisions", true,
+         [](const GasReading &r) { return r.collisions ? QByteArray("on") : QByteArray("off"); },
+         [](const QByteArray &t, GasReading *r) {
+             r->collisions = t == "on";
+             return t == "on" || t == "off";
+         }},
+        {"pressure", false, [](const GasReading &r) { return floatText(r.pressure); },
+         [](const QByteArray &t, GasReading *r) { return toFloat(t, &r->pressure); }},
+        {"temperature", false, [](const GasReading &r) { return floatText(r.temperature); },
+         [](const QByteArray &t, GasReading *r) { return toFloat(t, &r->temperature); }},
+        {"energy", false, [](const GasReading &r) { return floatText(r.energy); },
+         [](const QByteArray &t, GasReading *r) { return toFloat(t, &r->energy); }},
+    };
+    return columns;
+}
+
+CsvDialect csvDialectFor(const QLocale &locale)
+{
+    return locale.decimalPoint() == QLatin1String(",") ? CsvDialect::Spreadsheet
+                                                       : CsvDialect::Plain;
+}
+
+QByteArray floatText(double value)
 {
     char text[32];
-    const auto [end, ec] = std::to_chars(text, text + sizeof text, value);
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, static_cast<float>(value));
     return ec == std::errc() ? QByteArray(text, static_cast<int>(end - text)) : QByteArray("nan");
 }
 
-QByteArray readingsCsv(const std::vector<GasReading> &readings)
+QByteArray tickTime(int64_t tick)
 {
-    QByteArray csv(kHeader);
-    csv += '\n';
+    // tick / 10 with its one decimal, worked in whole numbers: no rounding.
+    const int64_t tenths = tick % 10;
+    QByteArray text = (tick < 0 && tick > -10 ? "-" : "") + whole(tick / 10);
+    if (tenths != 0) {
+        text += '.' + QByteArray::number(static_cast<int>(tenths < 0 ? -tenths : tenths));
+    }
+    return text;
+}
+
+QByteArray readingsCsv(const std::vector<GasReading> &readings, CsvDialect dialect)
+{
+    QByteArray csv = header() + '\n';
     for (const GasReading &r : readings) {
-        csv += QByteArray::number(static_cast<qlonglong>(r.tick)) + ',' + cNumber(r.time) + ',' +
-               QByteArray::number(r.count) + ',' + QByteArray::number(r.wall) + ',' +
-               QByteArray::number(r.tempSetting) + ',' + (r.collisions ? "on" : "off") + ',' +
-               cNumber(r.pressure) + ',' + cNumber(r.temperature) + ',' + cNumber(r.energy) + '\n';
+        csv += row(r) + '\n';
+    }
+    if (dialect == CsvDialect::Spreadsheet) {
+        // No field holds a comma or a semicolon of its own, and only numbers
+        // hold a point.
+        csv.replace(',', ';').replace('.', ',');
     }
     return csv;
 }
 
-bool parseReadingsCsv(const QByteArray &csv, std::vector<GasReading> *out, QString *error)
+bool parseReadingsCsv(const QByteArray &csv, std::vector<GasReading> *out, QString *error,
+                      CsvDialect dialect)
 {
-    const QList<QByteArray> lines = csv.split('\n');
-    if (lines.isEmpty() || lines.front() != kHeader) {
+    QByteArray text = csv;
+    if (dialect == CsvDialect::Spreadsheet) {
+        if (text.contains('.')) {
+            *error = QStringLiteral("not a spreadsheet readings file: a decimal point");
+            return false;
+        }
+        text.replace(',', '.').replace(';', ',');
+    }
+    const QList<QByteArray> lines = text.split('\n');
+    if (lines.isEmpty() || lines.front() != header()) {
         *error = QStringLiteral("not a readings file: the header row is missing");
         return false;
     }
+    const std::vector<ReadingColumn> &columns = readingColumns();
     std::vector<GasReading> readings;
     for (qsizetype n = 1; n < lines.size(); ++n) {
         if (lines[n].isEmpty() && n == lines.size() - 1) {
@@ -122,16 +210,14 @@ bool parseReadingsCsv(const QByteArray &csv, std::vector<GasReading> *out, QStri
         }
         const QList<QByteArray> f = lines[n].split(',');
         GasReading r;
-        const bool ok = f.size() == 9 && toInt(f[0], &r.tick) && toDouble(f[1], &r.time) &&
-                        toInt(f[2], &r.count) && toInt(f[3], &r.wall) &&
-                        toInt(f[4], &r.tempSetting) && (f[5] == "on" || f[5] == "off") &&
-                        toDouble(f[6], &r.pressure) && toDouble(f[7], &r.temperature) &&
-                        toDouble(f[8], &r.energy);
+        bool ok = static_cast<size_t>(f.size()) == columns.size();
+        for (size_t k = 0; ok && k < columns.size(); ++k) {
+            ok = columns[k].read(f[static_cast<qsizetype>(k)], &r);
+        }
         if (!ok) {
             *error = QStringLiteral("row %1 is not a reading").arg(n + 1);
             return false;
         }
-        r.collisions = f[5] == "on";
         readings.push_back(r);
     }
     *out = std::move(readings);
@@ -152,7 +238,8 @@ bool commitWhole(QSaveFile &file, const QByteArray &bytes, QString *error)
     return true;
 }
 
-bool saveReadingsCsv(const QString &path, const std::vector<GasReading> &readings, QString *error)
+bool saveReadingsCsv(const QString &path, const std::vector<GasReading> &readings, QString *error,
+                     CsvDialect dialect)
 {
     // Written beside the target and renamed over it only when complete.
     QSaveFile file(path);
@@ -160,5 +247,5 @@ bool saveReadingsCsv(const QString &path, const std::vector<GasReading> &reading
         *error = file.errorString();
         return false;
     }
-    return commitWhole(file, readingsCsv(readings), error);
+    return commitWhole(file, readingsCsv(readings, dialect), error);
 }

@@ -5,10 +5,12 @@
 #include <QString>
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
 class QIODevice;
+class QLocale;
 class QSaveFile;
 
 // P V / (N T) scaled so that an ideal gas reads 1 (docs/model.md derives the
@@ -17,12 +19,15 @@ class QSaveFile;
 // the wall or the temperature is 0.
 std::optional<double> idealGasRatio(const GasReading &r);
 
-// Mean and spread (sample standard deviation; 0 for a single value).
+// Mean and spread (sample standard deviation) of n values. A single value
+// has no spread (spread stays 0: hasSpread() tells); equal values have a
+// spread of exactly 0 and their own value as the mean.
 struct Stats
 {
     int n = 0;
     double mean = 0;
     double spread = 0;
+    bool hasSpread() const { return n > 1; }
 };
 Stats statsOf(const std::vector<double> &values);
 
@@ -49,18 +54,50 @@ private:
     std::vector<size_t> m_changes;
 };
 
-// The log as CSV: a header row, then one row per reading; C-locale numbers
-// that read back to the same doubles.
-QByteArray readingsCsv(const std::vector<GasReading> &readings);
-// Reads what readingsCsv writes; false (and a reason) on anything else.
-bool parseReadingsCsv(const QByteArray &csv, std::vector<GasReading> *out, QString *error);
+// How a CSV file separates its fields and writes a decimal sign.
+enum class CsvDialect
+{
+    Plain,      // "," between fields, a decimal point: programs and most locales
+    Spreadsheet // ";" between fields, a decimal comma: spreadsheets of decimal-comma locales
+};
+
+// The dialect a user of this locale's spreadsheets expects: Spreadsheet where
+// numbers are written with a decimal comma.
+CsvDialect csvDialectFor(const QLocale &locale);
+
+// One column of the readings' CSV: its header name, its field's text and
+// how that text reads back. `setting` marks the settings a reading was taken
+// under, which a run states once where it has its own record (JSON).
+struct ReadingColumn
+{
+    const char *name;
+    bool setting;
+    QByteArray (*text)(const GasReading &r);
+    bool (*read)(const QByteArray &text, GasReading *r);
+};
+// The columns in file order: tick, time, the settings, then the readings.
+const std::vector<ReadingColumn> &readingColumns();
+
+// The log as CSV: a header row, then one row per reading. The readings
+// (single-precision in the gas) are the shortest text that reads back to the
+// same float, the time is the exact tick x 0.1.
+QByteArray readingsCsv(const std::vector<GasReading> &readings,
+                       CsvDialect dialect = CsvDialect::Plain);
+// Reads what readingsCsv writes in that dialect, every reading the same
+// float again; false (and a reason) on anything else.
+bool parseReadingsCsv(const QByteArray &csv, std::vector<GasReading> *out, QString *error,
+                      CsvDialect dialect = CsvDialect::Plain);
 // Writes the CSV to a file as a whole or not at all: on failure the file is
 // left as it was and *error says why.
-bool saveReadingsCsv(const QString &path, const std::vector<GasReading> &readings, QString *error);
+bool saveReadingsCsv(const QString &path, const std::vector<GasReading> &readings, QString *error,
+                     CsvDialect dialect = CsvDialect::Plain);
 
 // Writes bytes into an open QSaveFile and commits it: the name gets all of
 // them or keeps what it had. On failure *error says why.
 bool commitWhole(QSaveFile &file, const QByteArray &bytes, QString *error);
 
-// A number in the C locale, shortest text that reads back to the same double.
-QByteArray cNumber(double value);
+// A reading in the C locale: the shortest text that reads back to the same
+// single-precision float as `value` rounds to.
+QByteArray floatText(double value);
+// The animation time of a tick, tick x 0.1, exactly in decimal ("20", "0.1").
+QByteArray tickTime(int64_t tick);

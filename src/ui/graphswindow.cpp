@@ -9,6 +9,8 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineSeries>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -47,9 +49,16 @@ GraphsWindow::GraphsWindow(Gas *g, QWidget *parent) : QWidget(parent), m_gas(g ?
     connect(&m_redrawTimer, &QTimer::timeout, this, &GraphsWindow::redrawStep);
     connect(BtnExportarCSV, &QPushButton::clicked, this, &GraphsWindow::BtnExportarCSVClick);
     askPath = [this] {
-        return QFileDialog::getSaveFileName(this, tr("Exportar CSV"),
-                                            QDir::home().filePath(tr("lecturas.csv")),
-                                            tr("Archivos CSV (*.csv)"));
+        // The spreadsheet type is proposed where the system writes a decimal comma.
+        const QString plain = tr("Archivos CSV (*.csv)");
+        const QString sheet = tr("CSV para hoja de cálculo, coma decimal y punto y coma (*.csv)");
+        QString chosen =
+            csvDialectFor(QLocale::system()) == CsvDialect::Spreadsheet ? sheet : plain;
+        const QString path = QFileDialog::getSaveFileName(
+            this, tr("Exportar CSV"), QDir::home().filePath(tr("lecturas.csv")),
+            plain + QStringLiteral(";;") + sheet, &chosen);
+        exportDialect = chosen == sheet ? CsvDialect::Spreadsheet : CsvDialect::Plain;
+        return path;
     };
     m_gas->onReading = [this](const GasReading &r) { addReading(r); };
     redraw();
@@ -452,7 +461,7 @@ void GraphsWindow::BtnExportarCSVClick()
         return; // cancelled
     }
     QString error;
-    if (!saveReadingsCsv(path, m_log.readings(), &error)) {
+    if (!saveReadingsCsv(path, m_log.readings(), &error, exportDialect)) {
         QMessageBox::warning(this, tr("Exportar CSV"),
                              tr("No se pudo guardar el archivo\n%1\n\n%2\n\nLas lecturas siguen "
                                 "aquí: pruebe con otra carpeta u otro nombre.")

@@ -74,6 +74,9 @@ public:
     // The save dialog; tests put their own answer here. An empty path
     // cancels.
     std::function<QString()> askPath;
+    // The file type chosen in the dialog: the plain CSV or the spreadsheet
+    // one of decimal-comma locales.
+    CsvDialect exportDialect = CsvDialect::Plain;
 
     const ReadingLog &log() const { return m_log; }
     const SpeedSampler &sampler() const { return m_sampler; }

@@ -9,10 +9,16 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
+#include <functional>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <pty.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -46,9 +52,17 @@ struct Outcome
     QByteArray out, err;
 };
 
-Outcome lab(const QStringList &arguments)
+// `standardOutput`: a file standard output goes to instead of a pipe.
+Outcome lab(const QStringList &arguments, const QString &standardOutput = {},
+            const std::function<void()> &inChild = {})
 {
     QProcess p;
+    if (!standardOutput.isEmpty()) {
+        p.setStandardOutputFile(standardOutput);
+    }
+    if (inChild) {
+        p.setChildProcessModifier(inChild);
+    }
     p.start(QStringLiteral(MOLVIX_LAB_EXE), arguments);
     EXPECT_TRUE(p.waitForFinished(120'000) && p.exitStatus() == QProcess::NormalExit)
         << qPrintable(arguments.join(' '));
@@ -87,6 +101,13 @@ struct Folder
 TEST(CommandLine, BadInputIsOneLineOnStandardErrorStatusTwoAndNothingWritten)
 {
     const Folder f;
+    // Other names of the kept file, outside its folder.
+    QTemporaryDir links;
+    const QString symbolic = links.filePath(QStringLiteral("symbolic.csv"));
+    const QString hard = links.filePath(QStringLiteral("hard.csv"));
+    EXPECT_TRUE(QFile::link(f.kept, symbolic));
+    EXPECT_EQ(::link(QFile::encodeName(f.kept).constData(), QFile::encodeName(hard).constData()),
+              0);
     const QString missing = f.dir.filePath(QStringLiteral("no/dir/x.csv"));
     const QString big = QStringLiteral("99999999999999999999");
     const struct
@@ -120,6 +141,8 @@ TEST(CommandLine, BadInputIsOneLineOnStandardErrorStatusTwoAndNothingWritten)
         {{"--out", ""}, "--out needs a file name"},
         {{"--out", f.dir.filePath("a"), "--series", f.dir.filePath("a")},
          "--out and --series name the same file"},
+        {{"--out", symbolic, "--series", f.kept}, "--out and --series name the same file"},
+        {{"--out", f.kept, "--series", hard}, "--out and --series name the same file"},
         {{"--out", missing}, "cannot write " + missing + ": No such file or directory"},
         {{"--series", f.dir.path()},
          "cannot write " + f.dir.path() + ": Filename refers to a directory"},
@@ -184,6 +207,147 @@ TEST(CommandLine, TheSameOptionsGiveTheSameBytesWhateverTheThreads)
             EXPECT_EQ(summary[0], first.out);
         }
     }
+}
+
+// A node of /dev/full in a folder of its own, so that a program that
+// replaced it would replace only that; the real one where nodes cannot be
+// made and the real one cannot be replaced either.
+QString fullDevice(const QTemporaryDir &dir)
+{
+    const QString node = dir.filePath(QStringLiteral("full"));
+    if (::mknod(QFile::encodeName(node).constData(), S_IFCHR | 0666, makedev(1, 7)) == 0) {
+        return node;
+    }
+    return geteuid() != 0 ? QStringLiteral("/dev/full") : QString();
+}
+
+bool isCharacterDevice(const QString &path)
+{
+    struct stat st = {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISCHR(st.st_mode);
+}
+
+TEST(CommandLine, AFileThatCannotBeWrittenLeavesTheOtherAsItWas)
+{
+    const Folder f;
+    QTemporaryDir devices;
+    const QString full = fullDevice(devices);
+    if (full.isEmpty()) {
+        GTEST_SKIP() << "no full device that may be written to";
+    }
+    const QString noSpace = QStringLiteral(": No space left on device");
+    const struct
+    {
+        QStringList arguments;
+        bool outputFull; // standard output goes to the full device
+        QString message;
+    } cases[] = {
+        {{"--ticks", "400", "--series", f.kept, "--out", full},
+         false,
+         "cannot write " + full + noSpace},
+        {{"--ticks", "400", "--out", f.kept, "--series", full},
+         false,
+         "cannot write " + full + noSpace},
+        {{"--ticks", "400", "--series", f.kept}, true, "cannot write to standard output" + noSpace},
+        {{"--help"}, true, "cannot write to standard output" + noSpace},
+        {{"--version"}, true, "cannot write to standard output" + noSpace},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Outcome o = lab(c.arguments, c.outputFull ? full : QString());
+        EXPECT_EQ(o.status, 2);
+        EXPECT_EQ(o.err.toStdString(), ("molvix-lab: " + c.message + "\n").toStdString());
+        EXPECT_TRUE(isCharacterDevice(full)) << "the device is written, not replaced";
+    }
+    f.expectUntouched();
+}
+
+TEST(CommandLine, AFifoIsWrittenWhereItIs)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QStringList run = args("--ticks 400 --warmup 0");
+    const QByteArray expected = lab(run).out;
+
+    // A reader that does not wait: the summary fits the FIFO's buffer.
+    const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    QProcess p;
+    p.start(QStringLiteral(MOLVIX_LAB_EXE), run + QStringList{"--out", fifo});
+    ASSERT_TRUE(p.waitForFinished(60'000));
+    char buffer[4096];
+    const ssize_t n = ::read(reader, buffer, sizeof buffer);
+    ::close(reader);
+    const QByteArray got(buffer, static_cast<qsizetype>(std::max<ssize_t>(n, 0)));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().constData();
+    EXPECT_EQ(got, expected);
+    struct stat st = {};
+    EXPECT_TRUE(::stat(QFile::encodeName(fifo).constData(), &st) == 0 && S_ISFIFO(st.st_mode))
+        << "the FIFO is still there";
+}
+
+TEST(CommandLine, ASweepBeyondTheLimitsIsRefusedBeforeAnyRun)
+{
+    const Folder f;
+    const QString series = f.dir.filePath(QStringLiteral("series.csv"));
+    const struct
+    {
+        QString arguments;
+        QString message;
+    } cases[] = {
+        {"--particles 0:100 --wall 0:100 --temperature 0:100 --collisions on,off",
+         "the sweep has 2.06e+06 runs; at most 1e+06 are allowed"},
+        {"--particles 0:100 --wall 0:100 --warmup 100000000",
+         "the sweep needs 1.02e+12 ticks (runs x (warmup + ticks)); at most 1e+12 are allowed"},
+        // Snapshots of 100 particles over 10 million ticks on each of 64 workers.
+        {"--particles 100 --wall 1:64 --ticks 10000000 --threads 64",
+         "the sweep would hold about 15.2 GiB of memory; at most 4 GiB are allowed (fewer "
+         "--threads, --ticks or runs, or no --series)"},
+        // One worker, but the series of 404 such runs kept.
+        {"--particles 0:100 --wall 0:3 --ticks 10000000 --threads 1 --series " + series,
+         "the sweep would hold about 4.3 GiB of memory; at most 4 GiB are allowed (fewer "
+         "--threads, --ticks or runs, or no --series)"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.toStdString());
+        const Outcome o = lab(args(c.arguments + " --out " + f.kept));
+        EXPECT_EQ(o.status, 2);
+        EXPECT_EQ(o.err.toStdString(), ("molvix-lab: " + c.message + "\n").toStdString());
+    }
+    f.expectUntouched();
+}
+
+TEST(CommandLine, ThreadsOrMemoryThatRunOutEndInALineNotAnAbort)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer's shadow memory does not fit a bounded address space";
+#endif
+    const Folder f;
+    const struct
+    {
+        const char *arguments;
+        rlim_t addressSpace;
+        const char *message; // the line, or its end
+    } cases[] = {
+        // 1111 short runs on 1024 workers: their stacks alone would need 8 GB.
+        {"--particles 0:100 --wall 0:100:10 --ticks 200 --warmup 0 --threads 1024", 600'000'000,
+         "; nothing written\n"},
+        // A million runs of a tick: their results alone need some 200 MB.
+        {"--particles 0:99 --wall 0:99 --temperature 0:99 --ticks 1 --warmup 0 --threads 1",
+         250'000'000, "molvix-lab: out of memory; nothing written\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const rlimit space = {c.addressSpace, c.addressSpace};
+        const Outcome o = lab(args(QLatin1String(c.arguments)) + QStringList{"--out", f.kept}, {},
+                              [&space] { ::setrlimit(RLIMIT_AS, &space); });
+        EXPECT_EQ(o.status, 2);
+        EXPECT_TRUE(o.err.startsWith("molvix-lab: ") && o.err.endsWith(c.message) &&
+                    o.err.count('\n') == 1)
+            << o.err.constData();
+    }
+    f.expectUntouched();
 }
 
 TEST(CommandLine, HelpAndVersionGoToStandardOutput)

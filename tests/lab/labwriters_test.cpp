@@ -4,6 +4,8 @@
 #include <QJsonDocument>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 GasReading reading(int64_t tick, double pressure, double temperature)
@@ -38,7 +40,7 @@ TEST(Summary, SixDigitsAndEmptyWhereNothingIsDefinedInCsvAndJson)
                          "energy_mean,energy_sd,pvnt_mean,pvnt_sd,ks_mb\n"
                          "1,40,60,30,on,2,2688.9,17.4617,1.23457e+06,0.000123457,0.5,0,"
                          "0.999999,0.0123,0.0421875\n"
-                         "2,0,100,20,off,1,0,0,0,0,0,0,,,\n"));
+                         "2,0,100,20,off,1,0,,0,,0,,,,\n"));
     const QByteArray json = summaryJson(results(), RunPlan{1000, 400, true});
     EXPECT_EQ(json.toStdString(),
               "{\n  \"warmup\": 1000,\n  \"ticks\": 400,\n  \"runs\": [\n"
@@ -48,9 +50,10 @@ TEST(Summary, SixDigitsAndEmptyWhereNothingIsDefinedInCsvAndJson)
               "\"temperature_sd\": 0.000123457, \"energy_mean\": 0.5, \"energy_sd\": 0, "
               "\"pvnt_mean\": 0.999999, \"pvnt_sd\": 0.0123, \"ks_mb\": 0.0421875},\n"
               "    {\"run\": 2, \"count\": 0, \"wall\": 100, \"temperature_setting\": 20, "
-              "\"collisions\": false, \"readings\": 1, \"pressure_mean\": 0, \"pressure_sd\": 0, "
-              "\"temperature_mean\": 0, \"temperature_sd\": 0, \"energy_mean\": 0, "
-              "\"energy_sd\": 0, \"pvnt_mean\": null, \"pvnt_sd\": null, \"ks_mb\": null}\n"
+              "\"collisions\": false, \"readings\": 1, \"pressure_mean\": 0, "
+              "\"pressure_sd\": null, \"temperature_mean\": 0, \"temperature_sd\": null, "
+              "\"energy_mean\": 0, \"energy_sd\": null, \"pvnt_mean\": null, \"pvnt_sd\": null, "
+              "\"ks_mb\": null}\n"
               "  ]\n}\n");
     EXPECT_FALSE(QJsonDocument::fromJson(json).isNull()) << "valid JSON";
 }
@@ -62,6 +65,8 @@ TEST(Series, EveryReadingLedByItsRunWithExactNumbers)
     ASSERT_EQ(csv.size(), 5); // header, three readings, the final newline
     EXPECT_TRUE(csv[0].startsWith("run,tick,") && csv[1].startsWith("1,200,") &&
                 csv[2].startsWith("1,400,") && csv[3].startsWith("2,200,"));
+    EXPECT_EQ(csv[2], "1,400,40,40,60,30,on,2701.25,0.33333334,0.21111111")
+        << "the readings' floats and the tick's time";
 
     const QJsonArray json = QJsonDocument::fromJson(seriesJson(runs))["runs"].toArray();
     ASSERT_EQ(json.size(), 2);
@@ -74,12 +79,40 @@ TEST(Series, EveryReadingLedByItsRunWithExactNumbers)
         for (size_t k = 0; k < r.readings.size(); ++k) {
             const GasReading &g = r.readings[k];
             const QJsonValue j = readings[static_cast<qsizetype>(k)];
-            EXPECT_TRUE(j["tick"].toInteger() == g.tick && j["time"].toDouble() == g.time &&
-                        j["pressure"].toDouble() == g.pressure &&
-                        j["temperature"].toDouble() == g.temperature &&
-                        j["energy"].toDouble() == g.energy)
+            // Each reading reads back as the same float, the time as tick x 0.1.
+            const auto same = [&](const char *key, double value) {
+                return float(j[key].toDouble()) == float(value);
+            };
+            EXPECT_TRUE(j["tick"].toInteger() == g.tick && j["time"].toDouble() == g.tick / 10.0 &&
+                        same("pressure", g.pressure) && same("temperature", g.temperature) &&
+                        same("energy", g.energy))
                 << "run " << i + 1 << " reading " << k;
         }
+    }
+}
+
+// The real gas: a reading alone has no spread, an energy that never
+// changes (collisions off) none either, an empty box no temperature.
+TEST(Summary, SpreadsAndMeansOnlyWhereTheReadingsDefineThem)
+{
+    const struct
+    {
+        RunSettings settings;
+        int64_t ticks;
+        // readings, pressure_sd, temperature_mean empty, temperature_sd, energy_sd
+        std::tuple<QByteArray, QByteArray, bool, QByteArray, QByteArray> expected;
+    } cases[] = {
+        {{0, 100, 20, false}, 400, {"2", "0", true, "", "0"}},
+        {{10, 100, 20, false}, 200, {"1", "", false, "", ""}},
+        {{10, 100, 20, false}, 2000, {"10", "*", false, "0", "0"}},
+    };
+    for (const auto &c : cases) {
+        const RunResult r = runExperiment(c.settings, RunPlan{0, c.ticks, false});
+        const QList<QByteArray> f = summaryCsv({r}).split('\n')[1].split(',');
+        ASSERT_EQ(f.size(), 15);
+        const QByteArray pressureSd = f[7].isEmpty() || f[7] == "0" ? f[7] : "*";
+        EXPECT_EQ(std::tuple(f[5], pressureSd, f[8].isEmpty(), f[9], f[11]), c.expected)
+            << summaryCsv({r}).toStdString();
     }
 }
 

@@ -1,6 +1,10 @@
 #include "readinglog.h"
 
+#include <QDir>
 #include <QFile>
+#include <QLocale>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <unistd.h>
@@ -61,9 +65,9 @@ TEST(ReadingsCsv, RoundTripsEveryFieldExactlyAndRefusesOtherText)
 {
     std::vector<GasReading> readings = {reading(200, 50, 100, 1966.0, 0.3333333432674408),
                                         reading(400, 0, 0, 0, 0)};
-    readings[0].energy = std::numeric_limits<double>::denorm_min();
+    readings[0].energy = std::numeric_limits<float>::denorm_min();
     readings[1].collisions = false;
-    readings[1].time = 0.1 + 0.2; // no short decimal form
+    readings[1].time = 40.000000596046448; // the gas's 400 x float 0.1
     const QByteArray csv = readingsCsv(readings);
     EXPECT_TRUE(csv.startsWith("tick,time,count,wall,temperature_setting,collisions,pressure,"
                                "temperature,energy\n200,20,50,100,20,on,1966,"));
@@ -74,7 +78,7 @@ TEST(ReadingsCsv, RoundTripsEveryFieldExactlyAndRefusesOtherText)
     EXPECT_EQ(readingsCsv(back), csv) << "every field read back";
     EXPECT_EQ(back[0].energy, readings[0].energy) << "no digit lost";
     EXPECT_EQ(back[0].temperature, readings[0].temperature);
-    EXPECT_EQ(back[1].time, readings[1].time);
+    EXPECT_EQ(back[1].time, 40.0) << "the time is the tick's, exactly";
     for (const QByteArray &bad :
          {QByteArray("200,20\n"), csv + "1,2,3\n", QByteArray(csv).replace(",on,", ",1,5,")}) {
         EXPECT_FALSE(parseReadingsCsv(bad, &back, &error)) << bad.toStdString();
@@ -104,4 +108,101 @@ TEST(ReadingsCsv, SavesWholeOrLeavesTheFileAsItWas)
         saved.seek(0);
         EXPECT_EQ(saved.readAll(), readingsCsv(readings));
     }
+}
+
+TEST(Stats, EqualValuesHaveNoSpreadAndOneValueNone)
+{
+    const struct
+    {
+        std::vector<double> values;
+        int n;
+        double mean, spread;
+        bool hasSpread;
+    } cases[] = {
+        {{}, 0, 0, 0, false},
+        {{298.367}, 1, 298.367, 0, false},
+        // Summed, ten 0.1 make 0.9999999999999999: no rounding may show.
+        {std::vector<double>(10, 0.1), 10, 0.1, 0, true},
+    };
+    for (const auto &c : cases) {
+        const Stats s = statsOf(c.values);
+        EXPECT_EQ(std::tuple(s.n, s.mean, s.spread, s.hasSpread()),
+                  std::tuple(c.n, c.mean, c.spread, c.hasSpread))
+            << c.values.size() << " values";
+    }
+}
+
+TEST(ReadingsCsv, ReadingsAsTheirFloatsAndTheTimeAsTheTicksTenth)
+{
+    const struct
+    {
+        int64_t tick;
+        double pressure; // the gas's float, widened
+        const char *row;
+    } cases[] = {
+        {200, 3826.672119140625, "200,20,50,100,20,on,3826.672,"},
+        {1, 0.1f, "1,0.1,50,100,20,on,0.1,"},
+        {12345, 1e-45f, "12345,1234.5,50,100,20,on,1e-45,"},
+    };
+    for (const auto &c : cases) {
+        GasReading r = reading(c.tick, 50, 100, c.pressure, 2.0);
+        r.time = c.tick * double(0.1f);
+        const QByteArray csv = readingsCsv({r});
+        EXPECT_TRUE(csv.split('\n')[1].startsWith(c.row)) << csv.toStdString();
+        std::vector<GasReading> back;
+        QString error;
+        ASSERT_TRUE(parseReadingsCsv(csv, &back, &error)) << error.toStdString();
+        EXPECT_EQ(back[0].pressure, double(float(c.pressure))) << c.row;
+    }
+}
+
+TEST(ReadingsCsv, TheSpreadsheetDialectHasSemicolonsAndADecimalComma)
+{
+    const std::vector<GasReading> readings = {reading(200, 50, 100, 3826.672119140625, 1.0 / 3),
+                                              reading(401, 50, 60, 1966.5, 0.25)};
+    const QByteArray sheet = readingsCsv(readings, CsvDialect::Spreadsheet);
+    EXPECT_EQ(sheet.toStdString(), "tick;time;count;wall;temperature_setting;collisions;pressure;"
+                                   "temperature;energy\n"
+                                   "200;20;50;100;20;on;3826,672;0,33333334;50\n"
+                                   "401;40,1;50;60;20;on;1966,5;0,25;37,5\n");
+    std::vector<GasReading> back;
+    QString error;
+    ASSERT_TRUE(parseReadingsCsv(sheet, &back, &error, CsvDialect::Spreadsheet))
+        << error.toStdString();
+    EXPECT_EQ(readingsCsv(back), readingsCsv(readings)) << "the same readings as the plain file";
+    EXPECT_FALSE(parseReadingsCsv(sheet, &back, &error)) << "not a plain file";
+    EXPECT_FALSE(parseReadingsCsv(readingsCsv(readings), &back, &error, CsvDialect::Spreadsheet));
+    EXPECT_TRUE(
+        csvDialectFor(QLocale(QLocale::Spanish, QLocale::Spain)) == CsvDialect::Spreadsheet &&
+        csvDialectFor(QLocale(QLocale::English, QLocale::UnitedStates)) == CsvDialect::Plain);
+}
+
+// LibreOffice, where installed, reads the file as a Spanish spreadsheet: the
+// readings are numbers, not text.
+TEST(ReadingsCsv, LibreOfficeReadsTheSpreadsheetFileAsNumbers)
+{
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty()) {
+        GTEST_SKIP() << "LibreOffice is not installed";
+    }
+    QTemporaryDir folder;
+    const QDir dir(folder.path());
+    const QString csvPath = dir.filePath("lecturas.csv");
+    QString error;
+    ASSERT_TRUE(saveReadingsCsv(csvPath, {reading(200, 50, 100, 3826.672119140625, 2.0)}, &error,
+                                CsvDialect::Spreadsheet));
+    QProcess p;
+    // Separator ";" (59), quote '"' (34), UTF-8 (76), from line 1, standard
+    // cells, Spanish (1034) numbers.
+    p.start(soffice,
+            {QStringLiteral("-env:UserInstallation=file://") + dir.filePath("profile"),
+             QStringLiteral("--headless"), QStringLiteral("--infilter=CSV:59,34,76,1,,1034"),
+             QStringLiteral("--convert-to"), QStringLiteral("fods"), QStringLiteral("--outdir"),
+             dir.path(), csvPath});
+    ASSERT_TRUE(p.waitForFinished(120'000) && p.exitCode() == 0) << p.readAllStandardError().data();
+    QFile sheet(dir.filePath("lecturas.fods"));
+    ASSERT_TRUE(sheet.open(QIODevice::ReadOnly));
+    const QByteArray xml = sheet.readAll();
+    // Only a number's cell has an office:value; a text's has its text alone.
+    EXPECT_TRUE(xml.contains("office:value=\"3826.672\"")) << "the pressure cell holds a number";
 }

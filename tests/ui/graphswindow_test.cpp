@@ -392,6 +392,25 @@ TEST(GraphsWindowSize, FitsASmallScreenChartsShareTheRoomNothingCutOffWhenSmalle
     }
 }
 
+TEST_F(GraphsWindowTest, ExportWritesTheSpreadsheetTypeWhenChosen)
+{
+    run(400);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("hoja.csv"));
+    g().askPath = [&] {
+        g().exportDialect = CsvDialect::Spreadsheet;
+        return path;
+    };
+    QTest::mouseClick(g().BtnExportarCSV, Qt::LeftButton);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    std::vector<GasReading> back;
+    QString error;
+    ASSERT_TRUE(parseReadingsCsv(file.readAll(), &back, &error, CsvDialect::Spreadsheet))
+        << error.toStdString();
+    EXPECT_EQ(readingsCsv(back), readingsCsv(g().log().readings()));
+}
+
 TEST(GraphsWindowOwnGas, TakesTheReadingHookAndGivesItBack)
 {
     Gas gas;
