@@ -5,6 +5,7 @@
 #include "controls.h"
 #include "creditswindow.h"
 #include "gas.h"
+#include "gasviews.h"
 #include "graphswindow.h"
 #include "ticktimer.h"
 #include "vx3dworld.h"
@@ -254,10 +255,10 @@ TForm1::~TForm1()
         delete Vx3DWorldGL1;
     }
     // The gas must not reach views that are gone.
-    if (gas().soft == Vx3DWorld1) {
+    if (gas().soft == m_softDisplay.get()) {
         gas().soft = nullptr;
     }
-    if (gas().gl == Vx3DWorldGL1) {
+    if (gas().gl == m_glDisplay.get()) {
         gas().gl = nullptr;
     }
 }
@@ -495,8 +496,10 @@ void TForm1::FormCreate()
     Gas &g = gas();
     GasState &s = g.state;
     ViewNavigation &nav = navigation();
-    g.soft = Vx3DWorld1;
-    g.gl = Vx3DWorldGL1;
+    m_softDisplay = std::make_unique<SoftwareGasView>(*Vx3DWorld1);
+    m_glDisplay = std::make_unique<OpenGLGasView>(*Vx3DWorldGL1);
+    g.soft = m_softDisplay.get();
+    g.gl = m_glDisplay.get();
 
     BoxOpenGL->hide();
     LabelGL->hide();
@@ -532,18 +535,7 @@ void TForm1::FormCreate()
     if (shownItem(BoxEjes) == kYes) {
         Vx3DWorld1->SetAxes(kTeal, true);
     }
-    s.ModoGL = 0;
-
-    for (int32_t i = 1; i <= s.NumPar; ++i) {
-        g.placeParticle(i);
-        Vx3DWorldGL1->MoveParticle(i, s.ParX[i], s.ParY[i], s.ParZ[i]);
-        Vx3DWorld1->ChangeParticleProperties(0, i, kYellow);
-        Vx3DWorld1->MoveParticle(i, s.ParX[i], s.ParY[i], s.ParZ[i]);
-    }
-    Vx3DWorld1->DrawWorld();
-    Vx3DWorldGL1->NParticles = s.NumPar;
-    Vx3DWorldGL1->DrawWorld();
-    g.RandomVel();
+    g.start();
 }
 
 void TForm1::resizeEvent(QResizeEvent *event)
@@ -739,7 +731,7 @@ void TForm1::bringSoftwareViewUpToDate()
             v->MoveSegment(seg, x, y, z, x + s.VelX[i], y + s.VelY[i], z + s.VelZ[i]);
         }
     }
-    g.placeWallOutline(*v);
+    g.placeWallOutline(*m_softDisplay);
 }
 
 void TForm1::Vx3DWorldGL1Paint()

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -18,6 +20,8 @@ class TForm3;
 class GraphsWindow;
 class TVx3DWorld;
 class TVx3DWorldGL;
+class SoftwareGasView;
+class OpenGLGasView;
 
 // The main window "Tarvelo": the 3-D view of the gas between a top strip of
 // buttons and a bottom panel of animation, zoom, rotation, axes and display
@@ -108,6 +112,10 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The two views as the gas sees them.
+    std::unique_ptr<SoftwareGasView> m_softDisplay;
+    std::unique_ptr<OpenGLGasView> m_glDisplay;
+
     void buildControls();
     void connectHandlers();
     void switchToOpenGL();
