@@ -16,23 +16,23 @@
 
 namespace {
 
-// The program's controls, reduced to the two texts the tick reads.
+// The program's controls, reduced to the two switches the tick reads.
 class Switches : public GasControls
 {
 public:
-    QString coli = QStringLiteral("NO");
-    QString BoxColiText() const override { return coli; }
-    QString BoxDibVelText() const override { return QStringLiteral("NO"); }
-    void setMaskEner(const QString &) override {}
-    void setMaskTemp(const QString &) override {}
-    void setMaskPre(const QString &) override {}
-    void setMaskPosPa(const QString &) override {}
+    bool coli = false;
+    bool collisionsOn() const override { return coli; }
+    bool vectorsShown() const override { return false; }
+    void showEnergy(double) override {}
+    void showTemperature(double, bool) override {}
+    void showPressure(double) override {}
+    void showWall(int32_t) override {}
 };
 
 // 100 particles at the start-up temperature, collisions on or off.
 void fill(Gas &g, Switches &switches, bool collisions)
 {
-    switches.coli = collisions ? QStringLiteral("SI") : QStringLiteral("NO");
+    switches.coli = collisions;
     g.controls = &switches;
     g.state.NumPar = 100;
     for (int i = 1; i <= 100; ++i) {

@@ -1,12 +1,9 @@
 #include "gas.h"
 
-#include "vx3dworld.h"
-#include "vx3dworldgl.h"
-
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cmath>
-#include <cstdio>
 
 #if defined(__SSE2__)
 #include <immintrin.h>
@@ -22,13 +19,6 @@ constexpr float kMirror = 200.0f;
 // A fold can only bring a particle back by twice the box size per pass, so a
 // handful of passes always suffices; the cap only guards the pathological.
 constexpr int kMaxFoldPasses = 64;
-
-QString format(const char *pattern, double value)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, pattern, value);
-    return QString::fromLatin1(text);
-}
 
 } // namespace
 
@@ -79,12 +69,150 @@ int32_t Gas::nextRandom()
 
 bool Gas::boxColiOn() const
 {
-    return controls != nullptr && controls->BoxColiText() == QLatin1String("SI");
+    return controls != nullptr && controls->collisionsOn();
 }
 
 bool Gas::boxDibVelOn() const
 {
-    return controls != nullptr && controls->BoxDibVelText() == QLatin1String("SI");
+    return controls != nullptr && controls->vectorsShown();
+}
+
+int32_t Gas::addReadingListener(ReadingListener listener)
+{
+    // Unique across gases: a gas assigned afresh keeps no handle that an
+    // old listener's owner could remove by mistake.
+    static std::atomic<int32_t> nextHandle{1};
+    const int32_t handle = nextHandle.fetch_add(1);
+    m_listeners.emplace_back(handle, std::move(listener));
+    return handle;
+}
+
+void Gas::removeReadingListener(int32_t handle)
+{
+    std::erase_if(m_listeners, [handle](const auto &l) { return l.first == handle; });
+}
+
+size_t Gas::readingListenerCount() const
+{
+    return m_listeners.size();
+}
+
+void Gas::tellListeners(const GasReading &reading)
+{
+    // A listener may add or remove listeners, itself included: handles only
+    // grow, so the next to call is always the first with a greater handle.
+    int32_t last = 0;
+    for (;;) {
+        const auto next = std::find_if(m_listeners.begin(), m_listeners.end(),
+                                       [last](const auto &l) { return l.first > last; });
+        if (next == m_listeners.end()) {
+            return;
+        }
+        last = next->first;
+        const ReadingListener listener = next->second;
+        if (listener) {
+            listener(reading);
+        }
+    }
+}
+
+// ---- start and the user's actions ------------------------------------------
+
+void Gas::start()
+{
+    GasState &g = state;
+    // The software view is the active one; the OpenGL view keeps its stores
+    // current but draws only the first NumPar particles.
+    g.ModoGL = 0;
+    for (int32_t i = 1; i <= g.NumPar; ++i) {
+        placeParticle(i);
+        if (gl != nullptr) {
+            gl->MoveParticle(i, g.ParX[i], g.ParY[i], g.ParZ[i]);
+        }
+        if (soft != nullptr) {
+            soft->ChangeParticleProperties(DisplayProperty::Colour, i, kYellow);
+            soft->MoveParticle(i, g.ParX[i], g.ParY[i], g.ParZ[i]);
+        }
+    }
+    if (soft != nullptr) {
+        soft->DrawWorld();
+    }
+    if (gl != nullptr) {
+        gl->setParticleCount(g.NumPar);
+        gl->DrawWorld();
+    }
+    RandomVel();
+}
+
+void Gas::setCount(int32_t count)
+{
+    GasState &g = state;
+    g.NumParPedido = count;
+    if (g.NumParPedido > 0) {
+        GenPar();
+    }
+    if (g.NumParPedido == 0) {
+        const bool vectors = boxDibVelOn();
+        // Every particle that was live is hidden (not only the first), or
+        // the rest would stay on screen, frozen, in an empty gas.
+        if (soft != nullptr) {
+            for (int32_t i = 1; i <= std::max(g.NumPar, 1); ++i) {
+                soft->ChangeParticleProperties(DisplayProperty::Colour, i, kBlack);
+                if (vectors) {
+                    soft->ChangeSegmentProperties(DisplayProperty::Colour, i + SegVel, kBlack);
+                }
+            }
+        }
+        if (gl != nullptr) {
+            gl->ChangeParticleProperties(DisplayProperty::Colour, 1, kBlack);
+            gl->setParticleCount(0);
+            gl->setSegmentCount(SegVel);
+        }
+        if (soft != nullptr) {
+            soft->DrawWorld();
+        }
+        if (gl != nullptr) {
+            gl->DrawWorld();
+        }
+    }
+    if (g.NumParPedido == 1) {
+        if (soft != nullptr) {
+            soft->ChangeParticleProperties(DisplayProperty::Colour, 1, kYellow);
+        }
+        if (gl != nullptr) {
+            gl->ChangeParticleProperties(DisplayProperty::Colour, 1, kWhite);
+            gl->DrawWorld();
+        }
+        if (soft != nullptr) {
+            soft->DrawWorld();
+        }
+    }
+    g.NumPar = g.NumParPedido;
+    Energia();
+}
+
+void Gas::setVectors(std::optional<bool> shown)
+{
+    GasState &g = state;
+    if (shown == true) {
+        g.DibVel = 1;
+        if (gl != nullptr) {
+            gl->setSegmentCount(g.NumPar + SegVel);
+        }
+    }
+    if (shown == false) {
+        g.DibVel = 0;
+        if (soft != nullptr) {
+            for (int32_t seg = SegVel + 1; seg <= g.NSeg; ++seg) {
+                soft->ChangeSegmentProperties(DisplayProperty::Colour, seg, kBlack);
+            }
+        }
+        if (gl != nullptr) {
+            // Down to the piston's outline: its last segment, 27, is drawn.
+            gl->setSegmentCount(kWallFirstSegment + 3);
+        }
+    }
+    DibujaVel();
 }
 
 // ---- generation ------------------------------------------------------------
@@ -114,8 +242,8 @@ void Gas::GenPar()
                 gl->MoveParticle(i, g.ParX[i], g.ParY[i], g.ParZ[i]);
             }
             if (soft != nullptr) {
-                soft->ChangeParticleProperties(0, i, kYellow);
-                soft->ChangeParticleProperties(3, i, g.RadioSoft);
+                soft->ChangeParticleProperties(DisplayProperty::Colour, i, kYellow);
+                soft->ChangeParticleProperties(DisplayProperty::Size, i, g.RadioSoft);
                 soft->MoveParticle(i, g.ParX[i], g.ParY[i], g.ParZ[i]);
             }
         }
@@ -123,9 +251,9 @@ void Gas::GenPar()
         const bool vectors = boxDibVelOn();
         for (int32_t i = g.NumPar; i >= g.NumParPedido + 1; --i) {
             if (soft != nullptr) {
-                soft->ChangeParticleProperties(0, i, kBlack);
+                soft->ChangeParticleProperties(DisplayProperty::Colour, i, kBlack);
                 if (vectors) {
-                    soft->ChangeSegmentProperties(0, i + SegVel, kBlack);
+                    soft->ChangeSegmentProperties(DisplayProperty::Colour, i + SegVel, kBlack);
                 }
             }
         }
@@ -137,9 +265,9 @@ void Gas::GenPar()
     }
     if (gl != nullptr) {
         // The OpenGL view stops drawing removed particles through its counts.
-        gl->NParticles = g.NumPar;
+        gl->setParticleCount(g.NumPar);
         if (vectors) {
-            gl->NSegments = g.NumPar + SegVel;
+            gl->setSegmentCount(g.NumPar + SegVel);
         }
         gl->DrawWorld();
     }
@@ -219,14 +347,14 @@ void Gas::TimeLoopTimer()
         // PosPared); not divided by time.
         g.Presion = static_cast<float>(g.Presion / (g.PosPared * 4.0 * 0.01 + 2.0));
         if (controls != nullptr) {
-            controls->setMaskPre(format("%5.0f", g.Presion));
+            controls->showPressure(g.Presion);
         }
         const float pressure = g.Presion;
         g.Presion = 0;
         g.NPasos = 0;
         Energia();
-        if (onReading) {
-            onReading(reading(pressure));
+        if (!m_listeners.empty()) {
+            tellListeners(reading(pressure));
         }
     }
     redrawActiveView();
@@ -485,21 +613,20 @@ void Gas::Energia()
     if (g.NumPar == 0) {
         // An empty gas has no temperature; it reads 0 instead of 0 / 0.
         g.Energ = 0;
-        controls->setMaskEner(format("%3.0f", 0.0));
-        controls->setMaskTemp(format("Temperatura = %3.2f", 0.0));
+        controls->showEnergy(0.0);
+        controls->showTemperature(0.0, true);
         return;
     }
     // Only the values after the last particle are ever seen: written once.
-    controls->setMaskEner(format("%3.0f", 0.01 * g.Energ));
-    controls->setMaskTemp(format("%3.2f", g.Energ / (3.0 * g.NumPar * 100.0)));
+    controls->showEnergy(0.01 * g.Energ);
+    controls->showTemperature(g.Energ / (3.0 * g.NumPar * 100.0), false);
 }
 
 // ---- piston and vectors ----------------------------------------------------
 
 namespace {
 
-template <typename View>
-void placeWall(View &view, int32_t position)
+void placeWall(GasDisplay &view, int32_t position)
 {
     const float w = static_cast<float>(position);
     view.MoveSegment(kWallFirstSegment, 0, w, 0, 0, w, 100);
@@ -522,9 +649,9 @@ void Gas::Pared_Movil()
     }
 }
 
-void Gas::placeWallOutline(TVx3DWorld &view) const
+void Gas::placeWallOutline(GasDisplay &display) const
 {
-    placeWall(view, state.PosPared);
+    placeWall(display, state.PosPared);
 }
 
 void Gas::MoverPared(int32_t position)
@@ -559,7 +686,7 @@ void Gas::MoverPared(int32_t position)
         gl->DrawWorld();
     }
     if (controls != nullptr) {
-        controls->setMaskPosPa(QString::number(g.PosPared));
+        controls->showWall(g.PosPared);
     }
 }
 
@@ -578,7 +705,7 @@ void Gas::DibujaVel()
         }
         if (soft != nullptr) {
             if (shown) {
-                soft->ChangeSegmentProperties(0, s, kWhite);
+                soft->ChangeSegmentProperties(DisplayProperty::Colour, s, kWhite);
             }
             soft->MoveSegment(s, x, y, z, x2, y2, z2);
         }

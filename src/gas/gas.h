@@ -1,17 +1,15 @@
 #pragma once
 
+#include "gasdisplay.h"
 #include "gasreading.h"
-#include "scenetypes.h"
-
-#include <QString>
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <random>
-
-class TVx3DWorld;
-class TVx3DWorldGL;
+#include <utility>
+#include <vector>
 
 // Units are the box's own: lengths 0..100 per axis, time in ticks of DeltaT,
 // unit mass. No physical unit is attached to any quantity (docs/model.md).
@@ -21,10 +19,6 @@ constexpr int32_t kGasSlots = 500;    // room in every per-particle array
 constexpr int32_t NPasosPresion = 200; // ticks per pressure reading
 constexpr int32_t SegVel = 29;        // the vector of particle i is segment i + 29
 constexpr int32_t kWallFirstSegment = 24; // segments 24..27 outline the piston
-
-constexpr TColor kBlack = 0x000000;
-constexpr TColor kYellow = 0x00FFFF;  // a live particle
-constexpr TColor kWhite = 0xFFFFFF;   // a velocity vector
 
 // The gas: per-particle arrays indexed from 1 (slot 0 is never used) and the
 // scalars that the simulation, the readouts and the controls share.
@@ -55,21 +49,24 @@ struct GasState
 };
 
 // What the gas reads from and writes to the control panel. The panel
-// implements it; until it exists the gas writes no readouts.
+// implements it; until it exists the gas reads both switches off and writes
+// no readouts. The switches are asked afresh every time the gas needs them.
 class GasControls
 {
 public:
     virtual ~GasControls() = default;
-    virtual QString BoxColiText() const = 0;   // "SI" switches collisions on
-    virtual QString BoxDibVelText() const = 0; // "SI" while vectors are wanted
-    virtual void setMaskEner(const QString &text) = 0;
-    virtual void setMaskTemp(const QString &text) = 0;
-    virtual void setMaskPre(const QString &text) = 0;
-    virtual void setMaskPosPa(const QString &text) = 0;
+    virtual bool collisionsOn() const = 0; // "Colisiones" reads "SI"
+    virtual bool vectorsShown() const = 0; // "Dibuja Velocidades" reads "SI"
+    // The readouts as numbers; the panel writes them with its own patterns.
+    virtual void showEnergy(double energy) = 0; // 0.01 x sum of v^2
+    // Sum of v^2 / (3 NumPar x 100); an empty gas hands over 0 and true.
+    virtual void showTemperature(double temperature, bool emptyGas) = 0;
+    virtual void showPressure(double pressure) = 0; // per 10 000 area over 200 ticks
+    virtual void showWall(int32_t position) = 0;    // PosPared, 0..100
 };
 
-// The gas simulation and its operations on the two scene views. The program
-// keeps one (gas()); tests make their own. A view or the controls may be
+// The gas simulation and its operations on its two displays. The program
+// keeps one (gas()); tests make their own. A display or the controls may be
 // absent (nullptr): what would go to them is skipped.
 class Gas
 {
@@ -77,14 +74,33 @@ public:
     Gas();
 
     GasState state;
-    TVx3DWorld *soft = nullptr;  // the software view
-    TVx3DWorldGL *gl = nullptr;  // the OpenGL view
-    GasControls *controls = nullptr;
+    GasDisplay *soft = nullptr;      // the software view; not owned
+    GasDisplay *gl = nullptr;        // the OpenGL view; not owned
+    GasControls *controls = nullptr; // not owned
 
     // Ticks run since the gas was made; the readings' clock.
     int64_t ticks = 0;
-    // Called with every pressure reading, after the readouts are refreshed.
-    std::function<void(const GasReading &)> onReading;
+
+    // Every pressure reading goes to each listener, in the order they were
+    // added, after the readouts are refreshed. The handle removes it again.
+    using ReadingListener = std::function<void(const GasReading &)>;
+    int32_t addReadingListener(ReadingListener listener);
+    void removeReadingListener(int32_t handle);
+    size_t readingListenerCount() const;
+
+    // The gas's side of the program's start: the first NumPar particles
+    // placed and shown on both displays, then the velocity templates drawn.
+    void start();
+
+    // The user's actions, each whole on the gas's side, for the control
+    // panel and molvix-lab alike.
+    // The particle count, 0..MaxPar: particles added or removed, both
+    // displays brought along, the readouts refreshed.
+    void setCount(int32_t count);
+    // The temperature is ReglaTemperatura, the piston MoverPared (below).
+    // The vectors: shown, hidden, or (nullopt, the box reads neither item)
+    // only placed again.
+    void setVectors(std::optional<bool> shown);
 
     // Placing one particle: unit mass, three draws for x, y, z in that order
     // onto the grid 0..79.92 (y shifted up by 5). Velocity untouched.
@@ -107,8 +123,8 @@ public:
 
     // The piston: outline in both views; moving it folds particles above it.
     void Pared_Movil();
-    // The piston's outline at PosPared in the software view, no frame drawn.
-    void placeWallOutline(TVx3DWorld &view) const;
+    // The piston's outline at PosPared on one display, no frame drawn.
+    void placeWallOutline(GasDisplay &display) const;
     void MoverPared(int32_t position);
     // Places every live particle's velocity vector in both views.
     void DibujaVel();
@@ -124,8 +140,10 @@ private:
     bool boxDibVelOn() const;
     void moveVectorOnActiveView(int32_t i);
     void redrawActiveView();
+    void tellListeners(const GasReading &reading);
 
     std::mt19937 m_random;
+    std::vector<std::pair<int32_t, ReadingListener>> m_listeners; // by growing handle
 };
 
 // The program's one gas.

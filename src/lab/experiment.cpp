@@ -18,80 +18,58 @@ constexpr int64_t kCheckTicks = 200;
 
 } // namespace
 
-QString LabControls::BoxColiText() const
+bool LabBar::moveTo(int32_t value)
 {
-    return collisions ? QStringLiteral("SI") : QStringLiteral("NO");
-}
-
-QString LabControls::BoxDibVelText() const
-{
-    return QStringLiteral("NO");
+    value = std::clamp(value, 0, 100);
+    if (value == m_position) {
+        return false;
+    }
+    m_position = value;
+    return true;
 }
 
 LabGas::LabGas(const RunSettings &settings)
 {
     startAsProgram();
-    setCountBar(settings.count);
-    setTempBar(settings.temperature);
-    setWallBar(settings.wall);
-    // The collision box has no handler: the gas reads its text every tick.
+    moveCountBar(settings.count);
+    moveTempBar(settings.temperature);
+    moveWallBar(settings.wall);
+    // The collision box has no handler: the gas reads it every tick.
     controls.collisions = settings.collisions;
 }
 
 void LabGas::startAsProgram()
 {
-    GasState &s = gas.state;
-    // The main window's creation: the software view is the active one, the
-    // first NumPar particles are placed, then the velocity templates drawn.
-    s.ModoGL = 0;
-    for (int32_t i = 1; i <= s.NumPar; ++i) {
-        gas.placeParticle(i);
-    }
-    gas.RandomVel();
-    // The control panel's creation: it becomes the gas's controls, moves its
-    // count bar from 0 to NumPar and its temperature bar from 0 to Temp (each
-    // a change), then applies the temperature once more.
+    // The main window's creation, then the control panel's: it becomes the
+    // gas's controls, moves its count bar from 0 to NumPar and its
+    // temperature bar from 0 to Temp (each a change), then applies the
+    // temperature once more.
+    gas.start();
     gas.controls = &controls;
-    setCountBar(s.NumPar);
-    setTempBar(s.Temp);
-    gas.ReglaTemperatura(m_tempBar);
+    moveCountBar(gas.state.NumPar);
+    moveTempBar(gas.state.Temp);
+    gas.ReglaTemperatura(m_tempBar.position());
 }
 
-void LabGas::setCountBar(int32_t value)
+void LabGas::moveCountBar(int32_t value)
 {
-    value = std::clamp(value, 0, MaxPar);
-    if (value == m_countBar) {
-        return;
+    if (m_countBar.moveTo(value)) {
+        gas.setCount(m_countBar.position());
     }
-    m_countBar = value;
-    // The count bar's change handler, less what it does to the views.
-    GasState &s = gas.state;
-    s.NumParPedido = value;
-    if (s.NumParPedido > 0) {
-        gas.GenPar();
-    }
-    s.NumPar = s.NumParPedido;
-    gas.Energia();
 }
 
-void LabGas::setTempBar(int32_t value)
+void LabGas::moveTempBar(int32_t value)
 {
-    value = std::clamp(value, 0, 100);
-    if (value == m_tempBar) {
-        return;
+    if (m_tempBar.moveTo(value)) {
+        gas.ReglaTemperatura(m_tempBar.position());
     }
-    m_tempBar = value;
-    gas.ReglaTemperatura(value);
 }
 
-void LabGas::setWallBar(int32_t value)
+void LabGas::moveWallBar(int32_t value)
 {
-    value = std::clamp(value, 0, 100);
-    if (value == m_wallBar) {
-        return;
+    if (m_wallBar.moveTo(value)) {
+        gas.MoverPared(m_wallBar.position());
     }
-    m_wallBar = value;
-    gas.MoverPared(value);
 }
 
 RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
@@ -106,11 +84,11 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     const int64_t measuredFrom = gas.ticks + plan.warmup;
     std::vector<GasReading> readings;
     readings.reserve(static_cast<size_t>(plan.ticks / NPasosPresion + 1));
-    gas.onReading = [&readings, measuredFrom](const GasReading &r) {
+    const int32_t listener = gas.addReadingListener([&readings, measuredFrom](const GasReading &r) {
         if (r.tick > measuredFrom) {
             readings.push_back(r);
         }
-    };
+    });
     // Every snapshot is kept: the distribution pools the whole measurement.
     SpeedSampler speeds(static_cast<int>(std::max<int64_t>(1, plan.ticks / kSpeedSnapshotTicks)));
 
@@ -124,7 +102,7 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
         if (control != nullptr && t % kCheckTicks == 0) {
             control->ticksDone.fetch_add(kCheckTicks, std::memory_order_relaxed);
             if (control->stop.load(std::memory_order_relaxed)) {
-                gas.onReading = nullptr;
+                gas.removeReadingListener(listener);
                 return result;
             }
         }
@@ -132,7 +110,7 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     if (control != nullptr) {
         control->ticksDone.fetch_add(total % kCheckTicks, std::memory_order_relaxed);
     }
-    gas.onReading = nullptr;
+    gas.removeReadingListener(listener);
 
     std::vector<double> pressure, temperature, energy, ratio;
     for (const GasReading &r : readings) {

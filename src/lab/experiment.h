@@ -3,8 +3,6 @@
 #include "gas.h"
 #include "readinglog.h"
 
-#include <QString>
-
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -49,17 +47,31 @@ struct RunResult
 };
 
 // The control panel as the gas reads it: collisions on or off, no vectors.
-// Readout texts are not needed: the readings carry the numbers.
+// Readouts are not shown: the readings carry the numbers.
 class LabControls : public GasControls
 {
 public:
     bool collisions = false;
-    QString BoxColiText() const override;
-    QString BoxDibVelText() const override;
-    void setMaskEner(const QString &) override {}
-    void setMaskTemp(const QString &) override {}
-    void setMaskPre(const QString &) override {}
-    void setMaskPosPa(const QString &) override {}
+    bool collisionsOn() const override { return collisions; }
+    bool vectorsShown() const override { return false; }
+    void showEnergy(double) override {}
+    void showTemperature(double, bool) override {}
+    void showPressure(double) override {}
+    void showWall(int32_t) override {}
+};
+
+// One of the panel's scroll bars, 0..100: a move to where it stands already
+// is no change, and its change handler does not run.
+class LabBar
+{
+public:
+    explicit LabBar(int32_t position) : m_position(position) {}
+    int32_t position() const { return m_position; }
+    // Moves the bar, clamped to its range; true when it really moved.
+    bool moveTo(int32_t value);
+
+private:
+    int32_t m_position;
 };
 
 // A gas with no views in the state the program's gas is in after start-up
@@ -76,16 +88,16 @@ public:
     LabControls controls;
 
 private:
-    // Where the panel's scroll bars stand: a change handler runs only when
-    // a position really changes.
-    int32_t m_countBar = 0;
-    int32_t m_tempBar = 0;
-    int32_t m_wallBar = 100;
+    // Where the panel's scroll bars stand when it is created.
+    LabBar m_countBar{0};
+    LabBar m_tempBar{0};
+    LabBar m_wallBar{100};
 
     void startAsProgram();
-    void setCountBar(int32_t value);
-    void setTempBar(int32_t value);
-    void setWallBar(int32_t value);
+    // A user's move of a bar: the gas's action when the bar really moves.
+    void moveCountBar(int32_t value);
+    void moveTempBar(int32_t value);
+    void moveWallBar(int32_t value);
 };
 
 // Progress shared by the workers of a sweep and whoever watches them.

@@ -2,9 +2,8 @@
 
 #include "animationkey.h"
 #include "controls.h"
+#include "readouttext.h"
 #include "strtoint.h"
-#include "vx3dworld.h"
-#include "vx3dworldgl.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -12,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+
+#include <optional>
 
 using molvix::ui::describe;
 using molvix::ui::kNavyColour;
@@ -156,51 +157,8 @@ void TFormCPanel::ScBarParedChange()
 
 void TFormCPanel::ScBarNPartChange()
 {
-    Gas &g = gas();
-    GasState &s = g.state;
-    s.NumParPedido = ScBarNPart->value();
-    MaskNOfPar->setText(QString::number(s.NumParPedido));
-    if (s.NumParPedido > 0) {
-        g.GenPar();
-    }
-    if (s.NumParPedido == 0) {
-        const bool vectors = shownItem(BoxDibVel) == kYes;
-        // Every particle that was live is hidden (not only the first), or
-        // the rest would stay on screen, frozen, in an empty gas.
-        if (g.soft != nullptr) {
-            for (int32_t i = 1; i <= std::max(s.NumPar, 1); ++i) {
-                g.soft->ChangeParticleProperties(0, i, kBlack);
-                if (vectors) {
-                    g.soft->ChangeSegmentProperties(0, i + SegVel, kBlack);
-                }
-            }
-        }
-        if (g.gl != nullptr) {
-            g.gl->ChangeParticleProperties(0, 1, 0.0f);
-            g.gl->NParticles = 0;
-            g.gl->NSegments = SegVel;
-        }
-        if (g.soft != nullptr) {
-            g.soft->DrawWorld();
-        }
-        if (g.gl != nullptr) {
-            g.gl->DrawWorld();
-        }
-    }
-    if (s.NumParPedido == 1) {
-        if (g.soft != nullptr) {
-            g.soft->ChangeParticleProperties(0, 1, kYellow);
-        }
-        if (g.gl != nullptr) {
-            g.gl->ChangeParticleProperties(0, 1, 16777215.0f);
-            g.gl->DrawWorld();
-        }
-        if (g.soft != nullptr) {
-            g.soft->DrawWorld();
-        }
-    }
-    s.NumPar = s.NumParPedido;
-    g.Energia();
+    MaskNOfPar->setText(QString::number(ScBarNPart->value()));
+    gas().setCount(ScBarNPart->value());
 }
 
 void TFormCPanel::MaskNOfParKeyPress(QChar &key)
@@ -220,26 +178,12 @@ void TFormCPanel::ScBarTempChange()
 
 void TFormCPanel::BoxDibVelChange()
 {
-    Gas &g = gas();
-    GasState &s = g.state;
-    if (shownItem(BoxDibVel) == kYes) {
-        s.DibVel = 1;
-        if (g.gl != nullptr) {
-            g.gl->NSegments = s.NumPar + SegVel;
-        }
-    }
-    if (shownItem(BoxDibVel) == molvix::ui::kNo) {
-        s.DibVel = 0;
-        if (g.soft != nullptr) {
-            for (int32_t seg = SegVel + 1; seg <= s.NSeg; ++seg) {
-                g.soft->ChangeSegmentProperties(0, seg, kBlack);
-            }
-        }
-        if (g.gl != nullptr) {
-            g.gl->NSegments = kWallFirstSegment + 3;
-        }
-    }
-    g.DibujaVel();
+    // Typed text that is neither item switches nothing; the vectors are
+    // placed again all the same.
+    const int item = shownItem(BoxDibVel);
+    gas().setVectors(item == kYes              ? std::optional<bool>(true)
+                     : item == molvix::ui::kNo ? std::optional<bool>(false)
+                                               : std::nullopt);
 }
 
 bool TFormCPanel::eventFilter(QObject *watched, QEvent *event)
@@ -286,27 +230,33 @@ QString TFormCPanel::BoxColiText() const
     return gasReading(BoxColi);
 }
 
-QString TFormCPanel::BoxDibVelText() const
+bool TFormCPanel::collisionsOn() const
 {
-    return gasReading(BoxDibVel);
+    return gasReading(BoxColi) == QLatin1String("SI");
 }
 
-void TFormCPanel::setMaskEner(const QString &text)
+bool TFormCPanel::vectorsShown() const
 {
-    MaskEner->setText(text);
+    return gasReading(BoxDibVel) == QLatin1String("SI");
 }
 
-void TFormCPanel::setMaskTemp(const QString &text)
+void TFormCPanel::showEnergy(double energy)
 {
-    MaskTemp->setText(text);
+    MaskEner->setText(QString::fromStdString(molvix::readout::energyText(energy)));
 }
 
-void TFormCPanel::setMaskPre(const QString &text)
+void TFormCPanel::showTemperature(double temperature, bool emptyGas)
 {
-    MaskPre->setText(text);
+    MaskTemp->setText(
+        QString::fromStdString(molvix::readout::temperatureText(temperature, emptyGas)));
 }
 
-void TFormCPanel::setMaskPosPa(const QString &text)
+void TFormCPanel::showPressure(double pressure)
 {
-    MaskPosPa->setText(text);
+    MaskPre->setText(QString::fromStdString(molvix::readout::pressureText(pressure)));
+}
+
+void TFormCPanel::showWall(int32_t position)
+{
+    MaskPosPa->setText(QString::fromStdString(molvix::readout::wallText(position)));
 }

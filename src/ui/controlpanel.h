@@ -35,12 +35,15 @@ public:
     int32_t NumParTecleado = 0;
 
     // GasControls
-    QString BoxColiText() const override;
-    QString BoxDibVelText() const override;
-    void setMaskEner(const QString &text) override;
-    void setMaskTemp(const QString &text) override;
-    void setMaskPre(const QString &text) override;
-    void setMaskPosPa(const QString &text) override;
+    bool collisionsOn() const override;
+    bool vectorsShown() const override;
+    void showEnergy(double energy) override;
+    void showTemperature(double temperature, bool emptyGas) override;
+    void showPressure(double pressure) override;
+    void showWall(int32_t position) override;
+    // What the gas reads from a yes/no box: "SI" while its yes item is
+    // shown, whatever the language; "NO" otherwise.
+    QString BoxColiText() const;
 
     QFrame *Panel1;
     QLabel *LabelNOfPar;

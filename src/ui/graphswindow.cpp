@@ -60,13 +60,13 @@ GraphsWindow::GraphsWindow(Gas *g, QWidget *parent) : QWidget(parent), m_gas(g ?
         exportDialect = chosen == sheet ? CsvDialect::Spreadsheet : CsvDialect::Plain;
         return path;
     };
-    m_gas->onReading = [this](const GasReading &r) { addReading(r); };
+    m_readingListener = m_gas->addReadingListener([this](const GasReading &r) { addReading(r); });
     redraw();
 }
 
 GraphsWindow::~GraphsWindow()
 {
-    m_gas->onReading = nullptr;
+    m_gas->removeReadingListener(m_readingListener);
 }
 
 void GraphsWindow::buildControls()
@@ -310,8 +310,7 @@ std::vector<double> GraphsWindow::currentSpeeds(QString *emptyState) const
 
 void GraphsWindow::redrawHistogram()
 {
-    const bool collisions =
-        m_gas->controls != nullptr && m_gas->controls->BoxColiText() == QLatin1String("SI");
+    const bool collisions = m_gas->controls != nullptr && m_gas->controls->collisionsOn();
     LabelNota->setVisible(!collisions);
 
     QString empty;

@@ -124,6 +124,7 @@ private:
     std::vector<double> currentSpeeds(QString *emptyState) const;
 
     Gas *m_gas;
+    int32_t m_readingListener = 0;
     SpeedSampler m_sampler{kSnapshots};
     // The settings the pooled snapshots were taken under: a new count or
     // temperature setting gives the gas new speeds, so the old ones go.

@@ -6,9 +6,11 @@
 #include "controls.h"
 #include "creditswindow.h"
 #include "gas.h"
+#include "gasviews.h"
 #include "graphswindow.h"
 #include "handbookwindow.h"
 #include "helptexts.h"
+#include "scenesetup.h"
 #include "ticktimer.h"
 #include "vx3dworld.h"
 #include "vx3dworldgl.h"
@@ -20,13 +22,10 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QSignalBlocker>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 #include <QTimer>
 #include <QToolButton>
 
@@ -47,9 +46,7 @@ constexpr int kClientHeight = 393;
 constexpr int kTopStrip = 22;
 constexpr int kBottomPanel = 60;
 
-constexpr TColor kGreen = 0x008000;
 constexpr TColor kTeal = 0x808000;
-constexpr TColor kAqua = 0xFFFF00;
 
 // BoxBolas's items, by index.
 enum BolasItem
@@ -181,55 +178,6 @@ QToolButton *arrowButton(QWidget *parent, const char *name, const char *glyph, c
 
 } // namespace
 
-ViewNavigation &navigation()
-{
-    static ViewNavigation values;
-    return values;
-}
-
-void handOverAngle(float &angle, int32_t &degrees)
-{
-    degrees = molvix::truncToInt32(angle);
-    if (degrees > 359) {
-        degrees = 0;
-        angle = 0.0f;
-    }
-    if (degrees < 0) {
-        degrees = 359;
-        angle = 360.0f;
-    }
-}
-
-void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
-{
-    QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        emit clicked();
-    }
-}
-
-void ClickLabel::keyPressEvent(QKeyEvent *event)
-{
-    if ((event->key() == Qt::Key_Space || isEnter(event)) && !event->isAutoRepeat()) {
-        emit clicked();
-        return;
-    }
-    QLabel::keyPressEvent(event);
-}
-
-void ClickLabel::paintEvent(QPaintEvent *event)
-{
-    QLabel::paintEvent(event);
-    if (!hasFocus()) {
-        return;
-    }
-    // Reached by Tab: show where the keyboard is.
-    QStylePainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
-}
-
 TForm1::TForm1(QWidget *parent) : QWidget(parent)
 {
     static const bool accessibilityInstalled = [] {
@@ -257,10 +205,10 @@ TForm1::~TForm1()
         delete Vx3DWorldGL1;
     }
     // The gas must not reach views that are gone.
-    if (gas().soft == Vx3DWorld1) {
+    if (gas().soft == m_softDisplay.get()) {
         gas().soft = nullptr;
     }
-    if (gas().gl == Vx3DWorldGL1) {
+    if (gas().gl == m_glDisplay.get()) {
         gas().gl = nullptr;
     }
 }
@@ -533,55 +481,23 @@ void TForm1::FormCreate()
     Gas &g = gas();
     GasState &s = g.state;
     ViewNavigation &nav = navigation();
-    g.soft = Vx3DWorld1;
-    g.gl = Vx3DWorldGL1;
+    m_softDisplay = std::make_unique<SoftwareGasView>(*Vx3DWorld1);
+    m_glDisplay = std::make_unique<OpenGLGasView>(*Vx3DWorldGL1);
+    g.soft = m_softDisplay.get();
+    g.gl = m_glDisplay.get();
 
     BoxOpenGL->hide();
     LabelGL->hide();
     BoxBolas->hide();
 
-    Vx3DWorld1->Alfa = 0;
-    Vx3DWorld1->Beta = 0;
-    nav.ZoomSoft = 0.6f;
-    Vx3DWorld1->Zoom = nav.ZoomSoft;
-    Vx3DWorld1->UpdateWorldSize();
-
-    Vx3DWorld1->AddNParticles(MaxPar, 1, s.RadioSoft, 0, 0, 0, 0, 0);
-    Vx3DWorld1->AddNSegments(s.NSeg, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0);
-    Vx3DWorld1->NParticles = MaxPar;
-    Vx3DWorld1->NSegments = s.NSeg;
-    // The piston's outline: plain aqua lines.
-    for (int32_t seg = kWallFirstSegment; seg <= kWallFirstSegment + 3; ++seg) {
-        Vx3DWorld1->ChangeSegmentProperties(0, seg, kAqua);
-        Vx3DWorld1->ChangeSegmentProperties(2, seg, 1);
-    }
-
-    Vx3DWorldGL1->AddNParticles(MaxPar, 1, 6.0f, 0, 0, 0, 0, 0);
-    Vx3DWorldGL1->AddNSegments(s.NSeg, 0, 1.0f, 0, 0, 0, 0, 0, 0, 0, 0);
-
-    nav.AngAlfa = -90.0f;
-    nav.AngBeta = -90.0f;
-    Vx3DWorldGL1->RotX = nav.AngAlfa;
-    Vx3DWorldGL1->RotY = nav.AngBeta;
-    nav.DistGL = -3.7f;
-    Vx3DWorldGL1->transZ = nav.DistGL;
-
-    Vx3DWorld1->SetCube(kGreen, true);
-    if (shownItem(BoxEjes) == kYes) {
-        Vx3DWorld1->SetAxes(kTeal, true);
-    }
-    s.ModoGL = 0;
-
-    for (int32_t i = 1; i <= s.NumPar; ++i) {
-        g.placeParticle(i);
-        Vx3DWorldGL1->MoveParticle(i, s.ParX[i], s.ParY[i], s.ParZ[i]);
-        Vx3DWorld1->ChangeParticleProperties(0, i, kYellow);
-        Vx3DWorld1->MoveParticle(i, s.ParX[i], s.ParY[i], s.ParZ[i]);
-    }
-    Vx3DWorld1->DrawWorld();
-    Vx3DWorldGL1->NParticles = s.NumPar;
-    Vx3DWorldGL1->DrawWorld();
-    g.RandomVel();
+    // The navigation starts afresh; each view is set up from it.
+    nav.ZoomSoft = kStartZoomSoft;
+    nav.AngAlfa = kStartAngle;
+    nav.AngBeta = kStartAngle;
+    nav.DistGL = kStartDistGL;
+    molvix::ui::buildSoftwareScene(*Vx3DWorld1, s, shownItem(BoxEjes) == kYes);
+    molvix::ui::buildOpenGLScene(*Vx3DWorldGL1, s, nav);
+    g.start();
 }
 
 void TForm1::resizeEvent(QResizeEvent *event)
@@ -777,7 +693,7 @@ void TForm1::bringSoftwareViewUpToDate()
             v->MoveSegment(seg, x, y, z, x + s.VelX[i], y + s.VelY[i], z + s.VelZ[i]);
         }
     }
-    g.placeWallOutline(*v);
+    g.placeWallOutline(*m_softDisplay);
 }
 
 void TForm1::Vx3DWorldGL1Paint()
@@ -903,12 +819,12 @@ void TForm1::TimeGiroTimer()
 void TForm1::LabelZoomClick()
 {
     ViewNavigation &nav = navigation();
-    nav.ZoomSoft = 0.6f;
-    Vx3DWorld1->Zoom = 0.6f;
+    nav.ZoomSoft = kStartZoomSoft;
+    Vx3DWorld1->Zoom = kStartZoomSoft;
     Vx3DWorld1->ProjectAll();
     Vx3DWorld1->DrawWorld();
-    nav.DistGL = -3.7f;
-    Vx3DWorldGL1->transZ = -3.7f;
+    nav.DistGL = kStartDistGL;
+    Vx3DWorldGL1->transZ = kStartDistGL;
     Vx3DWorldGL1->DrawWorld();
 }
 

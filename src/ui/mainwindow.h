@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -19,6 +21,8 @@ class GraphsWindow;
 class HandbookWindow;
 class TVx3DWorld;
 class TVx3DWorldGL;
+class SoftwareGasView;
+class OpenGLGasView;
 
 // The main window "Tarvelo": the 3-D view of the gas between a top strip of
 // buttons and a bottom panel of animation, zoom, rotation, axes and display
@@ -116,6 +120,10 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The two views as the gas sees them.
+    std::unique_ptr<SoftwareGasView> m_softDisplay;
+    std::unique_ptr<OpenGLGasView> m_glDisplay;
+
     void buildControls();
     void connectHandlers();
     void switchToOpenGL();

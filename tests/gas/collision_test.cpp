@@ -12,7 +12,7 @@ protected:
     void SetUp() override
     {
         GasTest::SetUp();
-        controls.coli = QStringLiteral("SI");
+        controls.coli = "SI";
         s().NumPar = 2;
     }
     float distance(int i, int k)
@@ -159,7 +159,7 @@ TEST_F(CollisionTest, EnergyAndMomentumAreConservedByTheExchange)
 
 TEST_F(CollisionTest, WithCollisionsOffParticlesPassThroughEachOther)
 {
-    controls.coli = QStringLiteral("NO");
+    controls.coli = "NO";
     put(1, 40, 50, 50, 10, 0, 0);
     put(2, 60, 50, 50, -10, 0, 0);
     for (int t = 0; t < 30; ++t) {
@@ -173,13 +173,13 @@ TEST_F(CollisionTest, WithCollisionsOffParticlesPassThroughEachOther)
 TEST_F(CollisionTest, OnlyTheExactTextSISwitchesCollisionsOn)
 {
     for (const char *text : {"si", "SI ", "S", ""}) {
-        controls.coli = QString::fromLatin1(text);
+        controls.coli = text;
         put(1, 50, 50, 50, 5, 0, 0);
         put(2, 52, 50, 50);
         g.TimeLoopTimer();
         EXPECT_EQ(s().VelX[1], 5.0f) << '"' << text << '"';
     }
-    controls.coli = QStringLiteral("SI");
+    controls.coli = "SI";
     put(1, 50, 50, 50, 5, 0, 0);
     put(2, 52, 50, 50);
     g.TimeLoopTimer();

@@ -1,56 +1,50 @@
 #pragma once
 
 #include "gas.h"
-#include "vx3dworld.h"
-#include "vx3dworldgl.h"
+#include "readouttext.h"
+#include "recordingdisplay.h"
 
-#include <QString>
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <memory>
+#include <string>
+#include <vector>
 
 namespace molvix::test {
 
-// The control panel as the gas sees it: two combo texts and four readouts.
+// The control panel as the gas sees it: two combo texts, read as the panel
+// reads them, and four readouts, written with the panel's patterns.
 class FakeControls : public GasControls
 {
 public:
-    QString coli = QStringLiteral("NO");
-    QString dibVel = QStringLiteral("NO");
-    QString ener, temp, pre, posPa;
+    std::string coli = "NO";
+    std::string dibVel = "NO";
+    std::string ener, temp, pre, posPa;
     int preWrites = 0;
 
-    QString BoxColiText() const override { return coli; }
-    QString BoxDibVelText() const override { return dibVel; }
-    void setMaskEner(const QString &text) override { ener = text; }
-    void setMaskTemp(const QString &text) override { temp = text; }
-    void setMaskPre(const QString &text) override
+    bool collisionsOn() const override { return coli == "SI"; }
+    bool vectorsShown() const override { return dibVel == "SI"; }
+    void showEnergy(double energy) override { ener = readout::energyText(energy); }
+    void showTemperature(double temperature, bool emptyGas) override
     {
-        pre = text;
+        temp = readout::temperatureText(temperature, emptyGas);
+    }
+    void showPressure(double pressure) override
+    {
+        pre = readout::pressureText(pressure);
         ++preWrites;
     }
-    void setMaskPosPa(const QString &text) override { posPa = text; }
+    void showWall(int32_t position) override { posPa = readout::wallText(position); }
 };
 
-// A gas wired to both views (as the main window builds them) and to fake
-// controls. The OpenGL view has no context: its stores work, frames skip.
+// A gas wired to two recording displays (the software and the OpenGL view,
+// as the main window wires the real ones) and to fake controls. Both
+// displays log into `calls`, in the order the gas called them.
 class GasTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        TVx3DWorld::ResetSharedState();
-        soft.resize(334, 296);
-        soft.Zoom = 0.6f;
-        soft.UpdateWorldSize();
-        soft.AddNParticles(100, 1, 3, 0, 0, 0, 0, 0);
-        soft.AddNSegments(130, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0);
-        soft.NParticles = 100;
-        soft.NSegments = 130;
-        gl.updateMapping();
-        gl.AddNParticles(100, 1, 6.0f, 0, 0, 0, 0, 0);
-        gl.AddNSegments(130, 0, 1.0f, 0, 0, 0, 0, 0, 0, 0, 0);
         g.soft = &soft;
         g.gl = &gl;
         g.controls = &controls;
@@ -76,8 +70,9 @@ protected:
                st.ParZ[i] <= 100;
     }
 
-    TVx3DWorld soft;
-    TVx3DWorldGL gl;
+    std::vector<std::string> calls;
+    RecordingDisplay soft{"soft", &calls};
+    RecordingDisplay gl{"gl", &calls};
     FakeControls controls;
     Gas g;
 };

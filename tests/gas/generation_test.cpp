@@ -79,7 +79,7 @@ TEST_F(GenerationTest, TemperatureZeroStandsTheGasStill)
     startUp(g);
     g.ReglaTemperatura(0);
     const GasState before = g.state;
-    controls.coli = QStringLiteral("SI");
+    controls.coli = "SI";
     for (int t = 0; t < 5; ++t) {
         g.TimeLoopTimer();
     }
@@ -105,7 +105,7 @@ TEST_F(GenerationTest, RaisingTheCountPlacesOnlyTheNewParticles)
         EXPECT_EQ(s().VelX[i], before.VelX[i]) << "a new particle keeps its slot's velocity";
         EXPECT_EQ(soft.particles()[i].Color, kYellow);
         EXPECT_EQ(soft.particles()[i].Radius, 3);
-        EXPECT_EQ(soft.particles()[i].X, s().ParX[i] - 50.0f);
+        EXPECT_EQ(soft.particles()[i].X, s().ParX[i]);
     }
     EXPECT_EQ(gl.NParticles, 60);
 }
@@ -113,7 +113,7 @@ TEST_F(GenerationTest, RaisingTheCountPlacesOnlyTheNewParticles)
 TEST_F(GenerationTest, LoweringTheCountHidesTheRemovedParticlesAndTheirVectors)
 {
     s().NumPar = 60;
-    controls.dibVel = QStringLiteral("SI");
+    controls.dibVel = "SI";
     s().NumParPedido = 50;
     g.GenPar();
     EXPECT_EQ(s().NumPar, 50);
@@ -139,16 +139,16 @@ TEST_F(GenerationTest, TheSameCountStillSetsTheOpenGLCounts)
 TEST_F(GenerationTest, VectorsAreTheVelocityFromTheCentre)
 {
     s().NumPar = 2;
-    controls.dibVel = QStringLiteral("SI");
+    controls.dibVel = "SI";
     put(1, 10, 20, 30, 1, 2, 3);
     put(2, 40, 50, 60, -4, 5, -6);
     g.DibujaVel();
-    const TSegmentRec &v = soft.segments()[2 + SegVel];
+    const molvix::test::RecordedObject &v = soft.segments()[2 + SegVel];
     EXPECT_EQ(v.Color, kWhite);
-    EXPECT_EQ(v.X1, 40.0f - 50.0f);
-    EXPECT_EQ(v.X2, 36.0f - 50.0f);
-    EXPECT_EQ(v.Z2, 54.0f - 50.0f);
-    EXPECT_FLOAT_EQ(gl.segments()[1 + SegVel].Y2, 22.0f * 0.02f - 1.0f);
+    EXPECT_EQ(v.X1, 40.0f);
+    EXPECT_EQ(v.X2, 36.0f);
+    EXPECT_EQ(v.Z2, 54.0f);
+    EXPECT_FLOAT_EQ(gl.segments()[1 + SegVel].Y2, 22.0f);
 }
 
 TEST_F(GenerationTest, TheTickMovesOnlyTheActiveView)
@@ -158,13 +158,13 @@ TEST_F(GenerationTest, TheTickMovesOnlyTheActiveView)
     s().DibVel = 1;
     const float glBefore = gl.particles()[1].X;
     g.TimeLoopTimer();
-    EXPECT_EQ(soft.particles()[1].X, 1.0f);
-    EXPECT_EQ(soft.segments()[1 + SegVel].X2, 11.0f);
+    EXPECT_EQ(soft.particles()[1].X, 51.0f);
+    EXPECT_EQ(soft.segments()[1 + SegVel].X2, 61.0f);
     EXPECT_EQ(gl.particles()[1].X, glBefore) << "the OpenGL view is not active";
     s().ModoGL = 1;
     g.TimeLoopTimer();
-    EXPECT_EQ(soft.particles()[1].X, 1.0f);
-    EXPECT_FLOAT_EQ(gl.particles()[1].X, 52.0f * 0.02f - 1.0f);
+    EXPECT_EQ(soft.particles()[1].X, 51.0f);
+    EXPECT_FLOAT_EQ(gl.particles()[1].X, 52.0f);
 }
 
 } // namespace

@@ -11,8 +11,8 @@ TEST_F(ReadoutTest, OneParticleAtThreeFourZero)
     put(1, 50, 50, 50, 3, 4, 0);
     g.Energia();
     EXPECT_EQ(s().Energ, 25.0f);
-    EXPECT_EQ(controls.ener, QStringLiteral("  0")); // 0.25
-    EXPECT_EQ(controls.temp, QStringLiteral("0.08")); // 25 / 300
+    EXPECT_EQ(controls.ener, "  0");  // 0.25
+    EXPECT_EQ(controls.temp, "0.08"); // 25 / 300
 }
 
 TEST_F(ReadoutTest, TenParticlesAtSpeedTen)
@@ -23,8 +23,8 @@ TEST_F(ReadoutTest, TenParticlesAtSpeedTen)
     }
     g.Energia();
     EXPECT_EQ(s().Energ, 1000.0f);
-    EXPECT_EQ(controls.ener, QStringLiteral(" 10"));
-    EXPECT_EQ(controls.temp, QStringLiteral("0.33"));
+    EXPECT_EQ(controls.ener, " 10");
+    EXPECT_EQ(controls.temp, "0.33");
 }
 
 TEST_F(ReadoutTest, OnlyLiveParticlesCount)
@@ -41,8 +41,8 @@ TEST_F(ReadoutTest, AnEmptyGasReadsZeroWithoutDividingByZero)
     s().NumPar = 0;
     g.Energia();
     EXPECT_EQ(s().Energ, 0.0f);
-    EXPECT_EQ(controls.ener, QStringLiteral("  0"));
-    EXPECT_EQ(controls.temp, QStringLiteral("Temperatura = 0.00"));
+    EXPECT_EQ(controls.ener, "  0");
+    EXPECT_EQ(controls.temp, "Temperatura = 0.00");
 }
 
 TEST_F(ReadoutTest, BeforeThePanelExistsTheSumIsFormedButNothingWritten)
@@ -52,7 +52,7 @@ TEST_F(ReadoutTest, BeforeThePanelExistsTheSumIsFormedButNothingWritten)
     put(1, 50, 50, 50, 3, 4, 0);
     g.Energia();
     EXPECT_EQ(s().Energ, 25.0f);
-    EXPECT_TRUE(controls.ener.isEmpty());
+    EXPECT_TRUE(controls.ener.empty());
 }
 
 TEST_F(ReadoutTest, TheTemperatureComesFromTheVelocitiesNotTheSetting)
@@ -60,13 +60,13 @@ TEST_F(ReadoutTest, TheTemperatureComesFromTheVelocitiesNotTheSetting)
     s().NumPar = 50;
     g.RandomVel();
     g.ReglaTemperatura(0);
-    EXPECT_EQ(controls.ener, QStringLiteral("  0"));
-    EXPECT_EQ(controls.temp, QStringLiteral("0.00"));
+    EXPECT_EQ(controls.ener, "  0");
+    EXPECT_EQ(controls.temp, "0.00");
     g.ReglaTemperatura(20);
-    const QString atTwenty = controls.temp;
-    EXPECT_NE(atTwenty, QStringLiteral("0.00"));
+    const std::string atTwenty = controls.temp;
+    EXPECT_NE(atTwenty, "0.00");
     g.ReglaTemperatura(40); // speeds double: the reading quadruples
-    EXPECT_NEAR(controls.temp.toDouble(), 4 * atTwenty.toDouble(), 0.03);
+    EXPECT_NEAR(std::stod(controls.temp), 4 * std::stod(atTwenty), 0.03);
 }
 
 } // namespace
@@ -76,11 +76,11 @@ TEST_F(ReadoutTest, TheTemperatureComesFromTheVelocitiesNotTheSetting)
 TEST_F(ReadoutTest, TheReadingHookCarriesTheShownNumbers)
 {
     std::vector<GasReading> readings;
-    g.onReading = [&](const GasReading &r) { readings.push_back(r); };
+    g.addReadingListener([&](const GasReading &r) { readings.push_back(r); });
     s().NumPar = 2;
     s().PosPared = 50;
     s().Temp = 7;
-    controls.coli = QStringLiteral("SI");
+    controls.coli = "SI";
     put(1, 10, 10, 10, 3, 4, 0);
     put(2, 80, 20, 80, 0, 0, -5);
     for (int t = 0; t < 399; ++t) {
@@ -98,7 +98,7 @@ TEST_F(ReadoutTest, TheReadingHookCarriesTheShownNumbers)
     EXPECT_TRUE(r.collisions);
     char text[32];
     std::snprintf(text, sizeof text, "%5.0f", r.pressure);
-    EXPECT_EQ(controls.pre, QString::fromLatin1(text));
+    EXPECT_EQ(controls.pre, text);
     EXPECT_GT(r.pressure, 0.0);
     EXPECT_DOUBLE_EQ(r.energy, 0.5);        // (25 + 25) / 100
     EXPECT_DOUBLE_EQ(r.temperature, 50.0 / 600);

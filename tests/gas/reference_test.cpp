@@ -179,7 +179,7 @@ TEST(ReferenceTick, TenThousandTicksBitForBitWithTheWallMoving)
 {
     Gas program;
     FakeControls controls;
-    controls.coli = QStringLiteral("SI");
+    controls.coli = "SI";
     program.controls = &controls;
     program.state.NumPar = 100;
     for (int i = 1; i <= 100; ++i) {

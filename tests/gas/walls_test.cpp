@@ -93,23 +93,22 @@ TEST_F(WallTest, TheWallMoveFoldsParticlesAboveItAndMovesItsOutline)
     EXPECT_EQ(s().ParY[2], 40.0f);
     EXPECT_EQ(s().ParY[3], 20.0f);
     EXPECT_EQ(s().Presion, 0.0f) << "the move adds no momentum";
-    EXPECT_EQ(controls.posPa, QStringLiteral("40"));
+    EXPECT_EQ(controls.posPa, "40");
 
-    // Both views follow: particle, vector and outline (centre-relative in
-    // the software view, mapped into -1..1 in the OpenGL view).
-    EXPECT_EQ(soft.particles()[1].Y, 39.0f - 50.0f);
-    EXPECT_EQ(soft.segments()[1 + SegVel].Y1, 39.0f - 50.0f);
-    EXPECT_EQ(soft.segments()[1 + SegVel].Y2, 41.0f - 50.0f);
-    EXPECT_FLOAT_EQ(gl.particles()[1].Y, 39.0f * 0.02f - 1.0f);
-    EXPECT_FLOAT_EQ(gl.segments()[1 + SegVel].Y2, 41.0f * 0.02f - 1.0f);
+    // Both views follow: particle, vector and outline, in box coordinates.
+    EXPECT_EQ(soft.particles()[1].Y, 39.0f);
+    EXPECT_EQ(soft.segments()[1 + SegVel].Y1, 39.0f);
+    EXPECT_EQ(soft.segments()[1 + SegVel].Y2, 41.0f);
+    EXPECT_FLOAT_EQ(gl.particles()[1].Y, 39.0f);
+    EXPECT_FLOAT_EQ(gl.segments()[1 + SegVel].Y2, 41.0f);
     for (int seg = 24; seg <= 27; ++seg) {
-        EXPECT_EQ(soft.segments()[seg].Y1, -10.0f) << seg;
-        EXPECT_EQ(soft.segments()[seg].Y2, -10.0f) << seg;
-        EXPECT_FLOAT_EQ(gl.segments()[seg].Y1, -0.2f) << seg;
+        EXPECT_EQ(soft.segments()[seg].Y1, 40.0f) << seg;
+        EXPECT_EQ(soft.segments()[seg].Y2, 40.0f) << seg;
+        EXPECT_FLOAT_EQ(gl.segments()[seg].Y1, 40.0f) << seg;
     }
-    EXPECT_EQ(soft.segments()[25].X1, -50.0f);
-    EXPECT_EQ(soft.segments()[25].X2, 50.0f);
-    EXPECT_EQ(soft.segments()[25].Z1, 50.0f);
+    EXPECT_EQ(soft.segments()[25].X1, 0.0f);
+    EXPECT_EQ(soft.segments()[25].X2, 100.0f);
+    EXPECT_EQ(soft.segments()[25].Z1, 100.0f);
 }
 
 TEST_F(WallTest, TheNextTickBringsBackAParticleLeftBelowAZeroPiston)
@@ -152,10 +151,10 @@ TEST_F(PressureTest, TheReadingIsMomentumOverWallAreaAndRestartsFromZero)
         g.TimeLoopTimer();
     }
     EXPECT_EQ(controls.preWrites, 1);
-    EXPECT_EQ(controls.pre, QStringLiteral("    9")); // 36 / 4
+    EXPECT_EQ(controls.pre, "    9"); // 36 / 4
     EXPECT_EQ(s().Presion, 0.0f);
     EXPECT_EQ(s().NPasos, 0);
-    EXPECT_EQ(controls.ener, QStringLiteral("  0")) << "energy refreshed with the reading";
+    EXPECT_EQ(controls.ener, "  0") << "energy refreshed with the reading";
 }
 
 TEST_F(PressureTest, WithTheWallAtTheTopTheAreaTermIsSix)
@@ -165,7 +164,7 @@ TEST_F(PressureTest, WithTheWallAtTheTopTheAreaTermIsSix)
     s().Presion = 600.0f;
     s().NPasos = 199;
     g.TimeLoopTimer();
-    EXPECT_EQ(controls.pre, QStringLiteral("  100"));
+    EXPECT_EQ(controls.pre, "  100");
 }
 
 } // namespace

@@ -38,9 +38,10 @@ class ProgramStart : public molvix::test::ProgramTest,
 protected:
     void TearDown() override
     {
-        gas().onReading = nullptr;
+        gas().removeReadingListener(m_listener);
         ProgramTest::TearDown();
     }
+    int32_t m_listener = 0;
 };
 
 TEST_P(ProgramStart, TheLabsGasIsTheWindowsGasAfterTheSameTicks)
@@ -53,7 +54,7 @@ TEST_P(ProgramStart, TheLabsGasIsTheWindowsGasAfterTheSameTicks)
     panel->BoxColi->setCurrentIndex(
         panel->BoxColi->findText(run.collisions ? QStringLiteral("SI") : QStringLiteral("NO")));
     std::vector<GasReading> shown;
-    gas().onReading = [&shown](const GasReading &r) { shown.push_back(r); };
+    m_listener = gas().addReadingListener([&shown](const GasReading &r) { shown.push_back(r); });
 
     LabGas lab(run);
     expectSameGas(gas().state, lab.gas.state);

@@ -422,7 +422,7 @@ TEST(GraphsWindowOwnGas, TakesTheReadingHookAndGivesItBack)
         }
         EXPECT_EQ(window.log().readings().size(), 1u);
     }
-    EXPECT_FALSE(static_cast<bool>(gas.onReading)) << "no hook into a window that is gone";
+    EXPECT_EQ(gas.readingListenerCount(), 0u) << "no hook into a window that is gone";
     for (int t = 0; t < 200; ++t) {
         gas.TimeLoopTimer();
     }

@@ -4,6 +4,7 @@
 #include "vx3dworld.h"
 
 #include "fatalerror.h"
+#include "objectstore.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -15,20 +16,12 @@
 #include <new>
 #include <stdexcept>
 
+using molvix::store::allocateStore;
+using molvix::store::copyText;
+
 namespace {
 
 constexpr const char *kCaption = "Vx3DWorld Error";
-
-void copyText(char *field, size_t fieldSize, const char *text, size_t maxChars)
-{
-    const size_t limit = std::min(maxChars, fieldSize - 1);
-    size_t length = 0;
-    if (text != nullptr) {
-        length = strnlen(text, limit);
-        std::memcpy(field, text, length);
-    }
-    std::memset(field + length, 0, fieldSize - length);
-}
 
 } // namespace
 
@@ -77,21 +70,6 @@ void TVx3DWorld::ShowError(const char *function, const char *message)
     molvix::reportFatalError(kCaption, function, message);
 }
 
-template <typename Store>
-Store TVx3DWorld::allocateStore(int32_t n, const typename Store::value_type &record,
-                                const char *function, const char *message)
-{
-    // A negative count creates the single unreachable slot of n = 0.
-    const int64_t slotCount = static_cast<int64_t>(std::max(n, 0)) + 1;
-    try {
-        return Store(static_cast<size_t>(slotCount), record);
-    } catch (const std::bad_alloc &) {
-        ShowError(function, message);
-    } catch (const std::length_error &) {
-        ShowError(function, message);
-    }
-}
-
 // ---- creation --------------------------------------------------------------
 
 void TVx3DWorld::AddNParticles(int32_t n, uint8_t shape, int32_t radius, float x, float y,
@@ -106,7 +84,7 @@ void TVx3DWorld::AddNParticles(int32_t n, uint8_t shape, int32_t radius, float x
     r.Color = color;
     r.PenStyle = penStyle;
     m_particles = allocateStore<std::vector<TParticleRec>>(
-        n, r, "AddNParticles", "There are not enough memory to store particles!");
+        kCaption, n, r, "AddNParticles", "There are not enough memory to store particles!");
 }
 
 void TVx3DWorld::AddNSegments(int32_t n, uint8_t arrow, int32_t width, float x1, float y1,
@@ -125,7 +103,7 @@ void TVx3DWorld::AddNSegments(int32_t n, uint8_t arrow, int32_t width, float x1,
     r.Color = color;
     r.PenStyle = penStyle;
     m_segments = allocateStore<std::vector<TSegmentRec>>(
-        n, r, "AddNSegments", "There are not enough memory to store segments!");
+        kCaption, n, r, "AddNSegments", "There are not enough memory to store segments!");
 }
 
 void TVx3DWorld::AddNPoints(int32_t n, uint8_t style, int32_t size, float x, float y, float z,
@@ -140,7 +118,7 @@ void TVx3DWorld::AddNPoints(int32_t n, uint8_t style, int32_t size, float x, flo
     r.Color = color;
     r.PenStyle = penStyle;
     m_points = allocateStore<std::vector<TPointRec>>(
-        n, r, "AddNPoints", "There are not enough memory to store points!");
+        kCaption, n, r, "AddNPoints", "There are not enough memory to store points!");
 }
 
 void TVx3DWorld::AddNPlanes(int32_t n, uint8_t pass, float x1, float y1, float z1, float x2,
@@ -164,7 +142,7 @@ void TVx3DWorld::AddNPlanes(int32_t n, uint8_t pass, float x1, float y1, float z
     r.Color = color;
     r.BrushStyle = brushStyle;
     m_planes = allocateStore<std::vector<TPlaneRec>>(
-        n, r, "AddNPlanes", "There are not enough memory to store planes!");
+        kCaption, n, r, "AddNPlanes", "There are not enough memory to store planes!");
 }
 
 void TVx3DWorld::AddNTraces(int32_t n, uint8_t style, TColor color, int32_t interval,
@@ -188,7 +166,7 @@ void TVx3DWorld::AddNTraces(int32_t n, uint8_t style, TColor color, int32_t inte
     m_maxTracePoints = 0;
     m_maxTracePointsGiven = 0;
     std::vector<TTraceRec> store = allocateStore<std::vector<TTraceRec>>(
-        n, r, "AddNTraces", "There are not enough memory to store traces!");
+        kCaption, n, r, "AddNTraces", "There are not enough memory to store traces!");
     const size_t samples = static_cast<size_t>(maxPoints) + 1;
     try {
         for (TTraceRec &t : store) {
@@ -219,7 +197,7 @@ void TVx3DWorld::AddNLabels(int32_t n, int32_t height, float x, float y, float z
     // A longer text is cut to the 27 characters the field holds.
     copyText(r.Text, sizeof r.Text, text, TLabelRec::TextSize - 1);
     m_labels = allocateStore<std::vector<TLabelRec>>(
-        n, r, "AddNLabels", "There are not enough memory to store labels!");
+        kCaption, n, r, "AddNLabels", "There are not enough memory to store labels!");
 }
 
 // ---- moves -----------------------------------------------------------------
@@ -513,38 +491,17 @@ void TVx3DWorld::LinkTraceToParticle(int32_t trace, int32_t particle, uint8_t st
 void TVx3DWorld::AddTracePoint(int32_t trace, const TParticleRec &particle)
 {
     TTraceRec &t = m_traces[trace];
-    if (t.SampleCount % t.Interval != 0) {
-        ++t.SampleCount;
+    const int32_t e =
+        molvix::store::nextTraceEntry(t, t.Style == 0, t.XS, t.YS, t.ZS, t.SXS, t.SYS, t.Valid);
+    if (e < 0) {
         return;
     }
-    t.SampleCount = 1;
-    const int32_t k = t.WriteCount % t.TraceLength;
-    if (k == 0) {
-        t.WriteCount = 0;
-    }
-    const auto store = [&t, &particle](int32_t e) {
-        t.XS[e] = particle.X;
-        t.YS[e] = particle.Y;
-        t.ZS[e] = particle.Z;
-        t.SXS[e] = particle.SX;
-        t.SYS[e] = particle.SY;
-        t.Valid[e] = 1;
-    };
-    if (t.Style == 0) {
-        // Sliding window: shift everything one entry down; the newest
-        // sample is always the last entry.
-        const int32_t m = t.TraceLength;
-        std::copy(t.XS.begin() + 1, t.XS.begin() + m + 1, t.XS.begin());
-        std::copy(t.YS.begin() + 1, t.YS.begin() + m + 1, t.YS.begin());
-        std::copy(t.ZS.begin() + 1, t.ZS.begin() + m + 1, t.ZS.begin());
-        std::copy(t.SXS.begin() + 1, t.SXS.begin() + m + 1, t.SXS.begin());
-        std::copy(t.SYS.begin() + 1, t.SYS.begin() + m + 1, t.SYS.begin());
-        std::copy(t.Valid.begin() + 1, t.Valid.begin() + m + 1, t.Valid.begin());
-        store(m);
-    } else {
-        store(k);
-    }
-    ++t.WriteCount;
+    t.XS[e] = particle.X;
+    t.YS[e] = particle.Y;
+    t.ZS[e] = particle.Z;
+    t.SXS[e] = particle.SX;
+    t.SYS[e] = particle.SY;
+    t.Valid[e] = 1;
 }
 
 // ---- release ---------------------------------------------------------------

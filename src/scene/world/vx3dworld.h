@@ -265,9 +265,6 @@ private:
     void canvasChanged();
     // A whole frame is on the canvas: have it shown.
     void requestImmediateUpdate();
-    template <typename Store>
-    static Store allocateStore(int32_t n, const typename Store::value_type &record,
-                               const char *function, const char *message);
 
     std::vector<TParticleRec> m_particles;
     std::vector<TSegmentRec> m_segments;

@@ -4,6 +4,7 @@
 #include "vx3dworldgl.h"
 
 #include "fatalerror.h"
+#include "objectstore.h"
 
 #include <algorithm>
 #include <cstring>
@@ -12,21 +13,13 @@
 
 using molvix::truncToInt32;
 
+using molvix::store::allocateStore;
+using molvix::store::copyText;
+
 namespace {
 
 constexpr const char *kCaption = "Vx3DWorldGL Error";
 constexpr size_t kMaxLabelChars = TGLLabelRec::TextSize - 1;
-
-void copyText(char *field, size_t fieldSize, const char *text, size_t maxChars)
-{
-    const size_t limit = std::min(maxChars, fieldSize - 1);
-    size_t length = 0;
-    if (text != nullptr) {
-        length = strnlen(text, limit);
-        std::memcpy(field, text, length);
-    }
-    std::memset(field + length, 0, fieldSize - length);
-}
 
 } // namespace
 
@@ -67,21 +60,6 @@ void TVx3DWorldGL::updateMapping()
     MapShiftZ = -(ZMax + ZMin) / (ZMax - ZMin);
 }
 
-template <typename Store>
-Store TVx3DWorldGL::allocateStore(int32_t n, const typename Store::value_type &record,
-                                  const char *function, const char *message)
-{
-    // A negative count creates the single unreachable slot of n = 0.
-    const int64_t slotCount = static_cast<int64_t>(std::max(n, 0)) + 1;
-    try {
-        return Store(static_cast<size_t>(slotCount), record);
-    } catch (const std::bad_alloc &) {
-        ShowError(function, message);
-    } catch (const std::length_error &) {
-        ShowError(function, message);
-    }
-}
-
 // ---- creation --------------------------------------------------------------
 
 void TVx3DWorldGL::AddNParticles(int32_t n, uint8_t style, float size, float x, float y,
@@ -101,7 +79,7 @@ void TVx3DWorldGL::AddNParticles(int32_t n, uint8_t style, float size, float x, 
     r.Color = color;
     r.Trace = 0;
     m_particles = allocateStore<std::vector<TGLParticleRec>>(
-        n, r, "AddNParticles", "There are not enough memory to store particles!");
+        kCaption, n, r, "AddNParticles", "There are not enough memory to store particles!");
 }
 
 void TVx3DWorldGL::AddNSegments(int32_t n, uint8_t style, float width, float x1, float y1,
@@ -123,7 +101,7 @@ void TVx3DWorldGL::AddNSegments(int32_t n, uint8_t style, float width, float x1,
     r.Aux = aux;
     r.Color = color;
     m_segments = allocateStore<std::vector<TGLSegmentRec>>(
-        n, r, "AddNSegments", "There are not enough memory to store segments!");
+        kCaption, n, r, "AddNSegments", "There are not enough memory to store segments!");
 }
 
 void TVx3DWorldGL::AddNPlanes(int32_t n, uint8_t style, float alpha, float x1, float y1,
@@ -152,7 +130,7 @@ void TVx3DWorldGL::AddNPlanes(int32_t n, uint8_t style, float alpha, float x1, f
     r.Aux = aux;
     r.Color = color;
     m_planes = allocateStore<std::vector<TGLPlaneRec>>(
-        n, r, "AddNPlanes", "There are not enough memory to store planes!");
+        kCaption, n, r, "AddNPlanes", "There are not enough memory to store planes!");
 }
 
 void TVx3DWorldGL::AddNPoints(int32_t n, uint8_t style, float size, float x, float y, float z,
@@ -171,7 +149,7 @@ void TVx3DWorldGL::AddNPoints(int32_t n, uint8_t style, float size, float x, flo
     r.Aux = aux;
     r.Color = color;
     m_points = allocateStore<std::vector<TGLPointRec>>(
-        n, r, "AddNPoints", "There are not enough memory to store points!");
+        kCaption, n, r, "AddNPoints", "There are not enough memory to store points!");
 }
 
 void TVx3DWorldGL::AddNTraces(int32_t n, uint8_t mode, TColor, int32_t interval,
@@ -201,7 +179,7 @@ void TVx3DWorldGL::AddNTraces(int32_t n, uint8_t mode, TColor, int32_t interval,
     m_maxTracePoints = 0;
     m_maxTracePointsGiven = 0;
     std::vector<TGLTraceRec> store = allocateStore<std::vector<TGLTraceRec>>(
-        n, r, "AddNTraces", "There are not enough memory to store traces!");
+        kCaption, n, r, "AddNTraces", "There are not enough memory to store traces!");
     const size_t samples = static_cast<size_t>(maxPoints) + 1;
     try {
         for (TGLTraceRec &t : store) {
@@ -239,7 +217,7 @@ void TVx3DWorldGL::AddNLabels(int32_t n, float scale, float x, float y, float z,
     r.G = c[1];
     r.B = c[2];
     m_labels = allocateStore<std::vector<TGLLabelRec>>(
-        n, r, "AddNLabels", "There are not enough memory to store labels!");
+        kCaption, n, r, "AddNLabels", "There are not enough memory to store labels!");
 }
 
 // ---- moves -----------------------------------------------------------------
@@ -476,34 +454,14 @@ void TVx3DWorldGL::LinkTraceToParticle(int32_t trace, int32_t particle, uint8_t 
 void TVx3DWorldGL::AddTracePoint(int32_t trace, const TGLParticleRec &particle)
 {
     TGLTraceRec &t = m_traces[trace];
-    if (t.SampleCount % t.Interval != 0) {
-        ++t.SampleCount;
+    const int32_t e = molvix::store::nextTraceEntry(t, t.Mode == 0, t.XS, t.YS, t.ZS, t.Valid);
+    if (e < 0) {
         return;
     }
-    t.SampleCount = 1;
-    const int32_t k = t.WriteCount % t.TraceLength;
-    if (k == 0) {
-        t.WriteCount = 0;
-    }
-    const auto store = [&t, &particle](int32_t e) {
-        t.XS[e] = particle.X;
-        t.YS[e] = particle.Y;
-        t.ZS[e] = particle.Z;
-        t.Valid[e] = 1;
-    };
-    if (t.Mode == 0) {
-        // Sliding window: shift everything one entry down; the newest
-        // sample is always the last entry.
-        const int32_t m = t.TraceLength;
-        std::copy(t.XS.begin() + 1, t.XS.begin() + m + 1, t.XS.begin());
-        std::copy(t.YS.begin() + 1, t.YS.begin() + m + 1, t.YS.begin());
-        std::copy(t.ZS.begin() + 1, t.ZS.begin() + m + 1, t.ZS.begin());
-        std::copy(t.Valid.begin() + 1, t.Valid.begin() + m + 1, t.Valid.begin());
-        store(m);
-    } else {
-        store(k);
-    }
-    ++t.WriteCount;
+    t.XS[e] = particle.X;
+    t.YS[e] = particle.Y;
+    t.ZS[e] = particle.Z;
+    t.Valid[e] = 1;
 }
 
 // ---- release ---------------------------------------------------------------

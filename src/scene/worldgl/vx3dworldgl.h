@@ -308,9 +308,6 @@ private:
     float mapX(float x) const { return MapScaleX * x + MapShiftX; }
     float mapY(float y) const { return MapScaleY * y + MapShiftY; }
     float mapZ(float z) const { return MapScaleZ * z + MapShiftZ; }
-    template <typename Store>
-    static Store allocateStore(int32_t n, const typename Store::value_type &record,
-                               const char *function, const char *message);
 
     void drawSegments();
     void drawPoints();
