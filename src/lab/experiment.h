@@ -28,12 +28,12 @@ struct RunSettings
     // is on through the warm-up too, at bathTemperature or, when none is
     // given, at the gas's temperature once the settings above are applied.
     PistonMode piston = PistonMode::Fixed;
-    std::optional<float> pistonTo;  // none: stays at `wall`
+    std::optional<float> pistonTo{}; // none: stays at `wall`
     float pistonSpeed = 1;
     float load = 0;
     float pistonMass = ProcessSettings{}.pistonMass;
     bool bath = false;
-    std::optional<float> bathTemperature;
+    std::optional<float> bathTemperature{};
     bool processColumns = false; // the writers add the process's columns
 };
 

@@ -484,7 +484,8 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
     if (!optionalReal("piston-to", 0, 100, &o.pistonTargets) ||
         !real("piston-speed", 0, kPistonSpeedMax, &o.pistonSpeeds) ||
         !real("load", 0, kLoadMax, &o.loads) ||
-        !real("piston-mass", kPistonMassMin, kPistonMassMax, &o.pistonMasses) ||
+        // kPistonMassMin as the decimal a user types, so that the limit reads 0.01.
+        !real("piston-mass", 0.01, kPistonMassMax, &o.pistonMasses) ||
         !optionalReal("bath-temperature", 0, kBathTemperatureMax, &o.bathTemperatures)) {
         return fail(reason);
     }
