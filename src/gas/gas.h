@@ -147,10 +147,15 @@ private:
     bool advancePiston(); // true when the whole position PosPared changed
     double pistonForce() const;
     void thermalWall(int32_t i, int axis, bool high);
-    void pistonHit(int32_t i);
+    void pistonHit(int32_t i, float wall);
     void processChoquePared(int32_t i);
-    void processWallTests(int32_t i);
-    bool processOutsideBox(int32_t i) const;
+    void processWallTests(int32_t i, float wall);
+    bool processOutsideBox(int32_t i, float wall) const
+    {
+        const GasState &g = state;
+        return g.ParX[i] < 0 || g.ParX[i] > 100.0f || g.ParY[i] < 0 || g.ParY[i] > wall ||
+               g.ParZ[i] < 0 || g.ParZ[i] > 100.0f;
+    }
     float wallY() const
     {
         return m_process.active ? static_cast<float>(m_process.piston)
