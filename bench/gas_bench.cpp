@@ -1,4 +1,5 @@
-// One animation tick: the gas alone (views that do nothing), and the whole
+// One animation tick: the gas alone (views that do nothing), the same with a
+// moving piston and the bath, and the whole
 // tick as the program runs it, with the software view active in a window of
 // the default size. Then what the "Gráficas" window adds: its sampling per
 // tick, and one redraw of its charts.
@@ -52,6 +53,33 @@ void BM_GasTick(benchmark::State &state)
     }
 }
 BENCHMARK(BM_GasTick)->ArgName("collisions")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The same tick with the piston moving to and fro between 50 and 100 at
+// speed 1 and the five fixed walls a bath at the gas's temperature (process
+// 3; 1 the moving piston alone, 2 the bath alone).
+void BM_ProcessTick(benchmark::State &state)
+{
+    Gas g;
+    Switches switches;
+    fill(g, switches, state.range(0) != 0);
+    ProcessSettings p;
+    p.piston = (state.range(1) & 1) != 0 ? PistonMode::Moving : PistonMode::Fixed;
+    p.pistonTarget = p.piston == PistonMode::Moving ? 50 : 100;
+    p.bath = (state.range(1) & 2) != 0;
+    p.bathTemperature = static_cast<float>(g.reading(0).temperature);
+    g.setProcess(p);
+    for (auto _ : state) {
+        g.TimeLoopTimer();
+        if (g.pistonPosition() == p.pistonTarget) {
+            p.pistonTarget = 150 - p.pistonTarget;
+            g.setProcess(p);
+        }
+    }
+}
+BENCHMARK(BM_ProcessTick)
+    ->ArgNames({"collisions", "process"})
+    ->ArgsProduct({{0, 1}, {1, 2, 3}})
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_ProgramTick(benchmark::State &state)
 {

@@ -1,5 +1,6 @@
 #include "labwriters.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -18,6 +19,7 @@ struct Field
     {
         Number,
         Flag,
+        Text,
         None
     };
     Kind kind = None;
@@ -40,10 +42,28 @@ Field flag(bool on)
     return {Field::Flag, {}, on};
 }
 
+Field word(const char *text)
+{
+    return {Field::Text, QByteArray(text), false};
+}
+
+// A quantity the gas holds as a double (the ledger): the shortest text that
+// reads back to the same double.
+QByteArray exactNumber(double value)
+{
+    if (!std::isfinite(value)) {
+        return QByteArray();
+    }
+    char text[32];
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, value);
+    return ec == std::errc() ? QByteArray(text, static_cast<int>(end - text)) : QByteArray();
+}
+
 QByteArray csvText(const Field &f)
 {
     switch (f.kind) {
     case Field::Number:
+    case Field::Text:
         return f.number;
     case Field::Flag:
         return f.on ? QByteArrayLiteral("on") : QByteArrayLiteral("off");
@@ -58,6 +78,8 @@ QByteArray jsonText(const Field &f)
     switch (f.kind) {
     case Field::Number:
         return f.number;
+    case Field::Text:
+        return '"' + f.number + '"';
     case Field::Flag:
         return f.on ? QByteArrayLiteral("true") : QByteArrayLiteral("false");
     case Field::None:
@@ -111,12 +133,123 @@ const std::vector<Column> &summaryColumns()
     return columns;
 }
 
+const char *pistonName(PistonMode mode)
+{
+    switch (mode) {
+    case PistonMode::Moving:
+        return "moving";
+    case PistonMode::Loaded:
+        return "loaded";
+    case PistonMode::Fixed:
+        break;
+    }
+    return "fixed";
+}
+
+// What a completed run measured; nothing for a stopped one.
+Field measured(const RunResult &r, const QByteArray &text)
+{
+    return r.completed ? number(text) : Field{};
+}
+
+// The process's columns, after the classic ones when any run of the sweep
+// names a process option: the default output keeps its columns.
+const std::vector<Column> &processColumns()
+{
+    static const std::vector<Column> columns = {
+        {"piston", [](int, const RunResult &r) { return word(pistonName(r.settings.piston)); }},
+        {"piston_to",
+         [](int, const RunResult &r) {
+             return r.settings.pistonTo ? number(floatText(*r.settings.pistonTo)) : Field{};
+         }},
+        {"piston_speed",
+         [](int, const RunResult &r) { return number(floatText(r.settings.pistonSpeed)); }},
+        {"load", [](int, const RunResult &r) { return number(floatText(r.settings.load)); }},
+        {"piston_mass",
+         [](int, const RunResult &r) { return number(floatText(r.settings.pistonMass)); }},
+        {"bath", [](int, const RunResult &r) { return flag(r.settings.bath); }},
+        // The temperature the bath had: the gas's own when none was given.
+        {"bath_temperature",
+         [](int, const RunResult &r) {
+             if (r.settings.bath) {
+                 return number(floatText(r.bathTemperature));
+             }
+             return r.settings.bathTemperature ? number(floatText(*r.settings.bathTemperature))
+                                               : Field{};
+         }},
+        {"temperature_start",
+         [](int, const RunResult &r) { return measured(r, exactNumber(r.temperatureStart)); }},
+        {"temperature_end",
+         [](int, const RunResult &r) { return measured(r, exactNumber(r.temperatureEnd)); }},
+        {"wall_start", [](int, const RunResult &r) { return measured(r, floatText(r.wallStart)); }},
+        {"wall_end", [](int, const RunResult &r) { return measured(r, floatText(r.wallEnd)); }},
+        {"work", [](int, const RunResult &r) { return measured(r, summaryNumber(r.work)); }},
+        {"heat", [](int, const RunResult &r) { return measured(r, summaryNumber(r.heat)); }},
+        {"energy_change",
+         [](int, const RunResult &r) { return measured(r, summaryNumber(r.energyChange)); }},
+        {"gamma",
+         [](int, const RunResult &r) {
+             return r.gamma ? number(summaryNumber(r.gamma->gamma)) : Field{};
+         }},
+        {"gamma_se",
+         [](int, const RunResult &r) {
+             return r.gamma ? number(summaryNumber(r.gamma->standardError)) : Field{};
+         }},
+        {"piston_mean", [](int, const RunResult &r) { return mean(r.piston); }},
+        {"piston_sd", [](int, const RunResult &r) { return spread(r.piston); }},
+        {"energy_x_start",
+         [](int, const RunResult &r) { return measured(r, summaryNumber(r.energyXStart)); }},
+        {"energy_y_start",
+         [](int, const RunResult &r) { return measured(r, summaryNumber(r.energyYStart)); }},
+        {"energy_z_start",
+         [](int, const RunResult &r) { return measured(r, summaryNumber(r.energyZStart)); }},
+    };
+    return columns;
+}
+
+// The series' process columns, after the reading log's own.
+struct SeriesColumn
+{
+    const char *name;
+    QByteArray (*text)(const GasReading &g);
+};
+
+const std::vector<SeriesColumn> &seriesProcessColumns()
+{
+    static const std::vector<SeriesColumn> columns = {
+        {"piston", [](const GasReading &g) { return floatText(g.piston); }},
+        {"work", [](const GasReading &g) { return exactNumber(g.work); }},
+        {"heat", [](const GasReading &g) { return exactNumber(g.heat); }},
+        {"energy_x", [](const GasReading &g) { return exactNumber(g.energyX); }},
+        {"energy_y", [](const GasReading &g) { return exactNumber(g.energyY); }},
+        {"energy_z", [](const GasReading &g) { return exactNumber(g.energyZ); }},
+    };
+    return columns;
+}
+
+bool withProcess(const std::vector<RunResult> &results)
+{
+    return std::any_of(results.begin(), results.end(),
+                       [](const RunResult &r) { return r.settings.processColumns; });
+}
+
+// The summary's columns for these results.
+std::vector<Column> columnsFor(const std::vector<RunResult> &results)
+{
+    std::vector<Column> columns = summaryColumns();
+    if (withProcess(results)) {
+        columns.insert(columns.end(), processColumns().begin(), processColumns().end());
+    }
+    return columns;
+}
+
 // `"name": value, ...` of the summary's columns from..to for a run.
-QByteArray jsonFields(int run, const RunResult &r, size_t from, size_t to)
+QByteArray jsonFields(const std::vector<Column> &columns, int run, const RunResult &r,
+                      size_t from, size_t to)
 {
     QByteArray json;
     for (size_t k = from; k < to; ++k) {
-        const Column &c = summaryColumns()[k];
+        const Column &c = columns[k];
         json +=
             (k == from ? "\"" : ", \"") + QByteArray(c.name) + "\": " + jsonText(c.field(run, r));
     }
@@ -138,7 +271,7 @@ QByteArray summaryNumber(double value)
 
 QByteArray summaryCsv(const std::vector<RunResult> &results)
 {
-    const std::vector<Column> &columns = summaryColumns();
+    const std::vector<Column> columns = columnsFor(results);
     QByteArray csv;
     for (const Column &c : columns) {
         csv += (csv.isEmpty() ? "" : ",") + QByteArray(c.name);
@@ -161,11 +294,12 @@ QByteArray summaryJson(const std::vector<RunResult> &results, const RunPlan &pla
         "{\n  \"warmup\": " + QByteArray::number(static_cast<qlonglong>(plan.warmup)) +
         ",\n  \"ticks\": " + QByteArray::number(static_cast<qlonglong>(plan.ticks)) +
         ",\n  \"runs\": [";
+    const std::vector<Column> columns = columnsFor(results);
     int run = 0;
     for (const RunResult &r : results) {
         json += run == 0 ? "\n" : ",\n";
         ++run;
-        json += "    {" + jsonFields(run, r, 0, summaryColumns().size()) + '}';
+        json += "    {" + jsonFields(columns, run, r, 0, columns.size()) + '}';
     }
     json += results.empty() ? "]\n}\n" : "\n  ]\n}\n";
     return json;
@@ -175,15 +309,32 @@ QByteArray seriesCsv(const std::vector<RunResult> &results)
 {
     // The reading log's own CSV, each row led by its run.
     const QByteArray header = readingsCsv({});
+    // The process's columns go at the end of each row.
+    const bool process = withProcess(results);
     QByteArray csv = "run," + header;
+    if (process) {
+        csv.chop(1);
+        for (const SeriesColumn &c : seriesProcessColumns()) {
+            csv += ',' + QByteArray(c.name);
+        }
+        csv += '\n';
+    }
     int run = 0;
     for (const RunResult &r : results) {
         const QByteArray prefix = QByteArray::number(++run) + ',';
         const QByteArray rows = readingsCsv(r.readings).mid(header.size());
         qsizetype from = 0;
+        size_t k = 0;
         while (from < rows.size()) {
             const qsizetype to = rows.indexOf('\n', from);
-            csv += prefix + rows.mid(from, to + 1 - from);
+            csv += prefix + rows.mid(from, to - from);
+            if (process) {
+                for (const SeriesColumn &c : seriesProcessColumns()) {
+                    csv += ',' + c.text(r.readings[k]);
+                }
+            }
+            csv += '\n';
+            ++k;
             from = to + 1;
         }
     }
@@ -198,7 +349,7 @@ QByteArray seriesJson(const std::vector<RunResult> &results)
     for (const RunResult &r : results) {
         json += run == 0 ? "\n" : ",\n";
         ++run;
-        json += "    {" + jsonFields(run, r, 0, kSettingColumns) + ", \"readings\": [";
+        json += "    {" + jsonFields(summaryColumns(), run, r, 0, kSettingColumns) + ", \"readings\": [";
         bool first = true;
         for (const GasReading &g : r.readings) {
             json += first ? "\n      {" : ",\n      {";
@@ -208,6 +359,11 @@ QByteArray seriesJson(const std::vector<RunResult> &results)
                 if (!c.setting) {
                     json += (firstField ? "\"" : ", \"") + QByteArray(c.name) + "\": " + c.text(g);
                     firstField = false;
+                }
+            }
+            if (r.settings.processColumns) {
+                for (const SeriesColumn &c : seriesProcessColumns()) {
+                    json += ", \"" + QByteArray(c.name) + "\": " + c.text(g);
                 }
             }
             json += '}';

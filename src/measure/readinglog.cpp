@@ -95,6 +95,14 @@ Stats statsOf(const std::vector<double> &values)
 
 void ReadingLog::append(const GasReading &r)
 {
+    // The log keeps every reading. Room for the first 65 536 (three hours of
+    // animation) is taken at once, so that it grows by the readings written
+    // alone, not by a copy of itself at every doubling: pages not yet written
+    // hold no memory.
+    constexpr size_t kReservedReadings = size_t{1} << 16;
+    if (m_readings.capacity() == 0) {
+        m_readings.reserve(kReservedReadings);
+    }
     if (!m_readings.empty() && !sameSettings(m_readings.back(), r)) {
         m_changes.push_back(m_readings.size());
     }
