@@ -58,6 +58,7 @@ uint32_t contactMask(const float (&d2)[16], float contact)
 Gas::Gas()
 {
     resetRandom();
+    setProcess({});
 }
 
 Gas &gas()
@@ -131,6 +132,7 @@ void Gas::GenPar()
         }
     }
     g.NumPar = g.NumParPedido;
+    resetLedger(); // a new count is a new gas for the ledger
     const bool vectors = boxDibVelOn();
     if (vectors) {
         DibujaVel();
@@ -171,11 +173,14 @@ void Gas::ReglaTemperatura(int32_t temp)
     // Speeds are proportional to Temp (not its square root); whatever
     // collisions made of the velocities is replaced, in all 100 slots.
     const float t = static_cast<float>(g.Temp);
+    const double before = liveEnergy();
     for (int32_t i = 1; i <= MaxPar; ++i) {
         g.VelX[i] = t * g.DirX[i];
         g.VelY[i] = t * g.DirY[i];
         g.VelZ[i] = t * g.DirZ[i];
     }
+    // Replacing the velocities is heat put into (or drawn from) the gas.
+    m_process.heat += liveEnergy() - before;
     Energia();
     if (g.DibVel == 1) {
         DibujaVel();
@@ -189,6 +194,10 @@ void Gas::TimeLoopTimer()
     GasState &g = state;
     // Read once a tick: nothing in the tick can change the panel's choice.
     const bool collisions = boxColiOn();
+    const bool process = m_process.active;
+    if (process && advancePiston() && controls != nullptr) {
+        controls->setMaskPosPa(QString::number(g.PosPared));
+    }
     for (int32_t i = 1; i <= g.NumPar; ++i) {
         g.ParX[i] += g.VelX[i] * g.DeltaT;
         g.ParY[i] += g.VelY[i] * g.DeltaT;
@@ -217,7 +226,10 @@ void Gas::TimeLoopTimer()
         // Momentum given to all six walls over 200 ticks, per total wall area
         // in units of 10 000 squared lengths (2 x 100 x 100 + 4 x 100 x
         // PosPared); not divided by time.
-        g.Presion = static_cast<float>(g.Presion / (g.PosPared * 4.0 * 0.01 + 2.0));
+        // A piston in motion: the mean of its positions over the reading.
+        const double area = process ? m_process.positionSum / NPasosPresion * 4.0 * 0.01 + 2.0
+                                    : g.PosPared * 4.0 * 0.01 + 2.0;
+        g.Presion = static_cast<float>(g.Presion / area);
         if (controls != nullptr) {
             controls->setMaskPre(format("%5.0f", g.Presion));
         }
@@ -226,8 +238,14 @@ void Gas::TimeLoopTimer()
         g.NPasos = 0;
         Energia();
         if (onReading) {
-            onReading(reading(pressure));
+            GasReading r = reading(pressure);
+            r.pistonMean = process ? m_process.positionSum / NPasosPresion : r.piston;
+            onReading(r);
         }
+        m_process.positionSum = 0;
+    }
+    if (process && m_process.settings.piston != PistonMode::Fixed) {
+        placeWallOutlineOnActiveView();
     }
     redrawActiveView();
 }
@@ -308,6 +326,10 @@ bool Gas::outsideBox(int32_t i) const
 
 void Gas::ChoquePared(int32_t i)
 {
+    if (m_process.active) {
+        processChoquePared(i);
+        return;
+    }
     GasState &g = state;
     wallTests(i);
     // One pass of the six tests can leave a particle outside: a fast one
@@ -441,7 +463,7 @@ void Gas::Colision(int32_t i, int32_t k)
     // that rule, so there i stays put. The push stops at the walls: the
     // next tick's wall tests see the particle there.
     if (ui > uk) {
-        const float wall = std::max(0.0f, static_cast<float>(g.PosPared));
+        const float wall = std::max(0.0f, wallY());
         g.ParX[i] = std::clamp(g.ParXAnt[i] + t * (g.VelX[i] - g.VelXAnt[i]), 0.0f, kFar);
         g.ParY[i] = std::clamp(g.ParYAnt[i] + t * (g.VelY[i] - g.VelYAnt[i]), 0.0f, wall);
         g.ParZ[i] = std::clamp(g.ParZAnt[i] + t * (g.VelZ[i] - g.VelZAnt[i]), 0.0f, kFar);
@@ -464,6 +486,19 @@ GasReading Gas::reading(float pressure) const
     // The same quotients the readouts format; an empty gas reads 0.
     r.energy = 0.01 * g.Energ;
     r.temperature = g.NumPar > 0 ? g.Energ / (3.0 * g.NumPar * 100.0) : 0.0;
+    r.piston = pistonPosition();
+    r.pistonMean = r.piston;
+    r.work = m_process.work;
+    r.heat = m_process.heat;
+    double sum[3] = {0, 0, 0};
+    for (int32_t i = 1; i <= g.NumPar; ++i) {
+        sum[0] += double(g.VelX[i]) * g.VelX[i];
+        sum[1] += double(g.VelY[i]) * g.VelY[i];
+        sum[2] += double(g.VelZ[i]) * g.VelZ[i];
+    }
+    r.energyX = 0.01 * sum[0];
+    r.energyY = 0.01 * sum[1];
+    r.energyZ = 0.01 * sum[2];
     return r;
 }
 
@@ -499,9 +534,8 @@ void Gas::Energia()
 namespace {
 
 template <typename View>
-void placeWall(View &view, int32_t position)
+void placeWall(View &view, float w)
 {
-    const float w = static_cast<float>(position);
     view.MoveSegment(kWallFirstSegment, 0, w, 0, 0, w, 100);
     view.MoveSegment(kWallFirstSegment + 1, 0, w, 100, 100, w, 100);
     view.MoveSegment(kWallFirstSegment + 2, 100, w, 100, 100, w, 0);
@@ -513,24 +547,46 @@ void placeWall(View &view, int32_t position)
 void Gas::Pared_Movil()
 {
     if (soft != nullptr) {
-        placeWall(*soft, state.PosPared);
+        placeWall(*soft, static_cast<float>(state.PosPared));
         soft->DrawWorld();
     }
     if (gl != nullptr) {
-        placeWall(*gl, state.PosPared);
+        placeWall(*gl, static_cast<float>(state.PosPared));
         gl->DrawWorld();
     }
 }
 
 void Gas::placeWallOutline(TVx3DWorld &view) const
 {
-    placeWall(view, state.PosPared);
+    placeWall(view, wallY());
+}
+
+void Gas::placeWallOutlineOnActiveView()
+{
+    if (state.ModoGL == 1) {
+        if (gl != nullptr) {
+            placeWall(*gl, wallY());
+        }
+    } else if (state.ModoGL == 0) {
+        if (soft != nullptr) {
+            placeWall(*soft, wallY());
+        }
+    }
 }
 
 void Gas::MoverPared(int32_t position)
 {
+    // The wall bar sets where a moving piston goes; a loaded one it follows.
+    if (m_process.settings.piston == PistonMode::Moving) {
+        m_process.settings.pistonTarget = static_cast<float>(std::clamp(position, 0, 100));
+        return;
+    }
+    if (m_process.settings.piston == PistonMode::Loaded) {
+        return;
+    }
     GasState &g = state;
     g.PosPared = position;
+    m_process.piston = position;
     const float wall = static_cast<float>(g.PosPared);
     for (int32_t i = 1; i <= g.NumPar; ++i) {
         if (!(g.ParY[i] > wall)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gasreading.h"
+#include "process.h"
 #include "scenetypes.h"
 
 #include <QString>
@@ -116,6 +117,19 @@ public:
     // Restarts the unseeded generator: a fresh gas draws what the last did.
     void resetRandom();
 
+    // ---- processes (process.cpp) ----
+    // Applies new process settings. Switching back to the fixed piston
+    // leaves it at the nearest whole position and folds as MoverPared does.
+    void setProcess(const ProcessSettings &settings);
+    const ProcessSettings &process() const { return m_process.settings; }
+    // The piston's exact position (PosPared while it is fixed).
+    float pistonPosition() const;
+    EnergyLedger ledger() const;
+    void resetLedger();
+    // The share of the gas's energy in x, y and z motion; sums to 1 (a third
+    // each for an empty or motionless gas).
+    std::array<double, 3> energyShares() const;
+
 private:
     int32_t nextRandom();
     void wallTests(int32_t i);
@@ -124,8 +138,26 @@ private:
     bool boxDibVelOn() const;
     void moveVectorOnActiveView(int32_t i);
     void redrawActiveView();
+    void placeWallOutlineOnActiveView();
+
+    // Process hooks: the piston's move at the start of a tick, the wall
+    // tests when a process is active, the piston as the walls see it.
+    bool advancePiston(); // true when the whole position PosPared changed
+    double pistonForce() const;
+    void thermalWall(int32_t i, int axis, bool high);
+    void pistonHit(int32_t i);
+    void processChoquePared(int32_t i);
+    void processWallTests(int32_t i);
+    bool processOutsideBox(int32_t i) const;
+    float wallY() const
+    {
+        return m_process.active ? static_cast<float>(m_process.piston)
+                                : static_cast<float>(state.PosPared);
+    }
+    double liveEnergy() const;
 
     std::mt19937 m_random;
+    ProcessState m_process;
 };
 
 // The program's one gas.

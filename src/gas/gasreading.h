@@ -17,4 +17,8 @@ struct GasReading
     double pressure = 0;     // momentum per 10 000 area over 200 ticks, as shown in "Presión"
     double temperature = 0;  // sum of v^2 / (3 NumPar x 100), as shown in "Temperatura"
     double energy = 0;       // 0.01 x sum of v^2, as shown in "Energía"
+    double piston = 100;     // exact piston position at the reading
+    double pistonMean = 100; // mean piston position over the reading's 200 ticks
+    double work = 0, heat = 0; // the energy ledger at the reading, "Energía" units
+    double energyX = 0, energyY = 0, energyZ = 0; // 0.01 x sum of vx^2, vy^2, vz^2
 };

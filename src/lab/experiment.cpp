@@ -69,6 +69,7 @@ void LabGas::setCountBar(int32_t value)
         gas.GenPar();
     }
     s.NumPar = s.NumParPedido;
+    gas.resetLedger();
     gas.Energia();
 }
 

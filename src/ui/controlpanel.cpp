@@ -194,6 +194,7 @@ void TFormCPanel::ScBarNPartChange()
         }
     }
     s.NumPar = s.NumParPedido;
+    g.resetLedger();
     g.Energia();
 }
 

@@ -1,0 +1,315 @@
+#include "gas.h"
+
+#include <algorithm>
+#include <cmath>
+
+// The piston in motion, the thermal walls and the energy ledger. All of it
+// runs only while a process is active (a piston that is not fixed, or the
+// bath): the classic gas never reaches this file. docs/model.md derives the
+// rules used here.
+
+namespace {
+
+constexpr float kFar = 100.0f;
+constexpr float kMirror = 200.0f;
+constexpr int kMaxFoldPasses = 64;
+
+// The bath's generator has a fixed seed of its own, so that a run with the
+// bath is reproducible and the start-up draws are untouched.
+constexpr std::mt19937::result_type kBathSeed = 20261209u;
+
+float inRange(float value, float low, float high, float fallback)
+{
+    if (!std::isfinite(value)) {
+        return fallback;
+    }
+    return std::clamp(value, low, high);
+}
+
+// Uniform in (0, 1): never 0, so that its logarithm is finite.
+double uniformOpen(std::mt19937 &random)
+{
+    return (static_cast<double>(random()) + 0.5) / 4294967296.0;
+}
+
+// Normal with deviation sigma (Box–Muller, one of the pair).
+double normal(std::mt19937 &random, double sigma)
+{
+    const double u1 = uniformOpen(random);
+    const double u2 = uniformOpen(random);
+    return sigma * std::sqrt(-2.0 * std::log(u1)) * std::cos(6.283185307179586 * u2);
+}
+
+// The normal speed of a particle leaving a thermal wall: the flux
+// distribution p(v) ~ v exp(-v^2 / 2 sigma^2), v > 0.
+double fluxSpeed(std::mt19937 &random, double sigma)
+{
+    return sigma * std::sqrt(-2.0 * std::log(uniformOpen(random)));
+}
+
+} // namespace
+
+ProcessSettings sanitized(const ProcessSettings &in)
+{
+    const ProcessSettings defaults;
+    ProcessSettings s = in;
+    s.pistonTarget = inRange(in.pistonTarget, 0.0f, kFar, defaults.pistonTarget);
+    s.pistonSpeed = inRange(in.pistonSpeed, 0.0f, kPistonSpeedMax, defaults.pistonSpeed);
+    s.load = inRange(in.load, 0.0f, kLoadMax, defaults.load);
+    s.pistonMass = inRange(in.pistonMass, kPistonMassMin, kPistonMassMax, defaults.pistonMass);
+    s.bathTemperature =
+        inRange(in.bathTemperature, 0.0f, kBathTemperatureMax, defaults.bathTemperature);
+    return s;
+}
+
+void Gas::setProcess(const ProcessSettings &settings)
+{
+    ProcessState &p = m_process;
+    const ProcessSettings s = sanitized(settings);
+    const PistonMode before = p.settings.piston;
+    const bool wasActive = p.active;
+    if (!wasActive) {
+        p.bathRandom.seed(kBathSeed);
+        p.piston = state.PosPared;
+        // The reading under way goes on: its ticks so far had the piston here.
+        p.positionSum = static_cast<double>(state.PosPared) * state.NPasos;
+    }
+    if (s.piston != before) {
+        p.pistonU = 0; // a piston that starts to move or takes a load starts at rest
+    }
+    p.settings = s;
+    p.active = s.piston != PistonMode::Fixed || s.bath;
+    if (s.piston == PistonMode::Fixed && before != PistonMode::Fixed) {
+        // Back to the classic piston: the nearest whole position, and
+        // whatever is above it folded as the wall bar folds.
+        const auto whole = static_cast<int32_t>(std::lround(std::clamp(p.piston, 0.0, 100.0)));
+        p.piston = whole;
+        MoverPared(whole);
+    }
+}
+
+float Gas::pistonPosition() const
+{
+    return wallY();
+}
+
+double Gas::liveEnergy() const
+{
+    const GasState &g = state;
+    double sum = 0;
+    for (int32_t i = 1; i <= g.NumPar; ++i) {
+        sum += double(g.VelX[i]) * g.VelX[i] + double(g.VelY[i]) * g.VelY[i] +
+               double(g.VelZ[i]) * g.VelZ[i];
+    }
+    return 0.01 * sum;
+}
+
+EnergyLedger Gas::ledger() const
+{
+    return {m_process.work, m_process.heat, liveEnergy() - m_process.energyAtReset};
+}
+
+void Gas::resetLedger()
+{
+    m_process.work = 0;
+    m_process.heat = 0;
+    m_process.energyAtReset = liveEnergy();
+}
+
+std::array<double, 3> Gas::energyShares() const
+{
+    const GasState &g = state;
+    std::array<double, 3> sum{0, 0, 0};
+    for (int32_t i = 1; i <= g.NumPar; ++i) {
+        sum[0] += double(g.VelX[i]) * g.VelX[i];
+        sum[1] += double(g.VelY[i]) * g.VelY[i];
+        sum[2] += double(g.VelZ[i]) * g.VelZ[i];
+    }
+    const double total = sum[0] + sum[1] + sum[2];
+    if (!(total > 0)) {
+        return {1.0 / 3, 1.0 / 3, 1.0 / 3};
+    }
+    return {sum[0] / total, sum[1] / total, sum[2] / total};
+}
+
+bool Gas::advancePiston()
+{
+    ProcessState &p = m_process;
+    const ProcessSettings &s = p.settings;
+    const double dt = state.DeltaT;
+    if (s.piston == PistonMode::Moving) {
+        const double gap = double(s.pistonTarget) - p.piston;
+        const double step = double(s.pistonSpeed) * dt;
+        if (std::fabs(gap) <= step) {
+            p.pistonU = dt > 0 ? gap / dt : 0;
+            p.piston = s.pistonTarget;
+        } else {
+            p.pistonU = gap > 0 ? s.pistonSpeed : -s.pistonSpeed;
+            p.piston += gap > 0 ? step : -step;
+        }
+    } else if (s.piston == PistonMode::Loaded) {
+        // Exactly as under the constant force of the load between impacts:
+        // this keeps M u^2 / 2 + F w constant, where an Euler step would not.
+        const double a = pistonForce() / s.pistonMass;
+        p.piston += p.pistonU * dt - 0.5 * a * dt * dt;
+        p.pistonU -= a * dt;
+        // The box ends at the stops: the piston stops dead there.
+        if (p.piston > kFar) {
+            p.piston = kFar;
+            p.pistonU = std::min(p.pistonU, 0.0);
+        } else if (p.piston < 0) {
+            p.piston = 0;
+            p.pistonU = std::max(p.pistonU, 0.0);
+        }
+    } else {
+        p.pistonU = 0;
+    }
+    p.positionSum += p.piston;
+    if (s.piston != PistonMode::Fixed) {
+        // The whole position follows the piston, for the readouts.
+        const auto whole = static_cast<int32_t>(std::lround(p.piston));
+        if (whole != state.PosPared) {
+            state.PosPared = whole;
+            return true;
+        }
+    }
+    return false;
+}
+
+double Gas::pistonForce() const
+{
+    // "Presión" is momentum per 10 000 area over 200 ticks; the piston's
+    // area is 10 000, so the load's force is load / (200 DeltaT).
+    return double(m_process.settings.load) / (NPasosPresion * double(state.DeltaT));
+}
+
+void Gas::thermalWall(int32_t i, int axis, bool high)
+{
+    GasState &g = state;
+    ProcessState &p = m_process;
+    float *v[3] = {&g.VelX[i], &g.VelY[i], &g.VelZ[i]};
+    float *x[3] = {&g.ParX[i], &g.ParY[i], &g.ParZ[i]};
+    const double before =
+        double(*v[0]) * *v[0] + double(*v[1]) * *v[1] + double(*v[2]) * *v[2];
+    const double sigma = 10.0 * std::sqrt(double(p.settings.bathTemperature));
+    const float oldNormal = std::fabs(*v[axis]);
+    const auto normalSpeed = static_cast<float>(fluxSpeed(p.bathRandom, sigma));
+    for (int k = 0; k < 3; ++k) {
+        if (k != axis) {
+            *v[k] = static_cast<float>(normal(p.bathRandom, sigma));
+        }
+    }
+    *v[axis] = high ? -normalSpeed : normalSpeed;
+    *x[axis] = high ? kMirror - *x[axis] : -*x[axis];
+    g.Presion += oldNormal + normalSpeed;
+    const double after =
+        double(*v[0]) * *v[0] + double(*v[1]) * *v[1] + double(*v[2]) * *v[2];
+    p.heat += 0.01 * (after - before);
+}
+
+void Gas::pistonHit(int32_t i)
+{
+    GasState &g = state;
+    ProcessState &p = m_process;
+    const float w = static_cast<float>(p.piston);
+    const float vy = g.VelY[i];
+    float out = 0;
+    if (p.settings.piston == PistonMode::Loaded) {
+        // A 1-D elastic collision of a unit mass with the piston's mass.
+        const double m = p.settings.pistonMass;
+        const double u = p.pistonU;
+        if (vy > u) {
+            out = static_cast<float>(((1.0 - m) * vy + 2.0 * m * u) / (1.0 + m));
+            p.pistonU = ((m - 1.0) * u + 2.0 * vy) / (1.0 + m);
+        } else {
+            out = vy; // already leaving the piston: only put back below it
+        }
+    } else {
+        // Elastic in the piston's frame: vy - u -> u - vy.
+        out = static_cast<float>(2.0 * p.pistonU - vy);
+    }
+    g.VelY[i] = out;
+    g.ParY[i] = 2.0f * w - g.ParY[i];
+    g.Presion += vy - out;
+    p.work += 0.01 * (double(out) * out - double(vy) * vy);
+}
+
+void Gas::processWallTests(int32_t i)
+{
+    GasState &g = state;
+    const bool bath = m_process.settings.bath;
+    if (g.ParX[i] < 0) {
+        if (bath) {
+            thermalWall(i, 0, false);
+        } else {
+            g.VelX[i] = -g.VelX[i];
+            g.ParX[i] = -g.ParX[i];
+            g.Presion += 2.0f * g.VelX[i];
+        }
+    }
+    if (g.ParY[i] < 0) {
+        if (bath) {
+            thermalWall(i, 1, false);
+        } else {
+            g.VelY[i] = -g.VelY[i];
+            g.ParY[i] = -g.ParY[i];
+            g.Presion += 2.0f * g.VelY[i];
+        }
+    }
+    if (g.ParZ[i] < 0) {
+        if (bath) {
+            thermalWall(i, 2, false);
+        } else {
+            g.VelZ[i] = -g.VelZ[i];
+            g.ParZ[i] = -g.ParZ[i];
+            g.Presion += 2.0f * g.VelZ[i];
+        }
+    }
+    if (g.ParX[i] > kFar) {
+        if (bath) {
+            thermalWall(i, 0, true);
+        } else {
+            g.VelX[i] = -g.VelX[i];
+            g.ParX[i] = kMirror - g.ParX[i];
+            g.Presion -= 2.0f * g.VelX[i];
+        }
+    }
+    if (g.ParY[i] > wallY()) {
+        pistonHit(i);
+    }
+    if (g.ParZ[i] > kFar) {
+        if (bath) {
+            thermalWall(i, 2, true);
+        } else {
+            g.VelZ[i] = -g.VelZ[i];
+            g.ParZ[i] = kMirror - g.ParZ[i];
+            g.Presion -= 2.0f * g.VelZ[i];
+        }
+    }
+}
+
+bool Gas::processOutsideBox(int32_t i) const
+{
+    const GasState &g = state;
+    const float wall = wallY();
+    return g.ParX[i] < 0 || g.ParX[i] > kFar || g.ParY[i] < 0 || g.ParY[i] > wall ||
+           g.ParZ[i] < 0 || g.ParZ[i] > kFar;
+}
+
+void Gas::processChoquePared(int32_t i)
+{
+    GasState &g = state;
+    processWallTests(i);
+    // As the classic walls: fold until inside; a piston at 0 leaves no room.
+    for (int pass = 0; pass < kMaxFoldPasses && processOutsideBox(i); ++pass) {
+        if (!(wallY() > 0) && g.ParY[i] != 0) {
+            g.ParY[i] = 0;
+        }
+        processWallTests(i);
+    }
+    if (processOutsideBox(i)) {
+        g.ParX[i] = std::clamp(g.ParX[i], 0.0f, kFar);
+        g.ParY[i] = std::clamp(g.ParY[i], 0.0f, std::max(0.0f, wallY()));
+        g.ParZ[i] = std::clamp(g.ParZ[i], 0.0f, kFar);
+    }
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <random>
+
+// Thermodynamic processes of the gas: a piston that moves or carries a load,
+// a heat bath on the five fixed walls, and the ledger of work and heat.
+// Standard library only (docs/model.md gives the physics).
+
+// How the piston behaves.
+enum class PistonMode {
+    Fixed,  // "Fijo": the classic piston at a whole position
+    Moving, // "Móvil": travels to pistonTarget at pistonSpeed
+    Loaded, // "Con carga": a mass under a constant outside pressure
+};
+
+struct ProcessSettings
+{
+    PistonMode piston = PistonMode::Fixed;
+    float pistonTarget = 100; // where the moving piston goes, 0..100
+    float pistonSpeed = 1;    // lengths per unit time (moves speed x DeltaT a tick)
+    float load = 0;           // outside pressure, in "Presión" units
+    float pistonMass = 100;   // in particle masses
+    bool bath = false;        // the five fixed walls are thermal
+    float bathTemperature = 1; // in "Temperatura" units
+
+    bool operator==(const ProcessSettings &) const = default;
+};
+
+// Since the last reset, in "Energía" units (0.01 x sum of m v^2).
+struct EnergyLedger
+{
+    double work = 0;         // done on the gas by the piston
+    double heat = 0;         // in through the thermal walls and the temperature bar
+    double energyChange = 0; // the gas's energy now less at the reset: W + Q
+};
+
+// The limits the settings are kept within.
+constexpr float kPistonSpeedMax = 1000.0f;
+constexpr float kPistonMassMin = 0.01f;
+constexpr float kPistonMassMax = 1.0e6f;
+constexpr float kLoadMax = 1.0e7f;
+constexpr float kBathTemperatureMax = 1.0e4f;
+
+// The settings with every value brought into its range (non-finite values
+// take the default): what the gas applies.
+ProcessSettings sanitized(const ProcessSettings &settings);
+
+// The process state the gas keeps beside its classic state.
+struct ProcessState
+{
+    ProcessSettings settings;
+    double piston = 100;     // exact piston position
+    double pistonU = 0;      // piston velocity this tick (lengths per unit time)
+    double positionSum = 0;  // sum of the piston's positions over the reading's ticks
+    double work = 0, heat = 0;
+    double energyAtReset = 0; // 0.01 sum v^2 at the last reset
+    std::mt19937 bathRandom;  // the bath's own draws, fixed seed
+    bool active = false;      // anything but the classic fixed piston without bath
+};
