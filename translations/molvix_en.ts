@@ -187,6 +187,202 @@ The readings are still here: try another folder or name.</translation>
     </message>
 </context>
 <context>
+    <name>ProcessWindow</name>
+    <message>
+        <source>Procesos</source>
+        <translation>Processes</translation>
+    </message>
+    <message>
+        <source>Exportar CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>proceso.csv</source>
+        <translation>process.csv</translation>
+    </message>
+    <message>
+        <source>Archivos CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Émbolo</source>
+        <translation>Piston</translation>
+    </message>
+    <message>
+        <source>Fijo</source>
+        <translation>Fixed</translation>
+    </message>
+    <message>
+        <source>Móvil</source>
+        <translation>Moving</translation>
+    </message>
+    <message>
+        <source>Con carga</source>
+        <translation>Loaded</translation>
+    </message>
+    <message>
+        <source>Velocidad del émbolo</source>
+        <translation>Piston speed</translation>
+    </message>
+    <message>
+        <source>Carga (presión exterior)</source>
+        <translation>Load (outside pressure)</translation>
+    </message>
+    <message>
+        <source>Masa del émbolo</source>
+        <translation>Piston mass</translation>
+    </message>
+    <message>
+        <source>Baño térmico</source>
+        <translation>Heat bath</translation>
+    </message>
+    <message>
+        <source>Temperatura del baño</source>
+        <translation>Bath temperature</translation>
+    </message>
+    <message>
+        <source>Balance de energía desde la puesta a cero</source>
+        <translation>Energy ledger since the reset</translation>
+    </message>
+    <message>
+        <source>Poner a cero</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Diagrama P–V de las lecturas desde la puesta a cero</source>
+        <translation>P–V diagram of the readings since the reset</translation>
+    </message>
+    <message>
+        <source>Fijo: en su posición; Móvil: va a donde diga la barra de la pared; Con carga: lo mueven los choques y la carga</source>
+        <translation>Fixed: stays where it is; Moving: goes where the wall bar says; Loaded: moved by the impacts and the load</translation>
+    </message>
+    <message>
+        <source>Longitudes por unidad de tiempo, con el émbolo móvil</source>
+        <translation>Lengths per unit time, for the moving piston</translation>
+    </message>
+    <message>
+        <source>En las unidades de la lectura «Presión», con el émbolo con carga</source>
+        <translation>In the units of the “Pressure” readout, for the loaded piston</translation>
+    </message>
+    <message>
+        <source>En masas de partícula, con el émbolo con carga</source>
+        <translation>In particle masses, for the loaded piston</translation>
+    </message>
+    <message>
+        <source>SI hace térmicas las cinco paredes fijas: devuelven cada partícula con una velocidad de la temperatura del baño</source>
+        <translation>YES makes the five fixed walls thermal: each particle leaves them with a velocity of the bath's temperature</translation>
+    </message>
+    <message>
+        <source>En las unidades de la lectura «Temperatura»</source>
+        <translation>In the units of the “Temperature” readout</translation>
+    </message>
+    <message>
+        <source>Balance de energía desde la puesta a cero, en unidades de «Energía»: ΔU = W + Q</source>
+        <translation>Energy ledger since the reset, in “Energy” units: ΔU = W + Q</translation>
+    </message>
+    <message>
+        <source>Parte de la energía en el movimiento en x, y, z: con colisiones, un tercio cada una</source>
+        <translation>Share of the energy in x, y and z motion: with collisions, a third each</translation>
+    </message>
+    <message>
+        <source>Exponente ajustado a las lecturas: pendiente de ln P frente a ln V, con su error típico; un gas monoatómico sin intercambio de calor da 5/3</source>
+        <translation>Exponent fitted to the readings: slope of ln P against ln V, with its standard error; a monatomic gas exchanging no heat gives 5/3</translation>
+    </message>
+    <message>
+        <source>El balance de energía y el diagrama P–V empiezan de nuevo desde ahora</source>
+        <translation>The energy ledger and the P–V diagram start again from now</translation>
+    </message>
+    <message>
+        <source>Diagrama P–V</source>
+        <translation>P–V diagram</translation>
+    </message>
+    <message>
+        <source>Guarda las lecturas desde la puesta a cero, con el émbolo, el trabajo, el calor y la energía por eje, en un archivo CSV</source>
+        <translation>Saves the readings since the reset, with the piston, the work, the heat and the energy per axis, in a CSV file</translation>
+    </message>
+    <message>
+        <source>W (trabajo del émbolo sobre el gas) = %1</source>
+        <translation>W (work done on the gas by the piston) = %1</translation>
+    </message>
+    <message>
+        <source>Q (calor que entra en el gas) = %1</source>
+        <translation>Q (heat into the gas) = %1</translation>
+    </message>
+    <message>
+        <source>ΔU (cambio de la energía del gas) = %1</source>
+        <translation>ΔU (change of the gas's energy) = %1</translation>
+    </message>
+    <message>
+        <source>Energía en el movimiento en x: %1 %, en y: %2 %, en z: %3 %</source>
+        <translation>Energy in x motion: %1 %, in y: %2 %, in z: %3 %</translation>
+    </message>
+    <message>
+        <source>P·V^γ = const, γ = %1 ± %2   (ajuste de ln P frente a ln V, %3 lecturas; la adiabática de un gas monoatómico da 5/3)</source>
+        <translation>P·V^γ = const, γ = %1 ± %2   (fit of ln P against ln V, %3 readings; a monatomic gas's adiabat gives 5/3)</translation>
+    </message>
+    <message>
+        <source>γ: todavía no hay lecturas desde la puesta a cero (llega una cada %1 pasos de la animación).</source>
+        <translation>γ: no readings since the reset yet (one arrives every %1 animation steps).</translation>
+    </message>
+    <message>
+        <source>γ: se ajusta cuando el volumen ha cambiado un %1 % o más desde la primera lectura (ahora %2 %).</source>
+        <translation>γ: fitted once the volume has changed by %1 % or more since the first reading (now %2 %).</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar el archivo
+%1
+
+%2
+
+Las lecturas siguen aquí: pruebe con otra carpeta u otro nombre.</source>
+        <translation>Could not save the file
+%1
+
+%2
+
+The readings are still here: try another folder or name.</translation>
+    </message>
+</context>
+<context>
+    <name>PvChartView</name>
+    <message>
+        <source>Isoterma</source>
+        <translation>Isotherm</translation>
+    </message>
+    <message>
+        <source>Adiabática P·V^(5/3)</source>
+        <translation>Adiabat P·V^(5/3)</translation>
+    </message>
+    <message>
+        <source>Camino</source>
+        <translation>Path</translation>
+    </message>
+    <message>
+        <source>Primera</source>
+        <translation>First</translation>
+    </message>
+    <message>
+        <source>Última</source>
+        <translation>Latest</translation>
+    </message>
+    <message>
+        <source>Volumen, en cajas enteras (V = 100 × 100 × pared, así que posición de la pared / 100)</source>
+        <translation>Volume, in whole boxes (V = 100 × 100 × wall, so wall position / 100)</translation>
+    </message>
+    <message>
+        <source>Presión</source>
+        <translation>Pressure</translation>
+    </message>
+    <message>
+        <source>Todavía no hay lecturas desde la puesta a cero.</source>
+        <translation>No readings since the reset yet.</translation>
+    </message>
+    <message>
+        <source>%1 lecturas desde la puesta a cero. Volumen de %2 a %3 cajas, presión hasta %4. Primera: volumen %5, presión %6. Última: volumen %7, presión %8.</source>
+        <translation>%1 readings since the reset. Volume from %2 to %3 boxes, pressure up to %4. First: volume %5, pressure %6. Latest: volume %7, pressure %8.</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Tarvelo</source>
@@ -407,6 +603,18 @@ The readings are still here: try another folder or name.</translation>
     <message>
         <source>Muestra u oculta las gráficas (%1)</source>
         <translation>Shows or hides the graphs (%1)</translation>
+    </message>
+    <message>
+        <source>Procesos</source>
+        <translation>Processes</translation>
+    </message>
+    <message>
+        <source>Muestra u oculta la ventana de los procesos: el émbolo, el baño térmico, el balance de energía y el diagrama P–V</source>
+        <translation>Shows or hides the processes window: the piston, the heat bath, the energy ledger and the P–V diagram</translation>
+    </message>
+    <message>
+        <source>Muestra u oculta los procesos (%1)</source>
+        <translation>Shows or hides the processes (%1)</translation>
     </message>
 </context>
 <context>

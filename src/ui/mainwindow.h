@@ -16,6 +16,7 @@ class ClickLabel;
 class TFormCPanel;
 class TForm3;
 class GraphsWindow;
+class ProcessWindow;
 class TVx3DWorld;
 class TVx3DWorldGL;
 
@@ -36,6 +37,8 @@ public:
     // The instruments window, set by program start; it samples the gas
     // after every tick.
     GraphsWindow *Graficas = nullptr;
+    // The processes window, set by program start.
+    ProcessWindow *Procesos = nullptr;
 
     // Handlers, named after their control and event.
     void FormCreate();
@@ -45,6 +48,7 @@ public:
     void BtnInfoClick();
     void BtnCPanelClick();
     void BtnGraficasClick();
+    void BtnProcesosClick();
     void BoxOpenGLClick();
     void BoxBolasChange();
     void BoxEjesClick();
@@ -73,6 +77,7 @@ public:
     QPushButton *BtnInfo;
     QPushButton *BtnCPanel;
     QPushButton *BtnGraficas;
+    QPushButton *BtnProcesos;
     QPushButton *BtnFin;
     QFrame *BottomPanel;
     QLabel *LabelGL;

@@ -4,6 +4,7 @@
 #include "creditswindow.h"
 #include "graphswindow.h"
 #include "mainwindow.h"
+#include "processwindow.h"
 
 #include <QIcon>
 #include <QMessageBox>
@@ -41,6 +42,13 @@ ProgramWindows startProgram()
     // The instruments record from the start, hidden until asked for.
     w.Graficas = new GraphsWindow;
     w.Form1->Graficas = w.Graficas;
+    w.Procesos = new ProcessWindow;
+    w.Form1->Procesos = w.Procesos;
+    // The gas has one reading hook: both windows record from it.
+    gas().onReading = [graphs = w.Graficas, processes = w.Procesos](const GasReading &r) {
+        graphs->addReading(r);
+        processes->addReading(r);
+    };
     return w;
 }
 
@@ -48,7 +56,10 @@ void endProgram(ProgramWindows &windows)
 {
     if (windows.Form1 != nullptr) {
         windows.Form1->Graficas = nullptr;
+        windows.Form1->Procesos = nullptr;
     }
+    gas().onReading = nullptr;
+    delete windows.Procesos;
     delete windows.Graficas;
     delete windows.Form3;
     delete windows.FormCPanel;

@@ -6,6 +6,7 @@ class TForm1;
 class TFormCPanel;
 class TForm3;
 class GraphsWindow;
+class ProcessWindow;
 
 // The application: an exception that escapes a handler is shown to the user
 // and the message loop goes on.
@@ -20,13 +21,14 @@ public:
 
 // The three windows, created in the order main window, control panel,
 // credits window; the first two shown, the credits hidden. Then the
-// instruments window "Gráficas", hidden.
+// instruments window "Gráficas" and the window "Procesos", hidden.
 struct ProgramWindows
 {
     TForm1 *Form1 = nullptr;
     TFormCPanel *FormCPanel = nullptr;
     TForm3 *Form3 = nullptr;
     GraphsWindow *Graficas = nullptr;
+    ProcessWindow *Procesos = nullptr;
 };
 
 ProgramWindows startProgram();

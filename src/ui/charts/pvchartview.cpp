@@ -52,6 +52,20 @@ std::pair<double, double> roundRange(double lo, double hi)
     return {std::max(0.0, std::floor(lo / step) * step), std::ceil(hi / step) * step};
 }
 
+// An axis over [lo, hi] with four or so round ticks, their labels with as
+// many decimals as the step needs.
+void setAxis(QValueAxis *axis, double lo, double hi)
+{
+    double step = roundStep(hi - lo);
+    if ((hi - lo) / step > 6) {
+        step *= 2;
+    }
+    axis->setTickInterval(step);
+    const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
+    axis->setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
+    axis->setRange(lo, hi);
+}
+
 } // namespace
 
 PvChartView::PvChartView(QWidget *parent) : FocusChartView(new QChart, parent)
@@ -67,21 +81,21 @@ PvChartView::PvChartView(QWidget *parent) : FocusChartView(new QChart, parent)
     c->legend()->setLabelColor(molvix::ui::kNavyColour);
 
     m_isotherm = new QLineSeries;
-    m_isotherm->setName(tr("Isoterma (P·V constante)"));
+    m_isotherm->setName(tr("Isoterma"));
     m_isotherm->setPen(QPen(kIsothermColour, 1.5, Qt::DashLine));
     m_adiabat = new QLineSeries;
-    m_adiabat->setName(tr("Adiabática (P·V^(5/3) constante)"));
+    m_adiabat->setName(tr("Adiabática P·V^(5/3)"));
     m_adiabat->setPen(QPen(kAdiabatColour, 1.5, Qt::DashLine));
     m_path = new QLineSeries;
     m_path->setName(tr("Camino"));
     m_path->setPen(QPen(kPathColour, 1.5));
     m_first = new QScatterSeries;
-    m_first->setName(tr("Primera lectura"));
+    m_first->setName(tr("Primera"));
     m_first->setMarkerSize(9);
     m_first->setColor(Qt::white);
     m_first->setBorderColor(kPathColour);
     m_latest = new QScatterSeries;
-    m_latest->setName(tr("Última lectura"));
+    m_latest->setName(tr("Última"));
     m_latest->setMarkerSize(10);
     m_latest->setColor(kLatestColour);
     m_latest->setBorderColor(kLatestColour);
@@ -94,8 +108,9 @@ PvChartView::PvChartView(QWidget *parent) : FocusChartView(new QChart, parent)
     for (QValueAxis *axis : {m_volumeAxis, m_pressureAxis}) {
         axis->setLabelsFont(smallFont());
         axis->setTitleFont(smallFont());
-        axis->setLabelFormat(QStringLiteral("%.4g"));
-        axis->setTickCount(5);
+        // Round ticks from 0 on, however the ends move.
+        axis->setTickType(QValueAxis::TicksDynamic);
+        axis->setTickAnchor(0);
     }
     c->addAxis(m_volumeAxis, Qt::AlignBottom);
     c->addAxis(m_pressureAxis, Qt::AlignLeft);
@@ -117,8 +132,8 @@ void PvChartView::setPath(const std::vector<PvPoint> &path)
     }
     m_arrows.clear();
     if (path.empty()) {
-        m_volumeAxis->setRange(0, 1);
-        m_pressureAxis->setRange(0, 1);
+        setAxis(m_volumeAxis, 0, 1);
+        setAxis(m_pressureAxis, 0, 1);
         setAccessibleDescription(tr("Todavía no hay lecturas desde la puesta a cero."));
         viewport()->update();
         return;
@@ -141,8 +156,8 @@ void PvChartView::setPath(const std::vector<PvPoint> &path)
     }
     const auto [xLo, xHi] = roundRange(vLo / kFullBoxVolume, vHi / kFullBoxVolume);
     const double top = pHi > 0 ? roundRange(0, pHi * 1.1).second : 1;
-    m_volumeAxis->setRange(xLo, xHi);
-    m_pressureAxis->setRange(0, top);
+    setAxis(m_volumeAxis, xLo, xHi);
+    setAxis(m_pressureAxis, 0, top);
 
     QList<QPointF> isotherm, adiabat;
     for (int k = 0; k <= kCurvePoints; ++k) {
