@@ -116,7 +116,7 @@ int main(int argc, char **argv)
     p.redraw();
     QTest::qWait(200);
 
-    std::printf("%s compression: %s in %lld ticks (%.0f ticks per second overall)\n",
+    std::printf("%s compression: %s at 50 within %lld ticks (%.0f ticks per second overall)\n",
                 isotherm ? "isothermal" : "adiabatic", arrived ? "arrived" : "did NOT arrive",
                 static_cast<long long>(at - from), (g.ticks - start) / elapsed);
     for (QLabel *l : {p.LabelTrabajo, p.LabelCalor, p.LabelDeltaU, p.LabelReparto, p.LabelAjuste}) {
