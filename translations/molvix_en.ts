@@ -270,7 +270,7 @@ The readings are still here: try another folder or name.</translation>
     </message>
     <message>
         <source>SI hace térmicas las cinco paredes fijas: devuelven cada partícula con una velocidad de la temperatura del baño</source>
-        <translation>YES makes the five fixed walls thermal: each particle leaves them with a velocity of the bath's temperature</translation>
+        <translation>YES makes the five fixed walls thermal: each particle leaves them with a velocity of the bath&apos;s temperature</translation>
     </message>
     <message>
         <source>En las unidades de la lectura «Temperatura»</source>
@@ -310,7 +310,7 @@ The readings are still here: try another folder or name.</translation>
     </message>
     <message>
         <source>ΔU (cambio de la energía del gas) = %1</source>
-        <translation>ΔU (change of the gas's energy) = %1</translation>
+        <translation>ΔU (change of the gas&apos;s energy) = %1</translation>
     </message>
     <message>
         <source>Energía en el movimiento en x: %1 %, en y: %2 %, en z: %3 %</source>
@@ -318,7 +318,7 @@ The readings are still here: try another folder or name.</translation>
     </message>
     <message>
         <source>P·V^γ = const, γ = %1 ± %2   (ajuste de ln P frente a ln V, %3 lecturas; la adiabática de un gas monoatómico da 5/3)</source>
-        <translation>P·V^γ = const, γ = %1 ± %2   (fit of ln P against ln V, %3 readings; a monatomic gas's adiabat gives 5/3)</translation>
+        <translation>P·V^γ = const, γ = %1 ± %2   (fit of ln P against ln V, %3 readings; a monatomic gas&apos;s adiabat gives 5/3)</translation>
     </message>
     <message>
         <source>γ: todavía no hay lecturas desde la puesta a cero (llega una cada %1 pasos de la animación).</source>
@@ -341,6 +341,10 @@ Las lecturas siguen aquí: pruebe con otra carpeta u otro nombre.</source>
 %2
 
 The readings are still here: try another folder or name.</translation>
+    </message>
+    <message>
+        <source>Diagrama P–V de las primeras %1 lecturas desde la puesta a cero: está lleno; «Poner a cero» empieza otro</source>
+        <translation>P–V diagram of the first %1 readings since the reset: it is full; “Reset” starts another</translation>
     </message>
 </context>
 <context>

@@ -289,6 +289,9 @@ void ProcessWindow::addReading(const GasReading &reading)
     if (!m_readings.empty() && m_readings.back().count != reading.count) {
         m_readings.clear();
     }
+    if (m_readings.size() >= kMaxReadings) {
+        return;
+    }
     m_readings.push_back(reading);
     if (isVisible() && !m_redrawTimer.isActive()) {
         m_redrawTimer.start();
@@ -346,6 +349,12 @@ void ProcessWindow::redrawDiagram()
         path.push_back({volumeAtWall(r.pistonMean), r.pressure});
     }
     ChartPV->setPath(path);
+    LabelDiagrama->setText(
+        m_readings.size() < kMaxReadings
+            ? tr("Diagrama P–V de las lecturas desde la puesta a cero")
+            : tr("Diagrama P–V de las primeras %1 lecturas desde la puesta a cero: está lleno; "
+                 "«Poner a cero» empieza otro")
+                  .arg(kMaxReadings));
     if (const auto fit = fitPolytrope(path)) {
         LabelAjuste->setText(tr("P·V^γ = const, γ = %1 ± %2   (ajuste de ln P frente a ln V, "
                                 "%3 lecturas; la adiabática de un gas monoatómico da 5/3)")

@@ -26,6 +26,10 @@ class ProcessWindow : public QWidget
 
 public:
     static constexpr int kRedrawEvery = 200; // ms between two redraws at most
+    // Readings kept since the reset (200 000 ticks, over three minutes at
+    // 1000 ticks a second): a process is read whole, and a window left open
+    // for hours does not grow. Past it the diagram says it is full.
+    static constexpr size_t kMaxReadings = 1000;
 
     // BoxEmbolo's items, by index: the piston modes in their order.
     enum EmboloItem
@@ -39,8 +43,9 @@ public:
     // hook: whoever owns the gas's reading hook hands it every reading.
     explicit ProcessWindow(Gas *gas = nullptr, QWidget *parent = nullptr);
 
-    // Every reading, as the gas hands it over. A change of the particle
-    // count starts the path afresh, as it does the gas's ledger.
+    // Every reading, as the gas hands it over, up to kMaxReadings. A change
+    // of the particle count starts the path afresh, as it does the gas's
+    // ledger.
     void addReading(const GasReading &reading);
 
     // The controls' values into the gas's process settings.
