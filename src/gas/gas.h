@@ -124,6 +124,8 @@ public:
     const ProcessSettings &process() const { return m_process.settings; }
     // The piston's exact position (PosPared while it is fixed).
     float pistonPosition() const;
+    // The piston's velocity in its last tick (0 while it is fixed).
+    double pistonVelocity() const { return m_process.pistonU; }
     EnergyLedger ledger() const;
     void resetLedger();
     // The share of the gas's energy in x, y and z motion; sums to 1 (a third

@@ -151,15 +151,33 @@ bool Gas::advancePiston()
         // Exactly as under the constant force of the load between impacts:
         // this keeps M u^2 / 2 + F w constant, where an Euler step would not.
         const double a = pistonForce() / s.pistonMass;
-        p.piston += p.pistonU * dt - 0.5 * a * dt * dt;
-        p.pistonU -= a * dt;
-        // The box ends at the stops: the piston stops dead there.
-        if (p.piston > kFar) {
-            p.piston = kFar;
-            p.pistonU = std::min(p.pistonU, 0.0);
-        } else if (p.piston < 0) {
-            p.piston = 0;
-            p.pistonU = std::max(p.pistonU, 0.0);
+        double left = dt;
+        for (int bounce = 0; bounce < 4 && left > 0; ++bounce) {
+            const double w = p.piston + p.pistonU * left - 0.5 * a * left * left;
+            if (w >= 0 && w <= kFar) {
+                p.piston = w;
+                p.pistonU -= a * left;
+                left = 0;
+                break;
+            }
+            // The box ends at stops 0 and 100, which send the piston back
+            // elastically: the first time it reaches one, w0 + u t - a t^2 / 2
+            // = stop, in the form that does not cancel.
+            const double stop = w > kFar ? kFar : 0.0;
+            const double c = stop - p.piston;
+            const double root = std::sqrt(std::max(0.0, p.pistonU * p.pistonU - 2 * a * c));
+            const double denominator = stop > 0 ? p.pistonU + root : p.pistonU - root;
+            const double t =
+                denominator != 0 ? std::clamp(2 * c / denominator, 0.0, left) : 0.0;
+            p.piston = stop;
+            p.pistonU = -(p.pistonU - a * t);
+            left -= t;
+        }
+        if (left > 0) {
+            // Only a piston resting on a stop gets here.
+            p.piston = std::clamp(p.piston + p.pistonU * left - 0.5 * a * left * left, 0.0,
+                                  double(kFar));
+            p.pistonU = 0;
         }
     } else {
         p.pistonU = 0;

@@ -14,6 +14,19 @@ namespace {
 // Ticks between two looks at the stop flag (and two progress updates).
 constexpr int64_t kCheckTicks = 200;
 
+// The temperature as the readout computes it, from the velocities now.
+double exactTemperature(const Gas &gas)
+{
+    const int32_t n = gas.state.NumPar;
+    double sum = 0;
+    for (int32_t i = 1; i <= n; ++i) {
+        const GasState &g = gas.state;
+        sum += double(g.VelX[i]) * g.VelX[i] + double(g.VelY[i]) * g.VelY[i] +
+               double(g.VelZ[i]) * g.VelZ[i];
+    }
+    return n > 0 ? sum / (3.0 * n * 100.0) : 0.0;
+}
+
 } // namespace
 
 QString LabControls::BoxColiText() const
@@ -26,7 +39,7 @@ QString LabControls::BoxDibVelText() const
     return QStringLiteral("NO");
 }
 
-LabGas::LabGas(const RunSettings &settings)
+LabGas::LabGas(const RunSettings &run) : settings(run)
 {
     startAsProgram();
     setCountBar(settings.count);
@@ -34,6 +47,32 @@ LabGas::LabGas(const RunSettings &settings)
     setWallBar(settings.wall);
     // The collision box has no handler: the gas reads its text every tick.
     controls.collisions = settings.collisions;
+    const double temperature =
+        gas.state.NumPar > 0 ? gas.state.Energ / (3.0 * gas.state.NumPar * 100.0) : 0.0;
+    m_bathTemperature = settings.bathTemperature.value_or(static_cast<float>(temperature));
+}
+
+void LabGas::startWarmup()
+{
+    ProcessSettings p;
+    p.piston = settings.piston;
+    p.pistonTarget = gas.pistonPosition(); // a moving piston waits for the measurement
+    p.pistonSpeed = settings.pistonSpeed;
+    p.load = settings.load;
+    p.pistonMass = settings.pistonMass;
+    p.bath = settings.bath;
+    p.bathTemperature = m_bathTemperature;
+    gas.setProcess(p);
+}
+
+void LabGas::startMeasuring()
+{
+    ProcessSettings p = gas.process();
+    if (settings.pistonTo) {
+        p.pistonTarget = *settings.pistonTo;
+    }
+    gas.setProcess(p);
+    gas.resetLedger();
 }
 
 void LabGas::startAsProgram()
@@ -98,7 +137,12 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     Gas &gas = lab.gas;
     const GasState &s = gas.state;
     RunResult result;
-    result.settings = {s.NumPar, s.PosPared, s.Temp, lab.controls.collisions};
+    result.settings = lab.settings;
+    result.settings.count = s.NumPar;
+    result.settings.wall = s.PosPared;
+    result.settings.temperature = s.Temp;
+    result.settings.collisions = lab.controls.collisions;
+    result.bathTemperature = lab.bathTemperature();
 
     // A reading taken after the warm-up belongs to the measurement, even one
     // whose 200 ticks began in the warm-up: the settings never change.
@@ -113,9 +157,25 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     // Every snapshot is kept: the distribution pools the whole measurement.
     SpeedSampler speeds(static_cast<int>(std::max<int64_t>(1, plan.ticks / kSpeedSnapshotTicks)));
 
+    const auto begin = [&] {
+        lab.startMeasuring();
+        const GasReading now = gas.reading(0);
+        result.temperatureStart = exactTemperature(gas);
+        result.wallStart = gas.pistonPosition();
+        result.energyXStart = now.energyX;
+        result.energyYStart = now.energyY;
+        result.energyZStart = now.energyZ;
+    };
+    lab.startWarmup();
+    if (plan.warmup == 0) {
+        begin();
+    }
     const int64_t total = plan.warmup + plan.ticks;
     for (int64_t t = 1; t <= total; ++t) {
         gas.TimeLoopTimer();
+        if (t == plan.warmup) {
+            begin();
+        }
         const int64_t measured = t - plan.warmup;
         if (measured > 0 && measured % kSpeedSnapshotTicks == 0) {
             speeds.addSnapshot(&s.VelX[1], &s.VelY[1], &s.VelZ[1], s.NumPar);
@@ -133,8 +193,20 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     }
     gas.onReading = nullptr;
 
-    std::vector<double> pressure, temperature, energy, ratio;
+    result.temperatureEnd = exactTemperature(gas);
+    result.wallEnd = gas.pistonPosition();
+    const EnergyLedger ledger = gas.ledger();
+    result.work = ledger.work;
+    result.heat = ledger.heat;
+    result.energyChange = ledger.energyChange;
+
+    std::vector<double> pressure, temperature, energy, ratio, piston;
+    std::vector<PvPoint> path;
     for (const GasReading &r : readings) {
+        piston.push_back(r.pistonMean);
+        // The pressure is taken over the reading's 200 ticks, so the volume
+        // beside it is the mean over the same ticks.
+        path.push_back({volumeAtWall(r.pistonMean), r.pressure});
         pressure.push_back(r.pressure);
         temperature.push_back(r.temperature);
         energy.push_back(r.energy);
@@ -148,6 +220,8 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     result.temperature = statsOf(temperature);
     result.energy = statsOf(energy);
     result.idealGasRatio = statsOf(ratio);
+    result.piston = statsOf(piston);
+    result.gamma = fitPolytrope(path);
     std::vector<double> pooled = speeds.samples();
     result.speedSamples = static_cast<int64_t>(pooled.size());
     result.ks = maxwellBoltzmannKs(std::move(pooled));

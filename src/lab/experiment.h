@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gas.h"
+#include "pvfit.h"
 #include "readinglog.h"
 
 #include <QString>
@@ -21,6 +22,19 @@ struct RunSettings
     int32_t wall = 100;       // piston position, 0..100 ("Posicion Pared")
     int32_t temperature = 20; // temperature setting, 0..100 ("Temperatura")
     bool collisions = false;  // "Colisiones" SI or NO
+
+    // The process: the piston and the bath. The moving piston starts at
+    // `wall` and goes to pistonTo during the measured ticks only; the bath
+    // is on through the warm-up too, at bathTemperature or, when none is
+    // given, at the gas's temperature once the settings above are applied.
+    PistonMode piston = PistonMode::Fixed;
+    std::optional<float> pistonTo{}; // none: stays at `wall`
+    float pistonSpeed = 1;
+    float load = 0;
+    float pistonMass = ProcessSettings{}.pistonMass;
+    bool bath = false;
+    std::optional<float> bathTemperature{};
+    bool processColumns = false; // the writers add the process's columns
 };
 
 // How long every run of a sweep goes.
@@ -46,6 +60,17 @@ struct RunResult
     Stats idealGasRatio; // P V / (N T) per reading, 1 for an ideal gas
     int64_t speedSamples = 0;
     std::optional<double> ks; // Maxwell–Boltzmann KS distance of the pooled speeds
+
+    // The process, from the start to the end of the measured ticks: the
+    // temperature (energy / 3 N) and the piston's position there, exact;
+    // the ledger over them; the energy per axis at the start.
+    double temperatureStart = 0, temperatureEnd = 0;
+    double wallStart = 0, wallEnd = 0;
+    double work = 0, heat = 0, energyChange = 0;
+    double energyXStart = 0, energyYStart = 0, energyZStart = 0;
+    Stats piston; // the readings' mean piston positions
+    float bathTemperature = 0; // the bath's, as applied
+    std::optional<PvFit> gamma; // P V^gamma fitted to the readings
 };
 
 // The control panel as the gas reads it: collisions on or off, no vectors.
@@ -74,8 +99,15 @@ public:
 
     Gas gas;
     LabControls controls;
+    RunSettings settings;
+
+    // The process as it runs in the warm-up, then as it runs measured.
+    void startWarmup();
+    void startMeasuring();
+    float bathTemperature() const { return m_bathTemperature; }
 
 private:
+    float m_bathTemperature = 0;
     // Where the panel's scroll bars stand: a change handler runs only when
     // a position really changes.
     int32_t m_countBar = 0;

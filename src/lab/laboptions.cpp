@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include <charconv>
+#include <cmath>
 
 namespace {
 
@@ -51,6 +52,26 @@ std::optional<int64_t> boundedNumber(const QString &text, int64_t min, int64_t m
     return value;
 }
 
+// A real number in C-locale decimal or exponent notation, within min..max.
+std::optional<double> realNumber(const QString &text, double min, double max, QString *error)
+{
+    const QByteArray latin = text.toLatin1();
+    const char *end = latin.constData() + latin.size();
+    double value = 0;
+    const auto [ptr, ec] = std::from_chars(latin.constData(), end, value);
+    if (latin.isEmpty() || ptr != end || ec != std::errc() || text.size() != latin.size() ||
+        !std::isfinite(value)) {
+        *error = text.isEmpty() ? QStringLiteral("a value is missing")
+                                : QStringLiteral("'%1' is not a number").arg(text);
+        return std::nullopt;
+    }
+    if (value < min || value > max) {
+        *error = QStringLiteral("%1 is outside %2..%3").arg(text).arg(min, 0, 'g', 12).arg(max, 0, 'g', 12);
+        return std::nullopt;
+    }
+    return value;
+}
+
 const QString kHelp = QStringLiteral(
     R"(Usage: molvix-lab [options]
 
@@ -66,6 +87,27 @@ Settings (each may be a sweep; the runs are every combination):
   --temperature T      temperature setting, 0..100 (default 20); a speed
                        scale, as the control panel's bar
   --collisions on|off  particle collisions (default off); "on,off" runs both
+
+The process (each may be a sweep; any of them adds the process columns):
+  --piston fixed|moving|loaded
+                       the piston (default fixed): the classic one, one that
+                       moves to --piston-to, or one under a load
+  --piston-to W        where the moving piston goes, 0..100 (default: stays
+                       at --wall); it starts at --wall and moves only during
+                       the measured ticks, so the warm-up equilibrates
+  --piston-speed U     lengths per unit time, 0..1000 (default 1; the piston
+                       moves U x 0.1 a tick)
+  --load P             the loaded piston's outside pressure, in the units of
+                       "Presión", 0..10000000 (default 0)
+  --piston-mass M      the loaded piston's mass in particle masses,
+                       0.01..1000000 (default 100)
+  --bath on|off        the five fixed walls are a heat bath (default off);
+                       it is on through the warm-up too
+  --bath-temperature T the bath's temperature in the units of "Temperatura",
+                       0..10000 (default: the gas's temperature once the
+                       run's settings are applied, before the warm-up)
+  Real values may be written 0.5 or 5e-1; a range 0.1:0.4:0.1 includes its
+  stop when the steps reach it.
 
 Length of every run:
   --ticks N            measured ticks, 1..10000000 (default 50000)
@@ -117,6 +159,27 @@ Summary columns (JSON has the same fields, with warmup and ticks):
   Means and sample standard deviations over the readings, to 6 significant
   digits; empty (JSON null) where there is nothing to average: no readings,
   no particles, a temperature of 0 or the wall at 0.
+
+Process columns (with any process option; JSON has the same fields):
+  piston, piston_to, piston_speed, load, piston_mass, bath, bath_temperature
+                       the run's process settings (piston_to empty: none)
+  temperature_start, temperature_end, wall_start, wall_end
+                       temperature (energy / 3 N) and exact piston position
+                       when the measured ticks begin and when they end
+  work, heat, energy_change
+                       over the measured ticks, in the units of "Energía":
+                       work done on the gas by the piston, heat in through
+                       the bath, the gas's energy change (= work + heat)
+  gamma, gamma_se      P·V^gamma = const fitted to the readings (slope of
+                       ln P against ln V, V = 10 000 × the mean piston
+                       position over the reading), with its standard error;
+                       empty when the volume changed by less than 10 %
+  piston_mean, piston_sd
+                       the piston's mean position over the readings
+  energy_x_start, energy_y_start, energy_z_start
+                       0.01 × sum of vx², vy², vz² when measuring begins
+  and in the series: piston (position at the reading), work, heat (since
+  the measured ticks began), energy_x, energy_y, energy_z.
 
 Series columns:
   run, tick, time, count, wall, temperature_setting, collisions, pressure,
@@ -183,14 +246,86 @@ std::optional<std::vector<int32_t>> parseSweep(const QString &text, int32_t min,
     return values;
 }
 
+std::optional<std::vector<float>> parseRealSweep(const QString &text, double min, double max,
+                                                 QString *error)
+{
+    std::vector<float> values;
+    for (const QString &item : text.split(QLatin1Char(','))) {
+        const QStringList parts = item.split(QLatin1Char(':'));
+        if (parts.size() > 3) {
+            *error = QStringLiteral("'%1' has too many parts: use start:stop:step").arg(item);
+            return std::nullopt;
+        }
+        std::vector<double> numbers;
+        for (qsizetype k = 0; k < parts.size(); ++k) {
+            const bool step = k == 2;
+            const auto n = realNumber(parts[k], step ? -HUGE_VAL : min, step ? HUGE_VAL : max, error);
+            if (!n) {
+                return std::nullopt;
+            }
+            numbers.push_back(*n);
+        }
+        if (numbers.size() == 1) {
+            values.push_back(static_cast<float>(numbers[0]));
+            continue;
+        }
+        const double start = numbers[0], stop = numbers[1];
+        const double step = numbers.size() == 3 ? numbers[2] : 1;
+        if (!(step > 0)) {
+            *error = QStringLiteral("step %1 must be positive").arg(parts.value(2));
+            return std::nullopt;
+        }
+        if (start > stop) {
+            *error = QStringLiteral("'%1' starts above its stop").arg(item);
+            return std::nullopt;
+        }
+        const double steps = std::floor((stop - start) / step + 1e-6);
+        if (steps + values.size() >= kMaxSweepValues) {
+            *error = QStringLiteral("'%1' has more than %2 values").arg(item).arg(kMaxSweepValues);
+            return std::nullopt;
+        }
+        for (int64_t k = 0; k <= static_cast<int64_t>(steps); ++k) {
+            values.push_back(static_cast<float>(std::min(stop, start + static_cast<double>(k) * step)));
+        }
+    }
+    return values;
+}
+
 std::vector<RunSettings> LabOptions::runs() const
 {
     std::vector<RunSettings> all;
+    RunSettings r;
+    r.processColumns = processColumns;
     for (const int32_t count : counts) {
+        r.count = count;
         for (const int32_t wall : walls) {
+            r.wall = wall;
             for (const int32_t temperature : temperatures) {
+                r.temperature = temperature;
                 for (const bool on : collisions) {
-                    all.push_back({count, wall, temperature, on});
+                    r.collisions = on;
+                    for (const PistonMode piston : pistons) {
+                        r.piston = piston;
+                        for (const auto &to : pistonTargets) {
+                            r.pistonTo = to;
+                            for (const float speed : pistonSpeeds) {
+                                r.pistonSpeed = speed;
+                                for (const float load : loads) {
+                                    r.load = load;
+                                    for (const float mass : pistonMasses) {
+                                        r.pistonMass = mass;
+                                        for (const bool bath : baths) {
+                                            r.bath = bath;
+                                            for (const auto &t : bathTemperatures) {
+                                                r.bathTemperature = t;
+                                                all.push_back(r);
+                                            }
+                                        }
+                                    }
+                                }
+                            }
+                        }
+                    }
                 }
             }
         }
@@ -220,7 +355,9 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
     const QList<QCommandLineOption> settings = {
         valued("particles"), valued("temperature"), valued("wall"),    valued("collisions"),
         valued("ticks"),     valued("warmup"),      valued("threads"), valued("out"),
-        valued("series"),    valued("format")};
+        valued("series"),    valued("format"),
+        valued("piston"),    valued("piston-to"),   valued("piston-speed"), valued("load"),
+        valued("piston-mass"), valued("bath"),      valued("bath-temperature")};
     parser.addOption(help);
     parser.addOption(version);
     parser.addOptions(settings);
@@ -317,6 +454,70 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
             }
             o.collisions.push_back(item == QLatin1String("on"));
         }
+    }
+    const auto real = [&](const char *name, double min, double max, std::vector<float> *into) {
+        const QString option = QLatin1String(name);
+        if (!parser.isSet(option)) {
+            return true;
+        }
+        const QString value = parser.value(option);
+        const auto values = parseRealSweep(value, min, max, &reason);
+        if (!values) {
+            reason = QStringLiteral("--%1%2: %3")
+                         .arg(option, value.isEmpty() ? QString() : u' ' + value, reason);
+            return false;
+        }
+        *into = *values;
+        return true;
+    };
+    const auto optionalReal = [&](const char *name, double min, double max,
+                                  std::vector<std::optional<float>> *into) {
+        std::vector<float> values;
+        if (!real(name, min, max, &values)) {
+            return false;
+        }
+        if (!values.empty()) {
+            into->assign(values.begin(), values.end());
+        }
+        return true;
+    };
+    if (!optionalReal("piston-to", 0, 100, &o.pistonTargets) ||
+        !real("piston-speed", 0, kPistonSpeedMax, &o.pistonSpeeds) ||
+        !real("load", 0, kLoadMax, &o.loads) ||
+        // kPistonMassMin as the decimal a user types, so that the limit reads 0.01.
+        !real("piston-mass", 0.01, kPistonMassMax, &o.pistonMasses) ||
+        !optionalReal("bath-temperature", 0, kBathTemperatureMax, &o.bathTemperatures)) {
+        return fail(reason);
+    }
+    if (parser.isSet(QStringLiteral("piston"))) {
+        const QString value = parser.value(QStringLiteral("piston"));
+        o.pistons.clear();
+        for (const QString &item : value.split(QLatin1Char(','))) {
+            if (item == QLatin1String("fixed")) {
+                o.pistons.push_back(PistonMode::Fixed);
+            } else if (item == QLatin1String("moving")) {
+                o.pistons.push_back(PistonMode::Moving);
+            } else if (item == QLatin1String("loaded")) {
+                o.pistons.push_back(PistonMode::Loaded);
+            } else {
+                return fail(QStringLiteral("--piston %1: use fixed, moving or loaded, or a list")
+                                .arg(value));
+            }
+        }
+    }
+    if (parser.isSet(QStringLiteral("bath"))) {
+        const QString value = parser.value(QStringLiteral("bath"));
+        o.baths.clear();
+        for (const QString &item : value.split(QLatin1Char(','))) {
+            if (item != QLatin1String("on") && item != QLatin1String("off")) {
+                return fail(QStringLiteral("--bath %1: use on, off or on,off").arg(value));
+            }
+            o.baths.push_back(item == QLatin1String("on"));
+        }
+    }
+    for (const char *name : {"piston", "piston-to", "piston-speed", "load", "piston-mass", "bath",
+                             "bath-temperature"}) {
+        o.processColumns = o.processColumns || parser.isSet(QLatin1String(name));
     }
     if (parser.isSet(QStringLiteral("format"))) {
         const QString value = parser.value(QStringLiteral("format"));

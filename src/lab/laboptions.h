@@ -18,6 +18,12 @@
 std::optional<std::vector<int32_t>> parseSweep(const QString &text, int32_t min, int32_t max,
                                                QString *error);
 
+// The same for real numbers: "0.5", "0.1:0.4:0.1" (stop included when the
+// steps reach it, to a part in a million of the step), "1,2.5", in C-locale
+// decimal or exponent notation.
+std::optional<std::vector<float>> parseRealSweep(const QString &text, double min, double max,
+                                                 QString *error);
+
 enum class OutputFormat
 {
     Csv,
@@ -30,6 +36,15 @@ struct LabOptions
     std::vector<int32_t> walls{100};
     std::vector<int32_t> temperatures{20};
     std::vector<bool> collisions{false};
+    // The process's settings; none given: none is swept, no process columns.
+    std::vector<PistonMode> pistons{PistonMode::Fixed};
+    std::vector<std::optional<float>> pistonTargets{std::nullopt};
+    std::vector<float> pistonSpeeds{RunSettings{}.pistonSpeed};
+    std::vector<float> loads{RunSettings{}.load};
+    std::vector<float> pistonMasses{RunSettings{}.pistonMass};
+    std::vector<bool> baths{false};
+    std::vector<std::optional<float>> bathTemperatures{std::nullopt};
+    bool processColumns = false;
     int64_t warmup = 0;
     int64_t ticks = 0;
     int threads = 1;
@@ -38,7 +53,8 @@ struct LabOptions
     OutputFormat format = OutputFormat::Csv;
 
     // The runs of the sweep: every count, for each every wall, for each
-    // every temperature, for each every collision choice.
+    // every temperature, for each every collision choice, then the process's
+    // settings in the order of --help.
     std::vector<RunSettings> runs() const;
 };
 
@@ -48,6 +64,8 @@ constexpr int64_t kDefaultWarmup = 20'000;
 constexpr int64_t kMaxTicks = 10'000'000;
 constexpr int64_t kMaxWarmup = 100'000'000;
 constexpr int kMaxThreads = 1024;
+// A sweep of the process's settings may not run away.
+constexpr size_t kMaxSweepValues = 100'000;
 
 struct ParsedCommandLine
 {

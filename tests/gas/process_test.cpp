@@ -1,0 +1,259 @@
+#include "gastest.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+using molvix::test::GasTest;
+using ProcessTest = GasTest;
+
+// A gas as the program starts it, with no views: the physics alone.
+void startGas(Gas &g, int count, int temperature = 20)
+{
+    g.soft = nullptr;
+    g.gl = nullptr;
+    g.state.NumPar = count;
+    for (int i = 1; i <= count; ++i) {
+        g.placeParticle(i);
+    }
+    g.RandomVel();
+    g.ReglaTemperatura(temperature);
+    g.resetLedger();
+}
+
+float highestParticle(const GasState &s)
+{
+    float top = 0;
+    for (int i = 1; i <= s.NumPar; ++i) {
+        top = std::max(top, s.ParY[i]);
+    }
+    return top;
+}
+
+// A particle meeting the moving piston in one tick: vy -> 2u - vy, its
+// position mirrored about the piston's position at the end of the tick, the
+// momentum relative to the piston in the pressure, the energy change as work.
+TEST_F(ProcessTest, TheMovingPistonReflectsInItsOwnFrame)
+{
+    const struct
+    {
+        int wall;            // where the piston starts
+        float target, speed; // it moves speed x 0.1 a tick
+        float y, vy;         // the particle before the tick
+        float wallAfter, yAfter, vyAfter;
+    } cases[] = {
+        {100, 50, 10, 98.5f, 20, 99, 97.5f, -40},    // pressed in: faster back
+        {50, 100, 5, 50, 10, 50.5f, 50, 0},          // pulled out: slower back
+        {50, 100, 5, 49, 1, 50.5f, 49.1f, 1},        // too slow to reach it
+        {100, 99.75f, 10, 99.8f, 1, 99.75f, 99.6f, -6}, // the last part step
+    };
+    for (const auto &c : cases) {
+        g.soft = nullptr;
+        g.gl = nullptr;
+        s().NumPar = 1;
+        g.MoverPared(c.wall);
+        ProcessSettings p;
+        p.piston = PistonMode::Moving;
+        p.pistonTarget = c.target;
+        p.pistonSpeed = c.speed;
+        g.setProcess(p);
+        put(1, 50, c.y, 50, 0, c.vy, 0);
+        g.resetLedger();
+        s().Presion = 0;
+        g.TimeLoopTimer();
+        const double u = g.pistonVelocity();
+        EXPECT_FLOAT_EQ(g.pistonPosition(), c.wallAfter) << c.y;
+        EXPECT_NEAR(s().ParY[1], c.yAfter, 1e-4) << c.y;
+        EXPECT_NEAR(s().VelY[1], c.vyAfter, 1e-4) << c.y;
+        const bool hit = c.vyAfter != c.vy;
+        EXPECT_NEAR(s().Presion, hit ? 2 * (c.vy - u) : 0.0, 1e-4) << c.y;
+        EXPECT_NEAR(g.ledger().work, 0.01 * (c.vyAfter * c.vyAfter - c.vy * c.vy), 1e-6) << c.y;
+        EXPECT_NEAR(g.ledger().energyChange, g.ledger().work, 1e-9) << c.y;
+        g.setProcess({});
+    }
+}
+
+// Back to the fixed piston: the nearest whole position, whatever is above it
+// folded just below, as the wall bar does.
+TEST_F(ProcessTest, SwitchingBackToFixedRoundsAndFolds)
+{
+    startGas(g, 50);
+    ProcessSettings p;
+    p.piston = PistonMode::Moving;
+    p.pistonTarget = 30.4f;
+    p.pistonSpeed = 1000;
+    g.setProcess(p);
+    g.TimeLoopTimer();
+    EXPECT_FLOAT_EQ(g.pistonPosition(), 30.4f);
+    EXPECT_EQ(s().PosPared, 30) << "the whole position follows";
+    put(7, 50, 30.2f, 50); // between the whole and the exact position
+    g.setProcess({});
+    EXPECT_EQ(s().PosPared, 30);
+    EXPECT_EQ(g.pistonPosition(), 30.0f);
+    EXPECT_EQ(s().ParY[7], 29.0f);
+    EXPECT_LE(highestParticle(s()), 30.0f);
+}
+
+// Under a load and without the bath, gas energy + piston kinetic energy +
+// load x height is conserved (an Euler step for the piston loses it fast),
+// also when the piston comes back from the top stop.
+TEST_F(ProcessTest, TheLoadedPistonConservesTheTotalEnergy)
+{
+    startGas(g, 50);
+    controls.coli = QStringLiteral("SI");
+    ProcessSettings p;
+    p.piston = PistonMode::Loaded;
+    p.load = 3000;
+    p.pistonMass = 50;
+    g.setProcess(p);
+    // In "Energía" units, 0.01 sum m v^2: the piston's 0.01 M u^2 and, for
+    // the force F = load / (200 DeltaT), the potential 0.02 F w.
+    const double force = 3000.0 / (200 * 0.1);
+    const auto total = [&] {
+        const double u = g.pistonVelocity();
+        return g.ledger().energyChange + 0.01 * 50 * u * u + 0.02 * force * g.pistonPosition();
+    };
+    const double start = total();
+    float low = 100, high = 0;
+    double worst = 0;
+    for (int tick = 0; tick < 20000; ++tick) {
+        g.TimeLoopTimer();
+        low = std::min(low, g.pistonPosition());
+        high = std::max(high, g.pistonPosition());
+        worst = std::max(worst, std::fabs(total() - start));
+        ASSERT_LE(highestParticle(s()), g.pistonPosition()) << "tick " << tick;
+    }
+    const double gasEnergy = 0.01 * s().Energ;
+    EXPECT_LT(worst, 1e-4 * (gasEnergy + 0.02 * force * 100)) << "total energy drifted";
+    EXPECT_GT(high - low, 10.0f) << "the piston moved under the load";
+}
+
+// A particle leaving a thermal wall: the tangential components normal with
+// the bath's deviation, the normal one from the flux distribution, inward;
+// the piston stays elastic.
+TEST_F(ProcessTest, ThermalWallsDrawFromTheFluxDistribution)
+{
+    g.soft = nullptr;
+    g.gl = nullptr;
+    s().NumPar = 1;
+    ProcessSettings p;
+    p.bath = true;
+    p.bathTemperature = 2.5f;
+    g.setProcess(p);
+    const double sigma = 10 * std::sqrt(2.5); // temperature = <v_axis^2> / 100
+    const struct
+    {
+        int axis;
+        float at;
+        float inward; // +1 at the low wall, -1 at the high
+    } walls[] = {{0, -0.1f, 1}, {1, -0.1f, 1}, {2, -0.1f, 1}, {0, 100.1f, -1}, {2, 100.1f, -1}};
+    constexpr int kDraws = 20000;
+    for (const auto &w : walls) {
+        double normal = 0, normal2 = 0, tangential2 = 0, pressure = 0, energy = 0;
+        g.resetLedger();
+        for (int k = 0; k < kDraws; ++k) {
+            float at[3] = {50, 50, 50};
+            float v[3] = {3, 3, 3};
+            at[w.axis] = w.at;
+            v[w.axis] = -w.inward * 7;
+            put(1, at[0], at[1], at[2], v[0], v[1], v[2]);
+            s().Presion = 0;
+            g.ChoquePared(1);
+            const float out[3] = {s().VelX[1], s().VelY[1], s().VelZ[1]};
+            const float vn = out[w.axis] * w.inward;
+            ASSERT_GT(vn, 0) << "leaves inward";
+            normal += vn;
+            normal2 += double(vn) * vn;
+            for (int a = 0; a < 3; ++a) {
+                tangential2 += a == w.axis ? 0 : double(out[a]) * out[a];
+            }
+            pressure += s().Presion - (7 + vn);
+            energy += 0.01 * (double(out[0]) * out[0] + double(out[1]) * out[1] +
+                              double(out[2]) * out[2] - 67);
+        }
+        // Flux distribution: <v> = sigma sqrt(pi / 2), <v^2> = 2 sigma^2.
+        EXPECT_NEAR(normal / kDraws / sigma, std::sqrt(M_PI / 2), 0.02) << "axis " << w.axis;
+        EXPECT_NEAR(normal2 / kDraws / (sigma * sigma), 2.0, 0.06) << "axis " << w.axis;
+        EXPECT_NEAR(tangential2 / (2 * kDraws) / (sigma * sigma), 1.0, 0.03) << "axis " << w.axis;
+        EXPECT_NEAR(pressure, 0, 1e-2) << "old and new normal momentum in the pressure";
+        EXPECT_NEAR(g.ledger().heat, energy, 1e-6 * kDraws) << "every draw is heat";
+    }
+    put(1, 50, 100.5f, 50, 3, 7, 3);
+    g.ChoquePared(1);
+    EXPECT_EQ(s().VelY[1], -7.0f) << "the piston is no thermal wall";
+    EXPECT_EQ(s().VelX[1], 3.0f);
+}
+
+// With collisions off only the bath can share energy among the axes, and it
+// brings the gas to its temperature and to equipartition.
+TEST_F(ProcessTest, TheBathBringsTheGasToItsTemperatureWithoutCollisions)
+{
+    startGas(g, 100);
+    ProcessSettings p;
+    p.bath = true;
+    p.bathTemperature = 4;
+    g.setProcess(p);
+    for (int tick = 0; tick < 20000; ++tick) {
+        g.TimeLoopTimer();
+    }
+    double temperature = 0;
+    std::array<double, 3> shares{};
+    constexpr int kSamples = 100;
+    for (int k = 0; k < kSamples; ++k) {
+        for (int tick = 0; tick < 200; ++tick) {
+            g.TimeLoopTimer();
+        }
+        temperature += g.reading(0).temperature / kSamples;
+        for (int a = 0; a < 3; ++a) {
+            shares[a] += g.energyShares()[a] / kSamples;
+        }
+    }
+    EXPECT_NEAR(temperature, 4.0, 0.12);
+    for (int a = 0; a < 3; ++a) {
+        EXPECT_NEAR(shares[a], 1.0 / 3, 0.02) << "axis " << a;
+    }
+}
+
+// The first law over 10^5 ticks with collisions on, the piston moving in
+// and out, the bath, the temperature bar: the gas's energy change is the
+// work plus the heat; a new count starts the ledger afresh.
+TEST_F(ProcessTest, TheLedgerBalancesAndRestartsWithTheCount)
+{
+    startGas(g, 60);
+    controls.coli = QStringLiteral("SI");
+    ProcessSettings p;
+    p.piston = PistonMode::Moving;
+    p.pistonSpeed = 2;
+    p.bath = true;
+    p.bathTemperature = 3;
+    double worst = 0;
+    for (int tick = 1; tick <= 100000; ++tick) {
+        if (tick % 10000 == 1) {
+            p.pistonTarget = (tick / 10000) % 2 == 0 ? 40.0f : 100.0f;
+            p.bath = tick < 50000 || tick > 80000;
+            g.setProcess(p);
+        }
+        if (tick == 65000) {
+            g.ReglaTemperatura(35);
+        }
+        g.TimeLoopTimer();
+        const EnergyLedger l = g.ledger();
+        worst = std::max(worst, std::fabs(l.energyChange - (l.work + l.heat)));
+        ASSERT_LE(highestParticle(s()), g.pistonPosition()) << "tick " << tick;
+    }
+    const EnergyLedger l = g.ledger();
+    EXPECT_GT(std::fabs(l.work), 10.0);
+    EXPECT_GT(std::fabs(l.heat), 10.0);
+    EXPECT_LT(worst, 1e-5 * 0.01 * s().Energ) << "W " << l.work << " Q " << l.heat;
+
+    s().NumParPedido = 40;
+    g.GenPar();
+    const EnergyLedger fresh = g.ledger();
+    EXPECT_EQ(fresh.work, 0);
+    EXPECT_EQ(fresh.heat, 0);
+    EXPECT_EQ(fresh.energyChange, 0);
+}
+
+} // namespace

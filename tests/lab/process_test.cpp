@@ -1,0 +1,130 @@
+// molvix-lab's process: its options and their bad values, what a run of a
+// moving or loaded piston with the bath measures, and the columns it adds.
+#include "laboptions.h"
+#include "labwriters.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+ParsedCommandLine parse(const QString &line)
+{
+    return parseLabCommandLine(
+        QStringList{"molvix-lab"} + line.split(QLatin1Char(' '), Qt::SkipEmptyParts), 1);
+}
+
+TEST(ProcessOptions, BadValuesAreRefusedAsTheOthersAre)
+{
+    const struct
+    {
+        const char *line, *message;
+    } cases[] = {
+        {"--piston sliding", "--piston sliding: use fixed, moving or loaded, or a list"},
+        {"--piston moving,", "--piston moving,: use fixed, moving or loaded, or a list"},
+        {"--piston-to 101", "--piston-to 101: 101 is outside 0..100"},
+        {"--piston-to -0.5", "--piston-to -0.5: -0.5 is outside 0..100"},
+        {"--piston-speed fast", "--piston-speed fast: 'fast' is not a number"},
+        {"--piston-speed 1,,2", "--piston-speed 1,,2: a value is missing"},
+        {"--piston-speed nan", "--piston-speed nan: 'nan' is not a number"},
+        {"--piston-speed 1e999", "--piston-speed 1e999: '1e999' is not a number"},
+        {"--load 2e7", "--load 2e7: 2e7 is outside 0..10000000"},
+        {"--piston-mass 0", "--piston-mass 0: 0 is outside 0.01..1000000"},
+        {"--bath yes", "--bath yes: use on, off or on,off"},
+        {"--bath-temperature 3:1", "--bath-temperature 3:1: '3:1' starts above its stop"},
+        {"--bath-temperature 1:3:-1", "--bath-temperature 1:3:-1: step -1 must be positive"},
+        {"--piston-speed 0:1e9:1e-3", "--piston-speed 0:1e9:1e-3: 1e9 is outside 0..1000"},
+        {"--load 0:1e7:1e-3", "--load 0:1e7:1e-3: '0:1e7:1e-3' has more than 100000 values"},
+        {"--load 1 --load 2", "--load is given more than once"},
+    };
+    for (const auto &c : cases) {
+        const ParsedCommandLine p = parse(QString::fromLatin1(c.line));
+        EXPECT_EQ(p.action, ParsedCommandLine::Error) << c.line;
+        EXPECT_EQ(p.text.toStdString(), c.message) << c.line;
+    }
+}
+
+TEST(ProcessOptions, EachIsASweepAndAnyOfThemAddsTheColumns)
+{
+    const ParsedCommandLine p =
+        parse("--wall 60,80 --piston moving,loaded --piston-speed 0.1:0.3:0.1 --bath on,off "
+              "--bath-temperature 2.5");
+    ASSERT_EQ(p.action, ParsedCommandLine::Run) << qPrintable(p.text);
+    const std::vector<RunSettings> runs = p.options.runs();
+    ASSERT_EQ(runs.size(), 2u * 2 * 3 * 2);
+    // The process's settings inside the classic ones, in the order of --help.
+    const float speeds[] = {0.1f, 0.2f, 0.3f};
+    for (size_t k = 0; k < runs.size(); ++k) {
+        const RunSettings &r = runs[k];
+        EXPECT_EQ(r.wall, k < 12 ? 60 : 80);
+        EXPECT_EQ(r.piston, k % 12 < 6 ? PistonMode::Moving : PistonMode::Loaded);
+        EXPECT_FLOAT_EQ(r.pistonSpeed, speeds[k / 2 % 3]) << k;
+        EXPECT_EQ(r.bath, k % 2 == 0);
+        EXPECT_EQ(r.bathTemperature, std::optional(2.5f));
+        EXPECT_FALSE(r.pistonTo.has_value());
+        EXPECT_TRUE(r.processColumns);
+    }
+    const std::vector<RunSettings> classic = parse("--wall 60,80").options.runs();
+    ASSERT_EQ(classic.size(), 2u);
+    EXPECT_FALSE(classic[0].processColumns || classic[0].bath ||
+                 classic[0].piston != PistonMode::Fixed);
+}
+
+// A moving piston waits through the warm-up, then is pressed in: without the
+// bath all the energy the gas gains is work, and the fit sees the path.
+TEST(ProcessRun, TheMovingPistonMovesOnlyWhileMeasuredAndItsWorkIsTheEnergyGained)
+{
+    RunSettings s;
+    s.count = 60;
+    s.collisions = true;
+    s.piston = PistonMode::Moving;
+    s.pistonTo = 50;
+    s.pistonSpeed = 2;
+    s.processColumns = true;
+    const RunResult r = runExperiment(s, RunPlan{2000, 4000, true});
+    ASSERT_TRUE(r.completed);
+    EXPECT_EQ(r.wallStart, 100);
+    EXPECT_EQ(r.wallEnd, 50);
+    EXPECT_GT(r.work, 0);
+    EXPECT_EQ(r.heat, 0);
+    EXPECT_NEAR(r.energyChange, r.work, 1e-6 * r.work);
+    EXPECT_NEAR(r.temperatureEnd / r.temperatureStart - 1, r.energyChange / (180 * r.temperatureStart),
+                1e-6) << "the temperature is the energy over 3 N";
+    ASSERT_TRUE(r.gamma.has_value());
+    EXPECT_GT(r.gamma->gamma, 1.3);
+    EXPECT_LT(r.gamma->gamma, 2.2);
+    ASSERT_FALSE(r.readings.empty());
+    EXPECT_DOUBLE_EQ(r.readings.back().work, r.work);
+
+    // The series and the summary carry the process's columns, at the end.
+    const QList<QByteArray> series = seriesCsv({r}).split('\n');
+    EXPECT_TRUE(series[0].endsWith(",energy,piston,work,heat,energy_x,energy_y,energy_z"))
+        << series[0].constData();
+    EXPECT_EQ(series[1].count(','), series[0].count(','));
+    const QList<QByteArray> summary = summaryCsv({r}).split('\n');
+    EXPECT_TRUE(summary[0].contains(",ks_mb,piston,piston_to,piston_speed,load,"));
+    EXPECT_TRUE(summary[1].contains(",moving,50,2,0,100,off,"));
+    EXPECT_EQ(summary[1].count(','), summary[0].count(','));
+}
+
+// The bath's default temperature is the gas's once the settings are applied;
+// the loaded piston settles where the gas's pressure carries the load.
+TEST(ProcessRun, TheBathTakesTheGasTemperatureAndTheLoadIsCarried)
+{
+    RunSettings s;
+    s.count = 80;
+    s.collisions = true;
+    s.piston = PistonMode::Loaded;
+    s.load = 4000;
+    s.bath = true;
+    const RunResult r = runExperiment(s, RunPlan{20000, 40000, false});
+    ASSERT_TRUE(r.completed);
+    LabGas classic(RunSettings{80, 100, 20, true});
+    EXPECT_FLOAT_EQ(r.bathTemperature, static_cast<float>(classic.gas.reading(0).temperature));
+    EXPECT_NEAR(r.pressure.mean / 4000, 1, 0.03);
+    EXPECT_NEAR(r.temperature.mean / r.bathTemperature, 1, 0.04);
+    // P V = N T in these units: P x W = 2000 N T.
+    EXPECT_NEAR(r.piston.mean * 4000 / (2000 * 80 * r.temperature.mean), 1, 0.05);
+    EXPECT_NEAR(r.energyChange, r.work + r.heat, 1e-3);
+}
+
+} // namespace
