@@ -88,17 +88,7 @@ void ProcessWindow::buildControls()
 {
     move(360, 20);
     resize(560, 760);
-    setFont(molvix::ui::formFont());
-    Panel1 = molvix::ui::silverPanel(this);
-    QPalette pp = Panel1->palette();
-    pp.setColor(QPalette::ButtonText, kNavyColour);
-    Panel1->setPalette(pp);
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(Panel1);
-    auto *column = new QVBoxLayout(Panel1);
-    column->setContentsMargins(8, 6, 8, 8);
-    column->setSpacing(4);
+    QVBoxLayout *column = molvix::ui::silverColumn(this, &Panel1);
 
     // The piston and the bath, in two columns.
     auto *grid = new QGridLayout;
