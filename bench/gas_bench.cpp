@@ -2,11 +2,13 @@
 // moving piston and the bath, and the whole
 // tick as the program runs it, with the software view active in a window of
 // the default size. Then what the "Gráficas" window adds: its sampling per
-// tick, and one redraw of its charts.
+// tick, and one redraw of its charts; and one redraw of the "Procesos"
+// window.
 #include "controlpanel.h"
 #include "gas.h"
 #include "graphswindow.h"
 #include "mainwindow.h"
+#include "processwindow.h"
 #include "program.h"
 #include "vx3dworld.h"
 
@@ -14,6 +16,8 @@
 #include <QComboBox>
 #include <QTest>
 #include <benchmark/benchmark.h>
+
+#include <cmath>
 
 namespace {
 
@@ -150,6 +154,30 @@ void BM_GraphsRedraw(benchmark::State &state)
     }
 }
 BENCHMARK(BM_GraphsRedraw)->Unit(benchmark::kMillisecond);
+
+// One redraw of the shown "Procesos" window, painted, with the path at its
+// most points drawn (a compression read 400 times): what the animation gives
+// up at most five times a second while the window is open.
+void BM_ProcessRedraw(benchmark::State &state)
+{
+    Gas g;
+    ProcessWindow window(&g);
+    GasReading r{.count = 100};
+    for (int i = 0; i < 400; ++i) {
+        r.piston = r.pistonMean = 100 - i * 0.125;
+        r.pressure = 3762 * std::pow(100 / r.piston, 5.0 / 3) * (1 + 0.02 * std::sin(i));
+        window.addReading(r);
+    }
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        state.SkipWithError("the window was never shown");
+    }
+    for (auto _ : state) {
+        window.redraw();
+        window.repaint();
+    }
+}
+BENCHMARK(BM_ProcessRedraw)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

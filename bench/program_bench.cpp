@@ -1,18 +1,22 @@
 // The running program, timed as a user would see it: start to first painted
 // frame, ticks delivered per second of the 1000 the animation timer asks
 // for (collisions and vectors on), and peak memory. Needs a display (Xvfb).
-//   program_bench [seconds] [--graficas] [--particulas N]
+//   program_bench [seconds] [--graficas] [--procesos] [--particulas N]
 // With --graficas the "Gráficas" window is open during the run; with
-// --particulas the gas has N particles instead of the 50 of start-up.
+// --procesos the "Procesos" window is open and the piston moves ("Móvil")
+// from 100 towards 50 all through the run; with --particulas the gas has N
+// particles instead of the 50 of start-up.
 #include "controlpanel.h"
 #include "gas.h"
 #include "graphswindow.h"
 #include "mainwindow.h"
+#include "processwindow.h"
 #include "program.h"
 #include "ticktimer.h"
 #include "vx3dworld.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QPushButton>
@@ -54,10 +58,13 @@ int main(int argc, char **argv)
     clock.start();
     double seconds = 5.0;
     bool graphs = false;
+    bool processes = false;
     int particles = 0;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--graficas") == 0) {
             graphs = true;
+        } else if (std::strcmp(argv[i], "--procesos") == 0) {
+            processes = true;
         } else if (std::strcmp(argv[i], "--particulas") == 0 && i + 1 < argc) {
             particles = std::atoi(argv[++i]);
         } else {
@@ -87,6 +94,17 @@ int main(int argc, char **argv)
             return 1;
         }
     }
+    if (processes) {
+        QTest::mouseClick(w.Form1->BtnProcesos, Qt::LeftButton);
+        if (!QTest::qWaitForWindowExposed(w.Procesos)) {
+            std::fprintf(stderr, "the Procesos window was never shown\n");
+            return 1;
+        }
+        // 40 of the 50 lengths to go in the run's ticks (speed x 0.1 a tick).
+        w.Procesos->SpinVelEmbolo->setValue(40.0 / (seconds * 1000 * 0.1));
+        w.Procesos->BoxEmbolo->setCurrentIndex(ProcessWindow::kMovil);
+        w.FormCPanel->ScBarPared->setValue(50);
+    }
     const int histogramBefore = w.Graficas->redraws(GraphsWindow::Histogram);
     const int pressureBefore = w.Graficas->redraws(GraphsWindow::Pressure);
     long ticks = 0;
@@ -107,6 +125,10 @@ int main(int argc, char **argv)
         std::printf("Gráficas open: histogram redrawn %.1f, pressure history %.1f times a second\n",
                     (w.Graficas->redraws(GraphsWindow::Histogram) - histogramBefore) / elapsed,
                     (w.Graficas->redraws(GraphsWindow::Pressure) - pressureBefore) / elapsed);
+    }
+    if (processes) {
+        std::printf("Procesos open, piston moving: now at %.2f, P-V diagram redrawn %d times\n",
+                    gas().pistonPosition(), w.Procesos->redraws());
     }
     std::printf("peak memory (max RSS): %.1f MB\n", usage.ru_maxrss / 1024.0);
     endProgram(w);

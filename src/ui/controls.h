@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QStringList>
+#include <QVBoxLayout>
 
 // Small builders for the windows' controls: every control carries its name
 // as its object name and sits at a fixed place, as the windows lay them out.
@@ -55,6 +56,24 @@ inline QFrame *silverPanel(QWidget *window)
     pp.setColor(QPalette::WindowText, kNavyColour);
     frame->setPalette(pp);
     return frame;
+}
+
+// An instruments window's body: the silver panel filling the window, its
+// buttons written in navy too, and the column its contents go in.
+inline QVBoxLayout *silverColumn(QWidget *window, QFrame **panel)
+{
+    window->setFont(formFont());
+    *panel = silverPanel(window);
+    QPalette pp = (*panel)->palette();
+    pp.setColor(QPalette::ButtonText, kNavyColour);
+    (*panel)->setPalette(pp);
+    auto *outer = new QVBoxLayout(window);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(*panel);
+    auto *column = new QVBoxLayout(*panel);
+    column->setContentsMargins(8, 6, 8, 8);
+    column->setSpacing(4);
+    return column;
 }
 
 // An editable combo box (typed text counts as much as a pick) showing one

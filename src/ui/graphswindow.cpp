@@ -75,17 +75,7 @@ void GraphsWindow::buildControls()
     // for a 1366 x 768 screen with a task bar once the frame is counted.
     move(340, 1);
     resize(660, kOpenHeight);
-    setFont(molvix::ui::formFont());
-    Panel1 = molvix::ui::silverPanel(this);
-    QPalette pp = Panel1->palette();
-    pp.setColor(QPalette::ButtonText, kNavyColour);
-    Panel1->setPalette(pp);
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(Panel1);
-    auto *column = new QVBoxLayout(Panel1);
-    column->setContentsMargins(8, 6, 8, 8);
-    column->setSpacing(4);
+    QVBoxLayout *column = molvix::ui::silverColumn(this, &Panel1);
 
     // Distribution of speeds: the histogram, the curve, the distance.
     LabelVelocidades = textLabel("LabelVelocidades", tr("Distribución de velocidades"));

@@ -11,6 +11,7 @@
 #include "handbookwindow.h"
 #include "helptexts.h"
 #include "scenesetup.h"
+#include "processwindow.h"
 #include "ticktimer.h"
 #include "vx3dworld.h"
 #include "vx3dworldgl.h"
@@ -265,6 +266,10 @@ void TForm1::buildControls()
     BtnGraficas = new QPushButton(tr("Gráficas"), Panel1);
     BtnGraficas->setObjectName(QStringLiteral("BtnGraficas"));
     BtnGraficas->setGeometry(214, 3, 76, 18);
+    // In the free space between "CPanel" and "Información".
+    BtnProcesos = new QPushButton(tr("Procesos"), Panel1);
+    BtnProcesos->setObjectName(QStringLiteral("BtnProcesos"));
+    BtnProcesos->setGeometry(57, 3, 76, 18);
     BtnCPanel = new QPushButton(tr("CPanel"), this);
     BtnCPanel->setObjectName(QStringLiteral("BtnCPanel"));
     BtnCPanel->setGeometry(4, 3, 50, 18);
@@ -332,6 +337,7 @@ void TForm1::connectHandlers()
     connect(BtnInfo, &QPushButton::clicked, this, &TForm1::BtnInfoClick);
     connect(BtnCPanel, &QPushButton::clicked, this, &TForm1::BtnCPanelClick);
     connect(BtnGraficas, &QPushButton::clicked, this, &TForm1::BtnGraficasClick);
+    connect(BtnProcesos, &QPushButton::clicked, this, &TForm1::BtnProcesosClick);
     connect(BoxOpenGL, &QComboBox::activated, this, &TForm1::BoxOpenGLClick);
     connect(BoxBolas, &QComboBox::editTextChanged, this, &TForm1::BoxBolasChange);
     connect(BoxEjes, &QComboBox::activated, this, &TForm1::BoxEjesClick);
@@ -370,6 +376,9 @@ void TForm1::describeControls()
     describe(BtnGraficas, BtnGraficas->text(),
              tr("Muestra u oculta la ventana de la distribución de velocidades, la historia de "
                 "las lecturas y la ley de los gases ideales"));
+    describe(BtnProcesos, BtnProcesos->text(),
+             tr("Muestra u oculta la ventana de los procesos: el émbolo, el baño térmico, el "
+                "balance de energía y el diagrama P–V"));
     describe(BtnFin, BtnFin->text(), tr("Termina el programa"));
     for (QWidget *view :
          {static_cast<QWidget *>(Vx3DWorld1), static_cast<QWidget *>(Vx3DWorldGL1)}) {
@@ -404,9 +413,10 @@ void TForm1::setUpKeyboard()
         w->setFocusPolicy(Qt::TabFocus);
     }
     // The OpenGL view joins the order when it joins the window.
-    const QList<QWidget *> order{BtnCPanel, BtnInfo, BtnGraficas, BtnFin,    Vx3DWorld1, RBtnAni,
-                                 RBtnStop,  GiroXU,  GiroYL,      LabelGiro, GiroYR,     GiroXD,
-                                 ZoomD,     ZoomU,   LabelZoom,   BoxOpenGL, BoxBolas,   BoxEjes};
+    const QList<QWidget *> order{BtnCPanel,  BtnProcesos, BtnInfo,  BtnGraficas, BtnFin,
+                                 Vx3DWorld1, RBtnAni,     RBtnStop, GiroXU,      GiroYL,
+                                 LabelGiro,  GiroYR,      GiroXD,   ZoomD,       ZoomU,
+                                 LabelZoom,  BoxOpenGL,   BoxBolas, BoxEjes};
     for (qsizetype i = 1; i < order.size(); ++i) {
         setTabOrder(order.at(i - 1), order.at(i));
     }
@@ -422,6 +432,7 @@ void TForm1::setUpKeyboard()
     shortcut(QKeySequence(Qt::Key_F6), RBtnStop, tr("Detiene el gas (%1)"));
     shortcut(QKeySequence(Qt::Key_F2), BtnCPanel, tr("Muestra u oculta el panel de control (%1)"));
     shortcut(QKeySequence(Qt::Key_F3), BtnGraficas, tr("Muestra u oculta las gráficas (%1)"));
+    shortcut(QKeySequence(Qt::Key_F4), BtnProcesos, tr("Muestra u oculta los procesos (%1)"));
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), BtnFin, tr("Termina el programa (%1)"));
     BtnInfo->setToolTip(tr("Muestra u oculta los autores"));
     const QString gl = QKeySequence(Qt::CTRL | Qt::Key_G).toString(QKeySequence::NativeText);
@@ -557,6 +568,11 @@ void TForm1::BtnCPanelClick()
 void TForm1::BtnGraficasClick()
 {
     toggleWindow(Graficas);
+}
+
+void TForm1::BtnProcesosClick()
+{
+    toggleWindow(Procesos);
 }
 
 void TForm1::BtnInfoClick()

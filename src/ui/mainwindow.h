@@ -19,6 +19,7 @@ class TFormCPanel;
 class TForm3;
 class GraphsWindow;
 class HandbookWindow;
+class ProcessWindow;
 class TVx3DWorld;
 class TVx3DWorldGL;
 class SoftwareGasView;
@@ -43,6 +44,8 @@ public:
     GraphsWindow *Graficas = nullptr;
     // The handbook, set by program start.
     HandbookWindow *Ayuda = nullptr;
+    // The processes window, set by program start.
+    ProcessWindow *Procesos = nullptr;
 
     // Handlers, named after their control and event.
     void FormCreate();
@@ -52,6 +55,7 @@ public:
     void BtnInfoClick();
     void BtnCPanelClick();
     void BtnGraficasClick();
+    void BtnProcesosClick();
     void BoxOpenGLClick();
     void BoxBolasChange();
     void BoxEjesClick();
@@ -85,6 +89,7 @@ public:
     QPushButton *BtnInfo;
     QPushButton *BtnCPanel;
     QPushButton *BtnGraficas;
+    QPushButton *BtnProcesos;
     QPushButton *BtnFin;
     QFrame *BottomPanel;
     QLabel *LabelGL;

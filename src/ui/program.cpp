@@ -7,6 +7,7 @@
 #include "helptexts.h"
 #include "language.h"
 #include "mainwindow.h"
+#include "processwindow.h"
 
 #include <QIcon>
 #include <QMessageBox>
@@ -44,6 +45,8 @@ ProgramWindows startProgram()
     // The instruments record from the start, hidden until asked for.
     w.Graficas = new GraphsWindow;
     w.Form1->Graficas = w.Graficas;
+    w.Procesos = new ProcessWindow;
+    w.Form1->Procesos = w.Procesos;
     w.Ayuda = new HandbookWindow(molvix::i18n::currentLanguage());
     w.Form1->Ayuda = w.Ayuda;
     // Every control says what it is on Shift+F1; every window lists its keys.
@@ -51,8 +54,10 @@ ProgramWindows startProgram()
     molvix::ui::explainControls(w.FormCPanel);
     molvix::ui::explainControls(w.Form3);
     molvix::ui::explainControls(w.Graficas);
+    molvix::ui::explainControls(w.Procesos);
     for (QWidget *window : {static_cast<QWidget *>(w.FormCPanel), static_cast<QWidget *>(w.Form3),
-                            static_cast<QWidget *>(w.Graficas), static_cast<QWidget *>(w.Ayuda)}) {
+                            static_cast<QWidget *>(w.Graficas), static_cast<QWidget *>(w.Procesos),
+                            static_cast<QWidget *>(w.Ayuda)}) {
         if (window->toolTip().isEmpty()) {
             window->setToolTip(molvix::ui::keysToolTip(false));
         }
@@ -65,8 +70,10 @@ void endProgram(ProgramWindows &windows)
     if (windows.Form1 != nullptr) {
         windows.Form1->Graficas = nullptr;
         windows.Form1->Ayuda = nullptr;
+        windows.Form1->Procesos = nullptr;
     }
     delete windows.Ayuda;
+    delete windows.Procesos;
     delete windows.Graficas;
     delete windows.Form3;
     delete windows.FormCPanel;

@@ -6,7 +6,8 @@ class TForm1;
 class TFormCPanel;
 class TForm3;
 class GraphsWindow;
-class HandbookWindow;
+// instruments window "Gráficas", the window "Procesos" and the handbook
+// "Ayuda", hidden, the handbook in the interface's language.
 
 // The application: an exception that escapes a handler is shown to the user
 // and the message loop goes on.
@@ -23,13 +24,15 @@ public:
 // credits window; the first two shown, the credits hidden. Then the
 // instruments window "Gráficas", hidden, and the handbook "Ayuda", hidden,
 // in the interface's language.
+// instruments window "Gráficas" and the window "Procesos", hidden.
 struct ProgramWindows
 {
     TForm1 *Form1 = nullptr;
     TFormCPanel *FormCPanel = nullptr;
     TForm3 *Form3 = nullptr;
     GraphsWindow *Graficas = nullptr;
-    HandbookWindow *Ayuda = nullptr;
+// instruments window "Gráficas", the window "Procesos" and the handbook
+// "Ayuda", hidden, the handbook in the interface's language.
 };
 
 ProgramWindows startProgram();

@@ -6,6 +6,7 @@
 #include "graphswindow.h"
 #include "handbookwindow.h"
 #include "language.h"
+#include "processwindow.h"
 #include "ticktimer.h"
 
 #include <QAbstractAxis>
@@ -96,8 +97,8 @@ template <typename Read> auto inLanguage(const char *language, Read read)
 TEST(Languages, SpanishAsTodayEnglishNamedDescribedAndActingTheSame)
 {
     QStringList expected{
-        "Tarvelo", "Información", "Gráficas", "CPanel", "FIN", "OpenGL", "SI", "NO", "Bolas",
-        "Puntos", "OpenGL NO", "EJES", "SI", "NO", "Giro", "Zoom", "Animación", "Stop",
+        "Tarvelo", "Información", "Gráficas", "Procesos", "CPanel", "FIN", "OpenGL", "SI", "NO",
+        "Bolas", "Puntos", "OpenGL NO", "EJES", "SI", "NO", "Giro", "Zoom", "Animación", "Stop",
         // control panel
         "Panel de Control", "Num. Partículas", "Temperatura", "Energía", "Presión",
         "Posicion Pared", "Dibuja ", "Velocidades", "SI", "NO", "Colisiones", "SI", "NO",
@@ -205,16 +206,22 @@ TEST_F(KeyboardTest, TabVisitsTheControlsInReadingOrder)
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form));
     QTest::keyClick(form->BtnGraficas, Qt::Key_Space); // opens "Gráficas"
+    QTest::keyClick(form->BtnProcesos, Qt::Key_Space); // and "Procesos"
     const std::pair<QWidget *, QStringList> orders[] = {
         {form->BtnCPanel,
-         {"BtnCPanel", "BtnInfo", "BtnGraficas", "BtnFin", "Vx3DWorld1", "RBtnAni", "GiroXU",
-          "GiroYL", "LabelGiro", "GiroYR", "GiroXD", "ZoomD", "ZoomU", "LabelZoom", "BoxEjes"}},
+         {"BtnCPanel", "BtnProcesos", "BtnInfo", "BtnGraficas", "BtnFin", "Vx3DWorld1", "RBtnAni",
+          "GiroXU", "GiroYL", "LabelGiro", "GiroYR", "GiroXD", "ZoomD", "ZoomU", "LabelZoom",
+          "BoxEjes"}},
         {panel->ScBarNPart,
          {"ScBarNPart", "MaskNOfPar", "ScBarTemp", "MaskTemp", "MaskEner", "MaskPre", "ScBarPared",
           "MaskPosPa", "BoxDibVel", "BoxColi"}},
         {w.Graficas->ChartVelocidades,
          {"ChartVelocidades", "LabelKS", "ChartPresion", "ChartTemperatura", "ChartEnergia",
-          "LabelCociente", "BtnExportarCSV"}}};
+          "LabelCociente", "BtnExportarCSV"}},
+        // The piston's and the bath's fields join in only when they apply.
+        {w.Procesos->BoxEmbolo,
+         {"BoxEmbolo", "BoxBano", "LabelTrabajo", "LabelCalor", "LabelDeltaU", "LabelReparto",
+          "BtnCero", "ChartPV", "LabelAjuste", "BtnExportarCSV"}}};
     for (const auto &[first, order] : orders) {
         first->window()->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(first->window()));

@@ -1,0 +1,31 @@
+#include "processcsv.h"
+
+#include "readinglog.h"
+
+#include <QList>
+#include <QSaveFile>
+
+QByteArray processReadingsCsv(const std::vector<GasReading> &readings)
+{
+    // The readings' own rows, each carried on with its process columns.
+    const QList<QByteArray> rows = readingsCsv(readings).split('\n');
+    QByteArray csv = rows.front() + ",piston,work,heat,energy_x,energy_y,energy_z\n";
+    for (size_t i = 0; i < readings.size(); ++i) {
+        const GasReading &r = readings[i];
+        csv += rows[static_cast<qsizetype>(i) + 1] + ',' + cNumber(r.piston) + ',' +
+               cNumber(r.work) + ',' + cNumber(r.heat) + ',' + cNumber(r.energyX) + ',' +
+               cNumber(r.energyY) + ',' + cNumber(r.energyZ) + '\n';
+    }
+    return csv;
+}
+
+bool saveProcessReadingsCsv(const QString &path, const std::vector<GasReading> &readings,
+                            QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    return commitWhole(file, processReadingsCsv(readings), error);
+}

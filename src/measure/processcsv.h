@@ -1,0 +1,16 @@
+#pragma once
+
+#include "gasreading.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+// The readings of a process as CSV: the columns of readingsCsv, then the
+// piston's position and the ledger at each reading (piston, work, heat,
+// energy_x, energy_y, energy_z); C-locale numbers that read back exactly.
+QByteArray processReadingsCsv(const std::vector<GasReading> &readings);
+// Writes it to a file as a whole or not at all; on failure *error says why.
+bool saveProcessReadingsCsv(const QString &path, const std::vector<GasReading> &readings,
+                            QString *error);

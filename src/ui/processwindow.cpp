@@ -1,0 +1,384 @@
+#include "processwindow.h"
+
+#include "controls.h"
+#include "processcsv.h"
+#include "pvchartview.h"
+#include "pvfit.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using molvix::ui::describe;
+using molvix::ui::kNavyColour;
+using molvix::ui::kYes;
+using molvix::ui::shownItem;
+
+namespace {
+
+QLabel *textLabel(const char *name, const QString &text)
+{
+    auto *label = new QLabel(text);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+QDoubleSpinBox *spinBox(const char *name, double lo, double hi, int decimals, double step)
+{
+    auto *spin = new QDoubleSpinBox;
+    spin->setObjectName(QLatin1String(name));
+    spin->setRange(lo, hi);
+    spin->setDecimals(decimals);
+    spin->setSingleStep(step);
+    // A value counts once typed in whole (Enter, Tab or the arrows), not at
+    // every digit on the way.
+    spin->setKeyboardTracking(false);
+    spin->setAccelerated(true);
+    QPalette p = spin->palette();
+    p.setColor(QPalette::Text, kNavyColour);
+    spin->setPalette(p);
+    return spin;
+}
+
+QString shown(double x, int decimals)
+{
+    return QLocale().toString(x, 'f', decimals);
+}
+
+} // namespace
+
+ProcessWindow::ProcessWindow(Gas *g, QWidget *parent) : QWidget(parent), m_gas(g ? g : &gas())
+{
+    setObjectName(QStringLiteral("FormProcesos"));
+    setWindowTitle(tr("Procesos"));
+    // Closing it only hides it; the program ends with the main window.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    buildControls();
+    describeControls();
+    showSettings();
+    m_redrawTimer.setObjectName(QStringLiteral("TimeProcesos"));
+    m_redrawTimer.setSingleShot(true);
+    m_redrawTimer.setInterval(kRedrawEvery);
+    connect(&m_redrawTimer, &QTimer::timeout, this, &ProcessWindow::redraw);
+    connect(BoxEmbolo, &QComboBox::editTextChanged, this, &ProcessWindow::applySettings);
+    connect(BoxBano, &QComboBox::editTextChanged, this, &ProcessWindow::applySettings);
+    for (QDoubleSpinBox *spin : {SpinVelEmbolo, SpinCarga, SpinMasa, SpinTempBano}) {
+        connect(spin, &QDoubleSpinBox::valueChanged, this, &ProcessWindow::applySettings);
+    }
+    connect(BtnCero, &QPushButton::clicked, this, &ProcessWindow::BtnCeroClick);
+    connect(BtnExportarCSV, &QPushButton::clicked, this, &ProcessWindow::BtnExportarCSVClick);
+    askPath = [this] {
+        return QFileDialog::getSaveFileName(this, tr("Exportar CSV"),
+                                            QDir::home().filePath(tr("proceso.csv")),
+                                            tr("Archivos CSV (*.csv)"));
+    };
+    m_readingListener = m_gas->addReadingListener([this](const GasReading &r) { addReading(r); });
+    redraw();
+}
+
+ProcessWindow::~ProcessWindow()
+{
+    m_gas->removeReadingListener(m_readingListener);
+}
+
+void ProcessWindow::buildControls()
+{
+    move(360, 20);
+    resize(560, 760);
+    QVBoxLayout *column = molvix::ui::silverColumn(this, &Panel1);
+
+    // The piston and the bath, in two columns.
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(4);
+    LabelEmbolo = textLabel("LabelEmbolo", tr("Émbolo"));
+    BoxEmbolo = molvix::ui::comboBox(nullptr, "BoxEmbolo",
+                                     {tr("Fijo"), tr("Móvil"), tr("Con carga")}, kFijo, QRect());
+    LabelVelEmbolo = textLabel("LabelVelEmbolo", tr("Velocidad del émbolo"));
+    SpinVelEmbolo = spinBox("SpinVelEmbolo", 0.01, kPistonSpeedMax, 2, 0.1);
+    LabelCarga = textLabel("LabelCarga", tr("Carga (presión exterior)"));
+    SpinCarga = spinBox("SpinCarga", 0, kLoadMax, 1, 100);
+    LabelMasa = textLabel("LabelMasa", tr("Masa del émbolo"));
+    SpinMasa = spinBox("SpinMasa", kPistonMassMin, kPistonMassMax, 2, 10);
+    LabelBano = textLabel("LabelBano", tr("Baño térmico"));
+    BoxBano = molvix::ui::yesNoBox(nullptr, "BoxBano", QRect());
+    LabelTempBano = textLabel("LabelTempBano", tr("Temperatura del baño"));
+    SpinTempBano = spinBox("SpinTempBano", 0, kBathTemperatureMax, 2, 0.1);
+    const QList<std::pair<QLabel *, QWidget *>> rows{
+        {LabelEmbolo, BoxEmbolo}, {LabelVelEmbolo, SpinVelEmbolo},
+        {LabelCarga, SpinCarga},  {LabelMasa, SpinMasa},
+        {LabelBano, BoxBano},     {LabelTempBano, SpinTempBano}};
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        // The piston's three on the left, the bath's two on the right.
+        const int row = i < 4 ? static_cast<int>(i) : static_cast<int>(i) - 4;
+        const int col = i < 4 ? 0 : 2;
+        rows[i].first->setBuddy(rows[i].second);
+        grid->addWidget(rows[i].first, row, col, Qt::AlignRight);
+        grid->addWidget(rows[i].second, row, col + 1);
+        rows[i].second->setMinimumWidth(95);
+    }
+    grid->setColumnStretch(4, 1);
+    column->addLayout(grid);
+
+    // The ledger.
+    LabelBalance = textLabel("LabelBalance", tr("Balance de energía desde la puesta a cero"));
+    column->addSpacing(6);
+    column->addWidget(LabelBalance);
+    LabelTrabajo = textLabel("LabelTrabajo", QString());
+    LabelCalor = textLabel("LabelCalor", QString());
+    LabelDeltaU = textLabel("LabelDeltaU", QString());
+    LabelReparto = textLabel("LabelReparto", QString());
+    BtnCero = new QPushButton(tr("Poner a cero"));
+    BtnCero->setObjectName(QStringLiteral("BtnCero"));
+    auto *ledger = new QGridLayout;
+    ledger->addWidget(LabelTrabajo, 0, 0);
+    ledger->addWidget(LabelCalor, 1, 0);
+    ledger->addWidget(LabelDeltaU, 2, 0);
+    ledger->addWidget(LabelReparto, 3, 0);
+    ledger->addWidget(BtnCero, 3, 1, Qt::AlignRight);
+    ledger->setColumnStretch(0, 1);
+    column->addLayout(ledger);
+
+    // The diagram, its fit and the export.
+    LabelDiagrama =
+        textLabel("LabelDiagrama", tr("Diagrama P–V de las lecturas desde la puesta a cero"));
+    column->addSpacing(6);
+    column->addWidget(LabelDiagrama);
+    ChartPV = new PvChartView;
+    ChartPV->setObjectName(QStringLiteral("ChartPV"));
+    ChartPV->setMinimumHeight(300);
+    column->addWidget(ChartPV, 1);
+    LabelAjuste = textLabel("LabelAjuste", QString());
+    LabelAjuste->setWordWrap(true);
+    column->addWidget(LabelAjuste);
+    BtnExportarCSV = new QPushButton(tr("Exportar CSV"));
+    BtnExportarCSV->setObjectName(QStringLiteral("BtnExportarCSV"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(BtnExportarCSV);
+    column->addLayout(buttons);
+}
+
+void ProcessWindow::describeControls()
+{
+    describe(BoxEmbolo, tr("Émbolo"),
+             tr("Fijo: en su posición; Móvil: va a donde diga la barra de la pared; Con carga: "
+                "lo mueven los choques y la carga"));
+    describe(SpinVelEmbolo, tr("Velocidad del émbolo"),
+             tr("Longitudes por unidad de tiempo, con el émbolo móvil"));
+    describe(SpinCarga, tr("Carga (presión exterior)"),
+             tr("En las unidades de la lectura «Presión», con el émbolo con carga"));
+    describe(SpinMasa, tr("Masa del émbolo"), tr("En masas de partícula, con el émbolo con carga"));
+    describe(BoxBano, tr("Baño térmico"),
+             tr("SI hace térmicas las cinco paredes fijas: devuelven cada partícula con una "
+                "velocidad de la temperatura del baño"));
+    describe(SpinTempBano, tr("Temperatura del baño"),
+             tr("En las unidades de la lectura «Temperatura»"));
+    const QString ledger = tr("Balance de energía desde la puesta a cero, en unidades de "
+                              "«Energía»: ΔU = W + Q");
+    for (QLabel *figure : {LabelTrabajo, LabelCalor, LabelDeltaU, LabelReparto, LabelAjuste}) {
+        figure->setAccessibleDescription(ledger);
+        figure->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        figure->setFocusPolicy(Qt::StrongFocus);
+    }
+    LabelReparto->setAccessibleDescription(
+        tr("Parte de la energía en el movimiento en x, y, z: con colisiones, un tercio cada una"));
+    LabelAjuste->setAccessibleDescription(
+        tr("Exponente ajustado a las lecturas: pendiente de ln P frente a ln V, con su error "
+           "típico; un gas monoatómico sin intercambio de calor da 5/3"));
+    describe(BtnCero, tr("Poner a cero"),
+             tr("El balance de energía y el diagrama P–V empiezan de nuevo desde ahora"));
+    ChartPV->setAccessibleName(tr("Diagrama P–V"));
+    describe(BtnExportarCSV, tr("Exportar CSV"),
+             tr("Guarda las lecturas desde la puesta a cero, con el émbolo, el trabajo, el calor "
+                "y la energía por eje, en un archivo CSV"));
+    const QList<QWidget *> order{
+        BoxEmbolo,  SpinVelEmbolo, SpinCarga,    SpinMasa, BoxBano, SpinTempBano, LabelTrabajo,
+        LabelCalor, LabelDeltaU,   LabelReparto, BtnCero,  ChartPV, LabelAjuste,  BtnExportarCSV};
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        setTabOrder(order.at(i - 1), order.at(i));
+    }
+}
+
+void ProcessWindow::showSettings()
+{
+    // What the gas has, without applying it back on the way.
+    m_showing = true;
+    const ProcessSettings &p = m_gas->process();
+    const int mode = p.piston == PistonMode::Moving   ? kMovil
+                     : p.piston == PistonMode::Loaded ? kConCarga
+                                                      : kFijo;
+    BoxEmbolo->setCurrentIndex(mode);
+    BoxEmbolo->setEditText(BoxEmbolo->itemText(mode));
+    BoxBano->setCurrentIndex(p.bath ? kYes : molvix::ui::kNo);
+    BoxBano->setEditText(BoxBano->itemText(BoxBano->currentIndex()));
+    SpinVelEmbolo->setValue(p.pistonSpeed);
+    SpinCarga->setValue(p.load);
+    SpinMasa->setValue(p.pistonMass);
+    SpinTempBano->setValue(p.bathTemperature);
+    m_showing = false;
+    enableControls();
+}
+
+void ProcessWindow::enableControls()
+{
+    const int mode = shownItem(BoxEmbolo);
+    SpinVelEmbolo->setEnabled(mode == kMovil);
+    LabelVelEmbolo->setEnabled(mode == kMovil);
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{SpinCarga, SpinMasa, LabelCarga, LabelMasa}) {
+        w->setEnabled(mode == kConCarga);
+    }
+    SpinTempBano->setEnabled(shownItem(BoxBano) == kYes);
+    LabelTempBano->setEnabled(shownItem(BoxBano) == kYes);
+}
+
+void ProcessWindow::applySettings()
+{
+    if (m_showing) {
+        return;
+    }
+    ProcessSettings p = m_gas->process();
+    // Typed text that is no item leaves the piston as it is; for the bath,
+    // as in the control panel, only "SI" switches it on.
+    switch (shownItem(BoxEmbolo)) {
+    case kFijo:
+        p.piston = PistonMode::Fixed;
+        break;
+    case kMovil:
+        if (p.piston != PistonMode::Moving) {
+            // It goes nowhere until the wall bar says where: a target left
+            // from before would set it off on its own.
+            p.pistonTarget = m_gas->pistonPosition();
+        }
+        p.piston = PistonMode::Moving;
+        break;
+    case kConCarga:
+        p.piston = PistonMode::Loaded;
+        break;
+    default:
+        break;
+    }
+    p.bath = shownItem(BoxBano) == kYes;
+    p.pistonSpeed = static_cast<float>(SpinVelEmbolo->value());
+    p.load = static_cast<float>(SpinCarga->value());
+    p.pistonMass = static_cast<float>(SpinMasa->value());
+    p.bathTemperature = static_cast<float>(SpinTempBano->value());
+    if (!(p == m_gas->process())) {
+        m_gas->setProcess(p);
+    }
+    enableControls();
+    redrawLedger();
+}
+
+void ProcessWindow::addReading(const GasReading &reading)
+{
+    if (!m_readings.empty() && m_readings.back().count != reading.count) {
+        m_readings.clear();
+    }
+    if (m_readings.size() >= kMaxReadings) {
+        return;
+    }
+    m_readings.push_back(reading);
+    if (isVisible() && !m_redrawTimer.isActive()) {
+        m_redrawTimer.start();
+    }
+}
+
+void ProcessWindow::BtnCeroClick()
+{
+    m_gas->resetLedger();
+    m_readings.clear();
+    redraw();
+}
+
+void ProcessWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    showSettings(); // the gas may have been set from elsewhere meanwhile
+    redraw();
+}
+
+void ProcessWindow::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    m_redrawTimer.stop();
+}
+
+void ProcessWindow::redraw()
+{
+    ++m_redraws;
+    m_redrawTimer.stop();
+    redrawLedger();
+    redrawDiagram();
+}
+
+void ProcessWindow::redrawLedger()
+{
+    const EnergyLedger l = m_gas->ledger();
+    LabelTrabajo->setText(tr("W (trabajo del émbolo sobre el gas) = %1").arg(shown(l.work, 2)));
+    LabelCalor->setText(tr("Q (calor que entra en el gas) = %1").arg(shown(l.heat, 2)));
+    LabelDeltaU->setText(
+        tr("ΔU (cambio de la energía del gas) = %1").arg(shown(l.energyChange, 2)));
+    const std::array<double, 3> share = m_gas->energyShares();
+    LabelReparto->setText(
+        tr("Energía en el movimiento en x: %1 %, en y: %2 %, en z: %3 %")
+            .arg(shown(100 * share[0], 1), shown(100 * share[1], 1), shown(100 * share[2], 1)));
+}
+
+void ProcessWindow::redrawDiagram()
+{
+    std::vector<PvPoint> path;
+    path.reserve(m_readings.size());
+    for (const GasReading &r : m_readings) {
+        // The pressure is gathered over the reading's ticks: the volume it
+        // belongs to is the piston's mean position over them.
+        path.push_back({volumeAtWall(r.pistonMean), r.pressure});
+    }
+    ChartPV->setPath(path);
+    LabelDiagrama->setText(
+        m_readings.size() < kMaxReadings
+            ? tr("Diagrama P–V de las lecturas desde la puesta a cero")
+            : tr("Diagrama P–V de las primeras %1 lecturas desde la puesta a cero: está lleno; "
+                 "«Poner a cero» empieza otro")
+                  .arg(kMaxReadings));
+    if (const auto fit = fitPolytrope(path)) {
+        LabelAjuste->setText(tr("P·V^γ = const, γ = %1 ± %2   (ajuste de ln P frente a ln V, "
+                                "%3 lecturas; la adiabática de un gas monoatómico da 5/3)")
+                                 .arg(shown(fit->gamma, 2), shown(fit->standardError, 2))
+                                 .arg(fit->points));
+    } else if (path.empty()) {
+        LabelAjuste->setText(tr("γ: todavía no hay lecturas desde la puesta a cero (llega una "
+                                "cada %1 pasos de la animación).")
+                                 .arg(NPasosPresion));
+    } else {
+        LabelAjuste->setText(
+            tr("γ: se ajusta cuando el volumen ha cambiado un %1 % o más desde "
+               "la primera lectura (ahora %2 %).")
+                .arg(shown(100 * kFitVolumeChange, 0), shown(100 * relativeVolumeChange(path), 1)));
+    }
+}
+
+void ProcessWindow::BtnExportarCSVClick()
+{
+    const QString path = askPath ? askPath() : QString();
+    if (path.isEmpty()) {
+        return; // cancelled
+    }
+    QString error;
+    if (!saveProcessReadingsCsv(path, m_readings, &error)) {
+        QMessageBox::warning(this, tr("Exportar CSV"),
+                             tr("No se pudo guardar el archivo\n%1\n\n%2\n\nLas lecturas siguen "
+                                "aquí: pruebe con otra carpeta u otro nombre.")
+                                 .arg(QDir::toNativeSeparators(path), error));
+    }
+}

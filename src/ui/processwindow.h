@@ -1,0 +1,111 @@
+#pragma once
+
+#include "gas.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class PvChartView;
+class QComboBox;
+class QDoubleSpinBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+
+// The window "Procesos": how the piston behaves (fixed, moving, under load)
+// and the heat bath, the energy ledger (W, Q, ΔU, the shares per axis) and
+// the P–V diagram of the readings since the ledger was last put to zero,
+// with the exponent fitted to it. It records every reading, hidden or not,
+// and redraws only while shown, at most five times a second.
+class ProcessWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kRedrawEvery = 200; // ms between two redraws at most
+    // Readings kept since the reset (200 000 ticks, over three minutes at
+    // 1000 ticks a second): a process is read whole, and a window left open
+    // for hours does not grow. Past it the diagram says it is full.
+    static constexpr size_t kMaxReadings = 1000;
+
+    // BoxEmbolo's items, by index: the piston modes in their order.
+    enum EmboloItem
+    {
+        kFijo = 0,
+        kMovil = 1,
+        kConCarga = 2
+    };
+
+    // Works on the given gas (the program's one by default) and listens to
+    // its readings from the start, hidden or not.
+    explicit ProcessWindow(Gas *gas = nullptr, QWidget *parent = nullptr);
+    ~ProcessWindow() override;
+
+    // Every reading, as the gas hands it over, up to kMaxReadings. A change
+    // of the particle count starts the path afresh, as it does the gas's
+    // ledger.
+    void addReading(const GasReading &reading);
+
+    // The controls' values into the gas's process settings.
+    void applySettings();
+    // "Poner a cero": the ledger and the path start again from now.
+    void BtnCeroClick();
+    // "Exportar CSV": asks for a file and writes the readings since the
+    // reset there, with the process columns; on failure says why and keeps
+    // them.
+    void BtnExportarCSVClick();
+    // The save dialog; tests put their own answer here. Empty cancels.
+    std::function<QString()> askPath;
+
+    const std::vector<GasReading> &readings() const { return m_readings; }
+    // Redraws the ledger, the diagram and the fit now.
+    void redraw();
+    int redraws() const { return m_redraws; }
+
+    // Controls and the chart, with their names as object names.
+    QFrame *Panel1;
+    QLabel *LabelEmbolo;
+    QComboBox *BoxEmbolo;
+    QLabel *LabelVelEmbolo;
+    QDoubleSpinBox *SpinVelEmbolo;
+    QLabel *LabelCarga;
+    QDoubleSpinBox *SpinCarga;
+    QLabel *LabelMasa;
+    QDoubleSpinBox *SpinMasa;
+    QLabel *LabelBano;
+    QComboBox *BoxBano;
+    QLabel *LabelTempBano;
+    QDoubleSpinBox *SpinTempBano;
+    QLabel *LabelBalance;
+    QLabel *LabelTrabajo;
+    QLabel *LabelCalor;
+    QLabel *LabelDeltaU;
+    QLabel *LabelReparto;
+    QPushButton *BtnCero;
+    QLabel *LabelDiagrama;
+    PvChartView *ChartPV;
+    QLabel *LabelAjuste;
+    QPushButton *BtnExportarCSV;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void buildControls();
+    void describeControls();
+    void showSettings();
+    void enableControls();
+    void redrawLedger();
+    void redrawDiagram();
+
+    Gas *m_gas;
+    int32_t m_readingListener = 0;
+    std::vector<GasReading> m_readings; // since the last reset
+    QTimer m_redrawTimer;
+    int m_redraws = 0;
+    bool m_showing = false; // the controls are being set from the gas
+};

@@ -1,0 +1,31 @@
+#include "processcsv.h"
+
+#include "readinglog.h"
+
+#include <QList>
+
+#include <gtest/gtest.h>
+
+TEST(ProcessCsv, TheReadingsRowsCarryOnWithThePistonAndTheLedger)
+{
+    GasReading a{.tick = 200, .time = 20, .count = 100, .wall = 100, .pressure = 3762.25};
+    a.piston = 87.125;
+    a.work = 12.5;
+    a.heat = -0.1;
+    a.energyX = 1.0 / 3;
+    a.energyY = 2e-7;
+    a.energyZ = 150;
+    GasReading b = a;
+    b.tick = 400;
+    b.piston = 0;
+    const std::vector<GasReading> readings{a, b};
+
+    const QList<QByteArray> rows = processReadingsCsv(readings).split('\n');
+    const QList<QByteArray> plain = readingsCsv(readings).split('\n');
+    ASSERT_EQ(rows.size(), 4); // header, two rows, the last newline
+    EXPECT_EQ(rows[0], plain[0] + ",piston,work,heat,energy_x,energy_y,energy_z");
+    EXPECT_EQ(rows[1], plain[1] + ",87.125,12.5,-0.1," + cNumber(1.0 / 3) + ",2e-07,150");
+    EXPECT_TRUE(rows[2].startsWith(plain[2] + ",0,"));
+    EXPECT_TRUE(rows[3].isEmpty());
+    EXPECT_EQ(processReadingsCsv({}), rows[0] + '\n');
+}

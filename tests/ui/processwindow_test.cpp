@@ -1,0 +1,307 @@
+// The "Procesos" window in the program: its button and key, the controls'
+// settings in the gas, the ledger and its reset, the P–V diagram and its
+// fit, numbers in the user's decimal sign, both languages and the export.
+#include "uitest.h"
+
+#include "language.h"
+#include "processcsv.h"
+#include "processwindow.h"
+#include "pvchartview.h"
+
+#include <QAccessible>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineSeries>
+#include <QLocale>
+#include <QPointer>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QTemporaryDir>
+
+#include <cmath>
+
+namespace {
+
+class ProcessWindowTest : public molvix::test::ProgramTest
+{
+protected:
+    void TearDown() override
+    {
+        QLocale::setDefault(QLocale::c());
+        ProgramTest::TearDown();
+    }
+    void run(int ticks)
+    {
+        for (int t = 0; t < ticks; ++t) {
+            form->TimeLoopTimer();
+        }
+    }
+    ProcessWindow &p() const { return *w.Procesos; }
+    const ProcessSettings &settings() const { return gas().process(); }
+    // Readings on P V^gamma = c at the given wall positions, as if read.
+    void feed(double gamma, std::initializer_list<double> walls)
+    {
+        GasReading r{.count = 50};
+        for (const double wall : walls) {
+            r.time = 0.1 * (r.tick += NPasosPresion);
+            r.piston = r.pistonMean = wall;
+            r.pressure = 3762 * std::pow(100 / wall, gamma);
+            p().addReading(r);
+        }
+    }
+};
+
+TEST_F(ProcessWindowTest, HiddenAtStartItsButtonBetweenCPanelAndInformacionAndF4ToggleIt)
+{
+    EXPECT_EQ(form->BtnCPanel->geometry(), QRect(4, 3, 50, 18));
+    EXPECT_EQ(form->BtnInfo->geometry(), QRect(136, 3, 75, 18));
+    EXPECT_GT(form->BtnProcesos->geometry().left(), form->BtnCPanel->geometry().right());
+    EXPECT_LT(form->BtnProcesos->geometry().right(), form->BtnInfo->geometry().left());
+    EXPECT_TRUE(form->BtnProcesos->toolTip().contains(QLatin1String("F4")));
+    EXPECT_FALSE(p().isVisible());
+    EXPECT_EQ(settings(), ProcessSettings()) << "nothing changed until chosen";
+
+    QTest::mouseClick(form->BtnProcesos, Qt::LeftButton);
+    EXPECT_TRUE(p().isVisible());
+    QTest::mouseClick(form->BtnProcesos, Qt::LeftButton);
+    EXPECT_FALSE(p().isVisible());
+    panel->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(panel));
+    QTest::keyClick(panel->MaskEner, Qt::Key_F4); // from any window
+    EXPECT_TRUE(p().isVisible());
+    QTest::keyClick(p().BtnCero, Qt::Key_F4);
+    EXPECT_FALSE(p().isVisible());
+    QTest::keyClick(form, Qt::Key_F4);
+    QPointer<ProcessWindow> alive(&p());
+    EXPECT_TRUE(p().close());
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(alive.isNull()) << "closing only hides it";
+    EXPECT_FALSE(p().isVisible());
+}
+
+TEST_F(ProcessWindowTest, ControlsSetTheGasProcessAndEnableWhatTheModeUses)
+{
+    const struct
+    {
+        int item;
+        PistonMode mode;
+        bool speed, load;
+    } modes[] = {{ProcessWindow::kMovil, PistonMode::Moving, true, false},
+                 {ProcessWindow::kConCarga, PistonMode::Loaded, false, true},
+                 {ProcessWindow::kFijo, PistonMode::Fixed, false, false}};
+    EXPECT_FALSE(p().SpinVelEmbolo->isEnabled() || p().SpinCarga->isEnabled() ||
+                 p().SpinTempBano->isEnabled());
+    for (const auto &m : modes) {
+        SCOPED_TRACE(m.item);
+        pick(p().BoxEmbolo, p().BoxEmbolo->itemText(m.item));
+        EXPECT_EQ(settings().piston, m.mode);
+        EXPECT_EQ(p().SpinVelEmbolo->isEnabled(), m.speed);
+        EXPECT_EQ(p().SpinCarga->isEnabled(), m.load);
+        EXPECT_EQ(p().SpinMasa->isEnabled(), m.load);
+    }
+    // Typed text that is no item leaves the piston as it is.
+    pick(p().BoxEmbolo, QStringLiteral("Móvil"));
+    p().BoxEmbolo->setEditText(QStringLiteral("Mó"));
+    EXPECT_EQ(settings().piston, PistonMode::Moving);
+
+    p().SpinVelEmbolo->setValue(2.5);
+    p().SpinCarga->setValue(4000);
+    p().SpinMasa->setValue(250);
+    p().SpinTempBano->setValue(1.75);
+    pick(p().BoxBano, QStringLiteral("SI"));
+    EXPECT_EQ(std::tuple(settings().pistonSpeed, settings().load, settings().pistonMass,
+                         settings().bath, settings().bathTemperature),
+              std::tuple(2.5f, 4000.0f, 250.0f, true, 1.75f));
+    EXPECT_TRUE(p().SpinTempBano->isEnabled());
+    pick(p().BoxBano, QStringLiteral("NO"));
+    EXPECT_FALSE(settings().bath);
+    EXPECT_FALSE(p().SpinTempBano->isEnabled());
+
+    // A piston set moving where the wall bar left it stays there until the
+    // bar moves; then it goes at its speed, 2.5 x 0.1 a tick.
+    pick(p().BoxEmbolo, QStringLiteral("Fijo"));
+    panel->ScBarPared->setValue(80);
+    pick(p().BoxEmbolo, QStringLiteral("Móvil"));
+    run(10);
+    EXPECT_FLOAT_EQ(gas().pistonPosition(), 80);
+    panel->ScBarPared->setValue(70);
+    run(20);
+    EXPECT_NEAR(gas().pistonPosition(), 75, 1e-3);
+    // Settings made elsewhere show when the window opens.
+    ProcessSettings other = settings();
+    other.piston = PistonMode::Loaded;
+    other.load = 1234;
+    gas().setProcess(other);
+    p().show();
+    EXPECT_EQ(p().BoxEmbolo->currentText(), QStringLiteral("Con carga"));
+    EXPECT_EQ(p().SpinCarga->value(), 1234);
+    EXPECT_EQ(settings(), other) << "showing them applies nothing";
+}
+
+TEST_F(ProcessWindowTest, ACompressionShowsTheLedgerThePathItsFitAndPutsThemToZero)
+{
+    p().show();
+    pick(p().BoxEmbolo, QStringLiteral("Móvil"));
+    p().SpinVelEmbolo->setValue(1);
+    run(2 * NPasosPresion);
+    p().redraw();
+    EXPECT_TRUE(p().LabelAjuste->text().contains(QStringLiteral("10 %"))) << "no fit yet";
+    panel->ScBarPared->setValue(60); // 40 lengths: 400 ticks
+    run(4 * NPasosPresion);
+    p().redraw();
+
+    const EnergyLedger ledger = gas().ledger();
+    EXPECT_GT(ledger.work, 0) << "a compression does work on the gas";
+    const QString work = QString::number(ledger.work, 'f', 2);
+    EXPECT_TRUE(p().LabelTrabajo->text().endsWith(work)) << qPrintable(p().LabelTrabajo->text());
+    EXPECT_TRUE(p().LabelDeltaU->text().endsWith(QString::number(ledger.energyChange, 'f', 2)));
+    const auto shares = gas().energyShares();
+    EXPECT_TRUE(p().LabelReparto->text().contains(QString::number(100 * shares[1], 'f', 1)));
+
+    // One path point per reading, at the piston's mean position over it.
+    const std::vector<GasReading> &readings = p().readings();
+    ASSERT_EQ(readings.size(), 6u);
+    const QList<QPointF> path = p().ChartPV->pathSeries()->points();
+    ASSERT_EQ(path.size(), 6);
+    for (size_t i = 0; i < readings.size(); ++i) {
+        EXPECT_DOUBLE_EQ(path[qsizetype(i)].x(), readings[i].pistonMean / 100);
+        EXPECT_DOUBLE_EQ(path[qsizetype(i)].y(), readings[i].pressure);
+    }
+    EXPECT_GT(path[2].x() - path[3].x(), 0.05) << "the mean of a moving piston";
+    EXPECT_EQ(p().ChartPV->latestSeries()->points(), QList<QPointF>{path.back()});
+    EXPECT_TRUE(p().LabelAjuste->text().contains(QStringLiteral("γ = ")));
+
+    QTest::mouseClick(p().BtnCero, Qt::LeftButton);
+    EXPECT_TRUE(p().readings().empty());
+    EXPECT_EQ(gas().ledger().work, 0);
+    EXPECT_TRUE(p().LabelTrabajo->text().endsWith(QStringLiteral("= 0.00")));
+    EXPECT_TRUE(p().ChartPV->pathSeries()->points().isEmpty());
+    run(NPasosPresion);
+    EXPECT_EQ(p().readings().size(), 1u);
+    panel->ScBarNPart->setValue(20); // a new count: the path starts afresh
+    run(NPasosPresion);
+    EXPECT_EQ(p().readings().size(), 1u);
+}
+
+TEST_F(ProcessWindowTest, TheDiagramsCurvesArrowsAndFitInTheUsersDecimalSign)
+{
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    feed(1.0, {100, 90, 80, 70, 60}); // on the isotherm
+    p().redraw();
+    PvChartView &chart = *p().ChartPV;
+    const QList<QPointF> path = chart.pathSeries()->points();
+    ASSERT_EQ(path.size(), 5);
+    EXPECT_EQ(chart.firstSeries()->points(), QList<QPointF>{path.front()});
+    EXPECT_EQ(chart.latestSeries()->points(), QList<QPointF>{path.back()});
+    // The isotherm through the first reading holds P V; the adiabat P V^(5/3).
+    for (const auto &[series, gamma] :
+         {std::pair{chart.isothermSeries(), 1.0}, std::pair{chart.adiabatSeries(), 5.0 / 3}}) {
+        const QList<QPointF> curve = series->points();
+        ASSERT_GT(curve.size(), 10);
+        EXPECT_LE(curve.front().x(), path.back().x());
+        EXPECT_GE(curve.back().x(), path.front().x());
+        for (const QPointF &c : curve) {
+            EXPECT_NEAR(c.y() * std::pow(c.x(), gamma), 3762, 1e-6) << gamma;
+        }
+    }
+    // The arrows point the way the readings went: to smaller volumes.
+    ASSERT_EQ(chart.arrows().size(), size_t(PvChartView::kArrows));
+    for (const PvChartView::Arrow &a : chart.arrows()) {
+        EXPECT_LT(a.toward.x(), a.at.x());
+        EXPECT_GT(a.toward.y(), a.at.y());
+    }
+    EXPECT_TRUE(
+        p().LabelAjuste->text().startsWith(QStringLiteral("P·V^γ = const, γ = 1,00 ± 0,00")))
+        << qPrintable(p().LabelAjuste->text());
+    EXPECT_TRUE(p().LabelTrabajo->text().contains(QLatin1Char(',')))
+        << qPrintable(p().LabelTrabajo->text());
+
+    p().BtnCeroClick();
+    feed(5.0 / 3, {100, 99, 98, 97, 96, 95, 94, 93, 92, 91});
+    p().redraw();
+    EXPECT_TRUE(p().LabelAjuste->text().contains(QStringLiteral("(ahora 9,0 %)")))
+        << qPrintable(p().LabelAjuste->text());
+    feed(5.0 / 3, {90});
+    p().redraw();
+    EXPECT_TRUE(p().LabelAjuste->text().contains(QStringLiteral("γ = 1,67 ± 0,00")));
+
+    // A long path is drawn with few points, the latest always among them;
+    // past kMaxReadings the window keeps the first ones and says so.
+    p().BtnCeroClick();
+    GasReading r{.count = 50, .pressure = 4000};
+    for (size_t i = 0; i < ProcessWindow::kMaxReadings + 5; ++i) {
+        r.piston = r.pistonMean = 100 - double(i) * 0.04;
+        p().addReading(r);
+    }
+    p().redraw();
+    ASSERT_EQ(p().readings().size(), ProcessWindow::kMaxReadings);
+    EXPECT_TRUE(p().LabelDiagrama->text().contains(QStringLiteral("lleno")));
+    const QList<QPointF> drawn = chart.pathSeries()->points();
+    EXPECT_LE(drawn.size(), PvChartView::kMaxPathPoints + 1);
+    EXPECT_DOUBLE_EQ(drawn.back().x(), p().readings().back().pistonMean / 100);
+    EXPECT_DOUBLE_EQ(drawn.front().x(), 1.0);
+    p().BtnCeroClick();
+    EXPECT_FALSE(p().LabelDiagrama->text().contains(QStringLiteral("lleno")));
+}
+
+TEST_F(ProcessWindowTest, ExportWritesTheReadingsWithTheProcessColumns)
+{
+    run(3 * NPasosPresion);
+    QTemporaryDir dir;
+    const QString good = dir.filePath(QStringLiteral("proceso.csv"));
+    p().askPath = [&] { return good; };
+    QTest::mouseClick(p().BtnExportarCSV, Qt::LeftButton);
+    QFile file(good);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), processReadingsCsv(p().readings()));
+    EXPECT_EQ(p().readings().size(), 3u);
+
+    p().askPath = [] { return QString(); }; // cancelled: nothing written
+    QTest::mouseClick(p().BtnExportarCSV, Qt::LeftButton);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+// Each control's spoken name begins with the text of the label beside it,
+// in Spanish and in English, and English is English.
+TEST(ProcessWindowLanguages, NamesBeginWithTheirLabelsInBothLanguages)
+{
+    std::map<QString, QString> spanish;
+    for (const char *language : {"es", "en"}) {
+        SCOPED_TRACE(language);
+        ASSERT_TRUE(molvix::i18n::installTranslation(QString::fromLatin1(language)));
+        gas() = Gas();
+        ProcessWindow window;
+        EXPECT_EQ(window.windowTitle(), language == std::string("es") ? "Procesos" : "Processes");
+        const std::pair<QWidget *, QString> controls[] = {
+            {window.BoxEmbolo, window.LabelEmbolo->text()},
+            {window.SpinVelEmbolo, window.LabelVelEmbolo->text()},
+            {window.SpinCarga, window.LabelCarga->text()},
+            {window.SpinMasa, window.LabelMasa->text()},
+            {window.BoxBano, window.LabelBano->text()},
+            {window.SpinTempBano, window.LabelTempBano->text()},
+            {window.BtnCero, window.BtnCero->text()},
+            {window.BtnExportarCSV, window.BtnExportarCSV->text()}};
+        for (const auto &[control, shown] : controls) {
+            SCOPED_TRACE(qPrintable(control->objectName()));
+            // What a screen reader hears: Qt names a combo box by its value,
+            // a reader by its buddy label.
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(control);
+            const auto labels = a->relations(QAccessible::Label);
+            const QString name = a->role() == QAccessible::ComboBox && !labels.isEmpty()
+                                     ? labels.first().first->text(QAccessible::Name)
+                                     : a->text(QAccessible::Name);
+            EXPECT_FALSE(shown.isEmpty());
+            EXPECT_TRUE(name.startsWith(shown)) << qPrintable(name);
+            EXPECT_FALSE(control->accessibleDescription().isEmpty());
+            if (language == std::string("es")) {
+                spanish[control->objectName()] = control->accessibleName();
+            } else {
+                EXPECT_NE(control->accessibleName(), spanish[control->objectName()]);
+            }
+        }
+        molvix::i18n::removeTranslation();
+    }
+}
+
+} // namespace
