@@ -69,7 +69,7 @@ need() {
 }
 shun() {
   local found
-  found="$(grep -x "$2" "$(contents "$1")" 2>/dev/null || true)"
+  found="$(grep -x "$2" "$(contents "$1")" 2>/dev/null | grep -v '/$' || true)"
   [ -z "$found" ] || fail "nothing like $2 in $1, found: $(echo "$found" | tr "\n" " ")"
 }
 
@@ -101,6 +101,10 @@ for p in "${programs[@]}"; do
   # shlibdeps ran: every program here links Qt Core.
   [[ "$depends" == *libqt6core6* ]] || fail "a dependency of $p on libqt6core6 (shlibdeps)"
 done
+
+# No file in two packages: dpkg would refuse to install the second.
+shared="$(cat "$work"/*.contents | grep -v '/$' | sort | uniq -d)"
+[ -z "$shared" ] || fail "each file in one package only, in two: $(echo "$shared" | tr "\n" " ")"
 
 # The desktop's share of the files belongs to the program with the windows.
 if [ -f "$(contents molvix)" ]; then
