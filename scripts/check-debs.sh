@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Checks on the packages that scripts/check-package.sh leaves in DIR.
+# Checks on the packages that scripts/check-package.sh leaves in DIR
+# (skipped, 77, when it left none: it was skipped itself).
 #   lintian      every package passes lintian with no error and no warning
 #                (skipped, 77, when lintian is missing);
 #   lab-depends  molvix-lab depends on nothing of the desktop: no Qt Gui,
@@ -9,6 +10,10 @@ set -euo pipefail
 mode="${1:?usage: check-debs.sh lintian|lab-depends DIR}"
 dir="${2:?usage: check-debs.sh lintian|lab-depends DIR}"
 
+if [ ! -d "$dir" ]; then
+  echo "no packages built (the package check was skipped): skipped"
+  exit 77
+fi
 shopt -s nullglob
 debs=("$dir"/*.deb)
 if ((${#debs[@]} == 0)); then

@@ -14,6 +14,10 @@ build="$(cd "${1:?usage: check-package.sh BUILD_DIR PROGRAM...}" && pwd)"
 shift
 programs=("$@")
 
+# Gone before anything else, so that no check that follows finds the
+# packages of an earlier run.
+out="$build/package-check"
+rm -rf "$out"
 for tool in cpack dpkg-deb dpkg-shlibdeps dpkg-parsechangelog; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "no $tool: package check skipped"
@@ -21,8 +25,6 @@ for tool in cpack dpkg-deb dpkg-shlibdeps dpkg-parsechangelog; do
   fi
 done
 
-out="$build/package-check"
-rm -rf "$out"
 mkdir -p "$out"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
