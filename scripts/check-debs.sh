@@ -51,7 +51,7 @@ lab-depends)
   }
   bad=()
   # Each alternative's name, without its version.
-  for name in $(echo "$depends" | tr ',|' '\n\n' | sed 's/(.*//; s/[[:space:]]//g'); do
+  for name in $(echo "$depends" | tr ',|' '\n' | sed 's/(.*//; s/[[:space:]]//g'); do
     case "$name" in
     libqt6gui6 | libqt6widgets6 | libqt6opengl* | libqt6dbus6 | libgl* | libegl* | libopengl*)
       bad+=("$name")
