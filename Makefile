@@ -48,10 +48,13 @@ check-fuzz: deps
 bench: build
 	scripts/run-bench.sh $(BUILD)
 
-# The Debian package, in $(BUILD)/: listed, then validated and checked.
+# The Debian packages molvix and molvix-lab, in $(BUILD)/: listed, then
+# validated and checked.
 package: build
+	rm -f $(BUILD)/molvix_*.deb $(BUILD)/molvix-lab_*.deb
 	cmake --build $(BUILD) --target package
-	dpkg-deb -c $(BUILD)/molvix_*.deb
+	for deb in $(BUILD)/molvix_*.deb $(BUILD)/molvix-lab_*.deb; do \
+		echo "$$deb:"; dpkg-deb -c "$$deb" || exit 1; done
 	cd $(BUILD) && ctest -L packaging --output-on-failure
 
 clean:

@@ -13,7 +13,7 @@ packages=(
   xvfb xauth
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev lintian
   dbus at-spi2-core python3-pyatspi
 )
 
