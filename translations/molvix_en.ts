@@ -144,16 +144,72 @@
         <translation>Saves every reading in a CSV file.</translation>
     </message>
     <message>
-        <source>F1: ayuda · Mayús+F1: ¿qué es esto?
-Espacio: animación o parada · F5: animación · F6: stop
-F2: panel de control · F3: gráficas · Ctrl+Q: fin</source>
-        <translation>F1: help · Shift+F1: what&apos;s this?
-Space: animation or stop · F5: animation · F6: stop
-F2: control panel · F3: graphs · Ctrl+Q: end</translation>
-    </message>
-    <message>
         <source>F11: pantalla completa · Ctrl+G: opción OpenGL</source>
         <translation>F11: full screen · Ctrl+G: OpenGL choice</translation>
+    </message>
+    <message>
+        <source>Muestra u oculta la ventana «Procesos»: el émbolo que hace trabajo, el baño térmico, el balance de energía y el diagrama P–V (F4).</source>
+        <translation>Shows or hides the “Processes” window: the piston that does work, the heat bath, the energy ledger and the P–V diagram (F4).</translation>
+    </message>
+    <message>
+        <source>Procesos: el gas comprimido, expandido o calentado, con su balance de energía y su diagrama P–V. </source>
+        <translation>Processes: the gas compressed, expanded or heated, with its energy ledger and its P–V diagram. </translation>
+    </message>
+    <message>
+        <source>Cómo se mueve el émbolo. Fijo: el clásico, donde lo pone la barra. Móvil: viaja a su velocidad hasta donde se mueve la barra y hace trabajo sobre el gas. Con carga: una masa bajo una presión exterior constante, movida por los choques de las partículas.</source>
+        <translation>How the piston moves. Fixed: the classic one, where the bar puts it. Moving: it travels at its speed to where the bar is moved and does work on the gas. Under load: a mass under a constant outside pressure, moved by the particles’ impacts.</translation>
+    </message>
+    <message>
+        <source>Velocidad del émbolo móvil, en longitudes de caja por unidad de tiempo (avanza velocidad × 0,1 en cada paso). Despacio la compresión es adiabática; muy deprisa, al abrir, el gas se expande libremente.</source>
+        <translation>Speed of the moving piston, in box lengths per unit time (it moves speed × 0.1 each tick). Slowly, a compression is adiabatic; pulled out very fast, the gas expands freely.</translation>
+    </message>
+    <message>
+        <source>Presión exterior que carga el émbolo, en las unidades de «Presión»: en equilibrio el gas la iguala.</source>
+        <translation>Outside pressure loading the piston, in the units of “Pressure”: at equilibrium the gas matches it.</translation>
+    </message>
+    <message>
+        <source>Masa del émbolo cargado, en masas de partícula: cuanto mayor, más despacio oscila.</source>
+        <translation>Mass of the loaded piston, in particle masses: the heavier, the slower it oscillates.</translation>
+    </message>
+    <message>
+        <source>SI convierte las cinco paredes fijas en un baño térmico: cada partícula que rebota en ellas sale con una velocidad nueva a la temperatura del baño. El émbolo nunca intercambia calor.</source>
+        <translation>YES makes the five fixed walls a heat bath: every particle bouncing off them leaves with a new velocity at the bath’s temperature. The piston never exchanges heat.</translation>
+    </message>
+    <message>
+        <source>Temperatura del baño térmico, en las unidades de «Temperatura».</source>
+        <translation>Temperature of the heat bath, in the units of “Temperature”.</translation>
+    </message>
+    <message>
+        <source>Balance de energía desde «Poner a cero», en las unidades de «Energía»: W, el trabajo hecho sobre el gas por el émbolo; Q, el calor que entra por el baño y por la barra de temperatura; ΔU = W + Q, el cambio de la energía del gas.</source>
+        <translation>Energy ledger since “Reset”, in the units of “Energy”: W, the work done on the gas by the piston; Q, the heat in through the bath and the temperature bar; ΔU = W + Q, the change of the gas’s energy.</translation>
+    </message>
+    <message>
+        <source>Parte de la energía en el movimiento según x, y, z: con choques, un tercio cada una (equipartición).</source>
+        <translation>Share of the energy in motion along x, y, z: with collisions, a third each (equipartition).</translation>
+    </message>
+    <message>
+        <source>Pone a cero el balance y empieza de nuevo el diagrama P–V.</source>
+        <translation>Resets the ledger and starts the P–V diagram afresh.</translation>
+    </message>
+    <message>
+        <source>Diagrama P–V de las lecturas desde «Poner a cero»: «Presión» frente al volumen en cajas enteras (posición de la pared / 100), con la isoterma y la adiabática (P·V^(5/3) constante) por la primera lectura.</source>
+        <translation>P–V diagram of the readings since “Reset”: “Pressure” against the volume in whole boxes (wall position / 100), with the isotherm and the adiabat (P·V^(5/3) constant) through the first reading.</translation>
+    </message>
+    <message>
+        <source>El exponente γ de P·V^γ = const ajustado al camino (pendiente de ln P frente a ln V), con su error típico: 5/3 en una compresión adiabática con choques, 1 en una isoterma.</source>
+        <translation>The exponent γ of P·V^γ = const fitted to the path (slope of ln P against ln V), with its standard error: 5/3 in an adiabatic compression with collisions, 1 on an isotherm.</translation>
+    </message>
+    <message>
+        <source>Guarda las lecturas desde «Poner a cero» en un archivo CSV, con la posición del émbolo, el trabajo, el calor y la energía por eje.</source>
+        <translation>Saves the readings since “Reset” in a CSV file, with the piston’s position, the work, the heat and the energy per axis.</translation>
+    </message>
+    <message>
+        <source>F1: ayuda · Mayús+F1: ¿qué es esto?
+Espacio: animación o parada · F5: animación · F6: stop
+F2: panel de control · F3: gráficas · F4: procesos · Ctrl+Q: fin</source>
+        <translation>F1: help · Shift+F1: what’s this?
+Space: animation or stop · F5: animation · F6: stop
+F2: control panel · F3: graphs · F4: processes · Ctrl+Q: end</translation>
     </message>
 </context>
 <context>
@@ -541,6 +597,210 @@ The readings are still here: try another folder or name.</translation>
     </message>
 </context>
 <context>
+    <name>ProcessWindow</name>
+    <message>
+        <source>Procesos</source>
+        <translation>Processes</translation>
+    </message>
+    <message>
+        <source>Exportar CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>proceso.csv</source>
+        <translation>process.csv</translation>
+    </message>
+    <message>
+        <source>Archivos CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Émbolo</source>
+        <translation>Piston</translation>
+    </message>
+    <message>
+        <source>Fijo</source>
+        <translation>Fixed</translation>
+    </message>
+    <message>
+        <source>Móvil</source>
+        <translation>Moving</translation>
+    </message>
+    <message>
+        <source>Con carga</source>
+        <translation>Loaded</translation>
+    </message>
+    <message>
+        <source>Velocidad del émbolo</source>
+        <translation>Piston speed</translation>
+    </message>
+    <message>
+        <source>Carga (presión exterior)</source>
+        <translation>Load (outside pressure)</translation>
+    </message>
+    <message>
+        <source>Masa del émbolo</source>
+        <translation>Piston mass</translation>
+    </message>
+    <message>
+        <source>Baño térmico</source>
+        <translation>Heat bath</translation>
+    </message>
+    <message>
+        <source>Temperatura del baño</source>
+        <translation>Bath temperature</translation>
+    </message>
+    <message>
+        <source>Balance de energía desde la puesta a cero</source>
+        <translation>Energy ledger since the reset</translation>
+    </message>
+    <message>
+        <source>Poner a cero</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Diagrama P–V de las lecturas desde la puesta a cero</source>
+        <translation>P–V diagram of the readings since the reset</translation>
+    </message>
+    <message>
+        <source>diagrama-pv</source>
+        <translation>pv-diagram</translation>
+    </message>
+    <message>
+        <source>Fijo: en su posición; Móvil: va a donde diga la barra de la pared; Con carga: lo mueven los choques y la carga</source>
+        <translation>Fixed: stays where it is; Moving: goes where the wall bar says; Loaded: moved by the impacts and the load</translation>
+    </message>
+    <message>
+        <source>Longitudes por unidad de tiempo, con el émbolo móvil</source>
+        <translation>Lengths per unit time, for the moving piston</translation>
+    </message>
+    <message>
+        <source>En las unidades de la lectura «Presión», con el émbolo con carga</source>
+        <translation>In the units of the “Pressure” readout, for the loaded piston</translation>
+    </message>
+    <message>
+        <source>En masas de partícula, con el émbolo con carga</source>
+        <translation>In particle masses, for the loaded piston</translation>
+    </message>
+    <message>
+        <source>SI hace térmicas las cinco paredes fijas: devuelven cada partícula con una velocidad de la temperatura del baño</source>
+        <translation>YES makes the five fixed walls thermal: each particle leaves them with a velocity of the bath's temperature</translation>
+    </message>
+    <message>
+        <source>En las unidades de la lectura «Temperatura»</source>
+        <translation>In the units of the “Temperature” readout</translation>
+    </message>
+    <message>
+        <source>Balance de energía desde la puesta a cero, en unidades de «Energía»: ΔU = W + Q</source>
+        <translation>Energy ledger since the reset, in “Energy” units: ΔU = W + Q</translation>
+    </message>
+    <message>
+        <source>Parte de la energía en el movimiento en x, y, z: con colisiones, un tercio cada una</source>
+        <translation>Share of the energy in x, y and z motion: with collisions, a third each</translation>
+    </message>
+    <message>
+        <source>Exponente ajustado a las lecturas: pendiente de ln P frente a ln V, con su error típico; un gas monoatómico sin intercambio de calor da 5/3</source>
+        <translation>Exponent fitted to the readings: slope of ln P against ln V, with its standard error; a monatomic gas exchanging no heat gives 5/3</translation>
+    </message>
+    <message>
+        <source>El balance de energía y el diagrama P–V empiezan de nuevo desde ahora</source>
+        <translation>The energy ledger and the P–V diagram start again from now</translation>
+    </message>
+    <message>
+        <source>Diagrama P–V</source>
+        <translation>P–V diagram</translation>
+    </message>
+    <message>
+        <source>Guarda las lecturas desde la puesta a cero, con el émbolo, el trabajo, el calor y la energía por eje, en un archivo CSV</source>
+        <translation>Saves the readings since the reset, with the piston, the work, the heat and the energy per axis, in a CSV file</translation>
+    </message>
+    <message>
+        <source>W (trabajo del émbolo sobre el gas) = %1</source>
+        <translation>W (work done on the gas by the piston) = %1</translation>
+    </message>
+    <message>
+        <source>Q (calor que entra en el gas) = %1</source>
+        <translation>Q (heat into the gas) = %1</translation>
+    </message>
+    <message>
+        <source>ΔU (cambio de la energía del gas) = %1</source>
+        <translation>ΔU (change of the gas's energy) = %1</translation>
+    </message>
+    <message>
+        <source>Energía en el movimiento en x: %1 %, en y: %2 %, en z: %3 %</source>
+        <translation>Energy in x motion: %1 %, in y: %2 %, in z: %3 %</translation>
+    </message>
+    <message>
+        <source>Diagrama P–V de las primeras %1 lecturas desde la puesta a cero: está lleno; «Poner a cero» empieza otro</source>
+        <translation>P–V diagram of the first %1 readings since the reset: it is full; “Reset” starts another</translation>
+    </message>
+    <message>
+        <source>P·V^γ = const, γ = %1 ± %2   (ajuste de ln P frente a ln V, %3 lecturas; la adiabática de un gas monoatómico da 5/3)</source>
+        <translation>P·V^γ = const, γ = %1 ± %2   (fit of ln P against ln V, %3 readings; a monatomic gas's adiabat gives 5/3)</translation>
+    </message>
+    <message>
+        <source>γ: todavía no hay lecturas desde la puesta a cero (llega una cada %1 pasos de la animación).</source>
+        <translation>γ: no readings since the reset yet (one arrives every %1 animation steps).</translation>
+    </message>
+    <message>
+        <source>γ: se ajusta cuando el volumen ha cambiado un %1 % o más desde la primera lectura (ahora %2 %).</source>
+        <translation>γ: fitted once the volume has changed by %1 % or more since the first reading (now %2 %).</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar el archivo
+%1
+
+%2
+
+Las lecturas siguen aquí: pruebe con otra carpeta u otro nombre.</source>
+        <translation>Could not save the file
+%1
+
+%2
+
+The readings are still here: try another folder or name.</translation>
+    </message>
+</context>
+<context>
+    <name>PvChartView</name>
+    <message>
+        <source>Isoterma</source>
+        <translation>Isotherm</translation>
+    </message>
+    <message>
+        <source>Adiabática P·V^(5/3)</source>
+        <translation>Adiabat P·V^(5/3)</translation>
+    </message>
+    <message>
+        <source>Camino</source>
+        <translation>Path</translation>
+    </message>
+    <message>
+        <source>Primera</source>
+        <translation>First</translation>
+    </message>
+    <message>
+        <source>Última</source>
+        <translation>Latest</translation>
+    </message>
+    <message>
+        <source>Volumen, en cajas enteras (V = 100 × 100 × pared, así que posición de la pared / 100)</source>
+        <translation>Volume, in whole boxes (V = 100 × 100 × wall, so wall position / 100)</translation>
+    </message>
+    <message>
+        <source>Presión</source>
+        <translation>Pressure</translation>
+    </message>
+    <message>
+        <source>Todavía no hay lecturas desde la puesta a cero.</source>
+        <translation>No readings since the reset yet.</translation>
+    </message>
+    <message>
+        <source>%1 lecturas desde la puesta a cero. Volumen de %2 a %3 cajas, presión hasta %4. Primera: volumen %5, presión %6. Última: volumen %7, presión %8.</source>
+        <translation>%1 readings since the reset. Volume from %2 to %3 boxes, pressure up to %4. First: volume %5, pressure %6. Latest: volume %7, pressure %8.</translation>
+    </message>
+</context>
+<context>
     <name>SpeedChartView</name>
     <message>
         <source>rapidez |v| (longitud de caja por unidad de tiempo)</source>
@@ -748,6 +1008,18 @@ The readings are still here: try another folder or name.</translation>
     <message>
         <source>Muestra u oculta los autores</source>
         <translation>Shows or hides the authors</translation>
+    </message>
+    <message>
+        <source>Procesos</source>
+        <translation>Processes</translation>
+    </message>
+    <message>
+        <source>Muestra u oculta la ventana de los procesos: el émbolo, el baño térmico, el balance de energía y el diagrama P–V</source>
+        <translation>Shows or hides the processes window: the piston, the heat bath, the energy ledger and the P–V diagram</translation>
+    </message>
+    <message>
+        <source>Muestra u oculta los procesos (%1)</source>
+        <translation>Shows or hides the processes (%1)</translation>
     </message>
 </context>
 <context>

@@ -236,7 +236,7 @@ Limits (checked before any run):
                        12 bytes a particle for every speed snapshot (one
                        every 50 measured ticks: 250 MB for 100 particles
                        over 10000000 ticks), and for every run its series
-                       when kept (about 220 bytes a reading)
+                       when kept (about 270 bytes a reading)
 
 Exit status:
   0    done

@@ -47,18 +47,6 @@ Field word(const char *text)
     return {Field::Text, QByteArray(text), false};
 }
 
-// A quantity the gas holds as a double (the ledger): the shortest text that
-// reads back to the same double.
-QByteArray exactNumber(double value)
-{
-    if (!std::isfinite(value)) {
-        return QByteArray();
-    }
-    char text[32];
-    const auto [end, ec] = std::to_chars(text, text + sizeof text, value);
-    return ec == std::errc() ? QByteArray(text, static_cast<int>(end - text)) : QByteArray();
-}
-
 QByteArray csvText(const Field &f)
 {
     switch (f.kind) {
@@ -178,9 +166,9 @@ const std::vector<Column> &processColumns()
                                                : Field{};
          }},
         {"temperature_start",
-         [](int, const RunResult &r) { return measured(r, exactNumber(r.temperatureStart)); }},
+         [](int, const RunResult &r) { return measured(r, doubleText(r.temperatureStart)); }},
         {"temperature_end",
-         [](int, const RunResult &r) { return measured(r, exactNumber(r.temperatureEnd)); }},
+         [](int, const RunResult &r) { return measured(r, doubleText(r.temperatureEnd)); }},
         {"wall_start", [](int, const RunResult &r) { return measured(r, floatText(r.wallStart)); }},
         {"wall_end", [](int, const RunResult &r) { return measured(r, floatText(r.wallEnd)); }},
         {"work", [](int, const RunResult &r) { return measured(r, summaryNumber(r.work)); }},
@@ -218,11 +206,11 @@ const std::vector<SeriesColumn> &seriesProcessColumns()
 {
     static const std::vector<SeriesColumn> columns = {
         {"piston", [](const GasReading &g) { return floatText(g.piston); }},
-        {"work", [](const GasReading &g) { return exactNumber(g.work); }},
-        {"heat", [](const GasReading &g) { return exactNumber(g.heat); }},
-        {"energy_x", [](const GasReading &g) { return exactNumber(g.energyX); }},
-        {"energy_y", [](const GasReading &g) { return exactNumber(g.energyY); }},
-        {"energy_z", [](const GasReading &g) { return exactNumber(g.energyZ); }},
+        {"work", [](const GasReading &g) { return doubleText(g.work); }},
+        {"heat", [](const GasReading &g) { return doubleText(g.heat); }},
+        {"energy_x", [](const GasReading &g) { return doubleText(g.energyX); }},
+        {"energy_y", [](const GasReading &g) { return doubleText(g.energyY); }},
+        {"energy_z", [](const GasReading &g) { return doubleText(g.energyZ); }},
     };
     return columns;
 }

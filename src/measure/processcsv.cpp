@@ -12,9 +12,9 @@ QByteArray processReadingsCsv(const std::vector<GasReading> &readings)
     QByteArray csv = rows.front() + ",piston,work,heat,energy_x,energy_y,energy_z\n";
     for (size_t i = 0; i < readings.size(); ++i) {
         const GasReading &r = readings[i];
-        csv += rows[static_cast<qsizetype>(i) + 1] + ',' + cNumber(r.piston) + ',' +
-               cNumber(r.work) + ',' + cNumber(r.heat) + ',' + cNumber(r.energyX) + ',' +
-               cNumber(r.energyY) + ',' + cNumber(r.energyZ) + '\n';
+        csv += rows[static_cast<qsizetype>(i) + 1] + ',' + floatText(r.piston) + ',' +
+               doubleText(r.work) + ',' + doubleText(r.heat) + ',' + doubleText(r.energyX) + ',' +
+               doubleText(r.energyY) + ',' + doubleText(r.energyZ) + '\n';
     }
     return csv;
 }

@@ -169,6 +169,13 @@ QByteArray floatText(double value)
     return ec == std::errc() ? QByteArray(text, static_cast<int>(end - text)) : QByteArray("nan");
 }
 
+QByteArray doubleText(double value)
+{
+    char text[32];
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, value);
+    return ec == std::errc() ? QByteArray(text, static_cast<int>(end - text)) : QByteArray("nan");
+}
+
 QByteArray tickTime(int64_t tick)
 {
     // tick / 10 with its one decimal, worked in whole numbers: no rounding.

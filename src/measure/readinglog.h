@@ -99,5 +99,8 @@ bool commitWhole(QSaveFile &file, const QByteArray &bytes, QString *error);
 // A reading in the C locale: the shortest text that reads back to the same
 // single-precision float as `value` rounds to.
 QByteArray floatText(double value);
+// A quantity kept as a double (the energy ledger): the shortest text that
+// reads back to the same double.
+QByteArray doubleText(double value);
 // The animation time of a tick, tick x 0.1, exactly in decimal ("20", "0.1").
 QByteArray tickTime(int64_t tick);

@@ -5,11 +5,14 @@
 #include "creditswindow.h"
 #include "graphswindow.h"
 #include "mainwindow.h"
+#include "processwindow.h"
+#include "pvchartview.h"
 #include "vx3dworld.h"
 #include "vx3dworldgl.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,6 +53,9 @@ void explainControls(TForm1 *f)
     explain(f->BtnGraficas,
             T::tr("Muestra u oculta la ventana «Gráficas»: las velocidades frente a "
                   "Maxwell–Boltzmann, la historia de las lecturas y la ley de los gases (F3)."));
+    explain(f->BtnProcesos,
+            T::tr("Muestra u oculta la ventana «Procesos»: el émbolo que hace trabajo, el baño "
+                  "térmico, el balance de energía y el diagrama P–V (F4)."));
     explain(f->BtnFin, T::tr("Termina el programa en el acto; no se guarda nada (Ctrl+Q)."));
     const QString scene = T::tr(
         "El gas: cada punto es una partícula, en una caja de 100 × 100 × 100 longitudes de caja. "
@@ -148,12 +154,59 @@ void explainControls(GraphsWindow *g)
     explain(g->BtnExportarCSV, T::tr("Guarda todas las lecturas en un archivo CSV."));
 }
 
+void explainControls(ProcessWindow *p)
+{
+    using T = HelpTexts;
+    explain(p, T::tr("Procesos: el gas comprimido, expandido o calentado, con su balance de "
+                     "energía y su diagrama P–V. ") +
+                   T::seeHandbook());
+    explain(p->BoxEmbolo,
+            T::tr("Cómo se mueve el émbolo. Fijo: el clásico, donde lo pone la barra. Móvil: "
+                  "viaja a su velocidad hasta donde se mueve la barra y hace trabajo sobre el gas. "
+                  "Con carga: una masa bajo una presión exterior constante, movida por los "
+                  "choques de las partículas."));
+    explain(p->SpinVelEmbolo, T::tr("Velocidad del émbolo móvil, en longitudes de caja por unidad "
+                                    "de tiempo (avanza velocidad × 0,1 en cada paso). Despacio "
+                                    "la compresión es adiabática; muy deprisa, al abrir, el gas "
+                                    "se expande libremente."));
+    explain(p->SpinCarga, T::tr("Presión exterior que carga el émbolo, en las unidades de "
+                                "«Presión»: en equilibrio el gas la iguala."));
+    explain(p->SpinMasa, T::tr("Masa del émbolo cargado, en masas de partícula: cuanto mayor, más "
+                               "despacio oscila."));
+    explain(p->BoxBano, T::tr("SI convierte las cinco paredes fijas en un baño térmico: cada "
+                              "partícula que rebota en ellas sale con una velocidad nueva a la "
+                              "temperatura del baño. El émbolo nunca intercambia calor."));
+    explain(p->SpinTempBano, T::tr("Temperatura del baño térmico, en las unidades de "
+                                   "«Temperatura»."));
+    const QString ledger =
+        T::tr("Balance de energía desde «Poner a cero», en las unidades de «Energía»: W, el "
+              "trabajo hecho sobre el gas por el émbolo; Q, el calor que entra por el baño y por la "
+              "barra de temperatura; ΔU = W + Q, el cambio de la energía del gas.");
+    for (QWidget *w : {static_cast<QWidget *>(p->LabelTrabajo),
+                       static_cast<QWidget *>(p->LabelCalor), static_cast<QWidget *>(p->LabelDeltaU)}) {
+        explain(w, ledger);
+    }
+    explain(p->LabelReparto, T::tr("Parte de la energía en el movimiento según x, y, z: con "
+                                   "choques, un tercio cada una (equipartición)."));
+    explain(p->BtnCero, T::tr("Pone a cero el balance y empieza de nuevo el diagrama P–V."));
+    explain(p->ChartPV,
+            T::tr("Diagrama P–V de las lecturas desde «Poner a cero»: «Presión» frente al volumen "
+                  "en cajas enteras (posición de la pared / 100), con la isoterma y la adiabática "
+                  "(P·V^(5/3) constante) por la primera lectura."));
+    explain(p->LabelAjuste, T::tr("El exponente γ de P·V^γ = const ajustado al camino (pendiente "
+                                  "de ln P frente a ln V), con su error típico: 5/3 en una "
+                                  "compresión adiabática con choques, 1 en una isoterma."));
+    explain(p->BtnExportarCSV, T::tr("Guarda las lecturas desde «Poner a cero» en un archivo CSV, "
+                                     "con la posición del émbolo, el trabajo, el calor y la "
+                                     "energía por eje."));
+}
+
 QString keysToolTip(bool mainWindow)
 {
     using T = HelpTexts;
     QString keys = T::tr("F1: ayuda · Mayús+F1: ¿qué es esto?\n"
                          "Espacio: animación o parada · F5: animación · F6: stop\n"
-                         "F2: panel de control · F3: gráficas · Ctrl+Q: fin");
+                         "F2: panel de control · F3: gráficas · F4: procesos · Ctrl+Q: fin");
     if (mainWindow) {
         keys += u'\n' + T::tr("F11: pantalla completa · Ctrl+G: opción OpenGL");
     }

@@ -3,6 +3,7 @@
 #include <QString>
 
 class GraphsWindow;
+class ProcessWindow;
 class TForm1;
 class TForm3;
 class TFormCPanel;
@@ -16,6 +17,7 @@ void explainControls(TForm1 *form);
 void explainControls(TFormCPanel *panel);
 void explainControls(TForm3 *credits);
 void explainControls(GraphsWindow *graphs);
+void explainControls(ProcessWindow *processes);
 
 // The keys that work in every window; the main window's list adds its own.
 QString keysToolTip(bool mainWindow);

@@ -1,5 +1,6 @@
 #include "processwindow.h"
 
+#include "chartexport.h"
 #include "controls.h"
 #include "processcsv.h"
 #include "pvchartview.h"
@@ -92,8 +93,8 @@ ProcessWindow::~ProcessWindow()
 
 void ProcessWindow::buildControls()
 {
-    move(360, 20);
-    resize(560, 760);
+    move(360, 1);
+    resize(560, 640);
     QVBoxLayout *column = molvix::ui::silverColumn(this, &Panel1);
 
     // The piston and the bath, in two columns.
@@ -155,8 +156,9 @@ void ProcessWindow::buildControls()
     column->addWidget(LabelDiagrama);
     ChartPV = new PvChartView;
     ChartPV->setObjectName(QStringLiteral("ChartPV"));
-    ChartPV->setMinimumHeight(300);
+    ChartPV->setMinimumHeight(200);
     column->addWidget(ChartPV, 1);
+    ChartExport::attach(ChartPV, tr("diagrama-pv"));
     LabelAjuste = textLabel("LabelAjuste", QString());
     LabelAjuste->setWordWrap(true);
     column->addWidget(LabelAjuste);

@@ -6,6 +6,8 @@ class TForm1;
 class TFormCPanel;
 class TForm3;
 class GraphsWindow;
+class HandbookWindow;
+class ProcessWindow;
 // instruments window "Gráficas", the window "Procesos" and the handbook
 // "Ayuda", hidden, the handbook in the interface's language.
 
@@ -22,17 +24,16 @@ public:
 
 // The three windows, created in the order main window, control panel,
 // credits window; the first two shown, the credits hidden. Then the
-// instruments window "Gráficas", hidden, and the handbook "Ayuda", hidden,
-// in the interface's language.
-// instruments window "Gráficas" and the window "Procesos", hidden.
+// instruments window "Gráficas", the window "Procesos" and the handbook
+// "Ayuda", hidden, the handbook in the interface's language.
 struct ProgramWindows
 {
     TForm1 *Form1 = nullptr;
     TFormCPanel *FormCPanel = nullptr;
     TForm3 *Form3 = nullptr;
     GraphsWindow *Graficas = nullptr;
-// instruments window "Gráficas", the window "Procesos" and the handbook
-// "Ayuda", hidden, the handbook in the interface's language.
+    ProcessWindow *Procesos = nullptr;
+    HandbookWindow *Ayuda = nullptr;
 };
 
 ProgramWindows startProgram();

@@ -102,7 +102,7 @@ TEST_F(ProcessTest, SwitchingBackToFixedRoundsAndFolds)
 TEST_F(ProcessTest, TheLoadedPistonConservesTheTotalEnergy)
 {
     startGas(g, 50);
-    controls.coli = QStringLiteral("SI");
+    controls.coli = "SI";
     ProcessSettings p;
     p.piston = PistonMode::Loaded;
     p.load = 3000;
@@ -222,7 +222,7 @@ TEST_F(ProcessTest, TheBathBringsTheGasToItsTemperatureWithoutCollisions)
 TEST_F(ProcessTest, TheLedgerBalancesAndRestartsWithTheCount)
 {
     startGas(g, 60);
-    controls.coli = QStringLiteral("SI");
+    controls.coli = "SI";
     ProcessSettings p;
     p.piston = PistonMode::Moving;
     p.pistonSpeed = 2;

@@ -302,11 +302,11 @@ TEST(CommandLine, ASweepBeyondTheLimitsIsRefusedBeforeAnyRun)
          "the sweep needs 1.02e+12 ticks (runs x (warmup + ticks)); at most 1e+12 are allowed"},
         // Snapshots of 100 particles over 10 million ticks on each of 64 workers.
         {"--particles 100 --wall 1:64 --ticks 10000000 --threads 64",
-         "the sweep would hold about 15.2 GiB of memory; at most 4 GiB are allowed (fewer "
+         "the sweep would hold about 15.4 GiB of memory; at most 4 GiB are allowed (fewer "
          "--threads, --ticks or runs, or no --series)"},
         // One worker, but the series of 404 such runs kept.
         {"--particles 0:100 --wall 0:3 --ticks 10000000 --threads 1 --series " + series,
-         "the sweep would hold about 4.3 GiB of memory; at most 4 GiB are allowed (fewer "
+         "the sweep would hold about 5.36 GiB of memory; at most 4 GiB are allowed (fewer "
          "--threads, --ticks or runs, or no --series)"},
     };
     for (const auto &c : cases) {

@@ -67,6 +67,9 @@ TEST(KeysInEnglish, F1OpensTheEnglishHandbook)
 {
     ASSERT_TRUE(molvix::i18n::installTranslation(QStringLiteral("en")));
     ProgramWindows w = startProgram();
+    // An application-wide key needs an active window of the program.
+    w.Form1->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.Form1));
     w.Form1->BtnInfo->setFocus();
     QTest::keyClick(w.Form1->BtnInfo, Qt::Key_F1);
     EXPECT_TRUE(w.Ayuda->isVisible() && !w.Form3->isVisible());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graphswindow.h"
+#include "focuschartview.h"
 #include "pvfit.h"
 
 #include <vector>
