@@ -95,6 +95,8 @@ void Gas::setProcess(const ProcessSettings &settings)
         const auto whole = static_cast<int32_t>(std::lround(std::clamp(p.piston, 0.0, 100.0)));
         p.piston = whole;
         MoverPared(whole);
+    } else if (controls != nullptr && s.piston != before) {
+        controls->showWall(state.PosPared); // the panel shows how the wall is moved now
     }
 }
 

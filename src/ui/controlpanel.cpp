@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include <optional>
 
@@ -259,4 +260,13 @@ void TFormCPanel::showPressure(double pressure)
 void TFormCPanel::showWall(int32_t position)
 {
     MaskPosPa->setText(QString::fromStdString(molvix::readout::wallText(position)));
+    // A loaded piston goes where the particles push it: the bar follows it
+    // and cannot be dragged. A moving piston's bar says where it goes, so
+    // it stays put; a fixed one's is where the piston is.
+    const PistonMode mode = gas().process().piston;
+    ScBarPared->setEnabled(mode != PistonMode::Loaded);
+    if (mode != PistonMode::Moving && ScBarPared->value() != position) {
+        const QSignalBlocker quiet(ScBarPared);
+        ScBarPared->setValue(position);
+    }
 }

@@ -128,6 +128,16 @@ TEST_F(ProcessWindowTest, ControlsSetTheGasProcessAndEnableWhatTheModeUses)
     panel->ScBarPared->setValue(70);
     run(20);
     EXPECT_NEAR(gas().pistonPosition(), 75, 1e-3);
+    // Under load the wall bar follows the piston and cannot be dragged;
+    // back to the fixed piston it moves it again.
+    pick(p().BoxEmbolo, QStringLiteral("Con carga"));
+    EXPECT_FALSE(panel->ScBarPared->isEnabled());
+    run(400);
+    EXPECT_EQ(panel->ScBarPared->value(), gas().state.PosPared);
+    EXPECT_NE(gas().state.PosPared, 70) << "the load moved it";
+    pick(p().BoxEmbolo, QStringLiteral("Fijo"));
+    EXPECT_TRUE(panel->ScBarPared->isEnabled());
+    EXPECT_EQ(panel->ScBarPared->value(), gas().state.PosPared);
     // Settings made elsewhere show when the window opens.
     ProcessSettings other = settings();
     other.piston = PistonMode::Loaded;
