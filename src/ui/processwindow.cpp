@@ -1,6 +1,7 @@
 #include "processwindow.h"
 
 #include "chartexport.h"
+#include "chartstyle.h"
 #include "controls.h"
 #include "processcsv.h"
 #include "pvchartview.h"
@@ -52,7 +53,7 @@ QDoubleSpinBox *spinBox(const char *name, double lo, double hi, int decimals, do
 
 QString shown(double x, int decimals)
 {
-    return QLocale().toString(x, 'f', decimals);
+    return molvix::ui::shownNumber(x, 'f', decimals);
 }
 
 } // namespace

@@ -11,6 +11,9 @@
 #include <QAccessible>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
+#include <QRegularExpression>
 #include <QLabel>
 #include <QLineSeries>
 #include <QLocale>
@@ -226,6 +229,23 @@ TEST_F(ProcessWindowTest, TheDiagramsCurvesArrowsAndFitInTheUsersDecimalSign)
         << qPrintable(p().LabelAjuste->text());
     EXPECT_TRUE(p().LabelTrabajo->text().contains(QLatin1Char(',')))
         << qPrintable(p().LabelTrabajo->text());
+    // No number on the axes has a point: a Spanish thousands separator
+    // would read as another locale's decimal sign ("6.000").
+    p().show();
+    QTest::qWait(50);
+    int labels = 0;
+    for (const QGraphicsItem *item : chart.scene()->items()) {
+        QString text;
+        if (const auto *t = qgraphicsitem_cast<const QGraphicsTextItem *>(item)) {
+            text = t->toPlainText();
+        } else if (const auto *t = qgraphicsitem_cast<const QGraphicsSimpleTextItem *>(item)) {
+            text = t->text();
+        }
+        labels += text.contains(QRegularExpression(QStringLiteral("^\\d")));
+        EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("\\d\\.\\d"))))
+            << qPrintable(text);
+    }
+    EXPECT_GE(labels, 6) << "the axes' numbers";
 
     p().BtnCeroClick();
     feed(5.0 / 3, {100, 99, 98, 97, 96, 95, 94, 93, 92, 91});

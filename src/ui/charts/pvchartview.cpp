@@ -1,5 +1,6 @@
 #include "pvchartview.h"
 
+#include "chartstyle.h"
 #include "controls.h"
 
 #include <QChart>
@@ -75,7 +76,7 @@ PvChartView::PvChartView(QWidget *parent) : FocusChartView(new QChart, parent)
     c->setMargins(QMargins(2, 2, 2, 2));
     // Numbers in the user's decimal sign, as the window's figures.
     c->setLocalizeNumbers(true);
-    c->setLocale(QLocale());
+    c->setLocale(molvix::ui::shownLocale());
     c->legend()->setAlignment(Qt::AlignBottom);
     c->legend()->setFont(smallFont());
     c->legend()->setLabelColor(molvix::ui::kNavyColour);
@@ -125,6 +126,8 @@ PvChartView::PvChartView(QWidget *parent) : FocusChartView(new QChart, parent)
 
 void PvChartView::setPath(const std::vector<PvPoint> &path)
 {
+    // The axes' numbers in the locale of the moment, as the window's figures.
+    chart()->setLocale(molvix::ui::shownLocale());
     // Every change of an axis lays the series out again: empty them first.
     for (QXYSeries *s :
          std::initializer_list<QXYSeries *>{m_isotherm, m_adiabat, m_path, m_first, m_latest}) {
@@ -176,7 +179,7 @@ void PvChartView::setPath(const std::vector<PvPoint> &path)
     m_latest->append(points.back());
     placeArrows(points);
 
-    const QLocale locale;
+    const QLocale locale = molvix::ui::shownLocale();
     const auto n = [&](double x) { return locale.toString(x, 'g', 4); };
     setAccessibleDescription(
         tr("%1 lecturas desde la puesta a cero. Volumen de %2 a %3 cajas, presión hasta %4. "
