@@ -76,6 +76,14 @@ inline QVBoxLayout *silverColumn(QWidget *window, QFrame **panel)
     return column;
 }
 
+// A label laid out by the window's layout, its name as object name.
+inline QLabel *textLabel(const char *name, const QString &text)
+{
+    auto *label = new QLabel(text);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
 // An editable combo box (typed text counts as much as a pick) showing one
 // of its items; a screen reader names it by its label.
 inline QComboBox *comboBox(QWidget *parent, const char *name, const QStringList &items,

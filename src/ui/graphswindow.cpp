@@ -22,17 +22,7 @@ using molvix::ui::kCurveColour;
 using molvix::ui::kNavyColour;
 using molvix::ui::shownNumber;
 using molvix::ui::smallChartFont;
-
-namespace {
-
-QLabel *textLabel(const char *name, const QString &text)
-{
-    auto *label = new QLabel(text);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
-} // namespace
+using molvix::ui::textLabel;
 
 // ---- the window ----------------------------------------------------------------
 

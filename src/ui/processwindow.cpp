@@ -24,15 +24,9 @@ using molvix::ui::describe;
 using molvix::ui::kNavyColour;
 using molvix::ui::kYes;
 using molvix::ui::shownItem;
+using molvix::ui::textLabel;
 
 namespace {
-
-QLabel *textLabel(const char *name, const QString &text)
-{
-    auto *label = new QLabel(text);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
 
 QDoubleSpinBox *spinBox(const char *name, double lo, double hi, int decimals, double step)
 {
