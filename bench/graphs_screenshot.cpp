@@ -9,9 +9,9 @@
 #include "controls.h"
 #include "gas.h"
 #include "graphswindow.h"
-#include "language.h"
 #include "mainwindow.h"
 #include "program.h"
+#include "screenshottool.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -30,23 +30,12 @@ int main(int argc, char **argv)
 {
     MolvixApplication app(argc, argv);
     MolvixApplication::setStyle(QStringLiteral("Fusion"));
-    using namespace molvix::i18n;
     const QStringList args = MolvixApplication::arguments();
-    const LanguageChoice language = chooseLanguage(args, {}, availableLanguages());
-    if (!language.unknown.isEmpty() || !installTranslation(language.language)) {
-        std::fprintf(stderr, "no translation for that language (there are %s)\n",
-                     qPrintable(availableLanguages().join(u'|')));
+    if (!molvix::bench::installArgumentLanguage(args)) {
         return 1;
     }
     // What is left once --lang is set aside: the picture, the seconds.
-    QStringList rest;
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        if (args.at(i) == QLatin1String("--lang")) {
-            ++i;
-        } else if (!args.at(i).startsWith(QLatin1String("--lang="))) {
-            rest << args.at(i);
-        }
-    }
+    const QStringList rest = molvix::bench::argumentsBesideLanguage(args);
     const QString out = !rest.isEmpty() ? rest.at(0) : QStringLiteral("graficas.png");
     const double seconds = rest.size() > 1 ? rest.at(1).toDouble() : 30.0;
 

@@ -4,9 +4,9 @@
 //   handbook_screenshot [--lang CODE] docs/handbook-es.png [page.html]
 #include "creditswindow.h"
 #include "handbookwindow.h"
-#include "language.h"
 #include "mainwindow.h"
 #include "program.h"
+#include "screenshottool.h"
 
 #include <QTest>
 
@@ -16,22 +16,11 @@ int main(int argc, char **argv)
 {
     MolvixApplication app(argc, argv);
     MolvixApplication::setStyle(QStringLiteral("Fusion"));
-    using namespace molvix::i18n;
     const QStringList args = MolvixApplication::arguments();
-    const LanguageChoice language = chooseLanguage(args, {}, availableLanguages());
-    if (!language.unknown.isEmpty() || !installTranslation(language.language)) {
-        std::fprintf(stderr, "no translation for that language (there are %s)\n",
-                     qPrintable(availableLanguages().join(u'|')));
+    if (!molvix::bench::installArgumentLanguage(args)) {
         return 1;
     }
-    QStringList rest;
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        if (args.at(i) == QLatin1String("--lang")) {
-            ++i;
-        } else if (!args.at(i).startsWith(QLatin1String("--lang="))) {
-            rest << args.at(i);
-        }
-    }
+    const QStringList rest = molvix::bench::argumentsBesideLanguage(args);
     const QString out = !rest.isEmpty() ? rest.at(0) : QStringLiteral("handbook.png");
     const QString page = rest.size() > 1 ? rest.at(1) : QStringLiteral("boyle.html");
 

@@ -9,10 +9,10 @@
 #include "controlpanel.h"
 #include "controls.h"
 #include "gas.h"
-#include "language.h"
 #include "mainwindow.h"
 #include "processwindow.h"
 #include "program.h"
+#include "screenshottool.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -56,23 +56,17 @@ int main(int argc, char **argv)
 {
     MolvixApplication app(argc, argv);
     MolvixApplication::setStyle(QStringLiteral("Fusion"));
-    using namespace molvix::i18n;
     const QStringList args = MolvixApplication::arguments();
-    const LanguageChoice language = chooseLanguage(args, {}, availableLanguages());
-    if (!language.unknown.isEmpty() || !installTranslation(language.language)) {
-        std::fprintf(stderr, "no translation for that language (there are %s)\n",
-                     qPrintable(availableLanguages().join(u'|')));
+    if (!molvix::bench::installArgumentLanguage(args)) {
         return 1;
     }
     QString out = QStringLiteral("procesos.png");
     bool isotherm = false;
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        if (args.at(i) == QLatin1String("--lang")) {
-            ++i;
-        } else if (args.at(i) == QLatin1String("--isotherm")) {
+    for (const QString &arg : molvix::bench::argumentsBesideLanguage(args)) {
+        if (arg == QLatin1String("--isotherm")) {
             isotherm = true;
-        } else if (!args.at(i).startsWith(QLatin1String("--lang="))) {
-            out = args.at(i);
+        } else {
+            out = arg;
         }
     }
 

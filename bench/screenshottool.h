@@ -1,0 +1,42 @@
+#pragma once
+
+// What the screenshot tools share: the language the picture is taken in,
+// from --lang only (never the system's, so that the picture does not depend
+// on the machine), and the arguments left once it is set aside.
+#include "language.h"
+
+#include <QStringList>
+
+#include <cstdio>
+
+namespace molvix::bench {
+
+// Installs the --lang language (Spanish without one); false, said on
+// standard error, when there is no translation for it.
+inline bool installArgumentLanguage(const QStringList &args)
+{
+    using namespace molvix::i18n;
+    const LanguageChoice language = chooseLanguage(args, {}, availableLanguages());
+    if (!language.unknown.isEmpty() || !installTranslation(language.language)) {
+        std::fprintf(stderr, "no translation for that language (there are %s)\n",
+                     qPrintable(availableLanguages().join(u'|')));
+        return false;
+    }
+    return true;
+}
+
+// The arguments after the program's name, less --lang and its value.
+inline QStringList argumentsBesideLanguage(const QStringList &args)
+{
+    QStringList rest;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--lang")) {
+            ++i;
+        } else if (!args.at(i).startsWith(QLatin1String("--lang="))) {
+            rest << args.at(i);
+        }
+    }
+    return rest;
+}
+
+} // namespace molvix::bench
