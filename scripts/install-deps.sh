@@ -10,7 +10,7 @@ packages=(
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libgl-dev libgl1-mesa-dri
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth
+  xvfb xauth qt6-translations-l10n
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation
   desktop-file-utils appstream dpkg-dev lintian

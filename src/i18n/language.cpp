@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 #include <memory>
@@ -22,6 +23,24 @@ std::unique_ptr<QTranslator> &installed()
 {
     static std::unique_ptr<QTranslator> translator;
     return translator;
+}
+
+// Qt's own texts (file and print dialogs, standard buttons, context menus)
+// come from the system's Qt catalogues, where the system has them.
+std::unique_ptr<QTranslator> &installedQt()
+{
+    static std::unique_ptr<QTranslator> translator;
+    return translator;
+}
+
+void installQtTranslation(const QString &language)
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(QStringLiteral("qtbase_") + language,
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator.get());
+        installedQt() = std::move(translator);
+    }
 }
 
 QString &installedLanguage()
@@ -79,6 +98,7 @@ LanguageChoice chooseLanguage(const QStringList &arguments, const QStringList &u
 bool installTranslation(const QString &language)
 {
     removeTranslation();
+    installQtTranslation(language);
     if (language == QLatin1String(kSourceLanguage)) {
         return true;
     }
@@ -97,6 +117,10 @@ void removeTranslation()
     if (installed()) {
         QCoreApplication::removeTranslator(installed().get());
         installed().reset();
+    }
+    if (installedQt()) {
+        QCoreApplication::removeTranslator(installedQt().get());
+        installedQt().reset();
     }
     installedLanguage() = QLatin1String(kSourceLanguage);
 }

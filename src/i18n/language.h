@@ -25,8 +25,10 @@ struct LanguageChoice
 LanguageChoice chooseLanguage(const QStringList &arguments, const QStringList &uiLanguages,
                               const QStringList &available);
 
-// Installs the catalogue of a language in the application; Spanish loads
-// nothing. Returns false when a catalogue was wanted and could not be loaded.
+// Installs the catalogue of a language in the application; Spanish needs
+// none. Qt's own texts follow in that language where the system has Qt's
+// catalogue for it. Returns false when a catalogue of the program was wanted
+// and could not be loaded.
 bool installTranslation(const QString &language);
 
 // Removes what installTranslation() installed (tests switch languages).

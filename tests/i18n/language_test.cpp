@@ -1,6 +1,8 @@
 #include "language.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -49,6 +51,22 @@ TEST(LanguageCatalogues, EnglishIsBuiltInAndSwitchesTheTextsBothWays)
     removeTranslation();
     EXPECT_EQ(text(), QStringLiteral("Animación"));
     EXPECT_FALSE(installTranslation("xx"));
+}
+
+TEST(LanguageCatalogues, QtsOwnTextsFollowTheLanguageWhereTheSystemHasThem)
+{
+    const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFileInfo::exists(dir + "/qtbase_es.qm")) {
+        GTEST_SKIP() << "no qtbase_es.qm in " << qPrintable(dir);
+    }
+    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    ASSERT_TRUE(installTranslation("es"));
+    EXPECT_EQ(cancel(), "Cancelar");
+    ASSERT_TRUE(installTranslation("en"));
+    EXPECT_EQ(cancel(), "Cancel") << "English replaces Spanish";
+    ASSERT_TRUE(installTranslation("es"));
+    removeTranslation();
+    EXPECT_EQ(cancel(), "Cancel");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "fatalerror.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 
@@ -17,6 +18,10 @@ void defaultPresenter(const QString &caption, const QString &text)
     std::fflush(stderr);
     if (qobject_cast<QApplication *>(QCoreApplication::instance()) != nullptr) {
         QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok | QMessageBox::Cancel);
+        // The box's buttons read "OK" and "Cancel" whatever language Qt's own
+        // texts are in.
+        box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Cancel"));
         box.exec();
     }
 }
