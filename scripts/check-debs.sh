@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks on the packages that scripts/check-package.sh leaves in DIR
 # (skipped, 77, when it left none: it was skipped itself).
-#   lintian      every package passes lintian with no error and no warning
-#                (skipped, 77, when lintian is missing);
+#   lintian      every package passes lintian with no error and no warning,
+#                and its programs carry Debian's hardening (skipped, 77,
+#                when lintian is missing);
 #   lab-depends  molvix-lab depends on nothing of the desktop: no Qt Gui,
 #                Widgets, OpenGL or D-Bus, no GL or EGL.
 # usage: check-debs.sh lintian|lab-depends DIR
@@ -28,11 +29,17 @@ lintian)
     exit 77
   fi
   rc=0
-  lintian --fail-on error,warning "${debs[@]}" >"$dir/lintian.log" 2>&1 || rc=$?
+  lintian --display-info --fail-on error,warning "${debs[@]}" >"$dir/lintian.log" 2>&1 || rc=$?
   # Its note that it runs as root is not about the packages.
   grep -v 'running with root privileges' "$dir/lintian.log" || true
   if ((rc != 0)); then
     echo "lintian failed (exit $rc)"
+    exit 1
+  fi
+  # Only an informational tag, but a program built without it is one a
+  # packager has to rebuild.
+  if grep -q ' hardening-no-' "$dir/lintian.log"; then
+    echo "lintian: a program without hardening"
     exit 1
   fi
   echo "lintian: no errors or warnings in ${#debs[@]} package(s)"
