@@ -285,6 +285,21 @@ F2: control panel · F3: graphs · F4: processes · Ctrl+Q: end</translation>
     </message>
 </context>
 <context>
+    <name>CsvSaveDialog</name>
+    <message>
+        <source>Archivos CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV para hoja de cálculo, coma decimal y punto y coma (*.csv)</source>
+        <translation>Spreadsheet CSV, decimal comma and semicolons (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exportar CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+</context>
+<context>
     <name>GraphsWindow</name>
     <message>
         <source>Gráficas</source>
@@ -297,14 +312,6 @@ F2: control panel · F3: graphs · F4: processes · Ctrl+Q: end</translation>
     <message>
         <source>lecturas.csv</source>
         <translation>readings.csv</translation>
-    </message>
-    <message>
-        <source>Archivos CSV (*.csv)</source>
-        <translation>CSV files (*.csv)</translation>
-    </message>
-    <message>
-        <source>CSV para hoja de cálculo, coma decimal y punto y coma (*.csv)</source>
-        <translation>Spreadsheet CSV, decimal comma and semicolons (*.csv)</translation>
     </message>
     <message>
         <source>Distribución de velocidades</source>
@@ -518,10 +525,6 @@ The readings are still here: try another folder or name.</translation>
         <translation>What&apos;s this? Press, then click a control (Shift+F1)</translation>
     </message>
     <message>
-        <source>Teclas: %1 buscar · %2 / %3 tamaño de la letra · %4 atrás · Mayús+F1 qué es esto · F1 esta ayuda</source>
-        <translation>Keys: %1 search · %2 / %3 letter size · %4 back · Shift+F1 what&apos;s this · F1 this help</translation>
-    </message>
-    <message>
         <source>Vuelve a la página que se leía antes.</source>
         <translation>Back to the page read before.</translation>
     </message>
@@ -581,6 +584,10 @@ The readings are still here: try another folder or name.</translation>
         <source>No se encuentra «%1»</source>
         <translation>“%1” not found</translation>
     </message>
+    <message>
+        <source>Teclas: %1 buscar · %2 / %3 tamaño de la letra · %4 atrás · Mayús+F1 qué es esto · F1 esta ayuda · %5 cerrar</source>
+        <translation>Keys: %1 search · %2 / %3 letter size · %4 back · Shift+F1 what&apos;s this · F1 this help · %5 close</translation>
+    </message>
 </context>
 <context>
     <name>HelpTexts</name>
@@ -609,10 +616,6 @@ The readings are still here: try another folder or name.</translation>
     <message>
         <source>proceso.csv</source>
         <translation>process.csv</translation>
-    </message>
-    <message>
-        <source>Archivos CSV (*.csv)</source>
-        <translation>CSV files (*.csv)</translation>
     </message>
     <message>
         <source>Émbolo</source>
@@ -684,7 +687,7 @@ The readings are still here: try another folder or name.</translation>
     </message>
     <message>
         <source>SI hace térmicas las cinco paredes fijas: devuelven cada partícula con una velocidad de la temperatura del baño</source>
-        <translation>YES makes the five fixed walls thermal: each particle leaves them with a velocity of the bath's temperature</translation>
+        <translation>YES makes the five fixed walls thermal: each particle leaves them with a velocity of the bath&apos;s temperature</translation>
     </message>
     <message>
         <source>En las unidades de la lectura «Temperatura»</source>
@@ -724,7 +727,7 @@ The readings are still here: try another folder or name.</translation>
     </message>
     <message>
         <source>ΔU (cambio de la energía del gas) = %1</source>
-        <translation>ΔU (change of the gas's energy) = %1</translation>
+        <translation>ΔU (change of the gas&apos;s energy) = %1</translation>
     </message>
     <message>
         <source>Energía en el movimiento en x: %1 %, en y: %2 %, en z: %3 %</source>
@@ -736,7 +739,7 @@ The readings are still here: try another folder or name.</translation>
     </message>
     <message>
         <source>P·V^γ = const, γ = %1 ± %2   (ajuste de ln P frente a ln V, %3 lecturas; la adiabática de un gas monoatómico da 5/3)</source>
-        <translation>P·V^γ = const, γ = %1 ± %2   (fit of ln P against ln V, %3 readings; a monatomic gas's adiabat gives 5/3)</translation>
+        <translation>P·V^γ = const, γ = %1 ± %2   (fit of ln P against ln V, %3 readings; a monatomic gas&apos;s adiabat gives 5/3)</translation>
     </message>
     <message>
         <source>γ: todavía no hay lecturas desde la puesta a cero (llega una cada %1 pasos de la animación).</source>

@@ -5,7 +5,7 @@
 #include <QList>
 #include <QSaveFile>
 
-QByteArray processReadingsCsv(const std::vector<GasReading> &readings)
+QByteArray processReadingsCsv(const std::vector<GasReading> &readings, CsvDialect dialect)
 {
     // The readings' own rows, each carried on with its process columns.
     const QList<QByteArray> rows = readingsCsv(readings).split('\n');
@@ -16,16 +16,16 @@ QByteArray processReadingsCsv(const std::vector<GasReading> &readings)
                doubleText(r.work) + ',' + doubleText(r.heat) + ',' + doubleText(r.energyX) + ',' +
                doubleText(r.energyY) + ',' + doubleText(r.energyZ) + '\n';
     }
-    return csv;
+    return inDialect(std::move(csv), dialect);
 }
 
 bool saveProcessReadingsCsv(const QString &path, const std::vector<GasReading> &readings,
-                            QString *error)
+                            QString *error, CsvDialect dialect)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         *error = file.errorString();
         return false;
     }
-    return commitWhole(file, processReadingsCsv(readings), error);
+    return commitWhole(file, processReadingsCsv(readings, dialect), error);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gasreading.h"
+#include "readinglog.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,8 +10,10 @@
 
 // The readings of a process as CSV: the columns of readingsCsv, then the
 // piston's position and the ledger at each reading (piston, work, heat,
-// energy_x, energy_y, energy_z); C-locale numbers that read back exactly.
-QByteArray processReadingsCsv(const std::vector<GasReading> &readings);
+// energy_x, energy_y, energy_z); numbers that read back exactly, in the
+// dialect's decimal sign.
+QByteArray processReadingsCsv(const std::vector<GasReading> &readings,
+                              CsvDialect dialect = CsvDialect::Plain);
 // Writes it to a file as a whole or not at all; on failure *error says why.
 bool saveProcessReadingsCsv(const QString &path, const std::vector<GasReading> &readings,
-                            QString *error);
+                            QString *error, CsvDialect dialect = CsvDialect::Plain);

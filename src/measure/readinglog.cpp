@@ -193,9 +193,12 @@ QByteArray readingsCsv(const std::vector<GasReading> &readings, CsvDialect diale
     for (const GasReading &r : readings) {
         csv += row(r) + '\n';
     }
+    return inDialect(std::move(csv), dialect);
+}
+
+QByteArray inDialect(QByteArray csv, CsvDialect dialect)
+{
     if (dialect == CsvDialect::Spreadsheet) {
-        // No field holds a comma or a semicolon of its own, and only numbers
-        // hold a point.
         csv.replace(',', ';').replace('.', ',');
     }
     return csv;

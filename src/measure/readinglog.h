@@ -78,6 +78,11 @@ struct ReadingColumn
 // The columns in file order: tick, time, the settings, then the readings.
 const std::vector<ReadingColumn> &readingColumns();
 
+// A CSV written plain (commas, C-locale numbers) in the given dialect. No
+// field of the program's files holds a comma or a semicolon of its own, and
+// only numbers hold a point.
+QByteArray inDialect(QByteArray csv, CsvDialect dialect);
+
 // The log as CSV: a header row, then one row per reading. The readings
 // (single-precision in the gas) are the shortest text that reads back to the
 // same float, the time is the exact tick x 0.1.

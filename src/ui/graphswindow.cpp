@@ -3,9 +3,10 @@
 #include "chartexport.h"
 #include "chartstyle.h"
 #include "controls.h"
+#include "csvsavedialog.h"
+#include "savefolder.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,18 +39,7 @@ GraphsWindow::GraphsWindow(Gas *g, QWidget *parent) : QWidget(parent), m_gas(g ?
     m_redrawTimer.setInterval(kRedrawStep);
     connect(&m_redrawTimer, &QTimer::timeout, this, &GraphsWindow::redrawStep);
     connect(BtnExportarCSV, &QPushButton::clicked, this, &GraphsWindow::BtnExportarCSVClick);
-    askPath = [this] {
-        // The spreadsheet type is proposed where the system writes a decimal comma.
-        const QString plain = tr("Archivos CSV (*.csv)");
-        const QString sheet = tr("CSV para hoja de cálculo, coma decimal y punto y coma (*.csv)");
-        QString chosen =
-            csvDialectFor(QLocale::system()) == CsvDialect::Spreadsheet ? sheet : plain;
-        const QString path = QFileDialog::getSaveFileName(
-            this, tr("Exportar CSV"), QDir::home().filePath(tr("lecturas.csv")),
-            plain + QStringLiteral(";;") + sheet, &chosen);
-        exportDialect = chosen == sheet ? CsvDialect::Spreadsheet : CsvDialect::Plain;
-        return path;
-    };
+    askPath = [this] { return CsvSaveDialog::askPath(this, tr("lecturas.csv"), &exportDialect); };
     m_readingListener = m_gas->addReadingListener([this](const GasReading &r) { addReading(r); });
     redraw();
 }
@@ -440,7 +430,9 @@ void GraphsWindow::BtnExportarCSVClick()
         return; // cancelled
     }
     QString error;
-    if (!saveReadingsCsv(path, m_log.readings(), &error, exportDialect)) {
+    if (saveReadingsCsv(path, m_log.readings(), &error, exportDialect)) {
+        molvix::ui::rememberSaveFolder(path);
+    } else {
         QMessageBox::warning(this, tr("Exportar CSV"),
                              tr("No se pudo guardar el archivo\n%1\n\n%2\n\nLas lecturas siguen "
                                 "aquí: pruebe con otra carpeta u otro nombre.")

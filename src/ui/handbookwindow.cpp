@@ -276,10 +276,17 @@ void HandbookWindow::setUpKeys()
     const QString forward = key(QKeySequence::Forward, [this] { TextoAyuda->forward(); });
     const QString home = key(QKeySequence(Qt::ALT | Qt::Key_Home),
                              [this] { showPage(QLatin1String(kContentsPage)); });
-    // Escape in the search box goes back to the page.
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), EditBuscar);
-    escape->setContext(Qt::WidgetShortcut);
-    connect(escape, &QShortcut::activated, TextoAyuda, [this] { TextoAyuda->setFocus(); });
+    // Escape in the search box goes back to the page; elsewhere it closes
+    // the window, as Ctrl+W does (one shortcut: two on one key would be
+    // ambiguous and do nothing).
+    const QString closing = key(QKeySequence(Qt::Key_Escape), [this] {
+        if (EditBuscar->hasFocus()) {
+            TextoAyuda->setFocus();
+        } else {
+            close();
+        }
+    });
+    key(QKeySequence::Close, [this] { close(); });
 
     BtnAtras->setToolTip(tr("Página anterior (%1)").arg(back));
     BtnAdelante->setToolTip(tr("Página siguiente (%1)").arg(forward));
@@ -291,8 +298,8 @@ void HandbookWindow::setUpKeys()
             .arg(find));
     BtnQueEs->setToolTip(tr("¿Qué es esto? Pulse y luego haga clic en un control (Mayús+F1)"));
     setToolTip(tr("Teclas: %1 buscar · %2 / %3 tamaño de la letra · %4 atrás · "
-                  "Mayús+F1 qué es esto · F1 esta ayuda")
-                   .arg(find, in, out, back));
+                  "Mayús+F1 qué es esto · F1 esta ayuda · %5 cerrar")
+                   .arg(find, in, out, back, closing));
 }
 
 void HandbookWindow::explainControls()

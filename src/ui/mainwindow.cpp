@@ -407,11 +407,13 @@ void TForm1::describeControls()
 void TForm1::setUpKeyboard()
 {
     // The words "Giro" and "Zoom" act from the keyboard too; Tab reaches
-    // them, and the view, which a screen reader then describes.
-    for (QWidget *w : {static_cast<QWidget *>(LabelGiro), static_cast<QWidget *>(LabelZoom),
-                       static_cast<QWidget *>(Vx3DWorld1), static_cast<QWidget *>(Vx3DWorldGL1)}) {
-        w->setFocusPolicy(Qt::TabFocus);
-    }
+    // them, and the view, which a screen reader then describes. A click on
+    // the view gives it the keys as well, so that Space then runs the gas
+    // instead of pressing the button that had the focus.
+    LabelGiro->setFocusPolicy(Qt::TabFocus);
+    LabelZoom->setFocusPolicy(Qt::TabFocus);
+    Vx3DWorld1->setFocusPolicy(Qt::StrongFocus);
+    Vx3DWorldGL1->setFocusPolicy(Qt::StrongFocus);
     // The OpenGL view joins the order when it joins the window.
     const QList<QWidget *> order{BtnCPanel,  BtnProcesos, BtnInfo,  BtnGraficas, BtnFin,
                                  Vx3DWorld1, RBtnAni,     RBtnStop, GiroXU,      GiroYL,

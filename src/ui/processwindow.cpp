@@ -3,14 +3,15 @@
 #include "chartexport.h"
 #include "chartstyle.h"
 #include "controls.h"
+#include "csvsavedialog.h"
 #include "processcsv.h"
 #include "pvchartview.h"
 #include "pvfit.h"
+#include "savefolder.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
-#include <QFileDialog>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -72,11 +73,7 @@ ProcessWindow::ProcessWindow(Gas *g, QWidget *parent) : QWidget(parent), m_gas(g
     }
     connect(BtnCero, &QPushButton::clicked, this, &ProcessWindow::BtnCeroClick);
     connect(BtnExportarCSV, &QPushButton::clicked, this, &ProcessWindow::BtnExportarCSVClick);
-    askPath = [this] {
-        return QFileDialog::getSaveFileName(this, tr("Exportar CSV"),
-                                            QDir::home().filePath(tr("proceso.csv")),
-                                            tr("Archivos CSV (*.csv)"));
-    };
+    askPath = [this] { return CsvSaveDialog::askPath(this, tr("proceso.csv"), &exportDialect); };
     m_readingListener = m_gas->addReadingListener([this](const GasReading &r) { addReading(r); });
     redraw();
 }
@@ -372,7 +369,9 @@ void ProcessWindow::BtnExportarCSVClick()
         return; // cancelled
     }
     QString error;
-    if (!saveProcessReadingsCsv(path, m_readings, &error)) {
+    if (saveProcessReadingsCsv(path, m_readings, &error, exportDialect)) {
+        molvix::ui::rememberSaveFolder(path);
+    } else {
         QMessageBox::warning(this, tr("Exportar CSV"),
                              tr("No se pudo guardar el archivo\n%1\n\n%2\n\nLas lecturas siguen "
                                 "aquí: pruebe con otra carpeta u otro nombre.")

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gas.h"
+#include "readinglog.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -59,6 +60,8 @@ public:
     void BtnExportarCSVClick();
     // The save dialog; tests put their own answer here. Empty cancels.
     std::function<QString()> askPath;
+    // The file type chosen in the dialog.
+    CsvDialect exportDialect = CsvDialect::Plain;
 
     const std::vector<GasReading> &readings() const { return m_readings; }
     // Redraws the ledger, the diagram and the fit now.

@@ -45,6 +45,9 @@ ProgramWindows startProgram()
     // The instruments record from the start, hidden until asked for.
     w.Graficas = new GraphsWindow;
     w.Form1->Graficas = w.Graficas;
+    // The velocities the start-up gave are where the ledger starts from, not
+    // heat put in: the window opens on W = Q = ΔU = 0.
+    gas().resetLedger();
     w.Procesos = new ProcessWindow;
     w.Form1->Procesos = w.Procesos;
     w.Ayuda = new HandbookWindow(molvix::i18n::currentLanguage());

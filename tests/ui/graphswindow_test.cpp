@@ -7,6 +7,7 @@
 #include "chartexport.h"
 #include "graphswindow.h"
 #include "language.h"
+#include "savefolder.h"
 
 #include <QAreaSeries>
 #include <QDir>
@@ -239,6 +240,7 @@ TEST_F(GraphsWindowTest, ExportWritesTheWholeHistoryOrSaysWhyAndKeepsIt)
     QFile file(good);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), readingsCsv(g().log().readings()));
+    EXPECT_EQ(molvix::ui::saveFolder(), dir.path()) << "the next dialog opens there";
 
     g().askPath = [&] { return bad; };
     QString message;
@@ -254,6 +256,7 @@ TEST_F(GraphsWindowTest, ExportWritesTheWholeHistoryOrSaysWhyAndKeepsIt)
     EXPECT_TRUE(message.contains(QDir::toNativeSeparators(bad))) << qPrintable(message);
     EXPECT_TRUE(message.contains(QStringLiteral("No se pudo guardar")));
     EXPECT_EQ(g().log().readings().size(), 3u) << "the history kept";
+    EXPECT_EQ(molvix::ui::saveFolder(), dir.path()) << "a failed save is no folder to remember";
 
     g().askPath = [] { return QString(); }; // cancelled: nothing written, nothing said
     QTest::mouseClick(g().BtnExportarCSV, Qt::LeftButton);

@@ -149,6 +149,18 @@ TEST_F(HandbookWindowTest, KeysFindAndZoom)
     EXPECT_GT(window.TextoAyuda->font().pointSizeF(), 3) << "the letters never vanish";
     QTest::keyClick(window.TextoAyuda, Qt::Key_0, Qt::ControlModifier);
     EXPECT_EQ(window.TextoAyuda->font().pointSizeF(), standard);
+
+    // Escape leaves the search box for the page, then closes; Ctrl+W closes.
+    window.EditBuscar->setFocus();
+    QTest::keyClick(window.EditBuscar, Qt::Key_Escape);
+    EXPECT_TRUE(window.isVisible() && window.TextoAyuda->hasFocus());
+    QTest::keyClick(window.TextoAyuda, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(window.TextoAyuda, Qt::Key_W, Qt::ControlModifier);
+    EXPECT_FALSE(window.isVisible());
 }
 
 } // namespace

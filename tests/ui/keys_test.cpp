@@ -52,6 +52,13 @@ TEST_F(KeysTest, SpaceRunsAndStopsTheGasWhereItMeansNothingElse)
         form->RBtnStop->click();
     }
     EXPECT_EQ(panel->MaskNOfPar->text(), " 50  ") << "the spaces were typed";
+    // A click on the scene takes the focus from the button that had it.
+    focusOn(form->BtnCPanel);
+    QTest::mouseClick(view, Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), view);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(form->TimeLoop->isActive() && panel->isVisible());
+    form->RBtnStop->click();
     // Held down, Space does not flicker the animation on and off.
     focusOn(view);
     for (const bool repeat : {false, true, true}) {

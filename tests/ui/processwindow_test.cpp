@@ -7,6 +7,7 @@
 #include "processcsv.h"
 #include "processwindow.h"
 #include "pvchartview.h"
+#include "savefolder.h"
 
 #include <QAccessible>
 #include <QDir>
@@ -64,6 +65,9 @@ TEST_F(ProcessWindowTest, HiddenAtStartItsButtonBetweenCPanelAndInformacionAndF4
     EXPECT_TRUE(form->BtnProcesos->toolTip().contains(QLatin1String("F4")));
     EXPECT_FALSE(p().isVisible());
     EXPECT_EQ(settings(), ProcessSettings()) << "nothing changed until chosen";
+    const EnergyLedger ledger = gas().ledger();
+    EXPECT_TRUE(ledger.work == 0 && ledger.heat == 0 && ledger.energyChange == 0)
+        << "the start-up put no heat in: Q = " << ledger.heat;
 
     QTest::mouseClick(form->BtnProcesos, Qt::LeftButton);
     EXPECT_TRUE(p().isVisible());
@@ -280,12 +284,21 @@ TEST_F(ProcessWindowTest, ExportWritesTheReadingsWithTheProcessColumns)
     run(3 * NPasosPresion);
     QTemporaryDir dir;
     const QString good = dir.filePath(QStringLiteral("proceso.csv"));
-    p().askPath = [&] { return good; };
-    QTest::mouseClick(p().BtnExportarCSV, Qt::LeftButton);
-    QFile file(good);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), processReadingsCsv(p().readings()));
+    // Either file type of the dialog, the plain one or the spreadsheet one.
+    for (const CsvDialect dialect : {CsvDialect::Plain, CsvDialect::Spreadsheet}) {
+        p().askPath = [&] {
+            p().exportDialect = dialect;
+            return good;
+        };
+        QTest::mouseClick(p().BtnExportarCSV, Qt::LeftButton);
+        QFile file(good);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray written = file.readAll();
+        EXPECT_EQ(written, processReadingsCsv(p().readings(), dialect));
+        EXPECT_EQ(written.contains(';'), dialect == CsvDialect::Spreadsheet);
+    }
     EXPECT_EQ(p().readings().size(), 3u);
+    EXPECT_EQ(molvix::ui::saveFolder(), dir.path()) << "the next dialog opens there";
 
     p().askPath = [] { return QString(); }; // cancelled: nothing written
     QTest::mouseClick(p().BtnExportarCSV, Qt::LeftButton);
