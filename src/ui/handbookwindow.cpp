@@ -276,17 +276,13 @@ void HandbookWindow::setUpKeys()
     const QString forward = key(QKeySequence::Forward, [this] { TextoAyuda->forward(); });
     const QString home = key(QKeySequence(Qt::ALT | Qt::Key_Home),
                              [this] { showPage(QLatin1String(kContentsPage)); });
-    // Escape in the search box goes back to the page; elsewhere it closes
-    // the window, as Ctrl+W does (one shortcut: two on one key would be
-    // ambiguous and do nothing).
-    const QString closing = key(QKeySequence(Qt::Key_Escape), [this] {
-        if (EditBuscar->hasFocus()) {
-            TextoAyuda->setFocus();
-        } else {
-            close();
-        }
-    });
-    key(QKeySequence::Close, [this] { close(); });
+    // Escape in the search box goes back to the page; elsewhere, where no
+    // control uses it, it closes the window (keyPressEvent), as Ctrl+W does.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), EditBuscar);
+    escape->setContext(Qt::WidgetShortcut);
+    connect(escape, &QShortcut::activated, TextoAyuda, [this] { TextoAyuda->setFocus(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_W), [this] { close(); });
+    const QString closing = QKeySequence(Qt::Key_Escape).toString(QKeySequence::NativeText);
 
     BtnAtras->setToolTip(tr("Página anterior (%1)").arg(back));
     BtnAdelante->setToolTip(tr("Página siguiente (%1)").arg(forward));
@@ -325,6 +321,15 @@ void HandbookWindow::explainControls()
     EditBuscar->setAccessibleName(tr("Buscar en la ayuda"));
     ListaContenido->setAccessibleName(tr("Contenido"));
     TextoAyuda->setAccessibleName(tr("Página de la ayuda"));
+}
+
+void HandbookWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 bool HandbookWindow::eventFilter(QObject *watched, QEvent *event)

@@ -77,6 +77,8 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Escape, unused by the control with the focus, closes the window.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildControls();
