@@ -4,10 +4,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -81,6 +83,18 @@ bool sameFile(const QString &a, const QString &b)
     return hasA == hasB && resolvedName(a) == resolvedName(b);
 }
 
+} // namespace
+
+bool isStandardOutput(const QString &path)
+{
+    struct stat target = {}, out = {};
+    return ::fstat(STDOUT_FILENO, &out) == 0 &&
+           ::stat(QFile::encodeName(path).constData(), &target) == 0 &&
+           target.st_dev == out.st_dev && target.st_ino == out.st_ino;
+}
+
+namespace {
+
 // A real number in C-locale decimal or exponent notation, within min..max.
 std::optional<double> realNumber(const QString &text, double min, double max, QString *error)
 {
@@ -136,7 +150,9 @@ The process (each may be a sweep; any of them adds the process columns):
                        0..10000 (default: the gas's temperature once the
                        run's settings are applied, before the warm-up)
   Real values may be written 0.5 or 5e-1; a range 0.1:0.4:0.1 includes its
-  stop when the steps reach it.
+  stop when the steps reach it. A setting that no run would use is refused:
+  --piston-to and --piston-speed need a moving piston, --load and
+  --piston-mass a loaded one, --bath-temperature the bath on.
 
 Length of every run:
   --ticks N            measured ticks, 1..10000000 (default 50000)
@@ -157,7 +173,9 @@ Sweeps:
   step must be positive, and stop is included when the steps reach it;
   start:stop steps by 1); or a comma-separated list of values and ranges
   (10,50,100 or 10:50:20,100), in the order written. The runs go in this
-  order: particles outermost, then wall, then temperature, then collisions.
+  order: particles outermost, then wall, then temperature, then collisions,
+  then the process's settings in the order above (bath temperature
+  innermost).
 
 Every run:
   Starts from the program's own start (the same generator and start-up), then
@@ -225,11 +243,14 @@ Files:
   does. The same options give the same output, byte for byte, whatever
   --threads is. A regular file is written whole or not at all: both files
   are complete before either is replaced, and when either cannot be written
-  both keep what they held. A FIFO or a device is written where it is.
-  --out and --series must name two files (links are followed). A progress
-  bar goes to standard error when it is a terminal.
+  both keep what they held. A FIFO or a device is written where it is, and
+  so is the file standard output goes to (/dev/stdout, or the target of a
+  redirection), after what it holds; --series names it only with --out
+  elsewhere. --out and --series must name two files (links are followed).
+  A progress bar goes to standard error when it is a terminal.
 
 Limits (checked before any run):
+  values               at most 100000 in one option's sweep
   runs                 at most 1000000 in a sweep
   ticks                at most 10^12 in all: runs x (warmup + ticks)
   memory               at most 4 GiB, as estimated: for each run under way
@@ -383,8 +404,14 @@ std::vector<RunSettings> LabOptions::runs() const
 
 double LabOptions::runCount() const
 {
-    return static_cast<double>(counts.size()) * static_cast<double>(walls.size()) *
-           static_cast<double>(temperatures.size()) * static_cast<double>(collisions.size());
+    // Every list runs() walks, the process's included.
+    double runs = 1;
+    for (const size_t n : {counts.size(), walls.size(), temperatures.size(), collisions.size(),
+                           pistons.size(), pistonTargets.size(), pistonSpeeds.size(), loads.size(),
+                           pistonMasses.size(), baths.size(), bathTemperatures.size()}) {
+        runs *= static_cast<double>(n);
+    }
+    return runs;
 }
 
 ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThreads)
@@ -573,6 +600,29 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
                              "bath-temperature"}) {
         o.processColumns = o.processColumns || parser.isSet(QLatin1String(name));
     }
+    // A setting that no run of the sweep uses is a slip to point out, not a
+    // value to echo in every row.
+    const auto has = [](const auto &list, auto value) {
+        return std::find(list.begin(), list.end(), value) != list.end();
+    };
+    const bool moving = has(o.pistons, PistonMode::Moving);
+    const bool loaded = has(o.pistons, PistonMode::Loaded);
+    const struct
+    {
+        const char *option;
+        bool used;
+        const char *needs;
+    } uses[] = {
+        {"piston-to", moving, "--piston moving"},  {"piston-speed", moving, "--piston moving"},
+        {"load", loaded, "--piston loaded"},       {"piston-mass", loaded, "--piston loaded"},
+        {"bath-temperature", has(o.baths, true), "--bath on"},
+    };
+    for (const auto &u : uses) {
+        if (!u.used && parser.isSet(QLatin1String(u.option))) {
+            return fail(QStringLiteral("--%1 needs %2: no run of the sweep would use it")
+                            .arg(QLatin1String(u.option), QLatin1String(u.needs)));
+        }
+    }
     if (parser.isSet(QStringLiteral("format"))) {
         const QString value = parser.value(QStringLiteral("format"));
         if (value == QLatin1String("csv")) {
@@ -593,6 +643,10 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
     }
     if (!o.out.isEmpty() && !o.series.isEmpty() && sameFile(o.out, o.series)) {
         return fail(QStringLiteral("--out and --series name the same file"));
+    }
+    if (o.out.isEmpty() && !o.series.isEmpty() && isStandardOutput(o.series)) {
+        return fail(QStringLiteral(
+            "--series names standard output, where the summary goes; name a file for it with --out"));
     }
     result.action = ParsedCommandLine::Run;
     return result;

@@ -24,6 +24,10 @@ std::optional<std::vector<int32_t>> parseSweep(const QString &text, int32_t min,
 std::optional<std::vector<float>> parseRealSweep(const QString &text, double min, double max,
                                                  QString *error);
 
+// Whether a name is the file standard output goes to: a redirection's
+// target, /dev/stdout.
+bool isStandardOutput(const QString &path);
+
 enum class OutputFormat
 {
     Csv,

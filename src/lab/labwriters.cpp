@@ -1,5 +1,7 @@
 #include "labwriters.h"
 
+#include "laboptions.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -165,10 +167,15 @@ const std::vector<Column> &processColumns()
              return r.settings.bathTemperature ? number(floatText(*r.settings.bathTemperature))
                                                : Field{};
          }},
+        // An empty box has no temperature, as in temperature_mean.
         {"temperature_start",
-         [](int, const RunResult &r) { return measured(r, doubleText(r.temperatureStart)); }},
+         [](int, const RunResult &r) {
+             return r.settings.count > 0 ? measured(r, doubleText(r.temperatureStart)) : Field{};
+         }},
         {"temperature_end",
-         [](int, const RunResult &r) { return measured(r, doubleText(r.temperatureEnd)); }},
+         [](int, const RunResult &r) {
+             return r.settings.count > 0 ? measured(r, doubleText(r.temperatureEnd)) : Field{};
+         }},
         {"wall_start", [](int, const RunResult &r) { return measured(r, floatText(r.wallStart)); }},
         {"wall_end", [](int, const RunResult &r) { return measured(r, floatText(r.wallEnd)); }},
         {"work", [](int, const RunResult &r) { return measured(r, summaryNumber(r.work)); }},
@@ -364,6 +371,11 @@ QByteArray seriesJson(const std::vector<RunResult> &results)
 
 std::unique_ptr<OutputFile> OutputFile::open(const QString &path, QString *error)
 {
+    // The file standard output goes to is written through it, after what
+    // is there: a file renamed over it would lose that, and the output.
+    if (isStandardOutput(path)) {
+        return standardOutput(error);
+    }
     auto file = std::make_unique<OutputFile>();
     file->m_failure = QStringLiteral("cannot write %1").arg(path);
     struct stat st = {};

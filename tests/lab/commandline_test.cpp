@@ -287,6 +287,40 @@ TEST(CommandLine, AFifoIsWrittenWhereItIs)
         << "the FIFO is still there";
 }
 
+TEST(CommandLine, TheFileStandardOutputGoesToIsWrittenThroughIt)
+{
+    QTemporaryDir dir;
+    const QString log = dir.filePath(QStringLiteral("log.txt"));
+    const QString series = dir.filePath(QStringLiteral("series.csv"));
+    const QByteArray name = QFile::encodeName(log);
+    // Standard output appended to the log, as a shell's ">>" does.
+    const auto appendToLog = [&name] {
+        const int fd = ::open(name.constData(), O_WRONLY | O_APPEND);
+        ::dup2(fd, STDOUT_FILENO);
+        ::close(fd);
+    };
+    const auto startLog = [&log] {
+        QFile f(log);
+        return f.open(QIODevice::WriteOnly) && f.write("# notes\n") == 8;
+    };
+    const QStringList run = args("--ticks 400 --warmup 0");
+    const QByteArray summary = lab(run).out;
+    for (const QString &out : {QStringLiteral("/dev/stdout"), log}) {
+        SCOPED_TRACE(out.toStdString());
+        ASSERT_TRUE(startLog());
+        const Outcome o = lab(run + QStringList{"--out", out, "--series", series}, {}, appendToLog);
+        EXPECT_EQ(o.status, 0) << o.err.constData();
+        EXPECT_EQ(contents(log), "# notes\n" + summary) << "what was there is kept";
+    }
+    // The series where the summary goes: refused, and nothing written.
+    ASSERT_TRUE(startLog());
+    const Outcome o = lab(run + QStringList{"--series", log}, {}, appendToLog);
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.err.toStdString(), "molvix-lab: --series names standard output, where the summary "
+                                   "goes; name a file for it with --out\n");
+    EXPECT_EQ(contents(log), "# notes\n");
+}
+
 TEST(CommandLine, ASweepBeyondTheLimitsIsRefusedBeforeAnyRun)
 {
     const Folder f;
@@ -298,6 +332,12 @@ TEST(CommandLine, ASweepBeyondTheLimitsIsRefusedBeforeAnyRun)
     } cases[] = {
         {"--particles 0:100 --wall 0:100 --temperature 0:100 --collisions on,off",
          "the sweep has 2.06e+06 runs; at most 1e+06 are allowed"},
+        // The process's settings are runs too.
+        {"--piston moving --piston-to 0:99.999:0.001 --piston-speed 0:10 --ticks 1 --warmup 0",
+         "the sweep has 1.1e+06 runs; at most 1e+06 are allowed"},
+        {"--particles 100 --piston-mass 1:64 --piston loaded --ticks 10000000 --threads 64",
+         "the sweep would hold about 15.4 GiB of memory; at most 4 GiB are allowed (fewer "
+         "--threads, --ticks or runs, or no --series)"},
         {"--particles 0:100 --wall 0:100 --warmup 100000000",
          "the sweep needs 1.02e+12 ticks (runs x (warmup + ticks)); at most 1e+12 are allowed"},
         // Snapshots of 100 particles over 10 million ticks on each of 64 workers.

@@ -35,6 +35,14 @@ TEST(ProcessOptions, BadValuesAreRefusedAsTheOthersAre)
         {"--piston-speed 0:1e9:1e-3", "--piston-speed 0:1e9:1e-3: 1e9 is outside 0..1000"},
         {"--load 0:1e7:1e-3", "--load 0:1e7:1e-3: '0:1e7:1e-3' has more than 100000 values"},
         {"--load 1 --load 2", "--load is given more than once"},
+        // A setting no run would use.
+        {"--piston-to 50", "--piston-to needs --piston moving: no run of the sweep would use it"},
+        {"--piston loaded --piston-speed 2",
+         "--piston-speed needs --piston moving: no run of the sweep would use it"},
+        {"--piston fixed,moving --load 500",
+         "--load needs --piston loaded: no run of the sweep would use it"},
+        {"--bath off --bath-temperature 5",
+         "--bath-temperature needs --bath on: no run of the sweep would use it"},
     };
     for (const auto &c : cases) {
         const ParsedCommandLine p = parse(QString::fromLatin1(c.line));
@@ -125,6 +133,21 @@ TEST(ProcessRun, TheBathTakesTheGasTemperatureAndTheLoadIsCarried)
     // P V = N T in these units: P x W = 2000 N T.
     EXPECT_NEAR(r.piston.mean * 4000 / (2000 * 80 * r.temperature.mean), 1, 0.05);
     EXPECT_NEAR(r.energyChange, r.work + r.heat, 1e-3);
+}
+
+// An empty box has no temperature, at the start and the end as in the mean.
+TEST(ProcessRun, AnEmptyBoxHasNoTemperatureAtTheStartOrTheEnd)
+{
+    RunSettings s{0, 100, 20, false};
+    s.bath = true;
+    s.processColumns = true;
+    const QList<QByteArray> rows = summaryCsv({runExperiment(s, RunPlan{0, 400, false})}).split('\n');
+    const QList<QByteArray> names = rows[0].split(','), fields = rows[1].split(',');
+    ASSERT_EQ(names.size(), fields.size());
+    for (const char *name : {"temperature_mean", "temperature_start", "temperature_end"}) {
+        EXPECT_EQ(fields[names.indexOf(name)], "") << name;
+    }
+    EXPECT_EQ(fields[names.indexOf("energy_change")], "0");
 }
 
 } // namespace
