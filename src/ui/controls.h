@@ -95,7 +95,10 @@ inline QComboBox *comboBox(QWidget *parent, const char *name, const QStringList 
     box->setInsertPolicy(QComboBox::NoInsert);
     box->addItems(items);
     box->setCurrentIndex(current);
-    box->setGeometry(place);
+    if (place.isValid()) {
+        box->setGeometry(place);
+        box->growToFitItems();
+    }
     return box;
 }
 

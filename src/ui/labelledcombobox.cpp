@@ -4,6 +4,10 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
+#include <algorithm>
 
 namespace {
 
@@ -115,4 +119,30 @@ LabelledComboBox::LabelledComboBox(QWidget *parent) : QComboBox(parent)
         return true;
     }();
     (void)installed;
+}
+
+void LabelledComboBox::showEvent(QShowEvent *event)
+{
+    QComboBox::showEvent(event);
+    if (!m_growToFit || !isEditable()) {
+        return;
+    }
+    m_growToFit = false; // once: the items and the font are set by now
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    // What a line edit needs to show a text with the cursor after it
+    // unscrolled: the text, a pixel for the cursor, and its margin of 2
+    // pixels on each side.
+    const QFontMetrics metrics = fontMetrics();
+    int widest = 0;
+    for (int i = 0; i < count(); ++i) {
+        widest = std::max(widest, metrics.horizontalAdvance(itemText(i)));
+    }
+    const int needed = widest + 1 + 2 * 2;
+    const int lack = needed - field.width();
+    if (lack > 0) {
+        setGeometry(geometry().adjusted(-lack, 0, 0, 0));
+    }
 }

@@ -14,7 +14,9 @@
 #include <QAccessibleActionInterface>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -162,6 +164,55 @@ TEST(Languages, SpanishAsTodayEnglishNamedDescribedAndActingTheSame)
 // What a control shows starts what a screen reader calls it, in every
 // window and both languages; a combo box is called by its label, not by the
 // value it reads.
+// Every item of a box placed by hand shows whole in its text field (no
+// scrolled "/ES" for "YES"), the box's right edge where it was placed, and
+// Spanish boxes exactly where they were placed.
+TEST(Languages, EveryItemOfAPlacedComboBoxShowsWhole)
+{
+    for (const char *language : {"es", "en"}) {
+        inLanguage(language, [language](const ProgramWindows &w) {
+            const std::pair<QComboBox *, QRect> boxes[] = {
+                {w.Form1->BoxOpenGL, {276, 8, 45, 21}},  {w.Form1->BoxEjes, {276, 32, 45, 21}},
+                {w.Form1->BoxBolas, {226, 8, 95, 21}},   {w.FormCPanel->BoxDibVel, {274, 40, 45, 21}},
+                {w.FormCPanel->BoxColi, {274, 74, 45, 21}},
+            };
+            for (const auto &[box, placed] : boxes) {
+                box->show();
+                QLineEdit *field = box->lineEdit();
+                // The same text in a field with room to spare, never scrolled.
+                QLineEdit wide;
+                wide.setFont(field->font());
+                wide.setFrame(false);
+                wide.resize(400, field->height());
+                for (int i = 0; i < box->count(); ++i) {
+                    // Typed over what the box showed, as a user picks by the keyboard.
+                    field->selectAll();
+                    for (const QChar c : box->itemText(i)) {
+                        QTest::keyClicks(field, QString(c));
+                        field->grab(); // shown as typed
+                    }
+                    wide.setText(box->itemText(i));
+                    for (QLineEdit *edit : {field, &wide}) {
+                        edit->end(false);
+                        edit->grab(); // a paint is where a field scrolls to the cursor
+                    }
+                    const auto cursorX = [](const QLineEdit *edit) {
+                        return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+                    };
+                    EXPECT_EQ(cursorX(field), cursorX(&wide))
+                        << language << " " << qPrintable(box->objectName()) << ": "
+                        << qPrintable(box->itemText(i)) << " scrolled";
+                }
+                EXPECT_EQ(box->geometry().right(), placed.right()) << qPrintable(box->objectName());
+                if (QLatin1String(language) == QLatin1String("es")) {
+                    EXPECT_EQ(box->geometry(), placed) << qPrintable(box->objectName());
+                }
+            }
+            return 0;
+        });
+    }
+}
+
 TEST(Languages, EveryControlIsNamedByItsTextEveryComboBoxByItsLabel)
 {
     const std::map<QString, QStringList> boxes{
