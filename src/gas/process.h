@@ -38,13 +38,22 @@ struct EnergyLedger
 
 // The limits the settings are kept within.
 constexpr float kPistonSpeedMax = 1000.0f;
-constexpr float kPistonMassMin = 0.01f;
+constexpr float kPistonMassMin = 1.0f;
 constexpr float kPistonMassMax = 1.0e6f;
 constexpr float kLoadMax = 1.0e7f;
+// The load may be at most this many times the piston's mass. The piston
+// meets the particles once a tick, at its end-of-tick position and velocity;
+// a light piston under a heavy load gains load / (200 M) of speed in a tick,
+// and once that is a fair part of the particles' own speeds it falls through
+// the gas between impacts: the mean pressure then misses the load and the
+// piston takes far more than its share of the energy. Up to 500 x the mass,
+// the mean pressure stays within about 1 % of the load (docs/model.md).
+constexpr float kLoadPerMassMax = 500.0f;
 constexpr float kBathTemperatureMax = 1.0e4f;
 
 // The settings with every value brought into its range (non-finite values
-// take the default): what the gas applies.
+// take the default; a load above kLoadPerMassMax x the mass is lowered to
+// it): what the gas applies.
 ProcessSettings sanitized(const ProcessSettings &settings);
 
 // The process state the gas keeps beside its classic state.

@@ -143,7 +143,8 @@ The process (each may be a sweep; any of them adds the process columns):
   --load P             the loaded piston's outside pressure, in the units of
                        "Presión", 0..10000000 (default 0)
   --piston-mass M      the loaded piston's mass in particle masses,
-                       0.01..1000000 (default 100)
+                       1..1000000 (default 100); the load may be at most
+                       500 x the mass
   --bath on|off        the five fixed walls are a heat bath (default off);
                        it is on through the warm-up too
   --bath-temperature T the bath's temperature in the units of "Temperatura",
@@ -565,8 +566,7 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
     if (!optionalReal("piston-to", 0, 100, &o.pistonTargets) ||
         !real("piston-speed", 0, kPistonSpeedMax, &o.pistonSpeeds) ||
         !real("load", 0, kLoadMax, &o.loads) ||
-        // kPistonMassMin as the decimal a user types, so that the limit reads 0.01.
-        !real("piston-mass", 0.01, kPistonMassMax, &o.pistonMasses) ||
+        !real("piston-mass", kPistonMassMin, kPistonMassMax, &o.pistonMasses) ||
         !optionalReal("bath-temperature", 0, kBathTemperatureMax, &o.bathTemperatures)) {
         return fail(reason);
     }
@@ -583,6 +583,21 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
             } else {
                 return fail(QStringLiteral("--piston %1: use fixed, moving or loaded, or a list")
                                 .arg(value));
+            }
+        }
+    }
+    if (std::find(o.pistons.begin(), o.pistons.end(), PistonMode::Loaded) != o.pistons.end()) {
+        // A light piston under a heavy load falls through the gas between
+        // impacts: such a run would measure the tick, not the gas.
+        for (const float load : o.loads) {
+            for (const float mass : o.pistonMasses) {
+                if (load > kLoadPerMassMax * mass) {
+                    return fail(QStringLiteral("--load %1 with --piston-mass %2: the load may be "
+                                               "at most %3 x the piston's mass")
+                                    .arg(load)
+                                    .arg(mass)
+                                    .arg(kLoadPerMassMax));
+                }
             }
         }
     }

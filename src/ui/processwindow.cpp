@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using molvix::ui::describe;
 using molvix::ui::kNavyColour;
 using molvix::ui::kYes;
@@ -68,6 +70,9 @@ ProcessWindow::ProcessWindow(Gas *g, QWidget *parent) : QWidget(parent), m_gas(g
     connect(&m_redrawTimer, &QTimer::timeout, this, &ProcessWindow::redraw);
     connect(BoxEmbolo, &QComboBox::editTextChanged, this, &ProcessWindow::applySettings);
     connect(BoxBano, &QComboBox::editTextChanged, this, &ProcessWindow::applySettings);
+    // The load a piston can carry grows with its mass (kLoadPerMassMax): a
+    // lighter piston lowers the load first, then both are applied.
+    connect(SpinMasa, &QDoubleSpinBox::valueChanged, this, &ProcessWindow::limitLoad);
     for (QDoubleSpinBox *spin : {SpinVelEmbolo, SpinCarga, SpinMasa, SpinTempBano}) {
         connect(spin, &QDoubleSpinBox::valueChanged, this, &ProcessWindow::applySettings);
     }
@@ -216,11 +221,17 @@ void ProcessWindow::showSettings()
     BoxBano->setCurrentIndex(p.bath ? kYes : molvix::ui::kNo);
     BoxBano->setEditText(BoxBano->itemText(BoxBano->currentIndex()));
     SpinVelEmbolo->setValue(p.pistonSpeed);
-    SpinCarga->setValue(p.load);
     SpinMasa->setValue(p.pistonMass);
+    limitLoad();
+    SpinCarga->setValue(p.load);
     SpinTempBano->setValue(p.bathTemperature);
     m_showing = false;
     enableControls();
+}
+
+void ProcessWindow::limitLoad()
+{
+    SpinCarga->setMaximum(std::min(double(kLoadMax), kLoadPerMassMax * SpinMasa->value()));
 }
 
 void ProcessWindow::enableControls()

@@ -102,6 +102,7 @@ private:
     void describeControls();
     void showSettings();
     void enableControls();
+    void limitLoad(); // the load spin box up to what the mass can carry
     void redrawLedger();
     void redrawDiagram();
 
