@@ -1,5 +1,7 @@
 #include "laboptions.h"
 
+#include "readinglog.h"
+
 #include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
@@ -594,8 +596,8 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
                 if (load > kLoadPerMassMax * mass) {
                     return fail(QStringLiteral("--load %1 with --piston-mass %2: the load may be "
                                                "at most %3 x the piston's mass")
-                                    .arg(load)
-                                    .arg(mass)
+                                    .arg(QLatin1String(floatText(load)),
+                                         QLatin1String(floatText(mass)))
                                     .arg(kLoadPerMassMax));
                 }
             }

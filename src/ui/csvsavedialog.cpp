@@ -10,10 +10,16 @@ QString CsvSaveDialog::askPath(QWidget *parent, const QString &fileName, CsvDial
 {
     const QString plain = tr("Archivos CSV (*.csv)");
     const QString sheet = tr("CSV para hoja de cálculo, coma decimal y punto y coma (*.csv)");
-    QString chosen = csvDialectFor(QLocale::system()) == CsvDialect::Spreadsheet ? sheet : plain;
-    const QString path = QFileDialog::getSaveFileName(
-        parent, tr("Exportar CSV"), QDir(molvix::ui::saveFolder()).filePath(fileName),
-        plain + QStringLiteral(";;") + sheet, &chosen);
-    *dialect = chosen == sheet ? CsvDialect::Spreadsheet : CsvDialect::Plain;
-    return path;
+    QFileDialog dialog(parent, tr("Exportar CSV"), QDir(molvix::ui::saveFolder()).filePath(fileName));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({plain, sheet});
+    dialog.selectNameFilter(csvDialectFor(QLocale::system()) == CsvDialect::Spreadsheet ? sheet
+                                                                                         : plain);
+    // A name typed without extension is still a CSV file, listed next time.
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    *dialect = dialog.selectedNameFilter() == sheet ? CsvDialect::Spreadsheet : CsvDialect::Plain;
+    return dialog.selectedFiles().constFirst();
 }

@@ -31,6 +31,8 @@ TEST(ProcessOptions, BadValuesAreRefusedAsTheOthersAre)
         {"--piston-mass 0.5", "--piston-mass 0.5: 0.5 is outside 1..1000000"},
         {"--piston loaded --load 5000 --piston-mass 100,1",
          "--load 5000 with --piston-mass 1: the load may be at most 500 x the piston's mass"},
+        {"--piston loaded --load 500.0001 --piston-mass 1", // its own digits, not 500
+         "--load 500.0001 with --piston-mass 1: the load may be at most 500 x the piston's mass"},
         {"--bath yes", "--bath yes: use on, off or on,off"},
         {"--bath-temperature 3:1", "--bath-temperature 3:1: '3:1' starts above its stop"},
         {"--bath-temperature 1:3:-1", "--bath-temperature 1:3:-1: step -1 must be positive"},
