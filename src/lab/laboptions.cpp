@@ -588,7 +588,12 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
             }
         }
     }
-    if (std::find(o.pistons.begin(), o.pistons.end(), PistonMode::Loaded) != o.pistons.end()) {
+    const auto has = [](const auto &list, auto value) {
+        return std::find(list.begin(), list.end(), value) != list.end();
+    };
+    const bool moving = has(o.pistons, PistonMode::Moving);
+    const bool loaded = has(o.pistons, PistonMode::Loaded);
+    if (loaded) {
         // A light piston under a heavy load falls through the gas between
         // impacts: such a run would measure the tick, not the gas.
         for (const float load : o.loads) {
@@ -619,11 +624,6 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
     }
     // A setting that no run of the sweep uses is a slip to point out, not a
     // value to echo in every row.
-    const auto has = [](const auto &list, auto value) {
-        return std::find(list.begin(), list.end(), value) != list.end();
-    };
-    const bool moving = has(o.pistons, PistonMode::Moving);
-    const bool loaded = has(o.pistons, PistonMode::Loaded);
     const struct
     {
         const char *option;
