@@ -1,22 +1,34 @@
 # Thin wrapper over CMake: `make run`, `make check`, `make bench`, `make package`.
+# `make run` installs and builds only what the program needs; the others
+# build everything (tests and benchmarks too) in the same tree.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run check check-asan check-fuzz bench package clean
+.PHONY: deps deps-program configure build run check check-asan check-fuzz bench package clean
 
 deps:
 	scripts/install-deps.sh
 
+deps-program:
+	scripts/install-deps.sh --program
+
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DMOLVIX_BUILD_TESTS=ON -DMOLVIX_BUILD_BENCH=ON $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
-run: build
+# A tree configured before keeps its tests and benchmarks (only the program
+# is built now); a new one leaves them out until `make check` asks for them.
+run: deps-program
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		$(if $(wildcard $(BUILD)/CMakeCache.txt),,-DMOLVIX_BUILD_TESTS=OFF -DMOLVIX_BUILD_BENCH=OFF) \
+		$(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j$(JOBS) --target molvix
 	scripts/run-app.sh $(BUILD)/src/app/molvix
 
 # The whole suite on the normal build, then again under the sanitizers,

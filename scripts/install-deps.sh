@@ -1,5 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Molvix needs to build, test and run.
+#   install-deps.sh            everything: the program, its tests, benchmarks,
+#                              fuzzing and packaging
+#   install-deps.sh --program  only what building and starting the program
+#                              needs (make run), so a first window comes sooner
 # Idempotent: packages already installed are skipped, and apt is only asked
 # (after an index update) when something is missing.
 set -euo pipefail
@@ -9,13 +13,20 @@ packages=(
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev qt6-qpa-plugins
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libgl-dev libgl1-mesa-dri
-  libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth qt6-translations-l10n
-  clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation
-  desktop-file-utils appstream dpkg-dev lintian
-  dbus at-spi2-core python3-pyatspi
 )
+case "${1:-}" in
+  --program) ;;
+  "")
+    packages+=(
+      libgtest-dev libgmock-dev libbenchmark-dev
+      clang libclang-rt-14-dev
+      desktop-file-utils appstream dpkg-dev lintian
+      dbus at-spi2-core python3-pyatspi
+    ) ;;
+  *) echo "usage: install-deps.sh [--program]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -6,5 +6,5 @@ app="${1:?usage: run-app.sh path/to/molvix}"
 if [ -n "${DISPLAY:-}" ]; then
   exec "$app"
 fi
-echo "No DISPLAY set: starting Molvix under xvfb-run (nothing will be visible)." >&2
-exec xvfb-run -a -s "-screen 0 1280x1024x24 +extension GLX" "$app"
+echo "No DISPLAY set: starting Molvix on a virtual X server (nothing will be visible)." >&2
+exec "$(dirname "$0")/with-xvfb.sh" "$app"

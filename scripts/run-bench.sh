@@ -10,7 +10,7 @@ run() {
   if [ -n "${DISPLAY:-}" ]; then
     "$@"
   else
-    xvfb-run -a -s "-screen 0 1280x1024x24 +extension GLX" "$@"
+    "$(dirname "$0")/with-xvfb.sh" "$@"
   fi
 }
 for bench in world_bench gas_bench worldgl_bench lab_bench; do

@@ -9,12 +9,12 @@ set -euo pipefail
 program="$(realpath "${1:?usage: take-screenshots.sh PROGRAM LANG OUTPUT_DIR}")"
 lang="${2:?}"
 out="$(mkdir -p "${3:?}" && realpath "$3")"
-for tool in xdotool import xvfb-run; do
+for tool in xdotool import Xvfb; do
   command -v "$tool" >/dev/null || { echo "needs $tool" >&2; exit 1; }
 done
 if [ -z "${MOLVIX_SCREENSHOT_DISPLAY:-}" ]; then
   exec env MOLVIX_SCREENSHOT_DISPLAY=1 LIBGL_ALWAYS_SOFTWARE=1 \
-    xvfb-run -a -s "-screen 0 1280x1024x24 +extension GLX" "$0" "$@"
+    "$(dirname "$0")/with-xvfb.sh" "$0" "$@"
 fi
 
 "$program" --lang "$lang" &

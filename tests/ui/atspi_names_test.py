@@ -9,7 +9,7 @@ every combo box is named by its label and never by its value, and that its
 value is read from it. Ends the program with "FIN", found by its name.
 
 usage: atspi_names_test.py PROGRAM CATALOGUE.ts
-Exit 77 (skipped) when xvfb-run, xauth, dbus-run-session or pyatspi is missing.
+Exit 77 (skipped) when Xvfb, xauth, dbus-run-session or pyatspi is missing.
 """
 import os
 import shutil
@@ -19,6 +19,7 @@ import time
 import xml.etree.ElementTree as ET
 
 SKIP = 77
+WITH_XVFB = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts", "with-xvfb.sh")
 
 # (window, role, texts): the texts, joined, are what the control shows, by
 # their catalogue context. "exact" names must be the text and nothing more.
@@ -150,14 +151,13 @@ def check_language(pyatspi, program, english, language):
 def in_own_session(program, ts):
     """Runs this script again on an X server and a D-Bus session of its own
     (the accessibility bus starts on the session bus when first asked for).
-    xvfb-run picks a free display from 99 on, with a cookie of its own, and
-    tries the next one when the server does not come up: the way the suite's
-    other X clients get theirs, and clear of any server near display 0."""
+    scripts/with-xvfb.sh gives it a server that picks its own free display
+    number, with a cookie of its own, as the suite's other X clients get
+    theirs: servers started at the same moment never share a number."""
     env = dict(os.environ, MOLVIX_ATSPI_SESSION="1")
     for name in ("DISPLAY", "XAUTHORITY"):
         env.pop(name, None)
-    return subprocess.call(["xvfb-run", "-a", "-e", "/dev/stderr", "-s", "-screen 0 1280x1024x24",
-                            "dbus-run-session", "--", sys.executable, __file__, program, ts],
+    return subprocess.call([WITH_XVFB, "dbus-run-session", "--", sys.executable, __file__, program, ts],
                            env=env)
 
 
@@ -167,7 +167,7 @@ def main():
         return 2
     program, ts = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
     if os.environ.get("MOLVIX_ATSPI_SESSION") != "1":
-        missing = [t for t in ("xvfb-run", "xauth", "dbus-run-session") if shutil.which(t) is None]
+        missing = [t for t in ("Xvfb", "xauth", "mcookie", "dbus-run-session") if shutil.which(t) is None]
         try:
             import pyatspi  # noqa: F401
         except ImportError:
