@@ -302,6 +302,10 @@ F2: control panel · F3: graphs · F4: processes · Ctrl+Q: end</translation>
 <context>
     <name>GraphsWindow</name>
     <message>
+        <source>Desde el último cambio: Presión media %1 ± %2, Temperatura media %3 ± %4</source>
+        <translation>Since the last change: mean Pressure %1 ± %2, mean Temperature %3 ± %4</translation>
+    </message>
+    <message>
         <source>Gráficas</source>
         <translation>Graphs</translation>
     </message>
@@ -606,6 +610,34 @@ The readings are still here: try another folder or name.</translation>
 <context>
     <name>ProcessWindow</name>
     <message>
+        <source>γ: no se da; el volumen cambió casi todo en una o dos lecturas (un salto, como una expansión libre), y un salto no es un camino P·V^γ = const. Para seguir un proceso, el émbolo tiene que moverse a lo largo de muchas lecturas.</source>
+        <translation>γ: not given; nearly all of the volume changed within one or two readings (a jump, like a free expansion), and a jump is no P·V^γ = const path. To follow a process, the piston has to move over many readings.</translation>
+    </message>
+    <message>
+        <source>γ: no se da; el camino no es una ley P·V^γ = const (ln P frente a ln V se curva mucho más de lo que explica el ruido de las lecturas). Para un exponente, «Poner a cero» al empezar un proceso de un solo tipo.</source>
+        <translation>γ: not given; the path is no P·V^γ = const law (ln P against ln V bends far more than the readings&apos; noise explains). For an exponent, “Reset” when a process of a single kind begins.</translation>
+    </message>
+    <message>
+        <source>γ: no se da; las lecturas se apartan demasiado de una ley P·V^γ = const (error de γ %1): o el camino no es una ley de potencias, o el volumen cambia poco para el ruido de las lecturas.</source>
+        <translation>γ: not given; the readings stray too far from a P·V^γ = const law (error of γ %1): either the path is no power law, or the volume changes too little for the readings&apos; noise.</translation>
+    </message>
+    <message>
+        <source>error típico por bloques de %1 lecturas seguidas, que no son independientes</source>
+        <translation>standard error from blocks of %1 consecutive readings, which are not independent</translation>
+    </message>
+    <message>
+        <source>error típico del ajuste</source>
+        <translation>standard error of the fit</translation>
+    </message>
+    <message>
+        <source>P·V^γ = const, γ = %1 ± %2   (ajuste de ln P frente a ln V, %3 lecturas; %4; la adiabática de un gas monoatómico da 5/3)</source>
+        <translation>P·V^γ = const, γ = %1 ± %2   (fit of ln P against ln V, %3 readings; %4; a monatomic gas&apos;s adiabat gives 5/3)</translation>
+    </message>
+    <message>
+        <source>   (W + Q = %1: las cifras están redondeadas por separado)</source>
+        <translation>   (W + Q = %1: each figure is rounded on its own)</translation>
+    </message>
+    <message>
         <source>Procesos</source>
         <translation>Processes</translation>
     </message>
@@ -732,14 +764,6 @@ The readings are still here: try another folder or name.</translation>
     <message>
         <source>Energía en el movimiento en x: %1 %, en y: %2 %, en z: %3 %</source>
         <translation>Energy in x motion: %1 %, in y: %2 %, in z: %3 %</translation>
-    </message>
-    <message>
-        <source>Diagrama P–V de las primeras %1 lecturas desde la puesta a cero: está lleno; «Poner a cero» empieza otro</source>
-        <translation>P–V diagram of the first %1 readings since the reset: it is full; “Reset” starts another</translation>
-    </message>
-    <message>
-        <source>P·V^γ = const, γ = %1 ± %2   (ajuste de ln P frente a ln V, %3 lecturas; la adiabática de un gas monoatómico da 5/3)</source>
-        <translation>P·V^γ = const, γ = %1 ± %2   (fit of ln P against ln V, %3 readings; a monatomic gas&apos;s adiabat gives 5/3)</translation>
     </message>
     <message>
         <source>γ: todavía no hay lecturas desde la puesta a cero (llega una cada %1 pasos de la animación).</source>

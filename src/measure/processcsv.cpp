@@ -1,5 +1,6 @@
 #include "processcsv.h"
 
+#include "pvfit.h"
 #include "readinglog.h"
 
 #include <QList>
@@ -9,11 +10,11 @@ QByteArray processReadingsCsv(const std::vector<GasReading> &readings, CsvDialec
 {
     // The readings' own rows, each carried on with its process columns.
     const QList<QByteArray> rows = readingsCsv(readings).split('\n');
-    QByteArray csv = rows.front() + ",piston,work,heat,energy_x,energy_y,energy_z\n";
+    QByteArray csv = rows.front() + ",piston,volume,work,heat,energy_x,energy_y,energy_z\n";
     for (size_t i = 0; i < readings.size(); ++i) {
         const GasReading &r = readings[i];
         csv += rows[static_cast<qsizetype>(i) + 1] + ',' + floatText(r.piston) + ',' +
-               doubleText(r.work) + ',' + doubleText(r.heat) + ',' + doubleText(r.energyX) + ',' +
+               floatText(readingVolume(r) / kFullBoxVolume) + ',' + doubleText(r.work) + ',' + doubleText(r.heat) + ',' + doubleText(r.energyX) + ',' +
                doubleText(r.energyY) + ',' + doubleText(r.energyZ) + '\n';
     }
     return inDialect(std::move(csv), dialect);

@@ -9,9 +9,10 @@
 #include <vector>
 
 // The readings of a process as CSV: the columns of readingsCsv, then the
-// piston's position and the ledger at each reading (piston, work, heat,
-// energy_x, energy_y, energy_z); numbers that read back exactly, in the
-// dialect's decimal sign.
+// piston's position at each reading, the reading's volume in whole boxes as
+// the P–V diagram draws it (readingVolume: the piston's mean over the
+// reading), and the ledger (piston, volume, work, heat, energy_x, energy_y,
+// energy_z); numbers that read back exactly, in the dialect's decimal sign.
 QByteArray processReadingsCsv(const std::vector<GasReading> &readings,
                               CsvDialect dialect = CsvDialect::Plain);
 // Writes it to a file as a whole or not at all; on failure *error says why.

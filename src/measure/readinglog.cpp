@@ -103,9 +103,14 @@ void ReadingLog::append(const GasReading &r)
     if (m_readings.capacity() == 0) {
         m_readings.reserve(kReservedReadings);
     }
-    if (!m_readings.empty() && !sameSettings(m_readings.back(), r)) {
-        m_changes.push_back(m_readings.size());
+    if (!m_readings.empty() && (m_changePending || !sameSettings(m_readings.back(), r))) {
+        const size_t at = m_readings.size();
+        if (m_changes.empty() || at - m_lastChange > 1) {
+            m_changes.push_back(at);
+        }
+        m_lastChange = at;
     }
+    m_changePending = false;
     m_readings.push_back(r);
 }
 
@@ -113,11 +118,27 @@ void ReadingLog::clear()
 {
     m_readings.clear();
     m_changes.clear();
+    m_lastChange = 0;
+    m_changePending = false;
+}
+
+size_t ReadingLog::stretchFirst() const
+{
+    return m_changes.empty() ? 0 : m_lastChange + 1;
+}
+
+Stats ReadingLog::sinceChange(double GasReading::*field) const
+{
+    std::vector<double> values;
+    for (size_t i = stretchFirst(); i < m_readings.size(); ++i) {
+        values.push_back(m_readings[i].*field);
+    }
+    return statsOf(values);
 }
 
 Stats ReadingLog::idealGasRatioSinceChange() const
 {
-    const size_t first = m_changes.empty() ? 0 : m_changes.back() + 1;
+    const size_t first = stretchFirst();
     std::vector<double> ratios;
     for (size_t i = first; i < m_readings.size(); ++i) {
         if (const auto ratio = idealGasRatio(m_readings[i])) {

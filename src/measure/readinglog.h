@@ -32,26 +32,37 @@ struct Stats
 Stats statsOf(const std::vector<double> &values);
 
 // The history of readings. A change of the count, the wall, the temperature
-// setting or collisions between two readings starts a new stretch; the first
-// reading of a stretch mixes the old settings with the new, so stretch
-// statistics leave it out.
+// setting or collisions between two readings starts a new stretch, and so
+// does one the readings do not carry (markChange: the piston, the bath); the
+// first reading of a stretch mixes the old settings with the new, so stretch
+// statistics leave it out. Changes in consecutive readings (a key held down,
+// a run of presses) are one burst: one mark at its start, the stretch from
+// its end.
 class ReadingLog
 {
 public:
     void append(const GasReading &r);
     void clear();
+    // The next reading starts a new stretch, as a change of its settings would.
+    void markChange() { m_changePending = true; }
 
     const std::vector<GasReading> &readings() const { return m_readings; }
     bool empty() const { return m_readings.empty(); }
-    // Indices of the readings whose settings differ from the reading before.
+    // Indices of the readings that begin a burst of changes.
     const std::vector<size_t> &changes() const { return m_changes; }
 
     // The ideal-gas ratio over the current stretch (its first reading left out).
     Stats idealGasRatioSinceChange() const;
+    // A reading's field over the current stretch, the same readings.
+    Stats sinceChange(double GasReading::*field) const;
 
 private:
+    size_t stretchFirst() const;
+
     std::vector<GasReading> m_readings;
     std::vector<size_t> m_changes;
+    size_t m_lastChange = 0; // the latest change, the end of its burst
+    bool m_changePending = false;
 };
 
 // How a CSV file separates its fields and writes a decimal sign.

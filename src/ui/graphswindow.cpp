@@ -40,6 +40,7 @@ GraphsWindow::GraphsWindow(Gas *g, QWidget *parent) : QWidget(parent), m_gas(g ?
     connect(&m_redrawTimer, &QTimer::timeout, this, &GraphsWindow::redrawStep);
     connect(BtnExportarCSV, &QPushButton::clicked, this, &GraphsWindow::BtnExportarCSVClick);
     askPath = [this] { return CsvSaveDialog::askPath(this, tr("lecturas.csv"), &exportDialect); };
+    m_process = m_gas->process();
     m_readingListener = m_gas->addReadingListener([this](const GasReading &r) { addReading(r); });
     redraw();
 }
@@ -92,6 +93,8 @@ void GraphsWindow::buildControls()
     LabelNota = textLabel("LabelNota", tr("Con «Colisiones» en NO el gas no se termaliza: las "
                                           "velocidades no se acercan a la curva."));
     column->addWidget(LabelNota);
+    // Long texts and translations wrap rather than widen the window.
+    LabelNota->setWordWrap(true);
 
     // History of the readings against animation time.
     LabelHistoria =
@@ -99,7 +102,9 @@ void GraphsWindow::buildControls()
                   tr("Historia, frente al tiempo de animación (pasos × %1)").arg(shownNumber(0.1)));
     column->addSpacing(4);
     column->addWidget(LabelHistoria);
+    LabelHistoria->setWordWrap(true);
     LabelEstadoHist = textLabel("LabelEstadoHist", QString());
+    LabelEstadoHist->setWordWrap(true);
     column->addWidget(LabelEstadoHist);
     ChartPresion = new HistoryChartView(tr("Presión"), kNavyColour);
     ChartPresion->setObjectName(QStringLiteral("ChartPresion"));
@@ -184,8 +189,27 @@ bool GraphsWindow::samplesAreCurrent() const
     return m_gas->state.NumPar == m_sampledCount && m_gas->state.Temp == m_sampledTemp;
 }
 
+namespace {
+
+// What the process settings change in the gas: the piston's target is the
+// wall position, which the readings carry already.
+bool sameProcess(ProcessSettings a, ProcessSettings b)
+{
+    a.pistonTarget = b.pistonTarget = 0;
+    return a == b;
+}
+
+} // namespace
+
 void GraphsWindow::addReading(const GasReading &reading)
 {
+    // A change made in "Procesos" is a change like the panel's: the reading
+    // just taken straddles it.
+    const ProcessSettings &now = m_gas->process();
+    if (!sameProcess(now, m_process)) {
+        m_log.markChange();
+        m_process = now;
+    }
     m_log.append(reading);
     dataChanged(1u << Pressure | 1u << Temperature | 1u << Energy);
 }
@@ -419,6 +443,14 @@ void GraphsWindow::redrawRatio()
                    .arg(shownNumber(stats.mean, 'f', 2), shownNumber(stats.spread, 'f', 2),
                         shownNumber(1, 'f', 2))
                    .arg(stats.n);
+        // The means a class is asked for (Boyle, heating, the isotherm),
+        // over the same readings.
+        const Stats p = m_log.sinceChange(&GasReading::pressure);
+        const Stats t = m_log.sinceChange(&GasReading::temperature);
+        text = tr("Desde el último cambio: Presión media %1 ± %2, Temperatura media %3 ± %4")
+                   .arg(shownNumber(p.mean, 'f', 1), shownNumber(p.spread, 'f', 1),
+                        shownNumber(t.mean, 'f', 3), shownNumber(t.spread, 'f', 3)) +
+               QLatin1Char('\n') + text;
     }
     LabelCociente->setText(text);
 }

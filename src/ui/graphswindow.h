@@ -19,7 +19,9 @@ class QLineSeries;
 class QPushButton;
 
 // The instruments window "Gráficas": the speed distribution against
-// Maxwell–Boltzmann, the history of the readings, and the ideal-gas check.
+// Maxwell–Boltzmann, the history of the readings, and the ideal-gas check
+// with the mean pressure and temperature since the last change (of the
+// panel's settings or the process's).
 // It records from start-up, hidden or not: a speed snapshot every 50 ticks
 // (afterTick) and every reading the gas hands over. The charts are redrawn
 // only while the window is shown, each at most five times a second, one
@@ -131,6 +133,7 @@ private:
     int32_t m_sampledCount = -1;
     int32_t m_sampledTemp = -1;
     ReadingLog m_log;
+    ProcessSettings m_process; // as at the last reading
     QTimer m_redrawTimer;
     int m_nextPart = Histogram;
     unsigned m_pending = 0; // parts with news since their last redraw

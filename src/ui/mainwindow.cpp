@@ -216,7 +216,20 @@ TForm1::~TForm1()
 
 QRect TForm1::viewRect() const
 {
-    return QRect(0, kTopStrip, width(), std::max(0, height() - kTopStrip - kBottomPanel));
+    // The room between the strips. Full screen or maximized, the screen's
+    // shape would stretch the box (the software view scales each screen axis
+    // to its own side): there the view keeps the shape it opens at, centred,
+    // as large as fits. A window the user sizes is drawn as sized.
+    const QRect room(0, kTopStrip, width(), std::max(0, height() - kTopStrip - kBottomPanel));
+    if (!(windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized))) {
+        return room;
+    }
+    constexpr int kOpenViewHeight = kClientHeight - kTopStrip - kBottomPanel;
+    QSize shape(kClientWidth, kOpenViewHeight);
+    shape.scale(room.size(), Qt::KeepAspectRatio);
+    QRect view(QPoint(), shape);
+    view.moveCenter(room.center());
+    return view;
 }
 
 void TForm1::buildControls()

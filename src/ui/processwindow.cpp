@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 using molvix::ui::describe;
 using molvix::ui::kNavyColour;
@@ -31,9 +32,44 @@ using molvix::ui::textLabel;
 
 namespace {
 
+// A number box that takes either decimal sign: the one of the interface's
+// language and the system's may differ (a Spanish interface on a system
+// without a Spanish locale), and a class types what it reads. No box shows
+// thousands separators, so neither sign can mean one.
+class DecimalSpinBox : public QDoubleSpinBox
+{
+public:
+    QValidator::State validate(QString &input, int &pos) const override
+    {
+        input = ownSign(input);
+        return QDoubleSpinBox::validate(input, pos);
+    }
+    double valueFromText(const QString &text) const override
+    {
+        return QDoubleSpinBox::valueFromText(ownSign(text));
+    }
+    void fixup(QString &input) const override
+    {
+        input = ownSign(input);
+        QDoubleSpinBox::fixup(input);
+    }
+
+private:
+    QString ownSign(QString text) const
+    {
+        const QString point = locale().decimalPoint();
+        for (const QChar sign : {QLatin1Char('.'), QLatin1Char(',')}) {
+            if (point != sign) {
+                text.replace(sign, point);
+            }
+        }
+        return text;
+    }
+};
+
 QDoubleSpinBox *spinBox(const char *name, double lo, double hi, int decimals, double step)
 {
-    auto *spin = new QDoubleSpinBox;
+    auto *spin = new DecimalSpinBox;
     spin->setObjectName(QLatin1String(name));
     spin->setRange(lo, hi);
     spin->setDecimals(decimals);
@@ -42,6 +78,7 @@ QDoubleSpinBox *spinBox(const char *name, double lo, double hi, int decimals, do
     // every digit on the way.
     spin->setKeyboardTracking(false);
     spin->setAccelerated(true);
+    spin->setGroupSeparatorShown(false);
     QPalette p = spin->palette();
     p.setColor(QPalette::Text, kNavyColour);
     spin->setPalette(p);
@@ -144,11 +181,20 @@ void ProcessWindow::buildControls()
     ledger->addWidget(LabelReparto, 3, 0);
     ledger->addWidget(BtnCero, 3, 1, Qt::AlignRight);
     ledger->setColumnStretch(0, 1);
+    // Long figures and translations wrap rather than widen the window.
+    for (QLabel *label : {LabelBalance, LabelTrabajo, LabelCalor, LabelDeltaU, LabelReparto}) {
+        label->setWordWrap(true);
+        // A selectable label asks for its whole line as its least width;
+        // given one, the layout wraps it instead.
+        label->setMinimumWidth(120);
+    }
     column->addLayout(ledger);
 
     // The diagram, its fit and the export.
     LabelDiagrama =
         textLabel("LabelDiagrama", tr("Diagrama P–V de las lecturas desde la puesta a cero"));
+    LabelDiagrama->setWordWrap(true);
+    LabelDiagrama->setMinimumWidth(120);
     column->addSpacing(6);
     column->addWidget(LabelDiagrama);
     ChartPV = new PvChartView;
@@ -158,6 +204,7 @@ void ProcessWindow::buildControls()
     ChartExport::attach(ChartPV, tr("diagrama-pv"));
     LabelAjuste = textLabel("LabelAjuste", QString());
     LabelAjuste->setWordWrap(true);
+    LabelAjuste->setMinimumWidth(120);
     column->addWidget(LabelAjuste);
     BtnExportarCSV = new QPushButton(tr("Exportar CSV"));
     BtnExportarCSV->setObjectName(QStringLiteral("BtnExportarCSV"));
@@ -290,9 +337,6 @@ void ProcessWindow::addReading(const GasReading &reading)
     if (!m_readings.empty() && m_readings.back().count != reading.count) {
         m_readings.clear();
     }
-    if (m_readings.size() >= kMaxReadings) {
-        return;
-    }
     m_readings.push_back(reading);
     if (isVisible() && !m_redrawTimer.isActive()) {
         m_redrawTimer.start();
@@ -327,13 +371,35 @@ void ProcessWindow::redraw()
     redrawDiagram();
 }
 
+int ProcessWindow::ledgerDecimals(double work, double heat, double change)
+{
+    // As many decimals as it takes for the figures shown to add up, from two
+    // to four: each is rounded on its own, so at two W + Q can miss ΔU by one
+    // in the last digit.
+    for (int decimals = 2; decimals <= 4; ++decimals) {
+        const double scale = std::pow(10.0, decimals);
+        if (std::round(work * scale) + std::round(heat * scale) == std::round(change * scale)) {
+            return decimals;
+        }
+    }
+    return 2;
+}
+
 void ProcessWindow::redrawLedger()
 {
     const EnergyLedger l = m_gas->ledger();
-    LabelTrabajo->setText(tr("W (trabajo del émbolo sobre el gas) = %1").arg(shown(l.work, 2)));
-    LabelCalor->setText(tr("Q (calor que entra en el gas) = %1").arg(shown(l.heat, 2)));
-    LabelDeltaU->setText(
-        tr("ΔU (cambio de la energía del gas) = %1").arg(shown(l.energyChange, 2)));
+    const int decimals = ledgerDecimals(l.work, l.heat, l.energyChange);
+    LabelTrabajo->setText(
+        tr("W (trabajo del émbolo sobre el gas) = %1").arg(shown(l.work, decimals)));
+    LabelCalor->setText(tr("Q (calor que entra en el gas) = %1").arg(shown(l.heat, decimals)));
+    QString change = tr("ΔU (cambio de la energía del gas) = %1").arg(shown(l.energyChange, decimals));
+    const double scale = std::pow(10.0, decimals);
+    if (std::round(l.work * scale) + std::round(l.heat * scale) !=
+        std::round(l.energyChange * scale)) {
+        change += tr("   (W + Q = %1: las cifras están redondeadas por separado)")
+                      .arg(shown(l.work + l.heat, decimals));
+    }
+    LabelDeltaU->setText(change);
     const std::array<double, 3> share = m_gas->energyShares();
     LabelReparto->setText(
         tr("Energía en el movimiento en x: %1 %, en y: %2 %, en z: %3 %")
@@ -345,32 +411,60 @@ void ProcessWindow::redrawDiagram()
     std::vector<PvPoint> path;
     path.reserve(m_readings.size());
     for (const GasReading &r : m_readings) {
-        // The pressure is gathered over the reading's ticks: the volume it
-        // belongs to is the piston's mean position over them.
-        path.push_back({volumeAtWall(r.pistonMean), r.pressure});
+        path.push_back(pvPointOf(r)); // the volume the CSV writes too
     }
     ChartPV->setPath(path);
-    LabelDiagrama->setText(
-        m_readings.size() < kMaxReadings
-            ? tr("Diagrama P–V de las lecturas desde la puesta a cero")
-            : tr("Diagrama P–V de las primeras %1 lecturas desde la puesta a cero: está lleno; "
-                 "«Poner a cero» empieza otro")
-                  .arg(kMaxReadings));
-    if (const auto fit = fitPolytrope(path)) {
-        LabelAjuste->setText(tr("P·V^γ = const, γ = %1 ± %2   (ajuste de ln P frente a ln V, "
-                                "%3 lecturas; la adiabática de un gas monoatómico da 5/3)")
-                                 .arg(shown(fit->gamma, 2), shown(fit->standardError, 2))
-                                 .arg(fit->points));
-    } else if (path.empty()) {
-        LabelAjuste->setText(tr("γ: todavía no hay lecturas desde la puesta a cero (llega una "
-                                "cada %1 pasos de la animación).")
-                                 .arg(NPasosPresion));
-    } else {
-        LabelAjuste->setText(
-            tr("γ: se ajusta cuando el volumen ha cambiado un %1 % o más desde "
-               "la primera lectura (ahora %2 %).")
-                .arg(shown(100 * kFitVolumeChange, 0), shown(100 * relativeVolumeChange(path), 1)));
+    LabelAjuste->setText(fitText(path));
+}
+
+QString ProcessWindow::fitText(const std::vector<PvPoint> &path)
+{
+    const auto fit = fitPolytrope(path);
+    if (!fit) {
+        if (path.empty()) {
+            return tr("γ: todavía no hay lecturas desde la puesta a cero (llega una cada %1 "
+                      "pasos de la animación).")
+                .arg(NPasosPresion);
+        }
+        return tr("γ: se ajusta cuando el volumen ha cambiado un %1 % o más desde "
+                  "la primera lectura (ahora %2 %).")
+            .arg(shown(100 * kFitVolumeChange, 0), shown(100 * relativeVolumeChange(path), 1));
     }
+    switch (fit->shape) {
+    case PvShape::Jump:
+        return tr("γ: no se da; el volumen cambió casi todo en una o dos lecturas (un salto, "
+                  "como una expansión libre), y un salto no es un camino P·V^γ = const. Para "
+                  "seguir un proceso, el émbolo tiene que moverse a lo largo de muchas lecturas.");
+    case PvShape::NotPowerLaw:
+        return tr("γ: no se da; el camino no es una ley P·V^γ = const (ln P frente a ln V se "
+                  "curva mucho más de lo que explica el ruido de las lecturas). Para un "
+                  "exponente, «Poner a cero» al empezar un proceso de un solo tipo.");
+    case PvShape::TooScattered:
+        return tr("γ: no se da; las lecturas se apartan demasiado de una ley P·V^γ = const "
+                  "(error de γ %1): o el camino no es una ley de potencias, o el volumen cambia "
+                  "poco para el ruido de las lecturas.")
+            .arg(shown(fit->error, 2));
+    case PvShape::PowerLaw:
+        break;
+    }
+    // The error with one significant digit (two when it starts with a 1),
+    // and the exponent to the same decimal.
+    int decimals = 4;
+    if (fit->error >= 0.5e-4) {
+        const int lead = static_cast<int>(std::floor(std::log10(fit->error)));
+        const bool one = fit->error / std::pow(10.0, lead) < 2;
+        decimals = std::clamp(-lead + (one ? 1 : 0), 2, 4);
+    }
+    const QString how =
+        fit->blockLength > 1
+            ? tr("error típico por bloques de %1 lecturas seguidas, que no son independientes")
+                  .arg(fit->blockLength)
+            : tr("error típico del ajuste");
+    return tr("P·V^γ = const, γ = %1 ± %2   (ajuste de ln P frente a ln V, %3 lecturas; %4; "
+              "la adiabática de un gas monoatómico da 5/3)")
+        .arg(shown(fit->gamma, decimals), shown(fit->error, decimals))
+        .arg(fit->points)
+        .arg(how);
 }
 
 void ProcessWindow::BtnExportarCSVClick()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gas.h"
+#include "pvfit.h"
 #include "readinglog.h"
 
 #include <QTimer>
@@ -27,10 +28,6 @@ class ProcessWindow : public QWidget
 
 public:
     static constexpr int kRedrawEvery = 200; // ms between two redraws at most
-    // Readings kept since the reset (200 000 ticks, over three minutes at
-    // 1000 ticks a second): a process is read whole, and a window left open
-    // for hours does not grow. Past it the diagram says it is full.
-    static constexpr size_t kMaxReadings = 1000;
 
     // BoxEmbolo's items, by index: the piston modes in their order.
     enum EmboloItem
@@ -45,9 +42,10 @@ public:
     explicit ProcessWindow(Gas *gas = nullptr, QWidget *parent = nullptr);
     ~ProcessWindow() override;
 
-    // Every reading, as the gas hands it over, up to kMaxReadings. A change
-    // of the particle count starts the path afresh, as it does the gas's
-    // ledger.
+    // Every reading, as the gas hands it over: all of them since the reset
+    // go into the fit and the export, and the diagram draws a thinned path
+    // of them however many there are. A change of the particle count starts
+    // the path afresh, as it does the gas's ledger.
     void addReading(const GasReading &reading);
 
     // The controls' values into the gas's process settings.
@@ -67,6 +65,13 @@ public:
     // Redraws the ledger, the diagram and the fit now.
     void redraw();
     int redraws() const { return m_redraws; }
+
+    // What the window says of the exponent fitted to a path: the value and
+    // its error where the path is a power law, what it is otherwise.
+    static QString fitText(const std::vector<PvPoint> &path);
+    // The decimals (2 to 4) at which the ledger's W + Q adds up to ΔU as
+    // shown; 2 where none does.
+    static int ledgerDecimals(double work, double heat, double change);
 
     // Controls and the chart, with their names as object names.
     QFrame *Panel1;

@@ -61,6 +61,48 @@ TEST(ReadingLog, StretchesStartAtChangesAndLeaveOutTheirMixedFirstReading)
     EXPECT_EQ(log.changes(), (std::vector<size_t>{2, 4})) << "collisions off is a change too";
 }
 
+TEST(ReadingLog, ChangesTheReadingsDoNotCarryAndBurstsOfChanges)
+{
+    // Each case: per reading, the wall it was taken at and whether a change
+    // the readings do not show (the process's) came before it.
+    const struct
+    {
+        const char *what;
+        std::vector<std::pair<int, bool>> readings;
+        std::vector<size_t> marks;
+        int sinceChange; // readings in the current stretch's statistics
+    } cases[] = {
+        {"no change", {{100, false}, {100, false}, {100, false}}, {}, 3},
+        {"a process change", {{100, false}, {100, true}, {100, false}, {100, false}}, {1}, 2},
+        {"a change pending before the first reading is none", {{100, true}, {100, false}}, {}, 2},
+        {"presses in three readings in a row: one mark, the stretch after the last",
+         {{100, false}, {99, false}, {98, false}, {97, true}, {97, false}, {97, false}},
+         {1},
+         2},
+        {"two changes a reading apart stay two",
+         {{100, false}, {90, false}, {90, false}, {80, false}, {80, false}},
+         {1, 3},
+         1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        ReadingLog log;
+        int64_t tick = 0;
+        for (const auto &[wall, change] : c.readings) {
+            if (change) {
+                log.markChange();
+            }
+            tick += 200;
+            log.append(reading(tick, 50, wall, 1000.0 + double(tick), 2.0));
+        }
+        EXPECT_EQ(log.changes(), c.marks);
+        const Stats p = log.sinceChange(&GasReading::pressure);
+        EXPECT_EQ(p.n, c.sinceChange);
+        EXPECT_EQ(log.idealGasRatioSinceChange().n, c.sinceChange);
+        EXPECT_DOUBLE_EQ(p.mean, 1000.0 + 200.0 * (2 * c.readings.size() - c.sinceChange + 1) / 2);
+    }
+}
+
 TEST(ReadingsCsv, RoundTripsEveryFieldExactlyAndRefusesOtherText)
 {
     std::vector<GasReading> readings = {reading(200, 50, 100, 1966.0, 0.3333333432674408),

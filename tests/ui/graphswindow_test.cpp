@@ -5,7 +5,9 @@
 #include "uitest.h"
 
 #include "chartexport.h"
+#include "chartstyle.h"
 #include "graphswindow.h"
+#include "processwindow.h"
 #include "language.h"
 #include "savefolder.h"
 
@@ -14,7 +16,10 @@
 #include <QElapsedTimer>
 #include <QGraphicsSimpleTextItem>
 #include <QGraphicsTextItem>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineSeries>
 #include <QMessageBox>
 #include <QPointer>
@@ -227,6 +232,119 @@ TEST_F(GraphsWindowTest, ALongHistoryIsDrawnWithFewPointsNeverAcrossAChange)
         EXPECT_TRUE(p.y() == 100.0 || p.y() == 300.0) << "mixes the change: " << p.x();
     }
     EXPECT_EQ(g().ChartPresion->marks(), (std::vector<double>{20.0 * 1000.5}));
+}
+
+TEST_F(GraphsWindowTest, ProcessChangesAreMarkedABurstIsOneMarkAndTheMeansStartAfresh)
+{
+    toggle();
+    run(3 * NPasosPresion);
+    ProcessWindow &p = *w.Procesos;
+    // The bath switched on in "Procesos": a change like the panel's.
+    pick(p.BoxBano, QStringLiteral("SI"));
+    run(3 * NPasosPresion);
+    ASSERT_EQ(g().log().changes(), (std::vector<size_t>{3}));
+    // Its temperature pressed up over three readings in a row: one mark.
+    for (int k = 0; k < 3; ++k) {
+        p.SpinTempBano->stepUp();
+        run(NPasosPresion);
+    }
+    run(4 * NPasosPresion);
+    EXPECT_EQ(g().log().changes(), (std::vector<size_t>{3, 6}));
+    // The means since the change leave out the burst: the readings after
+    // its last press but one (that one straddles it).
+    g().redraw();
+    const std::vector<GasReading> &readings = g().log().readings();
+    ASSERT_EQ(readings.size(), 13u);
+    double pressure = 0;
+    for (size_t i = 9; i < readings.size(); ++i) {
+        pressure += readings[i].pressure;
+    }
+    pressure /= 4;
+    const QString text = g().LabelCociente->text();
+    EXPECT_TRUE(text.contains(QStringLiteral(": 4)"))) << qPrintable(text);
+    EXPECT_TRUE(text.contains(QStringLiteral("Presión media ") +
+                              molvix::ui::shownNumber(pressure, 'f', 1)))
+        << qPrintable(text);
+    EXPECT_TRUE(text.contains(QStringLiteral("Temperatura media"))) << qPrintable(text);
+    // The piston's mode is a change too.
+    pick(p.BoxEmbolo, QStringLiteral("Con carga"));
+    run(NPasosPresion);
+    EXPECT_EQ(g().log().changes().back(), 13u);
+}
+
+TEST_F(GraphsWindowTest, AxesWriteNumbersInFullAndTheHistoriesShareTheirTimeAxis)
+{
+    // Pressures past 25 000 and times past a million: what a long run with
+    // a hot gas in a small box reaches.
+    toggle();
+    g().resize(660, GraphsWindow::kOpenHeight);
+    GasReading r{.count = 100, .wall = 20, .pressure = 25000, .temperature = 3, .energy = 900};
+    r.tick = 10'000'000;
+    for (int i = 0; i < 50; ++i) {
+        r.time = 0.1 * (r.tick += NPasosPresion);
+        r.pressure = 25000 + 500 * (i % 3);
+        g().addReading(r);
+    }
+    g().redraw();
+    QTest::qWait(100);
+    std::vector<QRectF> plots;
+    for (HistoryChartView *chart : {g().ChartPresion, g().ChartTemperatura, g().ChartEnergia}) {
+        SCOPED_TRACE(qPrintable(chart->objectName()));
+        int numbers = 0;
+        for (const QGraphicsItem *item : chart->scene()->items()) {
+            QString text;
+            if (const auto *t = qgraphicsitem_cast<const QGraphicsTextItem *>(item)) {
+                text = t->toPlainText();
+            } else if (const auto *t = qgraphicsitem_cast<const QGraphicsSimpleTextItem *>(item)) {
+                text = t->text();
+            }
+            if (text.contains(QRegularExpression(QStringLiteral("^[-0-9]")))) {
+                ++numbers;
+                EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[eE]"))))
+                    << qPrintable(text);
+            }
+        }
+        EXPECT_GE(numbers, 4);
+        plots.push_back(chart->mapFromScene(chart->chart()->plotArea()).boundingRect());
+    }
+    EXPECT_EQ(plots[0].left(), plots[1].left());
+    EXPECT_EQ(plots[0].left(), plots[2].left());
+    EXPECT_EQ(plots[0].right(), plots[1].right());
+    EXPECT_EQ(plots[0].right(), plots[2].right());
+}
+
+TEST_F(GraphsWindowTest, NoWindowWidensItselfToFitALabel)
+{
+    // The longest texts the windows show, in both languages: each window's
+    // least width stays within the width it opens at.
+    for (const char *language : {"es", "en"}) {
+        SCOPED_TRACE(language);
+        ASSERT_TRUE(molvix::i18n::installTranslation(QString::fromLatin1(language)));
+        GraphsWindow graphs;
+        ProcessWindow process;
+        const int graphsWidth = graphs.width(), processWidth = process.width();
+        GasReading r{.count = 100, .wall = 100, .pressure = 123456.7, .temperature = 12.345};
+        for (int i = 0; i < 3; ++i) {
+            r.time = 0.1 * (r.tick += NPasosPresion);
+            r.pistonMean = r.piston = 100 - 30 * i;
+            graphs.addReading(r);
+            process.addReading(r);
+        }
+        graphs.redraw();
+        process.redraw();
+        graphs.LabelEstadoHist->setText(graphs.LabelEstadoHist->text().repeated(3));
+        graphs.LabelEstadoHist->show();
+        graphs.LabelNota->show();
+        process.LabelDeltaU->setText(process.LabelDeltaU->text() +
+                                     QStringLiteral("   (W + Q = 123456,78: las cifras están "
+                                                    "redondeadas por separado)"));
+        EXPECT_LE(graphs.minimumSizeHint().width(), graphsWidth);
+        EXPECT_LE(process.minimumSizeHint().width(), processWidth);
+
+        EXPECT_LE(graphs.layout()->minimumSize().width(), graphsWidth);
+        EXPECT_LE(process.layout()->minimumSize().width(), processWidth);
+    }
+    molvix::i18n::installTranslation(QStringLiteral("es"));
 }
 
 TEST_F(GraphsWindowTest, ExportWritesTheWholeHistoryOrSaysWhyAndKeepsIt)

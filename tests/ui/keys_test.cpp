@@ -99,6 +99,33 @@ TEST_F(KeysTest, F11MakesTheMainWindowFullScreenAndBack)
     EXPECT_FALSE(form->windowState() & Qt::WindowFullScreen) << "only the main window's key";
 }
 
+TEST_F(KeysTest, FullScreenKeepsTheBoxsShapeAndF11LeavesTheWindowsSize)
+{
+    // The view's shape at the opening size, which the box is drawn for.
+    const TVx3DWorld &scene = *form->Vx3DWorld1;
+    const double shape = double(scene.width()) / scene.height();
+    const QSize before = form->size();
+    focusOn(view);
+    QTest::keyClick(view, Qt::Key_F11);
+    ASSERT_TRUE(form->windowState() & Qt::WindowFullScreen);
+    // Whatever shape the screen has (one twice as wide as high stretched the
+    // box 2:1), the view keeps its own inside the room it has.
+    QCoreApplication::processEvents();
+    ASSERT_NE(double(form->width()) / form->height(), double(before.width()) / before.height());
+    EXPECT_NEAR(double(scene.width()) / scene.height(), shape, 0.01);
+    EXPECT_TRUE(form->rect().contains(scene.geometry()));
+    EXPECT_GT(scene.width(), before.width()) << "it uses the room it has";
+    // The projection scales x and y as at the opening size.
+    EXPECT_NEAR(scene.ScaleX / scene.ScaleY, shape, 0.01);
+    QTest::keyClick(view, Qt::Key_F11);
+    ASSERT_FALSE(form->windowState() & Qt::WindowFullScreen);
+    form->resize(before); // what the window manager does on leaving full screen
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->size(), before);
+    EXPECT_EQ(scene.width(), before.width()) << "the view fills the room again, as it opened";
+    EXPECT_NEAR(double(scene.width()) / scene.height(), shape, 1e-9);
+}
+
 TEST_F(KeysTest, CtrlQEndsTheProgramAsFinDoes)
 {
     EXPECT_EXIT(

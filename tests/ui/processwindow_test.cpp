@@ -5,6 +5,7 @@
 
 #include "language.h"
 #include "processcsv.h"
+#include "chartstyle.h"
 #include "processwindow.h"
 #include "pvchartview.h"
 #include "savefolder.h"
@@ -229,7 +230,7 @@ TEST_F(ProcessWindowTest, TheDiagramsCurvesArrowsAndFitInTheUsersDecimalSign)
         EXPECT_GT(a.toward.y(), a.at.y());
     }
     EXPECT_TRUE(
-        p().LabelAjuste->text().startsWith(QStringLiteral("P·V^γ = const, γ = 1,00 ± 0,00")))
+        p().LabelAjuste->text().startsWith(QStringLiteral("P·V^γ = const, γ = 1,0000 ± 0,0000")))
         << qPrintable(p().LabelAjuste->text());
     EXPECT_TRUE(p().LabelTrabajo->text().contains(QLatin1Char(',')))
         << qPrintable(p().LabelTrabajo->text());
@@ -258,24 +259,23 @@ TEST_F(ProcessWindowTest, TheDiagramsCurvesArrowsAndFitInTheUsersDecimalSign)
         << qPrintable(p().LabelAjuste->text());
     feed(5.0 / 3, {90});
     p().redraw();
-    EXPECT_TRUE(p().LabelAjuste->text().contains(QStringLiteral("γ = 1,67 ± 0,00")));
+    EXPECT_TRUE(p().LabelAjuste->text().contains(QStringLiteral("γ = 1,6667 ± 0,0000")));
 
-    // A long path is drawn with few points, the latest always among them;
-    // past kMaxReadings the window keeps the first ones and says so.
+    // A long path is drawn with few points, the latest always among them,
+    // and goes on being drawn however long it gets.
     p().BtnCeroClick();
     GasReading r{.count = 50, .pressure = 4000};
-    for (size_t i = 0; i < ProcessWindow::kMaxReadings + 5; ++i) {
-        r.piston = r.pistonMean = 100 - double(i) * 0.04;
+    for (size_t i = 0; i < 2500; ++i) {
+        r.piston = r.pistonMean = 100 - double(i) * 0.02;
         p().addReading(r);
     }
     p().redraw();
-    ASSERT_EQ(p().readings().size(), ProcessWindow::kMaxReadings);
-    EXPECT_TRUE(p().LabelDiagrama->text().contains(QStringLiteral("lleno")));
+    ASSERT_EQ(p().readings().size(), 2500u);
     const QList<QPointF> drawn = chart.pathSeries()->points();
     EXPECT_LE(drawn.size(), PvChartView::kMaxPathPoints + 1);
+    EXPECT_GE(drawn.size(), PvChartView::kMaxPathPoints / 2);
     EXPECT_DOUBLE_EQ(drawn.back().x(), p().readings().back().pistonMean / 100);
     EXPECT_DOUBLE_EQ(drawn.front().x(), 1.0);
-    p().BtnCeroClick();
     EXPECT_FALSE(p().LabelDiagrama->text().contains(QStringLiteral("lleno")));
 }
 
@@ -303,6 +303,142 @@ TEST_F(ProcessWindowTest, ExportWritesTheReadingsWithTheProcessColumns)
     p().askPath = [] { return QString(); }; // cancelled: nothing written
     QTest::mouseClick(p().BtnExportarCSV, Qt::LeftButton);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+// The volume column of the exported readings, as numbers.
+std::vector<double> csvVolumes(const std::vector<GasReading> &readings)
+{
+    const QList<QByteArray> rows = processReadingsCsv(readings).split('\n');
+    const qsizetype column = rows.front().split(',').indexOf("volume");
+    std::vector<double> volumes;
+    for (qsizetype i = 1; column >= 0 && i < rows.size() && !rows[i].isEmpty(); ++i) {
+        volumes.push_back(rows[i].split(',').at(column).toDouble());
+    }
+    return volumes;
+}
+
+TEST_F(ProcessWindowTest, TheDiagramAndTheExportAgreeOnEachReadingsVolume)
+{
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    // A free expansion from half the box: readings at 50, the one taken while
+    // the piston went to 100 (its pressure gathered partly at each), then
+    // readings at 100, all on one isotherm.
+    GasReading r{.count = 100};
+    const auto add = [&](double piston, double mean, int times) {
+        for (int k = 0; k < times; ++k) {
+            r.time = 0.1 * (r.tick += NPasosPresion);
+            r.piston = piston;
+            r.pistonMean = mean;
+            r.pressure = 4000 * 100 / mean * (1 + 0.01 * ((k * 7) % 5 - 2));
+            p().addReading(r);
+        }
+    };
+    add(50, 50, 30);
+    add(100, 72, 1);
+    add(100, 100, 30);
+    p().redraw();
+    const QList<QPointF> drawn = p().ChartPV->pathSeries()->points();
+    const std::vector<double> written = csvVolumes(p().readings());
+    ASSERT_EQ(written.size(), p().readings().size());
+    ASSERT_EQ(size_t(drawn.size()), written.size());
+    for (size_t i = 0; i < written.size(); ++i) {
+        EXPECT_FLOAT_EQ(float(drawn[qsizetype(i)].x()), float(written[i])) << i;
+    }
+    EXPECT_FLOAT_EQ(float(written[30]), 0.72f);
+    // A jump has no exponent: the window says what it is instead.
+    const QString fit = p().LabelAjuste->text();
+    EXPECT_FALSE(fit.contains(QStringLiteral("±"))) << qPrintable(fit);
+    EXPECT_TRUE(fit.contains(QStringLiteral("salto"))) << qPrintable(fit);
+}
+
+TEST_F(ProcessWindowTest, TheLedgerAddsUpAsShownAndNoFigureReadsMinusZero)
+{
+    // Each figure is rounded on its own: the decimals shown are the fewest
+    // (two to four) at which they still add up.
+    const struct
+    {
+        double work, heat, change;
+        int decimals;
+    } cases[] = {
+        {262.004, 0, 262.004, 2},
+        {1.004, 1.004, 2.008, 3},            // 1,00 + 1,00 would show ΔU 2,01
+        {0.0044975, 0.0044975, 0.008995, 4}, // 0,004 + 0,004 would show 0,009
+        {0.00444975, 0.00444975, 0.0088995, 2}, // never: two, and a word why
+        {1e-9, -1e-9, 0, 2},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.change);
+        EXPECT_EQ(ProcessWindow::ledgerDecimals(c.work, c.heat, c.change), c.decimals);
+    }
+
+    // In the window, after a compression in the bath, the three figures as
+    // shown add up, or the window says why they do not.
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    p().show();
+    pick(p().BoxBano, QStringLiteral("SI"));
+    pick(p().BoxEmbolo, QStringLiteral("Móvil"));
+    p().SpinVelEmbolo->setValue(1);
+    panel->ScBarPared->setValue(70);
+    run(4 * NPasosPresion);
+    p().redraw();
+    const auto figure = [](const QLabel *label) {
+        const QString text = label->text().section(QStringLiteral(" = "), 1).section(' ', 0, 0);
+        return QLocale(QLocale::Spanish).toDouble(text);
+    };
+    const QString change = p().LabelDeltaU->text();
+    if (!change.contains(QStringLiteral("redondeadas"))) {
+        EXPECT_NEAR(figure(p().LabelTrabajo) + figure(p().LabelCalor), figure(p().LabelDeltaU),
+                    1e-9)
+            << qPrintable(p().LabelTrabajo->text() + " | " + p().LabelCalor->text() + " | " +
+                          change);
+    }
+    // Nothing reads "-0,00": a sign on a figure rounded to nothing.
+    EXPECT_EQ(molvix::ui::shownNumber(-0.001, 'f', 2), QStringLiteral("0,00"));
+    EXPECT_EQ(molvix::ui::shownNumber(-0.0004, 'f', 1), QStringLiteral("0,0"));
+    EXPECT_EQ(molvix::ui::shownNumber(-0.006, 'f', 2), QStringLiteral("-0,01"));
+    EXPECT_EQ(molvix::ui::shownNumber(-0.0, 'f', 2), QStringLiteral("0,00"));
+    const QRegularExpression minusZero(QStringLiteral("[-−]0([,.]0+)?(?![,.]?[0-9])"));
+    for (const QLabel *label : p().findChildren<QLabel *>()) {
+        EXPECT_FALSE(label->text().contains(minusZero)) << qPrintable(label->text());
+    }
+}
+
+// Numbers are typed with either decimal sign, whatever the interface's
+// language and the system's.
+TEST(ProcessWindowTyping, EitherDecimalSignIsTakenInBothLanguages)
+{
+    const struct
+    {
+        const char *language;
+        QLocale system;
+        const char *typed;
+    } cases[] = {
+        {"es", QLocale::c(), "0,1"},
+        {"es", QLocale::c(), "0.1"},
+        {"en", QLocale(QLocale::Spanish, QLocale::Spain), "0.1"},
+        {"en", QLocale(QLocale::Spanish, QLocale::Spain), "0,1"},
+        {"es", QLocale(QLocale::Spanish, QLocale::Spain), "0,1"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.language) + " " + c.typed + " " +
+                     c.system.name().toStdString());
+        ASSERT_TRUE(molvix::i18n::installTranslation(QString::fromLatin1(c.language)));
+        QLocale::setDefault(c.system);
+        gas() = Gas();
+        ProcessWindow window;
+        window.show();
+        window.BoxEmbolo->setCurrentIndex(ProcessWindow::kMovil);
+        window.BoxEmbolo->setEditText(window.BoxEmbolo->itemText(ProcessWindow::kMovil));
+        window.SpinVelEmbolo->setFocus();
+        window.SpinVelEmbolo->selectAll();
+        QTest::keyClicks(window.SpinVelEmbolo, QString::fromLatin1(c.typed));
+        QTest::keyClick(window.SpinVelEmbolo, Qt::Key_Return);
+        EXPECT_DOUBLE_EQ(window.SpinVelEmbolo->value(), 0.1);
+        EXPECT_FLOAT_EQ(gas().process().pistonSpeed, 0.1f);
+    }
+    molvix::i18n::installTranslation(QStringLiteral("es"));
+    QLocale::setDefault(QLocale::c());
+    gas() = Gas();
 }
 
 // Each control's spoken name begins with the text of the label beside it,

@@ -8,6 +8,7 @@
 #include <QGraphicsScene>
 #include <QValueAxis>
 
+#include <algorithm>
 #include <cmath>
 
 namespace molvix::ui {
@@ -60,6 +61,19 @@ double axisCeil(double x)
     return std::ceil(x / step - 1e-6) * step;
 }
 
+QString fixedLabelFormat(double step)
+{
+    int decimals = 0;
+    if (step > 0 && std::isfinite(step)) {
+        while (decimals < 6 && std::abs(std::round(step * std::pow(10.0, decimals)) -
+                                        step * std::pow(10.0, decimals)) >
+                                   1e-6 * step * std::pow(10.0, decimals)) {
+            ++decimals;
+        }
+    }
+    return QStringLiteral("%.%1f").arg(decimals);
+}
+
 void quickScene(QChartView *view)
 {
     view->scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
@@ -74,7 +88,16 @@ QLocale shownLocale()
 
 QString shownNumber(double x, char format, int precision)
 {
-    return shownLocale().toString(x, format, precision);
+    const QLocale locale = shownLocale();
+    QString text = locale.toString(x, format, precision);
+    // A small negative number rounded to nothing is 0, not "-0,00": a class
+    // reads the sign as a result.
+    if (x < 0 && std::none_of(text.begin(), text.end(), [](QChar c) {
+            return c.isDigit() && c != QLatin1Char('0');
+        })) {
+        text = locale.toString(0.0, format, precision);
+    }
+    return text;
 }
 
 } // namespace molvix::ui

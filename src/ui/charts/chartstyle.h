@@ -30,6 +30,10 @@ QValueAxis *makeAxis(const QString &title);
 // 1 for anything not positive and finite.
 double axisCeil(double x);
 
+// The axis label format ("%.Nf") that writes every multiple of step in
+// full: never an exponent ("2.5e+04"), as few decimals as the step needs.
+QString fixedLabelFormat(double step);
+
 // A chart's items move on every redraw: the scene's spatial index would be
 // rebuilt each time for nothing (nobody looks items up by place here).
 void quickScene(QChartView *view);
@@ -41,7 +45,7 @@ void quickScene(QChartView *view);
 QLocale shownLocale();
 
 // A number as shown in the windows: QLocale::toString's format and
-// precision in shownLocale().
+// precision in shownLocale(); one that rounds to zero has no sign.
 QString shownNumber(double x, char format = 'g', int precision = 4);
 
 } // namespace molvix::ui

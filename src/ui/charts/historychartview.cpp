@@ -4,6 +4,7 @@
 #include "gas.h"
 
 #include <QLineSeries>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QValueAxis>
 
@@ -22,7 +23,7 @@ HistoryChartView::HistoryChartView(const QString &title, const QColor &colour, Q
     m_timeAxis = makeAxis(QString());
     m_timeAxis->setTickType(QValueAxis::TicksDynamic);
     m_timeAxis->setTickAnchor(0);
-    m_timeAxis->setLabelFormat(QStringLiteral("%.6g"));
+    m_timeAxis->setLabelFormat(fixedLabelFormat(1));
     m_valueAxis = makeAxis(QString());
     m_valueAxis->setTickCount(3);
     chart()->addAxis(m_timeAxis, Qt::AlignBottom);
@@ -40,7 +41,9 @@ void HistoryChartView::setHistory(const QList<QPointF> &points, const std::vecto
     if (points.isEmpty()) {
         // Up to the time of the first reading (200 ticks of 0.1).
         m_timeAxis->setTickInterval(5);
+        m_timeAxis->setLabelFormat(fixedLabelFormat(5));
         m_timeAxis->setRange(0, NPasosPresion * 0.1);
+        m_valueAxis->setLabelFormat(fixedLabelFormat(0.5));
         m_valueAxis->setRange(0, 1);
         return;
     }
@@ -61,12 +64,39 @@ void HistoryChartView::setHistory(const QList<QPointF> &points, const std::vecto
     // round value above the highest.
     const double interval = axisCeil((last - first) / 4.0);
     m_timeAxis->setTickInterval(interval);
+    m_timeAxis->setLabelFormat(fixedLabelFormat(interval));
     // (A hair of slack for the float steps the times are made of.)
     m_timeAxis->setRange(std::floor(first / interval + 1e-6) * interval,
                          std::ceil(last / interval - 1e-6) * interval);
-    m_valueAxis->setRange(0, axisCeil(top * 1.1));
+    const double ceiling = axisCeil(top * 1.1);
+    m_valueAxis->setLabelFormat(fixedLabelFormat(ceiling / 2)); // ticks at 0, half, top
+    m_valueAxis->setRange(0, ceiling);
     m_series->replace(points);
     viewport()->update();
+}
+
+void HistoryChartView::resizeEvent(QResizeEvent *event)
+{
+    FocusChartView::resizeEvent(event);
+    placePlotArea();
+}
+
+void HistoryChartView::placePlotArea()
+{
+    // The plot at the same place in every history chart of a width, however
+    // wide its value labels: room for six digits on the left, the title
+    // above, the time labels below. Their times, and so the change marks,
+    // line up from one chart to the next.
+    const QFontMetrics small(smallChartFont());
+    const QFontMetrics title(chart()->titleFont());
+    const qreal left = small.horizontalAdvance(QStringLiteral("000000")) + 12;
+    const qreal top = title.height() + small.height() / 2.0 + 8; // room for the top label
+    const qreal bottom = small.height() + 10;
+    const qreal right = small.horizontalAdvance(QStringLiteral("0000")) / 2.0 + 6;
+    const QRectF area(left, top, width() - left - right, height() - top - bottom);
+    if (area.width() > 10 && area.height() > 10) {
+        chart()->setPlotArea(area);
+    }
 }
 
 void HistoryChartView::drawForeground(QPainter *painter, const QRectF &rect)

@@ -11,7 +11,9 @@ class QLineSeries;
 class QValueAxis;
 
 // One quantity against animation time, with a dashed line at every change
-// of the settings.
+// of the settings. Its plot area sits at a fixed place for its size, so that
+// charts of one width stacked up share their time axis's position; its
+// labels are written in full, never with an exponent.
 class HistoryChartView : public FocusChartView
 {
     Q_OBJECT
@@ -28,8 +30,11 @@ public:
 
 protected:
     void drawForeground(QPainter *painter, const QRectF &rect) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void placePlotArea();
+
     QLineSeries *m_series;
     QValueAxis *m_timeAxis;
     QValueAxis *m_valueAxis;
