@@ -7,6 +7,10 @@
 # first number whose lock it can create, so servers started at the same
 # moment (parallel tests, two suites at once) never get the same one, as
 # they can when a free number is guessed first and the server started after.
+# -noreset: by default an X server resets whenever its last client leaves,
+# and a client connecting during the reset is refused ("could not connect
+# to display"); between two tests, or between the accessibility bus's
+# launcher and the program, that happens now and then.
 set -euo pipefail
 [ $# -gt 0 ] || { echo "usage: with-xvfb.sh COMMAND [ARG...]" >&2; exit 2; }
 for tool in Xvfb xauth mcookie; do
@@ -31,7 +35,7 @@ cookie="$(mcookie)"
 touch "$dir/server" "$dir/client"
 xauth -q -f "$dir/server" add :0 . "$cookie"
 mkfifo "$dir/display"
-Xvfb -displayfd 3 -auth "$dir/server" -nolisten tcp -screen 0 1280x1024x24 +extension GLX \
+Xvfb -displayfd 3 -auth "$dir/server" -nolisten tcp -noreset -screen 0 1280x1024x24 +extension GLX \
   3>"$dir/display" 2>"$dir/log" &
 server_pid=$!
 if ! read -r -t 30 number <"$dir/display" || [ -z "$number" ]; then
