@@ -13,8 +13,8 @@ QByteArray processReadingsCsv(const std::vector<GasReading> &readings, CsvDialec
     for (size_t i = 0; i < readings.size(); ++i) {
         const GasReading &r = readings[i];
         csv += rows[static_cast<qsizetype>(i) + 1] + ',' + floatText(r.piston) + ',' +
-               doubleText(r.work) + ',' + doubleText(r.heat) + ',' + doubleText(r.energyX) + ',' +
-               doubleText(r.energyY) + ',' + doubleText(r.energyZ) + '\n';
+               measuredText(r.work) + ',' + measuredText(r.heat) + ',' + measuredText(r.energyX) +
+               ',' + measuredText(r.energyY) + ',' + measuredText(r.energyZ) + '\n';
     }
     return inDialect(std::move(csv), dialect);
 }
