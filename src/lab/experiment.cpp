@@ -6,6 +6,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <exception>
+#include <limits>
 #include <mutex>
 #include <string>
 #include <system_error>
@@ -51,6 +52,7 @@ LabGas::LabGas(const RunSettings &run) : settings(run)
     controls.collisions = settings.collisions;
     const double temperature =
         gas.state.NumPar > 0 ? gas.state.Energ / (3.0 * gas.state.NumPar * 100.0) : 0.0;
+    m_settingsTemperature = temperature;
     m_bathTemperature = settings.bathTemperature.value_or(static_cast<float>(temperature));
 }
 
@@ -179,6 +181,13 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     result.heat = ledger.heat;
     result.energyChange = ledger.energyChange;
 
+    // The velocities are floats: a temperature within a float's precision of
+    // the run's own scale is what rounding leaves of a gas brought to rest
+    // (a bath at 0 ends near 1e-15, not at 0), and has no P·V/(N·T) or
+    // distribution of speeds.
+    const double zero = std::numeric_limits<float>::epsilon() *
+                        std::max<double>(lab.settingsTemperature(), result.bathTemperature);
+    bool moving = false;
     std::vector<double> pressure, temperature, energy, ratio, piston;
     std::vector<PvPoint> path;
     for (const GasReading &r : readings) {
@@ -192,6 +201,10 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
             temperature.push_back(r.temperature);
         }
         energy.push_back(r.energy);
+        if (r.temperature <= zero) {
+            continue;
+        }
+        moving = true;
         if (const auto q = idealGasRatio(r)) {
             ratio.push_back(*q);
         }
@@ -206,7 +219,7 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     result.gamma = fitPolytrope(path);
     std::vector<double> pooled = speeds.samples();
     result.speedSamples = static_cast<int64_t>(pooled.size());
-    result.ks = maxwellBoltzmannKs(std::move(pooled));
+    result.ks = moving || readings.empty() ? maxwellBoltzmannKs(std::move(pooled)) : std::nullopt;
     if (plan.keepReadings) {
         result.readings = std::move(readings);
     }

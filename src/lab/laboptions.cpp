@@ -87,6 +87,30 @@ bool sameFile(const QString &a, const QString &b)
 
 } // namespace
 
+QString escapedLine(const QString &text)
+{
+    QString line;
+    line.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\n') {
+            line += QLatin1String("\\n");
+        } else if (u == u'\r') {
+            line += QLatin1String("\\r");
+        } else if (u == u'\t') {
+            line += QLatin1String("\\t");
+        } else if (u < 0x20 || u == 0x7f) {
+            line += QStringLiteral("\\x%1").arg(uint(u), 2, 16, QLatin1Char('0'));
+        } else if ((u >= 0x80 && u < 0xa0) || u == 0x2028 || u == 0x2029) {
+            // C1 controls and Unicode's line breaks.
+            line += QStringLiteral("\\u%1").arg(uint(u), 4, 16, QLatin1Char('0'));
+        } else {
+            line += c;
+        }
+    }
+    return line;
+}
+
 bool isStandardOutput(const QString &path)
 {
     struct stat target = {}, out = {};
@@ -425,7 +449,7 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
     result.options.threads = std::clamp(idealThreads, 1, kMaxThreads);
     const auto fail = [&result](const QString &reason) {
         result.action = ParsedCommandLine::Error;
-        result.text = reason;
+        result.text = escapedLine(reason);
         return result;
     };
 

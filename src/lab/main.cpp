@@ -46,8 +46,16 @@ void catchInterrupts()
 
 int fail(const QString &reason)
 {
-    std::fprintf(stderr, "molvix-lab: %s\n", reason.toUtf8().constData());
+    std::fprintf(stderr, "molvix-lab: %s\n", escapedLine(reason).toUtf8().constData());
     return kBadInput;
+}
+
+// The end of an interrupted sweep: 128 + the signal, as a shell reports it.
+int stopped(int runsDone, size_t runs)
+{
+    std::fprintf(stderr, "molvix-lab: interrupted after %d of %zu runs; nothing written\n",
+                 runsDone, runs);
+    return 128 + g_signal.load();
 }
 
 void writeOut(const QByteArray &bytes, FILE *stream)
@@ -127,14 +135,23 @@ int runLab(const LabOptions &o)
     catchInterrupts();
     // Every file is opened before any run, so that one that cannot be
     // written is known at once and nothing else is written either.
+    // A FIFO waits for its reader: Ctrl+C during the wait ends it as it
+    // ends the runs.
     QString error;
+    const auto interrupted = [] { return g_signal.load() != 0; };
+    const auto notOpened = [&] {
+        if (interrupted()) {
+            return stopped(0, runs.size());
+        }
+        return fail(error);
+    };
     std::unique_ptr<OutputFile> out, series;
     if (!(out = o.out.isEmpty() ? OutputFile::standardOutput(&error)
-                                : OutputFile::open(o.out, &error))) {
-        return fail(error);
+                                : OutputFile::open(o.out, &error, interrupted))) {
+        return notOpened();
     }
-    if (!o.series.isEmpty() && !(series = OutputFile::open(o.series, &error))) {
-        return fail(error);
+    if (!o.series.isEmpty() && !(series = OutputFile::open(o.series, &error, interrupted))) {
+        return notOpened();
     }
 
     SweepControl control;
@@ -163,9 +180,7 @@ int runLab(const LabOptions &o)
     }
 
     if (g_signal.load() != 0) {
-        std::fprintf(stderr, "molvix-lab: interrupted after %d of %zu runs; nothing written\n",
-                     control.runsDone.load(), runs.size());
-        return 128 + g_signal.load();
+        return stopped(control.runsDone.load(), runs.size());
     }
     // Every run is done: what remains is writing, which a late Ctrl+C does
     // not cut short. Both texts are made before either file changes.

@@ -138,6 +138,13 @@ TEST(CommandLine, BadInputIsOneLineOnStandardErrorStatusTwoAndNothingWritten)
         {args("--wall"), "missing value after '--wall'"},
         {args("extra"), "unexpected argument 'extra' (see --help)"},
         {args("--wall 20 --wall 30"), "--wall is given more than once"},
+        // What a value holds is echoed escaped: one line, no terminal command.
+        {{"--wall", "1\n"}, "--wall 1\\n: '1\\n' is not a whole number"},
+        {{"--particles", "\x1b[31mred"},
+         "--particles \\x1b[31mred: '\\x1b[31mred' is not a whole number"},
+        {{"--format", "c\tsv\r\x7f\u009b"}, "--format c\\tsv\\r\\x7f\\u009b: use csv or json"},
+        {{"--out", f.dir.filePath("no\nsuch/x.csv")},
+         "cannot write " + f.dir.filePath("no\\nsuch/x.csv") + ": No such file or directory"},
         {{"--out", ""}, "--out needs a file name"},
         {{"--out", f.dir.filePath("a"), "--series", f.dir.filePath("a")},
          "--out and --series name the same file"},
@@ -435,6 +442,37 @@ bool catchesInterrupts(qint64 pid)
         }
     }
     return false;
+}
+
+// A FIFO nobody reads keeps its open waiting: the first Ctrl+C or SIGTERM
+// ends the wait as it ends the runs, and nothing is written.
+TEST(CommandLine, ASignalEndsTheWaitForAFifosReader)
+{
+    for (const auto &[signal, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}}) {
+        SCOPED_TRACE(signal);
+        const Folder f;
+        QTemporaryDir elsewhere;
+        const QString fifo = elsewhere.filePath(QStringLiteral("fifo"));
+        ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QProcess p;
+        p.start(QStringLiteral(MOLVIX_LAB_EXE),
+                args("--ticks 400") + QStringList{"--out", f.kept, "--series", fifo});
+        ASSERT_TRUE(p.waitForStarted());
+        ASSERT_TRUE(catchesInterrupts(p.processId()));
+        QThread::msleep(300); // waiting in the FIFO's open
+        ASSERT_EQ(p.state(), QProcess::Running);
+        ::kill(static_cast<pid_t>(p.processId()), signal);
+        ASSERT_TRUE(p.waitForFinished(10'000)) << "the first signal must end the wait";
+        EXPECT_TRUE(p.exitStatus() == QProcess::NormalExit && p.exitCode() == status);
+        EXPECT_EQ(p.readAllStandardError(),
+                  "molvix-lab: interrupted after 0 of 1 runs; nothing written\n");
+        f.expectUntouched();
+        // Nothing came through the FIFO either.
+        const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+        char byte = 0;
+        EXPECT_EQ(::read(reader, &byte, 1), 0);
+        ::close(reader);
+    }
 }
 
 TEST(CommandLine, CtrlCStopsTheRunsAndWritesNothing)

@@ -116,4 +116,31 @@ TEST(Summary, SpreadsAndMeansOnlyWhereTheReadingsDefineThem)
     }
 }
 
+// A zero that came out negative (a sum of cancelling floats, a fit's slope)
+// is written 0 in every cell of both tables, in CSV and JSON alike.
+TEST(Summary, NoCellIsMinusZero)
+{
+    RunResult r;
+    r.settings = {10, 50, 20, false};
+    r.settings.processColumns = true;
+    r.settings.bath = true;
+    r.completed = true;
+    r.readingCount = 2;
+    GasReading g = reading(200, 0, 0);
+    g.work = g.heat = g.energyX = g.energyY = g.energyZ = g.pressure = -0.0;
+    r.readings = {g, g};
+    r.pressure = r.energy = r.temperature = r.idealGasRatio = r.piston = {2, -0.0, 0};
+    r.ks = -0.0;
+    r.temperatureStart = r.temperatureEnd = r.work = r.heat = r.energyChange = -0.0;
+    r.energyXStart = r.energyYStart = r.energyZStart = r.bathTemperature = -0.0f;
+    r.gamma = PvFit{-0.0, -0.0};
+    for (const QByteArray &text : {summaryCsv({r}), seriesCsv({r}),
+                                   summaryJson({r}, RunPlan{0, 400, true}), seriesJson({r})}) {
+        EXPECT_FALSE(text.contains(",-0,") || text.contains(",-0\n") || text.contains(": -0,") ||
+                     text.contains(": -0}"))
+            << text.constData();
+        EXPECT_TRUE(text.contains(",0,") || text.contains(": 0,")) << text.constData();
+    }
+}
+
 } // namespace
