@@ -2,6 +2,8 @@
 
 #include "speeds.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
@@ -258,19 +260,23 @@ std::optional<QString> sweepBeyondLimits(double runs, int32_t maxCount, const Ru
 {
     const auto number = [](double v) { return QString::number(v, 'g', 3); };
     if (runs > kMaxRuns) {
-        return QStringLiteral("the sweep has %1 runs; at most %2 are allowed")
+        return QCoreApplication::translate(
+                   "molvix-lab", "el barrido tiene %1 ejecuciones; se permiten como mucho %2")
             .arg(number(runs), number(kMaxRuns));
     }
     const double ticks = runs * static_cast<double>(plan.warmup + plan.ticks);
     if (ticks > kMaxSweepTicks) {
-        return QStringLiteral("the sweep needs %1 ticks (runs x (warmup + ticks)); at most %2 "
-                              "are allowed")
+        return QCoreApplication::translate("molvix-lab",
+                                           "el barrido necesita %1 pasos (ejecuciones x (warmup + "
+                                           "ticks)); se permiten como mucho %2")
             .arg(number(ticks), number(kMaxSweepTicks));
     }
     const double bytes = sweepBytes(runs, maxCount, plan, threads);
     if (bytes > kMaxSweepBytes) {
-        return QStringLiteral("the sweep would hold about %1 GiB of memory; at most %2 GiB are "
-                              "allowed (fewer --threads, --ticks or runs, or no --series)")
+        return QCoreApplication::translate(
+                   "molvix-lab",
+                   "el barrido ocuparía unos %1 GiB de memoria; se permiten como mucho %2 GiB "
+                   "(menos --threads, --ticks o ejecuciones, o sin --series)")
             .arg(number(bytes / 1073741824.0), number(kMaxSweepBytes / 1073741824.0));
     }
     return std::nullopt;
@@ -333,9 +339,12 @@ std::vector<RunResult> runSweep(const std::vector<RunSettings> &runs, const RunP
             // The machine gives no more threads: the started ones stop and
             // are waited for, so that none is left running.
             if (!failure) {
-                failure = std::make_exception_ptr(
-                    std::system_error(e.code(), "cannot start worker " + std::to_string(k + 1) +
-                                                    " of " + std::to_string(workers)));
+                failure = std::make_exception_ptr(std::system_error(
+                    e.code(),
+                    QCoreApplication::translate("molvix-lab", "no arranca el hilo %1 de %2")
+                        .arg(k + 1)
+                        .arg(workers)
+                        .toStdString()));
             }
             control.stop = true;
             break;

@@ -2,6 +2,8 @@
 
 #include "laboptions.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -382,7 +384,8 @@ std::unique_ptr<OutputFile> OutputFile::open(const QString &path, QString *error
         return standardOutput(error);
     }
     auto file = std::make_unique<OutputFile>();
-    file->m_failure = QStringLiteral("cannot write %1").arg(path);
+    file->m_failure =
+        QCoreApplication::translate("molvix-lab", "no se puede escribir %1").arg(path);
     struct stat st = {};
     const bool there = ::stat(QFile::encodeName(path).constData(), &st) == 0;
     // A directory goes the regular way, which refuses it by name.
@@ -426,7 +429,8 @@ std::unique_ptr<OutputFile> OutputFile::open(const QString &path, QString *error
 std::unique_ptr<OutputFile> OutputFile::standardOutput(QString *error)
 {
     auto file = std::make_unique<OutputFile>();
-    file->m_failure = QStringLiteral("cannot write to standard output");
+    file->m_failure =
+        QCoreApplication::translate("molvix-lab", "no se puede escribir en la salida estándar");
     if (!file->m_direct.open(STDOUT_FILENO, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
         *error = file->m_failure + QStringLiteral(": ") + file->m_direct.errorString();
         return nullptr;

@@ -3,9 +3,11 @@
 #include "experiment.h"
 #include "laboptions.h"
 #include "labwriters.h"
+#include "language.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QThread>
 
 #include <algorithm>
@@ -53,8 +55,13 @@ int fail(const QString &reason)
 // The end of an interrupted sweep: 128 + the signal, as a shell reports it.
 int stopped(int runsDone, size_t runs)
 {
-    std::fprintf(stderr, "molvix-lab: interrupted after %d of %zu runs; nothing written\n",
-                 runsDone, runs);
+    std::fprintf(stderr, "molvix-lab: %s\n",
+                 QCoreApplication::translate(
+                     "molvix-lab", "interrumpido tras %1 de %2 ejecuciones; no se ha escrito nada")
+                     .arg(runsDone)
+                     .arg(runs)
+                     .toUtf8()
+                     .constData());
     return 128 + g_signal.load();
 }
 
@@ -69,7 +76,8 @@ int printOut(const QByteArray &text)
 {
     writeOut(text, stdout);
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
-        return fail(QStringLiteral("cannot write to standard output: %1")
+        return fail(QCoreApplication::translate("molvix-lab",
+                                                "no se puede escribir en la salida estándar: %1")
                         .arg(QString::fromLocal8Bit(std::strerror(errno))));
     }
     return 0;
@@ -203,6 +211,21 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("molvix-lab"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MOLVIX_VERSION));
+    // The help and the messages in the interface's language, chosen as the
+    // program chooses it; the columns' names are data and stay as they are.
+    using namespace molvix::i18n;
+    const LanguageChoice language = chooseLanguage(
+        QCoreApplication::arguments(), QLocale::system().uiLanguages(), availableLanguages());
+    installTranslation(language.language);
+    if (!language.unknown.isEmpty()) {
+        std::fprintf(stderr, "molvix-lab: %s\n",
+                     escapedLine(QCoreApplication::translate(
+                                     "molvix-lab", "no hay traducción para «%1» (hay %2); se usa "
+                                                   "el español")
+                                     .arg(language.unknown, availableLanguages().join(u'|')))
+                         .toUtf8()
+                         .constData());
+    }
 
     const ParsedCommandLine command =
         parseLabCommandLine(QCoreApplication::arguments(), QThread::idealThreadCount());
@@ -220,9 +243,16 @@ int main(int argc, char **argv)
     try {
         return runLab(command.options);
     } catch (const std::bad_alloc &) {
-        std::fputs("molvix-lab: out of memory; nothing written\n", stderr);
+        std::fprintf(stderr, "molvix-lab: %s\n",
+                     QCoreApplication::translate("molvix-lab", "sin memoria; no se ha escrito nada")
+                         .toUtf8()
+                         .constData());
     } catch (const std::exception &e) {
-        std::fprintf(stderr, "molvix-lab: %s; nothing written\n", e.what());
+        std::fprintf(stderr, "molvix-lab: %s\n",
+                     QCoreApplication::translate("molvix-lab", "%1; no se ha escrito nada")
+                         .arg(QString::fromLocal8Bit(e.what()))
+                         .toUtf8()
+                         .constData());
     }
     return kBadInput;
 }

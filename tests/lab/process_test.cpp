@@ -2,15 +2,20 @@
 // moving or loaded piston with the bath measures, and the columns it adds.
 #include "laboptions.h"
 #include "labwriters.h"
+#include "language.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
+// The messages as an English system shows them.
 ParsedCommandLine parse(const QString &line)
 {
-    return parseLabCommandLine(
+    molvix::i18n::installTranslation(QStringLiteral("en"));
+    const ParsedCommandLine parsed = parseLabCommandLine(
         QStringList{"molvix-lab"} + line.split(QLatin1Char(' '), Qt::SkipEmptyParts), 1);
+    molvix::i18n::removeTranslation();
+    return parsed;
 }
 
 TEST(ProcessOptions, BadValuesAreRefusedAsTheOthersAre)
