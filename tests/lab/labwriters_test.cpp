@@ -1,7 +1,12 @@
 #include "labwriters.h"
 
+#include "processcsv.h"
+
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
+#include <QSet>
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -140,6 +145,58 @@ TEST(Summary, NoCellIsMinusZero)
                      text.contains(": -0}"))
             << text.constData();
         EXPECT_TRUE(text.contains(",0,") || text.contains(": 0,")) << text.constData();
+    }
+}
+
+// Every column the files have is explained where a reader looks for it: the
+// handbook's export sections and molvix-lab page, in both languages, and
+// the man page. A column added to a writer and not to them fails here.
+TEST(Columns, EveryColumnIsExplainedInTheHandbookAndTheManPage)
+{
+    RunResult r;
+    r.settings.processColumns = true;
+    QSet<QString> columns;
+    for (const QByteArray &csv : {summaryCsv({r}), seriesCsv({r}), processReadingsCsv({})}) {
+        for (const QByteArray &name : csv.left(csv.indexOf('\n')).split(',')) {
+            columns << QString::fromLatin1(name);
+        }
+    }
+    ASSERT_GT(columns.size(), 40);
+
+    const auto read = [](const QString &path) {
+        QFile f(QStringLiteral(MOLVIX_SOURCE_DIR "/") + path);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << qPrintable(path);
+        return QString::fromUtf8(f.readAll());
+    };
+    // The names a document explains: the handbook's <code> cells, the man
+    // page's tagged paragraphs, each a name or a list of names.
+    const auto named = [](const QString &text, const QRegularExpression &tag) {
+        QSet<QString> names;
+        for (auto m = tag.globalMatch(text); m.hasNext();) {
+            for (const QString &name : m.next().captured(1).split(QStringLiteral(", "))) {
+                names << QString(name).remove(QLatin1Char('\\'));
+            }
+        }
+        return names;
+    };
+    const QRegularExpression code(QStringLiteral("<code>([^<]*)</code>"));
+    for (const char *language : {"es", "en"}) {
+        QString pages;
+        for (const char *page : {"graphs", "processes", "lab"}) {
+            pages += read(QStringLiteral("resources/handbook/%1/%2.html").arg(language, page));
+        }
+        const QSet<QString> explained = named(pages, code);
+        for (const QString &column : columns) {
+            EXPECT_TRUE(explained.contains(column)) << language << ": " << qPrintable(column);
+        }
+    }
+    const QString man = read(QStringLiteral("packaging/man/molvix-lab.1"));
+    const QString section = man.section(QStringLiteral(".SH COLUMNS"), 1).section(".SH ", 0, 0);
+    const QSet<QString> explained =
+        named(section, QRegularExpression(QStringLiteral("^\\.B (.*)$"),
+                                          QRegularExpression::MultilineOption));
+    for (const QString &column : columns) {
+        EXPECT_TRUE(explained.contains(column)) << "man page: " << qPrintable(column);
     }
 }
 
