@@ -1176,6 +1176,485 @@ The readings are still here: try another folder or name.</translation>
     </message>
 </context>
 <context>
+    <name>molvix-lab</name>
+    <message>
+        <source>%1 está fuera de %2..%3</source>
+        <translation>%1 is outside %2..%3</translation>
+    </message>
+    <message>
+        <source>falta un valor</source>
+        <translation>a value is missing</translation>
+    </message>
+    <message>
+        <source>«%1» no es un número entero</source>
+        <translation>&apos;%1&apos; is not a whole number</translation>
+    </message>
+    <message>
+        <source>«%1» no es un número</source>
+        <translation>&apos;%1&apos; is not a number</translation>
+    </message>
+    <message>
+        <source>«%1» tiene demasiadas partes: use inicio:fin:paso</source>
+        <translation>&apos;%1&apos; has too many parts: use start:stop:step</translation>
+    </message>
+    <message>
+        <source>el paso %1 debe ser positivo</source>
+        <translation>step %1 must be positive</translation>
+    </message>
+    <message>
+        <source>«%1» empieza por encima de su final</source>
+        <translation>&apos;%1&apos; starts above its stop</translation>
+    </message>
+    <message>
+        <source>«%1» tiene más de %2 valores</source>
+        <translation>&apos;%1&apos; has more than %2 values</translation>
+    </message>
+    <message>
+        <source>opción desconocida «%1%2» (véase --help)</source>
+        <translation>unknown option &apos;%1%2&apos; (see --help)</translation>
+    </message>
+    <message>
+        <source>argumento inesperado «%1» (véase --help)</source>
+        <translation>unexpected argument &apos;%1&apos; (see --help)</translation>
+    </message>
+    <message>
+        <source>--%1 aparece más de una vez</source>
+        <translation>--%1 is given more than once</translation>
+    </message>
+    <message>
+        <source>debe ser positivo (como mucho %1)</source>
+        <translation>must be positive (at most %1)</translation>
+    </message>
+    <message>
+        <source>--collisions %1: use on, off u on,off</source>
+        <translation>--collisions %1: use on, off or on,off</translation>
+    </message>
+    <message>
+        <source>--piston %1: use fixed, moving o loaded, o una lista</source>
+        <translation>--piston %1: use fixed, moving or loaded, or a list</translation>
+    </message>
+    <message>
+        <source>--bath %1: use on, off u on,off</source>
+        <translation>--bath %1: use on, off or on,off</translation>
+    </message>
+    <message>
+        <source>--%1 necesita %2: ninguna ejecución del barrido lo usaría</source>
+        <translation>--%1 needs %2: no run of the sweep would use it</translation>
+    </message>
+    <message>
+        <source>--format %1: use csv o json</source>
+        <translation>--format %1: use csv or json</translation>
+    </message>
+    <message>
+        <source>--out necesita un nombre de archivo</source>
+        <translation>--out needs a file name</translation>
+    </message>
+    <message>
+        <source>--series necesita un nombre de archivo</source>
+        <translation>--series needs a file name</translation>
+    </message>
+    <message>
+        <source>--out y --series nombran el mismo archivo</source>
+        <translation>--out and --series name the same file</translation>
+    </message>
+    <message>
+        <source>--load %1 con --piston-mass %2: la carga puede ser como mucho %3 x la masa del émbolo</source>
+        <translation>--load %1 with --piston-mass %2: the load may be at most %3 x the piston&apos;s mass</translation>
+    </message>
+    <message>
+        <source>--series nombra la salida estándar, adonde va el resumen; nombre un archivo para él con --out</source>
+        <translation>--series names standard output, where the summary goes; name a file for it with --out</translation>
+    </message>
+    <message>
+        <source>el barrido tiene %1 ejecuciones; se permiten como mucho %2</source>
+        <translation>the sweep has %1 runs; at most %2 are allowed</translation>
+    </message>
+    <message>
+        <source>el barrido necesita %1 pasos (ejecuciones x (warmup + ticks)); se permiten como mucho %2</source>
+        <translation>the sweep needs %1 ticks (runs x (warmup + ticks)); at most %2 are allowed</translation>
+    </message>
+    <message>
+        <source>el barrido ocuparía unos %1 GiB de memoria; se permiten como mucho %2 GiB (menos --threads, --ticks o ejecuciones, o sin --series)</source>
+        <translation>the sweep would hold about %1 GiB of memory; at most %2 GiB are allowed (fewer --threads, --ticks or runs, or no --series)</translation>
+    </message>
+    <message>
+        <source>no se puede escribir %1</source>
+        <translation>cannot write %1</translation>
+    </message>
+    <message>
+        <source>no se puede escribir en la salida estándar</source>
+        <translation>cannot write to standard output</translation>
+    </message>
+    <message>
+        <source>no se puede escribir en la salida estándar: %1</source>
+        <translation>cannot write to standard output: %1</translation>
+    </message>
+    <message>
+        <source>interrumpido tras %1 de %2 ejecuciones; no se ha escrito nada</source>
+        <translation>interrupted after %1 of %2 runs; nothing written</translation>
+    </message>
+    <message>
+        <source>sin memoria; no se ha escrito nada</source>
+        <translation>out of memory; nothing written</translation>
+    </message>
+    <message>
+        <source>%1; no se ha escrito nada</source>
+        <translation>%1; nothing written</translation>
+    </message>
+    <message>
+        <source>no arranca el hilo %1 de %2</source>
+        <translation>cannot start worker %1 of %2</translation>
+    </message>
+    <message>
+        <source>Uso: molvix-lab [opciones]
+
+Ejecuta el gas de Molvix sin ventanas y escribe lo que ha medido: para cada
+ejecución una fila de resumen (medias y dispersiones de las tres lecturas, la
+razón de gas ideal P·V/(N·T) y la distancia de las velocidades a
+Maxwell–Boltzmann) y, si se pide, la serie de sus lecturas. El gas es el del
+programa: el mismo inicio, paso, paredes, choques y lecturas, bit a bit.
+
+Ajustes (cada uno puede ser un barrido; las ejecuciones son todas las
+combinaciones):
+  --particles N        número de partículas, 0..100 (por defecto 50)
+  --wall W             posición del émbolo, 0..100 (por defecto 100)
+  --temperature T      ajuste de temperatura, 0..100 (por defecto 20); una
+                       escala de velocidades, como la barra del panel
+  --collisions on|off  choques entre partículas (por defecto off); &quot;on,off&quot;
+                       ejecuta ambos
+
+El proceso (cada uno puede ser un barrido; cualquiera añade las columnas del
+proceso):
+  --piston fixed|moving|loaded
+                       el émbolo (por defecto fixed): el clásico, uno que se
+                       mueve hasta --piston-to, o uno con carga
+  --piston-to W        adonde va el émbolo móvil, 0..100 (por defecto: se
+                       queda en --wall); empieza en --wall y solo se mueve
+                       durante los pasos medidos, para que el
+                       calentamiento equilibre el gas
+  --piston-speed U     longitudes por unidad de tiempo, 0..1000 (por defecto
+                       1; el émbolo avanza U x 0.1 en cada paso)
+  --load P             la presión exterior sobre el émbolo con carga, en las
+                       unidades de &quot;Presión&quot;, 0..10000000 (por defecto 0)
+  --piston-mass M      la masa del émbolo con carga en masas de partícula,
+                       1..1000000 (por defecto 100); la carga puede ser como
+                       mucho 500 x la masa
+  --bath on|off        las cinco paredes fijas son un baño térmico (por
+                       defecto off); actúa también durante el calentamiento
+  --bath-temperature T la temperatura del baño en las unidades de
+                       &quot;Temperatura&quot;, 0..10000 (por defecto: la del gas una
+                       vez aplicados los ajustes, antes del calentamiento)
+  Los valores reales se escriben 0.5 o 5e-1; un intervalo 0.1:0.4:0.1 incluye
+  su final cuando los pasos llegan a él. Se rechaza un ajuste que ninguna
+  ejecución usaría: --piston-to y --piston-speed necesitan un émbolo móvil,
+  --load y --piston-mass uno con carga, --bath-temperature el baño activo.
+
+Duración de cada ejecución:
+  --ticks N            pasos medidos, 1..10000000 (por defecto 50000)
+  --warmup N           pasos previos a los medidos, cuyas lecturas se
+                       descartan, 0..100000000 (por defecto 20000)
+
+Salida:
+  --out ARCHIVO        el resumen en ARCHIVO (por defecto: la salida estándar)
+  --series ARCHIVO     las lecturas de cada ejecución en ARCHIVO
+  --format csv|json    formato de ambos (por defecto csv)
+  --threads N          ejecuciones a la vez, 1..1024 (por defecto: los
+                       núcleos de la máquina, aquí %1)
+  --lang CÓDIGO        idioma de la ayuda y los mensajes: %2 (por defecto: el
+                       del sistema si hay traducción; si no, español)
+  -h, --help           esta ayuda
+  -v, --version        la versión
+
+Barridos:
+  Un valor (50); un intervalo inicio:fin:paso (20:100:10 es 20, 30, ...,
+  100: el paso debe ser positivo y el final se incluye cuando los pasos
+  llegan a él; inicio:fin avanza de 1 en 1); o una lista de valores e
+  intervalos separados por comas (10,50,100 o 10:50:20,100), en el orden
+  escrito. Las ejecuciones van en este orden: partículas por fuera, luego
+  pared, luego temperatura, luego choques, luego los ajustes del proceso en
+  el orden de arriba (la temperatura del baño por dentro).
+
+Cada ejecución:
+  Parte del inicio del propio programa (el mismo generador y arranque),
+  luego fija el número, la temperatura y la pared como lo hace el panel de
+  control, en ese orden, y activa o no los choques. Ejecuta los pasos de
+  calentamiento y luego los medidos. El gas lee su presión, temperatura y
+  energía cada 200 pasos; las lecturas tomadas durante los pasos medidos son
+  la serie de la ejecución. Cada 50 pasos medidos se toman las velocidades
+  de todas las partículas, y todas juntas se comparan con la distribución de
+  Maxwell–Boltzmann de la misma energía media. Las ejecuciones van en
+  paralelo, cada una con su propio gas.
+
+Columnas del resumen (JSON tiene los mismos campos, con warmup y ticks):
+  run                  1, 2, ... en el orden del barrido
+  count, wall, temperature_setting, collisions
+                       los ajustes de la ejecución
+  readings             lecturas tomadas durante los pasos medidos
+  pressure_mean, pressure_sd
+                       &quot;Presión&quot;: impulso recibido por las paredes en 200
+                       pasos por 10 000 de área de pared
+  temperature_mean, temperature_sd
+                       &quot;Temperatura&quot;: suma de v² / (3 N × 100)
+  energy_mean, energy_sd
+                       &quot;Energía&quot;: 0.01 × suma de v²
+  pvnt_mean, pvnt_sd   P·V/(N·T) de cada lectura, escalada para que un gas
+                       ideal dé 1: P × W / (2000 N T)
+  ks_mb                distancia de Kolmogorov–Smirnov de las velocidades
+                       reunidas a Maxwell–Boltzmann (0 = la misma
+                       distribución)
+  Medias y desviaciones típicas muestrales sobre las lecturas, con 6 cifras
+  significativas. Lecturas iguales tienen una desviación de exactamente 0;
+  una sola lectura no tiene (vacía, JSON null). Vacías (JSON null) también
+  donde no hay nada que promediar: sin lecturas; la temperatura de una caja
+  vacía (su presión y su energía son 0); P·V/(N·T) sin partículas, con la
+  pared en 0 o una temperatura de 0 (o 0 en precisión simple: lo que el
+  redondeo deja de un gas llevado al reposo); ks_mb cuando ninguna partícula
+  se mueve.
+
+Columnas del proceso (con cualquier opción del proceso; JSON tiene los mismos
+campos):
+  piston, piston_to, piston_speed, load, piston_mass, bath, bath_temperature
+                       los ajustes del proceso de la ejecución (piston_to
+                       vacía: ninguno)
+  temperature_start, temperature_end, wall_start, wall_end
+                       temperatura (energía / 3 N) y posición exacta del
+                       émbolo al empezar y al acabar los pasos medidos
+  work, heat, energy_change
+                       durante los pasos medidos, en las unidades de
+                       &quot;Energía&quot;: trabajo del émbolo sobre el gas, calor que
+                       entra por el baño, cambio de la energía del gas
+                       (= work + heat)
+  gamma, gamma_se      P·V^gamma = const ajustada a las lecturas (pendiente
+                       de ln P frente a ln V, V = 10 000 × la posición media
+                       del émbolo durante la lectura), con su error típico;
+                       vacías cuando el volumen cambió menos de un 10 %
+  piston_mean, piston_sd
+                       la posición media del émbolo en las lecturas
+  energy_x_start, energy_y_start, energy_z_start
+                       0.01 × suma de vx², vy², vz² al empezar a medir
+  y en la serie: piston (posición en la lectura), work, heat (desde que
+  empezaron los pasos medidos), energy_x, energy_y, energy_z (0.01 x suma de
+  vx², vy², vz² en la lectura).
+  El gas los calcula en precisión simple: temperature_start y _end, work,
+  heat, energy_change y las energías son cada uno el texto más corto que se
+  lee como el mismo float y redondea a las mismas centésimas (lo que
+  muestran las ventanas del programa).
+
+Columnas de la serie:
+  run, tick, time, count, wall, temperature_setting, collisions, pressure,
+  temperature, energy: una fila por lectura. Presión, temperatura y energía
+  tal como las guarda el gas, floats de precisión simple, cada una el texto
+  más corto que se lee como el mismo float; time es tick x 0.1 exacto (20
+  para el paso 200).
+
+Archivos:
+  Sin --out la tabla de resumen va a la salida estándar y nada más va allí.
+  Las mismas opciones dan la misma salida, byte a byte, sea cual sea
+  --threads. Un archivo normal se escribe entero o no se escribe: los dos
+  archivos están completos antes de sustituir ninguno, y si alguno no se
+  puede escribir ambos conservan lo que tenían. Un FIFO o un dispositivo se
+  escribe donde está, y también el archivo adonde va la salida estándar
+  (/dev/stdout, o el destino de una redirección), tras lo que contiene;
+  --series solo puede nombrarlo con --out en otro sitio. --out y --series
+  deben nombrar dos archivos (se siguen los enlaces). Una barra de progreso
+  va a la salida de errores cuando es un terminal.
+
+Límites (comprobados antes de ejecutar nada):
+  valores              como mucho 100000 en el barrido de una opción
+  ejecuciones          como mucho 1000000 en un barrido
+  pasos                como mucho 10^12 en total: ejecuciones x (warmup +
+                       ticks)
+  memoria              como mucho 4 GiB, según la estimación: por cada
+                       ejecución en curso 12 bytes por partícula en cada
+                       instantánea de velocidades (una cada 50 pasos
+                       medidos: 250 MB para 100 partículas en 10000000
+                       pasos), y por cada ejecución su serie si se guarda
+                       (unos 270 bytes por lectura)
+
+Estado de salida:
+  0    hecho
+  2    una opción o un valor incorrectos, un barrido fuera de los límites, un
+       archivo que no se puede escribir, un hilo de trabajo que no arranca o
+       memoria que se agota: una línea en la salida de errores dice cuál, y
+       no se escribe nada
+  130  interrumpido (Ctrl+C; 143 con SIGTERM): las ejecuciones se detienen,
+       o se deja de esperar al lector de un FIFO, y no se escribe nada; los
+       archivos nombrados conservan lo que tenían
+
+Ejemplo (Boyle: presión frente a la pared, 100 partículas, con choques):
+  molvix-lab --particles 100 --collisions on --wall 20:100:20
+</source>
+        <translation>Usage: molvix-lab [options]
+
+Runs the Molvix gas without windows and writes what it measured: for every
+run a summary row (means and spreads of the three readouts, the ideal-gas
+ratio P·V/(N·T) and the distance of the speeds from Maxwell–Boltzmann) and,
+on request, the series of its readings. The gas is the program&apos;s own: the
+same start, step, walls, collisions and readouts, bit for bit.
+
+Settings (each may be a sweep; the runs are every combination):
+  --particles N        particle count, 0..100 (default 50)
+  --wall W             piston position, 0..100 (default 100)
+  --temperature T      temperature setting, 0..100 (default 20); a speed
+                       scale, as the control panel&apos;s bar
+  --collisions on|off  particle collisions (default off); &quot;on,off&quot; runs both
+
+The process (each may be a sweep; any of them adds the process columns):
+  --piston fixed|moving|loaded
+                       the piston (default fixed): the classic one, one that
+                       moves to --piston-to, or one under a load
+  --piston-to W        where the moving piston goes, 0..100 (default: stays
+                       at --wall); it starts at --wall and moves only during
+                       the measured ticks, so the warm-up equilibrates
+  --piston-speed U     lengths per unit time, 0..1000 (default 1; the piston
+                       moves U x 0.1 a tick)
+  --load P             the loaded piston&apos;s outside pressure, in the units of
+                       &quot;Presión&quot;, 0..10000000 (default 0)
+  --piston-mass M      the loaded piston&apos;s mass in particle masses,
+                       1..1000000 (default 100); the load may be at most
+                       500 x the mass
+  --bath on|off        the five fixed walls are a heat bath (default off);
+                       it is on through the warm-up too
+  --bath-temperature T the bath&apos;s temperature in the units of &quot;Temperatura&quot;,
+                       0..10000 (default: the gas&apos;s temperature once the
+                       run&apos;s settings are applied, before the warm-up)
+  Real values may be written 0.5 or 5e-1; a range 0.1:0.4:0.1 includes its
+  stop when the steps reach it. A setting that no run would use is refused:
+  --piston-to and --piston-speed need a moving piston, --load and
+  --piston-mass a loaded one, --bath-temperature the bath on.
+
+Length of every run:
+  --ticks N            measured ticks, 1..10000000 (default 50000)
+  --warmup N           ticks run before the measured ones, whose readings
+                       are dropped, 0..100000000 (default 20000)
+
+Output:
+  --out FILE           the summary into FILE (default: standard output)
+  --series FILE        every run&apos;s readings into FILE
+  --format csv|json    format of both (default csv)
+  --threads N          runs at a time, 1..1024 (default: the machine&apos;s
+                       cores, %1 here)
+  --lang CODE          language of the help and the messages: %2 (default:
+                       the system&apos;s when there is a translation, else Spanish)
+  -h, --help           this help
+  -v, --version        the version
+
+Sweeps:
+  A value (50); a range start:stop:step (20:100:10 is 20, 30, ..., 100: the
+  step must be positive, and stop is included when the steps reach it;
+  start:stop steps by 1); or a comma-separated list of values and ranges
+  (10,50,100 or 10:50:20,100), in the order written. The runs go in this
+  order: particles outermost, then wall, then temperature, then collisions,
+  then the process&apos;s settings in the order above (bath temperature
+  innermost).
+
+Every run:
+  Starts from the program&apos;s own start (the same generator and start-up), then
+  sets the count, the temperature and the wall the way the control panel
+  does, in that order, and switches collisions. It runs the warm-up ticks,
+  then the measured ticks. The gas reads its pressure, temperature and energy
+  every 200 ticks; the readings taken during the measured ticks are the run&apos;s
+  series. Every 50 measured ticks the speeds of all particles are taken, and
+  all of them together are compared with the Maxwell–Boltzmann distribution
+  of the same mean energy. Runs go in parallel, each on a gas of its own.
+
+Summary columns (JSON has the same fields, with warmup and ticks):
+  run                  1, 2, ... in sweep order
+  count, wall, temperature_setting, collisions
+                       the run&apos;s settings
+  readings             readings taken during the measured ticks
+  pressure_mean, pressure_sd
+                       &quot;Presión&quot;: momentum the walls received over 200 ticks
+                       per 10 000 of wall area
+  temperature_mean, temperature_sd
+                       &quot;Temperatura&quot;: sum of v² / (3 N × 100)
+  energy_mean, energy_sd
+                       &quot;Energía&quot;: 0.01 × sum of v²
+  pvnt_mean, pvnt_sd   P·V/(N·T) of every reading, scaled so that an ideal
+                       gas gives 1: P × W / (2000 N T)
+  ks_mb                Kolmogorov–Smirnov distance of the pooled speeds from
+                       Maxwell–Boltzmann (0 = the same distribution)
+  Means and sample standard deviations over the readings, to 6 significant
+  digits. Equal readings have a deviation of exactly 0; a single reading has
+  none (empty, JSON null). Empty (JSON null) too where there is nothing to
+  average: no readings; the temperature of an empty box (its pressure and
+  energy are 0); P·V/(N·T) with no particles, the wall at 0 or a temperature
+  of 0 (or 0 to single precision: what rounding leaves of a gas brought to
+  rest); ks_mb when no particle moves.
+
+Process columns (with any process option; JSON has the same fields):
+  piston, piston_to, piston_speed, load, piston_mass, bath, bath_temperature
+                       the run&apos;s process settings (piston_to empty: none)
+  temperature_start, temperature_end, wall_start, wall_end
+                       temperature (energy / 3 N) and exact piston position
+                       when the measured ticks begin and when they end
+  work, heat, energy_change
+                       over the measured ticks, in the units of &quot;Energía&quot;:
+                       work done on the gas by the piston, heat in through
+                       the bath, the gas&apos;s energy change (= work + heat)
+  gamma, gamma_se      P·V^gamma = const fitted to the readings (slope of
+                       ln P against ln V, V = 10 000 × the mean piston
+                       position over the reading), with its standard error;
+                       empty when the volume changed by less than 10 %
+  piston_mean, piston_sd
+                       the piston&apos;s mean position over the readings
+  energy_x_start, energy_y_start, energy_z_start
+                       0.01 × sum of vx², vy², vz² when measuring begins
+  and in the series: piston (position at the reading), work, heat (since
+  the measured ticks began), energy_x, energy_y, energy_z (0.01 x sum of
+  vx², vy², vz² at the reading).
+  The gas computes these in single precision: temperature_start and _end,
+  work, heat, energy_change and the energies are each the shortest text
+  that reads back to the same float and rounds to the same hundredths (what
+  the program&apos;s windows show).
+
+Series columns:
+  run, tick, time, count, wall, temperature_setting, collisions, pressure,
+  temperature, energy: one row per reading. Pressure, temperature and energy
+  as the gas holds them, single-precision floats, each the shortest text
+  that reads back to the same float; time is tick x 0.1 exactly (20 for
+  tick 200).
+
+Files:
+  With no --out the summary table goes to standard output and nothing else
+  does. The same options give the same output, byte for byte, whatever
+  --threads is. A regular file is written whole or not at all: both files
+  are complete before either is replaced, and when either cannot be written
+  both keep what they held. A FIFO or a device is written where it is, and
+  so is the file standard output goes to (/dev/stdout, or the target of a
+  redirection), after what it holds; --series names it only with --out
+  elsewhere. --out and --series must name two files (links are followed).
+  A progress bar goes to standard error when it is a terminal.
+
+Limits (checked before any run):
+  values               at most 100000 in one option&apos;s sweep
+  runs                 at most 1000000 in a sweep
+  ticks                at most 10^12 in all: runs x (warmup + ticks)
+  memory               at most 4 GiB, as estimated: for each run under way
+                       12 bytes a particle for every speed snapshot (one
+                       every 50 measured ticks: 250 MB for 100 particles
+                       over 10000000 ticks), and for every run its series
+                       when kept (about 270 bytes a reading)
+
+Exit status:
+  0    done
+  2    a bad option or value, a sweep beyond the limits, a file that cannot
+       be written, a worker thread that cannot start or memory that runs
+       out: one line on standard error says which, and nothing is written
+  130  interrupted (Ctrl+C; 143 for SIGTERM): the runs stop, or the wait
+       for a FIFO&apos;s reader ends, and nothing is written; files named keep
+       what they held
+
+Example (Boyle: pressure against the wall, 100 particles, collisions on):
+  molvix-lab --particles 100 --collisions on --wall 20:100:20
+</translation>
+    </message>
+    <message>
+        <source>no hay traducción para «%1» (hay %2); se usa el español</source>
+        <translation>no translation for “%1” (there are %2); using Spanish</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>molvix: no hay traducción para «%1» (hay %2); se usa el español</source>

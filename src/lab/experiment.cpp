@@ -2,10 +2,13 @@
 
 #include "speeds.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <exception>
+#include <limits>
 #include <mutex>
 #include <string>
 #include <system_error>
@@ -51,6 +54,7 @@ LabGas::LabGas(const RunSettings &run) : settings(run)
     controls.collisions = settings.collisions;
     const double temperature =
         gas.state.NumPar > 0 ? gas.state.Energ / (3.0 * gas.state.NumPar * 100.0) : 0.0;
+    m_settingsTemperature = temperature;
     m_bathTemperature = settings.bathTemperature.value_or(static_cast<float>(temperature));
 }
 
@@ -179,6 +183,13 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     result.heat = ledger.heat;
     result.energyChange = ledger.energyChange;
 
+    // The velocities are floats: a temperature within a float's precision of
+    // the run's own scale is what rounding leaves of a gas brought to rest
+    // (a bath at 0 ends near 1e-15, not at 0), and has no P·V/(N·T) or
+    // distribution of speeds.
+    const double zero = std::numeric_limits<float>::epsilon() *
+                        std::max<double>(lab.settingsTemperature(), result.bathTemperature);
+    bool moving = false;
     std::vector<double> pressure, temperature, energy, ratio, piston;
     std::vector<PvPoint> path;
     for (const GasReading &r : readings) {
@@ -192,6 +203,10 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
             temperature.push_back(r.temperature);
         }
         energy.push_back(r.energy);
+        if (r.temperature <= zero) {
+            continue;
+        }
+        moving = true;
         if (const auto q = idealGasRatio(r)) {
             ratio.push_back(*q);
         }
@@ -206,7 +221,7 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     result.gamma = fitPolytrope(path);
     std::vector<double> pooled = speeds.samples();
     result.speedSamples = static_cast<int64_t>(pooled.size());
-    result.ks = maxwellBoltzmannKs(std::move(pooled));
+    result.ks = moving || readings.empty() ? maxwellBoltzmannKs(std::move(pooled)) : std::nullopt;
     if (plan.keepReadings) {
         result.readings = std::move(readings);
     }
@@ -245,19 +260,23 @@ std::optional<QString> sweepBeyondLimits(double runs, int32_t maxCount, const Ru
 {
     const auto number = [](double v) { return QString::number(v, 'g', 3); };
     if (runs > kMaxRuns) {
-        return QStringLiteral("the sweep has %1 runs; at most %2 are allowed")
+        return QCoreApplication::translate(
+                   "molvix-lab", "el barrido tiene %1 ejecuciones; se permiten como mucho %2")
             .arg(number(runs), number(kMaxRuns));
     }
     const double ticks = runs * static_cast<double>(plan.warmup + plan.ticks);
     if (ticks > kMaxSweepTicks) {
-        return QStringLiteral("the sweep needs %1 ticks (runs x (warmup + ticks)); at most %2 "
-                              "are allowed")
+        return QCoreApplication::translate("molvix-lab",
+                                           "el barrido necesita %1 pasos (ejecuciones x (warmup + "
+                                           "ticks)); se permiten como mucho %2")
             .arg(number(ticks), number(kMaxSweepTicks));
     }
     const double bytes = sweepBytes(runs, maxCount, plan, threads);
     if (bytes > kMaxSweepBytes) {
-        return QStringLiteral("the sweep would hold about %1 GiB of memory; at most %2 GiB are "
-                              "allowed (fewer --threads, --ticks or runs, or no --series)")
+        return QCoreApplication::translate(
+                   "molvix-lab",
+                   "el barrido ocuparía unos %1 GiB de memoria; se permiten como mucho %2 GiB "
+                   "(menos --threads, --ticks o ejecuciones, o sin --series)")
             .arg(number(bytes / 1073741824.0), number(kMaxSweepBytes / 1073741824.0));
     }
     return std::nullopt;
@@ -320,9 +339,12 @@ std::vector<RunResult> runSweep(const std::vector<RunSettings> &runs, const RunP
             // The machine gives no more threads: the started ones stop and
             // are waited for, so that none is left running.
             if (!failure) {
-                failure = std::make_exception_ptr(
-                    std::system_error(e.code(), "cannot start worker " + std::to_string(k + 1) +
-                                                    " of " + std::to_string(workers)));
+                failure = std::make_exception_ptr(std::system_error(
+                    e.code(),
+                    QCoreApplication::translate("molvix-lab", "no arranca el hilo %1 de %2")
+                        .arg(k + 1)
+                        .arg(workers)
+                        .toStdString()));
             }
             control.stop = true;
             break;

@@ -117,9 +117,12 @@ public:
     void startWarmup();
     void startMeasuring();
     float bathTemperature() const { return m_bathTemperature; }
+    // The gas's temperature once the run's settings were applied.
+    double settingsTemperature() const { return m_settingsTemperature; }
 
 private:
     float m_bathTemperature = 0;
+    double m_settingsTemperature = 0;
     // Where the panel's scroll bars stand when it is created.
     LabBar m_countBar{0};
     LabBar m_tempBar{0};

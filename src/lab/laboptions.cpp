@@ -1,8 +1,10 @@
 #include "laboptions.h"
 
+#include "language.h"
 #include "readinglog.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -39,7 +41,10 @@ std::optional<int64_t> wholeNumber(const QString &text, bool *tooLarge)
 
 QString outsideText(const QString &value, int64_t min, int64_t max)
 {
-    return QStringLiteral("%1 is outside %2..%3").arg(value).arg(min).arg(max);
+    return QCoreApplication::translate("molvix-lab", "%1 está fuera de %2..%3")
+        .arg(value)
+        .arg(min)
+        .arg(max);
 }
 
 // One number of a sweep or a count option, within min..max.
@@ -52,8 +57,10 @@ std::optional<int64_t> boundedNumber(const QString &text, int64_t min, int64_t m
         return std::nullopt;
     }
     if (!value) {
-        *error = text.isEmpty() ? QStringLiteral("a value is missing")
-                                : QStringLiteral("'%1' is not a whole number").arg(text);
+        *error = text.isEmpty()
+                     ? QCoreApplication::translate("molvix-lab", "falta un valor")
+                     : QCoreApplication::translate("molvix-lab", "«%1» no es un número entero")
+                           .arg(text);
         return std::nullopt;
     }
     return value;
@@ -87,6 +94,30 @@ bool sameFile(const QString &a, const QString &b)
 
 } // namespace
 
+QString escapedLine(const QString &text)
+{
+    QString line;
+    line.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\n') {
+            line += QLatin1String("\\n");
+        } else if (u == u'\r') {
+            line += QLatin1String("\\r");
+        } else if (u == u'\t') {
+            line += QLatin1String("\\t");
+        } else if (u < 0x20 || u == 0x7f) {
+            line += QStringLiteral("\\x%1").arg(uint(u), 2, 16, QLatin1Char('0'));
+        } else if ((u >= 0x80 && u < 0xa0) || u == 0x2028 || u == 0x2029) {
+            // C1 controls and Unicode's line breaks.
+            line += QStringLiteral("\\u%1").arg(uint(u), 4, 16, QLatin1Char('0'));
+        } else {
+            line += c;
+        }
+    }
+    return line;
+}
+
 bool isStandardOutput(const QString &path)
 {
     struct stat target = {}, out = {};
@@ -106,173 +137,204 @@ std::optional<double> realNumber(const QString &text, double min, double max, QS
     const auto [ptr, ec] = std::from_chars(latin.constData(), end, value);
     if (latin.isEmpty() || ptr != end || ec != std::errc() || text.size() != latin.size() ||
         !std::isfinite(value)) {
-        *error = text.isEmpty() ? QStringLiteral("a value is missing")
-                                : QStringLiteral("'%1' is not a number").arg(text);
+        *error = text.isEmpty()
+                     ? QCoreApplication::translate("molvix-lab", "falta un valor")
+                     : QCoreApplication::translate("molvix-lab", "«%1» no es un número").arg(text);
         return std::nullopt;
     }
     if (value < min || value > max) {
-        *error = QStringLiteral("%1 is outside %2..%3").arg(text).arg(min, 0, 'g', 12).arg(max, 0, 'g', 12);
+        *error = QCoreApplication::translate("molvix-lab", "%1 está fuera de %2..%3")
+                     .arg(text)
+                     .arg(min, 0, 'g', 12)
+                     .arg(max, 0, 'g', 12);
         return std::nullopt;
     }
     return value;
 }
 
-const QString kHelp = QStringLiteral(
-    R"(Usage: molvix-lab [options]
-
-Runs the Molvix gas without windows and writes what it measured: for every
-run a summary row (means and spreads of the three readouts, the ideal-gas
-ratio P·V/(N·T) and the distance of the speeds from Maxwell–Boltzmann) and,
-on request, the series of its readings. The gas is the program's own: the
-same start, step, walls, collisions and readouts, bit for bit.
-
-Settings (each may be a sweep; the runs are every combination):
-  --particles N        particle count, 0..100 (default 50)
-  --wall W             piston position, 0..100 (default 100)
-  --temperature T      temperature setting, 0..100 (default 20); a speed
-                       scale, as the control panel's bar
-  --collisions on|off  particle collisions (default off); "on,off" runs both
-
-The process (each may be a sweep; any of them adds the process columns):
-  --piston fixed|moving|loaded
-                       the piston (default fixed): the classic one, one that
-                       moves to --piston-to, or one under a load
-  --piston-to W        where the moving piston goes, 0..100 (default: stays
-                       at --wall); it starts at --wall and moves only during
-                       the measured ticks, so the warm-up equilibrates
-  --piston-speed U     lengths per unit time, 0..1000 (default 1; the piston
-                       moves U x 0.1 a tick)
-  --load P             the loaded piston's outside pressure, in the units of
-                       "Presión", 0..10000000 (default 0)
-  --piston-mass M      the loaded piston's mass in particle masses,
-                       1..1000000 (default 100); the load may be at most
-                       500 x the mass
-  --bath on|off        the five fixed walls are a heat bath (default off);
-                       it is on through the warm-up too
-  --bath-temperature T the bath's temperature in the units of "Temperatura",
-                       0..10000 (default: the gas's temperature once the
-                       run's settings are applied, before the warm-up)
-  Real values may be written 0.5 or 5e-1; a range 0.1:0.4:0.1 includes its
-  stop when the steps reach it. A setting that no run would use is refused:
-  --piston-to and --piston-speed need a moving piston, --load and
-  --piston-mass a loaded one, --bath-temperature the bath on.
-
-Length of every run:
-  --ticks N            measured ticks, 1..10000000 (default 50000)
-  --warmup N           ticks run before the measured ones, whose readings
-                       are dropped, 0..100000000 (default 20000)
-
-Output:
-  --out FILE           the summary into FILE (default: standard output)
-  --series FILE        every run's readings into FILE
-  --format csv|json    format of both (default csv)
-  --threads N          runs at a time, 1..1024 (default: the machine's
-                       cores, %1 here)
-  -h, --help           this help
-  -v, --version        the version
-
-Sweeps:
-  A value (50); a range start:stop:step (20:100:10 is 20, 30, ..., 100: the
-  step must be positive, and stop is included when the steps reach it;
-  start:stop steps by 1); or a comma-separated list of values and ranges
-  (10,50,100 or 10:50:20,100), in the order written. The runs go in this
-  order: particles outermost, then wall, then temperature, then collisions,
-  then the process's settings in the order above (bath temperature
-  innermost).
-
-Every run:
-  Starts from the program's own start (the same generator and start-up), then
-  sets the count, the temperature and the wall the way the control panel
-  does, in that order, and switches collisions. It runs the warm-up ticks,
-  then the measured ticks. The gas reads its pressure, temperature and energy
-  every 200 ticks; the readings taken during the measured ticks are the run's
-  series. Every 50 measured ticks the speeds of all particles are taken, and
-  all of them together are compared with the Maxwell–Boltzmann distribution
-  of the same mean energy. Runs go in parallel, each on a gas of its own.
-
-Summary columns (JSON has the same fields, with warmup and ticks):
-  run                  1, 2, ... in sweep order
-  count, wall, temperature_setting, collisions
-                       the run's settings
-  readings             readings taken during the measured ticks
-  pressure_mean, pressure_sd
-                       "Presión": momentum the walls received over 200 ticks
-                       per 10 000 of wall area
-  temperature_mean, temperature_sd
-                       "Temperatura": sum of v² / (3 N × 100)
-  energy_mean, energy_sd
-                       "Energía": 0.01 × sum of v²
-  pvnt_mean, pvnt_sd   P·V/(N·T) of every reading, scaled so that an ideal
-                       gas gives 1: P × W / (2000 N T)
-  ks_mb                Kolmogorov–Smirnov distance of the pooled speeds from
-                       Maxwell–Boltzmann (0 = the same distribution)
-  Means and sample standard deviations over the readings, to 6 significant
-  digits. Equal readings have a deviation of exactly 0; a single reading has
-  none (empty, JSON null). Empty (JSON null) too where there is nothing to
-  average: no readings; the temperature of an empty box (its pressure and
-  energy are 0); P·V/(N·T) with no particles, a temperature of 0 or the wall
-  at 0; ks_mb when no particle moves.
-
-Process columns (with any process option; JSON has the same fields):
-  piston, piston_to, piston_speed, load, piston_mass, bath, bath_temperature
-                       the run's process settings (piston_to empty: none)
-  temperature_start, temperature_end, wall_start, wall_end
-                       temperature (energy / 3 N) and exact piston position
-                       when the measured ticks begin and when they end
-  work, heat, energy_change
-                       over the measured ticks, in the units of "Energía":
-                       work done on the gas by the piston, heat in through
-                       the bath, the gas's energy change (= work + heat)
-  gamma, gamma_se      P·V^gamma = const fitted to the readings (slope of
-                       ln P against ln V, V = 10 000 × the mean piston
-                       position over the reading), with its standard error;
-                       empty when the volume changed by less than 10 %
-  piston_mean, piston_sd
-                       the piston's mean position over the readings
-  energy_x_start, energy_y_start, energy_z_start
-                       0.01 × sum of vx², vy², vz² when measuring begins
-  and in the series: piston (position at the reading), work, heat (since
-  the measured ticks began), energy_x, energy_y, energy_z.
-
-Series columns:
-  run, tick, time, count, wall, temperature_setting, collisions, pressure,
-  temperature, energy: one row per reading. Pressure, temperature and energy
-  as the gas holds them, single-precision floats, each the shortest text
-  that reads back to the same float; time is tick x 0.1 exactly (20 for
-  tick 200).
-
-Files:
-  With no --out the summary table goes to standard output and nothing else
-  does. The same options give the same output, byte for byte, whatever
-  --threads is. A regular file is written whole or not at all: both files
-  are complete before either is replaced, and when either cannot be written
-  both keep what they held. A FIFO or a device is written where it is, and
-  so is the file standard output goes to (/dev/stdout, or the target of a
-  redirection), after what it holds; --series names it only with --out
-  elsewhere. --out and --series must name two files (links are followed).
-  A progress bar goes to standard error when it is a terminal.
-
-Limits (checked before any run):
-  values               at most 100000 in one option's sweep
-  runs                 at most 1000000 in a sweep
-  ticks                at most 10^12 in all: runs x (warmup + ticks)
-  memory               at most 4 GiB, as estimated: for each run under way
-                       12 bytes a particle for every speed snapshot (one
-                       every 50 measured ticks: 250 MB for 100 particles
-                       over 10000000 ticks), and for every run its series
-                       when kept (about 270 bytes a reading)
-
-Exit status:
-  0    done
-  2    a bad option or value, a sweep beyond the limits, a file that cannot
-       be written, a worker thread that cannot start or memory that runs
-       out: one line on standard error says which, and nothing is written
-  130  interrupted (Ctrl+C): the runs stop and nothing is written; files
-       named keep what they held
-
-Example (Boyle: pressure against the wall, 100 particles, collisions on):
-  molvix-lab --particles 100 --collisions on --wall 20:100:20
-)");
+// The whole help, in the interface's language.
+QString helpText()
+{
+    return QCoreApplication::translate(
+        "molvix-lab",
+        "Uso: molvix-lab [opciones]\n"
+        "\n"
+        "Ejecuta el gas de Molvix sin ventanas y escribe lo que ha medido: para cada\n"
+        "ejecución una fila de resumen (medias y dispersiones de las tres lecturas, la\n"
+        "razón de gas ideal P·V/(N·T) y la distancia de las velocidades a\n"
+        "Maxwell–Boltzmann) y, si se pide, la serie de sus lecturas. El gas es el del\n"
+        "programa: el mismo inicio, paso, paredes, choques y lecturas, bit a bit.\n"
+        "\n"
+        "Ajustes (cada uno puede ser un barrido; las ejecuciones son todas las\n"
+        "combinaciones):\n"
+        "  --particles N        número de partículas, 0..100 (por defecto 50)\n"
+        "  --wall W             posición del émbolo, 0..100 (por defecto 100)\n"
+        "  --temperature T      ajuste de temperatura, 0..100 (por defecto 20); una\n"
+        "                       escala de velocidades, como la barra del panel\n"
+        "  --collisions on|off  choques entre partículas (por defecto off); \"on,off\"\n"
+        "                       ejecuta ambos\n"
+        "\n"
+        "El proceso (cada uno puede ser un barrido; cualquiera añade las columnas del\n"
+        "proceso):\n"
+        "  --piston fixed|moving|loaded\n"
+        "                       el émbolo (por defecto fixed): el clásico, uno que se\n"
+        "                       mueve hasta --piston-to, o uno con carga\n"
+        "  --piston-to W        adonde va el émbolo móvil, 0..100 (por defecto: se\n"
+        "                       queda en --wall); empieza en --wall y solo se mueve\n"
+        "                       durante los pasos medidos, para que el\n"
+        "                       calentamiento equilibre el gas\n"
+        "  --piston-speed U     longitudes por unidad de tiempo, 0..1000 (por defecto\n"
+        "                       1; el émbolo avanza U x 0.1 en cada paso)\n"
+        "  --load P             la presión exterior sobre el émbolo con carga, en las\n"
+        "                       unidades de \"Presión\", 0..10000000 (por defecto 0)\n"
+        "  --piston-mass M      la masa del émbolo con carga en masas de partícula,\n"
+        "                       1..1000000 (por defecto 100); la carga puede ser como\n"
+        "                       mucho 500 x la masa\n"
+        "  --bath on|off        las cinco paredes fijas son un baño térmico (por\n"
+        "                       defecto off); actúa también durante el calentamiento\n"
+        "  --bath-temperature T la temperatura del baño en las unidades de\n"
+        "                       \"Temperatura\", 0..10000 (por defecto: la del gas una\n"
+        "                       vez aplicados los ajustes, antes del calentamiento)\n"
+        "  Los valores reales se escriben 0.5 o 5e-1; un intervalo 0.1:0.4:0.1 incluye\n"
+        "  su final cuando los pasos llegan a él. Se rechaza un ajuste que ninguna\n"
+        "  ejecución usaría: --piston-to y --piston-speed necesitan un émbolo móvil,\n"
+        "  --load y --piston-mass uno con carga, --bath-temperature el baño activo.\n"
+        "\n"
+        "Duración de cada ejecución:\n"
+        "  --ticks N            pasos medidos, 1..10000000 (por defecto 50000)\n"
+        "  --warmup N           pasos previos a los medidos, cuyas lecturas se\n"
+        "                       descartan, 0..100000000 (por defecto 20000)\n"
+        "\n"
+        "Salida:\n"
+        "  --out ARCHIVO        el resumen en ARCHIVO (por defecto: la salida estándar)\n"
+        "  --series ARCHIVO     las lecturas de cada ejecución en ARCHIVO\n"
+        "  --format csv|json    formato de ambos (por defecto csv)\n"
+        "  --threads N          ejecuciones a la vez, 1..1024 (por defecto: los\n"
+        "                       núcleos de la máquina, aquí %1)\n"
+        "  --lang CÓDIGO        idioma de la ayuda y los mensajes: %2 (por defecto: el\n"
+        "                       del sistema si hay traducción; si no, español)\n"
+        "  -h, --help           esta ayuda\n"
+        "  -v, --version        la versión\n"
+        "\n"
+        "Barridos:\n"
+        "  Un valor (50); un intervalo inicio:fin:paso (20:100:10 es 20, 30, ...,\n"
+        "  100: el paso debe ser positivo y el final se incluye cuando los pasos\n"
+        "  llegan a él; inicio:fin avanza de 1 en 1); o una lista de valores e\n"
+        "  intervalos separados por comas (10,50,100 o 10:50:20,100), en el orden\n"
+        "  escrito. Las ejecuciones van en este orden: partículas por fuera, luego\n"
+        "  pared, luego temperatura, luego choques, luego los ajustes del proceso en\n"
+        "  el orden de arriba (la temperatura del baño por dentro).\n"
+        "\n"
+        "Cada ejecución:\n"
+        "  Parte del inicio del propio programa (el mismo generador y arranque),\n"
+        "  luego fija el número, la temperatura y la pared como lo hace el panel de\n"
+        "  control, en ese orden, y activa o no los choques. Ejecuta los pasos de\n"
+        "  calentamiento y luego los medidos. El gas lee su presión, temperatura y\n"
+        "  energía cada 200 pasos; las lecturas tomadas durante los pasos medidos son\n"
+        "  la serie de la ejecución. Cada 50 pasos medidos se toman las velocidades\n"
+        "  de todas las partículas, y todas juntas se comparan con la distribución de\n"
+        "  Maxwell–Boltzmann de la misma energía media. Las ejecuciones van en\n"
+        "  paralelo, cada una con su propio gas.\n"
+        "\n"
+        "Columnas del resumen (JSON tiene los mismos campos, con warmup y ticks):\n"
+        "  run                  1, 2, ... en el orden del barrido\n"
+        "  count, wall, temperature_setting, collisions\n"
+        "                       los ajustes de la ejecución\n"
+        "  readings             lecturas tomadas durante los pasos medidos\n"
+        "  pressure_mean, pressure_sd\n"
+        "                       \"Presión\": impulso recibido por las paredes en 200\n"
+        "                       pasos por 10 000 de área de pared\n"
+        "  temperature_mean, temperature_sd\n"
+        "                       \"Temperatura\": suma de v² / (3 N × 100)\n"
+        "  energy_mean, energy_sd\n"
+        "                       \"Energía\": 0.01 × suma de v²\n"
+        "  pvnt_mean, pvnt_sd   P·V/(N·T) de cada lectura, escalada para que un gas\n"
+        "                       ideal dé 1: P × W / (2000 N T)\n"
+        "  ks_mb                distancia de Kolmogorov–Smirnov de las velocidades\n"
+        "                       reunidas a Maxwell–Boltzmann (0 = la misma\n"
+        "                       distribución)\n"
+        "  Medias y desviaciones típicas muestrales sobre las lecturas, con 6 cifras\n"
+        "  significativas. Lecturas iguales tienen una desviación de exactamente 0;\n"
+        "  una sola lectura no tiene (vacía, JSON null). Vacías (JSON null) también\n"
+        "  donde no hay nada que promediar: sin lecturas; la temperatura de una caja\n"
+        "  vacía (su presión y su energía son 0); P·V/(N·T) sin partículas, con la\n"
+        "  pared en 0 o una temperatura de 0 (o 0 en precisión simple: lo que el\n"
+        "  redondeo deja de un gas llevado al reposo); ks_mb cuando ninguna partícula\n"
+        "  se mueve.\n"
+        "\n"
+        "Columnas del proceso (con cualquier opción del proceso; JSON tiene los mismos\n"
+        "campos):\n"
+        "  piston, piston_to, piston_speed, load, piston_mass, bath, bath_temperature\n"
+        "                       los ajustes del proceso de la ejecución (piston_to\n"
+        "                       vacía: ninguno)\n"
+        "  temperature_start, temperature_end, wall_start, wall_end\n"
+        "                       temperatura (energía / 3 N) y posición exacta del\n"
+        "                       émbolo al empezar y al acabar los pasos medidos\n"
+        "  work, heat, energy_change\n"
+        "                       durante los pasos medidos, en las unidades de\n"
+        "                       \"Energía\": trabajo del émbolo sobre el gas, calor que\n"
+        "                       entra por el baño, cambio de la energía del gas\n"
+        "                       (= work + heat)\n"
+        "  gamma, gamma_se      P·V^gamma = const ajustada a las lecturas (pendiente\n"
+        "                       de ln P frente a ln V, V = 10 000 × la posición media\n"
+        "                       del émbolo durante la lectura), con su error típico;\n"
+        "                       vacías cuando el volumen cambió menos de un 10 %\n"
+        "  piston_mean, piston_sd\n"
+        "                       la posición media del émbolo en las lecturas\n"
+        "  energy_x_start, energy_y_start, energy_z_start\n"
+        "                       0.01 × suma de vx², vy², vz² al empezar a medir\n"
+        "  y en la serie: piston (posición en la lectura), work, heat (desde que\n"
+        "  empezaron los pasos medidos), energy_x, energy_y, energy_z (0.01 x suma de\n"
+        "  vx², vy², vz² en la lectura).\n"
+        "  El gas los calcula en precisión simple: temperature_start y _end, work,\n"
+        "  heat, energy_change y las energías son cada uno el texto más corto que se\n"
+        "  lee como el mismo float y redondea a las mismas centésimas (lo que\n"
+        "  muestran las ventanas del programa).\n"
+        "\n"
+        "Columnas de la serie:\n"
+        "  run, tick, time, count, wall, temperature_setting, collisions, pressure,\n"
+        "  temperature, energy: una fila por lectura. Presión, temperatura y energía\n"
+        "  tal como las guarda el gas, floats de precisión simple, cada una el texto\n"
+        "  más corto que se lee como el mismo float; time es tick x 0.1 exacto (20\n"
+        "  para el paso 200).\n"
+        "\n"
+        "Archivos:\n"
+        "  Sin --out la tabla de resumen va a la salida estándar y nada más va allí.\n"
+        "  Las mismas opciones dan la misma salida, byte a byte, sea cual sea\n"
+        "  --threads. Un archivo normal se escribe entero o no se escribe: los dos\n"
+        "  archivos están completos antes de sustituir ninguno, y si alguno no se\n"
+        "  puede escribir ambos conservan lo que tenían. Un FIFO o un dispositivo se\n"
+        "  escribe donde está, y también el archivo adonde va la salida estándar\n"
+        "  (/dev/stdout, o el destino de una redirección), tras lo que contiene;\n"
+        "  --series solo puede nombrarlo con --out en otro sitio. --out y --series\n"
+        "  deben nombrar dos archivos (se siguen los enlaces). Una barra de progreso\n"
+        "  va a la salida de errores cuando es un terminal.\n"
+        "\n"
+        "Límites (comprobados antes de ejecutar nada):\n"
+        "  valores              como mucho 100000 en el barrido de una opción\n"
+        "  ejecuciones          como mucho 1000000 en un barrido\n"
+        "  pasos                como mucho 10^12 en total: ejecuciones x (warmup +\n"
+        "                       ticks)\n"
+        "  memoria              como mucho 4 GiB, según la estimación: por cada\n"
+        "                       ejecución en curso 12 bytes por partícula en cada\n"
+        "                       instantánea de velocidades (una cada 50 pasos\n"
+        "                       medidos: 250 MB para 100 partículas en 10000000\n"
+        "                       pasos), y por cada ejecución su serie si se guarda\n"
+        "                       (unos 270 bytes por lectura)\n"
+        "\n"
+        "Estado de salida:\n"
+        "  0    hecho\n"
+        "  2    una opción o un valor incorrectos, un barrido fuera de los límites, un\n"
+        "       archivo que no se puede escribir, un hilo de trabajo que no arranca o\n"
+        "       memoria que se agota: una línea en la salida de errores dice cuál, y\n"
+        "       no se escribe nada\n"
+        "  130  interrumpido (Ctrl+C; 143 con SIGTERM): las ejecuciones se detienen,\n"
+        "       o se deja de esperar al lector de un FIFO, y no se escribe nada; los\n"
+        "       archivos nombrados conservan lo que tenían\n"
+        "\n"
+        "Ejemplo (Boyle: presión frente a la pared, 100 partículas, con choques):\n"
+        "  molvix-lab --particles 100 --collisions on --wall 20:100:20\n");
+}
 
 } // namespace
 
@@ -283,7 +345,9 @@ std::optional<std::vector<int32_t>> parseSweep(const QString &text, int32_t min,
     for (const QString &item : text.split(QLatin1Char(','))) {
         const QStringList parts = item.split(QLatin1Char(':'));
         if (parts.size() > 3) {
-            *error = QStringLiteral("'%1' has too many parts: use start:stop:step").arg(item);
+            *error = QCoreApplication::translate(
+                         "molvix-lab", "«%1» tiene demasiadas partes: use inicio:fin:paso")
+                         .arg(item);
             return std::nullopt;
         }
         std::vector<int64_t> numbers;
@@ -304,11 +368,14 @@ std::optional<std::vector<int32_t>> parseSweep(const QString &text, int32_t min,
         const int64_t start = numbers[0], stop = numbers[1];
         const int64_t step = numbers.size() == 3 ? numbers[2] : 1;
         if (step <= 0) {
-            *error = QStringLiteral("step %1 must be positive").arg(step);
+            *error =
+                QCoreApplication::translate("molvix-lab", "el paso %1 debe ser positivo").arg(step);
             return std::nullopt;
         }
         if (start > stop) {
-            *error = QStringLiteral("'%1' starts above its stop").arg(item);
+            *error =
+                QCoreApplication::translate("molvix-lab", "«%1» empieza por encima de su final")
+                    .arg(item);
             return std::nullopt;
         }
         for (int64_t v = start; v <= stop; v += step) {
@@ -325,7 +392,9 @@ std::optional<std::vector<float>> parseRealSweep(const QString &text, double min
     for (const QString &item : text.split(QLatin1Char(','))) {
         const QStringList parts = item.split(QLatin1Char(':'));
         if (parts.size() > 3) {
-            *error = QStringLiteral("'%1' has too many parts: use start:stop:step").arg(item);
+            *error = QCoreApplication::translate(
+                         "molvix-lab", "«%1» tiene demasiadas partes: use inicio:fin:paso")
+                         .arg(item);
             return std::nullopt;
         }
         std::vector<double> numbers;
@@ -344,16 +413,21 @@ std::optional<std::vector<float>> parseRealSweep(const QString &text, double min
         const double start = numbers[0], stop = numbers[1];
         const double step = numbers.size() == 3 ? numbers[2] : 1;
         if (!(step > 0)) {
-            *error = QStringLiteral("step %1 must be positive").arg(parts.value(2));
+            *error = QCoreApplication::translate("molvix-lab", "el paso %1 debe ser positivo")
+                         .arg(parts.value(2));
             return std::nullopt;
         }
         if (start > stop) {
-            *error = QStringLiteral("'%1' starts above its stop").arg(item);
+            *error =
+                QCoreApplication::translate("molvix-lab", "«%1» empieza por encima de su final")
+                    .arg(item);
             return std::nullopt;
         }
         const double steps = std::floor((stop - start) / step + 1e-6);
         if (steps + values.size() >= kMaxSweepValues) {
-            *error = QStringLiteral("'%1' has more than %2 values").arg(item).arg(kMaxSweepValues);
+            *error = QCoreApplication::translate("molvix-lab", "«%1» tiene más de %2 valores")
+                         .arg(item)
+                         .arg(kMaxSweepValues);
             return std::nullopt;
         }
         for (int64_t k = 0; k <= static_cast<int64_t>(steps); ++k) {
@@ -425,7 +499,7 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
     result.options.threads = std::clamp(idealThreads, 1, kMaxThreads);
     const auto fail = [&result](const QString &reason) {
         result.action = ParsedCommandLine::Error;
-        result.text = reason;
+        result.text = escapedLine(reason);
         return result;
     };
 
@@ -436,12 +510,24 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
     const auto valued = [](const char *name) {
         return QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("value"));
     };
-    const QList<QCommandLineOption> settings = {
-        valued("particles"), valued("temperature"), valued("wall"),    valued("collisions"),
-        valued("ticks"),     valued("warmup"),      valued("threads"), valued("out"),
-        valued("series"),    valued("format"),
-        valued("piston"),    valued("piston-to"),   valued("piston-speed"), valued("load"),
-        valued("piston-mass"), valued("bath"),      valued("bath-temperature")};
+    const QList<QCommandLineOption> settings = {valued("particles"),
+                                                valued("temperature"),
+                                                valued("wall"),
+                                                valued("collisions"),
+                                                valued("ticks"),
+                                                valued("warmup"),
+                                                valued("threads"),
+                                                valued("out"),
+                                                valued("series"),
+                                                valued("format"),
+                                                valued("piston"),
+                                                valued("piston-to"),
+                                                valued("piston-speed"),
+                                                valued("load"),
+                                                valued("piston-mass"),
+                                                valued("bath"),
+                                                valued("bath-temperature"),
+                                                valued("lang")};
     parser.addOption(help);
     parser.addOption(version);
     parser.addOptions(settings);
@@ -451,7 +537,8 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
         if (!unknown.isEmpty()) {
             const QString &name = unknown.front();
             return fail(
-                QStringLiteral("unknown option '%1%2' (see --help)")
+                QCoreApplication::translate("molvix-lab",
+                                            "opción desconocida «%1%2» (véase --help)")
                     .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
         }
         QString reason = parser.errorText();
@@ -464,12 +551,15 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
         return fail(reason);
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return fail(QStringLiteral("unexpected argument '%1' (see --help)")
-                        .arg(parser.positionalArguments().front()));
+        return fail(
+            QCoreApplication::translate("molvix-lab", "argumento inesperado «%1» (véase --help)")
+                .arg(parser.positionalArguments().front()));
     }
     if (parser.isSet(help)) {
         result.action = ParsedCommandLine::Help;
-        result.text = kHelp.arg(std::clamp(idealThreads, 1, kMaxThreads));
+        result.text = helpText()
+                          .arg(std::clamp(idealThreads, 1, kMaxThreads))
+                          .arg(molvix::i18n::availableLanguages().join(u'|'));
         return result;
     }
     if (parser.isSet(version)) {
@@ -478,7 +568,8 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
     }
     for (const QCommandLineOption &option : settings) {
         if (parser.values(option).size() > 1) {
-            return fail(QStringLiteral("--%1 is given more than once").arg(option.names().front()));
+            return fail(QCoreApplication::translate("molvix-lab", "--%1 aparece más de una vez")
+                            .arg(option.names().front()));
         }
     }
 
@@ -511,7 +602,9 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
         const auto n = notPositive ? std::nullopt : boundedNumber(value, min, max, &reason);
         if (!n) {
             if (notPositive) {
-                reason = QStringLiteral("must be positive (at most %1)").arg(max);
+                reason =
+                    QCoreApplication::translate("molvix-lab", "debe ser positivo (como mucho %1)")
+                        .arg(max);
             }
             reason = QStringLiteral("--%1%2: %3")
                          .arg(option, value.isEmpty() ? QString() : u' ' + value, reason);
@@ -534,7 +627,9 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
         o.collisions.clear();
         for (const QString &item : value.split(QLatin1Char(','))) {
             if (item != QLatin1String("on") && item != QLatin1String("off")) {
-                return fail(QStringLiteral("--collisions %1: use on, off or on,off").arg(value));
+                return fail(QCoreApplication::translate("molvix-lab",
+                                                        "--collisions %1: use on, off u on,off")
+                                .arg(value));
             }
             o.collisions.push_back(item == QLatin1String("on"));
         }
@@ -583,8 +678,10 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
             } else if (item == QLatin1String("loaded")) {
                 o.pistons.push_back(PistonMode::Loaded);
             } else {
-                return fail(QStringLiteral("--piston %1: use fixed, moving or loaded, or a list")
-                                .arg(value));
+                return fail(
+                    QCoreApplication::translate(
+                        "molvix-lab", "--piston %1: use fixed, moving o loaded, o una lista")
+                        .arg(value));
             }
         }
     }
@@ -599,11 +696,12 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
         for (const float load : o.loads) {
             for (const float mass : o.pistonMasses) {
                 if (load > kLoadPerMassMax * mass) {
-                    return fail(QStringLiteral("--load %1 with --piston-mass %2: the load may be "
-                                               "at most %3 x the piston's mass")
-                                    .arg(QLatin1String(floatText(load)),
-                                         QLatin1String(floatText(mass)))
-                                    .arg(kLoadPerMassMax));
+                    return fail(
+                        QCoreApplication::translate("molvix-lab",
+                                                    "--load %1 con --piston-mass %2: la carga "
+                                                    "puede ser como mucho %3 x la masa del émbolo")
+                            .arg(QLatin1String(floatText(load)), QLatin1String(floatText(mass)))
+                            .arg(kLoadPerMassMax));
                 }
             }
         }
@@ -613,7 +711,9 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
         o.baths.clear();
         for (const QString &item : value.split(QLatin1Char(','))) {
             if (item != QLatin1String("on") && item != QLatin1String("off")) {
-                return fail(QStringLiteral("--bath %1: use on, off or on,off").arg(value));
+                return fail(
+                    QCoreApplication::translate("molvix-lab", "--bath %1: use on, off u on,off")
+                        .arg(value));
             }
             o.baths.push_back(item == QLatin1String("on"));
         }
@@ -636,8 +736,10 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
     };
     for (const auto &u : uses) {
         if (!u.used && parser.isSet(QLatin1String(u.option))) {
-            return fail(QStringLiteral("--%1 needs %2: no run of the sweep would use it")
-                            .arg(QLatin1String(u.option), QLatin1String(u.needs)));
+            return fail(
+                QCoreApplication::translate(
+                    "molvix-lab", "--%1 necesita %2: ninguna ejecución del barrido lo usaría")
+                    .arg(QLatin1String(u.option), QLatin1String(u.needs)));
         }
     }
     if (parser.isSet(QStringLiteral("format"))) {
@@ -647,23 +749,28 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
         } else if (value == QLatin1String("json")) {
             o.format = OutputFormat::Json;
         } else {
-            return fail(QStringLiteral("--format %1: use csv or json").arg(value));
+            return fail(QCoreApplication::translate("molvix-lab", "--format %1: use csv o json")
+                            .arg(value));
         }
     }
     o.out = parser.value(QStringLiteral("out"));
     o.series = parser.value(QStringLiteral("series"));
     if (parser.isSet(QStringLiteral("out")) && o.out.isEmpty()) {
-        return fail(QStringLiteral("--out needs a file name"));
+        return fail(
+            QCoreApplication::translate("molvix-lab", "--out necesita un nombre de archivo"));
     }
     if (parser.isSet(QStringLiteral("series")) && o.series.isEmpty()) {
-        return fail(QStringLiteral("--series needs a file name"));
+        return fail(
+            QCoreApplication::translate("molvix-lab", "--series necesita un nombre de archivo"));
     }
     if (!o.out.isEmpty() && !o.series.isEmpty() && sameFile(o.out, o.series)) {
-        return fail(QStringLiteral("--out and --series name the same file"));
+        return fail(
+            QCoreApplication::translate("molvix-lab", "--out y --series nombran el mismo archivo"));
     }
     if (o.out.isEmpty() && !o.series.isEmpty() && isStandardOutput(o.series)) {
-        return fail(QStringLiteral(
-            "--series names standard output, where the summary goes; name a file for it with --out"));
+        return fail(QCoreApplication::translate("molvix-lab",
+                                                "--series nombra la salida estándar, adonde va el "
+                                                "resumen; nombre un archivo para él con --out"));
     }
     result.action = ParsedCommandLine::Run;
     return result;

@@ -24,6 +24,11 @@ std::optional<std::vector<int32_t>> parseSweep(const QString &text, int32_t min,
 std::optional<std::vector<float>> parseRealSweep(const QString &text, double min, double max,
                                                  QString *error);
 
+// The text with its control characters written as escapes (\n, \t, \r,
+// \x1b, \u009b): an error line that echoes a value stays one line and sends
+// the terminal no command, whatever the value holds.
+QString escapedLine(const QString &text);
+
 // Whether a name is the file standard output goes to: a redirection's
 // target, /dev/stdout.
 bool isStandardOutput(const QString &path);

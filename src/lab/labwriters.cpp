@@ -2,12 +2,15 @@
 
 #include "laboptions.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -170,18 +173,18 @@ const std::vector<Column> &processColumns()
         // An empty box has no temperature, as in temperature_mean.
         {"temperature_start",
          [](int, const RunResult &r) {
-             return r.settings.count > 0 ? measured(r, doubleText(r.temperatureStart)) : Field{};
+             return r.settings.count > 0 ? measured(r, measuredText(r.temperatureStart)) : Field{};
          }},
         {"temperature_end",
          [](int, const RunResult &r) {
-             return r.settings.count > 0 ? measured(r, doubleText(r.temperatureEnd)) : Field{};
+             return r.settings.count > 0 ? measured(r, measuredText(r.temperatureEnd)) : Field{};
          }},
         {"wall_start", [](int, const RunResult &r) { return measured(r, floatText(r.wallStart)); }},
         {"wall_end", [](int, const RunResult &r) { return measured(r, floatText(r.wallEnd)); }},
-        {"work", [](int, const RunResult &r) { return measured(r, summaryNumber(r.work)); }},
-        {"heat", [](int, const RunResult &r) { return measured(r, summaryNumber(r.heat)); }},
+        {"work", [](int, const RunResult &r) { return measured(r, measuredText(r.work)); }},
+        {"heat", [](int, const RunResult &r) { return measured(r, measuredText(r.heat)); }},
         {"energy_change",
-         [](int, const RunResult &r) { return measured(r, summaryNumber(r.energyChange)); }},
+         [](int, const RunResult &r) { return measured(r, measuredText(r.energyChange)); }},
         {"gamma",
          [](int, const RunResult &r) {
              return r.gamma ? number(summaryNumber(r.gamma->gamma)) : Field{};
@@ -193,11 +196,11 @@ const std::vector<Column> &processColumns()
         {"piston_mean", [](int, const RunResult &r) { return mean(r.piston); }},
         {"piston_sd", [](int, const RunResult &r) { return spread(r.piston); }},
         {"energy_x_start",
-         [](int, const RunResult &r) { return measured(r, summaryNumber(r.energyXStart)); }},
+         [](int, const RunResult &r) { return measured(r, measuredText(r.energyXStart)); }},
         {"energy_y_start",
-         [](int, const RunResult &r) { return measured(r, summaryNumber(r.energyYStart)); }},
+         [](int, const RunResult &r) { return measured(r, measuredText(r.energyYStart)); }},
         {"energy_z_start",
-         [](int, const RunResult &r) { return measured(r, summaryNumber(r.energyZStart)); }},
+         [](int, const RunResult &r) { return measured(r, measuredText(r.energyZStart)); }},
     };
     return columns;
 }
@@ -213,11 +216,11 @@ const std::vector<SeriesColumn> &seriesProcessColumns()
 {
     static const std::vector<SeriesColumn> columns = {
         {"piston", [](const GasReading &g) { return floatText(g.piston); }},
-        {"work", [](const GasReading &g) { return doubleText(g.work); }},
-        {"heat", [](const GasReading &g) { return doubleText(g.heat); }},
-        {"energy_x", [](const GasReading &g) { return doubleText(g.energyX); }},
-        {"energy_y", [](const GasReading &g) { return doubleText(g.energyY); }},
-        {"energy_z", [](const GasReading &g) { return doubleText(g.energyZ); }},
+        {"work", [](const GasReading &g) { return measuredText(g.work); }},
+        {"heat", [](const GasReading &g) { return measuredText(g.heat); }},
+        {"energy_x", [](const GasReading &g) { return measuredText(g.energyX); }},
+        {"energy_y", [](const GasReading &g) { return measuredText(g.energyY); }},
+        {"energy_z", [](const GasReading &g) { return measuredText(g.energyZ); }},
     };
     return columns;
 }
@@ -257,6 +260,9 @@ QByteArray summaryNumber(double value)
 {
     if (!std::isfinite(value)) {
         return QByteArray();
+    }
+    if (value == 0) {
+        return QByteArrayLiteral("0"); // never "-0"
     }
     char text[32];
     const auto [end, ec] =
@@ -369,7 +375,8 @@ QByteArray seriesJson(const std::vector<RunResult> &results)
     return json;
 }
 
-std::unique_ptr<OutputFile> OutputFile::open(const QString &path, QString *error)
+std::unique_ptr<OutputFile> OutputFile::open(const QString &path, QString *error,
+                                             const std::function<bool()> &interrupted)
 {
     // The file standard output goes to is written through it, after what
     // is there: a file renamed over it would lose that, and the output.
@@ -377,13 +384,35 @@ std::unique_ptr<OutputFile> OutputFile::open(const QString &path, QString *error
         return standardOutput(error);
     }
     auto file = std::make_unique<OutputFile>();
-    file->m_failure = QStringLiteral("cannot write %1").arg(path);
+    file->m_failure =
+        QCoreApplication::translate("molvix-lab", "no se puede escribir %1").arg(path);
     struct stat st = {};
     const bool there = ::stat(QFile::encodeName(path).constData(), &st) == 0;
     // A directory goes the regular way, which refuses it by name.
     if (there && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
-        file->m_direct.setFileName(path);
-        if (!file->m_direct.open(QIODevice::WriteOnly)) {
+        // A FIFO's open waits for a reader. A signal breaks the wait (EINTR):
+        // it is retried only when the signal asks for nothing, so that
+        // Ctrl+C ends a wait nobody will end.
+        int fd = -1;
+        int reason = EINTR;
+        while (!(interrupted && interrupted())) {
+            fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC);
+            if (fd >= 0 || errno != EINTR) {
+                reason = errno;
+                break;
+            }
+        }
+        if (fd < 0) {
+            if (reason == EINTR) {
+                error->clear();
+            } else {
+                *error = file->m_failure + QStringLiteral(": ") +
+                         QString::fromLocal8Bit(std::strerror(reason));
+            }
+            return nullptr;
+        }
+        if (!file->m_direct.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+            ::close(fd);
             *error = file->m_failure + QStringLiteral(": ") + file->m_direct.errorString();
             return nullptr;
         }
@@ -400,7 +429,8 @@ std::unique_ptr<OutputFile> OutputFile::open(const QString &path, QString *error
 std::unique_ptr<OutputFile> OutputFile::standardOutput(QString *error)
 {
     auto file = std::make_unique<OutputFile>();
-    file->m_failure = QStringLiteral("cannot write to standard output");
+    file->m_failure =
+        QCoreApplication::translate("molvix-lab", "no se puede escribir en la salida estándar");
     if (!file->m_direct.open(STDOUT_FILENO, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
         *error = file->m_failure + QStringLiteral(": ") + file->m_direct.errorString();
         return nullptr;

@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -33,7 +34,10 @@ class OutputFile
 {
 public:
     // None, with *error set, when the file cannot be opened for writing.
-    static std::unique_ptr<OutputFile> open(const QString &path, QString *error);
+    // Opening a FIFO waits for its reader; a signal that makes `interrupted`
+    // true ends the wait: none, with *error empty.
+    static std::unique_ptr<OutputFile> open(const QString &path, QString *error,
+                                            const std::function<bool()> &interrupted = {});
     static std::unique_ptr<OutputFile> standardOutput(QString *error);
 
     bool direct() const { return m_whole == nullptr; }

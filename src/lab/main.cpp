@@ -3,9 +3,11 @@
 #include "experiment.h"
 #include "laboptions.h"
 #include "labwriters.h"
+#include "language.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QThread>
 
 #include <algorithm>
@@ -46,8 +48,21 @@ void catchInterrupts()
 
 int fail(const QString &reason)
 {
-    std::fprintf(stderr, "molvix-lab: %s\n", reason.toUtf8().constData());
+    std::fprintf(stderr, "molvix-lab: %s\n", escapedLine(reason).toUtf8().constData());
     return kBadInput;
+}
+
+// The end of an interrupted sweep: 128 + the signal, as a shell reports it.
+int stopped(int runsDone, size_t runs)
+{
+    std::fprintf(stderr, "molvix-lab: %s\n",
+                 QCoreApplication::translate(
+                     "molvix-lab", "interrumpido tras %1 de %2 ejecuciones; no se ha escrito nada")
+                     .arg(runsDone)
+                     .arg(runs)
+                     .toUtf8()
+                     .constData());
+    return 128 + g_signal.load();
 }
 
 void writeOut(const QByteArray &bytes, FILE *stream)
@@ -61,7 +76,8 @@ int printOut(const QByteArray &text)
 {
     writeOut(text, stdout);
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
-        return fail(QStringLiteral("cannot write to standard output: %1")
+        return fail(QCoreApplication::translate("molvix-lab",
+                                                "no se puede escribir en la salida estándar: %1")
                         .arg(QString::fromLocal8Bit(std::strerror(errno))));
     }
     return 0;
@@ -127,14 +143,23 @@ int runLab(const LabOptions &o)
     catchInterrupts();
     // Every file is opened before any run, so that one that cannot be
     // written is known at once and nothing else is written either.
+    // A FIFO waits for its reader: Ctrl+C during the wait ends it as it
+    // ends the runs.
     QString error;
+    const auto interrupted = [] { return g_signal.load() != 0; };
+    const auto notOpened = [&] {
+        if (interrupted()) {
+            return stopped(0, runs.size());
+        }
+        return fail(error);
+    };
     std::unique_ptr<OutputFile> out, series;
     if (!(out = o.out.isEmpty() ? OutputFile::standardOutput(&error)
-                                : OutputFile::open(o.out, &error))) {
-        return fail(error);
+                                : OutputFile::open(o.out, &error, interrupted))) {
+        return notOpened();
     }
-    if (!o.series.isEmpty() && !(series = OutputFile::open(o.series, &error))) {
-        return fail(error);
+    if (!o.series.isEmpty() && !(series = OutputFile::open(o.series, &error, interrupted))) {
+        return notOpened();
     }
 
     SweepControl control;
@@ -163,9 +188,7 @@ int runLab(const LabOptions &o)
     }
 
     if (g_signal.load() != 0) {
-        std::fprintf(stderr, "molvix-lab: interrupted after %d of %zu runs; nothing written\n",
-                     control.runsDone.load(), runs.size());
-        return 128 + g_signal.load();
+        return stopped(control.runsDone.load(), runs.size());
     }
     // Every run is done: what remains is writing, which a late Ctrl+C does
     // not cut short. Both texts are made before either file changes.
@@ -188,6 +211,21 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("molvix-lab"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MOLVIX_VERSION));
+    // The help and the messages in the interface's language, chosen as the
+    // program chooses it; the columns' names are data and stay as they are.
+    using namespace molvix::i18n;
+    const LanguageChoice language = chooseLanguage(
+        QCoreApplication::arguments(), QLocale::system().uiLanguages(), availableLanguages());
+    installTranslation(language.language);
+    if (!language.unknown.isEmpty()) {
+        std::fprintf(stderr, "molvix-lab: %s\n",
+                     escapedLine(QCoreApplication::translate(
+                                     "molvix-lab", "no hay traducción para «%1» (hay %2); se usa "
+                                                   "el español")
+                                     .arg(language.unknown, availableLanguages().join(u'|')))
+                         .toUtf8()
+                         .constData());
+    }
 
     const ParsedCommandLine command =
         parseLabCommandLine(QCoreApplication::arguments(), QThread::idealThreadCount());
@@ -205,9 +243,16 @@ int main(int argc, char **argv)
     try {
         return runLab(command.options);
     } catch (const std::bad_alloc &) {
-        std::fputs("molvix-lab: out of memory; nothing written\n", stderr);
+        std::fprintf(stderr, "molvix-lab: %s\n",
+                     QCoreApplication::translate("molvix-lab", "sin memoria; no se ha escrito nada")
+                         .toUtf8()
+                         .constData());
     } catch (const std::exception &e) {
-        std::fprintf(stderr, "molvix-lab: %s; nothing written\n", e.what());
+        std::fprintf(stderr, "molvix-lab: %s\n",
+                     QCoreApplication::translate("molvix-lab", "%1; no se ha escrito nada")
+                         .arg(QString::fromLocal8Bit(e.what()))
+                         .toUtf8()
+                         .constData());
     }
     return kBadInput;
 }

@@ -14,8 +14,9 @@ QByteArray processReadingsCsv(const std::vector<GasReading> &readings, CsvDialec
     for (size_t i = 0; i < readings.size(); ++i) {
         const GasReading &r = readings[i];
         csv += rows[static_cast<qsizetype>(i) + 1] + ',' + floatText(r.piston) + ',' +
-               floatText(readingVolume(r) / kFullBoxVolume) + ',' + doubleText(r.work) + ',' + doubleText(r.heat) + ',' + doubleText(r.energyX) + ',' +
-               doubleText(r.energyY) + ',' + doubleText(r.energyZ) + '\n';
+               floatText(readingVolume(r) / kFullBoxVolume) + ',' + measuredText(r.work) + ',' +
+               measuredText(r.heat) + ',' + measuredText(r.energyX) + ',' + measuredText(r.energyY) +
+               ',' + measuredText(r.energyZ) + '\n';
     }
     return inDialect(std::move(csv), dialect);
 }

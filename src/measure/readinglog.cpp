@@ -185,16 +185,50 @@ CsvDialect csvDialectFor(const QLocale &locale)
 
 QByteArray floatText(double value)
 {
+    if (value == 0) {
+        return QByteArrayLiteral("0");
+    }
     char text[32];
     const auto [end, ec] = std::to_chars(text, text + sizeof text, static_cast<float>(value));
     return ec == std::errc() ? QByteArray(text, static_cast<int>(end - text)) : QByteArray("nan");
 }
 
-QByteArray doubleText(double value)
+namespace {
+
+// The hundredths a value rounds to, as the windows print it.
+QByteArray hundredths(double value)
 {
-    char text[32];
-    const auto [end, ec] = std::to_chars(text, text + sizeof text, value);
-    return ec == std::errc() ? QByteArray(text, static_cast<int>(end - text)) : QByteArray("nan");
+    return QByteArray::number(value, 'f', 2);
+}
+
+} // namespace
+
+QByteArray measuredText(double value)
+{
+    const QByteArray single = floatText(value);
+    if (!std::isfinite(value) || value == 0) {
+        return single;
+    }
+    const float asFloat = static_cast<float>(value);
+    const QByteArray shown = hundredths(value);
+    const auto fits = [&](const QByteArray &text) {
+        double back = 0;
+        return toNumber(text, &back) && static_cast<float>(back) == asFloat &&
+               hundredths(back) == shown;
+    };
+    if (fits(single)) {
+        return single;
+    }
+    // More digits until the hundredths come out too; 17 read back exactly.
+    for (int digits = 9;; ++digits) {
+        char text[32];
+        const auto [end, ec] =
+            std::to_chars(text, text + sizeof text, value, std::chars_format::general, digits);
+        const QByteArray candidate(text, static_cast<int>(end - text));
+        if (ec == std::errc() && (digits >= 17 || fits(candidate))) {
+            return candidate;
+        }
+    }
 }
 
 QByteArray tickTime(int64_t tick)

@@ -113,10 +113,14 @@ bool saveReadingsCsv(const QString &path, const std::vector<GasReading> &reading
 bool commitWhole(QSaveFile &file, const QByteArray &bytes, QString *error);
 
 // A reading in the C locale: the shortest text that reads back to the same
-// single-precision float as `value` rounds to.
+// single-precision float as `value` rounds to. Zero is "0", never "-0".
 QByteArray floatText(double value);
-// A quantity kept as a double (the energy ledger): the shortest text that
-// reads back to the same double.
-QByteArray doubleText(double value);
+// A quantity the gas computes in single precision and sums in a double (the
+// energy ledger, the energy per axis, the temperature from the velocities):
+// the shortest text that reads back to the same float and rounds to the same
+// hundredths as `value`, the most the windows show of these quantities.
+// Beyond a float's precision only where the hundredths need it (far above
+// 65 536, where floats lie further apart than a hundredth).
+QByteArray measuredText(double value);
 // The animation time of a tick, tick x 0.1, exactly in decimal ("20", "0.1").
 QByteArray tickTime(int64_t tick);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -52,11 +53,27 @@ struct Outcome
     QByteArray out, err;
 };
 
+// molvix-lab as a user of an English system runs it: its messages in
+// English (the interface's language follows the system's).
+void inEnglish(QProcess &p, const QString &language = QStringLiteral("en"))
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+        environment.remove(QLatin1String(name));
+    }
+    if (!language.isEmpty()) {
+        environment.insert(QStringLiteral("LANGUAGE"), language);
+    }
+    p.setProcessEnvironment(environment);
+}
+
 // `standardOutput`: a file standard output goes to instead of a pipe.
 Outcome lab(const QStringList &arguments, const QString &standardOutput = {},
-            const std::function<void()> &inChild = {})
+            const std::function<void()> &inChild = {},
+            const QString &language = QStringLiteral("en"))
 {
     QProcess p;
+    inEnglish(p, language);
     if (!standardOutput.isEmpty()) {
         p.setStandardOutputFile(standardOutput);
     }
@@ -138,6 +155,13 @@ TEST(CommandLine, BadInputIsOneLineOnStandardErrorStatusTwoAndNothingWritten)
         {args("--wall"), "missing value after '--wall'"},
         {args("extra"), "unexpected argument 'extra' (see --help)"},
         {args("--wall 20 --wall 30"), "--wall is given more than once"},
+        // What a value holds is echoed escaped: one line, no terminal command.
+        {{"--wall", "1\n"}, "--wall 1\\n: '1\\n' is not a whole number"},
+        {{"--particles", "\x1b[31mred"},
+         "--particles \\x1b[31mred: '\\x1b[31mred' is not a whole number"},
+        {{"--format", "c\tsv\r\x7f\u009b"}, "--format c\\tsv\\r\\x7f\\u009b: use csv or json"},
+        {{"--out", f.dir.filePath("no\nsuch/x.csv")},
+         "cannot write " + f.dir.filePath("no\\nsuch/x.csv") + ": No such file or directory"},
         {{"--out", ""}, "--out needs a file name"},
         {{"--out", f.dir.filePath("a"), "--series", f.dir.filePath("a")},
          "--out and --series name the same file"},
@@ -274,6 +298,7 @@ TEST(CommandLine, AFifoIsWrittenWhereItIs)
     const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
     ASSERT_GE(reader, 0);
     QProcess p;
+    inEnglish(p);
     p.start(QStringLiteral(MOLVIX_LAB_EXE), run + QStringList{"--out", fifo});
     ASSERT_TRUE(p.waitForFinished(60'000));
     char buffer[4096];
@@ -396,6 +421,53 @@ TEST(CommandLine, HelpAndVersionGoToStandardOutput)
     EXPECT_TRUE(lab({"--version"}).out.startsWith("molvix-lab "));
 }
 
+// The help and the messages follow the interface's language as the program
+// does: Spanish unless the system's language has a translation or --lang
+// names one; every text of either is translated (no Spanish left in the
+// English), while the columns keep their names in both.
+TEST(CommandLine, HelpAndMessagesInTheInterfacesLanguage)
+{
+    const struct
+    {
+        QStringList arguments;
+        QString system;
+        bool english;
+    } cases[] = {
+        {{}, {}, false},
+        {{}, "en", true},
+        {{}, "en_GB:es", true},
+        {{}, "fr:es", false},
+        {{"--lang", "en"}, {}, true},
+        {{"--lang=es"}, "en", false},
+    };
+    const QRegularExpression spanish(QStringLiteral("[«»¿¡áéíóúñÁÉÍÓÚÑ]"));
+    for (const auto &c : cases) {
+        SCOPED_TRACE((c.arguments.join(' ') + " LANGUAGE=" + c.system).toStdString());
+        const QString help =
+            QString::fromUtf8(lab(c.arguments + QStringList{"--help"}, {}, {}, c.system).out);
+        const QString error =
+            QString::fromUtf8(lab(c.arguments + args("--wall 200"), {}, {}, c.system).err);
+        EXPECT_TRUE(help.startsWith(c.english ? "Usage: molvix-lab" : "Uso: molvix-lab"))
+            << help.left(40).toStdString();
+        EXPECT_EQ(error, c.english ? "molvix-lab: --wall 200: 200 is outside 0..100\n"
+                                   : "molvix-lab: --wall 200: 200 está fuera de 0..100\n");
+        // The readouts are named as the windows name them, in both.
+        QString prose = help;
+        for (const char *readout : {"\"Presión\"", "\"Temperatura\"", "\"Energía\""}) {
+            prose.remove(QString::fromUtf8(readout));
+        }
+        EXPECT_EQ(prose.contains(spanish), !c.english) << help.toStdString();
+        for (const char *column : {"pvnt_mean", "temperature_start", "energy_x_start", "ks_mb"}) {
+            EXPECT_TRUE(help.contains(QLatin1String(column))) << column;
+        }
+    }
+    const Outcome unknown = lab(args("--lang xx --wall 200"), {}, {}, "en");
+    // --lang wins over the system: a language with no translation gives
+    // Spanish, and says so.
+    EXPECT_TRUE(unknown.err.startsWith("molvix-lab: no hay traducción para «xx» (hay es|en)"))
+        << unknown.err.constData();
+}
+
 TEST(CommandLine, OnATerminalAProgressBarShowsRunsRateAndTimeLeft)
 {
     int terminal = -1;
@@ -437,10 +509,43 @@ bool catchesInterrupts(qint64 pid)
     return false;
 }
 
+// A FIFO nobody reads keeps its open waiting: the first Ctrl+C or SIGTERM
+// ends the wait as it ends the runs, and nothing is written.
+TEST(CommandLine, ASignalEndsTheWaitForAFifosReader)
+{
+    for (const auto &[signal, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}}) {
+        SCOPED_TRACE(signal);
+        const Folder f;
+        QTemporaryDir elsewhere;
+        const QString fifo = elsewhere.filePath(QStringLiteral("fifo"));
+        ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QProcess p;
+        inEnglish(p);
+        p.start(QStringLiteral(MOLVIX_LAB_EXE),
+                args("--ticks 400") + QStringList{"--out", f.kept, "--series", fifo});
+        ASSERT_TRUE(p.waitForStarted());
+        ASSERT_TRUE(catchesInterrupts(p.processId()));
+        QThread::msleep(300); // waiting in the FIFO's open
+        ASSERT_EQ(p.state(), QProcess::Running);
+        ::kill(static_cast<pid_t>(p.processId()), signal);
+        ASSERT_TRUE(p.waitForFinished(10'000)) << "the first signal must end the wait";
+        EXPECT_TRUE(p.exitStatus() == QProcess::NormalExit && p.exitCode() == status);
+        EXPECT_EQ(p.readAllStandardError(),
+                  "molvix-lab: interrupted after 0 of 1 runs; nothing written\n");
+        f.expectUntouched();
+        // Nothing came through the FIFO either.
+        const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+        char byte = 0;
+        EXPECT_EQ(::read(reader, &byte, 1), 0);
+        ::close(reader);
+    }
+}
+
 TEST(CommandLine, CtrlCStopsTheRunsAndWritesNothing)
 {
     const Folder f;
     QProcess p;
+    inEnglish(p);
     p.start(QStringLiteral(MOLVIX_LAB_EXE),
             args("--particles 100 --collisions on --ticks 10000000 --wall 10:100:10") +
                 QStringList{"--out", f.kept, "--series", f.dir.filePath("series.csv")});

@@ -1,7 +1,12 @@
 #include "labwriters.h"
 
+#include "processcsv.h"
+
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
+#include <QSet>
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -113,6 +118,85 @@ TEST(Summary, SpreadsAndMeansOnlyWhereTheReadingsDefineThem)
         const QByteArray pressureSd = f[7].isEmpty() || f[7] == "0" ? f[7] : "*";
         EXPECT_EQ(std::tuple(f[5], pressureSd, f[8].isEmpty(), f[9], f[11]), c.expected)
             << summaryCsv({r}).toStdString();
+    }
+}
+
+// A zero that came out negative (a sum of cancelling floats, a fit's slope)
+// is written 0 in every cell of both tables, in CSV and JSON alike.
+TEST(Summary, NoCellIsMinusZero)
+{
+    RunResult r;
+    r.settings = {10, 50, 20, false};
+    r.settings.processColumns = true;
+    r.settings.bath = true;
+    r.completed = true;
+    r.readingCount = 2;
+    GasReading g = reading(200, 0, 0);
+    g.work = g.heat = g.energyX = g.energyY = g.energyZ = g.pressure = -0.0;
+    r.readings = {g, g};
+    r.pressure = r.energy = r.temperature = r.idealGasRatio = r.piston = {2, -0.0, 0};
+    r.ks = -0.0;
+    r.temperatureStart = r.temperatureEnd = r.work = r.heat = r.energyChange = -0.0;
+    r.energyXStart = r.energyYStart = r.energyZStart = r.bathTemperature = -0.0f;
+    r.gamma = PvFit{-0.0, -0.0};
+    for (const QByteArray &text : {summaryCsv({r}), seriesCsv({r}),
+                                   summaryJson({r}, RunPlan{0, 400, true}), seriesJson({r})}) {
+        EXPECT_FALSE(text.contains(",-0,") || text.contains(",-0\n") || text.contains(": -0,") ||
+                     text.contains(": -0}"))
+            << text.constData();
+        EXPECT_TRUE(text.contains(",0,") || text.contains(": 0,")) << text.constData();
+    }
+}
+
+// Every column the files have is explained where a reader looks for it: the
+// handbook's export sections and molvix-lab page, in both languages, and
+// the man page. A column added to a writer and not to them fails here.
+TEST(Columns, EveryColumnIsExplainedInTheHandbookAndTheManPage)
+{
+    RunResult r;
+    r.settings.processColumns = true;
+    QSet<QString> columns;
+    for (const QByteArray &csv : {summaryCsv({r}), seriesCsv({r}), processReadingsCsv({})}) {
+        for (const QByteArray &name : csv.left(csv.indexOf('\n')).split(',')) {
+            columns << QString::fromLatin1(name);
+        }
+    }
+    ASSERT_GT(columns.size(), 40);
+
+    const auto read = [](const QString &path) {
+        QFile f(QStringLiteral(MOLVIX_SOURCE_DIR "/") + path);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << qPrintable(path);
+        return QString::fromUtf8(f.readAll());
+    };
+    // The names a document explains: the handbook's <code> cells, the man
+    // page's tagged paragraphs, each a name or a list of names.
+    const auto named = [](const QString &text, const QRegularExpression &tag) {
+        QSet<QString> names;
+        for (auto m = tag.globalMatch(text); m.hasNext();) {
+            for (const QString &name : m.next().captured(1).split(QStringLiteral(", "))) {
+                names << QString(name).remove(QLatin1Char('\\'));
+            }
+        }
+        return names;
+    };
+    const QRegularExpression code(QStringLiteral("<code>([^<]*)</code>"));
+    for (const char *language : {"es", "en"}) {
+        QString pages;
+        for (const char *page : {"graphs", "processes", "lab"}) {
+            pages += read(QStringLiteral("resources/handbook/%1/%2.html").arg(language, page));
+        }
+        const QSet<QString> explained = named(pages, code);
+        for (const QString &column : columns) {
+            EXPECT_TRUE(explained.contains(column)) << language << ": " << qPrintable(column);
+        }
+    }
+    const QString man = read(QStringLiteral("packaging/man/molvix-lab.1"));
+    const QString section = man.section(QStringLiteral(".SH COLUMNS"), 1).section(".SH ", 0, 0);
+    const QSet<QString> explained =
+        named(section, QRegularExpression(QStringLiteral("^\\.B (.*)$"),
+                                          QRegularExpression::MultilineOption));
+    for (const QString &column : columns) {
+        EXPECT_TRUE(explained.contains(column)) << "man page: " << qPrintable(column);
     }
 }
 

@@ -2,15 +2,20 @@
 // moving or loaded piston with the bath measures, and the columns it adds.
 #include "laboptions.h"
 #include "labwriters.h"
+#include "language.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
+// The messages as an English system shows them.
 ParsedCommandLine parse(const QString &line)
 {
-    return parseLabCommandLine(
+    molvix::i18n::installTranslation(QStringLiteral("en"));
+    const ParsedCommandLine parsed = parseLabCommandLine(
         QStringList{"molvix-lab"} + line.split(QLatin1Char(' '), Qt::SkipEmptyParts), 1);
+    molvix::i18n::removeTranslation();
+    return parsed;
 }
 
 TEST(ProcessOptions, BadValuesAreRefusedAsTheOthersAre)
@@ -152,6 +157,26 @@ TEST(ProcessRun, AnEmptyBoxHasNoTemperatureAtTheStartOrTheEnd)
         EXPECT_EQ(fields[names.indexOf(name)], "") << name;
     }
     EXPECT_EQ(fields[names.indexOf("energy_change")], "0");
+}
+
+// A bath at 0 brings the gas to rest, to the last bit of its floats: what
+// rounding leaves is no temperature to divide by, nor speeds to compare. A
+// bath just warm enough to keep the gas moving still has both.
+TEST(ProcessRun, AGasBroughtToRestHasNoRatioNorSpeedDistribution)
+{
+    for (const float bath : {0.0f, 0.05f}) {
+        RunSettings s{100, 20, 20, true};
+        s.bath = true;
+        s.bathTemperature = bath;
+        s.processColumns = true;
+        const RunResult r = runExperiment(s, RunPlan{2000, 4000, false});
+        const QList<QByteArray> rows = summaryCsv({r}).split('\n');
+        const QList<QByteArray> names = rows[0].split(','), fields = rows[1].split(',');
+        SCOPED_TRACE(rows[1].toStdString());
+        for (const char *name : {"pvnt_mean", "pvnt_sd", "ks_mb"}) {
+            EXPECT_EQ(fields[names.indexOf(name)].isEmpty(), bath == 0) << name;
+        }
+    }
 }
 
 } // namespace

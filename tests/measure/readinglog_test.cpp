@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 #include <tuple>
 
 namespace {
@@ -247,4 +248,45 @@ TEST(ReadingsCsv, LibreOfficeReadsTheSpreadsheetFileAsNumbers)
     const QByteArray xml = sheet.readAll();
     // Only a number's cell has an office:value; a text's has its text alone.
     EXPECT_TRUE(xml.contains("office:value=\"3826.672\"")) << "the pressure cell holds a number";
+}
+
+// The ledger, the energies per axis and the temperature are sums of floats:
+// written to a float's digits, they still round to what the window showed.
+TEST(MeasuredText, AFloatsDigitsThatReadBackToTheFloatAndToTheHundredthsShown)
+{
+    const struct
+    {
+        double value;
+        const char *text;
+    } cases[] = {
+        {-0.0, "0"},
+        {0.0, "0"},
+        {1.0 / 3, "0.33333334"},
+        {262.12345678901234, "262.12344"},
+        {-298.3666230563596, "-298.36664"},
+        {2e-7, "2e-07"},
+        // Floats 0.0078 apart: the float alone would show 100000.01.
+        {100000.004, "100000.004"},
+        {3.0e6 + 0.25, "3000000.25"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(measuredText(c.value), c.text) << c.value;
+    }
+    EXPECT_EQ(floatText(-0.0), "0");
+
+    const auto shown = [](double v) { return QByteArray::number(v, 'f', 2); };
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> exponent(-4, 7), sign(-1, 1);
+    for (int i = 0; i < 20000; ++i) {
+        const double v = std::copysign(std::pow(10.0, exponent(random)), sign(random));
+        const QByteArray text = measuredText(v);
+        const double back = text.toDouble();
+        ASSERT_EQ(static_cast<float>(back), static_cast<float>(v)) << text.constData();
+        ASSERT_EQ(shown(back), shown(v)) << text.constData();
+        // No digit beyond the float's shortest text where that shows the
+        // same hundredths as the value.
+        if (shown(floatText(v).toDouble()) == shown(v)) {
+            ASSERT_EQ(text, floatText(v)) << v;
+        }
+    }
 }
