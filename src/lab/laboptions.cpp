@@ -150,7 +150,7 @@ The process (each may be a sweep; any of them adds the process columns):
   --bath on|off        the five fixed walls are a heat bath (default off);
                        it is on through the warm-up too
   --bath-temperature T the bath's temperature in the units of "Temperatura",
-                       0..10000 (default: the gas's temperature once the
+                       0..100 (default: the gas's temperature once the
                        run's settings are applied, before the warm-up)
   Real values may be written 0.5 or 5e-1; a range 0.1:0.4:0.1 includes its
   stop when the steps reach it. A setting that no run would use is refused:
