@@ -1342,7 +1342,7 @@ proceso):
   --bath on|off        las cinco paredes fijas son un baño térmico (por
                        defecto off); actúa también durante el calentamiento
   --bath-temperature T la temperatura del baño en las unidades de
-                       &quot;Temperatura&quot;, 0..10000 (por defecto: la del gas una
+                       &quot;Temperatura&quot;, 0..100 (por defecto: la del gas una
                        vez aplicados los ajustes, antes del calentamiento)
   Los valores reales se escriben 0.5 o 5e-1; un intervalo 0.1:0.4:0.1 incluye
   su final cuando los pasos llegan a él. Se rechaza un ajuste que ninguna
@@ -1516,7 +1516,7 @@ The process (each may be a sweep; any of them adds the process columns):
   --bath on|off        the five fixed walls are a heat bath (default off);
                        it is on through the warm-up too
   --bath-temperature T the bath&apos;s temperature in the units of &quot;Temperatura&quot;,
-                       0..10000 (default: the gas&apos;s temperature once the
+                       0..100 (default: the gas&apos;s temperature once the
                        run&apos;s settings are applied, before the warm-up)
   Real values may be written 0.5 or 5e-1; a range 0.1:0.4:0.1 includes its
   stop when the steps reach it. A setting that no run would use is refused:

@@ -49,7 +49,11 @@ constexpr float kLoadMax = 1.0e7f;
 // piston takes far more than its share of the energy. Up to 500 x the mass,
 // the mean pressure stays within about 1 % of the load (docs/model.md).
 constexpr float kLoadPerMassMax = 500.0f;
-constexpr float kBathTemperatureMax = 1.0e4f;
+// A hotter bath's particles cross a good part of the box in a tick, and the
+// pressure reading, which counts each wall hit at the end of its tick, falls
+// short: 1.5 % at 100, 2.1 % at 200, 6 % at 3 000 (docs/model.md). Up to 100
+// (twice the hottest gas the temperature bar gives) it holds within 2 %.
+constexpr float kBathTemperatureMax = 100.0f;
 
 // The settings with every value brought into its range (non-finite values
 // take the default; a load above kLoadPerMassMax x the mass is lowered to

@@ -193,7 +193,7 @@ QString helpText()
         "  --bath on|off        las cinco paredes fijas son un baño térmico (por\n"
         "                       defecto off); actúa también durante el calentamiento\n"
         "  --bath-temperature T la temperatura del baño en las unidades de\n"
-        "                       \"Temperatura\", 0..10000 (por defecto: la del gas una\n"
+        "                       \"Temperatura\", 0..100 (por defecto: la del gas una\n"
         "                       vez aplicados los ajustes, antes del calentamiento)\n"
         "  Los valores reales se escriben 0.5 o 5e-1; un intervalo 0.1:0.4:0.1 incluye\n"
         "  su final cuando los pasos llegan a él. Se rechaza un ajuste que ninguna\n"

@@ -12,8 +12,10 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
 
 #include <optional>
+#include <utility>
 
 using molvix::ui::describe;
 using molvix::ui::kNavyColour;
@@ -61,6 +63,19 @@ TFormCPanel::TFormCPanel(QWidget *parent) : QWidget(parent)
     connect(ScBarNPart, &QScrollBar::valueChanged, this, &TFormCPanel::ScBarNPartChange);
     connect(ScBarTemp, &QScrollBar::valueChanged, this, &TFormCPanel::ScBarTempChange);
     connect(ScBarPared, &QScrollBar::valueChanged, this, &TFormCPanel::ScBarParedChange);
+    // The user's own moves of the wall bar (keys, wheel, clicks, drags) come
+    // through its actions, each just before the value changes.
+    connect(ScBarPared, &QAbstractSlider::actionTriggered, this,
+            [this](int action) { m_userMovesWall = action != QAbstractSlider::SliderNoAction; });
+    m_pistonSettle = new QTimer(this);
+    m_pistonSettle->setSingleShot(true);
+    m_pistonSettle->setInterval(kPistonSettleMs);
+    connect(m_pistonSettle, &QTimer::timeout, this, &TFormCPanel::applyPistonTarget);
+    connect(ScBarPared, &QAbstractSlider::sliderReleased, this, [this] {
+        if (m_targetPending) {
+            m_pistonSettle->start();
+        }
+    });
     connect(BoxDibVel, &QComboBox::editTextChanged, this, &TFormCPanel::BoxDibVelChange);
     // The gas writes its readouts here from now on.
     gas().controls = this;
@@ -153,7 +168,35 @@ void TFormCPanel::FormCreate()
 
 void TFormCPanel::ScBarParedChange()
 {
+    const bool byUser = std::exchange(m_userMovesWall, false);
+    if (byUser && gas().process().piston == PistonMode::Moving) {
+        // Each arrow press would otherwise start a one-unit move at the
+        // speed one unit takes, then a rest: a string of small processes,
+        // not the one the speed sets. The piston waits for the bar instead.
+        m_targetPending = true;
+        m_pistonSettle->start();
+        return;
+    }
+    m_targetPending = false;
+    m_pistonSettle->stop();
     gas().MoverPared(ScBarPared->value());
+}
+
+void TFormCPanel::applyPistonTarget()
+{
+    if (ScBarPared->isSliderDown()) {
+        return; // held: its release starts the wait again
+    }
+    m_targetPending = false;
+    // Moved back to the fixed piston meanwhile, the bar already moved it.
+    if (gas().process().piston == PistonMode::Moving) {
+        gas().MoverPared(ScBarPared->value());
+    }
+}
+
+bool TFormCPanel::pistonTargetPending() const
+{
+    return m_targetPending;
 }
 
 void TFormCPanel::ScBarNPartChange()

@@ -9,6 +9,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QScrollBar;
+class QTimer;
 
 // The control panel "Panel de Control": the particle count, temperature and
 // piston position, the vector and collision switches, and the readouts. It
@@ -24,6 +25,14 @@ public:
 
     void FormCreate();
     void ScBarParedChange();
+    // A moving piston sets off for the wall bar's position only once the
+    // user has left the bar this long (and let go of it): a run of arrow
+    // presses, a drag or one jump is then the same single move at the
+    // piston's speed. Longer than the keyboard's usual delay before a held
+    // key repeats (500 to 660 ms), so that holding an arrow is one move too.
+    static constexpr int kPistonSettleMs = 750;
+    // Whether a moving piston's new target waits for the bar to settle.
+    bool pistonTargetPending() const;
     void ScBarNPartChange();
     // Per typed character; Enter (13) applies the typed count. The key is
     // left for the edit box in every case.
@@ -70,4 +79,9 @@ protected:
 
 private:
     void buildControls();
+    void applyPistonTarget();
+
+    QTimer *m_pistonSettle = nullptr;
+    bool m_userMovesWall = false; // the change under way comes from the user
+    bool m_targetPending = false; // a moving piston's target waits for the bar
 };

@@ -237,7 +237,7 @@ TEST_F(ProcessTest, TheBathBringsTheGasToItsTemperature)
     {
         bool collisions;
         float bath;
-    } cases[] = {{false, 4}, {false, 100}, {true, 100}};
+    } cases[] = {{false, 4}, {false, 100}, {true, 100}, {true, kBathTemperatureMax}};
     for (const auto &c : cases) {
         startGas(g, 100);
         controls.coli = c.collisions ? "SI" : "NO";

@@ -176,3 +176,87 @@ TEST_F(ControlPanelTest, TheBarsClampAndStepByOne)
 }
 
 } // namespace
+
+// A moving piston's process is the same whether the wall bar is taken to
+// its target by a run of arrow presses, with the animation running between
+// them, or in one jump: the piston sets off once the bar has settled.
+TEST_F(ControlPanelTest, AMovingPistonMakesOneMoveHoweverTheBarIsTaken)
+{
+    panel->ScBarNPart->setValue(100);
+    panel->BoxColi->setCurrentIndex(panel->BoxColi->findText(QStringLiteral("SI")));
+    const auto run = [this](int ticks) {
+        for (int t = 0; t < ticks; ++t) {
+            form->TimeLoopTimer();
+        }
+    };
+    const auto energy = [this] {
+        double sum = 0;
+        for (int i = 1; i <= s().NumPar; ++i) {
+            sum += double(s().VelX[i]) * s().VelX[i] + double(s().VelY[i]) * s().VelY[i] +
+                   double(s().VelZ[i]) * s().VelZ[i];
+        }
+        return sum;
+    };
+    // Each move starts from the gas the one before left, hotter or cooler:
+    // the work is taken per energy at the start (0.01 sum v^2 / 100).
+    struct Outcome
+    {
+        double work, workPerEnergy, temperatureRatio;
+    };
+    enum How { Keys, Drag, EndKey };
+    // From the piston at `from`, the bar taken to `to`.
+    const auto move = [&](float speed, int from, int to, How how) -> Outcome {
+        gas().setProcess({});
+        panel->ScBarPared->setValue(from);
+        ProcessSettings moving;
+        moving.piston = PistonMode::Moving;
+        moving.pistonSpeed = speed;
+        moving.pistonTarget = static_cast<float>(from);
+        gas().setProcess(moving);
+        run(3000);
+        gas().resetLedger();
+        const double before = energy();
+        panel->ScBarPared->setFocus();
+        QScrollBar *bar = panel->ScBarPared;
+        if (how == Keys) {
+            const Qt::Key key = to > from ? Qt::Key_Right : Qt::Key_Left;
+            for (int k = 0; k < std::abs(to - from); ++k) {
+                QTest::keyClick(panel->ScBarPared, key);
+                run(30); // held down, an arrow repeats some 30 times a second
+            }
+        } else if (how == EndKey) {
+            QTest::keyClick(bar, Qt::Key_End);
+        } else {
+            bar->setSliderDown(true);
+            for (int p = from; p != to; p += to > from ? 1 : -1) {
+                bar->setSliderPosition(p); // the mouse held still for a while
+                run(30);
+            }
+            bar->setSliderPosition(to);
+            QTest::qWait(TFormCPanel::kPistonSettleMs + 100);
+            EXPECT_FLOAT_EQ(gas().pistonPosition(), static_cast<float>(from)) << "held";
+            bar->setSliderDown(false);
+        }
+        EXPECT_EQ(panel->ScBarPared->value(), to);
+        EXPECT_TRUE(panel->pistonTargetPending());
+        EXPECT_FLOAT_EQ(gas().pistonPosition(), static_cast<float>(from)) << "not before it settles";
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !panel->pistonTargetPending(); },
+                                    5 * TFormCPanel::kPistonSettleMs));
+        run(static_cast<int>(std::abs(to - from) / (speed * 0.1f)) + 1000);
+        EXPECT_FLOAT_EQ(gas().pistonPosition(), static_cast<float>(to));
+        return Outcome{gas().ledger().work, 100 * gas().ledger().work / before, energy() / before};
+    };
+    // Faster than any particle, out: a free expansion, no work, T unchanged.
+    for (const How how : {EndKey, Drag, Keys}) {
+        const Outcome out = move(1000, 50, 100, how);
+        EXPECT_EQ(out.work, 0) << "moved by way " << how;
+        EXPECT_NEAR(out.temperatureRatio, 1, 1e-5);
+    }
+    // Speed 10, in: the same compression within the runs' own scatter.
+    const Outcome jump = move(10, 100, 50, Drag);
+    const Outcome keys = move(10, 100, 50, Keys);
+    EXPECT_GT(jump.work, 300);
+    EXPECT_NEAR(keys.workPerEnergy / jump.workPerEnergy, 1, 0.15)
+        << keys.workPerEnergy << " by keys, " << jump.workPerEnergy << " in one drag";
+    EXPECT_NEAR(keys.temperatureRatio / jump.temperatureRatio, 1, 0.1);
+}
