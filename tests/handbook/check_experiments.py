@@ -7,7 +7,10 @@ promised figure as an element of class "lab-expect":
   data-run     the id of the command whose summary it comes from
   data-of      a Python expression over the summary: row(wall=50, ...) is the
                one row with those settings, rows all of them; a list checks
-               each of its values
+               each of its values. A command with --series FILE (the script
+               writes it to a file of its own) also gives its readings:
+               series(wall=50, ...) those of the runs with those settings;
+               mean and sd average them
   data-within  the page's tolerance: "3%" of the figure, or an absolute one
   data-value   the figure when the element's text is not it (the text, if it
                is a percentage, must then be the tolerance)
@@ -18,9 +21,12 @@ import csv
 import io
 import math
 import re
+import os
 import shlex
+import statistics
 import subprocess
 import sys
+import tempfile
 from html.parser import HTMLParser
 
 
@@ -128,13 +134,23 @@ def main():
                 if words[0] != "molvix-lab":
                     failures.append(f"{name}: not a molvix-lab command: {command}")
                     continue
-                out = subprocess.run([lab] + words[1:], capture_output=True, text=True)
-                if out.returncode != 0:
-                    failures.append(f"{name}: {command}: status {out.returncode}: {out.stderr}")
-                    cache[command] = []
-                else:
-                    cache[command] = [Row(d) for d in csv.DictReader(io.StringIO(out.stdout))]
-            rows = cache[command]
+                with tempfile.TemporaryDirectory() as tmp:
+                    readings = None
+                    if "--series" in words[:-1]:
+                        readings = os.path.join(tmp, "series.csv")
+                        words[words.index("--series") + 1] = readings
+                    out = subprocess.run([lab] + words[1:], capture_output=True, text=True)
+                    if out.returncode != 0:
+                        failures.append(f"{name}: {command}: status {out.returncode}: {out.stderr}")
+                        cache[command] = ([], [])
+                    else:
+                        summary = [Row(d) for d in csv.DictReader(io.StringIO(out.stdout))]
+                        taken = []
+                        if readings:
+                            with open(readings, newline="") as f:
+                                taken = [Row(d) for d in csv.DictReader(f)]
+                        cache[command] = (summary, taken)
+            rows, taken = cache[command]
             if not rows:
                 continue
 
@@ -144,9 +160,16 @@ def main():
                     raise LookupError(f"{len(found)} rows with {want}")
                 return found[0]
 
+            def series(**want):
+                found = [r for r in taken if matches(r, want)]
+                if not found:
+                    raise LookupError(f"no readings with {want}")
+                return found
+
             try:
-                got = eval(attrs["data-of"], {"row": row, "rows": rows, "abs": abs, "min": min,
-                                              "max": max, "math": math})
+                got = eval(attrs["data-of"], {"row": row, "rows": rows, "series": series,
+                                              "mean": statistics.mean, "sd": statistics.stdev,
+                                              "abs": abs, "min": min, "max": max, "math": math})
             except Exception as e:  # a page that names a column or row wrongly
                 failures.append(f"{what}: {e}")
                 continue
