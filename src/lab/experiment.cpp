@@ -194,9 +194,8 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     std::vector<PvPoint> path;
     for (const GasReading &r : readings) {
         piston.push_back(r.pistonMean);
-        // The pressure is taken over the reading's 200 ticks, so the volume
-        // beside it is the mean over the same ticks.
-        path.push_back({volumeAtWall(r.pistonMean), r.pressure});
+        // The point the window's P–V diagram draws and the process file writes.
+        path.push_back(pvPointOf(r));
         pressure.push_back(r.pressure);
         // An empty box has no temperature: the 0 the gas reads is a stand-in.
         if (r.count > 0) {
