@@ -187,8 +187,7 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     // the run's own scale is what rounding leaves of a gas brought to rest
     // (a bath at 0 ends near 1e-15, not at 0), and has no P·V/(N·T) or
     // distribution of speeds.
-    const double zero = std::numeric_limits<float>::epsilon() *
-                        std::max<double>(lab.settingsTemperature(), result.bathTemperature);
+    const double scale = std::max<double>(lab.settingsTemperature(), result.bathTemperature);
     bool moving = false;
     std::vector<double> pressure, temperature, energy, ratio, piston;
     std::vector<PvPoint> path;
@@ -202,11 +201,11 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
             temperature.push_back(r.temperature);
         }
         energy.push_back(r.energy);
-        if (r.temperature <= zero) {
+        if (zeroTemperature(r.temperature, scale)) {
             continue;
         }
         moving = true;
-        if (const auto q = idealGasRatio(r)) {
+        if (const auto q = idealGasRatio(r, scale)) {
             ratio.push_back(*q);
         }
     }
