@@ -1426,13 +1426,22 @@ campos):
                        (= work + heat)
   gamma, gamma_se      P·V^gamma = const ajustada a las lecturas (pendiente
                        de ln P frente a ln V, V = 10 000 × la posición media
-                       del émbolo durante la lectura), con su error típico;
-                       vacías cuando el volumen cambió menos de un 10 %
+                       del émbolo durante la lectura) y su error, que cuenta
+                       con que lecturas seguidas se parecen (por bloques de
+                       lecturas); vacías cuando el volumen cambió menos de
+                       un 10 % o cuando el camino no es una ley de potencias
+  gamma_path           qué camino es: power_law (gamma lo describe), jump
+                       (casi todo el cambio de volumen en una o dos
+                       lecturas), not_power_law (ln P frente a ln V se
+                       curva más de lo que explica su ruido), too_scattered
+                       (el error de gamma pasa de 0.2); vacía sin ajuste
   piston_mean, piston_sd
                        la posición media del émbolo en las lecturas
   energy_x_start, energy_y_start, energy_z_start
                        0.01 × suma de vx², vy², vz² al empezar a medir
-  y en la serie: piston (posición en la lectura), work, heat (desde que
+  y en la serie: piston (posición en la lectura), volume (el volumen de la
+  lectura en cajas enteras, 10 000 × la posición media del émbolo durante
+  la lectura / 1 000 000: el del diagrama P–V), work, heat (desde que
   empezaron los pasos medidos), energy_x, energy_y, energy_z (0.01 x suma de
   vx², vy², vz² en la lectura).
   El gas los calcula en precisión simple: temperature_start y _end, work,
@@ -1594,15 +1603,24 @@ Process columns (with any process option; JSON has the same fields):
                        the bath, the gas&apos;s energy change (= work + heat)
   gamma, gamma_se      P·V^gamma = const fitted to the readings (slope of
                        ln P against ln V, V = 10 000 × the mean piston
-                       position over the reading), with its standard error;
-                       empty when the volume changed by less than 10 %
+                       position over the reading) and its error, which
+                       allows for consecutive readings being alike (from
+                       blocks of readings); empty when the volume changed
+                       by less than 10 % or the path is not a power law
+  gamma_path           what the path is: power_law (gamma describes it),
+                       jump (nearly all the volume change in a reading or
+                       two), not_power_law (ln P against ln V bends more
+                       than its noise explains), too_scattered (the error
+                       of gamma is over 0.2); empty with no fit
   piston_mean, piston_sd
                        the piston&apos;s mean position over the readings
   energy_x_start, energy_y_start, energy_z_start
                        0.01 × sum of vx², vy², vz² when measuring begins
-  and in the series: piston (position at the reading), work, heat (since
-  the measured ticks began), energy_x, energy_y, energy_z (0.01 x sum of
-  vx², vy², vz² at the reading).
+  and in the series: piston (position at the reading), volume (the
+  reading&apos;s volume in whole boxes, 10 000 × the mean piston position over
+  the reading / 1 000 000: the P–V diagram&apos;s), work, heat (since the
+  measured ticks began), energy_x, energy_y, energy_z (0.01 x sum of vx²,
+  vy², vz² at the reading).
   The gas computes these in single precision: temperature_start and _end,
   work, heat, energy_change and the energies are each the shortest text
   that reads back to the same float and rounds to the same hundredths (what

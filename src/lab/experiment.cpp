@@ -187,27 +187,25 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     // the run's own scale is what rounding leaves of a gas brought to rest
     // (a bath at 0 ends near 1e-15, not at 0), and has no P·V/(N·T) or
     // distribution of speeds.
-    const double zero = std::numeric_limits<float>::epsilon() *
-                        std::max<double>(lab.settingsTemperature(), result.bathTemperature);
+    const double scale = std::max<double>(lab.settingsTemperature(), result.bathTemperature);
     bool moving = false;
     std::vector<double> pressure, temperature, energy, ratio, piston;
     std::vector<PvPoint> path;
     for (const GasReading &r : readings) {
         piston.push_back(r.pistonMean);
-        // The pressure is taken over the reading's 200 ticks, so the volume
-        // beside it is the mean over the same ticks.
-        path.push_back({volumeAtWall(r.pistonMean), r.pressure});
+        // The point the window's P–V diagram draws and the process file writes.
+        path.push_back(pvPointOf(r));
         pressure.push_back(r.pressure);
         // An empty box has no temperature: the 0 the gas reads is a stand-in.
         if (r.count > 0) {
             temperature.push_back(r.temperature);
         }
         energy.push_back(r.energy);
-        if (r.temperature <= zero) {
+        if (zeroTemperature(r.temperature, scale)) {
             continue;
         }
         moving = true;
-        if (const auto q = idealGasRatio(r)) {
+        if (const auto q = idealGasRatio(r, scale)) {
             ratio.push_back(*q);
         }
     }

@@ -1,6 +1,7 @@
 #include "labwriters.h"
 
 #include "laboptions.h"
+#include "processcsv.h"
 
 #include <QCoreApplication>
 
@@ -139,6 +140,26 @@ const char *pistonName(PistonMode mode)
     return "fixed";
 }
 
+const char *shapeName(PvShape shape)
+{
+    switch (shape) {
+    case PvShape::Jump:
+        return "jump";
+    case PvShape::NotPowerLaw:
+        return "not_power_law";
+    case PvShape::TooScattered:
+        return "too_scattered";
+    case PvShape::PowerLaw:
+        break;
+    }
+    return "power_law";
+}
+
+bool powerLaw(const RunResult &r)
+{
+    return r.gamma && r.gamma->shape == PvShape::PowerLaw;
+}
+
 // What a completed run measured; nothing for a stopped one.
 Field measured(const RunResult &r, const QByteArray &text)
 {
@@ -185,13 +206,16 @@ const std::vector<Column> &processColumns()
         {"heat", [](int, const RunResult &r) { return measured(r, measuredText(r.heat)); }},
         {"energy_change",
          [](int, const RunResult &r) { return measured(r, measuredText(r.energyChange)); }},
+        // The exponent only for a path it describes, as the window shows it;
+        // its error allows for consecutive readings being alike. gamma_path
+        // says why a fitted one is blank.
         {"gamma",
          [](int, const RunResult &r) {
-             return r.gamma ? number(summaryNumber(r.gamma->gamma)) : Field{};
+             return powerLaw(r) ? number(summaryNumber(r.gamma->gamma)) : Field{};
          }},
         {"gamma_se",
          [](int, const RunResult &r) {
-             return r.gamma ? number(summaryNumber(r.gamma->standardError)) : Field{};
+             return powerLaw(r) ? number(summaryNumber(r.gamma->error)) : Field{};
          }},
         {"piston_mean", [](int, const RunResult &r) { return mean(r.piston); }},
         {"piston_sd", [](int, const RunResult &r) { return spread(r.piston); }},
@@ -201,11 +225,15 @@ const std::vector<Column> &processColumns()
          [](int, const RunResult &r) { return measured(r, measuredText(r.energyYStart)); }},
         {"energy_z_start",
          [](int, const RunResult &r) { return measured(r, measuredText(r.energyZStart)); }},
+        // Last, so that the columns before it keep their places.
+        {"gamma_path",
+         [](int, const RunResult &r) { return r.gamma ? word(shapeName(r.gamma->shape)) : Field{}; }},
     };
     return columns;
 }
 
-// The series' process columns, after the reading log's own.
+// The series' process columns, after the reading log's own: those of the
+// window's process file, so that a series row after its run is a row of it.
 struct SeriesColumn
 {
     const char *name;
@@ -216,6 +244,7 @@ const std::vector<SeriesColumn> &seriesProcessColumns()
 {
     static const std::vector<SeriesColumn> columns = {
         {"piston", [](const GasReading &g) { return floatText(g.piston); }},
+        {"volume", [](const GasReading &g) { return volumeText(g); }},
         {"work", [](const GasReading &g) { return measuredText(g.work); }},
         {"heat", [](const GasReading &g) { return measuredText(g.heat); }},
         {"energy_x", [](const GasReading &g) { return measuredText(g.energyX); }},

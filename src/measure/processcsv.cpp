@@ -6,6 +6,11 @@
 #include <QList>
 #include <QSaveFile>
 
+QByteArray volumeText(const GasReading &r)
+{
+    return floatText(readingVolume(r) / kFullBoxVolume);
+}
+
 QByteArray processReadingsCsv(const std::vector<GasReading> &readings, CsvDialect dialect)
 {
     // The readings' own rows, each carried on with its process columns.
@@ -14,7 +19,7 @@ QByteArray processReadingsCsv(const std::vector<GasReading> &readings, CsvDialec
     for (size_t i = 0; i < readings.size(); ++i) {
         const GasReading &r = readings[i];
         csv += rows[static_cast<qsizetype>(i) + 1] + ',' + floatText(r.piston) + ',' +
-               floatText(readingVolume(r) / kFullBoxVolume) + ',' + measuredText(r.work) + ',' +
+               volumeText(r) + ',' + measuredText(r.work) + ',' +
                measuredText(r.heat) + ',' + measuredText(r.energyX) + ',' + measuredText(r.energyY) +
                ',' + measuredText(r.energyZ) + '\n';
     }

@@ -15,6 +15,8 @@
 // energy_z); numbers that read back exactly, in the dialect's decimal sign.
 QByteArray processReadingsCsv(const std::vector<GasReading> &readings,
                               CsvDialect dialect = CsvDialect::Plain);
+// The volume column: the reading's volume in whole boxes, as a float reads.
+QByteArray volumeText(const GasReading &r);
 // Writes it to a file as a whole or not at all; on failure *error says why.
 bool saveProcessReadingsCsv(const QString &path, const std::vector<GasReading> &readings,
                             QString *error, CsvDialect dialect = CsvDialect::Plain);

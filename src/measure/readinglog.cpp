@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -59,9 +60,14 @@ QByteArray row(const GasReading &r)
 
 } // namespace
 
-std::optional<double> idealGasRatio(const GasReading &r)
+bool zeroTemperature(double temperature, double scale)
 {
-    if (r.count <= 0 || r.wall <= 0 || !(r.temperature > 0)) {
+    return !(temperature > std::numeric_limits<float>::epsilon() * std::max(scale, 0.0));
+}
+
+std::optional<double> idealGasRatio(const GasReading &r, double temperatureScale)
+{
+    if (r.count <= 0 || r.wall <= 0 || zeroTemperature(r.temperature, temperatureScale)) {
         return std::nullopt;
     }
     return r.pressure * r.wall / (2000.0 * r.count * r.temperature);
@@ -111,6 +117,7 @@ void ReadingLog::append(const GasReading &r)
         m_lastChange = at;
     }
     m_changePending = false;
+    m_temperatureScale = std::max(m_temperatureScale, r.temperature);
     m_readings.push_back(r);
 }
 
@@ -136,12 +143,17 @@ Stats ReadingLog::sinceChange(double GasReading::*field) const
     return statsOf(values);
 }
 
+bool ReadingLog::zeroTemperature(double temperature) const
+{
+    return ::zeroTemperature(temperature, m_temperatureScale);
+}
+
 Stats ReadingLog::idealGasRatioSinceChange() const
 {
     const size_t first = stretchFirst();
     std::vector<double> ratios;
     for (size_t i = first; i < m_readings.size(); ++i) {
-        if (const auto ratio = idealGasRatio(m_readings[i])) {
+        if (const auto ratio = idealGasRatio(m_readings[i], m_temperatureScale)) {
             ratios.push_back(*ratio);
         }
     }

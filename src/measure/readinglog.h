@@ -16,8 +16,15 @@ class QSaveFile;
 // P V / (N T) scaled so that an ideal gas reads 1 (docs/model.md derives the
 // constant): pressure x wall / (2000 x count x temperature), with the
 // readouts' own pressure, wall position and temperature. None when the count,
-// the wall or the temperature is 0.
-std::optional<double> idealGasRatio(const GasReading &r);
+// the wall or the temperature is 0, the temperature to the gas's precision
+// beside temperatureScale (see zeroTemperature).
+std::optional<double> idealGasRatio(const GasReading &r, double temperatureScale = 0);
+
+// Whether a temperature is 0 to the gas's precision. The velocities are
+// floats: a temperature within a float's precision of the largest the gas
+// has had (`scale`) is what rounding leaves of a gas brought to rest (a bath
+// at 0 ends near 1e-15, not at 0), and a ratio over it means nothing.
+bool zeroTemperature(double temperature, double scale);
 
 // Mean and spread (sample standard deviation) of n values. A single value
 // has no spread (spread stays 0: hasSpread() tells); equal values have a
@@ -51,8 +58,12 @@ public:
     // Indices of the readings that begin a burst of changes.
     const std::vector<size_t> &changes() const { return m_changes; }
 
-    // The ideal-gas ratio over the current stretch (its first reading left out).
+    // The ideal-gas ratio over the current stretch (its first reading left
+    // out), none for a reading whose temperature is 0 to the gas's precision.
     Stats idealGasRatioSinceChange() const;
+    // Whether a temperature is 0 to the precision of the gas these readings
+    // come from: the scale is the hottest reading appended.
+    bool zeroTemperature(double temperature) const;
     // A reading's field over the current stretch, the same readings.
     Stats sinceChange(double GasReading::*field) const;
 
@@ -63,6 +74,8 @@ private:
     std::vector<size_t> m_changes;
     size_t m_lastChange = 0; // the latest change, the end of its burst
     bool m_changePending = false;
+    // The hottest reading's temperature. Kept by clear(): the gas is the same.
+    double m_temperatureScale = 0;
 };
 
 // How a CSV file separates its fields and writes a decimal sign.

@@ -432,7 +432,7 @@ void GraphsWindow::redrawRatio()
             text = tr("P·V / (N·T): no hay partículas.");
         } else if (last.wall <= 0) {
             text = tr("P·V / (N·T): la pared está en 0, el volumen es nulo.");
-        } else if (!(last.temperature > 0)) {
+        } else if (m_log.zeroTemperature(last.temperature)) {
             text = tr("P·V / (N·T): con temperatura 0 no hay presión.");
         } else {
             text = tr("P·V / (N·T): esperando la segunda lectura desde el último cambio.");

@@ -3,8 +3,11 @@
 #include "laboptions.h"
 #include "labwriters.h"
 #include "language.h"
+#include "processcsv.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -114,10 +117,12 @@ TEST(ProcessRun, TheMovingPistonMovesOnlyWhileMeasuredAndItsWorkIsTheEnergyGaine
     ASSERT_FALSE(r.readings.empty());
     EXPECT_DOUBLE_EQ(r.readings.back().work, r.work);
 
-    // The series and the summary carry the process's columns, at the end.
+    // The series and the summary carry the process's columns, at the end:
+    // after its run, a series row has the window's process file's columns.
     const QList<QByteArray> series = seriesCsv({r}).split('\n');
-    EXPECT_TRUE(series[0].endsWith(",energy,piston,work,heat,energy_x,energy_y,energy_z"))
+    EXPECT_TRUE(series[0].endsWith(",energy,piston,volume,work,heat,energy_x,energy_y,energy_z"))
         << series[0].constData();
+    EXPECT_EQ(series[0], "run," + processReadingsCsv({}).split('\n')[0]);
     EXPECT_EQ(series[1].count(','), series[0].count(','));
     const QList<QByteArray> summary = summaryCsv({r}).split('\n');
     EXPECT_TRUE(summary[0].contains(",ks_mb,piston,piston_to,piston_speed,load,"));
@@ -177,6 +182,87 @@ TEST(ProcessRun, AGasBroughtToRestHasNoRatioNorSpeedDistribution)
         SCOPED_TRACE(rows[1].toStdString());
         for (const char *name : {"pvnt_mean", "pvnt_sd", "ks_mb"}) {
             EXPECT_EQ(fields[names.indexOf(name)].isEmpty(), bath == 0) << name;
+        }
+    }
+}
+
+// A CSV's cells in the column of that name, one per row.
+QList<QByteArray> column(const QByteArray &csv, const char *name)
+{
+    QList<QByteArray> rows = csv.trimmed().split('\n');
+    const qsizetype at = rows.takeFirst().split(',').indexOf(name);
+    QList<QByteArray> cells;
+    for (const QByteArray &row : rows) {
+        cells << (at < 0 ? QByteArray("(no column)") : row.split(',').value(at));
+    }
+    return cells;
+}
+
+// The summary's fit: an exponent with an error only for a path it describes,
+// and what the path is; the volumes the fit took are the process file's.
+TEST(ProcessRun, TheFitGivesGammaOnlyForAPowerLawWithAnErrorForCorrelatedReadings)
+{
+    const struct
+    {
+        const char *name;
+        int32_t wall;
+        float to, speed;
+        const char *path; // gamma_path
+        bool gamma;
+    } cases[] = {
+        {"adiabatic compression", 100, 50, 0.1f, "power_law", true},
+        // Pressed home within the first reading: one step, then nothing.
+        {"compression in one reading", 100, 50, 10, "jump", false},
+        // The piston outruns the gas in the first ticks: every reading is
+        // at the full box, no volume change to fit.
+        {"free expansion", 50, 100, 1000, "", false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        RunSettings s;
+        s.count = 100;
+        s.collisions = true;
+        s.wall = c.wall;
+        s.piston = PistonMode::Moving;
+        s.pistonTo = c.to;
+        s.pistonSpeed = c.speed;
+        s.processColumns = true;
+        const RunResult r = runExperiment(s, RunPlan{2000, 6000, true});
+        const QByteArray summary = summaryCsv({r});
+        EXPECT_EQ(column(summary, "gamma_path"), QList<QByteArray>{c.path}) << summary.constData();
+        const QByteArray gamma = column(summary, "gamma").value(0);
+        const QByteArray error = column(summary, "gamma_se").value(0);
+        if (c.gamma) {
+            EXPECT_NEAR(gamma.toDouble(), 5.0 / 3, 0.15) << summary.constData();
+            // Readings of a slow compression are alike from one to the next:
+            // the error from blocks, not the textbook one that takes them as
+            // independent.
+            ASSERT_TRUE(r.gamma.has_value());
+            EXPECT_EQ(error, summaryNumber(r.gamma->error));
+            EXPECT_GT(r.gamma->error, 0);
+            EXPECT_LT(r.gamma->error, 0.1);
+        } else {
+            EXPECT_EQ(gamma, "") << "no exponent, as the window shows none";
+            EXPECT_EQ(error, "");
+        }
+        // The columns before the new one keep their places.
+        EXPECT_TRUE(summary.left(summary.indexOf('\n')).endsWith(",energy_z_start,gamma_path"));
+
+        // The series' volumes are the process file's, and the exponent is
+        // the slope of ln P against ln V of that file's volumes.
+        const QByteArray process = processReadingsCsv(r.readings);
+        const QList<QByteArray> volumes = column(process, "volume");
+        ASSERT_FALSE(volumes.isEmpty());
+        EXPECT_EQ(column(seriesCsv({r}), "volume"), volumes);
+        const QList<QByteArray> pressures = column(process, "pressure");
+        std::vector<PvPoint> path;
+        for (qsizetype i = 0; i < volumes.size(); ++i) {
+            path.push_back({volumes[i].toDouble(), pressures[i].toDouble()});
+        }
+        const auto fit = fitPolytrope(path);
+        ASSERT_EQ(fit.has_value(), r.gamma.has_value());
+        if (fit) {
+            EXPECT_NEAR(fit->gamma, r.gamma->gamma, 1e-4);
         }
     }
 }

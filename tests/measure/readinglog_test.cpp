@@ -38,6 +38,42 @@ TEST(IdealGasRatio, IsOneForTheKineticTheoryPressureAndUndefinedWhenEmpty)
     EXPECT_FALSE(idealGasRatio(reading(200, 10, 50, 5, 0)).has_value());
 }
 
+// A gas brought to rest by a bath at 0 reads a temperature near 1e-15, not 0:
+// zero to the precision of the gas it came from, it gives no ratio (today's
+// 1e12 would be the mean), while a cold gas that still moves keeps its own.
+TEST(ReadingLog, ATemperatureZeroToTheGasPrecisionHasNoRatio)
+{
+    const double p = 2000.0 * 50 * 2.0 / 100; // ratio 1 at wall 100, T 2
+    const struct
+    {
+        double temperature;
+        bool ratio;
+    } cases[] = {{8e-16, false}, {2e-7, false}, {1e-3, true}, {2.0, true}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.temperature);
+        ReadingLog log;
+        log.append(reading(200, 50, 100, p, 2.0));
+        log.markChange(); // the bath
+        log.append(reading(400, 50, 100, p * c.temperature / 2, c.temperature));
+        for (int64_t tick = 600; tick <= 1000; tick += 200) {
+            log.append(reading(tick, 50, 100, p * c.temperature / 2 + 1e-9, c.temperature));
+        }
+        const Stats st = log.idealGasRatioSinceChange();
+        EXPECT_EQ(st.n, c.ratio ? 3 : 0);
+        EXPECT_EQ(log.zeroTemperature(c.temperature), !c.ratio);
+        if (c.ratio) {
+            EXPECT_NEAR(st.mean, 1.0, 1e-3);
+        }
+        // The clear keeps the gas's scale: its readings are still at rest.
+        log.clear();
+        log.append(reading(1200, 50, 100, 1e-9, c.temperature));
+        EXPECT_EQ(log.zeroTemperature(c.temperature), !c.ratio);
+    }
+    // With no scale, only 0 is zero, as before.
+    EXPECT_TRUE(idealGasRatio(reading(200, 50, 100, 1e-9, 8e-16)).has_value());
+    EXPECT_FALSE(idealGasRatio(reading(200, 50, 100, 1e-9, 8e-16), 2.0).has_value());
+}
+
 TEST(ReadingLog, StretchesStartAtChangesAndLeaveOutTheirMixedFirstReading)
 {
     ReadingLog log;

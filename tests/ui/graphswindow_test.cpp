@@ -272,6 +272,28 @@ TEST_F(GraphsWindowTest, ProcessChangesAreMarkedABurstIsOneMarkAndTheMeansStartA
     EXPECT_EQ(g().log().changes().back(), 13u);
 }
 
+// A bath at 0 brings the gas to rest, to a temperature near 1e-15 that
+// floats leave, not 0: the window says there is no ratio, as molvix-lab
+// leaves it blank, instead of a ratio of 10^12.
+TEST_F(GraphsWindowTest, AGasBroughtToRestByTheBathHasNoRatio)
+{
+    toggle();
+    panel->BoxColi->setCurrentText(QStringLiteral("SI"));
+    panel->ScBarNPart->setValue(100);
+    panel->ScBarPared->setValue(20);
+    run(2 * NPasosPresion);
+    ProcessWindow &p = *w.Procesos;
+    pick(p.BoxBano, QStringLiteral("SI"));
+    p.SpinTempBano->setValue(0);
+    run(20 * NPasosPresion);
+    g().redraw();
+    const GasReading &last = g().log().readings().back();
+    ASSERT_GT(last.count, 0);
+    EXPECT_LT(last.temperature, 1e-6);
+    EXPECT_TRUE(says(g().LabelCociente, "con temperatura 0")) << qPrintable(g().LabelCociente->text());
+    EXPECT_FALSE(says(g().LabelCociente, "P·V / (N·T) =")) << qPrintable(g().LabelCociente->text());
+}
+
 TEST_F(GraphsWindowTest, AxesWriteNumbersInFullAndTheHistoriesShareTheirTimeAxis)
 {
     // Pressures past 25 000 and times past a million: what a long run with
