@@ -195,4 +195,47 @@ TEST_F(CollisionTest, OverlappingParticlesCollideAsSoonAsCollisionsAreOn)
     EXPECT_GT(s().VelX[2], 0.0f);
 }
 
+// Below four diameters a contact exchanges velocities but moves nobody; at
+// four diameters and above the approaching particle is pushed back as before.
+TEST_F(CollisionTest, OnlyBoxesThickerThanFourDiametersPushAContactApart)
+{
+    for (const int wall : {1, 11, 12, 100}) {
+        g.MoverPared(wall);
+        put(1, 50, 0.5f, 50, 5, 0, 0);
+        put(2, 52, 0.5f, 50);
+        g.Contacto(1);
+        EXPECT_EQ(s().VelX[1], 0.0f) << "wall " << wall;
+        EXPECT_EQ(s().ParX[1] < 50.0f, wall >= 12) << "wall " << wall;
+    }
+}
+
+// Hard spheres share their energy equally between the axes however thin the
+// box; the pushes in a slab's plane once left 0.44 of it in y at wall 1, and
+// the piston's pressure 30 % high.
+TEST_F(CollisionTest, AThinBoxSharesItsEnergyEquallyAmongTheAxes)
+{
+    g.soft = nullptr;
+    g.gl = nullptr;
+    for (const int wall : {1, 3, 10}) {
+        s().NumPar = 40;
+        for (int i = 1; i <= 40; ++i) {
+            g.placeParticle(i);
+        }
+        g.RandomVel();
+        g.ReglaTemperatura(20);
+        g.MoverPared(wall);
+        double share = 0;
+        int readings = 0;
+        for (int tick = 1; tick <= 60000; ++tick) {
+            g.TimeLoopTimer();
+            if (tick > 20000 && tick % 10 == 0) {
+                const GasReading r = g.reading(0);
+                share += r.energyY / (r.energyX + r.energyY + r.energyZ);
+                ++readings;
+            }
+        }
+        EXPECT_NEAR(share / readings, 1.0 / 3.0, 0.025) << "wall " << wall;
+    }
+}
+
 } // namespace

@@ -95,8 +95,9 @@ struct ReferenceGas
         g.VelX[k] = g.VelXAnt[k] + ak * dx / r;
         g.VelY[k] = g.VelYAnt[k] + ak * dy / r;
         g.VelZ[k] = g.VelZAnt[k] + ak * dz / r;
-        if (ui > uk) {
-            const float wall = std::max(0.0f, float(g.PosPared));
+        // No push in a box thinner than four diameters.
+        const float wall = std::max(0.0f, float(g.PosPared));
+        if (ui > uk && wall >= 12.0f) {
             g.ParX[i] = std::clamp(g.ParXAnt[i] + t * (g.VelX[i] - g.VelXAnt[i]), 0.0f, 100.0f);
             g.ParY[i] = std::clamp(g.ParYAnt[i] + t * (g.VelY[i] - g.VelYAnt[i]), 0.0f, wall);
             g.ParZ[i] = std::clamp(g.ParZAnt[i] + t * (g.VelZ[i] - g.VelZAnt[i]), 0.0f, 100.0f);
