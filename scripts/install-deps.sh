@@ -22,6 +22,8 @@ case "${1:-}" in
     packages+=(
       libgtest-dev libgmock-dev libbenchmark-dev
       clang libclang-rt-14-dev
+      clang-14 lld-14 llvm-14 wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32
+      libclang-rt-14-dev-wasm32 nodejs
       desktop-file-utils appstream dpkg-dev lintian
       dbus at-spi2-core python3-pyatspi
     ) ;;

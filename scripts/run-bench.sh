@@ -17,6 +17,9 @@ for bench in world_bench gas_bench worldgl_bench lab_bench; do
   echo "== $bench"
   run "$build_dir/bench/$bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 done
+echo "== core_bench.mjs (the gas tick natively and in WebAssembly under Node)"
+node "$(dirname "$0")/../bench/core_bench.mjs" "$build_dir/bench/core_bench" \
+  "$build_dir/wasm/src/web/molvix-core.wasm"
 echo "== program_bench (5 s of animation, collisions and vectors on)"
 run "$build_dir/bench/program_bench" 5
 echo "== program_bench with the \"Gráficas\" window open (5 s, collisions and vectors on)"

@@ -7,6 +7,8 @@
 
 #if defined(__SSE2__)
 #include <immintrin.h>
+#elif defined(__wasm_simd128__)
+#include <wasm_simd128.h>
 #endif
 
 namespace {
@@ -35,6 +37,12 @@ uint32_t contactMask(const float (&d2)[16], float contact)
     // Written out, so that every shift is a constant.
     const auto quarter = [&c, &d2](int q) {
         return static_cast<uint32_t>(_mm_movemask_ps(_mm_cmpgt_ps(c, _mm_loadu_ps(d2 + 4 * q))));
+    };
+    return quarter(0) | quarter(1) << 4 | quarter(2) << 8 | quarter(3) << 12;
+#elif defined(__wasm_simd128__)
+    const v128_t c = wasm_f32x4_splat(contact);
+    const auto quarter = [&c, &d2](int q) {
+        return static_cast<uint32_t>(wasm_i32x4_bitmask(wasm_f32x4_gt(c, wasm_v128_load(d2 + 4 * q))));
     };
     return quarter(0) | quarter(1) << 4 | quarter(2) << 8 | quarter(3) << 12;
 #else

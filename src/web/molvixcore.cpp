@@ -1,0 +1,405 @@
+#include "molvixcore.h"
+
+#include "gas.h"
+#include "pvfit.h"
+#include "readouttext.h"
+#include "speeds.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Speeds are sampled as the "Gráficas" window samples them.
+constexpr int64_t kSpeedSampleTicks = 50;
+constexpr int kSpeedSnapshots = 100;
+
+// The panel as the gas sees it: the two switches, and the readouts kept as
+// numbers for whoever asks.
+class CoreControls : public GasControls
+{
+public:
+    bool collisions = false;
+    bool vectors = false;
+    std::array<double, 5> readouts{}; // energy, temperature, pressure, wall, empty
+
+    bool collisionsOn() const override { return collisions; }
+    bool vectorsShown() const override { return vectors; }
+    void showEnergy(double energy) override { readouts[0] = energy; }
+    void showTemperature(double temperature, bool emptyGas) override
+    {
+        readouts[1] = temperature;
+        readouts[4] = emptyGas ? 1 : 0;
+    }
+    void showPressure(double pressure) override { readouts[2] = pressure; }
+    void showWall(int32_t position) override { readouts[3] = position; }
+};
+
+// The reading's fields as doubles, in the order the names give.
+constexpr std::array<const char *, 16> kFieldNames = {
+    "tick",     "time",       "count", "wall",   "temperature_setting", "collisions",
+    "pressure", "temperature", "energy", "piston", "piston_mean",         "work",
+    "heat",     "energy_x",   "energy_y", "energy_z"};
+
+std::array<double, kFieldNames.size()> fieldsOf(const GasReading &r)
+{
+    return {static_cast<double>(r.tick), r.time, double(r.count), double(r.wall),
+            double(r.tempSetting), r.collisions ? 1.0 : 0.0, r.pressure, r.temperature,
+            r.energy, r.piston, r.pistonMean, r.work, r.heat, r.energyX, r.energyY, r.energyZ};
+}
+
+int32_t clampBar(int32_t value)
+{
+    return std::clamp(value, 0, 100);
+}
+
+} // namespace
+
+struct MvGas
+{
+    Gas gas;
+    CoreControls controls;
+    // Where the panel's bars stand: a move to the same place is no change.
+    int32_t countBar = 0, temperatureBar = 0, wallBar = 100;
+    std::vector<GasReading> readings;
+    std::vector<GasReading> path; // since the last reset, as "Procesos" keeps them
+    SpeedSampler speeds{kSpeedSnapshots};
+    int32_t sampledCount = -1, sampledTemp = -1;
+    int32_t listener = 0;
+
+    // Scratch the pointers handed out point into.
+    std::array<double, kFieldNames.size()> reading{};
+    std::array<double, 3> ledger{}, shares{};
+    std::array<double, 6> fit{};
+    std::vector<double> histogram, pvPath;
+    std::string text;
+
+    MvGas()
+    {
+        // The main window's creation, then the control panel's: it becomes
+        // the gas's controls, moves its count bar from 0 to NumPar and its
+        // temperature bar from 0 to Temp (each a change), then applies the
+        // temperature once more.
+        gas.start();
+        controls.readouts[3] = gas.state.PosPared; // the panel's wall box starts at it
+        gas.controls = &controls;
+        setCount(gas.state.NumPar);
+        setTemperature(gas.state.Temp);
+        gas.ReglaTemperatura(temperatureBar);
+        listener = gas.addReadingListener([this](const GasReading &r) {
+            // A new count is a new gas: its P–V path starts again.
+            if (!path.empty() && path.back().count != r.count) {
+                path.clear();
+            }
+            path.push_back(r);
+            readings.push_back(r);
+        });
+    }
+    MvGas(const MvGas &) = delete;
+    MvGas &operator=(const MvGas &) = delete;
+    ~MvGas() { gas.removeReadingListener(listener); }
+
+    // As "Gráficas" samples: a new count or temperature setting starts the
+    // distribution afresh.
+    void takeSnapshot()
+    {
+        const GasState &s = gas.state;
+        if (s.NumPar != sampledCount || s.Temp != sampledTemp) {
+            speeds.clear();
+            sampledCount = s.NumPar;
+            sampledTemp = s.Temp;
+        }
+        if (s.NumPar > 0) {
+            speeds.addSnapshot(&s.VelX[1], &s.VelY[1], &s.VelZ[1], s.NumPar);
+        }
+    }
+
+    void setCount(int32_t value)
+    {
+        value = clampBar(value);
+        if (value != countBar) {
+            countBar = value;
+            gas.setCount(value);
+        }
+    }
+    void setTemperature(int32_t value)
+    {
+        value = clampBar(value);
+        if (value != temperatureBar) {
+            temperatureBar = value;
+            gas.ReglaTemperatura(value);
+        }
+    }
+    void setWall(int32_t value)
+    {
+        value = clampBar(value);
+        if (value != wallBar) {
+            wallBar = value;
+            gas.MoverPared(value);
+        }
+    }
+};
+
+extern "C" {
+
+MvGas *mv_create(void)
+{
+    return new MvGas();
+}
+
+void mv_destroy(MvGas *gas)
+{
+    delete gas;
+}
+
+void mv_set_count(MvGas *gas, int32_t count)
+{
+    gas->setCount(count);
+}
+
+void mv_set_temperature(MvGas *gas, int32_t temperature)
+{
+    gas->setTemperature(temperature);
+}
+
+void mv_set_wall(MvGas *gas, int32_t wall)
+{
+    gas->setWall(wall);
+}
+
+void mv_set_collisions(MvGas *gas, int32_t on)
+{
+    gas->controls.collisions = on != 0;
+}
+
+void mv_set_vectors(MvGas *gas, int32_t shown)
+{
+    if ((shown != 0) != gas->controls.vectors) {
+        gas->controls.vectors = shown != 0;
+        gas->gas.setVectors(shown != 0);
+    }
+}
+
+void mv_set_process(MvGas *gas, int32_t piston, float target, float speed, float load, float mass,
+                    int32_t bath, float bathTemperature)
+{
+    ProcessSettings p;
+    p.piston = piston == 1   ? PistonMode::Moving
+               : piston == 2 ? PistonMode::Loaded
+                             : PistonMode::Fixed;
+    p.pistonTarget = target;
+    p.pistonSpeed = speed;
+    p.load = load;
+    p.pistonMass = mass;
+    p.bath = bath != 0;
+    p.bathTemperature = bathTemperature;
+    gas->gas.setProcess(sanitized(p));
+}
+
+float mv_default_bath_temperature(const MvGas *gas)
+{
+    const GasState &s = gas->gas.state;
+    return s.NumPar > 0 ? static_cast<float>(s.Energ / (3.0 * s.NumPar * 100.0)) : 0.0f;
+}
+
+void mv_reset_ledger(MvGas *gas)
+{
+    gas->gas.resetLedger();
+    gas->path.clear();
+}
+
+void mv_run(MvGas *gas, int32_t ticks)
+{
+    Gas &g = gas->gas;
+    for (int32_t t = 0; t < ticks; ++t) {
+        g.TimeLoopTimer();
+        if (g.ticks % kSpeedSampleTicks == 0) {
+            gas->takeSnapshot();
+        }
+    }
+}
+
+double mv_ticks(const MvGas *gas)
+{
+    return static_cast<double>(gas->gas.ticks);
+}
+
+int32_t mv_count(const MvGas *gas)
+{
+    return gas->gas.state.NumPar;
+}
+
+const float *mv_positions(const MvGas *gas, int32_t axis)
+{
+    const GasState &s = gas->gas.state;
+    return axis == 0 ? s.ParX.data() : axis == 1 ? s.ParY.data() : s.ParZ.data();
+}
+
+const float *mv_velocities(const MvGas *gas, int32_t axis)
+{
+    const GasState &s = gas->gas.state;
+    return axis == 0 ? s.VelX.data() : axis == 1 ? s.VelY.data() : s.VelZ.data();
+}
+
+double mv_piston(const MvGas *gas)
+{
+    return gas->gas.pistonPosition();
+}
+
+int32_t mv_collisions(const MvGas *gas)
+{
+    return gas->controls.collisions ? 1 : 0;
+}
+
+int32_t mv_vectors(const MvGas *gas)
+{
+    return gas->controls.vectors ? 1 : 0;
+}
+
+const double *mv_readouts(const MvGas *gas)
+{
+    return gas->controls.readouts.data();
+}
+
+const char *mv_readout_text(MvGas *gas, int32_t which)
+{
+    const auto &r = gas->controls.readouts;
+    switch (which) {
+    case 0:
+        gas->text = molvix::readout::energyText(r[0]);
+        break;
+    case 1:
+        gas->text = molvix::readout::temperatureText(r[1], r[4] != 0);
+        break;
+    case 2:
+        gas->text = molvix::readout::pressureText(r[2]);
+        break;
+    default:
+        gas->text = molvix::readout::wallText(static_cast<int32_t>(r[3]));
+        break;
+    }
+    return gas->text.c_str();
+}
+
+int32_t mv_reading_count(const MvGas *gas)
+{
+    return static_cast<int32_t>(gas->readings.size());
+}
+
+int32_t mv_reading_fields(void)
+{
+    return static_cast<int32_t>(kFieldNames.size());
+}
+
+const char *mv_reading_field(int32_t field)
+{
+    return field >= 0 && field < static_cast<int32_t>(kFieldNames.size()) ? kFieldNames[field]
+                                                                          : nullptr;
+}
+
+const double *mv_reading(MvGas *gas, int32_t index)
+{
+    const auto n = static_cast<int32_t>(gas->readings.size());
+    if (index < 0) {
+        index += n;
+    }
+    if (index < 0 || index >= n) {
+        return nullptr;
+    }
+    gas->reading = fieldsOf(gas->readings[static_cast<size_t>(index)]);
+    return gas->reading.data();
+}
+
+void mv_clear_readings(MvGas *gas)
+{
+    gas->readings.clear();
+}
+
+const double *mv_ledger(MvGas *gas)
+{
+    const EnergyLedger l = gas->gas.ledger();
+    gas->ledger = {l.work, l.heat, l.energyChange};
+    return gas->ledger.data();
+}
+
+const double *mv_energy_shares(MvGas *gas)
+{
+    gas->shares = gas->gas.energyShares();
+    return gas->shares.data();
+}
+
+int32_t mv_speed_sample_count(const MvGas *gas)
+{
+    return static_cast<int32_t>(gas->speeds.samples().size());
+}
+
+const double *mv_speed_histogram(MvGas *gas, int32_t bins, double maxSpeed)
+{
+    if (bins <= 0 || bins > 10000) {
+        return nullptr;
+    }
+    const DensityHistogram h = speedDensity(gas->speeds.samples(), bins, maxSpeed);
+    if (h.density.empty()) {
+        return nullptr;
+    }
+    gas->histogram = h.density;
+    return gas->histogram.data();
+}
+
+double mv_speed_s2(const MvGas *gas)
+{
+    return meanSquareOverThree(gas->speeds.samples());
+}
+
+double mv_speed_ks(const MvGas *gas)
+{
+    return maxwellBoltzmannKs(gas->speeds.samples())
+        .value_or(std::numeric_limits<double>::quiet_NaN());
+}
+
+double mv_mb_density(double v, double s2)
+{
+    return maxwellBoltzmannDensity(v, s2);
+}
+
+int32_t mv_pv_count(const MvGas *gas)
+{
+    return static_cast<int32_t>(gas->path.size());
+}
+
+const double *mv_pv_path(MvGas *gas)
+{
+    gas->pvPath.clear();
+    for (const GasReading &r : gas->path) {
+        const PvPoint p = pvPointOf(r);
+        gas->pvPath.push_back(p.volume);
+        gas->pvPath.push_back(p.pressure);
+    }
+    return gas->pvPath.data();
+}
+
+const double *mv_pv_fit(MvGas *gas)
+{
+    std::vector<PvPoint> points;
+    points.reserve(gas->path.size());
+    for (const GasReading &r : gas->path) {
+        points.push_back(pvPointOf(r));
+    }
+    const auto fit = fitPolytrope(points);
+    gas->fit = {0, 0, 0, 0, 0, 0};
+    if (fit) {
+        gas->fit = {1,
+                    fit->gamma,
+                    fit->error,
+                    double(fit->blockLength),
+                    double(fit->points),
+                    double(static_cast<int>(fit->shape))};
+    }
+    return gas->fit.data();
+}
+
+} // extern "C"

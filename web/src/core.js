@@ -1,0 +1,150 @@
+// The gas core, compiled to WebAssembly, behind a small JavaScript object:
+// the page and the tests load it the same way. The module exports the C
+// interface of src/web/molvixcore.h; pointers it returns are offsets into its
+// memory, read here through typed arrays made afresh after every call that
+// may grow the memory.
+
+// The module writes nothing to files; a stray message from the C++ runtime
+// (an abort's text) is dropped rather than failing the load.
+const ENOSYS = 52;
+const wasiStubs = {
+  fd_close: () => ENOSYS,
+  fd_seek: () => ENOSYS,
+  fd_write: () => ENOSYS,
+};
+
+export async function loadCore(bytes) {
+  const { instance } = await WebAssembly.instantiate(bytes, {
+    wasi_snapshot_preview1: wasiStubs,
+  });
+  const exports = instance.exports;
+  exports._initialize();
+  return new Core(exports);
+}
+
+class Core {
+  constructor(exports) {
+    this.x = exports;
+    this.fields = [];
+    for (let i = 0; i < exports.mv_reading_fields(); ++i) {
+      this.fields.push(this.string(exports.mv_reading_field(i)));
+    }
+  }
+
+  f64(pointer, length) {
+    return new Float64Array(this.x.memory.buffer, pointer, length);
+  }
+
+  f32(pointer, length) {
+    return new Float32Array(this.x.memory.buffer, pointer, length);
+  }
+
+  string(pointer) {
+    if (!pointer) return null;
+    const bytes = new Uint8Array(this.x.memory.buffer, pointer);
+    const end = bytes.indexOf(0);
+    return new TextDecoder().decode(bytes.subarray(0, end));
+  }
+
+  createGas() {
+    return new Gas(this, this.x.mv_create());
+  }
+}
+
+// One gas, started as the program starts it.
+export class Gas {
+  constructor(core, handle) {
+    this.core = core;
+    this.x = core.x;
+    this.h = handle;
+  }
+
+  destroy() {
+    this.x.mv_destroy(this.h);
+    this.h = 0;
+  }
+
+  // The user's actions.
+  setCount(n) { this.x.mv_set_count(this.h, n); }
+  setTemperature(t) { this.x.mv_set_temperature(this.h, t); }
+  setWall(w) { this.x.mv_set_wall(this.h, w); }
+  setCollisions(on) { this.x.mv_set_collisions(this.h, on ? 1 : 0); }
+  setVectors(on) { this.x.mv_set_vectors(this.h, on ? 1 : 0); }
+  // piston: "fixed", "moving" or "loaded".
+  setProcess({ piston = 'fixed', target = 100, speed = 1, load = 0, mass = 100,
+               bath = false, bathTemperature = 1 } = {}) {
+    const mode = { fixed: 0, moving: 1, loaded: 2 }[piston];
+    if (mode === undefined) throw new RangeError(`unknown piston ${piston}`);
+    this.x.mv_set_process(this.h, mode, target, speed, load, mass, bath ? 1 : 0,
+                          bathTemperature);
+  }
+  defaultBathTemperature() { return this.x.mv_default_bath_temperature(this.h); }
+  resetLedger() { this.x.mv_reset_ledger(this.h); }
+  run(ticks) { this.x.mv_run(this.h, ticks); }
+  get ticks() { return this.x.mv_ticks(this.h); }
+
+  // The particles: arrays indexed from 1, read at once.
+  get count() { return this.x.mv_count(this.h); }
+  positions(axis) { return this.core.f32(this.x.mv_positions(this.h, axis), this.count + 1); }
+  velocities(axis) { return this.core.f32(this.x.mv_velocities(this.h, axis), this.count + 1); }
+  get piston() { return this.x.mv_piston(this.h); }
+
+  readouts() {
+    const [energy, temperature, pressure, wall, empty] =
+      this.core.f64(this.x.mv_readouts(this.h), 5);
+    return { energy, temperature, pressure, wall, empty: empty !== 0 };
+  }
+  // The desktop's text of a readout: "energy", "temperature", "pressure", "wall".
+  readoutText(which) {
+    const i = ['energy', 'temperature', 'pressure', 'wall'].indexOf(which);
+    return this.core.string(this.x.mv_readout_text(this.h, i));
+  }
+
+  get readingCount() { return this.x.mv_reading_count(this.h); }
+  // A reading as an object named by the core's own field names.
+  reading(index) {
+    const p = this.x.mv_reading(this.h, index);
+    if (!p) return null;
+    const values = this.core.f64(p, this.core.fields.length);
+    return Object.fromEntries(this.core.fields.map((name, i) => [name, values[i]]));
+  }
+  readings() {
+    const out = [];
+    for (let i = 0; i < this.readingCount; ++i) out.push(this.reading(i));
+    return out;
+  }
+  clearReadings() { this.x.mv_clear_readings(this.h); }
+
+  ledger() {
+    const [work, heat, energyChange] = this.core.f64(this.x.mv_ledger(this.h), 3);
+    return { work, heat, energyChange };
+  }
+  energyShares() { return Array.from(this.core.f64(this.x.mv_energy_shares(this.h), 3)); }
+
+  speedHistogram(bins, maxSpeed) {
+    const p = this.x.mv_speed_histogram(this.h, bins, maxSpeed);
+    return p ? Array.from(this.core.f64(p, bins)) : null;
+  }
+  get speedSampleCount() { return this.x.mv_speed_sample_count(this.h); }
+  speedS2() { return this.x.mv_speed_s2(this.h); }
+  speedKs() {
+    const ks = this.x.mv_speed_ks(this.h);
+    return Number.isNaN(ks) ? null : ks;
+  }
+  maxwellBoltzmann(v, s2) { return this.x.mv_mb_density(v, s2); }
+
+  pvPath() {
+    const n = this.x.mv_pv_count(this.h);
+    const values = this.core.f64(this.x.mv_pv_path(this.h), 2 * n);
+    const out = [];
+    for (let i = 0; i < n; ++i) out.push({ volume: values[2 * i], pressure: values[2 * i + 1] });
+    return out;
+  }
+  pvFit() {
+    const [has, gamma, error, blockLength, points, shape] =
+      this.core.f64(this.x.mv_pv_fit(this.h), 6);
+    if (!has) return null;
+    const shapes = ['power-law', 'jump', 'not-power-law', 'too-scattered'];
+    return { gamma, error, blockLength, points, shape: shapes[shape] };
+  }
+}
