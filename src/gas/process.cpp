@@ -30,6 +30,7 @@ float inRange(float value, float low, float high, float fallback)
 // The bath's draws in single precision, as the velocities they become: a
 // hit costs two logarithms and two square roots (docs/performance.md).
 
+
 // Uniform in (0, 1]: never 0, so that its logarithm is finite.
 float uniformOpen(std::mt19937 &random)
 {
@@ -45,7 +46,7 @@ std::array<float, 2> unitNormalPair(std::mt19937 &random)
         const float y = 2.0f * uniformOpen(random) - 1.0f;
         const float s = x * x + y * y;
         if (s < 1.0f && s > 0.0f) {
-            const float f = std::sqrt(-2.0f * std::log(s) / s);
+            const float f = std::sqrt(-2.0f * portableLog(s) / s);
             return {x * f, y * f};
         }
     }
@@ -55,10 +56,28 @@ std::array<float, 2> unitNormalPair(std::mt19937 &random)
 // bath's deviation: the flux distribution p(v) ~ v exp(-v^2 / 2), v > 0.
 float unitFluxSpeed(std::mt19937 &random)
 {
-    return std::sqrt(-2.0f * std::log(uniformOpen(random)));
+    return std::sqrt(-2.0f * portableLog(uniformOpen(random)));
 }
 
 } // namespace
+
+float portableLog(float x)
+{
+    int e = 0;
+    double m = std::frexp(static_cast<double>(x), &e);
+    if (m < 0.70710678118654752) {
+        m *= 2.0;
+        --e;
+    }
+    const double t = (m - 1.0) / (m + 1.0);
+    const double t2 = t * t;
+    double series = 0.0;
+    for (int k = 11; k >= 0; --k) {
+        series = series * t2 + 1.0 / (2 * k + 1);
+    }
+    constexpr double kLn2 = 0.69314718055994530942;
+    return static_cast<float>(2.0 * t * series + e * kLn2);
+}
 
 ProcessSettings sanitized(const ProcessSettings &in)
 {

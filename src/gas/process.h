@@ -60,6 +60,15 @@ constexpr float kBathTemperatureMax = 100.0f;
 // it): what the gas applies.
 ProcessSettings sanitized(const ProcessSettings &settings);
 
+// ln x for a positive, finite float (the bath's draws), from +, -, x and /
+// in double only: the C libraries of the native and the WebAssembly build
+// need not agree on the last bit of logf, and every build must draw the
+// same bath. With x = m 2^e, m in [sqrt(1/2), sqrt(2)): ln m = 2 atanh t,
+// t = (m - 1) / (m + 1), |t| < 0.172, whose series to t^23 is exact to
+// double precision; the float rounding of the result is then that of the
+// true logarithm.
+float portableLog(float x);
+
 // The process state the gas keeps beside its classic state.
 struct ProcessState
 {

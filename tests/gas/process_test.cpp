@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <random>
 #include <vector>
 
 namespace {
@@ -309,6 +310,35 @@ TEST_F(ProcessTest, TheLedgerBalancesAndRestartsWithTheCount)
     EXPECT_EQ(fresh.work, 0);
     EXPECT_EQ(fresh.heat, 0);
     EXPECT_EQ(fresh.energyChange, 0);
+}
+
+// The bath's logarithm is the true one rounded to float, on every value the
+// bath's uniform draw gives and on a spread of others down to 2^-46 (the
+// smallest radius the normal pair can draw).
+TEST(PortableLog, IsTheTrueLogarithmRoundedToFloat)
+{
+    int64_t wrong = 0;
+    float worst = 0;
+    const auto check = [&](float x) {
+        const float want = static_cast<float>(std::log(static_cast<double>(x)));
+        if (portableLog(x) != want) {
+            ++wrong;
+            worst = x;
+        }
+    };
+    for (uint32_t k = 1; k < (1u << 24); k += 2) {
+        check(static_cast<float>(k) * (1.0f / 16777216.0f));
+    }
+    std::mt19937 random(7);
+    for (int n = 0; n < 2000000; ++n) {
+        const uint32_t bits = random();
+        const int exponent = 127 - 1 - static_cast<int>(bits % 46); // 2^-46 .. 2^-1
+        check(std::ldexp(1.0f + static_cast<float>(bits >> 9) * 0x1p-23f, exponent - 127));
+    }
+    for (const float x : {1.0f, 0.5f, 0.70710677f, 0.70710683f, 0x1p-46f, 0.99999994f}) {
+        check(x);
+    }
+    EXPECT_EQ(wrong, 0) << "for instance at " << worst;
 }
 
 } // namespace
