@@ -43,7 +43,7 @@ template <typename Number> bool toNumber(std::string_view field, Number *out)
             (digits.size() > 1 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X'))) {
             return false;
         }
-        const std::string text(field); // strtod reads up to a NUL
+        const std::string text(digits); // strtod reads up to a NUL; the sign is ours
         char *stop = nullptr;
         errno = 0;
         Number value;
@@ -58,7 +58,7 @@ template <typename Number> bool toNumber(std::string_view field, Number *out)
             (errno == ERANGE && (std::isinf(value) || value == 0))) {
             return false;
         }
-        *out = value;
+        *out = field.front() == '-' ? -value : value; // "-nan" too, as from_chars has it
         return true;
 #endif
     }
@@ -252,6 +252,9 @@ std::string floatText(double value)
 {
     if (value == 0) {
         return "0";
+    }
+    if (std::isnan(value)) { // libc++ writes the sign bit's as "-nan(ind)"
+        return std::signbit(value) ? "-nan" : "nan";
     }
     char text[32];
     const auto [end, ec] = std::to_chars(text, text + sizeof text, static_cast<float>(value));

@@ -176,6 +176,34 @@ TEST(ReadingsCsv, RoundTripsEveryFieldExactlyAndRefusesOtherText)
     }
 }
 
+// A reading's number is read as std::from_chars reads it, whichever way the
+// standard library at hand converts it: the same text accepted, the same float.
+TEST(ReadingsCsv, ANumberIsTheWholeFieldInTheCLocale)
+{
+    const struct
+    {
+        const char *field;
+        const char *read; // floatText of the float read; null: refused
+    } cases[] = {
+        {"1966.5", "1966.5"}, {"-0.1", "-0.1"},     {".5", "0.5"},      {"5.", "5"},
+        {"2e-07", "2e-07"},   {"1.5e-45", "1e-45"}, {"inf", "inf"},     {"-nan", "-nan"},
+        {"+1", nullptr},      {" 1", nullptr},      {"1 ", nullptr},    {"0x10", nullptr},
+        {"1e", nullptr},      {"1e99", nullptr},    {"1e-60", nullptr}, {"--1", nullptr},
+        {"-", nullptr},       {"", nullptr},
+    };
+    for (const auto &c : cases) {
+        const std::string csv = readingsCsv({}) + "200,20,50,100,20,on," + c.field + ",1,1\n";
+        std::vector<GasReading> back;
+        std::string error;
+        const bool read = parseReadingsCsv(csv, &back, &error);
+        EXPECT_EQ(read, c.read != nullptr) << c.field;
+        if (read && c.read) {
+            EXPECT_EQ(floatText(back[0].pressure), c.read) << c.field;
+        }
+    }
+    EXPECT_EQ(floatText(std::numeric_limits<double>::quiet_NaN()), "nan");
+}
+
 TEST(Stats, EqualValuesHaveNoSpreadAndOneValueNone)
 {
     const struct
