@@ -19,7 +19,7 @@ GasReading reading(int64_t tick, int count, int wall, double pressure, double te
         tick, tick * 0.1, count, wall, 20, true, pressure, temperature, 3.0 * count * temperature};
 }
 
-QByteArray readingsCsv(const std::vector<GasReading> &readings)
+QByteArray csvBytes(const std::vector<GasReading> &readings)
 {
     return QByteArray::fromStdString(::readingsCsv(readings));
 }
@@ -35,7 +35,7 @@ TEST(ReadingsCsv, SavesWholeOrLeavesTheFileAsItWas)
     ASSERT_TRUE(saveReadingsCsv(path, readings, &error)) << error.toStdString();
     QFile saved(path);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll(), readingsCsv(readings));
+    EXPECT_EQ(saved.readAll(), csvBytes(readings));
 
     const QString nowhere = dir.filePath("missing/readings.csv");
     EXPECT_FALSE(saveReadingsCsv(nowhere, readings, &error));
@@ -47,7 +47,7 @@ TEST(ReadingsCsv, SavesWholeOrLeavesTheFileAsItWas)
         EXPECT_FALSE(saveReadingsCsv(path, {}, &error));
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         saved.seek(0);
-        EXPECT_EQ(saved.readAll(), readingsCsv(readings));
+        EXPECT_EQ(saved.readAll(), csvBytes(readings));
     }
 }
 
