@@ -4,6 +4,8 @@
 #include "pvfit.h"
 #include "readinglog.h"
 
+#include <QString>
+
 #include <atomic>
 #include <cstdint>
 #include <functional>

@@ -705,12 +705,12 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
         for (const float load : o.loads) {
             for (const float mass : o.pistonMasses) {
                 if (load > kLoadPerMassMax * mass) {
-                    return fail(
-                        QCoreApplication::translate("molvix-lab",
-                                                    "--load %1 con --piston-mass %2: la carga "
-                                                    "puede ser como mucho %3 x la masa del émbolo")
-                            .arg(QLatin1String(floatText(load)), QLatin1String(floatText(mass)))
-                            .arg(kLoadPerMassMax));
+                    return fail(QCoreApplication::translate(
+                                    "molvix-lab", "--load %1 con --piston-mass %2: la carga "
+                                                  "puede ser como mucho %3 x la masa del émbolo")
+                                    .arg(QString::fromStdString(floatText(load)),
+                                         QString::fromStdString(floatText(mass)))
+                                    .arg(kLoadPerMassMax));
                 }
             }
         }

@@ -38,6 +38,12 @@ Field number(const QByteArray &text)
     return text.isEmpty() ? Field{} : Field{Field::Number, text, false};
 }
 
+// The measurements' number text.
+Field number(const std::string &text)
+{
+    return number(QByteArray::fromStdString(text));
+}
+
 Field whole(int64_t value)
 {
     return number(QByteArray::number(static_cast<qlonglong>(value)));
@@ -161,7 +167,7 @@ bool powerLaw(const RunResult &r)
 }
 
 // What a completed run measured; nothing for a stopped one.
-Field measured(const RunResult &r, const QByteArray &text)
+Field measured(const RunResult &r, const std::string &text)
 {
     return r.completed ? number(text) : Field{};
 }
@@ -237,7 +243,7 @@ const std::vector<Column> &processColumns()
 struct SeriesColumn
 {
     const char *name;
-    QByteArray (*text)(const GasReading &g);
+    std::string (*text)(const GasReading &g);
 };
 
 const std::vector<SeriesColumn> &seriesProcessColumns()
@@ -338,7 +344,7 @@ QByteArray summaryJson(const std::vector<RunResult> &results, const RunPlan &pla
 QByteArray seriesCsv(const std::vector<RunResult> &results)
 {
     // The reading log's own CSV, each row led by its run.
-    const QByteArray header = readingsCsv({});
+    const QByteArray header = QByteArray::fromStdString(readingsCsv({}));
     // The process's columns go at the end of each row.
     const bool process = withProcess(results);
     QByteArray csv = "run," + header;
@@ -352,7 +358,8 @@ QByteArray seriesCsv(const std::vector<RunResult> &results)
     int run = 0;
     for (const RunResult &r : results) {
         const QByteArray prefix = QByteArray::number(++run) + ',';
-        const QByteArray rows = readingsCsv(r.readings).mid(header.size());
+        const QByteArray rows =
+            QByteArray::fromStdString(readingsCsv(r.readings)).mid(header.size());
         qsizetype from = 0;
         size_t k = 0;
         while (from < rows.size()) {
@@ -360,7 +367,7 @@ QByteArray seriesCsv(const std::vector<RunResult> &results)
             csv += prefix + rows.mid(from, to - from);
             if (process) {
                 for (const SeriesColumn &c : seriesProcessColumns()) {
-                    csv += ',' + c.text(r.readings[k]);
+                    csv += ',' + QByteArray::fromStdString(c.text(r.readings[k]));
                 }
             }
             csv += '\n';
@@ -387,13 +394,15 @@ QByteArray seriesJson(const std::vector<RunResult> &results)
             bool firstField = true;
             for (const ReadingColumn &c : readingColumns()) {
                 if (!c.setting) {
-                    json += (firstField ? "\"" : ", \"") + QByteArray(c.name) + "\": " + c.text(g);
+                    json += (firstField ? "\"" : ", \"") + QByteArray(c.name) +
+                            "\": " + QByteArray::fromStdString(c.text(g));
                     firstField = false;
                 }
             }
             if (r.settings.processColumns) {
                 for (const SeriesColumn &c : seriesProcessColumns()) {
-                    json += ", \"" + QByteArray(c.name) + "\": " + c.text(g);
+                    json +=
+                        ", \"" + QByteArray(c.name) + "\": " + QByteArray::fromStdString(c.text(g));
                 }
             }
             json += '}';

@@ -3,9 +3,7 @@
 #include "gasreading.h"
 #include "readinglog.h"
 
-#include <QByteArray>
-#include <QString>
-
+#include <string>
 #include <vector>
 
 // The readings of a process as CSV: the columns of readingsCsv, then the
@@ -13,10 +11,7 @@
 // the P–V diagram draws it (readingVolume: the piston's mean over the
 // reading), and the ledger (piston, volume, work, heat, energy_x, energy_y,
 // energy_z); numbers that read back exactly, in the dialect's decimal sign.
-QByteArray processReadingsCsv(const std::vector<GasReading> &readings,
-                              CsvDialect dialect = CsvDialect::Plain);
+std::string processReadingsCsv(const std::vector<GasReading> &readings,
+                               CsvDialect dialect = CsvDialect::Plain);
 // The volume column: the reading's volume in whole boxes, as a float reads.
-QByteArray volumeText(const GasReading &r);
-// Writes it to a file as a whole or not at all; on failure *error says why.
-bool saveProcessReadingsCsv(const QString &path, const std::vector<GasReading> &readings,
-                            QString *error, CsvDialect dialect = CsvDialect::Plain);
+std::string volumeText(const GasReading &r);

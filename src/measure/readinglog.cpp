@@ -1,12 +1,13 @@
 #include "readinglog.h"
 
-#include <QLocale>
-#include <QSaveFile>
-
 #include <algorithm>
+#include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <type_traits>
 
 namespace {
 
@@ -16,15 +17,55 @@ bool sameSettings(const GasReading &a, const GasReading &b)
            a.collisions == b.collisions;
 }
 
-template <typename Number> bool toNumber(const QByteArray &field, Number *out)
+// A number that is the whole of the field, as std::from_chars reads it: an
+// optional minus, no blank, no plus, no hexadecimal.
+template <typename Number> bool toNumber(std::string_view field, Number *out)
 {
-    const char *end = field.constData() + field.size();
-    const auto [ptr, ec] = std::from_chars(field.constData(), end, *out);
-    return ec == std::errc() && ptr == end && !field.isEmpty();
+    if (field.empty()) {
+        return false;
+    }
+    const char *const end = field.data() + field.size();
+    if constexpr (std::is_integral_v<Number>) {
+        const auto [ptr, ec] = std::from_chars(field.data(), end, *out);
+        return ec == std::errc() && ptr == end;
+    } else {
+#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
+        const auto [ptr, ec] = std::from_chars(field.data(), end, *out);
+        return ec == std::errc() && ptr == end;
+#else
+        // A standard library without floating-point from_chars (libc++ 14,
+        // the WebAssembly build's): the C library's strtof/strtod, correctly
+        // rounded there too, on the text from_chars would accept. Its locale
+        // is always "C" in that build.
+        const std::string_view digits = field.substr(field.front() == '-' ? 1 : 0);
+        if (digits.empty() || digits.front() == '+' || digits.front() == '-' ||
+            std::isspace(static_cast<unsigned char>(digits.front())) ||
+            (digits.size() > 1 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X'))) {
+            return false;
+        }
+        const std::string text(digits); // strtod reads up to a NUL; the sign is ours
+        char *stop = nullptr;
+        errno = 0;
+        Number value;
+        if constexpr (std::is_same_v<Number, float>) {
+            value = std::strtof(text.c_str(), &stop);
+        } else {
+            value = std::strtod(text.c_str(), &stop);
+        }
+        // Out of range as from_chars has it: beyond the largest, or below the
+        // smallest subnormal (rounded to 0).
+        if (stop != text.c_str() + text.size() ||
+            (errno == ERANGE && (std::isinf(value) || value == 0))) {
+            return false;
+        }
+        *out = field.front() == '-' ? -value : value; // "-nan" too, as from_chars has it
+        return true;
+#endif
+    }
 }
 
 // A reading reads back as the float it was written from.
-bool toFloat(const QByteArray &field, double *out)
+bool toFloat(std::string_view field, double *out)
 {
     float value = 0;
     if (!toNumber(field, &value)) {
@@ -34,28 +75,46 @@ bool toFloat(const QByteArray &field, double *out)
     return true;
 }
 
-QByteArray whole(int64_t value)
+std::string whole(int64_t value)
 {
-    return QByteArray::number(static_cast<qlonglong>(value));
+    return std::to_string(value);
 }
 
 // The header and a row in the plain dialect.
-QByteArray header()
+std::string header()
 {
-    QByteArray line;
+    std::string line;
     for (const ReadingColumn &c : readingColumns()) {
-        line += (line.isEmpty() ? "" : ",") + QByteArray(c.name);
+        line += (line.empty() ? "" : ",") + std::string(c.name);
     }
     return line;
 }
 
-QByteArray row(const GasReading &r)
+std::string row(const GasReading &r)
 {
-    QByteArray line;
+    std::string line;
     for (const ReadingColumn &c : readingColumns()) {
-        line += (&c == &readingColumns().front() ? "" : ",") + c.text(r);
+        if (&c != &readingColumns().front()) {
+            line += ',';
+        }
+        line += c.text(r);
     }
     return line;
+}
+
+// The lines of a text, split at each newline ("a\n" is "a" and "").
+std::vector<std::string_view> split(std::string_view text, char at)
+{
+    std::vector<std::string_view> parts;
+    for (size_t from = 0;;) {
+        const size_t to = text.find(at, from);
+        if (to == std::string_view::npos) {
+            parts.push_back(text.substr(from));
+            return parts;
+        }
+        parts.push_back(text.substr(from, to - from));
+        from = to + 1;
+    }
 }
 
 } // namespace
@@ -164,68 +223,77 @@ const std::vector<ReadingColumn> &readingColumns()
 {
     static const std::vector<ReadingColumn> columns = {
         {"tick", false, [](const GasReading &r) { return whole(r.tick); },
-         [](const QByteArray &t, GasReading *r) { return toNumber(t, &r->tick); }},
+         [](std::string_view t, GasReading *r) { return toNumber(t, &r->tick); }},
         {"time", false, [](const GasReading &r) { return tickTime(r.tick); },
-         [](const QByteArray &t, GasReading *r) { return toNumber(t, &r->time); }},
+         [](std::string_view t, GasReading *r) { return toNumber(t, &r->time); }},
         {"count", true, [](const GasReading &r) { return whole(r.count); },
-         [](const QByteArray &t, GasReading *r) { return toNumber(t, &r->count); }},
+         [](std::string_view t, GasReading *r) { return toNumber(t, &r->count); }},
         {"wall", true, [](const GasReading &r) { return whole(r.wall); },
-         [](const QByteArray &t, GasReading *r) { return toNumber(t, &r->wall); }},
+         [](std::string_view t, GasReading *r) { return toNumber(t, &r->wall); }},
         {"temperature_setting", true, [](const GasReading &r) { return whole(r.tempSetting); },
-         [](const QByteArray &t, GasReading *r) { return toNumber(t, &r->tempSetting); }},
+         [](std::string_view t, GasReading *r) { return toNumber(t, &r->tempSetting); }},
         {"collisions", true,
-         [](const GasReading &r) { return r.collisions ? QByteArray("on") : QByteArray("off"); },
-         [](const QByteArray &t, GasReading *r) {
+         [](const GasReading &r) { return std::string(r.collisions ? "on" : "off"); },
+         [](std::string_view t, GasReading *r) {
              r->collisions = t == "on";
              return t == "on" || t == "off";
          }},
         {"pressure", false, [](const GasReading &r) { return floatText(r.pressure); },
-         [](const QByteArray &t, GasReading *r) { return toFloat(t, &r->pressure); }},
+         [](std::string_view t, GasReading *r) { return toFloat(t, &r->pressure); }},
         {"temperature", false, [](const GasReading &r) { return floatText(r.temperature); },
-         [](const QByteArray &t, GasReading *r) { return toFloat(t, &r->temperature); }},
+         [](std::string_view t, GasReading *r) { return toFloat(t, &r->temperature); }},
         {"energy", false, [](const GasReading &r) { return floatText(r.energy); },
-         [](const QByteArray &t, GasReading *r) { return toFloat(t, &r->energy); }},
+         [](std::string_view t, GasReading *r) { return toFloat(t, &r->energy); }},
     };
     return columns;
 }
 
-CsvDialect csvDialectFor(const QLocale &locale)
-{
-    return locale.decimalPoint() == QLatin1String(",") ? CsvDialect::Spreadsheet
-                                                       : CsvDialect::Plain;
-}
-
-QByteArray floatText(double value)
+std::string floatText(double value)
 {
     if (value == 0) {
-        return QByteArrayLiteral("0");
+        return "0";
+    }
+    if (std::isnan(value)) { // libc++ writes the sign bit's as "-nan(ind)"
+        return std::signbit(value) ? "-nan" : "nan";
     }
     char text[32];
     const auto [end, ec] = std::to_chars(text, text + sizeof text, static_cast<float>(value));
-    return ec == std::errc() ? QByteArray(text, static_cast<int>(end - text)) : QByteArray("nan");
+    return ec == std::errc() ? std::string(text, end) : std::string("nan");
 }
 
 namespace {
 
-// The hundredths a value rounds to, as the windows print it.
-QByteArray hundredths(double value)
+// The hundredths a value rounds to, as the windows print it: a tie (a value
+// exactly halfway, some odd multiple of 1/8) goes away from zero, where
+// to_chars would go to the even neighbour.
+std::string hundredths(double value)
 {
-    return QByteArray::number(value, 'f', 2);
+    const double eighths = value * 8;
+    if (std::fabs(eighths) < 0x1p53 && std::fmod(eighths, 2) != 0 &&
+        std::trunc(eighths) == eighths) {
+        // One step past the tie rounds away from zero: the next point where
+        // the hundredths change is half a hundredth further.
+        value = std::nextafter(value, value < 0 ? -HUGE_VAL : HUGE_VAL);
+    }
+    char text[400]; // DBL_MAX has 309 digits before the point
+    const auto [end, ec] =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2);
+    return ec == std::errc() ? std::string(text, end) : std::string();
 }
 
 } // namespace
 
-QByteArray measuredText(double value)
+std::string measuredText(double value)
 {
-    const QByteArray single = floatText(value);
+    const std::string single = floatText(value);
     if (!std::isfinite(value) || value == 0) {
         return single;
     }
     const float asFloat = static_cast<float>(value);
-    const QByteArray shown = hundredths(value);
-    const auto fits = [&](const QByteArray &text) {
+    const std::string shown = hundredths(value);
+    const auto fits = [&](const std::string &text) {
         double back = 0;
-        return toNumber(text, &back) && static_cast<float>(back) == asFloat &&
+        return toNumber(std::string_view(text), &back) && static_cast<float>(back) == asFloat &&
                hundredths(back) == shown;
     };
     if (fits(single)) {
@@ -236,101 +304,79 @@ QByteArray measuredText(double value)
         char text[32];
         const auto [end, ec] =
             std::to_chars(text, text + sizeof text, value, std::chars_format::general, digits);
-        const QByteArray candidate(text, static_cast<int>(end - text));
+        const std::string candidate(text, end);
         if (ec == std::errc() && (digits >= 17 || fits(candidate))) {
             return candidate;
         }
     }
 }
 
-QByteArray tickTime(int64_t tick)
+std::string tickTime(int64_t tick)
 {
     // tick / 10 with its one decimal, worked in whole numbers: no rounding.
     const int64_t tenths = tick % 10;
-    QByteArray text = (tick < 0 && tick > -10 ? "-" : "") + whole(tick / 10);
+    std::string text = (tick < 0 && tick > -10 ? "-" : "") + whole(tick / 10);
     if (tenths != 0) {
-        text += '.' + QByteArray::number(static_cast<int>(tenths < 0 ? -tenths : tenths));
+        text += '.' + std::to_string(tenths < 0 ? -tenths : tenths);
     }
     return text;
 }
 
-QByteArray readingsCsv(const std::vector<GasReading> &readings, CsvDialect dialect)
+std::string readingsCsv(const std::vector<GasReading> &readings, CsvDialect dialect)
 {
-    QByteArray csv = header() + '\n';
+    std::string csv = header() + '\n';
     for (const GasReading &r : readings) {
         csv += row(r) + '\n';
     }
     return inDialect(std::move(csv), dialect);
 }
 
-QByteArray inDialect(QByteArray csv, CsvDialect dialect)
+std::string inDialect(std::string csv, CsvDialect dialect)
 {
     if (dialect == CsvDialect::Spreadsheet) {
-        csv.replace(',', ';').replace('.', ',');
+        for (char &c : csv) {
+            c = c == ',' ? ';' : c == '.' ? ',' : c;
+        }
     }
     return csv;
 }
 
-bool parseReadingsCsv(const QByteArray &csv, std::vector<GasReading> *out, QString *error,
+bool parseReadingsCsv(std::string_view csv, std::vector<GasReading> *out, std::string *error,
                       CsvDialect dialect)
 {
-    QByteArray text = csv;
+    std::string text(csv);
     if (dialect == CsvDialect::Spreadsheet) {
-        if (text.contains('.')) {
-            *error = QStringLiteral("not a spreadsheet readings file: a decimal point");
+        if (text.find('.') != std::string::npos) {
+            *error = "not a spreadsheet readings file: a decimal point";
             return false;
         }
-        text.replace(',', '.').replace(';', ',');
+        for (char &c : text) {
+            c = c == ',' ? '.' : c == ';' ? ',' : c;
+        }
     }
-    const QList<QByteArray> lines = text.split('\n');
-    if (lines.isEmpty() || lines.front() != header()) {
-        *error = QStringLiteral("not a readings file: the header row is missing");
+    const std::vector<std::string_view> lines = split(text, '\n');
+    if (lines.front() != header()) {
+        *error = "not a readings file: the header row is missing";
         return false;
     }
     const std::vector<ReadingColumn> &columns = readingColumns();
     std::vector<GasReading> readings;
-    for (qsizetype n = 1; n < lines.size(); ++n) {
-        if (lines[n].isEmpty() && n == lines.size() - 1) {
+    for (size_t n = 1; n < lines.size(); ++n) {
+        if (lines[n].empty() && n == lines.size() - 1) {
             break; // the newline that ends the last row
         }
-        const QList<QByteArray> f = lines[n].split(',');
+        const std::vector<std::string_view> f = split(lines[n], ',');
         GasReading r;
-        bool ok = static_cast<size_t>(f.size()) == columns.size();
+        bool ok = f.size() == columns.size();
         for (size_t k = 0; ok && k < columns.size(); ++k) {
-            ok = columns[k].read(f[static_cast<qsizetype>(k)], &r);
+            ok = columns[k].read(f[k], &r);
         }
         if (!ok) {
-            *error = QStringLiteral("row %1 is not a reading").arg(n + 1);
+            *error = "row " + std::to_string(n + 1) + " is not a reading";
             return false;
         }
         readings.push_back(r);
     }
     *out = std::move(readings);
     return true;
-}
-
-bool commitWhole(QSaveFile &file, const QByteArray &bytes, QString *error)
-{
-    if (file.write(bytes) != bytes.size()) {
-        *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
-}
-
-bool saveReadingsCsv(const QString &path, const std::vector<GasReading> &readings, QString *error,
-                     CsvDialect dialect)
-{
-    // Written beside the target and renamed over it only when complete.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    return commitWhole(file, readingsCsv(readings, dialect), error);
 }

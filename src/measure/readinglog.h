@@ -2,16 +2,12 @@
 
 #include "gasreading.h"
 
-#include <QString>
-
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
-
-class QIODevice;
-class QLocale;
-class QSaveFile;
 
 // P V / (N T) scaled so that an ideal gas reads 1 (docs/model.md derives the
 // constant): pressure x wall / (2000 x count x temperature), with the
@@ -78,16 +74,13 @@ private:
     double m_temperatureScale = 0;
 };
 
-// How a CSV file separates its fields and writes a decimal sign.
+// How a CSV file separates its fields and writes a decimal sign. The front
+// end chooses (the windows from the user's locale and the save dialog).
 enum class CsvDialect
 {
     Plain,      // "," between fields, a decimal point: programs and most locales
     Spreadsheet // ";" between fields, a decimal comma: spreadsheets of decimal-comma locales
 };
-
-// The dialect a user of this locale's spreadsheets expects: Spreadsheet where
-// numbers are written with a decimal comma.
-CsvDialect csvDialectFor(const QLocale &locale);
 
 // One column of the readings' CSV: its header name, its field's text and
 // how that text reads back. `setting` marks the settings a reading was taken
@@ -96,8 +89,8 @@ struct ReadingColumn
 {
     const char *name;
     bool setting;
-    QByteArray (*text)(const GasReading &r);
-    bool (*read)(const QByteArray &text, GasReading *r);
+    std::string (*text)(const GasReading &r);
+    bool (*read)(std::string_view text, GasReading *r);
 };
 // The columns in file order: tick, time, the settings, then the readings.
 const std::vector<ReadingColumn> &readingColumns();
@@ -105,35 +98,27 @@ const std::vector<ReadingColumn> &readingColumns();
 // A CSV written plain (commas, C-locale numbers) in the given dialect. No
 // field of the program's files holds a comma or a semicolon of its own, and
 // only numbers hold a point.
-QByteArray inDialect(QByteArray csv, CsvDialect dialect);
+std::string inDialect(std::string csv, CsvDialect dialect);
 
 // The log as CSV: a header row, then one row per reading. The readings
 // (single-precision in the gas) are the shortest text that reads back to the
 // same float, the time is the exact tick x 0.1.
-QByteArray readingsCsv(const std::vector<GasReading> &readings,
-                       CsvDialect dialect = CsvDialect::Plain);
+std::string readingsCsv(const std::vector<GasReading> &readings,
+                        CsvDialect dialect = CsvDialect::Plain);
 // Reads what readingsCsv writes in that dialect, every reading the same
-// float again; false (and a reason) on anything else.
-bool parseReadingsCsv(const QByteArray &csv, std::vector<GasReading> *out, QString *error,
+// float again; false (and a reason, in English) on anything else.
+bool parseReadingsCsv(std::string_view csv, std::vector<GasReading> *out, std::string *error,
                       CsvDialect dialect = CsvDialect::Plain);
-// Writes the CSV to a file as a whole or not at all: on failure the file is
-// left as it was and *error says why.
-bool saveReadingsCsv(const QString &path, const std::vector<GasReading> &readings, QString *error,
-                     CsvDialect dialect = CsvDialect::Plain);
-
-// Writes bytes into an open QSaveFile and commits it: the name gets all of
-// them or keeps what it had. On failure *error says why.
-bool commitWhole(QSaveFile &file, const QByteArray &bytes, QString *error);
 
 // A reading in the C locale: the shortest text that reads back to the same
 // single-precision float as `value` rounds to. Zero is "0", never "-0".
-QByteArray floatText(double value);
+std::string floatText(double value);
 // A quantity the gas computes in single precision and sums in a double (the
 // energy ledger, the energy per axis, the temperature from the velocities):
 // the shortest text that reads back to the same float and rounds to the same
 // hundredths as `value`, the most the windows show of these quantities.
 // Beyond a float's precision only where the hundredths need it (far above
 // 65 536, where floats lie further apart than a hundredth).
-QByteArray measuredText(double value);
+std::string measuredText(double value);
 // The animation time of a tick, tick x 0.1, exactly in decimal ("20", "0.1").
-QByteArray tickTime(int64_t tick);
+std::string tickTime(int64_t tick);

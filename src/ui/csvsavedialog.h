@@ -1,6 +1,6 @@
 #pragma once
 
-#include "readinglog.h"
+#include "csvfiles.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -10,7 +10,7 @@ class QWidget;
 // The save dialog of "Exportar CSV", the same in every window: it opens in
 // the folder of the last file saved and offers the plain CSV and the
 // spreadsheet one of decimal-comma locales, proposing the spreadsheet type
-// where the system writes a decimal comma.
+// where the system writes a decimal comma. Its callers save with csvfiles.h.
 class CsvSaveDialog
 {
     Q_DECLARE_TR_FUNCTIONS(CsvSaveDialog)

@@ -156,7 +156,8 @@ TEST(Columns, EveryColumnIsExplainedInTheHandbookAndTheManPage)
     RunResult r;
     r.settings.processColumns = true;
     QSet<QString> columns;
-    for (const QByteArray &csv : {summaryCsv({r}), seriesCsv({r}), processReadingsCsv({})}) {
+    for (const QByteArray &csv :
+         {summaryCsv({r}), seriesCsv({r}), QByteArray::fromStdString(processReadingsCsv({}))}) {
         for (const QByteArray &name : csv.left(csv.indexOf('\n')).split(',')) {
             columns << QString::fromLatin1(name);
         }

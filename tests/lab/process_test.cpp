@@ -122,7 +122,7 @@ TEST(ProcessRun, TheMovingPistonMovesOnlyWhileMeasuredAndItsWorkIsTheEnergyGaine
     const QList<QByteArray> series = seriesCsv({r}).split('\n');
     EXPECT_TRUE(series[0].endsWith(",energy,piston,volume,work,heat,energy_x,energy_y,energy_z"))
         << series[0].constData();
-    EXPECT_EQ(series[0], "run," + processReadingsCsv({}).split('\n')[0]);
+    EXPECT_EQ(series[0], "run," + QByteArray::fromStdString(processReadingsCsv({})).split('\n')[0]);
     EXPECT_EQ(series[1].count(','), series[0].count(','));
     const QList<QByteArray> summary = summaryCsv({r}).split('\n');
     EXPECT_TRUE(summary[0].contains(",ks_mb,piston,piston_to,piston_speed,load,"));
@@ -250,7 +250,7 @@ TEST(ProcessRun, TheFitGivesGammaOnlyForAPowerLawWithAnErrorForCorrelatedReading
 
         // The series' volumes are the process file's, and the exponent is
         // the slope of ln P against ln V of that file's volumes.
-        const QByteArray process = processReadingsCsv(r.readings);
+        const QByteArray process = QByteArray::fromStdString(processReadingsCsv(r.readings));
         const QList<QByteArray> volumes = column(process, "volume");
         ASSERT_FALSE(volumes.isEmpty());
         EXPECT_EQ(column(seriesCsv({r}), "volume"), volumes);

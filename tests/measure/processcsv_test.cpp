@@ -21,8 +21,9 @@ TEST(ProcessCsv, TheReadingsRowsCarryOnWithThePistonAndTheLedger)
     b.piston = 0;
     const std::vector<GasReading> readings{a, b};
 
-    const QList<QByteArray> rows = processReadingsCsv(readings).split('\n');
-    const QList<QByteArray> plain = readingsCsv(readings).split('\n');
+    const QList<QByteArray> rows =
+        QByteArray::fromStdString(processReadingsCsv(readings)).split('\n');
+    const QList<QByteArray> plain = QByteArray::fromStdString(readingsCsv(readings)).split('\n');
     ASSERT_EQ(rows.size(), 4); // header, two rows, the last newline
     EXPECT_EQ(rows[0], plain[0] + ",piston,volume,work,heat,energy_x,energy_y,energy_z");
     // The volume is the one the P-V diagram draws the reading at, in whole
@@ -31,5 +32,5 @@ TEST(ProcessCsv, TheReadingsRowsCarryOnWithThePistonAndTheLedger)
     EXPECT_EQ(rows[1], plain[1] + ",87.125,0.725,12.5,-0.1,0.33333334,2e-07,150");
     EXPECT_TRUE(rows[2].startsWith(plain[2] + ",0,"));
     EXPECT_TRUE(rows[3].isEmpty());
-    EXPECT_EQ(processReadingsCsv({}), rows[0] + '\n');
+    EXPECT_EQ(QByteArray::fromStdString(processReadingsCsv({})), rows[0] + '\n');
 }

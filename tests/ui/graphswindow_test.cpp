@@ -379,7 +379,7 @@ TEST_F(GraphsWindowTest, ExportWritesTheWholeHistoryOrSaysWhyAndKeepsIt)
     QTest::mouseClick(g().BtnExportarCSV, Qt::LeftButton);
     QFile file(good);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), readingsCsv(g().log().readings()));
+    EXPECT_EQ(file.readAll().toStdString(), readingsCsv(g().log().readings()));
     EXPECT_EQ(molvix::ui::saveFolder(), dir.path()) << "the next dialog opens there";
 
     g().askPath = [&] { return bad; };
@@ -548,9 +548,10 @@ TEST_F(GraphsWindowTest, ExportWritesTheSpreadsheetTypeWhenChosen)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     std::vector<GasReading> back;
-    QString error;
-    ASSERT_TRUE(parseReadingsCsv(file.readAll(), &back, &error, CsvDialect::Spreadsheet))
-        << error.toStdString();
+    std::string error;
+    ASSERT_TRUE(
+        parseReadingsCsv(file.readAll().toStdString(), &back, &error, CsvDialect::Spreadsheet))
+        << error;
     EXPECT_EQ(readingsCsv(back), readingsCsv(g().log().readings()));
 }
 

@@ -294,7 +294,7 @@ TEST_F(ProcessWindowTest, ExportWritesTheReadingsWithTheProcessColumns)
         QFile file(good);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray written = file.readAll();
-        EXPECT_EQ(written, processReadingsCsv(p().readings(), dialect));
+        EXPECT_EQ(written.toStdString(), processReadingsCsv(p().readings(), dialect));
         EXPECT_EQ(written.contains(';'), dialect == CsvDialect::Spreadsheet);
     }
     EXPECT_EQ(p().readings().size(), 3u);
@@ -308,7 +308,8 @@ TEST_F(ProcessWindowTest, ExportWritesTheReadingsWithTheProcessColumns)
 // The volume column of the exported readings, as numbers.
 std::vector<double> csvVolumes(const std::vector<GasReading> &readings)
 {
-    const QList<QByteArray> rows = processReadingsCsv(readings).split('\n');
+    const QList<QByteArray> rows =
+        QByteArray::fromStdString(processReadingsCsv(readings)).split('\n');
     const qsizetype column = rows.front().split(',').indexOf("volume");
     std::vector<double> volumes;
     for (qsizetype i = 1; column >= 0 && i < rows.size() && !rows[i].isEmpty(); ++i) {

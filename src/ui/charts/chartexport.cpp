@@ -1,6 +1,6 @@
 #include "chartexport.h"
 
-#include "readinglog.h"
+#include "csvfiles.h"
 #include "savefolder.h"
 
 #include <QAction>
