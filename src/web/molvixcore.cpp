@@ -1,7 +1,9 @@
 #include "molvixcore.h"
 
 #include "gas.h"
+#include "processcsv.h"
 #include "pvfit.h"
+#include "readinglog.h"
 #include "readouttext.h"
 #include "speeds.h"
 
@@ -50,6 +52,11 @@ std::array<double, kFieldNames.size()> fieldsOf(const GasReading &r)
     return {static_cast<double>(r.tick), r.time, double(r.count), double(r.wall),
             double(r.tempSetting), r.collisions ? 1.0 : 0.0, r.pressure, r.temperature,
             r.energy, r.piston, r.pistonMean, r.work, r.heat, r.energyX, r.energyY, r.energyZ};
+}
+
+CsvDialect dialectOf(int32_t dialect)
+{
+    return dialect == 1 ? CsvDialect::Spreadsheet : CsvDialect::Plain;
 }
 
 int32_t clampBar(int32_t value)
@@ -400,6 +407,23 @@ const double *mv_pv_fit(MvGas *gas)
                     double(static_cast<int>(fit->shape))};
     }
     return gas->fit.data();
+}
+
+const char *mv_readings_csv(MvGas *gas, int32_t dialect)
+{
+    gas->text = readingsCsv(gas->readings, dialectOf(dialect));
+    return gas->text.c_str();
+}
+
+const char *mv_process_csv(MvGas *gas, int32_t dialect)
+{
+    gas->text = processReadingsCsv(gas->path, dialectOf(dialect));
+    return gas->text.c_str();
+}
+
+int32_t mv_text_length(const MvGas *gas)
+{
+    return static_cast<int32_t>(gas->text.size());
 }
 
 } // extern "C"

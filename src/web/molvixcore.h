@@ -102,6 +102,15 @@ const double *MV_API(mv_pv_path)(MvGas *gas);
 // shape (0 power law, 1 jump, 2 not a power law, 3 too scattered).
 const double *MV_API(mv_pv_fit)(MvGas *gas);
 
+// ---- the files ----------------------------------------------------------------------
+// The readings as "Gráficas" exports them, and the P–V path's readings as
+// "Procesos" exports them, in dialect 0 (commas, decimal points) or 1 (a
+// spreadsheet's semicolons and decimal commas). The text's length in bytes
+// is mv_text_length's.
+const char *MV_API(mv_readings_csv)(MvGas *gas, int32_t dialect);
+const char *MV_API(mv_process_csv)(MvGas *gas, int32_t dialect);
+int32_t MV_API(mv_text_length)(const MvGas *gas);
+
 #ifdef __cplusplus
 }
 #endif

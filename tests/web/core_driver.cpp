@@ -3,18 +3,22 @@
 // exactly): the native side of the WebAssembly parity test, which makes the
 // same calls in the same order (scenario.mjs).
 //   core_driver count wall temperature collisions piston pistonTo speed load
-//               mass bath bathTemperature warmup ticks
-// pistonTo and bathTemperature -1: none given.
+//               mass bath bathTemperature warmup ticks [what]
+// pistonTo and bathTemperature -1: none given. `what` is "readings" (the
+// default) or one of the files: csv0, csv1 (the readings in either dialect),
+// process0, process1 (the P–V path's readings).
 #include "molvixcore.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 int main(int argc, char **argv)
 {
-    if (argc != 14) {
+    if (argc != 14 && argc != 15) {
         std::fprintf(stderr, "usage: core_driver count wall temperature collisions piston "
-                             "pistonTo speed load mass bath bathTemperature warmup ticks\n");
+                             "pistonTo speed load mass bath bathTemperature warmup ticks "
+                             "[readings|csv0|csv1|process0|process1]\n");
         return 2;
     }
     const auto arg = [&](int i) { return std::strtod(argv[i], nullptr); };
@@ -39,6 +43,15 @@ int main(int argc, char **argv)
     mv_reset_ledger(gas);
     mv_run(gas, ticks);
 
+    const std::string what = argc == 15 ? argv[14] : "readings";
+    if (what != "readings") {
+        const int32_t dialect = what.back() == '1' ? 1 : 0;
+        const char *text = what.rfind("csv", 0) == 0 ? mv_readings_csv(gas, dialect)
+                                                     : mv_process_csv(gas, dialect);
+        std::fwrite(text, 1, size_t(mv_text_length(gas)), stdout);
+        mv_destroy(gas);
+        return 0;
+    }
     const int32_t fields = mv_reading_fields();
     for (int32_t f = 0; f < fields; ++f) {
         std::printf("%s%s", f ? "," : "", mv_reading_field(f));

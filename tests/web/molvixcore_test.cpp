@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -142,6 +143,13 @@ TEST(CoreInterface, InstrumentsStartAgainWhereTheWindowsDo)
     mv_run(gas.get(), 200);
     EXPECT_EQ(mv_pv_count(gas.get()), 1);
     EXPECT_EQ(mv_pv_fit(gas.get())[0], 0) << "no fit without a volume change";
+    // The process file holds the path's readings, the readings file all of them.
+    const std::string process = mv_process_csv(gas.get(), 0);
+    EXPECT_EQ(process.size(), size_t(mv_text_length(gas.get())));
+    EXPECT_EQ(std::count(process.begin(), process.end(), '\n'), 1 + 1);
+    const std::string readings = mv_readings_csv(gas.get(), 1);
+    EXPECT_EQ(std::count(readings.begin(), readings.end(), '\n'), 1 + 8);
+    EXPECT_NE(readings.find(';'), std::string::npos) << "the spreadsheet's dialect";
 
     EXPECT_EQ(mv_speed_sample_count(gas.get()), 4 * 20) << "a new count starts the speeds afresh";
     EXPECT_EQ(mv_speed_histogram(gas.get(), 0, 10), nullptr);

@@ -11,7 +11,7 @@ import { readFileSync, existsSync } from 'node:fs';
 import { test } from 'node:test';
 
 import { loadCore } from '../../web/src/core.js';
-import { classicRuns, processRuns, runScenario, driverArgs } from './scenario.mjs';
+import { classicRuns, processRuns, runScenario, driverArgs, runGas } from './scenario.mjs';
 
 const wasmPath = process.env.MOLVIX_CORE_WASM;
 const driver = process.env.MOLVIX_CORE_DRIVER;
@@ -86,4 +86,23 @@ test('every run reads the same in WebAssembly as natively, bit for bit', async (
     assert.ok(n >= 40, `${run.name}: ${n} readings`);
     t.diagnostic(`${run.name}: ${n} readings, ${Object.keys(c.fields).length} fields each, equal bit for bit`);
   }
+});
+
+// The files' text comes from the two builds' own number formatting (libc++
+// and libstdc++): byte for byte the same, in both dialects.
+test('the CSV files are the same text in WebAssembly as natively', async (t) => {
+  const c = await core;
+  let bytes = 0;
+  for (const run of [classicRuns[5], ...processRuns]) {
+    const gas = runGas(c, run);
+    for (const [what, text] of [
+      ['csv0', gas.readingsCsv('plain')], ['csv1', gas.readingsCsv('spreadsheet')],
+      ['process0', gas.processCsv('plain')], ['process1', gas.processCsv('spreadsheet')]]) {
+      const native = execFileSync(driver, [...driverArgs(run), what], { encoding: 'utf8' });
+      assert.equal(text, native, `${run.name ?? 'classic'}: ${what}`);
+      bytes += text.length;
+    }
+    gas.destroy();
+  }
+  t.diagnostic(`CSV files: 4 runs x 4 files, ${bytes} characters equal`);
 });

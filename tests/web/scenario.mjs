@@ -26,6 +26,14 @@ export const processRuns = [
 ];
 
 export function runScenario(core, run) {
+  const gas = runGas(core, run);
+  const readings = gas.readings().filter((r) => r.tick > run.warmup);
+  gas.destroy();
+  return readings;
+}
+
+// The gas after the run, for whoever reads more of it.
+export function runGas(core, run) {
   const gas = core.createGas();
   gas.setCount(run.count);
   gas.setTemperature(run.temperature);
@@ -46,9 +54,7 @@ export function runScenario(core, run) {
   gas.setProcess(settings);
   gas.resetLedger();
   gas.run(run.ticks);
-  const readings = gas.readings().filter((r) => r.tick > run.warmup);
-  gas.destroy();
-  return readings;
+  return gas;
 }
 
 // The driver's arguments for the same run.

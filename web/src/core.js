@@ -140,6 +140,18 @@ export class Gas {
     for (let i = 0; i < n; ++i) out.push({ volume: values[2 * i], pressure: values[2 * i + 1] });
     return out;
   }
+  // The CSV files, as the desktop writes them: dialect "plain" or "spreadsheet".
+  readingsCsv(dialect = 'plain') {
+    return this.text(this.x.mv_readings_csv(this.h, dialect === 'spreadsheet' ? 1 : 0));
+  }
+  processCsv(dialect = 'plain') {
+    return this.text(this.x.mv_process_csv(this.h, dialect === 'spreadsheet' ? 1 : 0));
+  }
+  text(pointer) {
+    const bytes = new Uint8Array(this.x.memory.buffer, pointer, this.x.mv_text_length(this.h));
+    return new TextDecoder().decode(bytes);
+  }
+
   pvFit() {
     const [has, gamma, error, blockLength, points, shape] =
       this.core.f64(this.x.mv_pv_fit(this.h), 6);
