@@ -1,4 +1,5 @@
-# Thin wrapper over CMake: `make run`, `make check`, `make bench`, `make package`.
+# Thin wrapper over CMake: `make run`, `make check`, `make bench`, `make package`,
+# `make web`, `make web-serve`.
 # `make run` installs and builds only what the program needs; the others
 # build everything (tests and benchmarks too) in the same tree.
 BUILD ?= build
@@ -7,7 +8,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps deps-program configure build run check check-asan check-fuzz bench package clean
+.PHONY: deps deps-program configure build run check check-asan check-fuzz bench package web web-serve clean
 
 deps:
 	scripts/install-deps.sh
@@ -56,6 +57,14 @@ check-fuzz: deps
 		-DMOLVIX_BUILD_BENCH=OFF $(CMAKE_FLAGS) && \
 	cmake --build $(FUZZ_BUILD) -j$(JOBS) && \
 	scripts/run-tests.sh $(FUZZ_BUILD)
+
+# The web page, built into one folder ($(BUILD)/web) that any static server
+# serves; web-serve serves it on 127.0.0.1.
+web: configure
+	cmake --build $(BUILD) -j$(JOBS) --target molvix_web
+
+web-serve: web
+	node web/serve.mjs $(BUILD)/web $${PORT:-8080}
 
 bench: build
 	scripts/run-bench.sh $(BUILD)

@@ -23,7 +23,7 @@ case "${1:-}" in
       libgtest-dev libgmock-dev libbenchmark-dev
       clang libclang-rt-14-dev
       clang-14 lld-14 llvm-14 wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32
-      libclang-rt-14-dev-wasm32 nodejs
+      libclang-rt-14-dev-wasm32 chromium chromium-driver
       desktop-file-utils appstream dpkg-dev lintian
       dbus at-spi2-core python3-pyatspi
     ) ;;
@@ -36,15 +36,30 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
-
-if ((${#missing[@]} == 0)); then
-  exit 0
+# Node and npm (the web page's build and tests) from Debian only where the
+# machine has none: a Node installed otherwise brings its own npm.
+if [ "${1:-}" != "--program" ]; then
+  command -v node >/dev/null 2>&1 || missing+=(nodejs)
+  command -v npm >/dev/null 2>&1 || missing+=(npm)
 fi
 
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then
-  sudo="sudo"
+if ((${#missing[@]} > 0)); then
+  sudo=""
+  if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+  fi
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
-echo "Installing: ${missing[*]}"
-$sudo apt-get update
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+
+# The web page's packages, exactly as web/package-lock.json pins them; again
+# only when the lock changed since the last install.
+if [ "${1:-}" != "--program" ]; then
+  web="$(cd "$(dirname "$0")/../web" && pwd)"
+  if [ ! -f "$web/node_modules/.package-lock.json" ] ||
+     [ "$web/package-lock.json" -nt "$web/node_modules/.package-lock.json" ]; then
+    echo "Installing the web page's packages (npm ci)"
+    (cd "$web" && npm ci --no-audit --no-fund)
+  fi
+fi

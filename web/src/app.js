@@ -1,0 +1,121 @@
+// What every part of the page shares: the core and its one gas, the
+// animation clock, the language, and the events the parts listen to.
+//   frame     after each batch of ticks while animating (and once after any
+//             change while stopped), so that views redraw
+//   readings  new readings arrived (every 200 ticks)
+//   change    the user changed a setting (a new stretch for the histories)
+//   language  the language was switched
+//   running   the animation started or stopped
+import catalogues from 'molvix:catalogue';
+
+// The desktop's timer asks for a tick every millisecond.
+export const TICKS_PER_SECOND = 1000;
+// After a pause longer than this (a hidden tab), the clock does not catch up.
+const MAX_FRAME_MS = 100;
+
+export class App {
+  constructor(core, gas, language) {
+    this.core = core;
+    this.gas = gas;
+    this.language = language;
+    this.listeners = new Map();
+    this.running = false;
+    this.frameRequest = 0;
+    this.lastFrame = 0;
+    this.owedTicks = 0;
+    this.readingsSeen = 0;
+    this.ticksDelivered = 0;
+    this.framesDrawn = 0;
+  }
+
+  on(event, listener) {
+    if (!this.listeners.has(event)) this.listeners.set(event, []);
+    this.listeners.get(event).push(listener);
+  }
+
+  emit(event, detail) {
+    for (const listener of this.listeners.get(event) ?? []) listener(detail);
+  }
+
+  // A text in the page's language, from the desktop's catalogue: `context`
+  // is the Qt class the text belongs to; %1, %2 … take the arguments.
+  t(context, source, ...args) {
+    const text = this.language === 'es' ? source
+      : catalogues[this.language]?.[context]?.[source] ?? source;
+    return text.replace(/%(\d)/g, (m, n) => (args[n - 1] !== undefined ? String(args[n - 1]) : m));
+  }
+
+  // A number in the page's language's decimal sign.
+  number(value, decimals) {
+    return value.toLocaleString(this.language === 'es' ? 'es-ES' : 'en-GB', {
+      minimumFractionDigits: decimals, maximumFractionDigits: decimals, useGrouping: false });
+  }
+
+  setLanguage(language) {
+    if (language === this.language) return;
+    this.language = language;
+    document.documentElement.lang = language;
+    this.emit('language', language);
+  }
+
+  // A user's change of a setting: the views redraw even while stopped.
+  changed(what) {
+    this.emit('change', what);
+    this.deliverReadings();
+    this.emit('frame', 0);
+  }
+
+  start() {
+    if (this.running) return;
+    this.running = true;
+    this.lastFrame = performance.now();
+    this.owedTicks = 0;
+    this.frameRequest = requestAnimationFrame((now) => this.frame(now));
+    this.emit('running', true);
+  }
+
+  // Stopped, nothing runs: no animation frame is requested.
+  stop() {
+    if (!this.running) return;
+    this.running = false;
+    cancelAnimationFrame(this.frameRequest);
+    this.frameRequest = 0;
+    this.emit('running', false);
+  }
+
+  frame(now) {
+    if (!this.running) return;
+    const elapsed = Math.min(Math.max(now - this.lastFrame, 0), MAX_FRAME_MS);
+    this.lastFrame = now;
+    this.owedTicks += (elapsed * TICKS_PER_SECOND) / 1000;
+    const ticks = Math.floor(this.owedTicks);
+    this.owedTicks -= ticks;
+    if (ticks > 0) {
+      this.gas.run(ticks);
+      this.ticksDelivered += ticks;
+    }
+    this.deliverReadings();
+    this.framesDrawn += 1;
+    this.emit('frame', ticks);
+    this.frameRequest = requestAnimationFrame((t) => this.frame(t));
+  }
+
+  deliverReadings() {
+    const count = this.gas.readingCount;
+    if (count < this.readingsSeen) this.readingsSeen = 0; // the log was cleared
+    if (count === this.readingsSeen) return;
+    const fresh = [];
+    for (let i = this.readingsSeen; i < count; ++i) fresh.push(this.gas.reading(i));
+    this.readingsSeen = count;
+    this.emit('readings', fresh);
+  }
+}
+
+// The browser's language when there is a catalogue for it, else Spanish.
+export function preferredLanguage(languages = navigator.languages ?? [navigator.language]) {
+  for (const tag of languages) {
+    const code = String(tag).toLowerCase().split('-')[0];
+    if (code === 'es' || catalogues[code]) return code;
+  }
+  return 'es';
+}

@@ -1,0 +1,27 @@
+// The page: loads the core, starts the gas as the program starts it, and
+// mounts each part into its place in index.html.
+import './style.css';
+import { loadCore } from './core.js';
+import { App, preferredLanguage } from './app.js';
+import { mountView } from './view.js';
+import { mountPanel } from './panel.js';
+import { mountGraphs } from './graphs.js';
+import { mountProcesses } from './processes.js';
+import { mountHandbook } from './handbook.js';
+
+const response = await fetch(new URL('molvix-core.wasm', import.meta.url));
+const core = await loadCore(await response.arrayBuffer());
+const stored = localStorage.getItem('molvix.language');
+const app = new App(core, core.createGas(), stored ?? preferredLanguage());
+document.documentElement.lang = app.language;
+
+mountView(document.getElementById('main-window'), app);
+mountPanel(document.getElementById('panel'), app);
+mountGraphs(document.getElementById('graficas'), app);
+mountProcesses(document.getElementById('procesos'), app);
+mountHandbook(document.getElementById('handbook'), app);
+app.on('language', (language) => localStorage.setItem('molvix.language', language));
+app.changed('start');
+document.getElementById('app').removeAttribute('aria-busy');
+// For the page tests and the curious: the app, its core and its gas.
+window.molvix = app;
