@@ -57,6 +57,7 @@ export class Gas {
     this.core = core;
     this.x = core.x;
     this.h = handle;
+    this.processSettings = { piston: 'fixed' };
   }
 
   destroy() {
@@ -77,6 +78,8 @@ export class Gas {
     if (mode === undefined) throw new RangeError(`unknown piston ${piston}`);
     this.x.mv_set_process(this.h, mode, target, speed, load, mass, bath ? 1 : 0,
                           bathTemperature);
+    // The core does not hand its settings back; the panel needs the piston's.
+    this.processSettings = { piston, target, speed, load, mass, bath, bathTemperature };
   }
   defaultBathTemperature() { return this.x.mv_default_bath_temperature(this.h); }
   resetLedger() { this.x.mv_reset_ledger(this.h); }
@@ -88,6 +91,8 @@ export class Gas {
   positions(axis) { return this.core.f32(this.x.mv_positions(this.h, axis), this.count + 1); }
   velocities(axis) { return this.core.f32(this.x.mv_velocities(this.h, axis), this.count + 1); }
   get piston() { return this.x.mv_piston(this.h); }
+  get collisions() { return this.x.mv_collisions(this.h) !== 0; }
+  get vectorsShown() { return this.x.mv_vectors(this.h) !== 0; }
 
   readouts() {
     const [energy, temperature, pressure, wall, empty] =

@@ -1,5 +1,182 @@
-// TODO(helper): mountPanel fills its container in index.html.
+// The control panel: the particle count (bar and typed number), the
+// temperature, the wall, the velocity vectors and the collisions, and the
+// readouts the gas keeps up to date, in the desktop's texts.
+import { element, yesNoSelect } from './dom.js';
+import { strToInt } from './projection.js';
+
+// A moving piston waits this long after the wall bar's last move before it
+// sets off, so that a run of small moves makes one process.
+const PISTON_SETTLE_MS = 750;
+
 export function mountPanel(root, app) {
-  void root;
-  void app;
+  const gas = app.gas;
+  const t = (source, ...args) => app.t('TFormCPanel', source, ...args);
+  const texts = [];
+  const text = (node, render) => {
+    texts.push([node, render]);
+    render(node);
+    return node;
+  };
+  const label = (forId, render) => text(element('label', { for: forId }), render);
+  const bar = (id, value) => {
+    const input = element('input', { type: 'range', id, min: '0', max: '100', step: '1' });
+    input.value = String(value);
+    // Page Up and Page Down step by 1, as the desktop's bars do.
+    input.addEventListener('keydown', (e) => {
+      const step = { PageUp: 1, PageDown: -1 }[e.key];
+      if (step === undefined) return;
+      e.preventDefault();
+      const next = Math.min(100, Math.max(0, Number(input.value) + step));
+      if (next !== Number(input.value)) {
+        input.value = String(next);
+        input.dispatchEvent(new Event('input', { bubbles: true }));
+      }
+    });
+    return input;
+  };
+  const readout = (id) => element('input', { type: 'text', id, readonly: '', class: 'readout' });
+
+  const heading = text(element('h2', { class: 'visually-hidden', id: 'panel-title' }), (h) => {
+    h.textContent = t('Panel de Control');
+  });
+  root.setAttribute('aria-labelledby', 'panel-title');
+
+  // The count: the bar, and the number typed and then Enter.
+  const countBar = bar('num-particulas', gas.count);
+  const countLabel = label('num-particulas', (l) => {
+    l.textContent = t('Num. Partículas');
+    l.title = t('De 0 a 100; las flechas lo cambian');
+  });
+  const typed = element('input', { type: 'text', id: 'num-tecleado', inputmode: 'numeric', class: 'typed' });
+  text(typed, (node) => {
+    node.setAttribute('aria-label', t('Número de partículas tecleado'));
+    node.title = t('Un número y luego Intro');
+  });
+  typed.value = String(gas.count).padStart(3, ' ');
+  const applyCount = () => {
+    const count = Number(countBar.value);
+    typed.value = String(count);
+    gas.setCount(count);
+    app.changed('count');
+  };
+  countBar.addEventListener('input', applyCount);
+  typed.addEventListener('keydown', (e) => {
+    if (e.key !== 'Enter') return;
+    // Text that is not a number counts as 0; the bar clamps the rest, and
+    // only a real change of the bar changes the gas.
+    const count = Math.min(100, Math.max(0, strToInt(typed.value) ?? 0));
+    if (count === Number(countBar.value)) return;
+    countBar.value = String(count);
+    applyCount();
+  });
+
+  // The temperature.
+  const temperatureBar = bar('temperatura', 20);
+  const temperatureLabel = label('temperatura', (l) => {
+    l.textContent = t('Temperatura');
+    l.title = t('De 0 a 100; las flechas la cambian');
+  });
+  temperatureBar.addEventListener('input', () => {
+    gas.setTemperature(Number(temperatureBar.value));
+    app.changed('temperature');
+  });
+  const temperature = readout('lectura-temperatura');
+  text(temperature, (node) => {
+    node.setAttribute('aria-label', t('Lectura de la temperatura'));
+    node.title = t('Lectura que el gas pone al día');
+  });
+
+  // The readouts beside their own words.
+  const energy = readout('lectura-energia');
+  const energyLabel = label('lectura-energia', (l) => {
+    l.textContent = t('Energía');
+    l.title = t('Lectura de la energía cinética');
+  });
+  const pressure = readout('lectura-presion');
+  const pressureLabel = label('lectura-presion', (l) => {
+    l.textContent = t('Presión');
+    l.title = t('Lectura de la presión');
+  });
+
+  // The wall. A moving piston goes where the bar says once the bar rests; a
+  // loaded one goes where the particles push it, and the bar follows it.
+  const wallBar = bar('posicion-pared', 100);
+  const wallLabel = label('posicion-pared', (l) => {
+    l.textContent = t('Posicion Pared');
+    l.title = t('Altura del émbolo, de 0 a 100');
+  });
+  const wall = readout('lectura-pared');
+  text(wall, (node) => {
+    node.setAttribute('aria-label', t('Lectura de la posición de la pared'));
+    node.title = t('Lectura que el gas pone al día');
+  });
+  let settle = 0;
+  const applyWall = () => {
+    clearTimeout(settle);
+    settle = 0;
+    gas.setWall(Number(wallBar.value));
+    app.changed('wall');
+  };
+  wallBar.addEventListener('input', () => {
+    clearTimeout(settle);
+    if (gas.processSettings.piston === 'moving') settle = setTimeout(applyWall, PISTON_SETTLE_MS);
+    else applyWall();
+  });
+
+  // The switches.
+  const vectors = yesNoSelect(app, 'dibuja-velocidades');
+  const vectorsLabel = label('dibuja-velocidades', (l) => {
+    l.textContent = `${t('Dibuja ').trim()} ${t('Velocidades')}`;
+    l.title = t('SI dibuja el vector velocidad de cada partícula');
+  });
+  vectors.addEventListener('change', () => {
+    gas.setVectors(vectors.value === 'SI');
+    app.changed('vectors');
+  });
+  const collisions = yesNoSelect(app, 'colisiones');
+  const collisionsLabel = label('colisiones', (l) => {
+    l.textContent = t('Colisiones');
+    l.title = t('SI hace chocar las partículas entre sí');
+  });
+  collisions.addEventListener('change', () => {
+    gas.setCollisions(collisions.value === 'SI');
+    app.changed('collisions');
+  });
+
+  const cell = (...children) => element('div', { class: 'cell' }, ...children);
+  const left = element('div', { class: 'column' },
+    cell(element('div', { class: 'bar' }, countBar, countLabel), typed),
+    cell(element('div', { class: 'bar' }, temperatureBar, temperatureLabel), temperature),
+    cell(energyLabel, energy),
+    cell(pressureLabel, pressure));
+  const right = element('div', { class: 'column' },
+    cell(element('div', { class: 'bar' }, wallBar, wallLabel), wall),
+    cell(vectorsLabel, vectors),
+    cell(collisionsLabel, collisions));
+  root.append(heading, left, right);
+
+  // The pressure box stays empty until the first reading, as on the
+  // desktop, and then keeps the last one.
+  let pressureRead = false;
+  const refresh = () => {
+    energy.value = gas.readoutText('energy');
+    temperature.value = gas.readoutText('temperature');
+    if (pressureRead) pressure.value = gas.readoutText('pressure');
+    const position = gas.readoutText('wall');
+    wall.value = position;
+    const piston = gas.processSettings.piston;
+    wallBar.disabled = piston === 'loaded';
+    if (piston !== 'moving' && wallBar.value !== position && settle === 0) wallBar.value = position;
+  };
+  app.on('readings', () => {
+    pressureRead = true;
+    refresh();
+  });
+  app.on('change', refresh);
+  app.on('language', () => {
+    for (const [node, render] of texts) render(node);
+    vectors.rerender();
+    collisions.rerender();
+  });
+  refresh();
 }

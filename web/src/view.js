@@ -1,5 +1,431 @@
-// TODO(helper): mountView fills its container in index.html.
+// The main window: its strip of buttons (the instruments, the handbook, the
+// language), the gas drawn in perspective as the desktop's normal view draws
+// it, and the controls under it (Animación / Stop, Giro, Zoom, EJES).
+import {
+  AXES_STROKES, CENTER, CUBE_EDGES, START_ANGLE, START_ZOOM, VIEW_HEIGHT, VIEW_WIDTH,
+  handOverAngle, projector, wallOutline,
+} from './projection.js';
+import { element, yesNoSelect } from './dom.js';
+
+// The desktop's colours.
+const BLACK = '#000000';
+const YELLOW = '#ffff00';
+const GREEN = '#008000';
+const TEAL = '#008080';
+const AQUA = '#00ffff';
+const WHITE = '#ffffff';
+// The particle's radius and the arrow head's length and half width, in the
+// desktop view's pixels; the page scales them with its view.
+const PARTICLE_RADIUS = 3.5;
+const HEAD_LENGTH = 9;
+const HEAD_HALF_WIDTH = 4.5;
+// A navigation button held steps once every 10 ms.
+const STEP_MS = 10;
+const ZOOM_STEP = 0.001;
+// Far-off points (a zoom that brings the box behind the eye) are drawn at
+// the edge of reason rather than handed to the canvas as huge numbers.
+const FAR = 1e5;
+const clampCoord = (v) => (Number.isFinite(v) ? Math.max(-FAR, Math.min(FAR, v)) : 0);
+
+// The drawing of the gas and its navigation: the angles and zoom as the
+// desktop keeps them.
+export class GasView {
+  constructor(canvas, app) {
+    this.canvas = canvas;
+    this.app = app;
+    this.context = canvas.getContext('2d', { alpha: false });
+    this.angAlfa = START_ANGLE;
+    this.angBeta = START_ANGLE;
+    this.alfa = 0;
+    this.beta = 0;
+    this.zoom = START_ZOOM;
+    this.axes = false;
+    // The piston's outline is placed when the wall first moves; until then
+    // its four lines have no length and sit at the box's centre, as on the
+    // desktop.
+    this.wallPlaced = false;
+    this.startPiston = app.gas.piston;
+    this.pixelScale = 1;
+  }
+
+  // The canvas's pixels follow its size on the page and the screen's
+  // density; the picture keeps the desktop view's proportions (CSS).
+  resize() {
+    const rect = this.canvas.getBoundingClientRect();
+    const ratio = window.devicePixelRatio || 1;
+    const width = Math.max(1, Math.round(rect.width * ratio));
+    const height = Math.max(1, Math.round(rect.height * ratio));
+    if (this.canvas.width !== width || this.canvas.height !== height) {
+      this.canvas.width = width;
+      this.canvas.height = height;
+    }
+    this.pixelScale = width / VIEW_WIDTH;
+    this.draw();
+  }
+
+  turn(stepAlfa, stepBeta) {
+    this.angAlfa += stepAlfa;
+    this.angBeta += stepBeta;
+    ({ degrees: this.alfa, angle: this.angAlfa } = handOverAngle(this.angAlfa));
+    ({ degrees: this.beta, angle: this.angBeta } = handOverAngle(this.angBeta));
+    this.draw();
+  }
+
+  zoomBy(step) {
+    this.zoom = Math.fround(this.zoom + step);
+    this.draw();
+  }
+
+  resetTurn() {
+    this.angAlfa = 0;
+    this.angBeta = 0;
+    this.alfa = 0;
+    this.beta = 0;
+    this.draw();
+  }
+
+  resetZoom() {
+    this.zoom = START_ZOOM;
+    this.draw();
+  }
+
+  draw() {
+    const { canvas, context: g, app } = this;
+    const gas = app.gas;
+    const project = projector({
+      width: canvas.width, height: canvas.height, alfa: this.alfa, beta: this.beta, zoom: this.zoom });
+    const at = (x, y, z) => project(x - CENTER, y - CENTER, z - CENTER).map(clampCoord);
+    const s = this.pixelScale;
+    g.fillStyle = BLACK;
+    g.fillRect(0, 0, canvas.width, canvas.height);
+    g.lineWidth = Math.max(1, s);
+    g.lineCap = 'square';
+
+    const lines = (list, colour) => {
+      g.strokeStyle = colour;
+      g.beginPath();
+      for (const [x1, y1, z1, x2, y2, z2] of list) {
+        const [ax, ay] = at(x1, y1, z1);
+        const [bx, by] = at(x2, y2, z2);
+        g.moveTo(ax, ay);
+        g.lineTo(bx, by);
+      }
+      g.stroke();
+    };
+    lines(CUBE_EDGES, GREEN);
+    if (this.axes) lines(AXES_STROKES, TEAL);
+
+    const piston = gas.piston;
+    if (piston !== this.startPiston) this.wallPlaced = true;
+    if (this.wallPlaced) {
+      lines(wallOutline(piston), AQUA);
+    } else {
+      const [cx, cy] = project(0, 0, 0);
+      g.fillStyle = AQUA;
+      g.fillRect(Math.floor(cx), Math.floor(cy), Math.max(1, Math.round(s)), Math.max(1, Math.round(s)));
+    }
+
+    const count = gas.count;
+    const x = gas.positions(0);
+    const y = gas.positions(1);
+    const z = gas.positions(2);
+    if (gas.vectorsShown) {
+      const vx = gas.velocities(0);
+      const vy = gas.velocities(1);
+      const vz = gas.velocities(2);
+      g.strokeStyle = WHITE;
+      g.beginPath();
+      for (let i = 1; i <= count; ++i) {
+        const [ax, ay] = at(x[i], y[i], z[i]);
+        const [bx, by] = at(x[i] + vx[i], y[i] + vy[i], z[i] + vz[i]);
+        arrow(g, ax, ay, bx, by, s);
+      }
+      g.stroke();
+    }
+
+    g.fillStyle = YELLOW;
+    g.beginPath();
+    const r = PARTICLE_RADIUS * s;
+    for (let i = 1; i <= count; ++i) {
+      const [px, py] = at(x[i], y[i], z[i]);
+      g.moveTo(px + r, py);
+      g.arc(px, py, r, 0, 2 * Math.PI);
+    }
+    g.fill();
+  }
+}
+
+// An arrow pointing at its second end, its head an outline triangle whose
+// base lies 9 pixels back from the tip and reaches 4.5 to each side.
+function arrow(g, x1, y1, x2, y2, s) {
+  const dx = x2 - x1;
+  const dy = y2 - y1;
+  const length = Math.hypot(dx, dy);
+  const [ux, uy] = length === 0 ? [1, 0] : [dx / length, dy / length];
+  const bx = x2 - ux * HEAD_LENGTH * s;
+  const by = y2 - uy * HEAD_LENGTH * s;
+  const wx = ux * HEAD_HALF_WIDTH * s;
+  const wy = uy * HEAD_HALF_WIDTH * s;
+  g.moveTo(x1, y1);
+  g.lineTo(bx, by);
+  g.moveTo(bx - wy, by + wx);
+  g.lineTo(bx + wy, by - wx);
+  g.lineTo(x2, y2);
+  g.closePath();
+}
+
+// A button that acts while held: by the mouse or touch, or by Space or
+// Enter; it steps every 10 ms from the press, so a press shorter than a
+// step changes nothing. Only while held does it ask for animation frames.
+function holdButton(button, step) {
+  let held = false;
+  let since = 0;
+  let done = 0;
+  let request = 0;
+  const tick = (now) => {
+    if (!held) return;
+    const due = Math.floor((now - since) / STEP_MS);
+    for (; done < due; ++done) step();
+    request = requestAnimationFrame(tick);
+  };
+  const press = () => {
+    if (held) return;
+    held = true;
+    since = performance.now();
+    done = 0;
+    button.setAttribute('aria-pressed', 'true');
+    request = requestAnimationFrame(tick);
+  };
+  const release = () => {
+    if (!held) return;
+    held = false;
+    cancelAnimationFrame(request);
+    button.setAttribute('aria-pressed', 'false');
+  };
+  button.setAttribute('aria-pressed', 'false');
+  button.addEventListener('pointerdown', (e) => {
+    if (e.button !== 0) return;
+    button.setPointerCapture?.(e.pointerId);
+    press();
+  });
+  for (const type of ['pointerup', 'pointercancel', 'lostpointercapture', 'blur']) {
+    button.addEventListener(type, release);
+  }
+  button.addEventListener('keydown', (e) => {
+    if (e.key === ' ' || e.key === 'Enter') {
+      e.preventDefault();
+      if (!e.repeat) press();
+    }
+  });
+  button.addEventListener('keyup', (e) => {
+    if (e.key === ' ' || e.key === 'Enter') release();
+  });
+  // The button is pressed and released by hand; a click does nothing more.
+  button.addEventListener('click', (e) => e.preventDefault());
+}
+
+// Whether Space belongs to the control that has the focus (it presses a
+// button, types into a box, opens a list); elsewhere it starts and stops the
+// gas.
+function spaceBelongsTo(target) {
+  if (!(target instanceof Element)) return false;
+  if (target.closest('button, select, textarea, a[href], summary, [role="button"], dialog')) return true;
+  if (target instanceof HTMLInputElement) {
+    return !target.readOnly && target.type !== 'range';
+  }
+  return target.isContentEditable;
+}
+
 export function mountView(root, app) {
-  void root;
-  void app;
+  const t = (source, ...args) => app.t('TForm1', source, ...args);
+  const texts = []; // [node, render] pairs re-rendered on a change of language
+  const text = (node, render) => {
+    texts.push([node, render]);
+    render(node);
+    return node;
+  };
+
+  // The strip at the top: the instruments, the handbook, the language.
+  const strip = element('div', { class: 'strip' });
+  const opener = (name, source, description) => {
+    const section = document.getElementById(name);
+    const button = element('button', { type: 'button', id: `open-${name}`, 'aria-controls': name });
+    text(button, (b) => {
+      b.textContent = t(source);
+      b.title = t(description);
+    });
+    const sync = () => button.setAttribute('aria-expanded', String(!section.hidden));
+    button.addEventListener('click', () => {
+      section.hidden = !section.hidden;
+      sync();
+      if (!section.hidden) app.emit('open', name);
+    });
+    sync();
+    return button;
+  };
+  const processes = opener('procesos', 'Procesos', 'Muestra u oculta la ventana de los procesos: el émbolo, el baño térmico, el balance de energía y el diagrama P–V');
+  const graphs = opener('graficas', 'Gráficas', 'Muestra u oculta la ventana de la distribución de velocidades, la historia de las lecturas y la ley de los gases ideales');
+  const help = element('button', { type: 'button', id: 'open-handbook', class: 'help' });
+  text(help, (b) => {
+    b.textContent = app.t('HandbookWindow', '?');
+    b.setAttribute('aria-label', `${app.t('HandbookWindow', '?')} ${app.t('HandbookWindow', 'Ayuda')}`);
+    b.title = `${app.t('HandbookWindow', 'Ayuda')} (F1)`;
+  });
+  help.addEventListener('click', () => app.emit('open', 'handbook'));
+  const languageLabel = text(element('label', { for: 'language' }), (l) => {
+    l.textContent = app.t('WebPage', 'Idioma');
+  });
+  const language = element('select', { id: 'language' });
+  for (const [code, name] of [['es', 'Español'], ['en', 'English']]) {
+    language.append(element('option', { value: code, lang: code }, name));
+  }
+  language.value = app.language;
+  language.addEventListener('change', () => app.setLanguage(language.value));
+  strip.append(processes, graphs, help, element('span', { class: 'language' }, languageLabel, language));
+
+  // The view.
+  const canvas = element('canvas', { id: 'gas-view', tabindex: '0', role: 'img' });
+  const frame = element('div', { class: 'view' }, canvas);
+  const view = new GasView(canvas, app);
+  const describe = () => {
+    const gas = app.gas;
+    const axes = view.axes ? t('Ejes visibles') : t('Sin ejes');
+    const motion = app.running ? t('En movimiento') : t('Detenido');
+    canvas.setAttribute('aria-label', `${t('Vista del gas')}: ${t('%1 partículas. Pared en la posición %2 de 100. %3. %4. %5.',
+      gas.count, gas.readoutText('wall'), t('Vista normal'), axes, motion)}`);
+  };
+
+  // Dragging turns, by a degree for every few pixels; the wheel zooms.
+  let drag = null;
+  canvas.addEventListener('pointerdown', (e) => {
+    drag = { x: e.clientX, y: e.clientY };
+    canvas.setPointerCapture?.(e.pointerId);
+  });
+  canvas.addEventListener('pointermove', (e) => {
+    if (!drag) return;
+    const perDegree = Math.max(1, canvas.getBoundingClientRect().width / 180);
+    const stepAlfa = Math.trunc((e.clientX - drag.x) / perDegree);
+    const stepBeta = Math.trunc((e.clientY - drag.y) / perDegree);
+    if (stepAlfa === 0 && stepBeta === 0) return;
+    drag.x += stepAlfa * perDegree;
+    drag.y += stepBeta * perDegree;
+    view.turn(stepAlfa, stepBeta);
+  });
+  for (const type of ['pointerup', 'pointercancel']) canvas.addEventListener(type, () => { drag = null; });
+  canvas.addEventListener('wheel', (e) => {
+    e.preventDefault();
+    const lines = e.deltaMode === 1 ? e.deltaY * 16 : e.deltaMode === 2 ? e.deltaY * 400 : e.deltaY;
+    view.zoomBy(-lines * 0.0005);
+  }, { passive: false });
+  // From the keyboard, on the view: the arrows turn, + and − zoom.
+  canvas.addEventListener('keydown', (e) => {
+    const turns = { ArrowLeft: [-1, 0], ArrowRight: [1, 0], ArrowUp: [0, -1], ArrowDown: [0, 1] };
+    if (turns[e.key]) view.turn(...turns[e.key]);
+    else if (e.key === '+') view.zoomBy(10 * ZOOM_STEP);
+    else if (e.key === '-') view.zoomBy(-10 * ZOOM_STEP);
+    else return;
+    e.preventDefault();
+  });
+
+  // The controls under the view.
+  const controls = element('div', { class: 'view-controls' });
+  const motion = element('fieldset', { class: 'motion' });
+  const motionLegend = text(element('legend', { class: 'visually-hidden' }), (l) => {
+    l.textContent = `${t('Animación')} / ${t('Stop')}`;
+  });
+  const radio = (id, source, description, checked) => {
+    const input = element('input', { type: 'radio', name: 'motion', id });
+    input.checked = checked;
+    const label = element('label', { for: id });
+    text(label, (l) => {
+      l.textContent = t(source);
+      l.title = t(description);
+    });
+    motion.append(element('div', {}, input, label));
+    return input;
+  };
+  const animate = radio('animacion', 'Animación', 'Pone el gas en movimiento', false);
+  const stop = radio('stop', 'Stop', 'Detiene el gas', true);
+  motion.prepend(motionLegend);
+  animate.addEventListener('change', () => animate.checked && app.start());
+  stop.addEventListener('change', () => stop.checked && app.stop());
+  app.on('running', (running) => {
+    animate.checked = running;
+    stop.checked = !running;
+    describe();
+  });
+
+  const navButton = (id, source, glyph) => {
+    const b = element('button', { type: 'button', id, class: 'arrow' }, glyph);
+    text(b, (node) => {
+      node.setAttribute('aria-label', t(source));
+      node.title = `${t(source)}. ${t('Actúa mientras se mantiene pulsado con el ratón, Espacio o Intro')}`;
+    });
+    return b;
+  };
+  const up = navButton('giro-arriba', 'Girar hacia arriba', '↑');
+  const left = navButton('giro-izquierda', 'Girar a la izquierda', '←');
+  const right = navButton('giro-derecha', 'Girar a la derecha', '→');
+  const down = navButton('giro-abajo', 'Girar hacia abajo', '↓');
+  holdButton(up, () => view.turn(0, -1));
+  holdButton(down, () => view.turn(0, 1));
+  holdButton(left, () => view.turn(-1, 0));
+  holdButton(right, () => view.turn(1, 0));
+  const giro = text(element('button', { type: 'button', id: 'giro', class: 'word' }), (b) => {
+    b.textContent = t('Giro');
+    b.title = t('Restablece el giro: vuelve a la orientación inicial');
+  });
+  giro.addEventListener('click', () => view.resetTurn());
+  const turnPad = element('div', { class: 'turn' }, up, left, giro, right, down);
+
+  const zoomOut = navButton('zoom-alejar', 'Alejar', '↓');
+  const zoomIn = navButton('zoom-acercar', 'Acercar', '↑');
+  holdButton(zoomOut, () => view.zoomBy(-ZOOM_STEP));
+  holdButton(zoomIn, () => view.zoomBy(ZOOM_STEP));
+  const zoomWord = text(element('button', { type: 'button', id: 'zoom', class: 'word' }), (b) => {
+    b.textContent = t('Zoom');
+    b.title = t('Restablece el zoom: vuelve al zoom inicial');
+  });
+  zoomWord.addEventListener('click', () => view.resetZoom());
+  const zoomPad = element('div', { class: 'zoom' }, zoomOut, zoomIn, zoomWord);
+
+  const axesLabel = text(element('label', { for: 'ejes' }), (l) => { l.textContent = t('EJES'); });
+  const axes = yesNoSelect(app, 'ejes');
+  text(axes, (s) => { s.title = t('SI muestra los ejes, NO los oculta'); });
+  axes.addEventListener('change', () => {
+    view.axes = axes.value === 'SI';
+    describe();
+    view.draw();
+  });
+  controls.append(motion, turnPad, zoomPad, element('div', { class: 'axes' }, axesLabel, axes));
+  root.append(strip, frame, controls);
+
+  // Space starts and stops the gas wherever it does not belong to a control;
+  // F1 opens the handbook.
+  document.addEventListener('keydown', (e) => {
+    if (e.key === ' ' && !e.ctrlKey && !e.altKey && !e.metaKey && !spaceBelongsTo(e.target)) {
+      e.preventDefault();
+      if (!e.repeat) (app.running ? app.stop() : app.start());
+    } else if (e.key === 'F1') {
+      e.preventDefault();
+      app.emit('open', 'handbook');
+    }
+  });
+
+  app.on('language', () => {
+    for (const [node, render] of texts) render(node);
+    language.value = app.language;
+    axes.rerender();
+    describe();
+  });
+  app.on('frame', () => view.draw());
+  app.on('change', () => describe());
+  app.on('change', (what) => {
+    if (what === 'wall') view.wallPlaced = true;
+  });
+  new ResizeObserver(() => view.resize()).observe(canvas);
+  canvas.style.aspectRatio = `${VIEW_WIDTH} / ${VIEW_HEIGHT}`;
+  describe();
+  view.resize();
+  return view;
 }

@@ -1,0 +1,22 @@
+// Small helpers the page's parts share for building their controls.
+
+// An element with attributes and children (nodes or texts).
+export function element(tag, attributes = {}, ...children) {
+  const node = document.createElement(tag);
+  for (const [name, value] of Object.entries(attributes)) node.setAttribute(name, value);
+  node.append(...children);
+  return node;
+}
+
+// The desktop's SI / NO box: its value is what the gas reads ("SI" or "NO")
+// whatever the language; its items show the language's words.
+export function yesNoSelect(app, id, value = 'NO') {
+  const select = element('select', { id });
+  for (const word of ['SI', 'NO']) select.append(element('option', { value: word }));
+  select.rerender = () => {
+    for (const option of select.options) option.textContent = app.t('Controls', option.value);
+  };
+  select.rerender();
+  select.value = value;
+  return select;
+}
