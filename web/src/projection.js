@@ -61,7 +61,7 @@ export function projector({ width, height, alfa, beta, zoom }) {
 // angle: truncated; past 359 it restarts at 0, below 0 it gives 359 with
 // the float set to 360.
 export function handOverAngle(angle) {
-  const degrees = Math.trunc(angle);
+  const degrees = Math.trunc(angle) || 0; // never -0
   if (degrees > 359) return { degrees: 0, angle: 0 };
   if (degrees < 0) return { degrees: 359, angle: 360 };
   return { degrees, angle };

@@ -38,7 +38,7 @@ export class GasView {
     this.angBeta = START_ANGLE;
     this.alfa = 0;
     this.beta = 0;
-    this.zoom = START_ZOOM;
+    this.zoom = Math.fround(START_ZOOM);
     this.axes = false;
     // The piston's outline is placed when the wall first moves; until then
     // its four lines have no length and sit at the box's centre, as on the
@@ -85,7 +85,7 @@ export class GasView {
   }
 
   resetZoom() {
-    this.zoom = START_ZOOM;
+    this.zoom = Math.fround(START_ZOOM);
     this.draw();
   }
 
@@ -427,5 +427,6 @@ export function mountView(root, app) {
   canvas.style.aspectRatio = `${VIEW_WIDTH} / ${VIEW_HEIGHT}`;
   describe();
   view.resize();
+  app.view = view;
   return view;
 }
