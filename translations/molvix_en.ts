@@ -1176,13 +1176,6 @@ The readings are still here: try another folder or name.</translation>
     </message>
 </context>
 <context>
-    <name>WebPage</name>
-    <message>
-        <source>Idioma</source>
-        <translation>Language</translation>
-    </message>
-</context>
-<context>
     <name>molvix-lab</name>
     <message>
         <source>%1 está fuera de %2..%3</source>

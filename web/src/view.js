@@ -272,9 +272,9 @@ export function mountView(root, app) {
     b.title = `${app.t('HandbookWindow', 'Ayuda')} (F1)`;
   });
   help.addEventListener('click', () => app.emit('open', 'handbook'));
-  const languageLabel = text(element('label', { for: 'language' }), (l) => {
-    l.textContent = app.t('WebPage', 'Idioma');
-  });
+  // In both languages at once, so that a reader of either finds it.
+  const languageLabel = element('label', { for: 'language' },
+    element('span', { lang: 'es' }, 'Idioma'), ' · ', element('span', { lang: 'en' }, 'Language'));
   const language = element('select', { id: 'language' });
   for (const [code, name] of [['es', 'Español'], ['en', 'English']]) {
     language.append(element('option', { value: code, lang: code }, name));
