@@ -139,9 +139,13 @@ export function mountProcesses(root, app) {
     column.append(cell);
     return { label, control, hint, help, cell };
   };
-  const select = (count) => {
+  const select = (values) => {
     const s = element('select');
-    for (let i = 0; i < count; ++i) s.append(element('option'));
+    for (const value of values) {
+      const option = element('option');
+      option.value = value;
+      s.append(option);
+    }
     return s;
   };
   // A number box: either decimal sign typed, taken on Enter or on leaving
@@ -173,7 +177,7 @@ export function mountProcesses(root, app) {
     return box;
   };
 
-  const piston = field(select(3), {
+  const piston = field(select(['fixed', 'moving', 'loaded']), {
     help: 'Fijo: en su posición; Móvil: va a donde diga la barra de la pared; Con carga: lo mueven los choques y la carga' });
   const speed = numberBox('speed', 0.01, PISTON_SPEED_MAX, 2, 0.1);
   const speedField = field(speed.input, { help: 'Longitudes por unidad de tiempo, con el émbolo móvil' });
@@ -181,7 +185,7 @@ export function mountProcesses(root, app) {
   const loadField = field(load.input, { help: 'En las unidades de la lectura «Presión», con el émbolo con carga' });
   const mass = numberBox('mass', PISTON_MASS_MIN, PISTON_MASS_MAX, 2, 10);
   const massField = field(mass.input, { help: 'En masas de partícula, con el émbolo con carga' });
-  const bath = field(select(2), {
+  const bath = field(select(['yes', 'no']), {
     column: bathColumn,
     help: 'SI hace térmicas las cinco paredes fijas: devuelven cada partícula con una velocidad de la temperatura del baño' });
   const bathTemperature = numberBox('bathTemperature', 0, BATH_TEMPERATURE_MAX, 2, 0.1);
