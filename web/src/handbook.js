@@ -10,6 +10,8 @@ const CONTEXT = 'HandbookWindow';
 export const CONTENTS_PAGE = 'index.html';
 const LANGUAGES = ['es', 'en'];
 const ZOOM_STEP = 0.1;
+// What the page adds to the handbook's pages: their text stays as written.
+const PAGE_STYLE = 'body { font-family: sans-serif; line-height: 1.5; max-width: 48em; margin: 0 auto; padding: 0.5em 1em; } li { margin: 0.2em 0; }';
 
 function button(className) {
   const b = document.createElement('button');
@@ -115,6 +117,10 @@ export function mountHandbook(dialog, app) {
     enableSteps();
     // The pages say no language of their own: they are the page's.
     doc.documentElement.lang = shownLanguage;
+    // Lines tall enough that every link is a target a finger can hit.
+    const style = doc.createElement('style');
+    style.textContent = PAGE_STYLE;
+    doc.head.append(style);
     applyZoom();
     doc.addEventListener('keydown', (e) => {
       if (e.key === 'Escape') {
