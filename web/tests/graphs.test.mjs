@@ -3,33 +3,9 @@
 // since the last change are those of the readings after it; nothing is
 // drawn while hidden; no accessibility violation in either language.
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
-import { existsSync, mkdtempSync, readFileSync } from 'node:fs';
-import { tmpdir } from 'node:os';
-import { join, resolve } from 'node:path';
 import { test } from 'node:test';
 import { openPage } from './support.mjs';
-import { axeViolations, openPart, runTicks, shownNumber } from './instruments-support.mjs';
-
-const lab = resolve(process.env.MOLVIX_LAB ?? 'build/src/lab/molvix-lab');
-
-// molvix-lab's series for one run, without its leading "run" column (the
-// page has one gas): the readings file's columns, in its plain dialect.
-function labSeries(args) {
-  if (!existsSync(lab)) throw new Error(`no molvix-lab at ${lab}: cmake --build build --target molvix-lab`);
-  const dir = mkdtempSync(join(tmpdir(), 'molvix-series-'));
-  const series = join(dir, 'series.csv');
-  execFileSync(lab, [...args, '--warmup', '0', '--threads', '1', '--series', series, '--out', join(dir, 'summary.csv')]);
-  return readFileSync(series, 'utf8').split('\n').map((line) => line.replace(/^[^,]*,/, '')).join('\n');
-}
-
-async function exportCsv(page, part, dialectIndex) {
-  await page.locator(`#${part} .export > button`).click();
-  const choices = page.locator(`#${part} .export-types button`);
-  const [file] = await Promise.all([page.waitForEvent('download'), choices.nth(dialectIndex).click()]);
-  const path = await file.path();
-  return { name: file.suggestedFilename(), text: readFileSync(path, 'utf8') };
-}
+import { axeViolations, exportCsv, labSeries, openPart, runTicks, shownNumber, spreadsheet } from './instruments-support.mjs';
 
 for (const [language, locale, name, first] of [
   ['es', 'es-ES', 'lecturas.csv', 'spreadsheet'],
@@ -61,7 +37,7 @@ for (const [language, locale, name, first] of [
         byDialect[order[index]] = file.text;
       }
       assert.equal(byDialect.plain, plain);
-      assert.equal(byDialect.spreadsheet, plain.replace(/[,.]/g, (c) => (c === ',' ? ';' : ',')));
+      assert.equal(byDialect.spreadsheet, spreadsheet(plain));
       assert.deepEqual(await axeViolations(page, '#graficas'), []);
       assert.deepEqual(session.errors, []);
     } finally {

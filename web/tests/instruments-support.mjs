@@ -1,7 +1,10 @@
 // What the instruments' tests share: opening a part as the main window's
 // buttons do, an accessibility audit with axe-core, numbers as shown.
-import { readFileSync } from 'node:fs';
+import { execFileSync } from 'node:child_process';
+import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
+import { join, resolve } from 'node:path';
 
 const require = createRequire(import.meta.url);
 const axeSource = readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
@@ -43,4 +46,33 @@ export async function axeViolations(frame, selector) {
 // A number as the page shows it in either language.
 export function shownNumber(text) {
   return Number(text.replace(',', '.'));
+}
+
+const lab = resolve(process.env.MOLVIX_LAB ?? 'build/src/lab/molvix-lab');
+
+// molvix-lab's series for one run started at once (no warm-up), without its
+// leading "run" column (the page has one gas): the readings' columns, and
+// the process's where the run has a process, in the plain dialect.
+export function labSeries(args) {
+  if (!existsSync(lab)) throw new Error(`no molvix-lab at ${lab}: cmake --build build --target molvix-lab`);
+  const dir = mkdtempSync(join(tmpdir(), 'molvix-series-'));
+  try {
+    const series = join(dir, 'series.csv');
+    execFileSync(lab, [...args, '--warmup', '0', '--threads', '1', '--series', series, '--out', join(dir, 'summary.csv')]);
+    return readFileSync(series, 'utf8').split('\n').map((line) => line.replace(/^[^,]*,/, '')).join('\n');
+  } finally {
+    rmSync(dir, { recursive: true, force: true });
+  }
+}
+
+// The plain file in the spreadsheet dialect: semicolons, decimal commas.
+export const spreadsheet = (plain) => plain.replace(/[,.]/g, (c) => (c === ',' ? ';' : ','));
+
+// "Exportar CSV" of a part, the file type chosen by its place in the list:
+// the file's suggested name and text.
+export async function exportCsv(page, part, dialectIndex) {
+  await page.locator(`#${part} .export > button`).click();
+  const choices = page.locator(`#${part} .export-types button`);
+  const [file] = await Promise.all([page.waitForEvent('download'), choices.nth(dialectIndex).click()]);
+  return { name: file.suggestedFilename(), text: readFileSync(await file.path(), 'utf8') };
 }

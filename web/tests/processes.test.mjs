@@ -7,7 +7,7 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { test } from 'node:test';
 import { openPage } from './support.mjs';
-import { axeViolations, openPart, runTicks, shownNumber } from './instruments-support.mjs';
+import { axeViolations, exportCsv, labSeries, openPart, runTicks, shownNumber, spreadsheet } from './instruments-support.mjs';
 
 // The ledger as shown: W, Q and ΔU with the decimals they are shown with.
 async function shownLedger(page) {
@@ -109,6 +109,34 @@ test('the controls follow the piston mode and the bath, in either language, with
     assert.match(await page.locator('#procesos h2').textContent(), /^Processes$/);
     assert.deepEqual(await axeViolations(page, '#procesos'), []);
     assert.deepEqual(session.errors, []);
+  } finally {
+    await session.close();
+  }
+});
+
+test("the process file is molvix-lab's series of the same compression, byte for byte", async () => {
+  const session = await openPage({ acceptDownloads: true });
+  const { page } = session;
+  try {
+    await openPart(page, 'procesos');
+    const part = page.locator('#procesos');
+    await page.evaluate(() => window.molvix.gas.setCollisions(true));
+    await part.getByLabel('Émbolo', { exact: true }).selectOption('moving');
+    await part.getByLabel('Velocidad del émbolo', { exact: true }).fill('0,1');
+    await part.getByLabel('Velocidad del émbolo', { exact: true }).press('Enter');
+    await page.evaluate(() => window.molvix.gas.setWall(50));
+    await page.waitForFunction(() => window.molvix.process.target === 50);
+    await part.getByRole('button', { name: /^Poner a cero/ }).click();
+    await runTicks(page, 6000);
+    const plain = labSeries(['--piston', 'moving', '--piston-to', '50', '--piston-speed', '0.1',
+      '--collisions', 'on', '--ticks', '6000']);
+    assert.equal(plain.split('\n').length, 32, 'a header, 30 readings and the last newline');
+    const order = await part.locator('.export-types button').evaluateAll((bs) => bs.map((b) => b.dataset.dialect));
+    for (const index of [0, 1]) {
+      const file = await exportCsv(page, 'procesos', index);
+      assert.equal(file.name, 'proceso.csv');
+      assert.equal(file.text, order[index] === 'plain' ? plain : spreadsheet(plain));
+    }
   } finally {
     await session.close();
   }
