@@ -116,3 +116,33 @@ test('hidden, it draws nothing; shown, it draws what came meanwhile', async () =
     await session.close();
   }
 });
+
+test('the ideal-gas check says why it has no ratio, as the desktop says it', async () => {
+  const session = await openPage();
+  const { page } = session;
+  try {
+    await openPart(page, 'graficas');
+    const ratio = () => page.locator('#graficas output.ratio').textContent();
+    assert.equal(await ratio(), 'P·V / (N·T): todavía no hay lecturas.');
+    await runTicks(page, 400);
+    assert.match(await ratio(), /P·V \/ \(N·T\) = 1,\d\d ± \d,\d\d .*: 2\)$/);
+    for (const [action, ticks, text] of [
+      ['gas.setTemperature(30)', 200, 'P·V / (N·T): esperando la segunda lectura desde el último cambio.'],
+      ['gas.setTemperature(0)', 600, 'P·V / (N·T): con temperatura 0 no hay presión.'],
+      ['gas.setTemperature(20); gas.setWall(0)', 600, 'P·V / (N·T): la pared está en 0, el volumen es nulo.'],
+      ['gas.setWall(100); gas.setCount(0)', 600, 'P·V / (N·T): no hay partículas.'],
+    ]) {
+      await page.evaluate((a) => {
+        new Function('gas', a)(window.molvix.gas);
+        window.molvix.changed('panel');
+      }, action);
+      await runTicks(page, ticks);
+      assert.equal(await ratio(), text, action);
+    }
+    // No particles: the distribution says so instead of drawing.
+    assert.equal(await page.locator('#graficas .speed-side p.state').textContent(),
+      'No hay partículas: elija cuántas en el Panel de Control.');
+  } finally {
+    await session.close();
+  }
+});

@@ -100,12 +100,23 @@ test('the controls follow the piston mode and the bath, in either language, with
     await load.fill('5000');
     await load.press('Enter');
     assert.equal(await load.inputValue(), '1000,0');
+    // Typed with either decimal sign, stepped by the arrows, and what is no
+    // number leaves the value as it was.
+    const mass = page.locator('#procesos').getByLabel('Masa del émbolo', { exact: true });
+    for (const [typed, key, shown] of [['2.5', 'Enter', '2,50'], ['3,25', 'Enter', '3,25'],
+      [null, 'ArrowUp', '13,25'], ['diez', 'Enter', '13,25'], ['0', 'Enter', '1,00']]) {
+      if (typed !== null) await mass.fill(typed);
+      await mass.press(key);
+      assert.equal(await mass.inputValue(), shown, `${typed} ${key}`);
+    }
+    // The mass is 1 now: the load it can carry is 500.
+    assert.equal(await load.inputValue(), '500,0');
     await runTicks(page, 400);
     assert.deepEqual(await axeViolations(page, '#procesos'), []);
 
     await page.evaluate(() => window.molvix.setLanguage('en'));
     assert.equal(await page.locator('#procesos').getByLabel('Piston', { exact: true }).inputValue(), 'loaded');
-    assert.equal(await page.locator('#procesos').getByLabel('Load (outside pressure)', { exact: true }).inputValue(), '1000.0');
+    assert.equal(await page.locator('#procesos').getByLabel('Load (outside pressure)', { exact: true }).inputValue(), '500.0');
     assert.match(await page.locator('#procesos h2').textContent(), /^Processes$/);
     assert.deepEqual(await axeViolations(page, '#procesos'), []);
     assert.deepEqual(session.errors, []);
