@@ -186,7 +186,7 @@ export function mountGraphs(root, app) {
   };
 
   const redrawSpeeds = () => {
-    const collisions = gas.x.mv_collisions(gas.h) !== 0;
+    const collisions = gas.collisions;
     note.hidden = collisions;
     const empty = emptySpeeds();
     speedState.textContent = empty;

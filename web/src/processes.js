@@ -10,9 +10,6 @@ import { download, exportControls } from './download.js';
 const CONTEXT = 'ProcessWindow';
 const READING_EVERY = 200;
 const REDRAW_MS = 200;
-// After the wall bar's last move, a moving piston waits this long before it
-// sets off: each arrow press would otherwise start a one-unit move.
-export const PISTON_SETTLE_MS = 750;
 
 // The gas's limits for the settings.
 const PISTON_SPEED_MAX = 1000;
@@ -223,7 +220,6 @@ export function mountProcesses(root, app) {
     app.process = { ...settings };
     enable();
     if (changed) {
-      if (mode !== 'moving') clearTimeout(settle);
       gas.setProcess(settings);
       app.changed('process');
     }
@@ -234,24 +230,17 @@ export function mountProcesses(root, app) {
   bath.control.addEventListener('change', apply);
 
   // ---- the wall bar and the moving piston --------------------------------
-  // The panel moves the wall through gas.setWall. With the moving piston
-  // that sets where it goes, and it waits for the bar to settle: the value
-  // is taken PISTON_SETTLE_MS after the last move, as the desktop's panel
-  // does. Every other piston takes it at once, as before.
+  // The panel moves the wall through gas.setWall (with the moving piston,
+  // once its bar has settled, as the desktop's panel waits): that is where
+  // the moving piston goes, kept here so that a later change of the other
+  // settings sends it to the same place.
   const setWall = gas.setWall.bind(gas);
-  let settle = 0;
   gas.setWall = (position) => {
-    if (settings.piston !== 'moving') {
-      setWall(position);
-      return;
-    }
-    clearTimeout(settle);
-    settle = setTimeout(() => {
-      if (settings.piston !== 'moving') return; // back to fixed meanwhile
+    if (settings.piston === 'moving') {
       settings.target = Math.min(100, Math.max(0, Math.round(position)));
       app.process = { ...settings };
-      setWall(position);
-    }, PISTON_SETTLE_MS);
+    }
+    setWall(position);
   };
 
   // ---- the ledger --------------------------------------------------------

@@ -40,13 +40,11 @@ test('the moving piston compresses 100 → 50 at 0.1: T × 1.59, ΔU = W + Q as 
 
     // The wall bar moved as the panel moves it: the piston waits for it to
     // settle before it sets off.
+    await page.evaluate(() => { window.movedAt = performance.now(); });
+    await page.fill('#posicion-pared', '50');
     const early = await page.evaluate(() => {
-      const app = window.molvix;
-      window.movedAt = performance.now();
-      app.gas.setWall(50);
-      app.changed('wall');
-      app.gas.run(100);
-      return app.gas.piston;
+      window.molvix.gas.run(100);
+      return window.molvix.gas.piston;
     });
     assert.equal(early, 100);
     await page.waitForFunction(() => window.molvix.process.target === 50);
@@ -135,7 +133,7 @@ test("the process file is molvix-lab's series of the same compression, byte for 
     await part.getByLabel('Émbolo', { exact: true }).selectOption('moving');
     await part.getByLabel('Velocidad del émbolo', { exact: true }).fill('0,1');
     await part.getByLabel('Velocidad del émbolo', { exact: true }).press('Enter');
-    await page.evaluate(() => window.molvix.gas.setWall(50));
+    await page.fill('#posicion-pared', '50');
     await page.waitForFunction(() => window.molvix.process.target === 50);
     await part.getByRole('button', { name: /^Poner a cero/ }).click();
     await runTicks(page, 6000);
