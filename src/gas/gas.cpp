@@ -13,8 +13,8 @@ namespace {
 
 // The walls as the wall collision sees them: the fixed walls are the
 // constants 0 and 100 (200 mirrors 100); the piston is PosPared.
-constexpr float kFar = 100.0f;
-constexpr float kMirror = 200.0f;
+constexpr float kFar = kBoxSize;
+constexpr float kMirror = 2.0f * kBoxSize;
 
 // A fold can only bring a particle back by twice the box size per pass, so a
 // handful of passes always suffices; the cap only guards the pathological.
@@ -69,16 +69,6 @@ void Gas::resetRandom()
 int32_t Gas::nextRandom()
 {
     return static_cast<int32_t>(m_random() % 1000u);
-}
-
-bool Gas::boxColiOn() const
-{
-    return controls != nullptr && controls->collisionsOn();
-}
-
-bool Gas::boxDibVelOn() const
-{
-    return controls != nullptr && controls->vectorsShown();
 }
 
 int32_t Gas::addReadingListener(ReadingListener listener)
@@ -156,7 +146,7 @@ void Gas::setCount(int32_t count)
         GenPar();
     }
     if (g.NumParPedido == 0) {
-        const bool vectors = boxDibVelOn();
+        const bool vectors = vectorsShown();
         // Every particle that was live is hidden (not only the first), or
         // the rest would stay on screen, frozen, in an empty gas.
         if (soft != nullptr) {
@@ -196,16 +186,16 @@ void Gas::setCount(int32_t count)
     Energia();
 }
 
-void Gas::setVectors(std::optional<bool> shown)
+void Gas::setVectors(bool shown)
 {
     GasState &g = state;
-    if (shown == true) {
+    if (shown) {
         g.DibVel = 1;
         if (gl != nullptr) {
             gl->setSegmentCount(g.NumPar + SegVel);
         }
     }
-    if (shown == false) {
+    if (!shown) {
         g.DibVel = 0;
         if (soft != nullptr) {
             for (int32_t seg = SegVel + 1; seg <= g.NSeg; ++seg) {
@@ -253,7 +243,7 @@ void Gas::GenPar()
             }
         }
     } else {
-        const bool vectors = boxDibVelOn();
+        const bool vectors = vectorsShown();
         for (int32_t i = g.NumPar; i >= g.NumParPedido + 1; --i) {
             if (soft != nullptr) {
                 soft->ChangeParticleProperties(DisplayProperty::Colour, i, kBlack);
@@ -265,7 +255,7 @@ void Gas::GenPar()
     }
     g.NumPar = g.NumParPedido;
     resetLedger(); // a new count is a new gas for the ledger
-    const bool vectors = boxDibVelOn();
+    const bool vectors = vectorsShown();
     if (vectors) {
         DibujaVel();
     }
@@ -324,8 +314,8 @@ void Gas::ReglaTemperatura(int32_t temp)
 void Gas::TimeLoopTimer()
 {
     GasState &g = state;
-    // Read once a tick: nothing in the tick can change the panel's choice.
-    const bool collisions = boxColiOn();
+    // Read once a tick: nothing in the tick can change the choice.
+    const bool collisions = m_collisions;
     const bool process = m_process.active;
     if (process && advancePiston() && controls != nullptr) {
         controls->showWall(g.PosPared);
@@ -622,7 +612,7 @@ GasReading Gas::reading(float pressure) const
     r.count = g.NumPar;
     r.wall = g.PosPared;
     r.tempSetting = g.Temp;
-    r.collisions = boxColiOn();
+    r.collisions = m_collisions;
     r.pressure = pressure;
     // The same quotients the readouts format; an empty gas reads 0.
     r.energy = 0.01 * g.Energ;
@@ -718,7 +708,7 @@ void Gas::MoverPared(int32_t position)
 {
     // The wall bar sets where a moving piston goes; a loaded one it follows.
     if (m_process.settings.piston == PistonMode::Moving) {
-        m_process.settings.pistonTarget = static_cast<float>(std::clamp(position, 0, 100));
+        m_process.settings.pistonTarget = static_cast<float>(std::clamp(position, 0, kWallMax));
         return;
     }
     if (m_process.settings.piston == PistonMode::Loaded) {
@@ -762,7 +752,7 @@ void Gas::MoverPared(int32_t position)
 void Gas::DibujaVel()
 {
     const GasState &g = state;
-    const bool shown = boxDibVelOn();
+    const bool shown = vectorsShown();
     // A vector is the velocity itself from the particle's centre, unscaled:
     // the distance covered in 10 ticks.
     for (int32_t k = 1; k <= g.NumPar; ++k) {

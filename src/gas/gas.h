@@ -2,22 +2,18 @@
 
 #include "gasdisplay.h"
 #include "gasreading.h"
+#include "model.h"
 #include "process.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <random>
 #include <utility>
 #include <vector>
 
-// Units are the box's own: lengths 0..100 per axis, time in ticks of DeltaT,
-// unit mass. No physical unit is attached to any quantity (docs/model.md).
+// The model's constants and their units are in model.h.
 
-constexpr int32_t MaxPar = 100;       // particles the controls can ask for
-constexpr int32_t kGasSlots = 500;    // room in every per-particle array
-constexpr int32_t NPasosPresion = 200; // ticks per pressure reading
 constexpr int32_t SegVel = 29;        // the vector of particle i is segment i + 29
 constexpr int32_t kWallFirstSegment = 24; // segments 24..27 outline the piston
 
@@ -33,12 +29,12 @@ struct GasState
     Floats ParXAnt{}, ParYAnt{}, ParZAnt{};    // copies taken at a contact
     Floats VelXAnt{}, VelYAnt{}, VelZAnt{};
 
-    int32_t NumPar = 50;       // slots 1..NumPar are live
+    int32_t NumPar = kStartCount; // slots 1..NumPar are live
     int32_t NumParPedido = 1;  // count asked for by the controls
-    int32_t PosPared = 100;    // piston position on y, 0..100
-    int32_t Temp = 20;         // temperature setting: a speed scale
-    float DeltaT = 0.1f;       // time step of one tick
-    float Radio = 1.5f;        // radius of the contact test
+    int32_t PosPared = kWallMax; // piston position on y, 0..100
+    int32_t Temp = kStartTemperature; // temperature setting: a speed scale
+    float DeltaT = kDeltaT;    // time step of one tick
+    float Radio = kRadius;     // radius of the contact test
     int32_t RadioSoft = 3;     // pixel radius of a particle in the software view
     int32_t NSeg = 130;        // segments created in each view
     int32_t ModoGL = 0;        // active view: 1 OpenGL, 0 software
@@ -49,15 +45,13 @@ struct GasState
     float Solape = 0;          // overlap depth of the contact being resolved
 };
 
-// What the gas reads from and writes to the control panel. The panel
-// implements it; until it exists the gas reads both switches off and writes
-// no readouts. The switches are asked afresh every time the gas needs them.
+// Where the gas writes its readouts: the control panel implements it; until
+// it exists the gas writes none. The user's switches are the gas's own
+// (setCollisions, setVectors), set by whoever drives it.
 class GasControls
 {
 public:
     virtual ~GasControls() = default;
-    virtual bool collisionsOn() const = 0; // "Colisiones" reads "SI"
-    virtual bool vectorsShown() const = 0; // "Dibuja Velocidades" reads "SI"
     // The readouts as numbers; the panel writes them with its own patterns.
     virtual void showEnergy(double energy) = 0; // 0.01 x sum of v^2
     // Sum of v^2 / (3 NumPar x 100); an empty gas hands over 0 and true.
@@ -99,9 +93,13 @@ public:
     // displays brought along, the readouts refreshed.
     void setCount(int32_t count);
     // The temperature is ReglaTemperatura, the piston MoverPared (below).
-    // The vectors: shown, hidden, or (nullopt, the box reads neither item)
-    // only placed again.
-    void setVectors(std::optional<bool> shown);
+    // Collisions between particles on or off; read once a tick. Off at first.
+    void setCollisions(bool on) { m_collisions = on; }
+    bool collisions() const { return m_collisions; }
+    // The vectors shown or hidden (DibVel), then placed again. A front end
+    // whose switch reads neither calls only DibujaVel.
+    void setVectors(bool shown);
+    bool vectorsShown() const { return state.DibVel == 1; }
 
     // Placing one particle: unit mass, three draws for x, y, z in that order
     // onto the grid 0..79.92 (y shifted up by 5). Velocity untouched.
@@ -152,8 +150,6 @@ private:
     int32_t nextRandom();
     void wallTests(int32_t i);
     bool outsideBox(int32_t i) const;
-    bool boxColiOn() const;
-    bool boxDibVelOn() const;
     void moveVectorOnActiveView(int32_t i);
     void redrawActiveView();
     void placeWallOutlineOnActiveView();
@@ -169,8 +165,8 @@ private:
     bool processOutsideBox(int32_t i, float wall) const
     {
         const GasState &g = state;
-        return g.ParX[i] < 0 || g.ParX[i] > 100.0f || g.ParY[i] < 0 || g.ParY[i] > wall ||
-               g.ParZ[i] < 0 || g.ParZ[i] > 100.0f;
+        return g.ParX[i] < 0 || g.ParX[i] > kBoxSize || g.ParY[i] < 0 || g.ParY[i] > wall ||
+               g.ParZ[i] < 0 || g.ParZ[i] > kBoxSize;
     }
     float wallY() const
     {
@@ -182,6 +178,7 @@ private:
     void tellListeners(const GasReading &reading);
 
     std::mt19937 m_random;
+    bool m_collisions = false;
     ProcessState m_process;
     std::vector<std::pair<int32_t, ReadingListener>> m_listeners; // by growing handle
 };

@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr float kFar = 100.0f;
-constexpr float kMirror = 200.0f;
+constexpr float kFar = kBoxSize;
+constexpr float kMirror = 2.0f * kBoxSize;
 constexpr int kMaxFoldPasses = 64;
 constexpr int kMaxStopEvents = 8;
 
@@ -94,7 +94,7 @@ void Gas::setProcess(const ProcessSettings &settings)
     if (s.piston == PistonMode::Fixed && before != PistonMode::Fixed) {
         // Back to the classic piston: the nearest whole position, and
         // whatever is above it folded as the wall bar folds.
-        const auto whole = static_cast<int32_t>(std::lround(std::clamp(p.piston, 0.0, 100.0)));
+        const auto whole = static_cast<int32_t>(std::lround(std::clamp(p.piston, 0.0, double(kWallMax))));
         p.piston = whole;
         MoverPared(whole);
     } else if (controls != nullptr && s.piston != before) {

@@ -50,8 +50,8 @@ LabGas::LabGas(const RunSettings &run) : settings(run)
     moveCountBar(settings.count);
     moveTempBar(settings.temperature);
     moveWallBar(settings.wall);
-    // The collision box has no handler: the gas reads it every tick.
-    controls.collisions = settings.collisions;
+    // The collision box, last: it draws nothing.
+    gas.setCollisions(settings.collisions);
     const double temperature =
         gas.state.NumPar > 0 ? gas.state.Energ / (3.0 * gas.state.NumPar * 100.0) : 0.0;
     m_settingsTemperature = temperature;
@@ -124,7 +124,7 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     result.settings.count = s.NumPar;
     result.settings.wall = s.PosPared;
     result.settings.temperature = s.Temp;
-    result.settings.collisions = lab.controls.collisions;
+    result.settings.collisions = gas.collisions();
     result.bathTemperature = lab.bathTemperature();
 
     // A reading taken after the warm-up belongs to the measurement, even one

@@ -1,5 +1,7 @@
 #include "readinglog.h"
 
+#include "model.h"
+
 #include <QLocale>
 #include <QSaveFile>
 
@@ -7,6 +9,10 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+
+// A reading's time column is its tick / kTicksPerTimeUnit, which tickTime
+// writes exactly as tenths.
+static_assert(kTicksPerTimeUnit == 10, "tickTime writes tenths");
 
 namespace {
 

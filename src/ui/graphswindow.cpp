@@ -99,7 +99,7 @@ void GraphsWindow::buildControls()
     // History of the readings against animation time.
     LabelHistoria =
         textLabel("LabelHistoria",
-                  tr("Historia, frente al tiempo de animación (pasos × %1)").arg(shownNumber(0.1)));
+                  tr("Historia, frente al tiempo de animación (pasos × %1)").arg(shownNumber(kTickTime)));
     column->addSpacing(4);
     column->addWidget(LabelHistoria);
     LabelHistoria->setWordWrap(true);
@@ -304,7 +304,7 @@ std::vector<double> GraphsWindow::currentSpeeds(QString *emptyState) const
 
 void GraphsWindow::redrawHistogram()
 {
-    const bool collisions = m_gas->controls != nullptr && m_gas->controls->collisionsOn();
+    const bool collisions = m_gas->collisions();
     LabelNota->setVisible(!collisions);
 
     QString empty;

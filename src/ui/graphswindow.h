@@ -31,7 +31,7 @@ class GraphsWindow : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int kSampleEvery = 50;      // ticks between speed snapshots
+    static constexpr int kSampleEvery = kSpeedSampleTicks; // ticks between speed snapshots
     static constexpr int kSnapshots = 100;       // snapshots pooled: the last 5 000 ticks
     static constexpr int kHistoryReadings = 900; // readings drawn: 3 minutes at 1000 ticks/s
     static constexpr int kHistoryPoints = 150;   // points per history chart at most

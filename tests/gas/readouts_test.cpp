@@ -80,7 +80,7 @@ TEST_F(ReadoutTest, TheReadingHookCarriesTheShownNumbers)
     s().NumPar = 2;
     s().PosPared = 50;
     s().Temp = 7;
-    controls.coli = "SI";
+    g.setCollisions(true);
     put(1, 10, 10, 10, 3, 4, 0);
     put(2, 80, 20, 80, 0, 0, -5);
     for (int t = 0; t < 399; ++t) {
