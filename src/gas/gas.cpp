@@ -603,6 +603,22 @@ void Gas::Colision(int32_t i, int32_t k)
 
 // ---- readouts --------------------------------------------------------------
 
+KineticSum kineticSum(const GasState &g)
+{
+    KineticSum k;
+    for (int32_t i = 1; i <= g.NumPar; ++i) {
+        const double x = double(g.VelX[i]) * g.VelX[i];
+        const double y = double(g.VelY[i]) * g.VelY[i];
+        const double z = double(g.VelZ[i]) * g.VelZ[i];
+        k.readout = static_cast<float>(static_cast<double>(k.readout) + x + y + z);
+        k.total += x + y + z;
+        k.axes[0] += x;
+        k.axes[1] += y;
+        k.axes[2] += z;
+    }
+    return k;
+}
+
 GasReading Gas::reading(float pressure) const
 {
     const GasState &g = state;
@@ -616,17 +632,12 @@ GasReading Gas::reading(float pressure) const
     r.pressure = pressure;
     // The same quotients the readouts format; an empty gas reads 0.
     r.energy = 0.01 * g.Energ;
-    r.temperature = g.NumPar > 0 ? g.Energ / (3.0 * g.NumPar * 100.0) : 0.0;
+    r.temperature = temperatureOf(g.Energ, g.NumPar);
     r.piston = pistonPosition();
     r.pistonMean = r.piston;
     r.work = m_process.work;
     r.heat = m_process.heat;
-    double sum[3] = {0, 0, 0};
-    for (int32_t i = 1; i <= g.NumPar; ++i) {
-        sum[0] += double(g.VelX[i]) * g.VelX[i];
-        sum[1] += double(g.VelY[i]) * g.VelY[i];
-        sum[2] += double(g.VelZ[i]) * g.VelZ[i];
-    }
+    const std::array<double, 3> sum = kineticSum(g).axes;
     r.energyX = 0.01 * sum[0];
     r.energyY = 0.01 * sum[1];
     r.energyZ = 0.01 * sum[2];
@@ -639,12 +650,7 @@ void Gas::Energia()
     // Energ is the sum of squared speeds (unit mass, no factor 1/2). The
     // readouts show 0.01 Energ and the temperature Energ / (3 NumPar x 100):
     // the energy per degree of freedom, from the velocities, not from Temp.
-    g.Energ = 0;
-    for (int32_t i = 1; i <= g.NumPar; ++i) {
-        const double sum = static_cast<double>(g.Energ) + double(g.VelX[i]) * g.VelX[i] +
-                           double(g.VelY[i]) * g.VelY[i] + double(g.VelZ[i]) * g.VelZ[i];
-        g.Energ = static_cast<float>(sum);
-    }
+    g.Energ = kineticSum(g).readout;
     if (controls == nullptr) {
         return; // the control panel does not exist yet
     }
@@ -657,7 +663,7 @@ void Gas::Energia()
     }
     // Only the values after the last particle are ever seen: written once.
     controls->showEnergy(0.01 * g.Energ);
-    controls->showTemperature(g.Energ / (3.0 * g.NumPar * 100.0), false);
+    controls->showTemperature(temperatureOf(g.Energ, g.NumPar), false);
 }
 
 // ---- piston and vectors ----------------------------------------------------

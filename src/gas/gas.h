@@ -45,6 +45,29 @@ struct GasState
     float Solape = 0;          // overlap depth of the contact being resolved
 };
 
+// The sum of the live particles' squared speeds (unit mass, no factor 1/2),
+// in its three forms, each summed particle by particle from 1 to NumPar.
+struct KineticSum
+{
+    // As the readouts sum it: each particle's three squares added in double
+    // to the running total, which is rounded to float after each particle
+    // (Energ). Every classic readout and reading comes from this one.
+    float readout = 0;
+    // In double throughout, each particle's x + y + z squares added in
+    // turn: the ledger and the exact temperature.
+    double total = 0;
+    // Per axis, x, y, z, each in double: the energy shares and readings.
+    std::array<double, 3> axes{0, 0, 0};
+};
+KineticSum kineticSum(const GasState &g);
+
+// The readouts' temperature from a sum of squared speeds: the energy per
+// degree of freedom over 100; an empty gas reads 0.
+inline double temperatureOf(double sumOfSquares, int32_t count)
+{
+    return count > 0 ? sumOfSquares / (3.0 * count * 100.0) : 0.0;
+}
+
 // Where the gas writes its readouts: the control panel implements it; until
 // it exists the gas writes none. The user's switches are the gas's own
 // (setCollisions, setVectors), set by whoever drives it.

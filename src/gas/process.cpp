@@ -109,13 +109,7 @@ float Gas::pistonPosition() const
 
 double Gas::liveEnergy() const
 {
-    const GasState &g = state;
-    double sum = 0;
-    for (int32_t i = 1; i <= g.NumPar; ++i) {
-        sum += double(g.VelX[i]) * g.VelX[i] + double(g.VelY[i]) * g.VelY[i] +
-               double(g.VelZ[i]) * g.VelZ[i];
-    }
-    return 0.01 * sum;
+    return 0.01 * kineticSum(state).total;
 }
 
 EnergyLedger Gas::ledger() const
@@ -132,13 +126,7 @@ void Gas::resetLedger()
 
 std::array<double, 3> Gas::energyShares() const
 {
-    const GasState &g = state;
-    std::array<double, 3> sum{0, 0, 0};
-    for (int32_t i = 1; i <= g.NumPar; ++i) {
-        sum[0] += double(g.VelX[i]) * g.VelX[i];
-        sum[1] += double(g.VelY[i]) * g.VelY[i];
-        sum[2] += double(g.VelZ[i]) * g.VelZ[i];
-    }
+    const std::array<double, 3> sum = kineticSum(state).axes;
     const double total = sum[0] + sum[1] + sum[2];
     if (!(total > 0)) {
         return {1.0 / 3, 1.0 / 3, 1.0 / 3};

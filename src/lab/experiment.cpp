@@ -22,14 +22,7 @@ constexpr int64_t kCheckTicks = 200;
 // The temperature as the readout computes it, from the velocities now.
 double exactTemperature(const Gas &gas)
 {
-    const int32_t n = gas.state.NumPar;
-    double sum = 0;
-    for (int32_t i = 1; i <= n; ++i) {
-        const GasState &g = gas.state;
-        sum += double(g.VelX[i]) * g.VelX[i] + double(g.VelY[i]) * g.VelY[i] +
-               double(g.VelZ[i]) * g.VelZ[i];
-    }
-    return n > 0 ? sum / (3.0 * n * 100.0) : 0.0;
+    return temperatureOf(kineticSum(gas.state).total, gas.state.NumPar);
 }
 
 } // namespace
@@ -52,8 +45,7 @@ LabGas::LabGas(const RunSettings &run) : settings(run)
     moveWallBar(settings.wall);
     // The collision box, last: it draws nothing.
     gas.setCollisions(settings.collisions);
-    const double temperature =
-        gas.state.NumPar > 0 ? gas.state.Energ / (3.0 * gas.state.NumPar * 100.0) : 0.0;
+    const double temperature = temperatureOf(gas.state.Energ, gas.state.NumPar);
     m_settingsTemperature = temperature;
     m_bathTemperature = settings.bathTemperature.value_or(static_cast<float>(temperature));
 }
