@@ -12,13 +12,9 @@
 namespace {
 
 // The walls as the wall collision sees them: the fixed walls are the
-// constants 0 and 100 (200 mirrors 100); the piston is PosPared.
+// constants 0 and 100 (200 mirrors 100); the piston is wallY().
 constexpr float kFar = kBoxSize;
 constexpr float kMirror = 2.0f * kBoxSize;
-
-// A fold can only bring a particle back by twice the box size per pass, so a
-// handful of passes always suffices; the cap only guards the pathological.
-constexpr int kMaxFoldPasses = 64;
 
 // Below this wall, in radii (four diameters), a contact moves no particle.
 constexpr float kPushlessSlab = 8.0f;
@@ -400,8 +396,12 @@ void Gas::redrawActiveView()
     }
 }
 
-void Gas::wallTests(int32_t i)
+void Gas::wallTests(int32_t i, float wall)
 {
+    if (m_process.active && m_process.settings.bath) {
+        bathWallTests(i, wall);
+        return;
+    }
     GasState &g = state;
     // The velocity is negated before it is added: every hit adds twice the
     // normal speed (unit mass), the momentum the wall receives.
@@ -425,11 +425,14 @@ void Gas::wallTests(int32_t i)
         g.ParX[i] = kMirror - g.ParX[i];
         g.Presion -= 2.0f * g.VelX[i];
     }
-    const float wall = static_cast<float>(g.PosPared);
     if (g.ParY[i] > wall) {
-        g.VelY[i] = -g.VelY[i];
-        g.ParY[i] = 2.0f * wall - g.ParY[i];
-        g.Presion -= 2.0f * g.VelY[i];
+        if (m_process.active) {
+            pistonHit(i, wall); // a piston in motion or under a load
+        } else {
+            g.VelY[i] = -g.VelY[i];
+            g.ParY[i] = 2.0f * wall - g.ParY[i];
+            g.Presion -= 2.0f * g.VelY[i];
+        }
     }
     if (g.ParZ[i] > kFar) {
         g.VelZ[i] = -g.VelZ[i];
@@ -438,40 +441,33 @@ void Gas::wallTests(int32_t i)
     }
 }
 
-bool Gas::outsideBox(int32_t i) const
-{
-    const GasState &g = state;
-    const float wall = static_cast<float>(g.PosPared);
-    return g.ParX[i] < 0 || g.ParX[i] > kFar || g.ParY[i] < 0 || g.ParY[i] > wall ||
-           g.ParZ[i] < 0 || g.ParZ[i] > kFar;
-}
-
 void Gas::ChoquePared(int32_t i)
 {
-    if (m_process.active) {
-        // Most particles meet no wall in a tick: one test spares the call.
-        if (processOutsideBox(i, wallY())) {
-            processChoquePared(i);
-        }
+    // The walls as they are this tick: the piston at its whole position
+    // PosPared, or where a process has it (impacts change a loaded piston's
+    // velocity, not its position). Most particles meet no wall in a tick:
+    // one test spares the rest, and changes nothing for one inside.
+    const float wall = wallY();
+    if (!outsideBox(i, wall)) {
         return;
     }
     GasState &g = state;
-    wallTests(i);
+    wallTests(i, wall);
     // One pass of the six tests can leave a particle outside: a fast one
     // under a low piston crosses both y walls in one tick, and a particle
     // folded above the piston may land below the floor. Left there it would
     // drift away for good, so fold again (each fold adds its momentum) until
     // it is inside. With the piston at 0 there is no room to fold into: the
     // particle rests on the floor.
-    for (int pass = 0; pass < kMaxFoldPasses && outsideBox(i); ++pass) {
-        if (g.PosPared <= 0 && (g.ParY[i] < 0 || g.ParY[i] > 0)) {
+    for (int pass = 0; pass < kMaxFoldPasses && outsideBox(i, wall); ++pass) {
+        if (!(wall > 0) && (g.ParY[i] < 0 || g.ParY[i] > 0)) {
             g.ParY[i] = 0;
         }
-        wallTests(i);
+        wallTests(i, wall);
     }
-    if (outsideBox(i)) {
+    if (outsideBox(i, wall)) {
         g.ParX[i] = std::clamp(g.ParX[i], 0.0f, kFar);
-        g.ParY[i] = std::clamp(g.ParY[i], 0.0f, std::max(0.0f, static_cast<float>(g.PosPared)));
+        g.ParY[i] = std::clamp(g.ParY[i], 0.0f, std::max(0.0f, wall));
         g.ParZ[i] = std::clamp(g.ParZ[i], 0.0f, kFar);
     }
 }

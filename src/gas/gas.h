@@ -171,8 +171,19 @@ public:
 
 private:
     int32_t nextRandom();
-    void wallTests(int32_t i);
-    bool outsideBox(int32_t i) const;
+    // The wall tests and the fold, for the classic walls and a process's
+    // alike, with the piston at `wall` as the walls see it this tick.
+    void wallTests(int32_t i, float wall);
+    bool outsideBox(int32_t i, float wall) const
+    {
+        const GasState &g = state;
+        return g.ParX[i] < 0 || g.ParX[i] > kBoxSize || g.ParY[i] < 0 || g.ParY[i] > wall ||
+               g.ParZ[i] < 0 || g.ParZ[i] > kBoxSize;
+    }
+    // A fold brings a particle back by at most twice the box size per pass,
+    // so a handful of passes always suffices; the cap only guards the
+    // pathological (and the bath's crossings of a tick, in turn).
+    static constexpr int kMaxFoldPasses = 64;
     void moveVectorOnActiveView(int32_t i);
     void redrawActiveView();
     void placeWallOutlineOnActiveView();
@@ -183,14 +194,7 @@ private:
     double pistonForce() const;
     void thermalWall(int32_t i, int axis, bool high);
     void pistonHit(int32_t i, float wall);
-    void processChoquePared(int32_t i);
-    void processWallTests(int32_t i, float wall);
-    bool processOutsideBox(int32_t i, float wall) const
-    {
-        const GasState &g = state;
-        return g.ParX[i] < 0 || g.ParX[i] > kBoxSize || g.ParY[i] < 0 || g.ParY[i] > wall ||
-               g.ParZ[i] < 0 || g.ParZ[i] > kBoxSize;
-    }
+    void bathWallTests(int32_t i, float wall);
     float wallY() const
     {
         return m_process.active ? static_cast<float>(m_process.piston)
