@@ -108,6 +108,12 @@ void Gas::tellListeners(const GasReading &reading)
 
 // ---- start and the user's actions ------------------------------------------
 
+void Gas::startNewSeries()
+{
+    ++m_series;
+    resetLedger();
+}
+
 void Gas::start()
 {
     GasState &g = state;
@@ -178,7 +184,7 @@ void Gas::setCount(int32_t count)
         }
     }
     g.NumPar = g.NumParPedido;
-    resetLedger(); // a new count is a new gas for the ledger
+    startNewSeries();
     Energia();
 }
 
@@ -250,7 +256,7 @@ void Gas::GenPar()
         }
     }
     g.NumPar = g.NumParPedido;
-    resetLedger(); // a new count is a new gas for the ledger
+    startNewSeries();
     const bool vectors = vectorsShown();
     if (vectors) {
         DibujaVel();

@@ -99,6 +99,11 @@ public:
     // Ticks run since the gas was made; the readings' clock.
     int64_t ticks = 0;
 
+    // A new count is a new gas: every count set starts a new series. The
+    // ledger restarts with it, and whatever records the gas (a process's
+    // path, the pooled speeds) starts afresh when the number changes.
+    int64_t series() const { return m_series; }
+
     // Every pressure reading goes to each listener, in the order they were
     // added, after the readouts are refreshed. The handle removes it again.
     using ReadingListener = std::function<void(const GasReading &)>;
@@ -203,9 +208,11 @@ private:
     double liveEnergy() const;
 
     void tellListeners(const GasReading &reading);
+    void startNewSeries();
 
     std::mt19937 m_random;
     bool m_collisions = false;
+    int64_t m_series = 0;
     ProcessState m_process;
     std::vector<std::pair<int32_t, ReadingListener>> m_listeners; // by growing handle
 };

@@ -175,7 +175,7 @@ void GraphsWindow::takeSnapshot()
     const GasState &s = m_gas->state;
     if (!samplesAreCurrent()) {
         m_sampler.clear();
-        m_sampledCount = s.NumPar;
+        m_sampledSeries = m_gas->series();
         m_sampledTemp = s.Temp;
     }
     if (s.NumPar > 0) {
@@ -186,7 +186,9 @@ void GraphsWindow::takeSnapshot()
 
 bool GraphsWindow::samplesAreCurrent() const
 {
-    return m_gas->state.NumPar == m_sampledCount && m_gas->state.Temp == m_sampledTemp;
+    // Pooled from one gas at one temperature setting, which replaces every
+    // velocity.
+    return m_gas->series() == m_sampledSeries && m_gas->state.Temp == m_sampledTemp;
 }
 
 namespace {

@@ -130,7 +130,7 @@ private:
     SpeedSampler m_sampler{kSnapshots};
     // The settings the pooled snapshots were taken under: a new count or
     // temperature setting gives the gas new speeds, so the old ones go.
-    int32_t m_sampledCount = -1;
+    int64_t m_sampledSeries = -1;
     int32_t m_sampledTemp = -1;
     ReadingLog m_log;
     ProcessSettings m_process; // as at the last reading

@@ -334,8 +334,10 @@ void ProcessWindow::applySettings()
 
 void ProcessWindow::addReading(const GasReading &reading)
 {
-    if (!m_readings.empty() && m_readings.back().count != reading.count) {
+    // Read as the gas hands the reading over: its series is the reading's.
+    if (m_series != m_gas->series()) {
         m_readings.clear();
+        m_series = m_gas->series();
     }
     m_readings.push_back(reading);
     if (isVisible() && !m_redrawTimer.isActive()) {

@@ -202,6 +202,19 @@ TEST_F(ProcessWindowTest, ACompressionShowsTheLedgerThePathItsFitAndPutsThemToZe
     EXPECT_EQ(p().readings().size(), 1u);
 }
 
+// A count set and set back between two readings still made a new gas: the
+// ledger restarted, so the path restarts with it (the count alone, read from
+// the readings, would have joined the two gases in one path).
+TEST_F(ProcessWindowTest, ACountSetAndSetBackBetweenReadingsStillStartsAfresh)
+{
+    run(NPasosPresion);
+    ASSERT_EQ(p().readings().size(), 1u);
+    panel->ScBarNPart->setValue(20);
+    panel->ScBarNPart->setValue(50);
+    run(NPasosPresion);
+    EXPECT_EQ(p().readings().size(), 1u);
+}
+
 TEST_F(ProcessWindowTest, TheDiagramsCurvesArrowsAndFitInTheUsersDecimalSign)
 {
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
