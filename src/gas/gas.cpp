@@ -140,6 +140,18 @@ void Gas::start()
     RandomVel();
 }
 
+void Gas::startSettings()
+{
+    // The panel's bars stand at 0 when it is made: a move to 0 is none.
+    if (state.NumPar != 0) {
+        setCount(state.NumPar);
+    }
+    if (state.Temp != 0) {
+        ReglaTemperatura(state.Temp);
+    }
+    ReglaTemperatura(state.Temp);
+}
+
 void Gas::setCount(int32_t count)
 {
     GasState &g = state;

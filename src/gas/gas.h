@@ -111,9 +111,21 @@ public:
     void removeReadingListener(int32_t handle);
     size_t readingListenerCount() const;
 
-    // The gas's side of the program's start: the first NumPar particles
-    // placed and shown on both displays, then the velocity templates drawn.
+    // The program's start-up on the gas's side, the same for every front
+    // end; startAsProgram runs it whole. First start(), as the main window
+    // is made: the first NumPar particles placed and shown on both
+    // displays, then the velocity templates drawn. Then startSettings(), as
+    // the control panel is made (its readouts connected): its count bar
+    // moves from 0 to NumPar (setCount), its temperature bar from 0 to Temp
+    // (the temperature rule), each only if that is a move, and the rule is
+    // applied once more: the gas gets its first velocities.
     void start();
+    void startSettings();
+    void startAsProgram()
+    {
+        start();
+        startSettings();
+    }
 
     // The user's actions, each whole on the gas's side, for the control
     // panel and molvix-lab alike.
@@ -164,6 +176,13 @@ public:
     // leaves it at the nearest whole position and folds as MoverPared does.
     void setProcess(const ProcessSettings &settings);
     const ProcessSettings &process() const { return m_process.settings; }
+    // The bath's temperature where none is chosen, in every front end: the
+    // gas's own as the "Temperatura" readout has it, taken when the bath is
+    // switched on.
+    float bathTemperatureDefault() const
+    {
+        return static_cast<float>(temperatureOf(state.Energ, state.NumPar));
+    }
     // The piston's exact position (PosPared while it is fixed).
     float pistonPosition() const;
     // The piston's velocity in its last tick (0 while it is fixed).

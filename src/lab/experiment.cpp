@@ -47,7 +47,7 @@ LabGas::LabGas(const RunSettings &run) : settings(run)
     gas.setCollisions(settings.collisions);
     const double temperature = temperatureOf(gas.state.Energ, gas.state.NumPar);
     m_settingsTemperature = temperature;
-    m_bathTemperature = settings.bathTemperature.value_or(static_cast<float>(temperature));
+    m_bathTemperature = settings.bathTemperature.value_or(gas.bathTemperatureDefault());
 }
 
 void LabGas::startWarmup()
@@ -75,15 +75,12 @@ void LabGas::startMeasuring()
 
 void LabGas::startAsProgram()
 {
-    // The main window's creation, then the control panel's: it becomes the
-    // gas's controls, moves its count bar from 0 to NumPar and its
-    // temperature bar from 0 to Temp (each a change), then applies the
-    // temperature once more.
-    gas.start();
+    // The program's start, with the panel's bars brought along: they stand
+    // where its creation leaves them.
     gas.controls = &controls;
-    moveCountBar(gas.state.NumPar);
-    moveTempBar(gas.state.Temp);
-    gas.ReglaTemperatura(m_tempBar.position());
+    gas.startAsProgram();
+    m_countBar.moveTo(gas.state.NumPar);
+    m_tempBar.moveTo(gas.state.Temp);
 }
 
 void LabGas::moveCountBar(int32_t value)

@@ -159,13 +159,17 @@ void TFormCPanel::FormCreate()
 {
     const GasState &s = gas().state;
     MaskPosPa->setText(QString::number(s.PosPared));
-    // Moving from 0 runs ScBarNPartChange now, with the count unchanged.
-    ScBarNPart->setValue(s.NumPar);
+    // The bars come from 0 to the gas's count and temperature. What those
+    // moves do to the gas is the program's start (Gas::startSettings), so
+    // their handlers do not run for them.
+    {
+        const QSignalBlocker countBar(ScBarNPart);
+        const QSignalBlocker tempBar(ScBarTemp);
+        ScBarNPart->setValue(s.NumPar);
+        ScBarTemp->setValue(s.Temp);
+    }
+    gas().startSettings();
     MaskNOfPar->setText(QString::asprintf("%3d", s.NumPar));
-    // The gas gets its first velocities here: through the change, then once
-    // more directly.
-    ScBarTemp->setValue(s.Temp);
-    ScBarTempChange();
 }
 
 void TFormCPanel::ScBarParedChange()
