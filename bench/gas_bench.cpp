@@ -21,13 +21,10 @@
 
 namespace {
 
-// The program's controls, reduced to the two switches the tick reads.
+// The program's controls, reduced to readouts nobody reads.
 class Switches : public GasControls
 {
 public:
-    bool coli = false;
-    bool collisionsOn() const override { return coli; }
-    bool vectorsShown() const override { return false; }
     void showEnergy(double) override {}
     void showTemperature(double, bool) override {}
     void showPressure(double) override {}
@@ -37,7 +34,7 @@ public:
 // 100 particles at the start-up temperature, collisions on or off.
 void fill(Gas &g, Switches &switches, bool collisions)
 {
-    switches.coli = collisions;
+    g.setCollisions(collisions);
     g.controls = &switches;
     g.state.NumPar = 100;
     for (int i = 1; i <= 100; ++i) {

@@ -14,13 +14,9 @@
 namespace {
 
 // The walls as the wall collision sees them: the fixed walls are the
-// constants 0 and 100 (200 mirrors 100); the piston is PosPared.
-constexpr float kFar = 100.0f;
-constexpr float kMirror = 200.0f;
-
-// A fold can only bring a particle back by twice the box size per pass, so a
-// handful of passes always suffices; the cap only guards the pathological.
-constexpr int kMaxFoldPasses = 64;
+// constants 0 and 100 (200 mirrors 100); the piston is wallY().
+constexpr float kFar = kBoxSize;
+constexpr float kMirror = 2.0f * kBoxSize;
 
 // Below this wall, in radii (four diameters), a contact moves no particle.
 constexpr float kPushlessSlab = 8.0f;
@@ -79,16 +75,6 @@ int32_t Gas::nextRandom()
     return static_cast<int32_t>(m_random() % 1000u);
 }
 
-bool Gas::boxColiOn() const
-{
-    return controls != nullptr && controls->collisionsOn();
-}
-
-bool Gas::boxDibVelOn() const
-{
-    return controls != nullptr && controls->vectorsShown();
-}
-
 int32_t Gas::addReadingListener(ReadingListener listener)
 {
     // Unique across gases: a gas assigned afresh keeps no handle that an
@@ -130,6 +116,12 @@ void Gas::tellListeners(const GasReading &reading)
 
 // ---- start and the user's actions ------------------------------------------
 
+void Gas::startNewSeries()
+{
+    ++m_series;
+    resetLedger();
+}
+
 void Gas::start()
 {
     GasState &g = state;
@@ -156,6 +148,18 @@ void Gas::start()
     RandomVel();
 }
 
+void Gas::startSettings()
+{
+    // The panel's bars stand at 0 when it is made: a move to 0 is none.
+    if (state.NumPar != 0) {
+        setCount(state.NumPar);
+    }
+    if (state.Temp != 0) {
+        ReglaTemperatura(state.Temp);
+    }
+    ReglaTemperatura(state.Temp);
+}
+
 void Gas::setCount(int32_t count)
 {
     GasState &g = state;
@@ -164,7 +168,7 @@ void Gas::setCount(int32_t count)
         GenPar();
     }
     if (g.NumParPedido == 0) {
-        const bool vectors = boxDibVelOn();
+        const bool vectors = vectorsShown();
         // Every particle that was live is hidden (not only the first), or
         // the rest would stay on screen, frozen, in an empty gas.
         if (soft != nullptr) {
@@ -200,20 +204,20 @@ void Gas::setCount(int32_t count)
         }
     }
     g.NumPar = g.NumParPedido;
-    resetLedger(); // a new count is a new gas for the ledger
+    startNewSeries();
     Energia();
 }
 
-void Gas::setVectors(std::optional<bool> shown)
+void Gas::setVectors(bool shown)
 {
     GasState &g = state;
-    if (shown == true) {
+    if (shown) {
         g.DibVel = 1;
         if (gl != nullptr) {
             gl->setSegmentCount(g.NumPar + SegVel);
         }
     }
-    if (shown == false) {
+    if (!shown) {
         g.DibVel = 0;
         if (soft != nullptr) {
             for (int32_t seg = SegVel + 1; seg <= g.NSeg; ++seg) {
@@ -261,7 +265,7 @@ void Gas::GenPar()
             }
         }
     } else {
-        const bool vectors = boxDibVelOn();
+        const bool vectors = vectorsShown();
         for (int32_t i = g.NumPar; i >= g.NumParPedido + 1; --i) {
             if (soft != nullptr) {
                 soft->ChangeParticleProperties(DisplayProperty::Colour, i, kBlack);
@@ -272,8 +276,8 @@ void Gas::GenPar()
         }
     }
     g.NumPar = g.NumParPedido;
-    resetLedger(); // a new count is a new gas for the ledger
-    const bool vectors = boxDibVelOn();
+    startNewSeries();
+    const bool vectors = vectorsShown();
     if (vectors) {
         DibujaVel();
     }
@@ -332,8 +336,8 @@ void Gas::ReglaTemperatura(int32_t temp)
 void Gas::TimeLoopTimer()
 {
     GasState &g = state;
-    // Read once a tick: nothing in the tick can change the panel's choice.
-    const bool collisions = boxColiOn();
+    // Read once a tick: nothing in the tick can change the choice.
+    const bool collisions = m_collisions;
     const bool process = m_process.active;
     if (process && advancePiston() && controls != nullptr) {
         controls->showWall(g.PosPared);
@@ -418,8 +422,12 @@ void Gas::redrawActiveView()
     }
 }
 
-void Gas::wallTests(int32_t i)
+void Gas::wallTests(int32_t i, float wall)
 {
+    if (m_process.active && m_process.settings.bath) {
+        bathWallTests(i, wall);
+        return;
+    }
     GasState &g = state;
     // The velocity is negated before it is added: every hit adds twice the
     // normal speed (unit mass), the momentum the wall receives.
@@ -443,11 +451,14 @@ void Gas::wallTests(int32_t i)
         g.ParX[i] = kMirror - g.ParX[i];
         g.Presion -= 2.0f * g.VelX[i];
     }
-    const float wall = static_cast<float>(g.PosPared);
     if (g.ParY[i] > wall) {
-        g.VelY[i] = -g.VelY[i];
-        g.ParY[i] = 2.0f * wall - g.ParY[i];
-        g.Presion -= 2.0f * g.VelY[i];
+        if (m_process.active) {
+            pistonHit(i, wall); // a piston in motion or under a load
+        } else {
+            g.VelY[i] = -g.VelY[i];
+            g.ParY[i] = 2.0f * wall - g.ParY[i];
+            g.Presion -= 2.0f * g.VelY[i];
+        }
     }
     if (g.ParZ[i] > kFar) {
         g.VelZ[i] = -g.VelZ[i];
@@ -456,40 +467,33 @@ void Gas::wallTests(int32_t i)
     }
 }
 
-bool Gas::outsideBox(int32_t i) const
-{
-    const GasState &g = state;
-    const float wall = static_cast<float>(g.PosPared);
-    return g.ParX[i] < 0 || g.ParX[i] > kFar || g.ParY[i] < 0 || g.ParY[i] > wall ||
-           g.ParZ[i] < 0 || g.ParZ[i] > kFar;
-}
-
 void Gas::ChoquePared(int32_t i)
 {
-    if (m_process.active) {
-        // Most particles meet no wall in a tick: one test spares the call.
-        if (processOutsideBox(i, wallY())) {
-            processChoquePared(i);
-        }
+    // The walls as they are this tick: the piston at its whole position
+    // PosPared, or where a process has it (impacts change a loaded piston's
+    // velocity, not its position). Most particles meet no wall in a tick:
+    // one test spares the rest, and changes nothing for one inside.
+    const float wall = wallY();
+    if (!outsideBox(i, wall)) {
         return;
     }
     GasState &g = state;
-    wallTests(i);
+    wallTests(i, wall);
     // One pass of the six tests can leave a particle outside: a fast one
     // under a low piston crosses both y walls in one tick, and a particle
     // folded above the piston may land below the floor. Left there it would
     // drift away for good, so fold again (each fold adds its momentum) until
     // it is inside. With the piston at 0 there is no room to fold into: the
     // particle rests on the floor.
-    for (int pass = 0; pass < kMaxFoldPasses && outsideBox(i); ++pass) {
-        if (g.PosPared <= 0 && (g.ParY[i] < 0 || g.ParY[i] > 0)) {
+    for (int pass = 0; pass < kMaxFoldPasses && outsideBox(i, wall); ++pass) {
+        if (!(wall > 0) && (g.ParY[i] < 0 || g.ParY[i] > 0)) {
             g.ParY[i] = 0;
         }
-        wallTests(i);
+        wallTests(i, wall);
     }
-    if (outsideBox(i)) {
+    if (outsideBox(i, wall)) {
         g.ParX[i] = std::clamp(g.ParX[i], 0.0f, kFar);
-        g.ParY[i] = std::clamp(g.ParY[i], 0.0f, std::max(0.0f, static_cast<float>(g.PosPared)));
+        g.ParY[i] = std::clamp(g.ParY[i], 0.0f, std::max(0.0f, wall));
         g.ParZ[i] = std::clamp(g.ParZ[i], 0.0f, kFar);
     }
 }
@@ -621,6 +625,22 @@ void Gas::Colision(int32_t i, int32_t k)
 
 // ---- readouts --------------------------------------------------------------
 
+KineticSum kineticSum(const GasState &g)
+{
+    KineticSum k;
+    for (int32_t i = 1; i <= g.NumPar; ++i) {
+        const double x = double(g.VelX[i]) * g.VelX[i];
+        const double y = double(g.VelY[i]) * g.VelY[i];
+        const double z = double(g.VelZ[i]) * g.VelZ[i];
+        k.readout = static_cast<float>(static_cast<double>(k.readout) + x + y + z);
+        k.total += x + y + z;
+        k.axes[0] += x;
+        k.axes[1] += y;
+        k.axes[2] += z;
+    }
+    return k;
+}
+
 GasReading Gas::reading(float pressure) const
 {
     const GasState &g = state;
@@ -630,21 +650,16 @@ GasReading Gas::reading(float pressure) const
     r.count = g.NumPar;
     r.wall = g.PosPared;
     r.tempSetting = g.Temp;
-    r.collisions = boxColiOn();
+    r.collisions = m_collisions;
     r.pressure = pressure;
     // The same quotients the readouts format; an empty gas reads 0.
     r.energy = 0.01 * g.Energ;
-    r.temperature = g.NumPar > 0 ? g.Energ / (3.0 * g.NumPar * 100.0) : 0.0;
+    r.temperature = temperatureOf(g.Energ, g.NumPar);
     r.piston = pistonPosition();
     r.pistonMean = r.piston;
     r.work = m_process.work;
     r.heat = m_process.heat;
-    double sum[3] = {0, 0, 0};
-    for (int32_t i = 1; i <= g.NumPar; ++i) {
-        sum[0] += double(g.VelX[i]) * g.VelX[i];
-        sum[1] += double(g.VelY[i]) * g.VelY[i];
-        sum[2] += double(g.VelZ[i]) * g.VelZ[i];
-    }
+    const std::array<double, 3> sum = kineticSum(g).axes;
     r.energyX = 0.01 * sum[0];
     r.energyY = 0.01 * sum[1];
     r.energyZ = 0.01 * sum[2];
@@ -657,12 +672,7 @@ void Gas::Energia()
     // Energ is the sum of squared speeds (unit mass, no factor 1/2). The
     // readouts show 0.01 Energ and the temperature Energ / (3 NumPar x 100):
     // the energy per degree of freedom, from the velocities, not from Temp.
-    g.Energ = 0;
-    for (int32_t i = 1; i <= g.NumPar; ++i) {
-        const double sum = static_cast<double>(g.Energ) + double(g.VelX[i]) * g.VelX[i] +
-                           double(g.VelY[i]) * g.VelY[i] + double(g.VelZ[i]) * g.VelZ[i];
-        g.Energ = static_cast<float>(sum);
-    }
+    g.Energ = kineticSum(g).readout;
     if (controls == nullptr) {
         return; // the control panel does not exist yet
     }
@@ -675,7 +685,7 @@ void Gas::Energia()
     }
     // Only the values after the last particle are ever seen: written once.
     controls->showEnergy(0.01 * g.Energ);
-    controls->showTemperature(g.Energ / (3.0 * g.NumPar * 100.0), false);
+    controls->showTemperature(temperatureOf(g.Energ, g.NumPar), false);
 }
 
 // ---- piston and vectors ----------------------------------------------------
@@ -726,7 +736,7 @@ void Gas::MoverPared(int32_t position)
 {
     // The wall bar sets where a moving piston goes; a loaded one it follows.
     if (m_process.settings.piston == PistonMode::Moving) {
-        m_process.settings.pistonTarget = static_cast<float>(std::clamp(position, 0, 100));
+        m_process.settings.pistonTarget = static_cast<float>(std::clamp(position, 0, kWallMax));
         return;
     }
     if (m_process.settings.piston == PistonMode::Loaded) {
@@ -770,7 +780,7 @@ void Gas::MoverPared(int32_t position)
 void Gas::DibujaVel()
 {
     const GasState &g = state;
-    const bool shown = boxDibVelOn();
+    const bool shown = vectorsShown();
     // A vector is the velocity itself from the particle's centre, unscaled:
     // the distance covered in 10 ticks.
     for (int32_t k = 1; k <= g.NumPar; ++k) {

@@ -2,22 +2,18 @@
 
 #include "gasdisplay.h"
 #include "gasreading.h"
+#include "model.h"
 #include "process.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <random>
 #include <utility>
 #include <vector>
 
-// Units are the box's own: lengths 0..100 per axis, time in ticks of DeltaT,
-// unit mass. No physical unit is attached to any quantity (docs/model.md).
+// The model's constants and their units are in model.h.
 
-constexpr int32_t MaxPar = 100;       // particles the controls can ask for
-constexpr int32_t kGasSlots = 500;    // room in every per-particle array
-constexpr int32_t NPasosPresion = 200; // ticks per pressure reading
 constexpr int32_t SegVel = 29;        // the vector of particle i is segment i + 29
 constexpr int32_t kWallFirstSegment = 24; // segments 24..27 outline the piston
 
@@ -33,12 +29,12 @@ struct GasState
     Floats ParXAnt{}, ParYAnt{}, ParZAnt{};    // copies taken at a contact
     Floats VelXAnt{}, VelYAnt{}, VelZAnt{};
 
-    int32_t NumPar = 50;       // slots 1..NumPar are live
+    int32_t NumPar = kStartCount; // slots 1..NumPar are live
     int32_t NumParPedido = 1;  // count asked for by the controls
-    int32_t PosPared = 100;    // piston position on y, 0..100
-    int32_t Temp = 20;         // temperature setting: a speed scale
-    float DeltaT = 0.1f;       // time step of one tick
-    float Radio = 1.5f;        // radius of the contact test
+    int32_t PosPared = kWallMax; // piston position on y, 0..100
+    int32_t Temp = kStartTemperature; // temperature setting: a speed scale
+    float DeltaT = kDeltaT;    // time step of one tick
+    float Radio = kRadius;     // radius of the contact test
     int32_t RadioSoft = 3;     // pixel radius of a particle in the software view
     int32_t NSeg = 130;        // segments created in each view
     int32_t ModoGL = 0;        // active view: 1 OpenGL, 0 software
@@ -49,15 +45,36 @@ struct GasState
     float Solape = 0;          // overlap depth of the contact being resolved
 };
 
-// What the gas reads from and writes to the control panel. The panel
-// implements it; until it exists the gas reads both switches off and writes
-// no readouts. The switches are asked afresh every time the gas needs them.
+// The sum of the live particles' squared speeds (unit mass, no factor 1/2),
+// in its three forms, each summed particle by particle from 1 to NumPar.
+struct KineticSum
+{
+    // As the readouts sum it: each particle's three squares added in double
+    // to the running total, which is rounded to float after each particle
+    // (Energ). Every classic readout and reading comes from this one.
+    float readout = 0;
+    // In double throughout, each particle's x + y + z squares added in
+    // turn: the ledger and the exact temperature.
+    double total = 0;
+    // Per axis, x, y, z, each in double: the energy shares and readings.
+    std::array<double, 3> axes{0, 0, 0};
+};
+KineticSum kineticSum(const GasState &g);
+
+// The readouts' temperature from a sum of squared speeds: the energy per
+// degree of freedom over 100; an empty gas reads 0.
+inline double temperatureOf(double sumOfSquares, int32_t count)
+{
+    return count > 0 ? sumOfSquares / (3.0 * count * 100.0) : 0.0;
+}
+
+// Where the gas writes its readouts: the control panel implements it; until
+// it exists the gas writes none. The user's switches are the gas's own
+// (setCollisions, setVectors), set by whoever drives it.
 class GasControls
 {
 public:
     virtual ~GasControls() = default;
-    virtual bool collisionsOn() const = 0; // "Colisiones" reads "SI"
-    virtual bool vectorsShown() const = 0; // "Dibuja Velocidades" reads "SI"
     // The readouts as numbers; the panel writes them with its own patterns.
     virtual void showEnergy(double energy) = 0; // 0.01 x sum of v^2
     // Sum of v^2 / (3 NumPar x 100); an empty gas hands over 0 and true.
@@ -82,6 +99,11 @@ public:
     // Ticks run since the gas was made; the readings' clock.
     int64_t ticks = 0;
 
+    // A new count is a new gas: every count set starts a new series. The
+    // ledger restarts with it, and whatever records the gas (a process's
+    // path, the pooled speeds) starts afresh when the number changes.
+    int64_t series() const { return m_series; }
+
     // Every pressure reading goes to each listener, in the order they were
     // added, after the readouts are refreshed. The handle removes it again.
     using ReadingListener = std::function<void(const GasReading &)>;
@@ -89,9 +111,21 @@ public:
     void removeReadingListener(int32_t handle);
     size_t readingListenerCount() const;
 
-    // The gas's side of the program's start: the first NumPar particles
-    // placed and shown on both displays, then the velocity templates drawn.
+    // The program's start-up on the gas's side, the same for every front
+    // end; startAsProgram runs it whole. First start(), as the main window
+    // is made: the first NumPar particles placed and shown on both
+    // displays, then the velocity templates drawn. Then startSettings(), as
+    // the control panel is made (its readouts connected): its count bar
+    // moves from 0 to NumPar (setCount), its temperature bar from 0 to Temp
+    // (the temperature rule), each only if that is a move, and the rule is
+    // applied once more: the gas gets its first velocities.
     void start();
+    void startSettings();
+    void startAsProgram()
+    {
+        start();
+        startSettings();
+    }
 
     // The user's actions, each whole on the gas's side, for the control
     // panel and molvix-lab alike.
@@ -99,9 +133,13 @@ public:
     // displays brought along, the readouts refreshed.
     void setCount(int32_t count);
     // The temperature is ReglaTemperatura, the piston MoverPared (below).
-    // The vectors: shown, hidden, or (nullopt, the box reads neither item)
-    // only placed again.
-    void setVectors(std::optional<bool> shown);
+    // Collisions between particles on or off; read once a tick. Off at first.
+    void setCollisions(bool on) { m_collisions = on; }
+    bool collisions() const { return m_collisions; }
+    // The vectors shown or hidden (DibVel), then placed again. A front end
+    // whose switch reads neither calls only DibujaVel.
+    void setVectors(bool shown);
+    bool vectorsShown() const { return state.DibVel == 1; }
 
     // Placing one particle: unit mass, three draws for x, y, z in that order
     // onto the grid 0..79.92 (y shifted up by 5). Velocity untouched.
@@ -138,6 +176,13 @@ public:
     // leaves it at the nearest whole position and folds as MoverPared does.
     void setProcess(const ProcessSettings &settings);
     const ProcessSettings &process() const { return m_process.settings; }
+    // The bath's temperature where none is chosen, in every front end: the
+    // gas's own as the "Temperatura" readout has it, taken when the bath is
+    // switched on.
+    float bathTemperatureDefault() const
+    {
+        return static_cast<float>(temperatureOf(state.Energ, state.NumPar));
+    }
     // The piston's exact position (PosPared while it is fixed).
     float pistonPosition() const;
     // The piston's velocity in its last tick (0 while it is fixed).
@@ -150,10 +195,19 @@ public:
 
 private:
     int32_t nextRandom();
-    void wallTests(int32_t i);
-    bool outsideBox(int32_t i) const;
-    bool boxColiOn() const;
-    bool boxDibVelOn() const;
+    // The wall tests and the fold, for the classic walls and a process's
+    // alike, with the piston at `wall` as the walls see it this tick.
+    void wallTests(int32_t i, float wall);
+    bool outsideBox(int32_t i, float wall) const
+    {
+        const GasState &g = state;
+        return g.ParX[i] < 0 || g.ParX[i] > kBoxSize || g.ParY[i] < 0 || g.ParY[i] > wall ||
+               g.ParZ[i] < 0 || g.ParZ[i] > kBoxSize;
+    }
+    // A fold brings a particle back by at most twice the box size per pass,
+    // so a handful of passes always suffices; the cap only guards the
+    // pathological (and the bath's crossings of a tick, in turn).
+    static constexpr int kMaxFoldPasses = 64;
     void moveVectorOnActiveView(int32_t i);
     void redrawActiveView();
     void placeWallOutlineOnActiveView();
@@ -164,14 +218,7 @@ private:
     double pistonForce() const;
     void thermalWall(int32_t i, int axis, bool high);
     void pistonHit(int32_t i, float wall);
-    void processChoquePared(int32_t i);
-    void processWallTests(int32_t i, float wall);
-    bool processOutsideBox(int32_t i, float wall) const
-    {
-        const GasState &g = state;
-        return g.ParX[i] < 0 || g.ParX[i] > 100.0f || g.ParY[i] < 0 || g.ParY[i] > wall ||
-               g.ParZ[i] < 0 || g.ParZ[i] > 100.0f;
-    }
+    void bathWallTests(int32_t i, float wall);
     float wallY() const
     {
         return m_process.active ? static_cast<float>(m_process.piston)
@@ -180,8 +227,11 @@ private:
     double liveEnergy() const;
 
     void tellListeners(const GasReading &reading);
+    void startNewSeries();
 
     std::mt19937 m_random;
+    bool m_collisions = false;
+    int64_t m_series = 0;
     ProcessState m_process;
     std::vector<std::pair<int32_t, ReadingListener>> m_listeners; // by growing handle
 };

@@ -10,9 +10,7 @@
 
 namespace {
 
-constexpr float kFar = 100.0f;
-constexpr float kMirror = 200.0f;
-constexpr int kMaxFoldPasses = 64;
+constexpr float kFar = kBoxSize;
 constexpr int kMaxStopEvents = 8;
 
 // The bath's generator has a fixed seed of its own, so that a run with the
@@ -113,7 +111,7 @@ void Gas::setProcess(const ProcessSettings &settings)
     if (s.piston == PistonMode::Fixed && before != PistonMode::Fixed) {
         // Back to the classic piston: the nearest whole position, and
         // whatever is above it folded as the wall bar folds.
-        const auto whole = static_cast<int32_t>(std::lround(std::clamp(p.piston, 0.0, 100.0)));
+        const auto whole = static_cast<int32_t>(std::lround(std::clamp(p.piston, 0.0, double(kWallMax))));
         p.piston = whole;
         MoverPared(whole);
     } else if (controls != nullptr && s.piston != before) {
@@ -128,13 +126,7 @@ float Gas::pistonPosition() const
 
 double Gas::liveEnergy() const
 {
-    const GasState &g = state;
-    double sum = 0;
-    for (int32_t i = 1; i <= g.NumPar; ++i) {
-        sum += double(g.VelX[i]) * g.VelX[i] + double(g.VelY[i]) * g.VelY[i] +
-               double(g.VelZ[i]) * g.VelZ[i];
-    }
-    return 0.01 * sum;
+    return 0.01 * kineticSum(state).total;
 }
 
 EnergyLedger Gas::ledger() const
@@ -151,13 +143,7 @@ void Gas::resetLedger()
 
 std::array<double, 3> Gas::energyShares() const
 {
-    const GasState &g = state;
-    std::array<double, 3> sum{0, 0, 0};
-    for (int32_t i = 1; i <= g.NumPar; ++i) {
-        sum[0] += double(g.VelX[i]) * g.VelX[i];
-        sum[1] += double(g.VelY[i]) * g.VelY[i];
-        sum[2] += double(g.VelZ[i]) * g.VelZ[i];
-    }
+    const std::array<double, 3> sum = kineticSum(state).axes;
     const double total = sum[0] + sum[1] + sum[2];
     if (!(total > 0)) {
         return {1.0 / 3, 1.0 / 3, 1.0 / 3};
@@ -297,91 +283,42 @@ void Gas::pistonHit(int32_t i, float w)
     p.work += 0.01 * (double(out) * out - double(vy) * vy);
 }
 
-void Gas::processWallTests(int32_t i, float wall)
+// The five fixed walls as the bath: each crossing sends the particle off
+// with a velocity drawn at the bath's temperature; the piston reflects.
+void Gas::bathWallTests(int32_t i, float wall)
 {
     GasState &g = state;
-    if (m_process.settings.bath) {
-        // A fast particle near an edge crosses two walls in a tick. The one
-        // it crossed first sends it off anew, and only what it meets with
-        // its new velocity counts after that: taken in the order of the
-        // tests instead, the second wall would see the old velocity too,
-        // and the pressure of a hot gas ran 2 % high.
-        for (int event = 0; event < kMaxFoldPasses; ++event) {
-            float *x[3] = {&g.ParX[i], &g.ParY[i], &g.ParZ[i]};
-            const float *v[3] = {&g.VelX[i], &g.VelY[i], &g.VelZ[i]};
-            int axis = -1;
-            bool high = false;
-            float first = -1; // the longest time since a crossing
-            for (int k = 0; k < 3; ++k) {
-                const bool over = *x[k] > kFar && k != 1;
-                if (*x[k] < 0 || over) {
-                    const float depth = over ? *x[k] - kFar : -*x[k];
-                    const float speed = std::fabs(*v[k]);
-                    // A particle at rest outside has been there all the tick.
-                    const float since = depth < speed * g.DeltaT ? depth / speed : g.DeltaT;
-                    if (since > first) {
-                        first = since;
-                        axis = k;
-                        high = over;
-                    }
+    // A fast particle near an edge crosses two walls in a tick. The one
+    // it crossed first sends it off anew, and only what it meets with
+    // its new velocity counts after that: taken in the order of the
+    // tests instead, the second wall would see the old velocity too,
+    // and the pressure of a hot gas ran 2 % high.
+    for (int event = 0; event < kMaxFoldPasses; ++event) {
+        float *x[3] = {&g.ParX[i], &g.ParY[i], &g.ParZ[i]};
+        const float *v[3] = {&g.VelX[i], &g.VelY[i], &g.VelZ[i]};
+        int axis = -1;
+        bool high = false;
+        float first = -1; // the longest time since a crossing
+        for (int k = 0; k < 3; ++k) {
+            const bool over = *x[k] > kFar && k != 1;
+            if (*x[k] < 0 || over) {
+                const float depth = over ? *x[k] - kFar : -*x[k];
+                const float speed = std::fabs(*v[k]);
+                // A particle at rest outside has been there all the tick.
+                const float since = depth < speed * g.DeltaT ? depth / speed : g.DeltaT;
+                if (since > first) {
+                    first = since;
+                    axis = k;
+                    high = over;
                 }
             }
-            if (axis < 0) {
-                break;
-            }
-            thermalWall(i, axis, high);
         }
-        if (g.ParY[i] > wall) {
-            pistonHit(i, wall);
+        if (axis < 0) {
+            break;
         }
-        return;
-    }
-    if (g.ParX[i] < 0) {
-        g.VelX[i] = -g.VelX[i];
-        g.ParX[i] = -g.ParX[i];
-        g.Presion += 2.0f * g.VelX[i];
-    }
-    if (g.ParY[i] < 0) {
-        g.VelY[i] = -g.VelY[i];
-        g.ParY[i] = -g.ParY[i];
-        g.Presion += 2.0f * g.VelY[i];
-    }
-    if (g.ParZ[i] < 0) {
-        g.VelZ[i] = -g.VelZ[i];
-        g.ParZ[i] = -g.ParZ[i];
-        g.Presion += 2.0f * g.VelZ[i];
-    }
-    if (g.ParX[i] > kFar) {
-        g.VelX[i] = -g.VelX[i];
-        g.ParX[i] = kMirror - g.ParX[i];
-        g.Presion -= 2.0f * g.VelX[i];
+        thermalWall(i, axis, high);
     }
     if (g.ParY[i] > wall) {
         pistonHit(i, wall);
-    }
-    if (g.ParZ[i] > kFar) {
-        g.VelZ[i] = -g.VelZ[i];
-        g.ParZ[i] = kMirror - g.ParZ[i];
-        g.Presion -= 2.0f * g.VelZ[i];
-    }
-}
-
-void Gas::processChoquePared(int32_t i)
-{
-    GasState &g = state;
-    // Impacts change the loaded piston's velocity, not its position.
-    const float wall = wallY();
-    processWallTests(i, wall);
-    // As the classic walls: fold until inside; a piston at 0 leaves no room.
-    for (int pass = 0; pass < kMaxFoldPasses && processOutsideBox(i, wall); ++pass) {
-        if (!(wall > 0) && g.ParY[i] != 0) {
-            g.ParY[i] = 0;
-        }
-        processWallTests(i, wall);
-    }
-    if (processOutsideBox(i, wall)) {
-        g.ParX[i] = std::clamp(g.ParX[i], 0.0f, kFar);
-        g.ParY[i] = std::clamp(g.ParY[i], 0.0f, std::max(0.0f, wall));
-        g.ParZ[i] = std::clamp(g.ParZ[i], 0.0f, kFar);
     }
 }

@@ -23,7 +23,8 @@ struct ProcessSettings
     float load = 0;           // outside pressure, in "Presión" units
     float pistonMass = 100;   // in particle masses
     bool bath = false;        // the five fixed walls are thermal
-    float bathTemperature = 1; // in "Temperatura" units
+    float bathTemperature = 1; // in "Temperatura" units; the front ends take
+                               // Gas::bathTemperatureDefault() until one is chosen
 
     bool operator==(const ProcessSettings &) const = default;
 };

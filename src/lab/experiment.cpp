@@ -22,14 +22,7 @@ constexpr int64_t kCheckTicks = 200;
 // The temperature as the readout computes it, from the velocities now.
 double exactTemperature(const Gas &gas)
 {
-    const int32_t n = gas.state.NumPar;
-    double sum = 0;
-    for (int32_t i = 1; i <= n; ++i) {
-        const GasState &g = gas.state;
-        sum += double(g.VelX[i]) * g.VelX[i] + double(g.VelY[i]) * g.VelY[i] +
-               double(g.VelZ[i]) * g.VelZ[i];
-    }
-    return n > 0 ? sum / (3.0 * n * 100.0) : 0.0;
+    return temperatureOf(kineticSum(gas.state).total, gas.state.NumPar);
 }
 
 } // namespace
@@ -50,12 +43,11 @@ LabGas::LabGas(const RunSettings &run) : settings(run)
     moveCountBar(settings.count);
     moveTempBar(settings.temperature);
     moveWallBar(settings.wall);
-    // The collision box has no handler: the gas reads it every tick.
-    controls.collisions = settings.collisions;
-    const double temperature =
-        gas.state.NumPar > 0 ? gas.state.Energ / (3.0 * gas.state.NumPar * 100.0) : 0.0;
+    // The collision box, last: it draws nothing.
+    gas.setCollisions(settings.collisions);
+    const double temperature = temperatureOf(gas.state.Energ, gas.state.NumPar);
     m_settingsTemperature = temperature;
-    m_bathTemperature = settings.bathTemperature.value_or(static_cast<float>(temperature));
+    m_bathTemperature = settings.bathTemperature.value_or(gas.bathTemperatureDefault());
 }
 
 void LabGas::startWarmup()
@@ -83,15 +75,12 @@ void LabGas::startMeasuring()
 
 void LabGas::startAsProgram()
 {
-    // The main window's creation, then the control panel's: it becomes the
-    // gas's controls, moves its count bar from 0 to NumPar and its
-    // temperature bar from 0 to Temp (each a change), then applies the
-    // temperature once more.
-    gas.start();
+    // The program's start, with the panel's bars brought along: they stand
+    // where its creation leaves them.
     gas.controls = &controls;
-    moveCountBar(gas.state.NumPar);
-    moveTempBar(gas.state.Temp);
-    gas.ReglaTemperatura(m_tempBar.position());
+    gas.startAsProgram();
+    m_countBar.moveTo(gas.state.NumPar);
+    m_tempBar.moveTo(gas.state.Temp);
 }
 
 void LabGas::moveCountBar(int32_t value)
@@ -124,7 +113,7 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     result.settings.count = s.NumPar;
     result.settings.wall = s.PosPared;
     result.settings.temperature = s.Temp;
-    result.settings.collisions = lab.controls.collisions;
+    result.settings.collisions = gas.collisions();
     result.bathTemperature = lab.bathTemperature();
 
     // A reading taken after the warm-up belongs to the measurement, even one

@@ -18,9 +18,9 @@
 // The settings of one run: what the control panel would be set to.
 struct RunSettings
 {
-    int32_t count = 50;       // particles, 0..100 ("Num. Partículas")
-    int32_t wall = 100;       // piston position, 0..100 ("Posicion Pared")
-    int32_t temperature = 20; // temperature setting, 0..100 ("Temperatura")
+    int32_t count = kStartCount;     // particles, 0..100 ("Num. Partículas")
+    int32_t wall = kWallMax;         // piston position, 0..100 ("Posicion Pared")
+    int32_t temperature = kStartTemperature; // temperature setting, 0..100 ("Temperatura")
     bool collisions = false;  // "Colisiones" SI or NO
 
     // The process: the piston and the bath. The moving piston starts at
@@ -47,7 +47,7 @@ struct RunPlan
 
 // Speeds are pooled from a snapshot of every live particle taken every this
 // many measured ticks.
-constexpr int64_t kSpeedSnapshotTicks = 50;
+constexpr int64_t kSpeedSnapshotTicks = kSpeedSampleTicks;
 
 // What a run measured: the readings of its measured ticks and their summary.
 struct RunResult
@@ -73,14 +73,10 @@ struct RunResult
     std::optional<PvFit> gamma; // P V^gamma fitted to the readings
 };
 
-// The control panel as the gas reads it: collisions on or off, no vectors.
-// Readouts are not shown: the readings carry the numbers.
+// The control panel's readouts, not shown: the readings carry the numbers.
 class LabControls : public GasControls
 {
 public:
-    bool collisions = false;
-    bool collisionsOn() const override { return collisions; }
-    bool vectorsShown() const override { return false; }
     void showEnergy(double) override {}
     void showTemperature(double, bool) override {}
     void showPressure(double) override {}

@@ -1,5 +1,7 @@
 #include "readinglog.h"
 
+#include "model.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -8,6 +10,10 @@
 #include <cstdlib>
 #include <limits>
 #include <type_traits>
+
+// A reading's time column is its tick / kTicksPerTimeUnit, which tickTime
+// writes exactly as tenths.
+static_assert(kTicksPerTimeUnit == 10, "tickTime writes tenths");
 
 namespace {
 

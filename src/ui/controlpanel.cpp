@@ -14,7 +14,6 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
-#include <optional>
 #include <utility>
 
 using molvix::ui::describe;
@@ -77,8 +76,11 @@ TFormCPanel::TFormCPanel(QWidget *parent) : QWidget(parent)
         }
     });
     connect(BoxDibVel, &QComboBox::editTextChanged, this, &TFormCPanel::BoxDibVelChange);
-    // The gas writes its readouts here from now on.
+    connect(BoxColi, &QComboBox::editTextChanged, this, &TFormCPanel::BoxColiChange);
+    // The gas writes its readouts here from now on, and collides as the box
+    // reads (nothing is drawn for it).
     gas().controls = this;
+    BoxColiChange();
     FormCreate();
 }
 
@@ -157,13 +159,17 @@ void TFormCPanel::FormCreate()
 {
     const GasState &s = gas().state;
     MaskPosPa->setText(QString::number(s.PosPared));
-    // Moving from 0 runs ScBarNPartChange now, with the count unchanged.
-    ScBarNPart->setValue(s.NumPar);
+    // The bars come from 0 to the gas's count and temperature. What those
+    // moves do to the gas is the program's start (Gas::startSettings), so
+    // their handlers do not run for them.
+    {
+        const QSignalBlocker countBar(ScBarNPart);
+        const QSignalBlocker tempBar(ScBarTemp);
+        ScBarNPart->setValue(s.NumPar);
+        ScBarTemp->setValue(s.Temp);
+    }
+    gas().startSettings();
     MaskNOfPar->setText(QString::asprintf("%3d", s.NumPar));
-    // The gas gets its first velocities here: through the change, then once
-    // more directly.
-    ScBarTemp->setValue(s.Temp);
-    ScBarTempChange();
 }
 
 void TFormCPanel::ScBarParedChange()
@@ -222,12 +228,22 @@ void TFormCPanel::ScBarTempChange()
 
 void TFormCPanel::BoxDibVelChange()
 {
-    // Typed text that is neither item switches nothing; the vectors are
-    // placed again all the same.
+    // Typed text that is neither item switches nothing (the gas keeps its
+    // vectors as they are); the vectors are placed again all the same.
     const int item = shownItem(BoxDibVel);
-    gas().setVectors(item == kYes              ? std::optional<bool>(true)
-                     : item == molvix::ui::kNo ? std::optional<bool>(false)
-                                               : std::nullopt);
+    if (item == kYes) {
+        gas().setVectors(true);
+    } else if (item == molvix::ui::kNo) {
+        gas().setVectors(false);
+    } else {
+        gas().DibujaVel();
+    }
+}
+
+void TFormCPanel::BoxColiChange()
+{
+    // Only the yes item switches collisions on: typed text, even "si", is off.
+    gas().setCollisions(shownItem(BoxColi) == kYes);
 }
 
 bool TFormCPanel::eventFilter(QObject *watched, QEvent *event)
@@ -272,16 +288,6 @@ QString gasReading(const QComboBox *box)
 QString TFormCPanel::BoxColiText() const
 {
     return gasReading(BoxColi);
-}
-
-bool TFormCPanel::collisionsOn() const
-{
-    return gasReading(BoxColi) == QLatin1String("SI");
-}
-
-bool TFormCPanel::vectorsShown() const
-{
-    return gasReading(BoxDibVel) == QLatin1String("SI");
 }
 
 void TFormCPanel::showEnergy(double energy)

@@ -39,19 +39,18 @@ public:
     void MaskNOfParKeyPress(QChar &key);
     void ScBarTempChange();
     void BoxDibVelChange();
+    void BoxColiChange();
 
     // The count last typed into MaskNOfPar.
     int32_t NumParTecleado = 0;
 
     // GasControls
-    bool collisionsOn() const override;
-    bool vectorsShown() const override;
     void showEnergy(double energy) override;
     void showTemperature(double temperature, bool emptyGas) override;
     void showPressure(double pressure) override;
     void showWall(int32_t position) override;
-    // What the gas reads from a yes/no box: "SI" while its yes item is
-    // shown, whatever the language; "NO" otherwise.
+    // What a yes/no box means to the gas: "SI" while its yes item is shown,
+    // whatever the language; "NO" otherwise.
     QString BoxColiText() const;
 
     QFrame *Panel1;

@@ -99,7 +99,7 @@ void GraphsWindow::buildControls()
     // History of the readings against animation time.
     LabelHistoria =
         textLabel("LabelHistoria",
-                  tr("Historia, frente al tiempo de animación (pasos × %1)").arg(shownNumber(0.1)));
+                  tr("Historia, frente al tiempo de animación (pasos × %1)").arg(shownNumber(kTickTime)));
     column->addSpacing(4);
     column->addWidget(LabelHistoria);
     LabelHistoria->setWordWrap(true);
@@ -175,7 +175,7 @@ void GraphsWindow::takeSnapshot()
     const GasState &s = m_gas->state;
     if (!samplesAreCurrent()) {
         m_sampler.clear();
-        m_sampledCount = s.NumPar;
+        m_sampledSeries = m_gas->series();
         m_sampledTemp = s.Temp;
     }
     if (s.NumPar > 0) {
@@ -186,7 +186,9 @@ void GraphsWindow::takeSnapshot()
 
 bool GraphsWindow::samplesAreCurrent() const
 {
-    return m_gas->state.NumPar == m_sampledCount && m_gas->state.Temp == m_sampledTemp;
+    // Pooled from one gas at one temperature setting, which replaces every
+    // velocity.
+    return m_gas->series() == m_sampledSeries && m_gas->state.Temp == m_sampledTemp;
 }
 
 namespace {
@@ -304,7 +306,7 @@ std::vector<double> GraphsWindow::currentSpeeds(QString *emptyState) const
 
 void GraphsWindow::redrawHistogram()
 {
-    const bool collisions = m_gas->controls != nullptr && m_gas->controls->collisionsOn();
+    const bool collisions = m_gas->collisions();
     LabelNota->setVisible(!collisions);
 
     QString empty;

@@ -31,7 +31,7 @@ class GraphsWindow : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int kSampleEvery = 50;      // ticks between speed snapshots
+    static constexpr int kSampleEvery = kSpeedSampleTicks; // ticks between speed snapshots
     static constexpr int kSnapshots = 100;       // snapshots pooled: the last 5 000 ticks
     static constexpr int kHistoryReadings = 900; // readings drawn: 3 minutes at 1000 ticks/s
     static constexpr int kHistoryPoints = 150;   // points per history chart at most
@@ -130,7 +130,7 @@ private:
     SpeedSampler m_sampler{kSnapshots};
     // The settings the pooled snapshots were taken under: a new count or
     // temperature setting gives the gas new speeds, so the old ones go.
-    int32_t m_sampledCount = -1;
+    int64_t m_sampledSeries = -1;
     int32_t m_sampledTemp = -1;
     ReadingLog m_log;
     ProcessSettings m_process; // as at the last reading

@@ -110,6 +110,13 @@ ProcessWindow::ProcessWindow(Gas *g, QWidget *parent) : QWidget(parent), m_gas(g
     // The load a piston can carry grows with its mass (kLoadPerMassMax): a
     // lighter piston lowers the load first, then both are applied.
     connect(SpinMasa, &QDoubleSpinBox::valueChanged, this, &ProcessWindow::limitLoad);
+    // A bath temperature set here is the user's from then on (connected
+    // first: applySettings sees it chosen).
+    connect(SpinTempBano, &QDoubleSpinBox::valueChanged, this, [this] {
+        if (!m_showing) {
+            m_bathChosen = true;
+        }
+    });
     for (QDoubleSpinBox *spin : {SpinVelEmbolo, SpinCarga, SpinMasa, SpinTempBano}) {
         connect(spin, &QDoubleSpinBox::valueChanged, this, &ProcessWindow::applySettings);
     }
@@ -320,11 +327,21 @@ void ProcessWindow::applySettings()
     default:
         break;
     }
+    const bool bathWasOn = p.bath;
     p.bath = shownItem(BoxBano) == kYes;
     p.pistonSpeed = static_cast<float>(SpinVelEmbolo->value());
     p.load = static_cast<float>(SpinCarga->value());
     p.pistonMass = static_cast<float>(SpinMasa->value());
-    p.bathTemperature = static_cast<float>(SpinTempBano->value());
+    if (m_bathChosen) {
+        p.bathTemperature = static_cast<float>(SpinTempBano->value());
+    } else if (p.bath && !bathWasOn) {
+        // Switched on with no temperature chosen: the gas's own, exactly
+        // (the box shows it to its two decimals), as molvix-lab takes it.
+        p.bathTemperature = m_gas->bathTemperatureDefault();
+        m_showing = true;
+        SpinTempBano->setValue(p.bathTemperature);
+        m_showing = false;
+    }
     if (!(p == m_gas->process())) {
         m_gas->setProcess(p);
     }
@@ -334,8 +351,10 @@ void ProcessWindow::applySettings()
 
 void ProcessWindow::addReading(const GasReading &reading)
 {
-    if (!m_readings.empty() && m_readings.back().count != reading.count) {
+    // Read as the gas hands the reading over: its series is the reading's.
+    if (m_series != m_gas->series()) {
         m_readings.clear();
+        m_series = m_gas->series();
     }
     m_readings.push_back(reading);
     if (isVisible() && !m_redrawTimer.isActive()) {

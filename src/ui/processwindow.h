@@ -114,6 +114,8 @@ private:
     Gas *m_gas;
     int32_t m_readingListener = 0;
     std::vector<GasReading> m_readings; // since the last reset
+    int64_t m_series = -1; // the gas's series the readings come from
+    bool m_bathChosen = false; // the user has set the bath's temperature here
     QTimer m_redrawTimer;
     int m_redraws = 0;
     bool m_showing = false; // the controls are being set from the gas

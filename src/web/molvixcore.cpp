@@ -1,6 +1,7 @@
 #include "molvixcore.h"
 
 #include "gas.h"
+#include "model.h"
 #include "processcsv.h"
 #include "pvfit.h"
 #include "readinglog.h"
@@ -16,21 +17,12 @@
 
 namespace {
 
-// Speeds are sampled as the "Gráficas" window samples them.
-constexpr int64_t kSpeedSampleTicks = 50;
-constexpr int kSpeedSnapshots = 100;
-
-// The panel as the gas sees it: the two switches, and the readouts kept as
-// numbers for whoever asks.
+// The panel's readouts, kept as numbers for whoever asks.
 class CoreControls : public GasControls
 {
 public:
-    bool collisions = false;
-    bool vectors = false;
     std::array<double, 5> readouts{}; // energy, temperature, pressure, wall, empty
 
-    bool collisionsOn() const override { return collisions; }
-    bool vectorsShown() const override { return vectors; }
     void showEnergy(double energy) override { readouts[0] = energy; }
     void showTemperature(double temperature, bool emptyGas) override
     {
@@ -74,8 +66,9 @@ struct MvGas
     int32_t countBar = 0, temperatureBar = 0, wallBar = 100;
     std::vector<GasReading> readings;
     std::vector<GasReading> path; // since the last reset, as "Procesos" keeps them
-    SpeedSampler speeds{kSpeedSnapshots};
-    int32_t sampledCount = -1, sampledTemp = -1;
+    SpeedSampler speeds; // as "Gráficas" keeps them: the newest 100 snapshots
+    int64_t sampledSeries = -1, pathSeries = -1;
+    int32_t sampledTemp = -1;
     int32_t listener = 0;
 
     // Scratch the pointers handed out point into.
@@ -87,20 +80,19 @@ struct MvGas
 
     MvGas()
     {
-        // The main window's creation, then the control panel's: it becomes
-        // the gas's controls, moves its count bar from 0 to NumPar and its
-        // temperature bar from 0 to Temp (each a change), then applies the
-        // temperature once more.
-        gas.start();
+        // The program's start, with the panel's bars brought along: they
+        // stand where its creation leaves them.
         controls.readouts[3] = gas.state.PosPared; // the panel's wall box starts at it
         gas.controls = &controls;
-        setCount(gas.state.NumPar);
-        setTemperature(gas.state.Temp);
-        gas.ReglaTemperatura(temperatureBar);
+        gas.startAsProgram();
+        countBar = gas.state.NumPar;
+        temperatureBar = gas.state.Temp;
+        pathSeries = gas.series();
         listener = gas.addReadingListener([this](const GasReading &r) {
-            // A new count is a new gas: its P–V path starts again.
-            if (!path.empty() && path.back().count != r.count) {
+            // A new gas (a new count) starts its P–V path again.
+            if (gas.series() != pathSeries) {
                 path.clear();
+                pathSeries = gas.series();
             }
             path.push_back(r);
             readings.push_back(r);
@@ -110,14 +102,14 @@ struct MvGas
     MvGas &operator=(const MvGas &) = delete;
     ~MvGas() { gas.removeReadingListener(listener); }
 
-    // As "Gráficas" samples: a new count or temperature setting starts the
+    // As "Gráficas" samples: a new gas or temperature setting starts the
     // distribution afresh.
     void takeSnapshot()
     {
         const GasState &s = gas.state;
-        if (s.NumPar != sampledCount || s.Temp != sampledTemp) {
+        if (gas.series() != sampledSeries || s.Temp != sampledTemp) {
             speeds.clear();
-            sampledCount = s.NumPar;
+            sampledSeries = gas.series();
             sampledTemp = s.Temp;
         }
         if (s.NumPar > 0) {
@@ -180,13 +172,12 @@ void mv_set_wall(MvGas *gas, int32_t wall)
 
 void mv_set_collisions(MvGas *gas, int32_t on)
 {
-    gas->controls.collisions = on != 0;
+    gas->gas.setCollisions(on != 0);
 }
 
 void mv_set_vectors(MvGas *gas, int32_t shown)
 {
-    if ((shown != 0) != gas->controls.vectors) {
-        gas->controls.vectors = shown != 0;
+    if ((shown != 0) != gas->gas.vectorsShown()) {
         gas->gas.setVectors(shown != 0);
     }
 }
@@ -209,14 +200,14 @@ void mv_set_process(MvGas *gas, int32_t piston, float target, float speed, float
 
 float mv_default_bath_temperature(const MvGas *gas)
 {
-    const GasState &s = gas->gas.state;
-    return s.NumPar > 0 ? static_cast<float>(s.Energ / (3.0 * s.NumPar * 100.0)) : 0.0f;
+    return gas->gas.bathTemperatureDefault();
 }
 
 void mv_reset_ledger(MvGas *gas)
 {
     gas->gas.resetLedger();
     gas->path.clear();
+    gas->pathSeries = gas->gas.series();
 }
 
 void mv_run(MvGas *gas, int32_t ticks)
@@ -259,12 +250,12 @@ double mv_piston(const MvGas *gas)
 
 int32_t mv_collisions(const MvGas *gas)
 {
-    return gas->controls.collisions ? 1 : 0;
+    return gas->gas.collisions() ? 1 : 0;
 }
 
 int32_t mv_vectors(const MvGas *gas)
 {
-    return gas->controls.vectors ? 1 : 0;
+    return gas->gas.vectorsShown() ? 1 : 0;
 }
 
 const double *mv_readouts(const MvGas *gas)

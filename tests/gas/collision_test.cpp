@@ -1,5 +1,6 @@
 #include "gastest.h"
 
+#include <string_view>
 #include <random>
 
 namespace {
@@ -12,7 +13,7 @@ protected:
     void SetUp() override
     {
         GasTest::SetUp();
-        controls.coli = "SI";
+        g.setCollisions(true);
         s().NumPar = 2;
     }
     float distance(int i, int k)
@@ -159,7 +160,7 @@ TEST_F(CollisionTest, EnergyAndMomentumAreConservedByTheExchange)
 
 TEST_F(CollisionTest, WithCollisionsOffParticlesPassThroughEachOther)
 {
-    controls.coli = "NO";
+    g.setCollisions(false);
     put(1, 40, 50, 50, 10, 0, 0);
     put(2, 60, 50, 50, -10, 0, 0);
     for (int t = 0; t < 30; ++t) {
@@ -173,13 +174,14 @@ TEST_F(CollisionTest, WithCollisionsOffParticlesPassThroughEachOther)
 TEST_F(CollisionTest, OnlyTheExactTextSISwitchesCollisionsOn)
 {
     for (const char *text : {"si", "SI ", "S", ""}) {
-        controls.coli = text;
+        // Only the exact text "SI" switches collisions on (the panel reads it).
+        g.setCollisions(std::string_view(text) == "SI");
         put(1, 50, 50, 50, 5, 0, 0);
         put(2, 52, 50, 50);
         g.TimeLoopTimer();
         EXPECT_EQ(s().VelX[1], 5.0f) << '"' << text << '"';
     }
-    controls.coli = "SI";
+    g.setCollisions(true);
     put(1, 50, 50, 50, 5, 0, 0);
     put(2, 52, 50, 50);
     g.TimeLoopTimer();

@@ -12,18 +12,13 @@
 
 namespace molvix::test {
 
-// The control panel as the gas sees it: two combo texts, read as the panel
-// reads them, and four readouts, written with the panel's patterns.
+// The control panel's four readouts, written with the panel's patterns.
 class FakeControls : public GasControls
 {
 public:
-    std::string coli = "NO";
-    std::string dibVel = "NO";
     std::string ener, temp, pre, posPa;
     int preWrites = 0;
 
-    bool collisionsOn() const override { return coli == "SI"; }
-    bool vectorsShown() const override { return dibVel == "SI"; }
     void showEnergy(double energy) override { ener = readout::energyText(energy); }
     void showTemperature(double temperature, bool emptyGas) override
     {

@@ -79,7 +79,7 @@ TEST_F(GenerationTest, TemperatureZeroStandsTheGasStill)
     startUp(g);
     g.ReglaTemperatura(0);
     const GasState before = g.state;
-    controls.coli = "SI";
+    g.setCollisions(true);
     for (int t = 0; t < 5; ++t) {
         g.TimeLoopTimer();
     }
@@ -113,7 +113,7 @@ TEST_F(GenerationTest, RaisingTheCountPlacesOnlyTheNewParticles)
 TEST_F(GenerationTest, LoweringTheCountHidesTheRemovedParticlesAndTheirVectors)
 {
     s().NumPar = 60;
-    controls.dibVel = "SI";
+    s().DibVel = 1;
     s().NumParPedido = 50;
     g.GenPar();
     EXPECT_EQ(s().NumPar, 50);
@@ -139,7 +139,7 @@ TEST_F(GenerationTest, TheSameCountStillSetsTheOpenGLCounts)
 TEST_F(GenerationTest, VectorsAreTheVelocityFromTheCentre)
 {
     s().NumPar = 2;
-    controls.dibVel = "SI";
+    s().DibVel = 1;
     put(1, 10, 20, 30, 1, 2, 3);
     put(2, 40, 50, 60, -4, 5, -6);
     g.DibujaVel();

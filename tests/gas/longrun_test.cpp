@@ -14,7 +14,7 @@ TEST_F(LongRunTest, TheGasStaysInTheBoxAndFinite)
 {
     g.soft = nullptr; // the physics alone: views do not change the state
     g.gl = nullptr;
-    controls.coli = "SI";
+    g.setCollisions(true);
     for (int i = 1; i <= 50; ++i) {
         g.placeParticle(i);
     }

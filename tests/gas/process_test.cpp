@@ -121,7 +121,7 @@ TEST_F(ProcessTest, TheLoadedPistonConservesEnergyAndBalancesTheLoad)
     for (const auto &c : cases) {
         g.MoverPared(c.wall);
         startGas(g, c.count, c.temperature);
-        controls.coli = "SI";
+        g.setCollisions(true);
         ProcessSettings p;
         p.piston = PistonMode::Loaded;
         p.load = c.load;
@@ -241,7 +241,7 @@ TEST_F(ProcessTest, TheBathBringsTheGasToItsTemperature)
     } cases[] = {{false, 4}, {false, 100}, {true, 100}, {true, kBathTemperatureMax}};
     for (const auto &c : cases) {
         startGas(g, 100);
-        controls.coli = c.collisions ? "SI" : "NO";
+        g.setCollisions(c.collisions);
         ProcessSettings p;
         p.bath = true;
         p.bathTemperature = c.bath;
@@ -278,7 +278,7 @@ TEST_F(ProcessTest, TheBathBringsTheGasToItsTemperature)
 TEST_F(ProcessTest, TheLedgerBalancesAndRestartsWithTheCount)
 {
     startGas(g, 60);
-    controls.coli = "SI";
+    g.setCollisions(true);
     ProcessSettings p;
     p.piston = PistonMode::Moving;
     p.pistonSpeed = 2;

@@ -80,7 +80,7 @@ TEST_F(ReadoutTest, TheReadingHookCarriesTheShownNumbers)
     s().NumPar = 2;
     s().PosPared = 50;
     s().Temp = 7;
-    controls.coli = "SI";
+    g.setCollisions(true);
     put(1, 10, 10, 10, 3, 4, 0);
     put(2, 80, 20, 80, 0, 0, -5);
     for (int t = 0; t < 399; ++t) {
@@ -103,4 +103,45 @@ TEST_F(ReadoutTest, TheReadingHookCarriesTheShownNumbers)
     EXPECT_DOUBLE_EQ(r.energy, 0.5);        // (25 + 25) / 100
     EXPECT_DOUBLE_EQ(r.temperature, 50.0 / 600);
     EXPECT_EQ(s().Presion, 0.0f); // the hook sees the reading, the gas restarts from 0
+}
+
+// The three sums of squared speeds differ only in how they round: the
+// readout's float, rounded after every particle, drifts from the double sum
+// over many particles of mixed sizes, and every consumer must take its own
+// form (a readout from the double sum would change the classic numbers).
+TEST_F(ReadoutTest, EveryConsumerTakesItsFormOfTheKineticSum)
+{
+    s().NumPar = 100;
+    for (int i = 1; i <= 100; ++i) {
+        const float f = 1.0f + 0.37f * static_cast<float>(i);
+        put(i, 50, 50, 50, f, -0.5f * f + 0.013f * static_cast<float>(i * i), 3.1f - f);
+    }
+    const KineticSum k = kineticSum(s());
+    float classic = 0;
+    double total = 0, x = 0, y = 0, z = 0, withoutX = 0;
+    for (int i = 1; i <= 100; ++i) {
+        const double vx = s().VelX[i], vy = s().VelY[i], vz = s().VelZ[i];
+        classic = static_cast<float>(double(classic) + vx * vx + vy * vy + vz * vz);
+        total += vx * vx + vy * vy + vz * vz;
+        withoutX += vy * vy + vz * vz;
+        x += vx * vx;
+        y += vy * vy;
+        z += vz * vz;
+    }
+    ASSERT_NE(double(classic), total) << "the case must tell the float sum from the double";
+    EXPECT_EQ(k.readout, classic);
+    EXPECT_EQ(k.total, total);
+    EXPECT_EQ(k.axes, (std::array<double, 3>{x, y, z}));
+
+    g.Energia();
+    EXPECT_EQ(s().Energ, classic);
+    const GasReading r = g.reading(0);
+    EXPECT_EQ(r.temperature, classic / (3.0 * 100 * 100.0));
+    EXPECT_EQ(r.energyY, 0.01 * y);
+    EXPECT_EQ(g.energyShares()[2], z / (x + y + z));
+    g.resetLedger();
+    for (int i = 1; i <= 100; ++i) {
+        s().VelX[i] = 0;
+    }
+    EXPECT_EQ(g.ledger().energyChange, 0.01 * withoutX - 0.01 * total);
 }

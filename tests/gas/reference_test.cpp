@@ -180,7 +180,7 @@ TEST(ReferenceTick, TenThousandTicksBitForBitWithTheWallMoving)
 {
     Gas program;
     FakeControls controls;
-    controls.coli = "SI";
+    program.setCollisions(true);
     program.controls = &controls;
     program.state.NumPar = 100;
     for (int i = 1; i <= 100; ++i) {

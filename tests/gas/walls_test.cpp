@@ -1,5 +1,7 @@
 #include "gastest.h"
 
+#include <utility>
+
 namespace {
 
 using molvix::test::GasTest;
@@ -77,6 +79,50 @@ TEST_F(WallTest, WithThePistonAtZeroAParticleRestsOnTheFloor)
     EXPECT_EQ(s().ParY[1], 0.0f);
     EXPECT_TRUE(inside(1));
     EXPECT_TRUE(std::isfinite(s().Presion));
+}
+
+// A piston that could move but stands still (a moving one at its target)
+// is the classic wall: every reflection and fold, deep or shallow, with the
+// piston high, low and at 0, gives the same bits and the same momentum.
+TEST_F(WallTest, AStillProcessPistonReflectsAndFoldsAsTheClassicWall)
+{
+    const struct
+    {
+        int32_t wall;
+        float x, y, z, vx, vy, vz;
+    } cases[] = {
+        {100, -0.3f, 50, 101, -3, 0, 4},   {60, 50, 61.5f, 50, 0, 7, 0},
+        {3, 50, 9.7f, 50, 0, 40, 0},       {3, 50, -8.2f, 50, 0, -35, 0},
+        {1, 102, 2.9f, -1, 9, 25, -3},     {0, 50, 4, 50, 0, 20, 0},
+        {50, 250, -120, 330, 80, -90, 95}, {7, -0.1f, 7.0f, 100.0f, -1, 1, 1},
+    };
+    for (const auto &c : cases) {
+        Gas classic, process;
+        for (Gas *gas : {&classic, &process}) {
+            gas->state.NumPar = 1;
+            gas->MoverPared(c.wall);
+        }
+        ProcessSettings moving;
+        moving.piston = PistonMode::Moving;
+        moving.pistonTarget = static_cast<float>(c.wall);
+        process.setProcess(moving);
+        for (Gas *gas : {&classic, &process}) {
+            GasState &st = gas->state;
+            st.ParX[1] = c.x, st.ParY[1] = c.y, st.ParZ[1] = c.z;
+            st.VelX[1] = c.vx, st.VelY[1] = c.vy, st.VelZ[1] = c.vz;
+            gas->ChoquePared(1);
+        }
+        const GasState &a = classic.state, &b = process.state;
+        for (const auto &[u, v] : {std::pair{a.ParX[1], b.ParX[1]}, {a.ParY[1], b.ParY[1]},
+                                   {a.ParZ[1], b.ParZ[1]}, {a.VelX[1], b.VelX[1]},
+                                   {a.VelY[1], b.VelY[1]}, {a.VelZ[1], b.VelZ[1]},
+                                   {a.Presion, b.Presion}}) {
+            EXPECT_EQ(u, v) << "wall " << c.wall << ", y " << c.y;
+        }
+        EXPECT_GE(a.ParY[1], 0.0f);
+        EXPECT_LE(a.ParY[1], static_cast<float>(c.wall)) << "wall " << c.wall << ", y " << c.y;
+        EXPECT_EQ(process.ledger().work, 0.0) << "a still piston does no work";
+    }
 }
 
 TEST_F(WallTest, TheWallMoveFoldsParticlesAboveItAndMovesItsOutline)

@@ -3,6 +3,7 @@
 #include <QSignalSpy>
 
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
@@ -148,6 +149,31 @@ TEST_F(ControlPanelTest, OtherTextsSwitchNothing)
     panel->BoxDibVel->setCurrentText(QStringLiteral("SI"));
     panel->BoxDibVel->setCurrentText(QStringLiteral("S"));
     EXPECT_EQ(s().DibVel, 1);
+}
+
+// Typed text keeps the vectors as the gas has them, and everything the gas
+// draws follows that one switch: particles added then show their vectors.
+TEST_F(ControlPanelTest, TypedTextKeepsTheVectorsOnForNewParticlesToo)
+{
+    panel->BoxDibVel->setCurrentText(QStringLiteral("SI"));
+    panel->BoxDibVel->setCurrentText(QStringLiteral("S"));
+    typeCount(QStringLiteral("60"));
+    EXPECT_EQ(s().DibVel, 1);
+    for (int i = 51; i <= 60; ++i) {
+        EXPECT_EQ(view->segments()[i + SegVel].Color, kWhite) << i;
+    }
+    EXPECT_EQ(gl->NSegments, 60 + SegVel);
+}
+
+TEST_F(ControlPanelTest, OnlyTheYesItemSwitchesCollisionsOn)
+{
+    EXPECT_FALSE(gas().collisions());
+    for (const char *text : {"SI", "si", "SI ", "S", "", "SI", "NO"}) {
+        panel->BoxColi->setCurrentText(QString::fromLatin1(text));
+        EXPECT_EQ(gas().collisions(), std::string_view(text) == "SI") << '"' << text << '"';
+    }
+    panel->BoxColi->setCurrentIndex(panel->BoxColi->findText(QStringLiteral("SI")));
+    EXPECT_TRUE(gas().collisions()) << "picked from the list";
 }
 
 TEST_F(ControlPanelTest, TemperatureZeroStopsEveryParticleAndTwentyRestores)

@@ -202,6 +202,43 @@ TEST_F(ProcessWindowTest, ACompressionShowsTheLedgerThePathItsFitAndPutsThemToZe
     EXPECT_EQ(p().readings().size(), 1u);
 }
 
+// A count set and set back between two readings still made a new gas: the
+// ledger restarted, so the path restarts with it (the count alone, read from
+// the readings, would have joined the two gases in one path).
+TEST_F(ProcessWindowTest, ACountSetAndSetBackBetweenReadingsStillStartsAfresh)
+{
+    run(NPasosPresion);
+    ASSERT_EQ(p().readings().size(), 1u);
+    panel->ScBarNPart->setValue(20);
+    panel->ScBarNPart->setValue(50);
+    run(NPasosPresion);
+    EXPECT_EQ(p().readings().size(), 1u);
+}
+
+// Switched on with no temperature chosen, the bath takes the gas's own, as
+// molvix-lab does: exactly, though the box shows two decimals, and kept
+// while other settings change; a temperature set in the box is the user's.
+TEST_F(ProcessWindowTest, TheBathTakesTheGasTemperatureUntilOneIsChosen)
+{
+    panel->ScBarTemp->setValue(37);
+    const float own = gas().bathTemperatureDefault();
+    ASSERT_EQ(own, static_cast<float>(gas().reading(0).temperature));
+    ASSERT_NE(own, 1.0f);
+    pick(p().BoxBano, QStringLiteral("SI"));
+    EXPECT_EQ(settings().bathTemperature, own);
+    EXPECT_DOUBLE_EQ(p().SpinTempBano->value(), std::round(own * 100.0) / 100.0);
+    pick(p().BoxEmbolo, QStringLiteral("Móvil"));
+    EXPECT_EQ(settings().bathTemperature, own) << "not the box's rounded figure";
+    run(NPasosPresion);
+    pick(p().BoxBano, QStringLiteral("NO"));
+    pick(p().BoxBano, QStringLiteral("SI"));
+    EXPECT_EQ(settings().bathTemperature, gas().bathTemperatureDefault()) << "taken anew";
+    p().SpinTempBano->setValue(2.5);
+    pick(p().BoxBano, QStringLiteral("NO"));
+    pick(p().BoxBano, QStringLiteral("SI"));
+    EXPECT_EQ(settings().bathTemperature, 2.5f) << "the user's choice stays";
+}
+
 TEST_F(ProcessWindowTest, TheDiagramsCurvesArrowsAndFitInTheUsersDecimalSign)
 {
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));

@@ -147,6 +147,10 @@ export function mountProcesses(root, app) {
   };
   // A number box: either decimal sign typed, taken on Enter or on leaving
   // it (not at every digit), the arrow keys step; kept within its range.
+  // Until the user sets the bath's temperature, switching the bath on takes
+  // the gas's own temperature, exactly (the box shows it to two decimals),
+  // as the desktop and molvix-lab take it.
+  let bathChosen = false;
   const numberBox = (name, lo, hi, decimals, step) => {
     const input = element('input');
     input.type = 'text';
@@ -160,6 +164,7 @@ export function mountProcesses(root, app) {
       const clamped = Math.min(box.hi, Math.max(box.lo, value));
       box.value = Number(clamped.toFixed(decimals));
       box.show();
+      if (name === 'bathTemperature') bathChosen = true;
       if (box.value !== settings[name]) apply();
     };
     input.addEventListener('change', () => box.take(typedNumber(input.value)));
@@ -212,8 +217,13 @@ export function mountProcesses(root, app) {
     }
     limitLoad();
     if (load.value > load.hi) { load.value = load.hi; load.show(); }
+    const bathOn = bath.control.selectedIndex === 0;
+    if (bathOn && !settings.bath && !bathChosen) {
+      bathTemperature.value = gas.defaultBathTemperature();
+      bathTemperature.show();
+    }
     const next = {
-      ...settings, piston: mode, bath: bath.control.selectedIndex === 0,
+      ...settings, piston: mode, bath: bathOn,
       speed: speed.value, load: load.value, mass: mass.value, bathTemperature: bathTemperature.value };
     const changed = Object.keys(next).some((k) => next[k] !== settings[k]);
     Object.assign(settings, next);

@@ -91,6 +91,13 @@ test('the controls follow the piston mode and the bath, in either language, with
     await page.locator('#procesos').getByLabel('Émbolo', { exact: true }).selectOption({ label: 'Con carga' });
     await page.locator('#procesos').getByLabel('Baño térmico', { exact: true }).selectOption({ label: 'SI' });
     assert.deepEqual(await enabled(), [false, true, true, true]);
+    // Switched on with no temperature chosen, the bath takes the gas's own,
+    // exactly, as the desktop and molvix-lab do; the box shows it rounded.
+    const bathBox = page.locator('#procesos').getByLabel('Temperatura del baño', { exact: true });
+    const own = await page.evaluate(() => window.molvix.gas.defaultBathTemperature());
+    assert.ok(Math.abs(own - 1.99) < 0.01, `the start-up gas's temperature, ${own}`);
+    assert.equal(await page.evaluate(() => window.molvix.gas.processSettings.bathTemperature), own);
+    assert.equal(await bathBox.inputValue(), own.toFixed(2).replace('.', ','));
     // A load beyond what the mass can carry (500 × the mass) is lowered to it.
     const load = page.locator('#procesos').getByLabel('Carga (presión exterior)', { exact: true });
     await page.locator('#procesos').getByLabel('Masa del émbolo', { exact: true }).fill('2');

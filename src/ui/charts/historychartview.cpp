@@ -39,10 +39,10 @@ void HistoryChartView::setHistory(const QList<QPointF> &points, const std::vecto
     // first, so that the points are laid out once, on the final axes.
     m_series->clear();
     if (points.isEmpty()) {
-        // Up to the time of the first reading (200 ticks of 0.1).
+        // Up to the time of the first reading (NPasosPresion ticks of kTickTime).
         m_timeAxis->setTickInterval(5);
         m_timeAxis->setLabelFormat(fixedLabelFormat(5));
-        m_timeAxis->setRange(0, NPasosPresion * 0.1);
+        m_timeAxis->setRange(0, NPasosPresion * kTickTime);
         m_valueAxis->setLabelFormat(fixedLabelFormat(0.5));
         m_valueAxis->setRange(0, 1);
         return;
