@@ -20,6 +20,8 @@ done
 echo "== core_bench.mjs (the gas tick natively and in WebAssembly under Node)"
 node "$(dirname "$0")/../bench/core_bench.mjs" "$build_dir/bench/core_bench" \
   "$build_dir/wasm/src/web/molvix-core.wasm"
+echo "== web_bench.mjs (the page in headless Chromium)"
+node "$(dirname "$0")/../bench/web_bench.mjs" "$build_dir/web"
 echo "== program_bench (5 s of animation, collisions and vectors on)"
 run "$build_dir/bench/program_bench" 5
 echo "== program_bench with the \"Gráficas\" window open (5 s, collisions and vectors on)"

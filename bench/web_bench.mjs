@@ -1,0 +1,114 @@
+// The web page's figures, in Debian's headless Chromium with the built
+// folder served from 127.0.0.1 (docs/performance.md):
+//   - the whole site's size, each file compressed as a server would send it
+//     (gzip -9 and brotli);
+//   - the first frame: ms from the navigation's start to the view drawn;
+//   - animating with 100 particles, collisions on and "Gráficas" shown:
+//     ticks delivered and frames drawn per second over 5 s;
+//   - stopped: the page's own main-thread work (the browser's TaskDuration)
+//     and the processor time of every Chromium process over 5 s, and the
+//     animation frames requested meanwhile.
+//   node bench/web_bench.mjs [build/web]
+import { readdirSync, readFileSync, statSync } from 'node:fs';
+import { join } from 'node:path';
+import { gzipSync, brotliCompressSync, constants } from 'node:zlib';
+import { chromium } from '../web/node_modules/playwright-core/index.mjs';
+import { serve } from '../web/serve.mjs';
+
+const folder = process.argv[2] ?? 'build/web';
+const files = [];
+const walk = (dir) => {
+  for (const name of readdirSync(dir)) {
+    const path = join(dir, name);
+    if (statSync(path).isDirectory()) walk(path); else files.push(path);
+  }
+};
+walk(folder);
+let raw = 0, gzip = 0, brotli = 0;
+for (const file of files) {
+  const bytes = readFileSync(file);
+  raw += bytes.length;
+  gzip += gzipSync(bytes, { level: 9 }).length;
+  brotli += brotliCompressSync(bytes, { params: { [constants.BROTLI_PARAM_QUALITY]: 11 } }).length;
+}
+const kb = (n) => `${(n / 1024).toFixed(0)} KB`;
+console.log(`site: ${files.length} files, ${kb(raw)}; gzip -9 ${kb(gzip)}; brotli 11 ${kb(brotli)}`);
+
+// Processor time (user + system) of the browser's processes, in seconds.
+function cpuSeconds(rootPid) {
+  const children = new Map();
+  const times = new Map();
+  for (const entry of readdirSync('/proc')) {
+    if (!/^\d+$/.test(entry)) continue;
+    try {
+      const stat = readFileSync(`/proc/${entry}/stat`, 'utf8');
+      const fields = stat.slice(stat.lastIndexOf(')') + 2).split(' ');
+      const ppid = Number(fields[1]);
+      if (!children.has(ppid)) children.set(ppid, []);
+      children.get(ppid).push(Number(entry));
+      times.set(Number(entry), Number(fields[11]) + Number(fields[12]));
+    } catch { /* gone meanwhile */ }
+  }
+  let ticks = 0;
+  const visit = (pid) => { ticks += times.get(pid) ?? 0; for (const c of children.get(pid) ?? []) visit(c); };
+  visit(rootPid);
+  return ticks / 100; // USER_HZ
+}
+
+const server = await serve(folder);
+const browser = await chromium.launch({ executablePath: process.env.MOLVIX_CHROMIUM ?? '/usr/bin/chromium',
+  args: ['--no-sandbox', '--disable-dev-shm-usage'] });
+const browserPid = browser.process?.()?.pid;
+const context = await browser.newContext({ viewport: { width: 1366, height: 768 }, locale: 'es-ES' });
+const page = await context.newPage();
+await page.addInitScript(() => {
+  window.frameRequests = 0;
+  const request = window.requestAnimationFrame.bind(window);
+  window.requestAnimationFrame = (f) => { window.frameRequests += 1; return request(f); };
+});
+const url = `http://127.0.0.1:${server.address().port}/`;
+const firsts = [];
+for (let i = 0; i < 5; ++i) {
+  await page.goto(url);
+  await page.waitForFunction(() => window.molvix?.firstFrameMs !== undefined);
+  firsts.push(await page.evaluate(() => window.molvix.firstFrameMs));
+}
+firsts.sort((a, b) => a - b);
+console.log(`first frame: median ${firsts[2].toFixed(0)} ms (5 loads: ${firsts.map((x) => x.toFixed(0)).join(', ')} ms)`);
+
+await page.evaluate(() => {
+  const app = window.molvix;
+  app.gas.setCount(100);
+  app.gas.setCollisions(true);
+  app.changed('count');
+  document.getElementById('graficas').hidden = false;
+  app.emit('open', 'graficas');
+  app.start();
+});
+await page.waitForTimeout(1000);
+const animating = await page.evaluate(async () => {
+  const app = window.molvix;
+  const t0 = performance.now(), ticks0 = app.ticksDelivered, frames0 = app.framesDrawn;
+  await new Promise((done) => setTimeout(done, 5000));
+  const seconds = (performance.now() - t0) / 1000;
+  return { ticks: (app.ticksDelivered - ticks0) / seconds, frames: (app.framesDrawn - frames0) / seconds };
+});
+console.log(`animating, 100 particles, collisions on, "Gráficas" shown: ${animating.ticks.toFixed(0)} ticks/s, ${animating.frames.toFixed(1)} frames/s`);
+
+await page.evaluate(() => window.molvix.stop());
+await page.waitForTimeout(1000);
+const cdp = await context.newCDPSession(page);
+await cdp.send('Performance.enable');
+const metric = async (name) => (await cdp.send('Performance.getMetrics')).metrics.find((m) => m.name === name).value;
+const task0 = await metric('TaskDuration');
+const requests0 = await page.evaluate(() => window.frameRequests);
+const cpu0 = browserPid ? cpuSeconds(browserPid) : NaN;
+await page.waitForTimeout(5000);
+const cpu1 = browserPid ? cpuSeconds(browserPid) : NaN;
+const task1 = await metric('TaskDuration');
+const requests1 = await page.evaluate(() => window.frameRequests);
+console.log(`stopped, 5 s: the page's main thread ${((task1 - task0) / 5 * 100).toFixed(2)} % of a core ` +
+  `(${((task1 - task0) * 1000).toFixed(1)} ms of tasks), animation frames requested ${requests1 - requests0}; ` +
+  `every Chromium process ${((cpu1 - cpu0) / 5 * 100).toFixed(1)} % of a core`);
+await browser.close();
+server.close();
