@@ -34,7 +34,8 @@ for (const file of files) {
 const kb = (n) => `${(n / 1024).toFixed(0)} KB`;
 console.log(`site: ${files.length} files, ${kb(raw)}; gzip -9 ${kb(gzip)}; brotli 11 ${kb(brotli)}`);
 
-// Processor time (user + system) of the browser's processes, in seconds.
+// Processor time (user + system) of the processes this one started (the
+// browser and all of its own), in seconds.
 function cpuSeconds(rootPid) {
   const children = new Map();
   const times = new Map();
@@ -51,14 +52,14 @@ function cpuSeconds(rootPid) {
   }
   let ticks = 0;
   const visit = (pid) => { ticks += times.get(pid) ?? 0; for (const c of children.get(pid) ?? []) visit(c); };
-  visit(rootPid);
+  for (const child of children.get(rootPid) ?? []) visit(child);
   return ticks / 100; // USER_HZ
 }
 
 const server = await serve(folder);
 const browser = await chromium.launch({ executablePath: process.env.MOLVIX_CHROMIUM ?? '/usr/bin/chromium',
   args: ['--no-sandbox', '--disable-dev-shm-usage'] });
-const browserPid = browser.process?.()?.pid;
+const browserPid = process.pid;
 const context = await browser.newContext({ viewport: { width: 1366, height: 768 }, locale: 'es-ES' });
 const page = await context.newPage();
 await page.addInitScript(() => {
@@ -110,5 +111,11 @@ const requests1 = await page.evaluate(() => window.frameRequests);
 console.log(`stopped, 5 s: the page's main thread ${((task1 - task0) / 5 * 100).toFixed(2)} % of a core ` +
   `(${((task1 - task0) * 1000).toFixed(1)} ms of tasks), animation frames requested ${requests1 - requests0}; ` +
   `every Chromium process ${((cpu1 - cpu0) / 5 * 100).toFixed(1)} % of a core`);
+// The same browser with a blank page: what headless Chromium costs anyway.
+await page.goto('about:blank');
+await page.waitForTimeout(1000);
+const blank0 = cpuSeconds(browserPid);
+await page.waitForTimeout(5000);
+console.log(`  (the same browser on a blank page, 5 s: ${((cpuSeconds(browserPid) - blank0) / 5 * 100).toFixed(1)} % of a core)`);
 await browser.close();
 server.close();

@@ -85,6 +85,9 @@ struct MvGas
         controls.readouts[3] = gas.state.PosPared; // the panel's wall box starts at it
         gas.controls = &controls;
         gas.startAsProgram();
+        // As the program does: the velocities the start-up gave are where
+        // the ledger starts from, not heat put in.
+        gas.resetLedger();
         countBar = gas.state.NumPar;
         temperatureBar = gas.state.Temp;
         pathSeries = gas.series();

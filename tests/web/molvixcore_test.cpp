@@ -133,6 +133,9 @@ TEST(CoreInterface, ReadingsAreFoundByIndexAndNamedByField)
 TEST(CoreInterface, InstrumentsStartAgainWhereTheWindowsDo)
 {
     GasPtr gas = made();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(mv_ledger(gas.get())[i], 0) << "the ledger opens at zero, as the program's";
+    }
     mv_run(gas.get(), 1000);
     EXPECT_EQ(mv_pv_count(gas.get()), 5);
     EXPECT_EQ(mv_pv_path(gas.get())[0], 1e6) << "the whole box";

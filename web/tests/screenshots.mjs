@@ -1,5 +1,6 @@
 // The page's pictures for the README: 1366 x 768, both languages, after a
-// few seconds of animation with 100 particles.
+// few seconds of animation with 100 particles and collisions on, with
+// "Gráficas" and "Procesos" open beside the gas.
 //   node web/tests/screenshots.mjs [out folder, default docs]
 import { resolve } from 'node:path';
 import { openPage } from './support.mjs';
@@ -11,6 +12,10 @@ for (const language of ['es', 'en']) {
     const { page } = session;
     await page.fill('#num-tecleado', '100');
     await page.press('#num-tecleado', 'Enter');
+    await page.selectOption('#colisiones', 'SI');
+    for (const part of ['graficas', 'procesos']) {
+      await page.click(`[aria-controls="${part}"]`);
+    }
     await page.check('#animacion');
     await page.waitForFunction(() => window.molvix.gas.ticks >= 3000, null, { timeout: 20000 });
     await page.check('#stop');
