@@ -117,11 +117,26 @@ export function mountPanel(root, app) {
     gas.setWall(Number(wallBar.value));
     app.changed('wall');
   };
+  // Held by the pointer, the bar has not settled however still it is: the
+  // wait starts again when it is let go, as the desktop's does.
+  let held = false;
+  const waitForRest = () => {
+    clearTimeout(settle);
+    settle = held ? -1 : setTimeout(applyWall, PISTON_SETTLE_MS);
+  };
   wallBar.addEventListener('input', () => {
     clearTimeout(settle);
-    if (gas.processSettings.piston === 'moving') settle = setTimeout(applyWall, PISTON_SETTLE_MS);
+    if (gas.processSettings.piston === 'moving') waitForRest();
     else applyWall();
   });
+  wallBar.addEventListener('pointerdown', () => { held = true; });
+  const letGo = () => {
+    if (!held) return;
+    held = false;
+    if (settle !== 0 && gas.processSettings.piston === 'moving') waitForRest();
+  };
+  wallBar.addEventListener('pointerup', letGo);
+  wallBar.addEventListener('lostpointercapture', letGo);
 
   // The switches.
   const vectors = yesNoSelect(app, 'dibuja-velocidades');

@@ -168,3 +168,35 @@ test('the bars answer the keyboard a step at a time; Space outside a control run
     await session.close();
   }
 });
+
+// With the moving piston, the wall bar is taken once it rests: dragged and
+// held still for longer than the wait, it has not settled until let go.
+test('a moving piston waits for the wall bar to be let go and to rest', async () => {
+  const session = await openPage();
+  const { page } = session;
+  try {
+    await page.evaluate(() => {
+      const { gas } = window.molvix;
+      gas.setProcess({ piston: 'moving', target: gas.piston, speed: 10 });
+      window.wallCalls = [];
+      const setWall = gas.setWall.bind(gas);
+      gas.setWall = (w) => { window.wallCalls.push([w, performance.now()]); setWall(w); };
+    });
+    const box = await page.locator('#posicion-pared').boundingBox();
+    const y = box.y + box.height / 2;
+    await page.mouse.move(box.x + box.width - 3, y);
+    await page.mouse.down();
+    await page.mouse.move(box.x + box.width / 2, y, { steps: 5 });
+    await page.waitForTimeout(1200);
+    assert.deepEqual(await page.evaluate(() => window.wallCalls), [], 'held: not settled');
+    const released = await page.evaluate(() => performance.now());
+    await page.mouse.up();
+    await page.waitForFunction(() => window.wallCalls.length > 0);
+    const calls = await page.evaluate(() => window.wallCalls);
+    assert.equal(calls.length, 1);
+    assert.ok(calls[0][0] > 30 && calls[0][0] < 70, `the bar's value, ${calls[0][0]}`);
+    assert.ok(calls[0][1] - released >= 700, `${calls[0][1] - released} ms after the release`);
+  } finally {
+    await session.close();
+  }
+});
