@@ -318,7 +318,11 @@ void Gas::ReglaTemperatura(int32_t temp)
     // collisions made of the velocities is replaced, in all 100 slots.
     const float t = static_cast<float>(g.Temp);
     const double before = liveEnergy();
-    for (int32_t i = 1; i <= MaxPar; ++i) {
+    const bool mixture = m_mix.on;
+    if (mixture) {
+        mixtureVelocities();
+    }
+    for (int32_t i = 1; i <= MaxPar && !mixture; ++i) {
         g.VelX[i] = t * g.DirX[i];
         g.VelY[i] = t * g.DirY[i];
         g.VelZ[i] = t * g.DirZ[i];
@@ -342,7 +346,11 @@ void Gas::TimeLoopTimer()
     if (process && advancePiston() && controls != nullptr) {
         controls->showWall(g.PosPared);
     }
-    for (int32_t i = 1; i <= g.NumPar; ++i) {
+    const bool mixture = m_mix.on;
+    if (mixture) {
+        mixtureTick(collisions); // its moves, walls and contacts; the same views
+    }
+    for (int32_t i = 1; i <= g.NumPar && !mixture; ++i) {
         g.ParX[i] += g.VelX[i] * g.DeltaT;
         g.ParY[i] += g.VelY[i] * g.DeltaT;
         g.ParZ[i] += g.VelZ[i] * g.DeltaT;
@@ -430,26 +438,28 @@ void Gas::wallTests(int32_t i, float wall)
     }
     GasState &g = state;
     // The velocity is negated before it is added: every hit adds twice the
-    // normal speed (unit mass), the momentum the wall receives.
+    // normal speed (unit mass), the momentum the wall receives. A mixture's
+    // particles weigh their masses in (2 x 1 x v is 2 v exactly).
+    const float m = g.Mezcla ? g.Masa[i] : 1.0f;
     if (g.ParX[i] < 0) {
         g.VelX[i] = -g.VelX[i];
         g.ParX[i] = -g.ParX[i];
-        g.Presion += 2.0f * g.VelX[i];
+        g.Presion += 2.0f * m * g.VelX[i];
     }
     if (g.ParY[i] < 0) {
         g.VelY[i] = -g.VelY[i];
         g.ParY[i] = -g.ParY[i];
-        g.Presion += 2.0f * g.VelY[i];
+        g.Presion += 2.0f * m * g.VelY[i];
     }
     if (g.ParZ[i] < 0) {
         g.VelZ[i] = -g.VelZ[i];
         g.ParZ[i] = -g.ParZ[i];
-        g.Presion += 2.0f * g.VelZ[i];
+        g.Presion += 2.0f * m * g.VelZ[i];
     }
     if (g.ParX[i] > kFar) {
         g.VelX[i] = -g.VelX[i];
         g.ParX[i] = kMirror - g.ParX[i];
-        g.Presion -= 2.0f * g.VelX[i];
+        g.Presion -= 2.0f * m * g.VelX[i];
     }
     if (g.ParY[i] > wall) {
         if (m_process.active) {
@@ -457,13 +467,13 @@ void Gas::wallTests(int32_t i, float wall)
         } else {
             g.VelY[i] = -g.VelY[i];
             g.ParY[i] = 2.0f * wall - g.ParY[i];
-            g.Presion -= 2.0f * g.VelY[i];
+            g.Presion -= 2.0f * m * g.VelY[i];
         }
     }
     if (g.ParZ[i] > kFar) {
         g.VelZ[i] = -g.VelZ[i];
         g.ParZ[i] = kMirror - g.ParZ[i];
-        g.Presion -= 2.0f * g.VelZ[i];
+        g.Presion -= 2.0f * m * g.VelZ[i];
     }
 }
 
@@ -629,9 +639,12 @@ KineticSum kineticSum(const GasState &g)
 {
     KineticSum k;
     for (int32_t i = 1; i <= g.NumPar; ++i) {
-        const double x = double(g.VelX[i]) * g.VelX[i];
-        const double y = double(g.VelY[i]) * g.VelY[i];
-        const double z = double(g.VelZ[i]) * g.VelZ[i];
+        // A mixture's particles weigh their masses in; m v^2 with m = 1 is
+        // v^2 exactly.
+        const double m = g.Mezcla ? g.Masa[i] : 1.0f;
+        const double x = double(g.VelX[i]) * g.VelX[i] * m;
+        const double y = double(g.VelY[i]) * g.VelY[i] * m;
+        const double z = double(g.VelZ[i]) * g.VelZ[i] * m;
         k.readout = static_cast<float>(static_cast<double>(k.readout) + x + y + z);
         k.total += x + y + z;
         k.axes[0] += x;

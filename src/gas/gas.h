@@ -25,6 +25,9 @@ struct GasState
     Floats ParX{}, ParY{}, ParZ{};             // position; y is the piston's axis
     Floats VelX{}, VelY{}, VelZ{};             // length per unit time
     Floats Masa{};                             // 1.0 whenever generated
+    // A mixture's own (Gas::setMixture); the classic gas never reads them.
+    Floats RadioPar{};                         // each particle's radius
+    std::array<int8_t, kGasSlots> Especie{};   // 0: species A, 1: species B
     Floats DirX{}, DirY{}, DirZ{};             // velocity template per slot
     Floats ParXAnt{}, ParYAnt{}, ParZAnt{};    // copies taken at a contact
     Floats VelXAnt{}, VelYAnt{}, VelZAnt{};
@@ -43,6 +46,51 @@ struct GasState
     int32_t NPasos = 0;        // ticks since the last reading
     float Energ = 0;           // sum of squared speeds
     float Solape = 0;          // overlap depth of the contact being resolved
+    bool Mezcla = false;       // a mixture: masses weigh in energy and pressure
+};
+
+// Two species of hard spheres in the gas, chosen by the user: species A
+// has unit mass, species B its own. Off by default; while it is off the gas
+// is the classic one, bit for bit.
+struct MixtureSettings
+{
+    int32_t aCount = kStartCount;
+    float aRadius = kRadius;
+    int32_t bCount = 0;
+    float bMass = 1;
+    float bRadius = kRadius;
+
+    bool operator==(const MixtureSettings &) const = default;
+};
+// The ranges a mixture is kept within.
+constexpr float kMixtureRadiusMin = 0.1f;
+constexpr float kMixtureRadiusMax = 10.0f;
+constexpr float kMixtureMassMin = 1.0f;
+constexpr float kMixtureMassMax = 100.0f;
+// The templates' mean square speed per unit Temp^2 (x uniform in +-1,
+// y shifted by -0.6, z by -0.3): a mixture at a temperature setting gets
+// the energy per particle the classic gas has there.
+constexpr double kTemplateMeanSquare = 1.0 + 0.36 + 0.09;
+
+// The free paths since the last reset: per species (0 A, 1 B), each path
+// the distance a particle travelled between two of its collisions with
+// other particles (the first, begun before any collision, is not a path).
+struct FreePathTally
+{
+    int64_t ticks = 0;
+    int64_t collisions = 0;             // pairs that collided
+    std::array<int64_t, 2> paths{0, 0}; // paths ended
+    std::array<double, 2> pathSum{0, 0};
+    std::array<int64_t, 2> hits{0, 0}; // collisions each species took part in
+
+    // The mean of the paths: every path counted once. In a steady gas it is
+    // the distance travelled over the paths ended, v/z (Maxwell's
+    // definition), not the mean over particles of each one's own mean path.
+    double meanPath() const
+    {
+        const int64_t n = paths[0] + paths[1];
+        return n > 0 ? (pathSum[0] + pathSum[1]) / static_cast<double>(n) : 0.0;
+    }
 };
 
 // The sum of the live particles' squared speeds (unit mass, no factor 1/2),
@@ -193,8 +241,31 @@ public:
     // each for an empty or motionless gas).
     std::array<double, 3> energyShares() const;
 
+    // ---- mixtures (mixture.cpp) ----
+    // Turns the two species on with these settings (brought into range):
+    // aCount + bCount particles, A's first, laid out afresh without
+    // overlaps and given Maxwell-Boltzmann velocities at the temperature
+    // setting's energy. Collisions then happen at the pair's exact moment
+    // of contact within the tick. Every call starts a new series.
+    void setMixture(const MixtureSettings &settings);
+    bool mixture() const { return m_mix.on; }
+    const MixtureSettings &mixtureSettings() const { return m_mix.settings; }
+    const FreePathTally &freePaths() const { return m_mix.tally; }
+    // Restarts the tally; paths under way keep running.
+    void resetFreePaths() { m_mix.tally = FreePathTally{}; }
+    // The pair's contact distance and the next time in [from, to] at which
+    // two spheres on straight lines touch while approaching; none, < 0.
+    // Overlapping and approaching: `from`.
+    static double contactTime(const std::array<double, 3> &dr, const std::array<double, 3> &dv,
+                              double sigma, double from, double to);
+
 private:
     int32_t nextRandom();
+    void mixtureTick(bool collisions);
+    void mixtureVelocities();
+    void placeMixture();
+    void predictFrom(int32_t i, double now);
+    void collidePair(int32_t i, int32_t j, double at);
     // The wall tests and the fold, for the classic walls and a process's
     // alike, with the piston at `wall` as the walls see it this tick.
     void wallTests(int32_t i, float wall);
@@ -233,6 +304,33 @@ private:
     bool m_collisions = false;
     int64_t m_series = 0;
     ProcessState m_process;
+    // A mixture's state and the tick's scratch: positions at each
+    // particle's own time within the tick, the cell list, the events.
+    struct MixtureState
+    {
+        bool on = false;
+        MixtureSettings settings;
+        std::mt19937 random;
+        FreePathTally tally;
+        std::array<double, kGasSlots> pathSince{}; // since the last collision
+        std::array<bool, kGasSlots> pathStarted{}; // a collision ended a path before
+        std::array<double, kGasSlots> px{}, py{}, pz{}, tau{};
+        std::array<uint32_t, kGasSlots> version{}; // collisions so far this tick
+        std::array<int32_t, kGasSlots> next{};     // the cell list's chains
+        std::vector<int32_t> head;                 // first particle of each cell
+        int32_t cells = 1;                         // per axis
+        double cellSize = kBoxSize;
+        double vmax = 0;                           // fastest speed so far this tick
+        double sigmaMax = 0;
+        struct Event
+        {
+            double t;
+            int32_t i, j;
+            uint32_t vi, vj;
+            bool operator>(const Event &o) const { return t > o.t; }
+        };
+        std::vector<Event> heap;
+    } m_mix;
     std::vector<std::pair<int32_t, ReadingListener>> m_listeners; // by growing handle
 };
 

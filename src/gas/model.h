@@ -25,9 +25,10 @@ constexpr int32_t NPasosPresion = 200;
 constexpr int32_t kSpeedSampleTicks = 50;
 
 // Particles: at most MaxPar live, in per-particle arrays of kGasSlots
-// entries (slot 0 is never used).
+// entries (slot 0 is never used). A mixture may fill kMixtureMaxCount.
 constexpr int32_t MaxPar = 100;
-constexpr int32_t kGasSlots = 500;
+constexpr int32_t kMixtureMaxCount = 500;
+constexpr int32_t kGasSlots = kMixtureMaxCount + 1;
 // Radius of the contact test (lengths).
 constexpr float kRadius = 1.5f;
 

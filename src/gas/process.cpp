@@ -35,8 +35,10 @@ float uniformOpen(std::mt19937 &random)
     return static_cast<float>(random() >> 8 | 1u) * (1.0f / 16777216.0f);
 }
 
-// Two independent unit normals (Marsaglia's polar method: no sine, no
-// cosine; a point in the unit disc is accepted 79 % of the time).
+} // namespace
+
+// Marsaglia's polar method: no sine, no cosine; a point in the unit disc is
+// accepted 79 % of the time.
 std::array<float, 2> unitNormalPair(std::mt19937 &random)
 {
     for (;;) {
@@ -49,6 +51,8 @@ std::array<float, 2> unitNormalPair(std::mt19937 &random)
         }
     }
 }
+
+namespace {
 
 // The normal speed of a particle leaving a thermal wall, in units of the
 // bath's deviation: the flux distribution p(v) ~ v exp(-v^2 / 2), v > 0.

@@ -70,6 +70,9 @@ ProcessSettings sanitized(const ProcessSettings &settings);
 // true logarithm.
 float portableLog(float x);
 
+// Two independent unit normals from the generator, the same in every build.
+std::array<float, 2> unitNormalPair(std::mt19937 &random);
+
 // The process state the gas keeps beside its classic state.
 struct ProcessState
 {
