@@ -265,6 +265,7 @@ private:
     void mixtureVelocities();
     void placeMixture();
     void predictFrom(int32_t i, double now);
+    void sweepBox(int32_t i, double now);
     void collidePair(int32_t i, int32_t j, double at);
     // The wall tests and the fold, for the classic walls and a process's
     // alike, with the piston at `wall` as the walls see it this tick.
@@ -305,7 +306,8 @@ private:
     int64_t m_series = 0;
     ProcessState m_process;
     // A mixture's state and the tick's scratch: positions at each
-    // particle's own time within the tick, the cell list, the events.
+    // particle's own time within the tick, the boxes each one's flight
+    // sweeps to the tick's end, the events.
     struct MixtureState
     {
         bool on = false;
@@ -316,12 +318,12 @@ private:
         std::array<bool, kGasSlots> pathStarted{}; // a collision ended a path before
         std::array<double, kGasSlots> px{}, py{}, pz{}, tau{};
         std::array<uint32_t, kGasSlots> version{}; // collisions so far this tick
-        std::array<int32_t, kGasSlots> next{};     // the cell list's chains
-        std::vector<int32_t> head;                 // first particle of each cell
-        int32_t cells = 1;                         // per axis
-        double cellSize = kBoxSize;
-        double vmax = 0;                           // fastest speed so far this tick
-        double sigmaMax = 0;
+        // Swept boxes, low and high on x, y, z, read four at a time (the
+        // padding is read past the last particle and its answers dropped).
+        using Boxes = std::array<std::array<float, kGasSlots + 4>, 6>;
+        Boxes boxes{};
+        std::vector<int32_t> order; // live particles by low x, kept from tick to tick
+        Boxes sorted{};             // the boxes in that order
         struct Event
         {
             double t;

@@ -1,7 +1,14 @@
 #include "gas.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+
+#if defined(__SSE2__)
+#include <immintrin.h>
+#elif defined(__wasm_simd128__)
+#include <wasm_simd128.h>
+#endif
 
 // Two species of hard spheres and the exact collisions they need. Only a
 // gas whose user chose a mixture reaches this file (docs/model.md).
@@ -23,6 +30,43 @@ constexpr std::mt19937::result_type kMixtureSeed = 20261210u;
 // before it accepts an overlapping one (a box packed past that is refused
 // by the ranges well before).
 constexpr int kPlacementTries = 10000;
+
+// Bits 0..3 set where boxes k..k+3 meet the box b (low and high on x, y,
+// z): on each axis the low end is at most b's high and the high end at
+// least b's low.
+uint32_t meets4(const std::array<std::array<float, kGasSlots + 4>, 6> &box, int32_t k,
+                const float (&b)[6])
+{
+#if defined(__SSE2__)
+    __m128 all = _mm_castsi128_ps(_mm_set1_epi32(-1));
+    for (int a = 0; a < 3; ++a) {
+        const __m128 lo = _mm_loadu_ps(&box[2 * a][k]);
+        const __m128 hi = _mm_loadu_ps(&box[2 * a + 1][k]);
+        all = _mm_and_ps(all, _mm_cmple_ps(lo, _mm_set1_ps(b[2 * a + 1])));
+        all = _mm_and_ps(all, _mm_cmpge_ps(hi, _mm_set1_ps(b[2 * a])));
+    }
+    return static_cast<uint32_t>(_mm_movemask_ps(all));
+#elif defined(__wasm_simd128__)
+    v128_t all = wasm_i32x4_splat(-1);
+    for (int a = 0; a < 3; ++a) {
+        const v128_t lo = wasm_v128_load(&box[2 * a][k]);
+        const v128_t hi = wasm_v128_load(&box[2 * a + 1][k]);
+        all = wasm_v128_and(all, wasm_f32x4_le(lo, wasm_f32x4_splat(b[2 * a + 1])));
+        all = wasm_v128_and(all, wasm_f32x4_ge(hi, wasm_f32x4_splat(b[2 * a])));
+    }
+    return static_cast<uint32_t>(wasm_i32x4_bitmask(all));
+#else
+    uint32_t mask = 0;
+    for (int j = 0; j < 4; ++j) {
+        bool in = true;
+        for (int a = 0; a < 3; ++a) {
+            in = in && box[2 * a][k + j] <= b[2 * a + 1] && box[2 * a + 1][k + j] >= b[2 * a];
+        }
+        mask |= static_cast<uint32_t>(in) << j;
+    }
+    return mask;
+#endif
+}
 
 double dot(const std::array<double, 3> &a, const std::array<double, 3> &b)
 {
@@ -67,6 +111,7 @@ void Gas::setMixture(const MixtureSettings &asked)
     m_mix.on = true;
     m_mix.settings = m;
     m_mix.random.seed(kMixtureSeed);
+    m_mix.order.clear();
     g.Mezcla = true;
     g.NumPar = m.aCount + m.bCount;
     g.NumParPedido = g.NumPar;
@@ -78,7 +123,6 @@ void Gas::setMixture(const MixtureSettings &asked)
         m_mix.pathSince[i] = 0;
         m_mix.pathStarted[i] = false;
     }
-    m_mix.sigmaMax = 2.0 * std::max(m.aRadius, m.bCount > 0 ? m.bRadius : 0.0f);
     placeMixture();
     mixtureVelocities();
     resetFreePaths();
@@ -142,49 +186,62 @@ void Gas::mixtureVelocities()
 
 // ---- the tick -------------------------------------------------------------
 
+void Gas::sweepBox(int32_t i, double now)
+{
+    // The box i's sphere sweeps from `now` to the tick's end on its present
+    // course, a little wider than the float rounding of its bounds.
+    const GasState &g = state;
+    MixtureState &m = m_mix;
+    constexpr float kPad = 1e-3f;
+    const double p[3] = {m.px[i], m.py[i], m.pz[i]};
+    const double v[3] = {g.VelX[i], g.VelY[i], g.VelZ[i]};
+    const double r = g.RadioPar[i];
+    for (int a = 0; a < 3; ++a) {
+        const double from = p[a] + v[a] * (now - m.tau[i]);
+        const double to = p[a] + v[a] * (g.DeltaT - m.tau[i]);
+        m.boxes[2 * a][i] = static_cast<float>(std::min(from, to) - r) - kPad;
+        m.boxes[2 * a + 1][i] = static_cast<float>(std::max(from, to) + r) + kPad;
+    }
+}
+
 void Gas::predictFrom(int32_t i, double now)
 {
-    // After i's velocity changed: its contacts with every particle it can
-    // still reach in the tick. Any k stays within vmax x DeltaT of where it
-    // began the tick (vmax is the fastest speed yet), and i sweeps the
-    // segment from now to the tick's end, so the cells around that segment,
-    // widened by the reach, hold every partner.
+    // After i's course changed (its box swept afresh): its contacts with
+    // every particle whose box meets its own. Each box holds its sphere from
+    // its last collision to the tick's end, so two spheres that touch on
+    // their present courses have boxes that meet.
     GasState &g = state;
     MixtureState &m = m_mix;
-    const double end = g.DeltaT;
-    const double vx = g.VelX[i], vy = g.VelY[i], vz = g.VelZ[i];
-    const double x0 = m.px[i] + vx * (now - m.tau[i]);
-    const double y0 = m.py[i] + vy * (now - m.tau[i]);
-    const double z0 = m.pz[i] + vz * (now - m.tau[i]);
-    const double x1 = x0 + vx * (end - now), y1 = y0 + vy * (end - now), z1 = z0 + vz * (end - now);
-    const double reach = m.sigmaMax + m.vmax * end;
-    const auto cellRange = [&m, reach](double a, double b) {
-        const auto cell = [&m](double v) {
-            return std::clamp(static_cast<int32_t>(std::floor(v / m.cellSize)), 0, m.cells - 1);
-        };
-        return std::array<int32_t, 2>{cell(std::min(a, b) - reach), cell(std::max(a, b) + reach)};
-    };
-    const auto cx = cellRange(x0, x1), cy = cellRange(y0, y1), cz = cellRange(z0, z1);
-    for (int32_t a = cx[0]; a <= cx[1]; ++a) {
-        for (int32_t b = cy[0]; b <= cy[1]; ++b) {
-            for (int32_t c = cz[0]; c <= cz[1]; ++c) {
-                for (int32_t k = m.head[(a * m.cells + b) * m.cells + c]; k != 0; k = m.next[k]) {
-                    if (k == i) {
-                        continue;
-                    }
-                    const double dt = now - m.tau[k];
-                    const std::array<double, 3> dr = {m.px[k] + g.VelX[k] * dt - x0,
-                                                      m.py[k] + g.VelY[k] * dt - y0,
-                                                      m.pz[k] + g.VelZ[k] * dt - z0};
-                    const std::array<double, 3> dv = {g.VelX[k] - vx, g.VelY[k] - vy,
-                                                      g.VelZ[k] - vz};
-                    const double t = contactTime(dr, dv, double(g.RadioPar[i]) + g.RadioPar[k],
-                                                 now, end);
-                    if (t >= 0) {
-                        m.heap.push_back({t, i, k, m.version[i], m.version[k]});
-                        std::push_heap(m.heap.begin(), m.heap.end(), std::greater<>{});
-                    }
-                }
+    const int32_t n = g.NumPar;
+    float b[6];
+    for (int c = 0; c < 6; ++c) {
+        b[c] = m.boxes[c][i];
+    }
+    const double dti = now - m.tau[i];
+    const double xi = m.px[i] + g.VelX[i] * dti, yi = m.py[i] + g.VelY[i] * dti,
+                 zi = m.pz[i] + g.VelZ[i] * dti;
+    for (int32_t base = 1; base <= n; base += 4) {
+        uint32_t hits = meets4(m.boxes, base, b);
+        if (n - base < 3) {
+            hits &= (1u << (n - base + 1)) - 1u; // past the last particle
+        }
+        for (; hits != 0; hits &= hits - 1) {
+            const int32_t k = base + std::countr_zero(hits);
+            if (k == i) {
+                continue;
+            }
+            const double dt = now - m.tau[k];
+            const std::array<double, 3> dr = {m.px[k] + g.VelX[k] * dt - xi,
+                                              m.py[k] + g.VelY[k] * dt - yi,
+                                              m.pz[k] + g.VelZ[k] * dt - zi};
+            const std::array<double, 3> dv = {double(g.VelX[k]) - g.VelX[i],
+                                              double(g.VelY[k]) - g.VelY[i],
+                                              double(g.VelZ[k]) - g.VelZ[i]};
+            const double t =
+                contactTime(dr, dv, double(g.RadioPar[i]) + g.RadioPar[k], now, g.DeltaT);
+            if (t >= 0) {
+                m.heap.push_back({t, i, k, m.version[i], m.version[k]});
+                std::push_heap(m.heap.begin(), m.heap.end(), std::greater<>{});
             }
         }
     }
@@ -202,9 +259,9 @@ void Gas::collidePair(int32_t i, int32_t j, double at)
         m.py[p] += g.VelY[p] * dt;
         m.pz[p] += g.VelZ[p] * dt;
         m.tau[p] = at;
-        const double speed = std::sqrt(double(g.VelX[p]) * g.VelX[p] +
-                                       double(g.VelY[p]) * g.VelY[p] +
-                                       double(g.VelZ[p]) * g.VelZ[p]);
+        const double speed =
+            std::sqrt(double(g.VelX[p]) * g.VelX[p] + double(g.VelY[p]) * g.VelY[p] +
+                      double(g.VelZ[p]) * g.VelZ[p]);
         m.pathSince[p] += speed * dt;
         const int s = g.Especie[p];
         if (m.pathStarted[p]) {
@@ -237,11 +294,6 @@ void Gas::collidePair(int32_t i, int32_t j, double at)
     g.VelX[j] = static_cast<float>(g.VelX[j] - impulse / mj * n[0]);
     g.VelY[j] = static_cast<float>(g.VelY[j] - impulse / mj * n[1]);
     g.VelZ[j] = static_cast<float>(g.VelZ[j] - impulse / mj * n[2]);
-    for (const int32_t p : {i, j}) {
-        const double v2 = double(g.VelX[p]) * g.VelX[p] + double(g.VelY[p]) * g.VelY[p] +
-                          double(g.VelZ[p]) * g.VelZ[p];
-        m.vmax = std::max(m.vmax, std::sqrt(v2));
-    }
 }
 
 void Gas::mixtureTick(bool collisions)
@@ -250,70 +302,73 @@ void Gas::mixtureTick(bool collisions)
     MixtureState &m = m_mix;
     const int32_t n = g.NumPar;
     const double end = g.DeltaT;
-    m.vmax = 0;
     for (int32_t i = 1; i <= n; ++i) {
         m.px[i] = g.ParX[i];
         m.py[i] = g.ParY[i];
         m.pz[i] = g.ParZ[i];
         m.tau[i] = 0;
         m.version[i] = 0;
-        const double v2 = double(g.VelX[i]) * g.VelX[i] + double(g.VelY[i]) * g.VelY[i] +
-                          double(g.VelZ[i]) * g.VelZ[i];
-        m.vmax = std::max(m.vmax, std::sqrt(v2));
     }
     if (collisions && n > 1) {
-        // Cells at least as wide as the farthest two particles can close in
-        // the tick before either meets another: such a pair is in
-        // neighbouring cells. A pair one of which changed course is found
-        // again from the collision that changed it (predictFrom).
-        const double reach = m.sigmaMax + 2.0 * m.vmax * end;
-        m.cells = std::clamp(static_cast<int32_t>(kBoxSize / std::max(reach, 1e-9)), 1, 16);
-        m.cellSize = kBoxSize / m.cells;
-        m.head.assign(static_cast<size_t>(m.cells * m.cells * m.cells), 0);
-        const auto cell = [&m](double v) {
-            return std::clamp(static_cast<int32_t>(std::floor(v / m.cellSize)), 0, m.cells - 1);
-        };
-        for (int32_t i = n; i >= 1; --i) {
-            const int32_t c = (cell(m.px[i]) * m.cells + cell(m.py[i])) * m.cells + cell(m.pz[i]);
-            m.next[i] = m.head[c];
-            m.head[c] = i;
+        // Sweep and prune: the boxes in order of their low x (the order of
+        // the last tick, nearly right, mended by insertion), each against
+        // those that begin before it ends.
+        for (int32_t i = 1; i <= n; ++i) {
+            sweepBox(i, 0);
+        }
+        if (m.order.size() != static_cast<size_t>(n)) {
+            m.order.resize(static_cast<size_t>(n));
+            for (int32_t i = 0; i < n; ++i) {
+                m.order[static_cast<size_t>(i)] = i + 1;
+            }
+        }
+        const auto &lx = m.boxes[0];
+        for (size_t a = 1; a < m.order.size(); ++a) {
+            const int32_t i = m.order[a];
+            size_t b = a;
+            for (; b > 0 && lx[m.order[b - 1]] > lx[i]; --b) {
+                m.order[b] = m.order[b - 1];
+            }
+            m.order[b] = i;
+        }
+        // The boxes in that order, side by side: the window of boxes that
+        // begin before a box ends is found on x, then tested on y and z
+        // without branches.
+        auto &q = m.sorted;
+        for (int32_t a = 0; a < n; ++a) {
+            const int32_t i = m.order[static_cast<size_t>(a)];
+            for (int c = 0; c < 6; ++c) {
+                q[c][a] = m.boxes[c][i];
+            }
         }
         m.heap.clear();
-        // Every pair in a cell or two neighbouring ones, each pair once.
-        for (int32_t a = 0; a < m.cells; ++a) {
-            for (int32_t b = 0; b < m.cells; ++b) {
-                for (int32_t c = 0; c < m.cells; ++c) {
-                    const int32_t home = (a * m.cells + b) * m.cells + c;
-                    for (int32_t i = m.head[home]; i != 0; i = m.next[i]) {
-                        for (int32_t da = -1; da <= 1; ++da) {
-                            for (int32_t db = -1; db <= 1; ++db) {
-                                for (int32_t dc = -1; dc <= 1; ++dc) {
-                                    const int32_t a2 = a + da, b2 = b + db, c2 = c + dc;
-                                    if (a2 < 0 || b2 < 0 || c2 < 0 || a2 >= m.cells ||
-                                        b2 >= m.cells || c2 >= m.cells) {
-                                        continue;
-                                    }
-                                    const int32_t other = (a2 * m.cells + b2) * m.cells + c2;
-                                    for (int32_t k = m.head[other]; k != 0; k = m.next[k]) {
-                                        if (k <= i) {
-                                            continue;
-                                        }
-                                        const std::array<double, 3> dr = {m.px[k] - m.px[i],
-                                                                          m.py[k] - m.py[i],
-                                                                          m.pz[k] - m.pz[i]};
-                                        const std::array<double, 3> dv = {
-                                            double(g.VelX[k]) - g.VelX[i],
-                                            double(g.VelY[k]) - g.VelY[i],
-                                            double(g.VelZ[k]) - g.VelZ[i]};
-                                        const double t = contactTime(
-                                            dr, dv, double(g.RadioPar[i]) + g.RadioPar[k], 0, end);
-                                        if (t >= 0) {
-                                            m.heap.push_back({t, i, k, 0, 0});
-                                        }
-                                    }
-                                }
-                            }
-                        }
+        int32_t windowEnd = 0;
+        for (int32_t a = 0; a < n; ++a) {
+            float b[6];
+            for (int c = 0; c < 6; ++c) {
+                b[c] = q[c][a];
+            }
+            windowEnd = std::max(windowEnd, a + 1);
+            while (windowEnd < n && q[0][windowEnd] <= b[1]) {
+                ++windowEnd;
+            }
+            for (int32_t base = a + 1; base < windowEnd; base += 4) {
+                uint32_t hits = meets4(q, base, b);
+                if (windowEnd - base < 4) {
+                    hits &= (1u << (windowEnd - base)) - 1u;
+                }
+                for (; hits != 0; hits &= hits - 1) {
+                    const int32_t i = m.order[static_cast<size_t>(a)];
+                    const int32_t k = m.order[static_cast<size_t>(base + std::countr_zero(hits))];
+                    const std::array<double, 3> dr = {m.px[k] - m.px[i], m.py[k] - m.py[i],
+                                                      m.pz[k] - m.pz[i]};
+                    const std::array<double, 3> dv = {double(g.VelX[k]) - g.VelX[i],
+                                                      double(g.VelY[k]) - g.VelY[i],
+                                                      double(g.VelZ[k]) - g.VelZ[i]};
+                    const double t =
+                        contactTime(dr, dv, double(g.RadioPar[i]) + g.RadioPar[k], 0, end);
+                    if (t >= 0) {
+                        m.heap.push_back({t, i, k, 0, 0});
                     }
                 }
             }
@@ -328,6 +383,8 @@ void Gas::mixtureTick(bool collisions)
                 continue;
             }
             collidePair(e.i, e.j, e.t);
+            sweepBox(e.i, e.t);
+            sweepBox(e.j, e.t);
             predictFrom(e.i, e.t);
             predictFrom(e.j, e.t);
         }
@@ -337,8 +394,7 @@ void Gas::mixtureTick(bool collisions)
         g.ParX[i] = static_cast<float>(m.px[i] + g.VelX[i] * dt);
         g.ParY[i] = static_cast<float>(m.py[i] + g.VelY[i] * dt);
         g.ParZ[i] = static_cast<float>(m.pz[i] + g.VelZ[i] * dt);
-        m.pathSince[i] += std::sqrt(double(g.VelX[i]) * g.VelX[i] +
-                                    double(g.VelY[i]) * g.VelY[i] +
+        m.pathSince[i] += std::sqrt(double(g.VelX[i]) * g.VelX[i] + double(g.VelY[i]) * g.VelY[i] +
                                     double(g.VelZ[i]) * g.VelZ[i]) *
                           dt;
         ChoquePared(i);

@@ -63,8 +63,7 @@ std::vector<double> mixtureCollisionRates(const std::vector<SpeciesPart> &specie
     return rates;
 }
 
-double mixtureMeanFreePath(const std::vector<SpeciesPart> &species, double kT,
-                           double areaPerVolume)
+double mixtureMeanFreePath(const std::vector<SpeciesPart> &species, double kT, double areaPerVolume)
 {
     const std::vector<double> z = mixtureCollisionRates(species, kT, areaPerVolume);
     double flown = 0, ended = 0;

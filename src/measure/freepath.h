@@ -35,8 +35,7 @@ double wallShadow(double d, double areaPerVolume);
 // shadow in a box of that area per volume. Infinite for n = 0.
 double meanFreePathTheory(double n, double d, double areaPerVolume = 0);
 // Collisions per particle per unit time: z = v / lambda.
-double collisionRateTheory(double n, double d, double kT, double mass,
-                           double areaPerVolume = 0);
+double collisionRateTheory(double n, double d, double kT, double mass, double areaPerVolume = 0);
 
 // A mixture: each species' density, radius and mass.
 struct SpeciesPart

@@ -59,9 +59,9 @@ TEST(Mixture, TheLayoutHasNoOverlapsAndEachSpeciesItsTemperature)
             ASSERT_GE(std::sqrt(dx * dx + dy * dy + dz * dz), s.RadioPar[i] + s.RadioPar[k])
                 << i << " overlaps " << k;
         }
-        mv2[s.Especie[i]] += double(s.Masa[i]) * (double(s.VelX[i]) * s.VelX[i] +
-                                                  double(s.VelY[i]) * s.VelY[i] +
-                                                  double(s.VelZ[i]) * s.VelZ[i]);
+        mv2[s.Especie[i]] +=
+            double(s.Masa[i]) * (double(s.VelX[i]) * s.VelX[i] + double(s.VelY[i]) * s.VelY[i] +
+                                 double(s.VelZ[i]) * s.VelZ[i]);
     }
     // Equipartition: m <v^2> = 3 k T for both, 250 draws each (sd ~ 5 %).
     const double kT = kTemplateMeanSquare / 3.0 * 400.0;
@@ -174,8 +174,8 @@ TEST(Mixture, AHotDenseGasKeepsItsEnergyAndLeavesNoPairInsideEachOther)
                 const float dx = s.ParX[i] - s.ParX[k], dy = s.ParY[i] - s.ParY[k],
                             dz = s.ParZ[i] - s.ParZ[k];
                 const float sigma = s.RadioPar[i] + s.RadioPar[k];
-                overlaps += clear(i) && clear(k) &&
-                            dx * dx + dy * dy + dz * dz < 0.99f * sigma * sigma;
+                overlaps +=
+                    clear(i) && clear(k) && dx * dx + dy * dy + dz * dz < 0.99f * sigma * sigma;
             }
         }
     }
@@ -192,13 +192,13 @@ TEST(Mixture, ContactTimes)
         V dr, dv;
         double t; // < 0: none in [0, 0.1]
     } cases[] = {
-        {{10, 0, 0}, {-100, 0, 0}, 0.07},  // head on: gap 7 at 100
+        {{10, 0, 0}, {-100, 0, 0}, 0.07},                       // head on: gap 7 at 100
         {{10, 2, 0}, {-100, 0, 0}, 0.1 - std::sqrt(5.0) / 100}, // off centre
-        {{10, 3.5, 0}, {-100, 0, 0}, -1}, // passes by, 3.5 > 3
-        {{10, 0, 0}, {100, 0, 0}, -1},    // moving apart
-        {{10, 0, 0}, {-50, 0, 0}, -1},    // touches after the tick (0.14)
-        {{2, 0, 0}, {-1, 0, 0}, 0},       // inside each other and closing: now
-        {{2, 0, 0}, {1, 0, 0}, -1},       // inside each other and parting
+        {{10, 3.5, 0}, {-100, 0, 0}, -1},                       // passes by, 3.5 > 3
+        {{10, 0, 0}, {100, 0, 0}, -1},                          // moving apart
+        {{10, 0, 0}, {-50, 0, 0}, -1},                          // touches after the tick (0.14)
+        {{2, 0, 0}, {-1, 0, 0}, 0}, // inside each other and closing: now
+        {{2, 0, 0}, {1, 0, 0}, -1}, // inside each other and parting
     };
     for (const auto &c : cases) {
         EXPECT_NEAR(Gas::contactTime(c.dr, c.dv, 3.0, 0.0, 0.1), c.t, 1e-12)
@@ -234,8 +234,8 @@ TEST(Mixture, MeanFreePathAndCollisionRateMatchTheory)
     EXPECT_NEAR(z, zTheory, 0.02 * zTheory);
     // The mean of the paths is the distance flown over the paths: v / z.
     EXPECT_NEAR(lambda, meanSpeed(kT, 1) / z, 0.02 * lambda);
-    std::printf("lambda %.3f theory %.3f   z %.5f theory %.5f   paths %lld\n", lambda,
-                lambdaTheory, z, zTheory, static_cast<long long>(f.paths[0]));
+    std::printf("lambda %.3f theory %.3f   z %.5f theory %.5f   paths %lld\n", lambda, lambdaTheory,
+                z, zTheory, static_cast<long long>(f.paths[0]));
 }
 
 } // namespace

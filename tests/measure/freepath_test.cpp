@@ -14,10 +14,10 @@ TEST(FreePath, EnskogsFactorAtHandValues)
     {
         double eta, chi;
     } cases[] = {
-        {0.0, 1.0},                // a dilute gas: the plain formula
-        {0.1, 0.95 / 0.729},       // 1.30316
-        {0.5, 0.75 / 0.125},       // 6
-        {0.0042412, 1.0106843},    // 300 spheres of radius 1.5 in the box
+        {0.0, 1.0},             // a dilute gas: the plain formula
+        {0.1, 0.95 / 0.729},    // 1.30316
+        {0.5, 0.75 / 0.125},    // 6
+        {0.0042412, 1.0106843}, // 300 spheres of radius 1.5 in the box
     };
     for (const auto &c : cases) {
         EXPECT_NEAR(enskogChi(c.eta), c.chi, 1e-6 * c.chi) << "eta " << c.eta;

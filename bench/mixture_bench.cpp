@@ -1,0 +1,36 @@
+// One tick of a mixture gas, natively: 500 particles with collisions on,
+// each pair met at its moment of contact (the cell list and the events).
+#include "gas.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_MixtureTick(benchmark::State &state)
+{
+    Gas gas;
+    gas.ReglaTemperatura(static_cast<int32_t>(state.range(1)));
+    const auto count = static_cast<int32_t>(state.range(0));
+    gas.setMixture({count / 2, kRadius, count - count / 2, 4.0f, 2.5f});
+    gas.setCollisions(true);
+    for (int t = 0; t < 1000; ++t) {
+        gas.TimeLoopTimer();
+    }
+    const int64_t before = gas.freePaths().collisions;
+    for (auto _ : state) {
+        gas.TimeLoopTimer();
+    }
+    state.counters["collisions_per_tick"] =
+        static_cast<double>(gas.freePaths().collisions - before) /
+        static_cast<double>(state.iterations());
+}
+// 500 particles at the start-up temperature and at the bar's top.
+BENCHMARK(BM_MixtureTick)
+    ->Args({500, 20})
+    ->Args({500, 100})
+    ->Args({200, 20})
+    ->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
