@@ -1238,6 +1238,14 @@ The readings are still here: try another folder or name.</translation>
         <translation>--bath %1: use on, off or on,off</translation>
     </message>
     <message>
+        <source>--particles %1 con --b-particles %2: como mucho %3 partículas en total</source>
+        <translation>--particles %1 with --b-particles %2: at most %3 particles in all</translation>
+    </message>
+    <message>
+        <source>las esferas llenarían el %1 % del volumen con --wall %2; una mezcla admite como mucho el %3 %</source>
+        <translation>the spheres would fill %1 % of the volume with --wall %2; a mixture takes at most %3 %</translation>
+    </message>
+    <message>
         <source>--%1 necesita %2: ninguna ejecución del barrido lo usaría</source>
         <translation>--%1 needs %2: no run of the sweep would use it</translation>
     </message>
@@ -1349,6 +1357,19 @@ proceso):
   ejecución usaría: --piston-to y --piston-speed necesitan un émbolo móvil,
   --load y --piston-mass uno con carga, --bath-temperature el baño activo.
 
+Mezclas de dos especies (cada uno puede ser un barrido; cualquiera añade las
+columnas de la mezcla, y --particles, las de la especie A, admite entonces
+hasta 500 en total con las de B):
+  --radius R           radio de la especie A, 0.1..10 (por defecto 1.5)
+  --b-particles N      partículas de la especie B, 0..500 (por defecto 0)
+  --b-mass M           masa de la especie B en masas de A, 1..100 (por
+                       defecto 1)
+  --b-radius R         radio de la especie B, 0.1..10 (por defecto 1.5)
+  La mezcla coloca las partículas sin solaparse, con velocidades de
+  Maxwell–Boltzmann a la energía del ajuste de temperatura, y cada par choca
+  en el instante en que se tocan (a la suma de sus radios) dentro del paso.
+  Las esferas pueden llenar como mucho el 30 % del volumen.
+
 Duración de cada ejecución:
   --ticks N            pasos medidos, 1..10000000 (por defecto 50000)
   --warmup N           pasos previos a los medidos, cuyas lecturas se
@@ -1449,6 +1470,25 @@ campos):
   lee como el mismo float y redondea a las mismas centésimas (lo que
   muestran las ventanas del programa).
 
+Columnas de la mezcla (con cualquier opción de la mezcla; JSON tiene los
+mismos campos):
+  radius, b_particles, b_mass, b_radius
+                       los ajustes de la mezcla de la ejecución
+  mean_free_path       la media de los recorridos libres terminados durante
+                       los pasos medidos (la distancia que recorre una
+                       partícula entre dos choques con otras; cada recorrido
+                       cuenta una vez: es v̄/z)
+  mean_free_path_theory
+                       el de las esferas duras a la temperatura medida y el
+                       volumen medio: 1/(√2·n·π·d²·χ) para una especie, con
+                       el factor de Enskog χ = (1 − η/2)/(1 − η)³, η =
+                       π·n·d³/6, y la sombra de las paredes 1 − d·A/(4·V); con
+                       dos especies, la fórmula de la mezcla
+  collision_rate       choques por partícula y unidad de tiempo
+  collision_rate_theory
+                       el de la teoría, v̄/λ (la media de las especies)
+  Vacías sin choques o sin partículas.
+
 Columnas de la serie:
   run, tick, time, count, wall, temperature_setting, collisions, pressure,
   temperature, energy: una fila por lectura. Presión, temperatura y energía
@@ -1531,6 +1571,18 @@ The process (each may be a sweep; any of them adds the process columns):
   stop when the steps reach it. A setting that no run would use is refused:
   --piston-to and --piston-speed need a moving piston, --load and
   --piston-mass a loaded one, --bath-temperature the bath on.
+
+Mixtures of two species (each may be a sweep; any of them adds the
+mixture&apos;s columns, and --particles, species A&apos;s, then takes up to 500
+in all with B&apos;s):
+  --radius R           species A&apos;s radius, 0.1..10 (default 1.5)
+  --b-particles N      species B&apos;s particles, 0..500 (default 0)
+  --b-mass M           species B&apos;s mass in masses of A, 1..100 (default 1)
+  --b-radius R         species B&apos;s radius, 0.1..10 (default 1.5)
+  A mixture lays the particles out without overlaps, with Maxwell–Boltzmann
+  velocities at the temperature setting&apos;s energy, and each pair collides
+  at the moment it touches (at the sum of the radii) within the tick. The
+  spheres may fill at most 30 % of the volume.
 
 Length of every run:
   --ticks N            measured ticks, 1..10000000 (default 50000)
@@ -1625,6 +1677,24 @@ Process columns (with any process option; JSON has the same fields):
   work, heat, energy_change and the energies are each the shortest text
   that reads back to the same float and rounds to the same hundredths (what
   the program&apos;s windows show).
+
+Mixture columns (with any mixture option; JSON has the same fields):
+  radius, b_particles, b_mass, b_radius
+                       the run&apos;s mixture settings
+  mean_free_path       the mean of the free paths ended during the measured
+                       ticks (the distance a particle flies between two
+                       collisions with others; each path counts once: it is
+                       v̄/z)
+  mean_free_path_theory
+                       the hard spheres&apos; at the measured temperature and
+                       the mean volume: 1/(√2·n·π·d²·χ) for one species, with
+                       Enskog&apos;s factor χ = (1 − η/2)/(1 − η)³, η = π·n·d³/6,
+                       and the walls&apos; shadow 1 − d·A/(4·V); with two
+                       species, the mixture&apos;s formula
+  collision_rate       collisions per particle per unit time
+  collision_rate_theory
+                       the theory&apos;s, v̄/λ (the mean over the species)
+  Empty without collisions or particles.
 
 Series columns:
   run, tick, time, count, wall, temperature_setting, collisions, pressure,

@@ -440,7 +440,7 @@ void Gas::wallTests(int32_t i, float wall)
     // The velocity is negated before it is added: every hit adds twice the
     // normal speed (unit mass), the momentum the wall receives. A mixture's
     // particles weigh their masses in (2 x 1 x v is 2 v exactly).
-    const float m = g.Mezcla ? g.Masa[i] : 1.0f;
+    const float m = g.Mezcla == 1 ? g.Masa[i] : 1.0f;
     if (g.ParX[i] < 0) {
         g.VelX[i] = -g.VelX[i];
         g.ParX[i] = -g.ParX[i];
@@ -641,7 +641,7 @@ KineticSum kineticSum(const GasState &g)
     for (int32_t i = 1; i <= g.NumPar; ++i) {
         // A mixture's particles weigh their masses in; m v^2 with m = 1 is
         // v^2 exactly.
-        const double m = g.Mezcla ? g.Masa[i] : 1.0f;
+        const double m = g.Mezcla == 1 ? g.Masa[i] : 1.0f;
         const double x = double(g.VelX[i]) * g.VelX[i] * m;
         const double y = double(g.VelY[i]) * g.VelY[i] * m;
         const double z = double(g.VelZ[i]) * g.VelZ[i] * m;

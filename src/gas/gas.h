@@ -27,7 +27,7 @@ struct GasState
     Floats Masa{};                             // 1.0 whenever generated
     // A mixture's own (Gas::setMixture); the classic gas never reads them.
     Floats RadioPar{};                         // each particle's radius
-    std::array<int8_t, kGasSlots> Especie{};   // 0: species A, 1: species B
+    std::array<int32_t, kGasSlots> Especie{};  // 0: species A, 1: species B
     Floats DirX{}, DirY{}, DirZ{};             // velocity template per slot
     Floats ParXAnt{}, ParYAnt{}, ParZAnt{};    // copies taken at a contact
     Floats VelXAnt{}, VelYAnt{}, VelZAnt{};
@@ -46,7 +46,7 @@ struct GasState
     int32_t NPasos = 0;        // ticks since the last reading
     float Energ = 0;           // sum of squared speeds
     float Solape = 0;          // overlap depth of the contact being resolved
-    bool Mezcla = false;       // a mixture: masses weigh in energy and pressure
+    int32_t Mezcla = 0;        // 1 in a mixture: masses weigh in energy and pressure
 };
 
 // Two species of hard spheres in the gas, chosen by the user: species A

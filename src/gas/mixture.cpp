@@ -112,7 +112,7 @@ void Gas::setMixture(const MixtureSettings &asked)
     m_mix.settings = m;
     m_mix.random.seed(kMixtureSeed);
     m_mix.order.clear();
-    g.Mezcla = true;
+    g.Mezcla = 1;
     g.NumPar = m.aCount + m.bCount;
     g.NumParPedido = g.NumPar;
     for (int32_t i = 1; i < kGasSlots; ++i) {

@@ -1,11 +1,13 @@
 #include "experiment.h"
 
+#include "freepath.h"
 #include "speeds.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <condition_variable>
 #include <exception>
 #include <limits>
@@ -23,6 +25,39 @@ constexpr int64_t kCheckTicks = 200;
 double exactTemperature(const Gas &gas)
 {
     return temperatureOf(kineticSum(gas.state).total, gas.state.NumPar);
+}
+
+// The mixture's free paths measured and in theory, at the measured
+// temperature (k T = 100 x "Temperatura", the masses weighed in) and the
+// piston's mean position.
+void freePathsOf(const Gas &gas, RunResult &result)
+{
+    const FreePathTally &f = gas.freePaths();
+    const MixtureSettings &m = gas.mixtureSettings();
+    const int32_t count = m.aCount + m.bCount;
+    if (!result.settings.collisions || count == 0 || f.ticks == 0) {
+        return;
+    }
+    if (f.paths[0] + f.paths[1] > 0) {
+        result.meanFreePath = f.meanPath();
+    }
+    result.collisionRate = static_cast<double>(f.hits[0] + f.hits[1]) /
+                           (count * static_cast<double>(f.ticks) * kTickTime);
+    const double wall = result.piston.n > 0 ? result.piston.mean : result.wallEnd;
+    const double kT = 100.0 * (result.temperature.n > 0 ? result.temperature.mean
+                                                        : result.temperatureEnd);
+    if (!(wall > 0) || !(kT > 0)) {
+        return;
+    }
+    const double volume = kBoxSize * kBoxSize * wall;
+    const double area = 2 * kBoxSize * kBoxSize + 4 * kBoxSize * wall;
+    const std::vector<SpeciesPart> parts = {{m.aCount / volume, m.aRadius, 1.0},
+                                            {m.bCount / volume, m.bRadius, m.bMass}};
+    const std::vector<double> z = mixtureCollisionRates(parts, kT, area / volume);
+    if (std::isfinite(z[0]) && std::isfinite(z[1])) {
+        result.meanFreePathTheory = mixtureMeanFreePath(parts, kT, area / volume);
+        result.collisionRateTheory = (m.aCount * z[0] + m.bCount * z[1]) / count;
+    }
 }
 
 } // namespace
@@ -43,6 +78,11 @@ LabGas::LabGas(const RunSettings &run) : settings(run)
     moveCountBar(settings.count);
     moveTempBar(settings.temperature);
     moveWallBar(settings.wall);
+    // A mixture lays the gas out afresh, in the box the wall leaves.
+    if (settings.mixture) {
+        gas.setMixture({settings.count, settings.radius, settings.bCount, settings.bMass,
+                        settings.bRadius});
+    }
     // The collision box, last: it draws nothing.
     gas.setCollisions(settings.collisions);
     const double temperature = temperatureOf(gas.state.Energ, gas.state.NumPar);
@@ -131,6 +171,7 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
 
     const auto begin = [&] {
         lab.startMeasuring();
+        gas.resetFreePaths();
         const GasReading now = gas.reading(0);
         result.temperatureStart = exactTemperature(gas);
         result.wallStart = gas.pistonPosition();
@@ -209,6 +250,9 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     std::vector<double> pooled = speeds.samples();
     result.speedSamples = static_cast<int64_t>(pooled.size());
     result.ks = moving || readings.empty() ? maxwellBoltzmannKs(std::move(pooled)) : std::nullopt;
+    if (lab.settings.mixture) {
+        freePathsOf(gas, result);
+    }
     if (plan.keepReadings) {
         result.readings = std::move(readings);
     }

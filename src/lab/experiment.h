@@ -35,6 +35,15 @@ struct RunSettings
     bool bath = false;
     std::optional<float> bathTemperature{};
     bool processColumns = false; // the writers add the process's columns
+
+    // A mixture: species A's radius, species B's count, mass and radius.
+    // Only with `mixture` set; `count` is then species A's, and the two
+    // together may reach kMixtureMaxCount.
+    bool mixture = false;
+    float radius = kRadius;
+    int32_t bCount = 0;
+    float bMass = 1;
+    float bRadius = kRadius;
 };
 
 // How long every run of a sweep goes.
@@ -71,6 +80,14 @@ struct RunResult
     Stats piston; // the readings' mean piston positions
     float bathTemperature = 0; // the bath's, as applied
     std::optional<PvFit> gamma; // P V^gamma fitted to the readings
+
+    // A mixture's free paths over the measured ticks, and the hard-sphere
+    // theory at the measured temperature and the mean volume: the mean of
+    // the paths (every path once) and collisions per particle per unit
+    // time. None where they do not apply: no collisions, no particles, no
+    // path ended.
+    std::optional<double> meanFreePath, meanFreePathTheory;
+    std::optional<double> collisionRate, collisionRateTheory;
 };
 
 // The control panel's readouts, not shown: the readings carry the numbers.

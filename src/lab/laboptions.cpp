@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <numbers>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -128,6 +129,10 @@ bool isStandardOutput(const QString &path)
 
 namespace {
 
+// The radius's low limit as written (the float's own digits run on).
+constexpr double kRadiusMin = 0.1;
+static_assert(static_cast<float>(kRadiusMin) == kMixtureRadiusMin);
+
 // A real number in C-locale decimal or exponent notation, within min..max.
 std::optional<double> realNumber(const QString &text, double min, double max, QString *error)
 {
@@ -199,6 +204,19 @@ QString helpText()
         "  su final cuando los pasos llegan a él. Se rechaza un ajuste que ninguna\n"
         "  ejecución usaría: --piston-to y --piston-speed necesitan un émbolo móvil,\n"
         "  --load y --piston-mass uno con carga, --bath-temperature el baño activo.\n"
+        "\n"
+        "Mezclas de dos especies (cada uno puede ser un barrido; cualquiera añade las\n"
+        "columnas de la mezcla, y --particles, las de la especie A, admite entonces\n"
+        "hasta 500 en total con las de B):\n"
+        "  --radius R           radio de la especie A, 0.1..10 (por defecto 1.5)\n"
+        "  --b-particles N      partículas de la especie B, 0..500 (por defecto 0)\n"
+        "  --b-mass M           masa de la especie B en masas de A, 1..100 (por\n"
+        "                       defecto 1)\n"
+        "  --b-radius R         radio de la especie B, 0.1..10 (por defecto 1.5)\n"
+        "  La mezcla coloca las partículas sin solaparse, con velocidades de\n"
+        "  Maxwell–Boltzmann a la energía del ajuste de temperatura, y cada par choca\n"
+        "  en el instante en que se tocan (a la suma de sus radios) dentro del paso.\n"
+        "  Las esferas pueden llenar como mucho el 30 % del volumen.\n"
         "\n"
         "Duración de cada ejecución:\n"
         "  --ticks N            pasos medidos, 1..10000000 (por defecto 50000)\n"
@@ -299,6 +317,25 @@ QString helpText()
         "  heat, energy_change y las energías son cada uno el texto más corto que se\n"
         "  lee como el mismo float y redondea a las mismas centésimas (lo que\n"
         "  muestran las ventanas del programa).\n"
+        "\n"
+        "Columnas de la mezcla (con cualquier opción de la mezcla; JSON tiene los\n"
+        "mismos campos):\n"
+        "  radius, b_particles, b_mass, b_radius\n"
+        "                       los ajustes de la mezcla de la ejecución\n"
+        "  mean_free_path       la media de los recorridos libres terminados durante\n"
+        "                       los pasos medidos (la distancia que recorre una\n"
+        "                       partícula entre dos choques con otras; cada recorrido\n"
+        "                       cuenta una vez: es v̄/z)\n"
+        "  mean_free_path_theory\n"
+        "                       el de las esferas duras a la temperatura medida y el\n"
+        "                       volumen medio: 1/(√2·n·π·d²·χ) para una especie, con\n"
+        "                       el factor de Enskog χ = (1 − η/2)/(1 − η)³, η =\n"
+        "                       π·n·d³/6, y la sombra de las paredes 1 − d·A/(4·V); con\n"
+        "                       dos especies, la fórmula de la mezcla\n"
+        "  collision_rate       choques por partícula y unidad de tiempo\n"
+        "  collision_rate_theory\n"
+        "                       el de la teoría, v̄/λ (la media de las especies)\n"
+        "  Vacías sin choques o sin partículas.\n"
         "\n"
         "Columnas de la serie:\n"
         "  run, tick, time, count, wall, temperature_setting, collisions, pressure,\n"
@@ -446,6 +483,24 @@ std::optional<std::vector<float>> parseRealSweep(const QString &text, double min
     return values;
 }
 
+void LabOptions::addMixtures(RunSettings r, std::vector<RunSettings> &all) const
+{
+    r.mixture = mixture;
+    for (const float radius : radii) {
+        r.radius = radius;
+        for (const int32_t b : bCounts) {
+            r.bCount = b;
+            for (const float mass : bMasses) {
+                r.bMass = mass;
+                for (const float bRadius : bRadii) {
+                    r.bRadius = bRadius;
+                    all.push_back(r);
+                }
+            }
+        }
+    }
+}
+
 std::vector<RunSettings> LabOptions::runs() const
 {
     std::vector<RunSettings> all;
@@ -473,7 +528,7 @@ std::vector<RunSettings> LabOptions::runs() const
                                             r.bath = bath;
                                             for (const auto &t : bathTemperatures) {
                                                 r.bathTemperature = t;
-                                                all.push_back(r);
+                                                addMixtures(r, all);
                                             }
                                         }
                                     }
@@ -494,7 +549,8 @@ double LabOptions::runCount() const
     double runs = 1;
     for (const size_t n : {counts.size(), walls.size(), temperatures.size(), collisions.size(),
                            pistons.size(), pistonTargets.size(), pistonSpeeds.size(), loads.size(),
-                           pistonMasses.size(), baths.size(), bathTemperatures.size()}) {
+                           pistonMasses.size(), baths.size(), bathTemperatures.size(),
+                           radii.size(), bCounts.size(), bMasses.size(), bRadii.size()}) {
         runs *= static_cast<double>(n);
     }
     return runs;
@@ -536,6 +592,10 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
                                                 valued("piston-mass"),
                                                 valued("bath"),
                                                 valued("bath-temperature"),
+                                                valued("radius"),
+                                                valued("b-particles"),
+                                                valued("b-mass"),
+                                                valued("b-radius"),
                                                 valued("lang")};
     parser.addOption(help);
     parser.addOption(version);
@@ -584,13 +644,18 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
 
     LabOptions &o = result.options;
     QString reason;
-    const auto sweep = [&](const char *name, std::vector<int32_t> *into) {
+    // A mixture takes more particles than the classic gas.
+    o.mixture = false;
+    for (const char *name : {"radius", "b-particles", "b-mass", "b-radius"}) {
+        o.mixture = o.mixture || parser.isSet(QLatin1String(name));
+    }
+    const auto sweep = [&](const char *name, std::vector<int32_t> *into, int32_t max = 100) {
         const QString option = QLatin1String(name);
         if (!parser.isSet(option)) {
             return true;
         }
         const QString value = parser.value(option);
-        const auto values = parseSweep(value, 0, 100, &reason);
+        const auto values = parseSweep(value, 0, max, &reason);
         if (!values) {
             reason = QStringLiteral("--%1%2: %3")
                          .arg(option, value.isEmpty() ? QString() : u' ' + value, reason);
@@ -623,7 +688,8 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
         return true;
     };
     int64_t threads = o.threads;
-    if (!sweep("particles", &o.counts) || !sweep("wall", &o.walls) ||
+    if (!sweep("particles", &o.counts, o.mixture ? kMixtureMaxCount : MaxPar) ||
+        !sweep("b-particles", &o.bCounts, kMixtureMaxCount) || !sweep("wall", &o.walls) ||
         !sweep("temperature", &o.temperatures) || !number("ticks", 1, kMaxTicks, &o.ticks) ||
         !number("warmup", 0, kMaxWarmup, &o.warmup) ||
         !number("threads", 1, kMaxThreads, &threads)) {
@@ -673,8 +739,39 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
         !real("piston-speed", 0, kPistonSpeedMax, &o.pistonSpeeds) ||
         !real("load", 0, kLoadMax, &o.loads) ||
         !real("piston-mass", kPistonMassMin, kPistonMassMax, &o.pistonMasses) ||
-        !optionalReal("bath-temperature", 0, kBathTemperatureMax, &o.bathTemperatures)) {
+        !optionalReal("bath-temperature", 0, kBathTemperatureMax, &o.bathTemperatures) ||
+        !real("radius", kRadiusMin, kMixtureRadiusMax, &o.radii) ||
+        !real("b-mass", kMixtureMassMin, kMixtureMassMax, &o.bMasses) ||
+        !real("b-radius", kRadiusMin, kMixtureRadiusMax, &o.bRadii)) {
         return fail(reason);
+    }
+    if (o.mixture) {
+        // Sweeps are products: the largest counts with the largest spheres
+        // in the lowest box is one of the runs.
+        const int32_t a = *std::max_element(o.counts.begin(), o.counts.end());
+        const int32_t b = *std::max_element(o.bCounts.begin(), o.bCounts.end());
+        if (a + b > kMixtureMaxCount) {
+            return fail(QCoreApplication::translate(
+                            "molvix-lab",
+                            "--particles %1 con --b-particles %2: como mucho %3 partículas en total")
+                            .arg(a)
+                            .arg(b)
+                            .arg(kMixtureMaxCount));
+        }
+        const double ra = *std::max_element(o.radii.begin(), o.radii.end());
+        const double rb = b > 0 ? *std::max_element(o.bRadii.begin(), o.bRadii.end()) : 0.0;
+        const int32_t wall = *std::min_element(o.walls.begin(), o.walls.end());
+        const double spheres = 4.0 / 3.0 * std::numbers::pi * (a * ra * ra * ra + b * rb * rb * rb);
+        const double volume = double(kBoxSize) * kBoxSize * wall;
+        if (spheres > kMaxPacking * volume) {
+            return fail(QCoreApplication::translate(
+                            "molvix-lab", "las esferas llenarían el %1 % del volumen con --wall %2; "
+                                          "una mezcla admite como mucho el %3 %")
+                            .arg(volume > 0 ? QString::number(100 * spheres / volume, 'g', 3)
+                                            : QStringLiteral("∞"))
+                            .arg(wall)
+                            .arg(100 * kMaxPacking));
+        }
     }
     if (parser.isSet(QStringLiteral("piston"))) {
         const QString value = parser.value(QStringLiteral("piston"));
@@ -742,6 +839,10 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
         {"piston-to", moving, "--piston moving"},  {"piston-speed", moving, "--piston moving"},
         {"load", loaded, "--piston loaded"},       {"piston-mass", loaded, "--piston loaded"},
         {"bath-temperature", has(o.baths, true), "--bath on"},
+        {"b-mass", std::any_of(o.bCounts.begin(), o.bCounts.end(), [](int32_t n) { return n > 0; }),
+         "--b-particles"},
+        {"b-radius", std::any_of(o.bCounts.begin(), o.bCounts.end(), [](int32_t n) { return n > 0; }),
+         "--b-particles"},
     };
     for (const auto &u : uses) {
         if (!u.used && parser.isSet(QLatin1String(u.option))) {

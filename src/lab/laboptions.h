@@ -54,6 +54,12 @@ struct LabOptions
     std::vector<bool> baths{false};
     std::vector<std::optional<float>> bathTemperatures{std::nullopt};
     bool processColumns = false;
+    // A mixture's settings; none given: the classic gas, no mixture columns.
+    std::vector<float> radii{kRadius};
+    std::vector<int32_t> bCounts{0};
+    std::vector<float> bMasses{1};
+    std::vector<float> bRadii{kRadius};
+    bool mixture = false;
     int64_t warmup = 0;
     int64_t ticks = 0;
     int threads = 1;
@@ -63,8 +69,10 @@ struct LabOptions
 
     // The runs of the sweep: every count, for each every wall, for each
     // every temperature, for each every collision choice, then the process's
-    // settings in the order of --help.
+    // settings and the mixture's in the order of --help.
     std::vector<RunSettings> runs() const;
+    // Each of the mixture's settings for a run of the other settings.
+    void addMixtures(RunSettings r, std::vector<RunSettings> &all) const;
     // How many runs that is, as a double: a product of long sweeps may not
     // fit a whole number, and is checked before the runs are made.
     double runCount() const;
@@ -76,6 +84,9 @@ constexpr int64_t kDefaultWarmup = 20'000;
 constexpr int64_t kMaxTicks = 10'000'000;
 constexpr int64_t kMaxWarmup = 100'000'000;
 constexpr int kMaxThreads = 1024;
+// The share of the volume a mixture's spheres may fill: a random layout
+// without overlaps jams not far above it.
+constexpr double kMaxPacking = 0.3;
 // A sweep of the process's settings may not run away.
 constexpr size_t kMaxSweepValues = 100'000;
 

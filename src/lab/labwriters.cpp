@@ -238,6 +238,32 @@ const std::vector<Column> &processColumns()
     return columns;
 }
 
+Field optionalNumber(const RunResult &r, const std::optional<double> &value)
+{
+    return r.completed && value ? number(summaryNumber(*value)) : Field{};
+}
+
+// The mixture's columns, after the others when any run of the sweep names a
+// mixture option: the settings, then the free paths measured and in theory.
+const std::vector<Column> &mixtureColumns()
+{
+    static const std::vector<Column> columns = {
+        {"radius", [](int, const RunResult &r) { return number(floatText(r.settings.radius)); }},
+        {"b_particles", [](int, const RunResult &r) { return whole(r.settings.bCount); }},
+        {"b_mass", [](int, const RunResult &r) { return number(floatText(r.settings.bMass)); }},
+        {"b_radius",
+         [](int, const RunResult &r) { return number(floatText(r.settings.bRadius)); }},
+        {"mean_free_path", [](int, const RunResult &r) { return optionalNumber(r, r.meanFreePath); }},
+        {"mean_free_path_theory",
+         [](int, const RunResult &r) { return optionalNumber(r, r.meanFreePathTheory); }},
+        {"collision_rate",
+         [](int, const RunResult &r) { return optionalNumber(r, r.collisionRate); }},
+        {"collision_rate_theory",
+         [](int, const RunResult &r) { return optionalNumber(r, r.collisionRateTheory); }},
+    };
+    return columns;
+}
+
 // The series' process columns, after the reading log's own: those of the
 // window's process file, so that a series row after its run is a row of it.
 struct SeriesColumn
@@ -272,6 +298,10 @@ std::vector<Column> columnsFor(const std::vector<RunResult> &results)
     std::vector<Column> columns = summaryColumns();
     if (withProcess(results)) {
         columns.insert(columns.end(), processColumns().begin(), processColumns().end());
+    }
+    if (std::any_of(results.begin(), results.end(),
+                    [](const RunResult &r) { return r.settings.mixture; })) {
+        columns.insert(columns.end(), mixtureColumns().begin(), mixtureColumns().end());
     }
     return columns;
 }

@@ -134,7 +134,9 @@ int runLab(const LabOptions &o)
     plan.keepReadings = !o.series.isEmpty();
     // Before the runs are even listed: a sweep beyond the limits is refused
     // at once instead of running out of memory or time.
-    const int32_t maxCount = *std::max_element(o.counts.begin(), o.counts.end());
+    // A mixture's species B comes on top of the count.
+    const int32_t maxCount = *std::max_element(o.counts.begin(), o.counts.end()) +
+                             *std::max_element(o.bCounts.begin(), o.bCounts.end());
     if (const auto beyond = sweepBeyondLimits(o.runCount(), maxCount, plan, o.threads)) {
         return fail(*beyond);
     }

@@ -13,8 +13,9 @@ template <typename T> bool sameBits(const T &a, const T &b)
     return std::memcmp(&a, &b, sizeof(T)) == 0;
 }
 
-// The whole state at once: it has no padding.
-static_assert(sizeof(GasState) == 16 * sizeof(GasState::Floats) + 14 * 4);
+// The whole state at once: it has no padding (the species' slots are
+// whole numbers, as wide as the floats').
+static_assert(sizeof(GasState) == 18 * sizeof(GasState::Floats) + 15 * 4);
 
 void expectSameGas(const GasState &program, const GasState &lab)
 {
