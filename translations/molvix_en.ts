@@ -1246,6 +1246,10 @@ The readings are still here: try another folder or name.</translation>
         <translation>the spheres would fill %1 % of the volume with --wall %2; a mixture takes at most %3 %</translation>
     </message>
     <message>
+        <source>las opciones de la mezcla no se combinan con las del proceso</source>
+        <translation>the mixture options do not combine with the process options</translation>
+    </message>
+    <message>
         <source>--%1 necesita %2: ninguna ejecución del barrido lo usaría</source>
         <translation>--%1 needs %2: no run of the sweep would use it</translation>
     </message>
@@ -1368,7 +1372,8 @@ hasta 500 en total con las de B):
   La mezcla coloca las partículas sin solaparse, con velocidades de
   Maxwell–Boltzmann a la energía del ajuste de temperatura, y cada par choca
   en el instante en que se tocan (a la suma de sus radios) dentro del paso.
-  Las esferas pueden llenar como mucho el 30 % del volumen.
+  Las esferas pueden llenar como mucho el 30 % del volumen. No se combinan
+  con las opciones del proceso.
 
 Duración de cada ejecución:
   --ticks N            pasos medidos, 1..10000000 (por defecto 50000)
@@ -1582,7 +1587,8 @@ in all with B&apos;s):
   A mixture lays the particles out without overlaps, with Maxwell–Boltzmann
   velocities at the temperature setting&apos;s energy, and each pair collides
   at the moment it touches (at the sum of the radii) within the tick. The
-  spheres may fill at most 30 % of the volume.
+  spheres may fill at most 30 % of the volume. They do not combine with the
+  process options.
 
 Length of every run:
   --ticks N            measured ticks, 1..10000000 (default 50000)

@@ -216,7 +216,8 @@ QString helpText()
         "  La mezcla coloca las partículas sin solaparse, con velocidades de\n"
         "  Maxwell–Boltzmann a la energía del ajuste de temperatura, y cada par choca\n"
         "  en el instante en que se tocan (a la suma de sus radios) dentro del paso.\n"
-        "  Las esferas pueden llenar como mucho el 30 % del volumen.\n"
+        "  Las esferas pueden llenar como mucho el 30 % del volumen. No se combinan\n"
+        "  con las opciones del proceso.\n"
         "\n"
         "Duración de cada ejecución:\n"
         "  --ticks N            pasos medidos, 1..10000000 (por defecto 50000)\n"
@@ -827,6 +828,12 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
     for (const char *name : {"piston", "piston-to", "piston-speed", "load", "piston-mass", "bath",
                              "bath-temperature"}) {
         o.processColumns = o.processColumns || parser.isSet(QLatin1String(name));
+    }
+    // The piston's impacts and the bath's draws take every particle to
+    // have unit mass: with a heavier species B they would be wrong.
+    if (o.mixture && o.processColumns) {
+        return fail(QCoreApplication::translate(
+            "molvix-lab", "las opciones de la mezcla no se combinan con las del proceso"));
     }
     // A setting that no run of the sweep uses is a slip to point out, not a
     // value to echo in every row.

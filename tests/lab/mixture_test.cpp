@@ -50,6 +50,11 @@ TEST(MixtureOptions, BadValuesAreRefusedAsTheOthersAre)
         {"--b-particles 0 --b-radius 2",
          "--b-radius needs --b-particles: no run of the sweep would use it"},
         {"--radius 1 --radius 2", "--radius is given more than once"},
+        // The piston and the bath treat every particle as of unit mass.
+        {"--b-particles 10 --bath on",
+         "the mixture options do not combine with the process options"},
+        {"--radius 2 --piston moving --piston-to 50",
+         "the mixture options do not combine with the process options"},
     };
     for (const auto &c : cases) {
         const ParsedCommandLine p = parse(QString::fromUtf8(c.line));
