@@ -52,6 +52,10 @@ struct GasState
 // Two species of hard spheres in the gas, chosen by the user: species A
 // has unit mass, species B its own. Off by default; while it is off the gas
 // is the classic one, bit for bit.
+// A divider across the box at x = kBoxSize / 2: none, solid, or with a
+// square hole centred on the divider's face.
+enum class Divider : int32_t { None = 0, Solid = 1, Hole = 2 };
+
 struct MixtureSettings
 {
     int32_t aCount = kStartCount;
@@ -59,6 +63,14 @@ struct MixtureSettings
     int32_t bCount = 0;
     float bMass = 1;
     float bRadius = kRadius;
+    // Solid: A starts on the left, B on the right. Hole: both start on the
+    // left and the right starts empty.
+    Divider divider = Divider::None;
+    float holeSide = 20;
+    // One heavy particle (slot 1, species kHeavy) among the others; none
+    // while heavyMass is 0.
+    float heavyMass = 0;
+    float heavyRadius = 5;
 
     bool operator==(const MixtureSettings &) const = default;
 };
@@ -67,6 +79,15 @@ constexpr float kMixtureRadiusMin = 0.1f;
 constexpr float kMixtureRadiusMax = 10.0f;
 constexpr float kMixtureMassMin = 1.0f;
 constexpr float kMixtureMassMax = 100.0f;
+constexpr float kHoleSideMin = 1.0f;
+constexpr float kHoleSideMax = kBoxSize;
+constexpr float kHeavyMassMin = 1.0f;
+constexpr float kHeavyMassMax = 1000.0f;
+constexpr float kHeavyRadiusMax = 10.0f;
+// Species indices (GasState::Especie).
+constexpr int32_t kSpeciesA = 0;
+constexpr int32_t kSpeciesB = 1;
+constexpr int32_t kHeavy = 2;
 // The templates' mean square speed per unit Temp^2 (x uniform in +-1,
 // y shifted by -0.6, z by -0.3): a mixture at a temperature setting gets
 // the energy per particle the classic gas has there.
@@ -82,6 +103,11 @@ struct FreePathTally
     std::array<int64_t, 2> paths{0, 0}; // paths ended
     std::array<double, 2> pathSum{0, 0};
     std::array<int64_t, 2> hits{0, 0}; // collisions each species took part in
+    // Every path (both species) in bins of kPathBinWidth; the last bin
+    // holds the longer ones too.
+    static constexpr int kPathBins = 100;
+    static constexpr double kPathBinWidth = 3.0;
+    std::array<int64_t, kPathBins> histogram{};
 
     // The mean of the paths: every path counted once. In a steady gas it is
     // the distance travelled over the paths ended, v/z (Maxwell's
@@ -90,6 +116,29 @@ struct FreePathTally
     {
         const int64_t n = paths[0] + paths[1];
         return n > 0 ? (pathSum[0] + pathSum[1]) / static_cast<double>(n) : 0.0;
+    }
+};
+
+// The particles of each species (A, B) on each side of x = kBoxSize / 2
+// (left, right), divider or not.
+struct SideCounts
+{
+    std::array<std::array<int32_t, 2>, 2> n{}; // [species][0 left, 1 right]
+};
+
+// Effusion through the divider's hole since the last reset: each species'
+// crossings from left to right, and the particles of that species on the
+// left summed over the ticks, so that crossings / leftTicks is the rate per
+// particle still on the left per tick.
+struct EffusionTally
+{
+    int64_t ticks = 0;
+    std::array<int64_t, 2> crossings{0, 0};
+    std::array<double, 2> leftTicks{0, 0};
+    // Per particle on the left per unit of time; 0 before any tick.
+    double rate(int s, double deltaT) const
+    {
+        return leftTicks[s] > 0 ? crossings[s] / (leftTicks[s] * deltaT) : 0.0;
     }
 };
 
@@ -253,6 +302,29 @@ public:
     const FreePathTally &freePaths() const { return m_mix.tally; }
     // Restarts the tally; paths under way keep running.
     void resetFreePaths() { m_mix.tally = FreePathTally{}; }
+    // The divider: up while the mixture's settings ask for one and it has
+    // not been removed. Removing it lets the gases mix; the settings keep
+    // saying how the gas started.
+    bool dividerUp() const { return m_mix.on && m_mix.dividerUp; }
+    void removeDivider();
+    SideCounts sideCounts() const;
+    const EffusionTally &effusion() const { return m_mix.effusion; }
+    void resetEffusion() { m_mix.effusion = EffusionTally{}; }
+    // The heavy particle's slot, 0 without one.
+    int32_t heavyParticle() const
+    {
+        return m_mix.on && m_mix.settings.heavyMass > 0 ? 1 : 0;
+    }
+    // The particle whose trace the views draw, 0 for none (the heavy one
+    // when there is one, else slot 1 of a mixture, until chosen).
+    int32_t tracedParticle() const { return m_mix.on ? m_mix.traced : 0; }
+    void setTracedParticle(int32_t i);
+    // Back to the classic gas: the count and temperature settings as they
+    // were before the mixture, the classic layout and velocities.
+    // Back to the classic gas with `count` particles (0..MaxPar): the
+    // mixture's particles hidden, the classic layout drawn afresh (a new
+    // series) and the temperature setting's velocities.
+    void endMixture(int32_t count);
     // The pair's contact distance and the next time in [from, to] at which
     // two spheres on straight lines touch while approaching; none, < 0.
     // Overlapping and approaching: `from`.
@@ -314,6 +386,9 @@ private:
         MixtureSettings settings;
         std::mt19937 random;
         FreePathTally tally;
+        EffusionTally effusion;
+        bool dividerUp = false;
+        int32_t traced = 0;
         std::array<double, kGasSlots> pathSince{}; // since the last collision
         std::array<bool, kGasSlots> pathStarted{}; // a collision ended a path before
         std::array<double, kGasSlots> px{}, py{}, pz{}, tau{};

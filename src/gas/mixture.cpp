@@ -110,6 +110,9 @@ void Gas::setMixture(const MixtureSettings &asked)
     m.bMass = inRange(m.bMass, kMixtureMassMin, kMixtureMassMax, 1.0f);
     m_mix.on = true;
     m_mix.settings = m;
+    m_mix.dividerUp = m.divider != Divider::None;
+    m_mix.traced = 1;
+    m_mix.effusion = EffusionTally{};
     m_mix.random.seed(kMixtureSeed);
     m_mix.order.clear();
     g.Mezcla = 1;
@@ -131,6 +134,51 @@ void Gas::setMixture(const MixtureSettings &asked)
     if (gl != nullptr) {
         gl->setParticleCount(g.NumPar);
     }
+}
+
+void Gas::removeDivider()
+{
+    m_mix.dividerUp = false;
+}
+
+SideCounts Gas::sideCounts() const
+{
+    const GasState &g = state;
+    SideCounts c;
+    for (int32_t i = 1; i <= g.NumPar && m_mix.on; ++i) {
+        const int32_t s = g.Especie[i];
+        if (s == kSpeciesA || s == kSpeciesB) {
+            c.n[static_cast<size_t>(s)][g.ParX[i] < kBoxSize / 2 ? 0 : 1] += 1;
+        }
+    }
+    return c;
+}
+
+void Gas::setTracedParticle(int32_t i)
+{
+    if (m_mix.on) {
+        m_mix.traced = std::clamp(i, 0, state.NumPar);
+    }
+}
+
+void Gas::endMixture(int32_t count)
+{
+    GasState &g = state;
+    if (!m_mix.on) {
+        return;
+    }
+    m_mix = MixtureState{};
+    g.Mezcla = 0;
+    for (int32_t i = 1; i < kGasSlots; ++i) {
+        g.Masa[i] = 1.0f;
+        g.RadioPar[i] = 0.0f;
+        g.Especie[i] = kSpeciesA;
+    }
+    // Every mixture particle leaves the views; the classic count then
+    // brings its own back, laid out as the classic gas lays them.
+    setCount(0);
+    setCount(std::clamp(count, 0, MaxPar));
+    ReglaTemperatura(g.Temp);
 }
 
 void Gas::placeMixture()
@@ -267,6 +315,10 @@ void Gas::collidePair(int32_t i, int32_t j, double at)
         if (m.pathStarted[p]) {
             tally.paths[s] += 1;
             tally.pathSum[s] += m.pathSince[p];
+            const auto bin = static_cast<size_t>(
+                std::min(m.pathSince[p] / FreePathTally::kPathBinWidth,
+                         double(FreePathTally::kPathBins - 1)));
+            tally.histogram[bin] += 1;
         }
         tally.hits[s] += 1;
         m.pathStarted[p] = true;

@@ -239,3 +239,37 @@ TEST(Mixture, MeanFreePathAndCollisionRateMatchTheory)
 }
 
 } // namespace
+
+// Leaving a mixture gives the classic gas back: the same particles, where a
+// classic gas would have them after the same count change, ticking alike.
+TEST(Mixture, EndingAMixtureGivesTheClassicGasBack)
+{
+    Gas classic;
+    classic.startAsProgram();
+    Gas mixed;
+    mixed.startAsProgram();
+    mixed.setMixture({300, 2.0f, 100, 16.0f, 4.0f, Divider::Hole, 10.0f, 500.0f, 8.0f});
+    mixed.setCollisions(true);
+    for (int t = 0; t < 50; ++t) {
+        mixed.TimeLoopTimer();
+    }
+    mixed.endMixture(40);
+    classic.setCount(0);
+    classic.setCount(40);
+    classic.setCollisions(true);
+    EXPECT_FALSE(mixed.mixture());
+    EXPECT_FALSE(mixed.dividerUp());
+    EXPECT_EQ(mixed.heavyParticle(), 0);
+    EXPECT_EQ(mixed.state.Mezcla, 0);
+    ASSERT_EQ(mixed.state.NumPar, 40);
+    for (int t = 0; t < 200; ++t) {
+        classic.TimeLoopTimer();
+        mixed.TimeLoopTimer();
+    }
+    for (int i = 1; i <= 40; ++i) {
+        EXPECT_EQ(mixed.state.ParX[i], classic.state.ParX[i]) << i;
+        EXPECT_EQ(mixed.state.VelY[i], classic.state.VelY[i]) << i;
+        EXPECT_EQ(mixed.state.Masa[i], 1.0f) << i;
+    }
+    EXPECT_EQ(kineticSum(mixed.state).total, kineticSum(classic.state).total);
+}
