@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <deque>
+#include <vector>
+
+// How far particles wander: the mean-square displacement (MSD) of a set of
+// particles against time, from their positions sampled at equal steps,
+// averaged over the particles and over every origin in the log. Positions
+// are the box's own (its walls reflect, so the MSD levels off once a
+// particle has had time to cross the box).
+class DisplacementLog
+{
+public:
+    // The log keeps the last `capacity` samples; older ones are dropped.
+    explicit DisplacementLog(size_t capacity = 2048);
+
+    void clear();
+    // One sample: the tracked particles' positions at time t (the gas's
+    // time; samples are meant to come at equal steps). A sample with
+    // another number of particles than the log holds starts the log afresh.
+    void add(double t, const std::vector<std::array<float, 3>> &positions);
+    size_t samples() const { return m_samples.size(); }
+
+    struct Point
+    {
+        double t = 0;   // the lag, in the gas's time
+        double msd = 0; // mean |r(t0 + t) - r(t0)|^2 over particles and t0
+    };
+    // The MSD at lags of 1, 2, ... samples, up to maxLag (and at most the
+    // log's length less one): every origin in the log used at each lag.
+    std::vector<Point> curve(size_t maxLag) const;
+
+    // The straight line MSD = 6 D t + c fitted over the points with lag in
+    // [from, to]: D, its standard error, and whether at least three points
+    // fell in the range.
+    struct Fit
+    {
+        bool ok = false;
+        double d = 0;
+        double se = 0;
+        double from = 0;
+        double to = 0;
+    };
+    static Fit fitDiffusion(const std::vector<Point> &curve, double from, double to);
+
+private:
+    struct Sample
+    {
+        double t;
+        std::vector<std::array<float, 3>> r;
+    };
+    size_t m_capacity;
+    std::deque<Sample> m_samples;
+};
+
+// The hard-sphere self-diffusion coefficient (Chapman and Enskog's first
+// approximation), D = 3 / (8 n d^2) sqrt(k T / (pi m)), divided by
+// Enskog's factor chi for a denser gas (1 for a dilute one). n the number
+// density, d the diameter, m the particle's mass.
+double diffusionTheory(double n, double d, double kT, double mass, double chi = 1);
+
+// A particle of mass M in a gas at k T: <v^2> = 3 k T / M.
+double meanSquareSpeedTheory(double kT, double mass);
