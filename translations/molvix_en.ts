@@ -1246,6 +1246,14 @@ The readings are still here: try another folder or name.</translation>
         <translation>the spheres would fill %1 % of the volume with --wall %2; a mixture takes at most %3 %</translation>
     </message>
     <message>
+        <source>las esferas llenarían el %1 % de su mitad de la caja con --wall %2 y --divider; una mezcla admite como mucho el %3 %</source>
+        <translation>the spheres would fill %1 % of their half of the box with --wall %2 and --divider; a mixture takes at most %3 %</translation>
+    </message>
+    <message>
+        <source>--divider %1: use none, solid o hole, o una lista</source>
+        <translation>--divider %1: use none, solid or hole, or a list</translation>
+    </message>
+    <message>
         <source>las opciones de la mezcla no se combinan con las del proceso</source>
         <translation>the mixture options do not combine with the process options</translation>
     </message>
@@ -1369,11 +1377,20 @@ hasta 500 en total con las de B):
   --b-mass M           masa de la especie B en masas de A, 1..100 (por
                        defecto 1)
   --b-radius R         radio de la especie B, 0.1..10 (por defecto 1.5)
+  --divider none|solid|hole
+                       una pared en medio de x (por defecto none): solid
+                       separa A (izquierda) de B (derecha) durante el
+                       calentamiento y se quita al empezar los pasos
+                       medidos (mix_time cuenta desde ahí); hole empieza
+                       con ambas especies a la izquierda, que salen por el
+                       agujero de la pared durante los pasos medidos
+  --hole LADO          lado del agujero cuadrado de --divider hole, 1..100
+                       (por defecto 20)
   La mezcla coloca las partículas sin solaparse, con velocidades de
   Maxwell–Boltzmann a la energía del ajuste de temperatura, y cada par choca
   en el instante en que se tocan (a la suma de sus radios) dentro del paso.
-  Las esferas pueden llenar como mucho el 30 % del volumen. No se combinan
-  con las opciones del proceso.
+  Las esferas pueden llenar como mucho el 30 % del volumen (con --divider, de
+  su mitad). No se combinan con las opciones del proceso.
 
 Duración de cada ejecución:
   --ticks N            pasos medidos, 1..10000000 (por defecto 50000)
@@ -1584,11 +1601,20 @@ in all with B&apos;s):
   --b-particles N      species B&apos;s particles, 0..500 (default 0)
   --b-mass M           species B&apos;s mass in masses of A, 1..100 (default 1)
   --b-radius R         species B&apos;s radius, 0.1..10 (default 1.5)
+  --divider none|solid|hole
+                       a wall across the middle of x (default none): solid
+                       keeps A (left) and B (right) apart through the
+                       warm-up and is removed when the measured ticks begin
+                       (mix_time counts from there); hole starts both
+                       species on the left, and they effuse through the
+                       wall&apos;s hole during the measured ticks
+  --hole SIDE          the side of --divider hole&apos;s square hole, 1..100
+                       (default 20)
   A mixture lays the particles out without overlaps, with Maxwell–Boltzmann
   velocities at the temperature setting&apos;s energy, and each pair collides
   at the moment it touches (at the sum of the radii) within the tick. The
-  spheres may fill at most 30 % of the volume. They do not combine with the
-  process options.
+  spheres may fill at most 30 % of the volume (with --divider, of their
+  half). They do not combine with the process options.
 
 Length of every run:
   --ticks N            measured ticks, 1..10000000 (default 50000)

@@ -1,6 +1,7 @@
 #include "experiment.h"
 
 #include "freepath.h"
+#include "mixing.h"
 #include "speeds.h"
 
 #include <QCoreApplication>
@@ -80,8 +81,11 @@ LabGas::LabGas(const RunSettings &run) : settings(run)
     moveWallBar(settings.wall);
     // A mixture lays the gas out afresh, in the box the wall leaves.
     if (settings.mixture) {
-        gas.setMixture({settings.count, settings.radius, settings.bCount, settings.bMass,
-                        settings.bRadius});
+        MixtureSettings m{settings.count, settings.radius, settings.bCount, settings.bMass,
+                          settings.bRadius};
+        m.divider = settings.divider;
+        m.holeSide = settings.holeSide;
+        gas.setMixture(m);
     }
     // The collision box, last: it draws nothing.
     gas.setCollisions(settings.collisions);
@@ -161,17 +165,43 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     const int64_t measuredFrom = gas.ticks + plan.warmup;
     std::vector<GasReading> readings;
     readings.reserve(static_cast<size_t>(plan.ticks / NPasosPresion + 1));
-    const int32_t listener = gas.addReadingListener([&readings, measuredFrom](const GasReading &r) {
-        if (r.tick > measuredFrom) {
-            readings.push_back(r);
+    const bool divided = lab.settings.mixture && lab.settings.divider != Divider::None;
+    const bool mixture = lab.settings.mixture;
+    const int32_t listener =
+        gas.addReadingListener([&readings, &result, &gas, mixture, measuredFrom](const GasReading &r) {
+            if (r.tick > measuredFrom) {
+                readings.push_back(r);
+                if (mixture) {
+                    result.sides.push_back(gas.sideCounts());
+                }
+            }
+        });
+    // The counts on each side at every measured tick: the time to mix.
+    MixClock mixClock;
+    const auto sideTable = [&gas] {
+        const SideCounts c = gas.sideCounts();
+        SideTable t{};
+        for (size_t s = 0; s < 2; ++s) {
+            t[s] = {c.n[s][0], c.n[s][1]};
         }
-    });
+        return t;
+    };
     // Every snapshot is kept: the distribution pools the whole measurement.
     SpeedSampler speeds(static_cast<int>(std::max<int64_t>(1, plan.ticks / kSpeedSnapshotTicks)));
 
     const auto begin = [&] {
         lab.startMeasuring();
         gas.resetFreePaths();
+        if (divided) {
+            // The gases meet from here: a solid divider goes, a hole's
+            // tally starts afresh.
+            if (lab.settings.divider == Divider::Solid) {
+                gas.removeDivider();
+            }
+            gas.resetEffusion();
+            mixClock.start(0);
+            mixClock.add(0, sideTable());
+        }
         const GasReading now = gas.reading(0);
         result.temperatureStart = exactTemperature(gas);
         result.wallStart = gas.pistonPosition();
@@ -190,6 +220,9 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
             begin();
         }
         const int64_t measured = t - plan.warmup;
+        if (divided && measured > 0) {
+            mixClock.add(static_cast<double>(measured) * kTickTime, sideTable());
+        }
         if (measured > 0 && measured % kSpeedSnapshotTicks == 0) {
             speeds.addSnapshot(&s.VelX[1], &s.VelY[1], &s.VelZ[1], s.NumPar);
         }
@@ -252,6 +285,18 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     result.ks = moving || readings.empty() ? maxwellBoltzmannKs(std::move(pooled)) : std::nullopt;
     if (lab.settings.mixture) {
         freePathsOf(gas, result);
+    }
+    if (divided) {
+        result.mixTime = mixClock.mixTime();
+        const EffusionTally &e = gas.effusion();
+        if (lab.settings.divider == Divider::Hole && lab.settings.bCount > 0) {
+            result.effusionRatio =
+                effusionRatio(e.crossings[0], e.leftTicks[0], e.crossings[1], e.leftTicks[1]);
+            result.grahamRatio = grahamRatio(1.0, lab.settings.bMass);
+        }
+    }
+    if (!plan.keepReadings) {
+        result.sides.clear();
     }
     if (plan.keepReadings) {
         result.readings = std::move(readings);

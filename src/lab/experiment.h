@@ -44,6 +44,11 @@ struct RunSettings
     int32_t bCount = 0;
     float bMass = 1;
     float bRadius = kRadius;
+    // The divider: `Solid` keeps A left and B right through the warm-up and
+    // is removed when the measured ticks begin; `Hole` keeps both on the
+    // left, effusing through the measured ticks.
+    Divider divider = Divider::None;
+    float holeSide = MixtureSettings{}.holeSide;
 };
 
 // How long every run of a sweep goes.
@@ -88,6 +93,14 @@ struct RunResult
     // path ended.
     std::optional<double> meanFreePath, meanFreePathTheory;
     std::optional<double> collisionRate, collisionRateTheory;
+
+    // In a mixture, each species' count on each side at every reading (kept
+    // with the readings). Behind a divider: the time from the start of the measured ticks
+    // until the counts first came within 10 % of even; through a hole, the
+    // ratio of A's effusion rate to B's, measured and by Graham's law.
+    std::vector<SideCounts> sides;
+    std::optional<double> mixTime;
+    std::optional<double> effusionRatio, grahamRatio;
 };
 
 // The control panel's readouts, not shown: the readings carry the numbers.

@@ -213,11 +213,20 @@ QString helpText()
         "  --b-mass M           masa de la especie B en masas de A, 1..100 (por\n"
         "                       defecto 1)\n"
         "  --b-radius R         radio de la especie B, 0.1..10 (por defecto 1.5)\n"
+        "  --divider none|solid|hole\n"
+        "                       una pared en medio de x (por defecto none): solid\n"
+        "                       separa A (izquierda) de B (derecha) durante el\n"
+        "                       calentamiento y se quita al empezar los pasos\n"
+        "                       medidos (mix_time cuenta desde ahí); hole empieza\n"
+        "                       con ambas especies a la izquierda, que salen por el\n"
+        "                       agujero de la pared durante los pasos medidos\n"
+        "  --hole LADO          lado del agujero cuadrado de --divider hole, 1..100\n"
+        "                       (por defecto 20)\n"
         "  La mezcla coloca las partículas sin solaparse, con velocidades de\n"
         "  Maxwell–Boltzmann a la energía del ajuste de temperatura, y cada par choca\n"
         "  en el instante en que se tocan (a la suma de sus radios) dentro del paso.\n"
-        "  Las esferas pueden llenar como mucho el 30 % del volumen. No se combinan\n"
-        "  con las opciones del proceso.\n"
+        "  Las esferas pueden llenar como mucho el 30 % del volumen (con --divider, de\n"
+        "  su mitad). No se combinan con las opciones del proceso.\n"
         "\n"
         "Duración de cada ejecución:\n"
         "  --ticks N            pasos medidos, 1..10000000 (por defecto 50000)\n"
@@ -495,7 +504,13 @@ void LabOptions::addMixtures(RunSettings r, std::vector<RunSettings> &all) const
                 r.bMass = mass;
                 for (const float bRadius : bRadii) {
                     r.bRadius = bRadius;
-                    all.push_back(r);
+                    for (const Divider divider : dividers) {
+                        r.divider = divider;
+                        for (const float side : holeSides) {
+                            r.holeSide = side;
+                            all.push_back(r);
+                        }
+                    }
                 }
             }
         }
@@ -551,7 +566,8 @@ double LabOptions::runCount() const
     for (const size_t n : {counts.size(), walls.size(), temperatures.size(), collisions.size(),
                            pistons.size(), pistonTargets.size(), pistonSpeeds.size(), loads.size(),
                            pistonMasses.size(), baths.size(), bathTemperatures.size(),
-                           radii.size(), bCounts.size(), bMasses.size(), bRadii.size()}) {
+                           radii.size(), bCounts.size(), bMasses.size(), bRadii.size(),
+                           dividers.size(), holeSides.size()}) {
         runs *= static_cast<double>(n);
     }
     return runs;
@@ -597,6 +613,8 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
                                                 valued("b-particles"),
                                                 valued("b-mass"),
                                                 valued("b-radius"),
+                                                valued("divider"),
+                                                valued("hole"),
                                                 valued("lang")};
     parser.addOption(help);
     parser.addOption(version);
@@ -647,7 +665,7 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
     QString reason;
     // A mixture takes more particles than the classic gas.
     o.mixture = false;
-    for (const char *name : {"radius", "b-particles", "b-mass", "b-radius"}) {
+    for (const char *name : {"radius", "b-particles", "b-mass", "b-radius", "divider", "hole"}) {
         o.mixture = o.mixture || parser.isSet(QLatin1String(name));
     }
     const auto sweep = [&](const char *name, std::vector<int32_t> *into, int32_t max = 100) {
@@ -743,8 +761,26 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
         !optionalReal("bath-temperature", 0, kBathTemperatureMax, &o.bathTemperatures) ||
         !real("radius", kRadiusMin, kMixtureRadiusMax, &o.radii) ||
         !real("b-mass", kMixtureMassMin, kMixtureMassMax, &o.bMasses) ||
-        !real("b-radius", kRadiusMin, kMixtureRadiusMax, &o.bRadii)) {
+        !real("b-radius", kRadiusMin, kMixtureRadiusMax, &o.bRadii) ||
+        !real("hole", kHoleSideMin, kHoleSideMax, &o.holeSides)) {
         return fail(reason);
+    }
+    if (parser.isSet(QStringLiteral("divider"))) {
+        const QString value = parser.value(QStringLiteral("divider"));
+        o.dividers.clear();
+        for (const QString &item : value.split(QLatin1Char(','))) {
+            if (item == QLatin1String("none")) {
+                o.dividers.push_back(Divider::None);
+            } else if (item == QLatin1String("solid")) {
+                o.dividers.push_back(Divider::Solid);
+            } else if (item == QLatin1String("hole")) {
+                o.dividers.push_back(Divider::Hole);
+            } else {
+                return fail(QCoreApplication::translate(
+                                "molvix-lab", "--divider %1: use none, solid o hole, o una lista")
+                                .arg(value));
+            }
+        }
     }
     if (o.mixture) {
         // Sweeps are products: the largest counts with the largest spheres
@@ -762,12 +798,28 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
         const double ra = *std::max_element(o.radii.begin(), o.radii.end());
         const double rb = b > 0 ? *std::max_element(o.bRadii.begin(), o.bRadii.end()) : 0.0;
         const int32_t wall = *std::min_element(o.walls.begin(), o.walls.end());
-        const double spheres = 4.0 / 3.0 * std::numbers::pi * (a * ra * ra * ra + b * rb * rb * rb);
-        const double volume = double(kBoxSize) * kBoxSize * wall;
+        const double sphereA = 4.0 / 3.0 * std::numbers::pi * a * ra * ra * ra;
+        const double sphereB = 4.0 / 3.0 * std::numbers::pi * b * rb * rb * rb;
+        double spheres = sphereA + sphereB;
+        double volume = double(kBoxSize) * kBoxSize * wall;
+        // Behind a divider the gas starts in half the box: both species on
+        // the left of a hole, each in its own half of a solid one.
+        const auto has = [&](Divider d) {
+            return std::find(o.dividers.begin(), o.dividers.end(), d) != o.dividers.end();
+        };
+        if (has(Divider::Hole) || has(Divider::Solid)) {
+            volume /= 2;
+            spheres = has(Divider::Hole) ? spheres : std::max(sphereA, sphereB);
+        }
         if (spheres > kMaxPacking * volume) {
-            return fail(QCoreApplication::translate(
-                            "molvix-lab", "las esferas llenarían el %1 % del volumen con --wall %2; "
-                                          "una mezcla admite como mucho el %3 %")
+            const bool half = has(Divider::Hole) || has(Divider::Solid);
+            return fail((half ? QCoreApplication::translate(
+                                    "molvix-lab",
+                                    "las esferas llenarían el %1 % de su mitad de la caja con "
+                                    "--wall %2 y --divider; una mezcla admite como mucho el %3 %")
+                              : QCoreApplication::translate(
+                                    "molvix-lab", "las esferas llenarían el %1 % del volumen con "
+                                                  "--wall %2; una mezcla admite como mucho el %3 %"))
                             .arg(volume > 0 ? QString::number(100 * spheres / volume, 'g', 3)
                                             : QStringLiteral("∞"))
                             .arg(wall)
@@ -850,6 +902,7 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
          "--b-particles"},
         {"b-radius", std::any_of(o.bCounts.begin(), o.bCounts.end(), [](int32_t n) { return n > 0; }),
          "--b-particles"},
+        {"hole", has(o.dividers, Divider::Hole), "--divider hole"},
     };
     for (const auto &u : uses) {
         if (!u.used && parser.isSet(QLatin1String(u.option))) {

@@ -59,6 +59,8 @@ struct LabOptions
     std::vector<int32_t> bCounts{0};
     std::vector<float> bMasses{1};
     std::vector<float> bRadii{kRadius};
+    std::vector<Divider> dividers{Divider::None};
+    std::vector<float> holeSides{MixtureSettings{}.holeSide};
     bool mixture = false;
     int64_t warmup = 0;
     int64_t ticks = 0;

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -238,6 +239,19 @@ const std::vector<Column> &processColumns()
     return columns;
 }
 
+const char *dividerName(Divider divider)
+{
+    switch (divider) {
+    case Divider::Solid:
+        return "solid";
+    case Divider::Hole:
+        return "hole";
+    case Divider::None:
+        break;
+    }
+    return "none";
+}
+
 Field optionalNumber(const RunResult &r, const std::optional<double> &value)
 {
     return r.completed && value ? number(summaryNumber(*value)) : Field{};
@@ -260,6 +274,18 @@ const std::vector<Column> &mixtureColumns()
          [](int, const RunResult &r) { return optionalNumber(r, r.collisionRate); }},
         {"collision_rate_theory",
          [](int, const RunResult &r) { return optionalNumber(r, r.collisionRateTheory); }},
+        {"effusion_ratio",
+         [](int, const RunResult &r) { return optionalNumber(r, r.effusionRatio); }},
+        {"graham_ratio", [](int, const RunResult &r) { return optionalNumber(r, r.grahamRatio); }},
+        {"mix_time", [](int, const RunResult &r) { return optionalNumber(r, r.mixTime); }},
+        // The divider's settings last, so that the columns before keep
+        // their places.
+        {"divider", [](int, const RunResult &r) { return word(dividerName(r.settings.divider)); }},
+        {"hole",
+         [](int, const RunResult &r) {
+             return r.settings.divider == Divider::Hole ? number(floatText(r.settings.holeSide))
+                                                        : Field{};
+         }},
     };
     return columns;
 }
@@ -292,6 +318,25 @@ bool withProcess(const std::vector<RunResult> &results)
                        [](const RunResult &r) { return r.settings.processColumns; });
 }
 
+bool withMixture(const std::vector<RunResult> &results)
+{
+    return std::any_of(results.begin(), results.end(),
+                       [](const RunResult &r) { return r.settings.mixture; });
+}
+
+// A mixture's series columns: each species' count on each side of the
+// box's middle at the reading.
+constexpr const char *kSideColumns[] = {"a_left", "a_right", "b_left", "b_right"};
+
+std::array<int32_t, 4> sidesAt(const RunResult &r, size_t k)
+{
+    if (k >= r.sides.size()) {
+        return {0, 0, 0, 0};
+    }
+    const SideCounts &c = r.sides[k];
+    return {c.n[0][0], c.n[0][1], c.n[1][0], c.n[1][1]};
+}
+
 // The summary's columns for these results.
 std::vector<Column> columnsFor(const std::vector<RunResult> &results)
 {
@@ -299,8 +344,7 @@ std::vector<Column> columnsFor(const std::vector<RunResult> &results)
     if (withProcess(results)) {
         columns.insert(columns.end(), processColumns().begin(), processColumns().end());
     }
-    if (std::any_of(results.begin(), results.end(),
-                    [](const RunResult &r) { return r.settings.mixture; })) {
+    if (withMixture(results)) {
         columns.insert(columns.end(), mixtureColumns().begin(), mixtureColumns().end());
     }
     return columns;
@@ -377,11 +421,15 @@ QByteArray seriesCsv(const std::vector<RunResult> &results)
     const QByteArray header = QByteArray::fromStdString(readingsCsv({}));
     // The process's columns go at the end of each row.
     const bool process = withProcess(results);
+    const bool mixture = withMixture(results);
     QByteArray csv = "run," + header;
-    if (process) {
+    if (process || mixture) {
         csv.chop(1);
         for (const SeriesColumn &c : seriesProcessColumns()) {
-            csv += ',' + QByteArray(c.name);
+            csv += process ? ',' + QByteArray(c.name) : QByteArray();
+        }
+        for (const char *name : kSideColumns) {
+            csv += mixture ? ',' + QByteArray(name) : QByteArray();
         }
         csv += '\n';
     }
@@ -398,6 +446,11 @@ QByteArray seriesCsv(const std::vector<RunResult> &results)
             if (process) {
                 for (const SeriesColumn &c : seriesProcessColumns()) {
                     csv += ',' + QByteArray::fromStdString(c.text(r.readings[k]));
+                }
+            }
+            if (mixture) {
+                for (const int32_t n : sidesAt(r, k)) {
+                    csv += r.settings.mixture ? ',' + QByteArray::number(n) : QByteArray(",");
                 }
             }
             csv += '\n';
@@ -418,6 +471,7 @@ QByteArray seriesJson(const std::vector<RunResult> &results)
         ++run;
         json += "    {" + jsonFields(summaryColumns(), run, r, 0, kSettingColumns) + ", \"readings\": [";
         bool first = true;
+        size_t k = 0;
         for (const GasReading &g : r.readings) {
             json += first ? "\n      {" : ",\n      {";
             first = false;
@@ -435,6 +489,13 @@ QByteArray seriesJson(const std::vector<RunResult> &results)
                         ", \"" + QByteArray(c.name) + "\": " + QByteArray::fromStdString(c.text(g));
                 }
             }
+            if (r.settings.mixture) {
+                const std::array<int32_t, 4> n = sidesAt(r, k);
+                for (size_t c = 0; c < n.size(); ++c) {
+                    json += ", \"" + QByteArray(kSideColumns[c]) + "\": " + QByteArray::number(n[c]);
+                }
+            }
+            ++k;
             json += '}';
         }
         json += r.readings.empty() ? "]}" : "\n    ]}";

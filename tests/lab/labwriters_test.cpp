@@ -155,6 +155,7 @@ TEST(Columns, EveryColumnIsExplainedInTheHandbookAndTheManPage)
 {
     RunResult r;
     r.settings.processColumns = true;
+    r.settings.mixture = true;
     QSet<QString> columns;
     for (const QByteArray &csv :
          {summaryCsv({r}), seriesCsv({r}), QByteArray::fromStdString(processReadingsCsv({}))}) {
