@@ -228,9 +228,11 @@ TEST(Divider, EffusionRatesFollowKnudsenAndGraham)
 {
     // A dilute gas (mean free path about 225 against a hole of side 20):
     // each species' rate per particle on the left is A / (4 V) x its mean
-    // speed, so the rates' ratio is sqrt(m_B / m_A). The crossings are
-    // counts, so each rate carries a relative error of 1 / sqrt(crossings):
-    // the test allows four of those.
+    // speed, so the rates' ratio is sqrt(m_B / m_A). Counting alone gives
+    // each rate a relative error of 1 / sqrt(crossings); the crossings are
+    // not independent, though (a particle flying nearly along x comes back
+    // through the hole on each round trip), and runs of other layouts
+    // scatter about twice as much: the test allows five counting errors.
     for (const float mass : {4.0f, 16.0f}) {
         SCOPED_TRACE(mass);
         Gas g;
@@ -255,13 +257,13 @@ TEST(Divider, EffusionRatesFollowKnudsenAndGraham)
         for (size_t s = 0; s < 2; ++s) {
             const double theory = effusionRateTheory(400, volume, kT, s == 0 ? 1.0 : mass);
             const double error = 1 / std::sqrt(double(e.crossings[s]));
-            EXPECT_NEAR(e.rate(int(s), dt) / theory, 1, 4 * error) << s;
+            EXPECT_NEAR(e.rate(int(s), dt) / theory, 1, 5 * error) << s;
         }
         const std::optional<double> ratio =
             effusionRatio(e.crossings[0], e.leftTicks[0], e.crossings[1], e.leftTicks[1]);
         ASSERT_TRUE(ratio.has_value());
         const double error = std::sqrt(1.0 / e.crossings[0] + 1.0 / e.crossings[1]);
-        EXPECT_NEAR(*ratio / grahamRatio(1, mass), 1, 4 * error);
+        EXPECT_NEAR(*ratio / grahamRatio(1, mass), 1, 5 * error);
     }
 }
 

@@ -151,17 +151,17 @@ TEST(DividerRun, ASolidDividerHoldsThroughTheWarmupAndTheClockStartsAtItsRemoval
 TEST(DividerRun, GrahamsRatioThroughASmallHoleInADiluteGas)
 {
     // Mean free path about 450 against a hole of side 20 (Knudsen's
-    // effusion); some 3000 crossings of A and 1500 of B make the ratio's
-    // error about 3 %: the test allows 10 %.
+    // effusion). Runs of this length with other layouts scatter by some
+    // 2.5 % about Graham's ratio (docs/experiments.md): the test allows 8 %.
     RunSettings s = divided(Divider::Hole, 4);
     s.radius = 0.5f;
     s.bRadius = 0.5f;
-    s.temperature = 80;
+    s.temperature = 100;
     s.holeSide = 20;
-    const RunResult r = runExperiment(s, RunPlan{0, 8000, false});
+    const RunResult r = runExperiment(s, RunPlan{0, 20000, false});
     ASSERT_TRUE(r.effusionRatio && r.grahamRatio);
     EXPECT_DOUBLE_EQ(*r.grahamRatio, 2.0);
-    EXPECT_NEAR(*r.effusionRatio / *r.grahamRatio, 1.0, 0.10);
+    EXPECT_NEAR(*r.effusionRatio / *r.grahamRatio, 1.0, 0.08);
     EXPECT_TRUE(r.sides.empty()); // not kept without the series
 }
 
