@@ -31,6 +31,30 @@ BENCHMARK(BM_MixtureTick)
     ->Args({200, 20})
     ->Unit(benchmark::kMicrosecond);
 
+// The same gas behind a divider with a hole of side 20 (both species
+// start on the left): the meetings with the plane join the tick's events.
+void BM_DividerTick(benchmark::State &state)
+{
+    Gas gas;
+    gas.ReglaTemperatura(static_cast<int32_t>(state.range(1)));
+    const auto count = static_cast<int32_t>(state.range(0));
+    MixtureSettings m{count / 2, kRadius, count - count / 2, 4.0f, 2.5f};
+    m.divider = Divider::Hole;
+    gas.setMixture(m);
+    gas.setCollisions(true);
+    for (int t = 0; t < 1000; ++t) {
+        gas.TimeLoopTimer();
+    }
+    const int64_t before = gas.effusion().crossings[0] + gas.effusion().crossings[1];
+    for (auto _ : state) {
+        gas.TimeLoopTimer();
+    }
+    state.counters["crossings_per_tick"] =
+        static_cast<double>(gas.effusion().crossings[0] + gas.effusion().crossings[1] - before) /
+        static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_DividerTick)->Args({500, 20})->Args({500, 100})->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 BENCHMARK_MAIN();
