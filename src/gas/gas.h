@@ -123,13 +123,12 @@ struct FreePathTally
     std::array<int64_t, 3> bulkCount{0, 0, 0};
     std::array<double, 3> bulkFlown{0, 0, 0};
     double bulkVolume = 0;
-    // The bulk's mean free path: distance flown over paths ended (each
-    // collision ends one); 0 before any.
+    // The molecules' (A and B) mean free path in the bulk: distance flown
+    // over paths ended (each collision ends one); 0 before any.
     double bulkMeanPath() const
     {
-        const int64_t hits = bulkHits[0] + bulkHits[1] + bulkHits[2];
-        return hits > 0 ? (bulkFlown[0] + bulkFlown[1] + bulkFlown[2]) / static_cast<double>(hits)
-                        : 0.0;
+        const int64_t hits = bulkHits[0] + bulkHits[1];
+        return hits > 0 ? (bulkFlown[0] + bulkFlown[1]) / static_cast<double>(hits) : 0.0;
     }
 
     // The mean of the paths: every path counted once. In a steady gas it is

@@ -59,6 +59,8 @@ struct LabOptions
     std::vector<int32_t> bCounts{0};
     std::vector<float> bMasses{1};
     std::vector<float> bRadii{kRadius};
+    std::vector<float> heavyMasses{0}; // 0: no heavy particle
+    std::vector<float> heavyRadii{RunSettings{}.heavyRadius};
     bool mixture = false;
     int64_t warmup = 0;
     int64_t ticks = 0;

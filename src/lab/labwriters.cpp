@@ -260,6 +260,21 @@ const std::vector<Column> &mixtureColumns()
          [](int, const RunResult &r) { return optionalNumber(r, r.collisionRate); }},
         {"collision_rate_theory",
          [](int, const RunResult &r) { return optionalNumber(r, r.collisionRateTheory); }},
+        {"diffusion", [](int, const RunResult &r) { return optionalNumber(r, r.diffusion); }},
+        {"diffusion_theory",
+         [](int, const RunResult &r) { return optionalNumber(r, r.diffusionTheory); }},
+        {"heavy_v2", [](int, const RunResult &r) { return optionalNumber(r, r.heavyV2); }},
+        {"heavy_v2_theory",
+         [](int, const RunResult &r) { return optionalNumber(r, r.heavyV2Theory); }},
+        // The heavy particle's settings, empty without one.
+        {"heavy_mass",
+         [](int, const RunResult &r) {
+             return r.settings.heavyMass > 0 ? number(floatText(r.settings.heavyMass)) : Field{};
+         }},
+        {"heavy_radius",
+         [](int, const RunResult &r) {
+             return r.settings.heavyMass > 0 ? number(floatText(r.settings.heavyRadius)) : Field{};
+         }},
     };
     return columns;
 }

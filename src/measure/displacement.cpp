@@ -58,6 +58,67 @@ std::vector<DisplacementLog::Point> DisplacementLog::curve(size_t maxLag) const
     return out;
 }
 
+MsdAccumulator::MsdAccumulator(size_t maxLag) : m_maxLag(std::max<size_t>(maxLag, 1)) {}
+
+void MsdAccumulator::add(double t, const std::vector<std::array<float, 3>> &positions)
+{
+    std::vector<std::array<double, 3>> r(positions.size());
+    for (size_t p = 0; p < positions.size(); ++p) {
+        r[p] = {positions[p][0], positions[p][1], positions[p][2]};
+    }
+    add(t, r);
+}
+
+void MsdAccumulator::add(double t, const std::vector<std::array<double, 3>> &positions)
+{
+    if (!m_recent.empty() && m_recent.back().second.size() != positions.size()) {
+        m_recent.clear();
+        m_msd.clear();
+        m_dt.clear();
+        m_origins.clear();
+        m_added = 0;
+    }
+    const size_t particles = positions.size();
+    // The newest sample against each kept one: lag k pairs it with the k-th
+    // from the end.
+    for (size_t k = 1; k <= m_recent.size(); ++k) {
+        const auto &[t0, r0] = m_recent[m_recent.size() - k];
+        if (m_msd.size() < k) {
+            m_msd.push_back(0);
+            m_dt.push_back(0);
+            m_origins.push_back(0);
+        }
+        double sum = 0;
+        for (size_t p = 0; p < particles; ++p) {
+            const double dx = positions[p][0] - r0[p][0];
+            const double dy = positions[p][1] - r0[p][1];
+            const double dz = positions[p][2] - r0[p][2];
+            sum += dx * dx + dy * dy + dz * dz;
+        }
+        m_msd[k - 1] += particles > 0 ? sum / static_cast<double>(particles) : 0.0;
+        m_dt[k - 1] += t - t0;
+        m_origins[k - 1] += 1;
+    }
+    m_recent.emplace_back(t, positions);
+    if (m_recent.size() > m_maxLag) {
+        m_recent.pop_front();
+    }
+    ++m_added;
+}
+
+std::vector<DisplacementLog::Point> MsdAccumulator::curve() const
+{
+    std::vector<DisplacementLog::Point> out;
+    if (!m_recent.empty() && m_recent.back().second.empty()) {
+        return out;
+    }
+    for (size_t k = 0; k < m_msd.size(); ++k) {
+        const double n = static_cast<double>(m_origins[k]);
+        out.push_back({m_dt[k] / n, m_msd[k] / n});
+    }
+    return out;
+}
+
 // Ordinary least squares of msd on t. The points are not independent (each
 // lag reuses the same flights, and neighbouring lags share most of them), so
 // the standard error from the residuals understates the true scatter of D
@@ -140,7 +201,8 @@ double diffusionTheory(double n, double d, double kT, double mass, double chi)
     return 3.0 / (8.0 * n * d * d * chi) * std::sqrt(kT / (std::numbers::pi * mass));
 }
 
-double mixtureDiffusionTheory(const std::vector<SpeciesPart> &species, size_t s, double kT)
+double mixtureDiffusionTheory(const std::vector<SpeciesPart> &species, size_t s, double kT,
+                              double areaPerVolume)
 {
     if (s >= species.size()) {
         return std::numeric_limits<double>::quiet_NaN();
@@ -158,7 +220,7 @@ double mixtureDiffusionTheory(const std::vector<SpeciesPart> &species, size_t s,
     for (const SpeciesPart &o : species) {
         const double sigma = a.radius + o.radius;
         const double mu = a.mass * o.mass / (a.mass + o.mass);
-        friction += 8.0 / 3.0 * o.n * sigma * sigma * chi *
+        friction += 8.0 / 3.0 * o.n * sigma * sigma * chi * wallShadow(sigma, areaPerVolume) *
                     std::sqrt(2.0 * std::numbers::pi * mu / kT);
     }
     return friction > 0 ? 1.0 / friction : std::numeric_limits<double>::infinity();

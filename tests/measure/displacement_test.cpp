@@ -167,7 +167,45 @@ TEST(Displacement, MixtureTheoryReducesToOneSpecies)
     // Heavier partners hold a particle back more (reduced mass up to its own).
     EXPECT_LT(mixtureDiffusionTheory({{n / 2, r, 1}, {n / 2, r, 50}}, 0, kT), pure);
     EXPECT_TRUE(std::isnan(mixtureDiffusionTheory({{n, r, 1}}, 1, kT)));
+    // In the box (A / V = 0.06) the walls' shadow at d = 4, 0.94, raises D.
+    EXPECT_NEAR(mixtureDiffusionTheory({{n, r, 1}}, 0, kT, 0.06), pure / 0.94, 1e-9 * pure);
     EXPECT_NEAR(meanSquareSpeedTheory(200, 400), 1.5, 1e-12);
+}
+
+} // namespace
+
+namespace {
+
+TEST(Displacement, TheRunningSumsAgreeWithTheWholeLog)
+{
+    // A walk of 60 samples, all in a log that keeps them: the running sums
+    // over every origin give the same curve at lags 1..7, in far less room.
+    std::mt19937 random(3);
+    std::normal_distribution<float> step(0, 1);
+    Positions r(5, {0, 0, 0});
+    DisplacementLog log(100);
+    MsdAccumulator running(7);
+    for (int s = 0; s < 60; ++s) {
+        log.add(0.25 * s, r);
+        running.add(0.25 * s, r);
+        for (auto &p : r) {
+            for (float &x : p) {
+                x += step(random);
+            }
+        }
+    }
+    const auto whole = log.curve(7);
+    const auto summed = running.curve();
+    ASSERT_EQ(summed.size(), 7u);
+    for (size_t k = 0; k < 7; ++k) {
+        EXPECT_NEAR(summed[k].t, whole[k].t, 1e-12);
+        EXPECT_NEAR(summed[k].msd, whole[k].msd, 1e-9 * whole[k].msd) << "lag " << k + 1;
+    }
+    EXPECT_EQ(running.samples(), 60u);
+    // Another count starts afresh.
+    running.add(100, Positions(2, {1, 1, 1}));
+    EXPECT_EQ(running.samples(), 1u);
+    EXPECT_TRUE(running.curve().empty());
 }
 
 } // namespace
