@@ -115,9 +115,10 @@ struct FreePathTally
     // The bulk: where every particle is at least Gas::bulkMargin() from
     // each wall (and from the divider while it is up), so that no wall cuts
     // its contact sphere short and the walls' denser layer is left out. Per
-    // species (A, B, heavy): the collisions taken there, and at each tick's
-    // end the particles there and the distance they fly in a tick; the
-    // bulk's volume summed over the same ticks. Collisions over distance
+    // species (A, B, heavy): the collisions taken there, and at the ticks'
+    // ends the particles there and the distance they fly in a tick; the
+    // bulk's volume summed over the same ticks (both looked at every fourth
+    // tick, each look counted four times). Collisions over distance
     // flown there is the bulk's v/z, and count over volume its density.
     std::array<int64_t, 3> bulkHits{0, 0, 0};
     std::array<int64_t, 3> bulkCount{0, 0, 0};
@@ -422,9 +423,6 @@ private:
         EffusionTally effusion;
         bool dividerUp = false;
         int32_t traced = 0;
-        double bulkMargin = 0;
-        // Per particle and axis, which mirror image of the box it is in.
-        std::array<std::array<int32_t, kGasSlots>, 3> image{};
         std::array<double, kGasSlots> pathSince{}; // since the last collision
         std::array<bool, kGasSlots> pathStarted{}; // a collision ended a path before
         std::array<double, kGasSlots> px{}, py{}, pz{}, tau{};
@@ -443,6 +441,11 @@ private:
             bool operator>(const Event &o) const { return t > o.t; }
         };
         std::vector<Event> heap;
+        // Last, so that the arrays above keep their alignment for the tick's
+        // block loads.
+        double bulkMargin = 0;
+        // Per particle and axis, which mirror image of the box it is in.
+        std::array<std::array<int32_t, kGasSlots>, 3> image{};
     } m_mix;
     std::vector<std::pair<int32_t, ReadingListener>> m_listeners; // by growing handle
 };
