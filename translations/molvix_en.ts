@@ -1254,6 +1254,10 @@ The readings are still here: try another folder or name.</translation>
         <translation>--divider %1: use none, solid or hole, or a list</translation>
     </message>
     <message>
+        <source>--particles %1 con --b-particles %2 y la partícula pesada: como mucho %3 partículas en total</source>
+        <translation>--particles %1 with --b-particles %2 and the heavy particle: at most %3 particles in all</translation>
+    </message>
+    <message>
         <source>las opciones de la mezcla no se combinan con las del proceso</source>
         <translation>the mixture options do not combine with the process options</translation>
     </message>
@@ -1386,6 +1390,10 @@ hasta 500 en total con las de B):
                        agujero de la pared durante los pasos medidos
   --hole LADO          lado del agujero cuadrado de --divider hole, 1..100
                        (por defecto 20)
+  --heavy-mass M       una partícula pesada de masa M en masas de A,
+                       1..1000, entre las demás (por defecto ninguna); cuenta
+                       en el total de 500
+  --heavy-radius R     su radio, 0.1..10 (por defecto 5)
   La mezcla coloca las partículas sin solaparse, con velocidades de
   Maxwell–Boltzmann a la energía del ajuste de temperatura, y cada par choca
   en el instante en que se tocan (a la suma de sus radios) dentro del paso.
@@ -1496,20 +1504,33 @@ Columnas de la mezcla (con cualquier opción de la mezcla; JSON tiene los
 mismos campos):
   radius, b_particles, b_mass, b_radius
                        los ajustes de la mezcla de la ejecución
-  mean_free_path       la media de los recorridos libres terminados durante
-                       los pasos medidos (la distancia que recorre una
-                       partícula entre dos choques con otras; cada recorrido
-                       cuenta una vez: es v̄/z)
+  mean_free_path       el recorrido libre medio lejos de las paredes (a dos
+                       radios mayores de cada una, y del tabique mientras
+                       está): la distancia que recorren allí las partículas
+                       de A y B entre los choques que tienen allí, v̄/z
   mean_free_path_theory
-                       el de las esferas duras a la temperatura medida y el
-                       volumen medio: 1/(√2·n·π·d²·χ) para una especie, con
-                       el factor de Enskog χ = (1 − η/2)/(1 − η)³, η =
-                       π·n·d³/6, y la sombra de las paredes 1 − d·A/(4·V); con
-                       dos especies, la fórmula de la mezcla
-  collision_rate       choques por partícula y unidad de tiempo
+                       el de las esferas duras a la temperatura medida y la
+                       densidad medida en esa zona: 1/(√2·n·π·d²·χ) para una
+                       especie, con el factor de Enskog χ = (1 − η/2)/(1 −
+                       η)³, η = π·n·d³/6; con dos especies, la fórmula de la
+                       mezcla
+  collision_rate       choques por partícula y unidad de tiempo en esa zona
   collision_rate_theory
                        el de la teoría, v̄/λ (la media de las especies)
-  Vacías sin choques o sin partículas.
+  diffusion            el coeficiente de difusión de la especie A: la
+                       pendiente / 6 del desplazamiento cuadrático medio de
+                       todas sus partículas (las paredes desplegadas como
+                       espejos) frente al tiempo, desde 10 tiempos entre
+                       choques
+  diffusion_theory     el de las esferas duras, 3/(8·n·d²·χ)·√(k·T/(π·m)),
+                       a la densidad de la caja (N/V) y la temperatura
+                       medida; con otras especies, la ley de Blanc
+  heavy_v2             la media de v² de la partícula pesada en los pasos
+                       medidos
+  heavy_v2_theory      3·k·T/M, con k·T = 100 × la &quot;Temperatura&quot; medida
+  heavy_mass, heavy_radius
+                       los ajustes de la partícula pesada
+  Vacías sin choques, sin partículas o sin partícula pesada.
 
 Columnas de la serie:
   run, tick, time, count, wall, temperature_setting, collisions, pressure,
@@ -1610,6 +1631,10 @@ in all with B&apos;s):
                        wall&apos;s hole during the measured ticks
   --hole SIDE          the side of --divider hole&apos;s square hole, 1..100
                        (default 20)
+  --heavy-mass M       one heavy particle of mass M in masses of A,
+                       1..1000, among the others (default none); it counts
+                       in the total of 500
+  --heavy-radius R     its radius, 0.1..10 (default 5)
   A mixture lays the particles out without overlaps, with Maxwell–Boltzmann
   velocities at the temperature setting&apos;s energy, and each pair collides
   at the moment it touches (at the sum of the radii) within the tick. The
@@ -1713,20 +1738,30 @@ Process columns (with any process option; JSON has the same fields):
 Mixture columns (with any mixture option; JSON has the same fields):
   radius, b_particles, b_mass, b_radius
                        the run&apos;s mixture settings
-  mean_free_path       the mean of the free paths ended during the measured
-                       ticks (the distance a particle flies between two
-                       collisions with others; each path counts once: it is
-                       v̄/z)
+  mean_free_path       the mean free path away from the walls (two of the
+                       largest radii from each, and from the divider while
+                       it stands): the distance A&apos;s and B&apos;s particles fly
+                       there over the collisions they have there, v̄/z
   mean_free_path_theory
-                       the hard spheres&apos; at the measured temperature and
-                       the mean volume: 1/(√2·n·π·d²·χ) for one species, with
-                       Enskog&apos;s factor χ = (1 − η/2)/(1 − η)³, η = π·n·d³/6,
-                       and the walls&apos; shadow 1 − d·A/(4·V); with two
-                       species, the mixture&apos;s formula
-  collision_rate       collisions per particle per unit time
+                       the hard spheres&apos; at the measured temperature and the
+                       density measured there: 1/(√2·n·π·d²·χ) for one
+                       species, with Enskog&apos;s factor χ = (1 − η/2)/(1 − η)³,
+                       η = π·n·d³/6; with two species, the mixture&apos;s formula
+  collision_rate       collisions per particle per unit time there
   collision_rate_theory
                        the theory&apos;s, v̄/λ (the mean over the species)
-  Empty without collisions or particles.
+  diffusion            species A&apos;s diffusion coefficient: the slope / 6 of
+                       the mean-square displacement of all its particles
+                       (the walls unfolded as mirrors) against time, from 10
+                       times between collisions on
+  diffusion_theory     the hard spheres&apos;, 3/(8·n·d²·χ)·√(k·T/(π·m)), at the
+                       box&apos;s density (N/V) and the measured temperature;
+                       with other species, Blanc&apos;s law
+  heavy_v2             the heavy particle&apos;s mean v² over the measured ticks
+  heavy_v2_theory      3·k·T/M, with k·T = 100 × the measured &quot;Temperatura&quot;
+  heavy_mass, heavy_radius
+                       the heavy particle&apos;s settings
+  Empty without collisions, particles or a heavy particle.
 
 Series columns:
   run, tick, time, count, wall, temperature_setting, collisions, pressure,

@@ -1,5 +1,6 @@
 #include "experiment.h"
 
+#include "displacement.h"
 #include "freepath.h"
 #include "mixing.h"
 #include "speeds.h"
@@ -28,36 +29,125 @@ double exactTemperature(const Gas &gas)
     return temperatureOf(kineticSum(gas.state).total, gas.state.NumPar);
 }
 
-// The mixture's free paths measured and in theory, at the measured
-// temperature (k T = 100 x "Temperatura", the masses weighed in) and the
-// piston's mean position.
+// k T as the free paths' theory takes it: 100 x the measured
+// "Temperatura" (the masses weighed in), the mean of the readings.
+double measuredKT(const RunResult &result)
+{
+    return 100.0 * (result.temperature.n > 0 ? result.temperature.mean : result.temperatureEnd);
+}
+
+// The species of a mixture (A, B, the heavy one) at their densities in a
+// volume, each count given.
+std::vector<SpeciesPart> speciesParts(const MixtureSettings &m, const std::array<double, 3> &count,
+                                      double volume)
+{
+    return {{count[0] / volume, m.aRadius, 1.0},
+            {count[1] / volume, m.bRadius, m.bMass},
+            {count[2] / volume, m.heavyRadius, m.heavyMass > 0 ? m.heavyMass : 1.0}};
+}
+
+// The mixture's free paths measured and in theory in the bulk, away from
+// the walls (Gas::bulkMargin): there no wall cuts a contact sphere short,
+// and the walls' denser layer is left out, so the theory is the open gas's
+// at the bulk's own density (its particles over its volume, each averaged
+// over the ticks), Enskog's factor from that, and the measured temperature.
+// Species A and B only: the heavy particle is no molecule of the gas, but
+// the molecules' collisions with it end their paths, and it is in the
+// theory as the third species it is.
 void freePathsOf(const Gas &gas, RunResult &result)
 {
     const FreePathTally &f = gas.freePaths();
     const MixtureSettings &m = gas.mixtureSettings();
-    const int32_t count = m.aCount + m.bCount;
-    if (!result.settings.collisions || count == 0 || f.ticks == 0) {
+    const int64_t inBulk = f.bulkCount[0] + f.bulkCount[1];
+    if (!result.settings.collisions || inBulk == 0 || f.ticks == 0 || !(f.bulkVolume > 0)) {
         return;
     }
-    if (f.paths[0] + f.paths[1] > 0) {
-        result.meanFreePath = f.meanPath();
+    if (f.bulkHits[0] + f.bulkHits[1] > 0) {
+        result.meanFreePath = f.bulkMeanPath();
     }
-    result.collisionRate = static_cast<double>(f.hits[0] + f.hits[1]) /
-                           (count * static_cast<double>(f.ticks) * kTickTime);
+    result.collisionRate = static_cast<double>(f.bulkHits[0] + f.bulkHits[1]) /
+                           (static_cast<double>(inBulk) * kTickTime);
+    const double kT = measuredKT(result);
+    if (!(kT > 0)) {
+        return;
+    }
+    // Counts and volume both summed over the same ticks: their ratio is the
+    // mean density.
+    const std::vector<SpeciesPart> parts = speciesParts(
+        m, {double(f.bulkCount[0]), double(f.bulkCount[1]), double(f.bulkCount[2])}, f.bulkVolume);
+    const std::vector<double> z = mixtureCollisionRates(parts, kT);
+    double flown = 0, ended = 0, n = 0;
+    for (size_t s = 0; s < 2; ++s) {
+        flown += parts[s].n * meanSpeed(kT, parts[s].mass);
+        ended += parts[s].n * z[s];
+        n += parts[s].n;
+    }
+    if (ended > 0 && std::isfinite(ended)) {
+        result.meanFreePathTheory = flown / ended;
+        result.collisionRateTheory = ended / n;
+    }
+}
+
+// Species A's diffusion: the mean-square displacement sampled every
+// `step` measured ticks over kMsdLags lags, reaching four times the fit's
+// start (kDiffusionFitCollisions collision times, from the theory's rate at
+// the start); the fit from the measured rate.
+constexpr size_t kMsdLags = 32;
+
+int64_t msdStep(const Gas &gas)
+{
+    const MixtureSettings &m = gas.mixtureSettings();
+    const GasState &s = gas.state;
+    const double kT = 100.0 * exactTemperature(gas);
+    const double volume = double(kBoxSize) * kBoxSize * std::max(1.0f, gas.pistonPosition());
+    const double heavy = gas.heavyParticle() > 0 ? 1 : 0;
+    const std::vector<double> z = mixtureCollisionRates(
+        speciesParts(m, {double(m.aCount), double(m.bCount), heavy}, volume), kT);
+    if (!(z[0] > 0) || !std::isfinite(z[0]) || s.NumPar == 0) {
+        return 1;
+    }
+    const double horizon = 4 * kDiffusionFitCollisions / z[0] / kTickTime; // in ticks
+    return std::clamp<int64_t>(static_cast<int64_t>(std::ceil(horizon / kMsdLags)), 1, 100000);
+}
+
+std::vector<std::array<double, 3>> speciesAPositions(const Gas &gas)
+{
+    const int32_t first = gas.heavyParticle() + 1;
+    std::vector<std::array<double, 3>> r;
+    r.reserve(static_cast<size_t>(gas.mixtureSettings().aCount));
+    for (int32_t i = first; i < first + gas.mixtureSettings().aCount; ++i) {
+        r.push_back(gas.unfoldedPosition(i));
+    }
+    return r;
+}
+
+void diffusionOf(const Gas &gas, const MsdAccumulator &msd, RunResult &result)
+{
+    const FreePathTally &f = gas.freePaths();
+    const MixtureSettings &m = gas.mixtureSettings();
+    if (!result.settings.collisions || m.aCount == 0 || f.ticks == 0) {
+        return;
+    }
+    const double kT = measuredKT(result);
     const double wall = result.piston.n > 0 ? result.piston.mean : result.wallEnd;
-    const double kT = 100.0 * (result.temperature.n > 0 ? result.temperature.mean
-                                                        : result.temperatureEnd);
-    if (!(wall > 0) || !(kT > 0)) {
-        return;
+    if (kT > 0 && wall > 0) {
+        const double volume = double(kBoxSize) * kBoxSize * wall;
+        const double heavy = gas.heavyParticle() > 0 ? 1 : 0;
+        const double area = 2 * kBoxSize * kBoxSize + 4 * kBoxSize * wall;
+        const double d = mixtureDiffusionTheory(
+            speciesParts(m, {double(m.aCount), double(m.bCount), heavy}, volume), 0, kT,
+            area / volume);
+        if (std::isfinite(d)) {
+            result.diffusionTheory = d;
+        }
     }
-    const double volume = kBoxSize * kBoxSize * wall;
-    const double area = 2 * kBoxSize * kBoxSize + 4 * kBoxSize * wall;
-    const std::vector<SpeciesPart> parts = {{m.aCount / volume, m.aRadius, 1.0},
-                                            {m.bCount / volume, m.bRadius, m.bMass}};
-    const std::vector<double> z = mixtureCollisionRates(parts, kT, area / volume);
-    if (std::isfinite(z[0]) && std::isfinite(z[1])) {
-        result.meanFreePathTheory = mixtureMeanFreePath(parts, kT, area / volume);
-        result.collisionRateTheory = (m.aCount * z[0] + m.bCount * z[1]) / count;
+    const double z = static_cast<double>(f.hits[0]) /
+                     (m.aCount * static_cast<double>(f.ticks) * kTickTime);
+    const std::vector<DisplacementLog::Point> curve = msd.curve();
+    const DiffusionRange range = diffusionFitRange(curve, z);
+    const DisplacementLog::Fit fit = DisplacementLog::fitDiffusion(curve, range.from, range.to);
+    if (fit.ok) {
+        result.diffusion = fit.d;
     }
 }
 
@@ -81,8 +171,14 @@ LabGas::LabGas(const RunSettings &run) : settings(run)
     moveWallBar(settings.wall);
     // A mixture lays the gas out afresh, in the box the wall leaves.
     if (settings.mixture) {
-        MixtureSettings m{settings.count, settings.radius, settings.bCount, settings.bMass,
-                          settings.bRadius};
+        MixtureSettings m;
+        m.aCount = settings.count;
+        m.aRadius = settings.radius;
+        m.bCount = settings.bCount;
+        m.bMass = settings.bMass;
+        m.bRadius = settings.bRadius;
+        m.heavyMass = settings.heavyMass;
+        m.heavyRadius = settings.heavyRadius;
         m.divider = settings.divider;
         m.holeSide = settings.holeSide;
         gas.setMixture(m);
@@ -188,6 +284,12 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     };
     // Every snapshot is kept: the distribution pools the whole measurement.
     SpeedSampler speeds(static_cast<int>(std::max<int64_t>(1, plan.ticks / kSpeedSnapshotTicks)));
+    // A mixture's displacements and the heavy particle's speed.
+    const bool diffusing = lab.settings.mixture && gas.collisions() && gas.mixtureSettings().aCount > 0;
+    const int64_t step = diffusing ? msdStep(gas) : 1;
+    MsdAccumulator msd(kMsdLags);
+    const int32_t heavy = gas.heavyParticle();
+    double heavyV2 = 0;
 
     const auto begin = [&] {
         lab.startMeasuring();
@@ -222,6 +324,13 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
         const int64_t measured = t - plan.warmup;
         if (divided && measured > 0) {
             mixClock.add(static_cast<double>(measured) * kTickTime, sideTable());
+        }
+        if (diffusing && measured >= 0 && measured % step == 0) {
+            msd.add(static_cast<double>(measured) * kTickTime, speciesAPositions(gas));
+        }
+        if (heavy > 0 && measured > 0) {
+            heavyV2 += double(s.VelX[heavy]) * s.VelX[heavy] + double(s.VelY[heavy]) * s.VelY[heavy] +
+                       double(s.VelZ[heavy]) * s.VelZ[heavy];
         }
         if (measured > 0 && measured % kSpeedSnapshotTicks == 0) {
             speeds.addSnapshot(&s.VelX[1], &s.VelY[1], &s.VelZ[1], s.NumPar);
@@ -285,6 +394,14 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     result.ks = moving || readings.empty() ? maxwellBoltzmannKs(std::move(pooled)) : std::nullopt;
     if (lab.settings.mixture) {
         freePathsOf(gas, result);
+        diffusionOf(gas, msd, result);
+    }
+    if (heavy > 0 && plan.ticks > 0) {
+        result.heavyV2 = heavyV2 / static_cast<double>(plan.ticks);
+        const double kT = measuredKT(result);
+        if (kT > 0) {
+            result.heavyV2Theory = meanSquareSpeedTheory(kT, gas.mixtureSettings().heavyMass);
+        }
     }
     if (divided) {
         result.mixTime = mixClock.mixTime();

@@ -49,6 +49,9 @@ struct RunSettings
     // left, effusing through the measured ticks.
     Divider divider = Divider::None;
     float holeSide = MixtureSettings{}.holeSide;
+    // One heavy particle of this mass (none at 0) and radius.
+    float heavyMass = 0;
+    float heavyRadius = MixtureSettings{}.heavyRadius;
 };
 
 // How long every run of a sweep goes.
@@ -101,6 +104,13 @@ struct RunResult
     std::vector<SideCounts> sides;
     std::optional<double> mixTime;
     std::optional<double> effusionRatio, grahamRatio;
+    // Species A's self-diffusion: fitted to the mean-square displacement of
+    // all its particles (positions unfolded through the walls) over the
+    // measured ticks, and the hard-sphere theory at the box's density and
+    // the measured temperature. The heavy particle's mean v^2 over the
+    // measured ticks against 3 k T / M.
+    std::optional<double> diffusion, diffusionTheory;
+    std::optional<double> heavyV2, heavyV2Theory;
 };
 
 // The control panel's readouts, not shown: the readings carry the numbers.

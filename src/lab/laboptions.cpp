@@ -222,6 +222,10 @@ QString helpText()
         "                       agujero de la pared durante los pasos medidos\n"
         "  --hole LADO          lado del agujero cuadrado de --divider hole, 1..100\n"
         "                       (por defecto 20)\n"
+        "  --heavy-mass M       una partícula pesada de masa M en masas de A,\n"
+        "                       1..1000, entre las demás (por defecto ninguna); cuenta\n"
+        "                       en el total de 500\n"
+        "  --heavy-radius R     su radio, 0.1..10 (por defecto 5)\n"
         "  La mezcla coloca las partículas sin solaparse, con velocidades de\n"
         "  Maxwell–Boltzmann a la energía del ajuste de temperatura, y cada par choca\n"
         "  en el instante en que se tocan (a la suma de sus radios) dentro del paso.\n"
@@ -332,20 +336,33 @@ QString helpText()
         "mismos campos):\n"
         "  radius, b_particles, b_mass, b_radius\n"
         "                       los ajustes de la mezcla de la ejecución\n"
-        "  mean_free_path       la media de los recorridos libres terminados durante\n"
-        "                       los pasos medidos (la distancia que recorre una\n"
-        "                       partícula entre dos choques con otras; cada recorrido\n"
-        "                       cuenta una vez: es v̄/z)\n"
+        "  mean_free_path       el recorrido libre medio lejos de las paredes (a dos\n"
+        "                       radios mayores de cada una, y del tabique mientras\n"
+        "                       está): la distancia que recorren allí las partículas\n"
+        "                       de A y B entre los choques que tienen allí, v̄/z\n"
         "  mean_free_path_theory\n"
-        "                       el de las esferas duras a la temperatura medida y el\n"
-        "                       volumen medio: 1/(√2·n·π·d²·χ) para una especie, con\n"
-        "                       el factor de Enskog χ = (1 − η/2)/(1 − η)³, η =\n"
-        "                       π·n·d³/6, y la sombra de las paredes 1 − d·A/(4·V); con\n"
-        "                       dos especies, la fórmula de la mezcla\n"
-        "  collision_rate       choques por partícula y unidad de tiempo\n"
+        "                       el de las esferas duras a la temperatura medida y la\n"
+        "                       densidad medida en esa zona: 1/(√2·n·π·d²·χ) para una\n"
+        "                       especie, con el factor de Enskog χ = (1 − η/2)/(1 −\n"
+        "                       η)³, η = π·n·d³/6; con dos especies, la fórmula de la\n"
+        "                       mezcla\n"
+        "  collision_rate       choques por partícula y unidad de tiempo en esa zona\n"
         "  collision_rate_theory\n"
         "                       el de la teoría, v̄/λ (la media de las especies)\n"
-        "  Vacías sin choques o sin partículas.\n"
+        "  diffusion            el coeficiente de difusión de la especie A: la\n"
+        "                       pendiente / 6 del desplazamiento cuadrático medio de\n"
+        "                       todas sus partículas (las paredes desplegadas como\n"
+        "                       espejos) frente al tiempo, desde 10 tiempos entre\n"
+        "                       choques\n"
+        "  diffusion_theory     el de las esferas duras, 3/(8·n·d²·χ)·√(k·T/(π·m)),\n"
+        "                       a la densidad de la caja (N/V) y la temperatura\n"
+        "                       medida; con otras especies, la ley de Blanc\n"
+        "  heavy_v2             la media de v² de la partícula pesada en los pasos\n"
+        "                       medidos\n"
+        "  heavy_v2_theory      3·k·T/M, con k·T = 100 × la \"Temperatura\" medida\n"
+        "  heavy_mass, heavy_radius\n"
+        "                       los ajustes de la partícula pesada\n"
+        "  Vacías sin choques, sin partículas o sin partícula pesada.\n"
         "\n"
         "Columnas de la serie:\n"
         "  run, tick, time, count, wall, temperature_setting, collisions, pressure,\n"
@@ -508,7 +525,13 @@ void LabOptions::addMixtures(RunSettings r, std::vector<RunSettings> &all) const
                         r.divider = divider;
                         for (const float side : holeSides) {
                             r.holeSide = side;
-                            all.push_back(r);
+                            for (const float heavyMass : heavyMasses) {
+                                r.heavyMass = heavyMass;
+                                for (const float heavyRadius : heavyRadii) {
+                                    r.heavyRadius = heavyRadius;
+                                    all.push_back(r);
+                                }
+                            }
                         }
                     }
                 }
@@ -567,7 +590,8 @@ double LabOptions::runCount() const
                            pistons.size(), pistonTargets.size(), pistonSpeeds.size(), loads.size(),
                            pistonMasses.size(), baths.size(), bathTemperatures.size(),
                            radii.size(), bCounts.size(), bMasses.size(), bRadii.size(),
-                           dividers.size(), holeSides.size()}) {
+                           dividers.size(), holeSides.size(),
+                           heavyMasses.size(), heavyRadii.size()}) {
         runs *= static_cast<double>(n);
     }
     return runs;
@@ -615,6 +639,8 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
                                                 valued("b-radius"),
                                                 valued("divider"),
                                                 valued("hole"),
+                                                valued("heavy-mass"),
+                                                valued("heavy-radius"),
                                                 valued("lang")};
     parser.addOption(help);
     parser.addOption(version);
@@ -665,7 +691,8 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
     QString reason;
     // A mixture takes more particles than the classic gas.
     o.mixture = false;
-    for (const char *name : {"radius", "b-particles", "b-mass", "b-radius", "divider", "hole"}) {
+    for (const char *name : {"radius", "b-particles", "b-mass", "b-radius", "divider", "hole",
+                             "heavy-mass", "heavy-radius"}) {
         o.mixture = o.mixture || parser.isSet(QLatin1String(name));
     }
     const auto sweep = [&](const char *name, std::vector<int32_t> *into, int32_t max = 100) {
@@ -762,7 +789,9 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
         !real("radius", kRadiusMin, kMixtureRadiusMax, &o.radii) ||
         !real("b-mass", kMixtureMassMin, kMixtureMassMax, &o.bMasses) ||
         !real("b-radius", kRadiusMin, kMixtureRadiusMax, &o.bRadii) ||
-        !real("hole", kHoleSideMin, kHoleSideMax, &o.holeSides)) {
+        !real("hole", kHoleSideMin, kHoleSideMax, &o.holeSides) ||
+        !real("heavy-mass", kHeavyMassMin, kHeavyMassMax, &o.heavyMasses) ||
+        !real("heavy-radius", kRadiusMin, kHeavyRadiusMax, &o.heavyRadii)) {
         return fail(reason);
     }
     if (parser.isSet(QStringLiteral("divider"))) {
@@ -787,6 +816,17 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
         // in the lowest box is one of the runs.
         const int32_t a = *std::max_element(o.counts.begin(), o.counts.end());
         const int32_t b = *std::max_element(o.bCounts.begin(), o.bCounts.end());
+        // The heavy particle takes a slot of its own.
+        const bool heavy = parser.isSet(QStringLiteral("heavy-mass"));
+        if (heavy && a + b + 1 > kMixtureMaxCount) {
+            return fail(QCoreApplication::translate("molvix-lab",
+                                                    "--particles %1 con --b-particles %2 y la "
+                                                    "partícula pesada: como mucho %3 partículas "
+                                                    "en total")
+                            .arg(a)
+                            .arg(b)
+                            .arg(kMixtureMaxCount));
+        }
         if (a + b > kMixtureMaxCount) {
             return fail(QCoreApplication::translate(
                             "molvix-lab",
@@ -798,7 +838,9 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
         const double ra = *std::max_element(o.radii.begin(), o.radii.end());
         const double rb = b > 0 ? *std::max_element(o.bRadii.begin(), o.bRadii.end()) : 0.0;
         const int32_t wall = *std::min_element(o.walls.begin(), o.walls.end());
-        const double sphereA = 4.0 / 3.0 * std::numbers::pi * a * ra * ra * ra;
+        const double rh = heavy ? *std::max_element(o.heavyRadii.begin(), o.heavyRadii.end()) : 0.0;
+        // The heavy particle starts on the left, with species A.
+        const double sphereA = 4.0 / 3.0 * std::numbers::pi * (a * ra * ra * ra + rh * rh * rh);
         const double sphereB = 4.0 / 3.0 * std::numbers::pi * b * rb * rb * rb;
         double spheres = sphereA + sphereB;
         double volume = double(kBoxSize) * kBoxSize * wall;
@@ -903,6 +945,7 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
         {"b-radius", std::any_of(o.bCounts.begin(), o.bCounts.end(), [](int32_t n) { return n > 0; }),
          "--b-particles"},
         {"hole", has(o.dividers, Divider::Hole), "--divider hole"},
+        {"heavy-radius", parser.isSet(QStringLiteral("heavy-mass")), "--heavy-mass"},
     };
     for (const auto &u : uses) {
         if (!u.used && parser.isSet(QLatin1String(u.option))) {

@@ -61,6 +61,8 @@ struct LabOptions
     std::vector<float> bRadii{kRadius};
     std::vector<Divider> dividers{Divider::None};
     std::vector<float> holeSides{MixtureSettings{}.holeSide};
+    std::vector<float> heavyMasses{0}; // 0: no heavy particle
+    std::vector<float> heavyRadii{RunSettings{}.heavyRadius};
     bool mixture = false;
     int64_t warmup = 0;
     int64_t ticks = 0;

@@ -277,14 +277,28 @@ const std::vector<Column> &mixtureColumns()
         {"effusion_ratio",
          [](int, const RunResult &r) { return optionalNumber(r, r.effusionRatio); }},
         {"graham_ratio", [](int, const RunResult &r) { return optionalNumber(r, r.grahamRatio); }},
+        {"diffusion", [](int, const RunResult &r) { return optionalNumber(r, r.diffusion); }},
+        {"diffusion_theory",
+         [](int, const RunResult &r) { return optionalNumber(r, r.diffusionTheory); }},
+        {"heavy_v2", [](int, const RunResult &r) { return optionalNumber(r, r.heavyV2); }},
+        {"heavy_v2_theory",
+         [](int, const RunResult &r) { return optionalNumber(r, r.heavyV2Theory); }},
         {"mix_time", [](int, const RunResult &r) { return optionalNumber(r, r.mixTime); }},
-        // The divider's settings last, so that the columns before keep
-        // their places.
+        // The settings of the divider and the heavy particle last, so that
+        // the columns before keep their places.
         {"divider", [](int, const RunResult &r) { return word(dividerName(r.settings.divider)); }},
         {"hole",
          [](int, const RunResult &r) {
              return r.settings.divider == Divider::Hole ? number(floatText(r.settings.holeSide))
                                                         : Field{};
+         }},
+        {"heavy_mass",
+         [](int, const RunResult &r) {
+             return r.settings.heavyMass > 0 ? number(floatText(r.settings.heavyMass)) : Field{};
+         }},
+        {"heavy_radius",
+         [](int, const RunResult &r) {
+             return r.settings.heavyMass > 0 ? number(floatText(r.settings.heavyRadius)) : Field{};
          }},
     };
     return columns;
