@@ -8,6 +8,7 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QScrollBar;
 class QTimer;
 
@@ -41,6 +42,11 @@ public:
     void BoxDibVelChange();
     void BoxColiChange();
 
+    // While a mixture is on, its count is the window "Difusión"'s: the
+    // count bar and box are disabled, and say why, so that they cannot break
+    // the mixture up; "Volver al gas clásico" gives them back.
+    void setMixtureLock(bool locked);
+
     // The count last typed into MaskNOfPar.
     int32_t NumParTecleado = 0;
 
@@ -72,6 +78,8 @@ public:
     QComboBox *BoxDibVel;
     QLabel *Label2;
     QComboBox *BoxColi;
+    // Shows the window "Difusión" (the main window's top strip is full).
+    QPushButton *BtnDifusion;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

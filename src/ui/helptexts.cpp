@@ -3,6 +3,7 @@
 #include "clicklabel.h"
 #include "controlpanel.h"
 #include "creditswindow.h"
+#include "diffusionwindow.h"
 #include "graphswindow.h"
 #include "mainwindow.h"
 #include "processwindow.h"
@@ -201,12 +202,38 @@ void explainControls(ProcessWindow *p)
                                      "energía por eje."));
 }
 
+void explainControls(DiffusionWindow *d)
+{
+    using T = HelpTexts;
+    explain(d, T::tr("Difusión: dos clases de partícula, la pared con agujero, el camino libre "
+                     "medio, el paseo al azar y el movimiento browniano, frente a la teoría "
+                     "cinética. ") +
+                   T::seeHandbook());
+    explain(d->BtnAplicar, T::tr("Empieza una mezcla con los valores mostrados: las partículas "
+                                 "se reparten de nuevo con velocidades de Maxwell–Boltzmann a "
+                                 "la temperatura del panel."));
+    explain(d->BtnQuitarPared, T::tr("Quita la pared de en medio; solo mientras está puesta."));
+    explain(d->BtnVolver, T::tr("Vuelve al gas clásico con el número de partículas de la barra "
+                                "del panel de control."));
+    explain(d->ChartLados, T::tr("Partículas de A y de B a la izquierda (línea continua) y a la "
+                                 "derecha (a trazos) de x = 50, frente al tiempo."));
+    explain(d->ChartEfusion, T::tr("Pasos por el agujero de izquierda a derecha, por partícula "
+                                   "que queda a la izquierda y por unidad de tiempo."));
+    explain(d->ChartCaminos, T::tr("Distribución de los caminos libres, con su media λ y la "
+                                   "exponencial exp(−l/λ)/λ."));
+    explain(d->ChartMSD, T::tr("Desplazamiento cuadrático medio de la partícula pesada o de la "
+                               "trazada, con la recta 6·D·t ajustada."));
+    explain(d->BtnExportarCSV, T::tr("Guarda las partículas a cada lado y la efusión frente al "
+                                     "tiempo en un archivo CSV."));
+}
+
 QString keysToolTip(bool mainWindow)
 {
     using T = HelpTexts;
     QString keys = T::tr("F1: ayuda · Mayús+F1: ¿qué es esto?\n"
                          "Espacio: animación o parada · F5: animación · F6: stop\n"
-                         "F2: panel de control · F3: gráficas · F4: procesos · Ctrl+Q: fin");
+                         "F2: panel de control · F3: gráficas · F4: procesos · F7: difusión · "
+                         "Ctrl+Q: fin");
     if (mainWindow) {
         keys += u'\n' + T::tr("F11: pantalla completa · Ctrl+G: opción OpenGL");
     }
