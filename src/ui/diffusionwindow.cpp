@@ -143,6 +143,7 @@ DiffusionWindow::DiffusionWindow(Gas *gas, QWidget *parent)
 {
     setObjectName(QStringLiteral("Difusion"));
     setWindowTitle(tr("Difusión"));
+    setAttribute(Qt::WA_QuitOnClose, false);
     buildControls();
     describeControls();
     m_redrawTimer = new QTimer(this);
@@ -271,6 +272,8 @@ void DiffusionWindow::buildControls()
     column->addLayout(charts, 1);
 
     LabelCifras = textLabel("LabelCifras", QString());
+    LabelCifras->hide();
+    LabelAviso->hide();
     LabelCifras->setWordWrap(true);
     LabelCifras->setMinimumWidth(120);
     column->addWidget(LabelCifras);
@@ -317,6 +320,8 @@ void DiffusionWindow::describeControls()
         figure->setFocusPolicy(Qt::StrongFocus);
     }
     LabelCifras->setAccessibleDescription(tr("Lo medido frente a la teoría cinética"));
+    LabelAviso->setAccessibleDescription(tr("Lo que cambia en los otros mandos con la mezcla"));
+    LabelExperimento->setAccessibleDescription(tr("El experimento que prepara la pared"));
     const QList<QWidget *> order{SpinNumA,       SpinRadioA,     SpinNumB,    SpinMasaB,
                                  SpinRadioB,     BoxPared,       SpinAgujero, SpinMasaPesada,
                                  SpinRadioPesada, SpinTrazada,   BtnAplicar,  BtnQuitarPared,
@@ -569,6 +574,24 @@ void DiffusionWindow::BtnExportarCSVClick()
                              .arg(QDir::toNativeSeparators(path), error));
 }
 
+double DiffusionWindow::measuredCollisionRate() const
+{
+    const FreePathTally &f = m_gas->freePaths();
+    const int32_t count = m_gas->state.NumPar;
+    return f.ticks > 0 && count > 0
+               ? double(f.hits[0] + f.hits[1]) / (count * double(f.ticks) * kTickTime)
+               : NAN;
+}
+
+DisplacementLog::Fit
+DiffusionWindow::msdFit(const std::vector<DisplacementLog::Point> &curve) const
+{
+    const double z = measuredCollisionRate();
+    const double limit = 0.05 * boxMsdLimit(kBoxSize, m_gas->pistonPosition(), kBoxSize);
+    const DiffusionRange r = diffusionFitRange(curve, std::isfinite(z) && z > 0 ? z : 1.0, limit);
+    return DisplacementLog::fitDiffusion(curve, r.from, r.to);
+}
+
 QString DiffusionWindow::figuresText() const
 {
     const Gas &g = *m_gas;
@@ -593,9 +616,7 @@ QString DiffusionWindow::figuresText() const
         const double zTheory = (m.aCount * z[0] + m.bCount * z[1]) / count;
         const double lambdaTheory = mixtureMeanFreePath(parts, kT, area / volume);
         const int64_t paths = f.paths[0] + f.paths[1];
-        const double zMeasured =
-            f.ticks > 0 ? double(f.hits[0] + f.hits[1]) / (count * double(f.ticks) * kTickTime)
-                        : NAN;
+        const double zMeasured = measuredCollisionRate();
         lines << tr("Camino libre medio λ: medido %1, teoría %2 (χ de Enskog %3; %4 caminos)")
                      .arg(n(paths > 0 ? f.meanPath() : NAN), n(lambdaTheory), n(enskogChi(eta)))
                      .arg(paths);
@@ -610,15 +631,24 @@ QString DiffusionWindow::figuresText() const
         }
         const std::vector<DisplacementLog::Point> curve = m_msd.curve(kMsdLags);
         if (!curve.empty()) {
-            const DisplacementLog::Fit fit =
-                DisplacementLog::fitDiffusion(curve, curve.front().t, curve.back().t / 2);
+            const DisplacementLog::Fit fit = msdFit(curve);
             const int32_t heavy = g.heavyParticle();
             const int32_t tracked = heavy != 0 ? heavy : g.tracedParticle();
-            const double mass = tracked >= 1 ? g.state.Masa[tracked] : 1.0;
-            const double d = 2.0 * (tracked >= 1 ? g.state.RadioPar[tracked] : m.aRadius);
-            lines << tr("Difusión D (DCM = 6·D·t): medida %1, teoría de esferas duras %2")
+            // Each species as the gas has it, the heavy particle a third.
+            std::vector<SpeciesPart> all(3);
+            for (int32_t i = 1; i <= count; ++i) {
+                SpeciesPart &p = all[size_t(std::clamp(g.state.Especie[i], 0, 2))];
+                p.n += 1 / volume;
+                p.radius = g.state.RadioPar[i];
+                p.mass = g.state.Masa[i];
+            }
+            const size_t species =
+                tracked >= 1 ? size_t(std::clamp(g.state.Especie[tracked], 0, 2)) : 0;
+            lines << tr("Difusión D de la partícula %1 (DCM = 6·D·t): medida %2, teoría de "
+                        "esferas duras %3")
+                         .arg(tracked)
                          .arg(n(fit.ok ? fit.d : NAN),
-                              n(diffusionTheory(count / volume, d, kT, mass, enskogChi(eta))));
+                              n(mixtureDiffusionTheory(all, species, kT)));
         }
         if (g.heavyParticle() != 0 && m_heavyV2Count > 0) {
             lines << tr("Partícula pesada, <v²>: medida %1, 3kT/M = %2")
@@ -645,6 +675,9 @@ void DiffusionWindow::redraw()
                                  "supone masas iguales); la temperatura sí se puede cambiar.")
                             : QString());
     LabelCifras->setText(figuresText());
+    // An empty line is neither shown nor reached by Tab.
+    LabelAviso->setVisible(!LabelAviso->text().isEmpty());
+    LabelCifras->setVisible(!LabelCifras->text().isEmpty());
     redrawCharts();
 }
 
@@ -693,8 +726,7 @@ void DiffusionWindow::redrawCharts()
         msd.append({p.t, p.msd});
     }
     if (!curve.empty()) {
-        const DisplacementLog::Fit fit =
-            DisplacementLog::fitDiffusion(curve, curve.front().t, curve.back().t / 2);
+        const DisplacementLog::Fit fit = msdFit(curve);
         if (fit.ok) {
             // Drawn through the points' mean over the fitted range.
             double st = 0, sm = 0;

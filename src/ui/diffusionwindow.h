@@ -124,6 +124,12 @@ private:
     void startSeries();
     void sample();
     void redrawCharts();
+    // The line MSD = 6 D t + c fitted where the curve is straight: from ten
+    // collision times on, below a twentieth of where the box's walls level
+    // it off.
+    DisplacementLog::Fit msdFit(const std::vector<DisplacementLog::Point> &curve) const;
+    // Collisions per particle per unit time since the tally was reset.
+    double measuredCollisionRate() const;
 
     Gas *m_gas;
     std::vector<Sample> m_samples;

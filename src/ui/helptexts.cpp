@@ -90,6 +90,9 @@ void explainControls(TFormCPanel *p)
     using T = HelpTexts;
     explain(p, T::tr("Panel de Control: lo que se elige del gas y lo que se mide en él. ") +
                    T::seeHandbook());
+    explain(p->BtnDifusion,
+            T::tr("Muestra u oculta la ventana «Difusión»: dos especies, la pared con agujero, el "
+                  "camino libre medio, la difusión y el movimiento browniano (F7)."));
     const QString count = T::tr("Número de partículas del gas, de 0 a 100. Se puede teclear un "
                                 "número y pulsar Intro.");
     explain(p->ScBarNPart, count);
@@ -225,6 +228,18 @@ void explainControls(DiffusionWindow *d)
                                "trazada, con la recta 6·D·t ajustada."));
     explain(d->BtnExportarCSV, T::tr("Guarda las partículas a cada lado y la efusión frente al "
                                      "tiempo en un archivo CSV."));
+    explain(d->LabelCifras, T::tr("Lo medido frente a la teoría: λ = 1/(√2·n·π·d²·χ), z = v̄/λ, "
+                                  "la razón de Graham √(m_B/m_A), D = 3/(8·n·d²)·√(kT/(π·m)) y "
+                                  "<v²> = 3kT/M; el tiempo de mezcla, cuando cada especie está "
+                                  "a menos del 10 % del reparto igual."));
+    explain(d->LabelExperimento, T::tr("El experimento que prepara la pared elegida."));
+    explain(d->LabelAviso, d->LabelAviso->accessibleDescription());
+    // The settings say what they are as a screen reader hears them.
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             d->SpinNumA, d->SpinRadioA, d->SpinNumB, d->SpinMasaB, d->SpinRadioB, d->BoxPared,
+             d->SpinAgujero, d->SpinMasaPesada, d->SpinRadioPesada, d->SpinTrazada}) {
+        explain(w, w->accessibleName() + QStringLiteral(": ") + w->accessibleDescription());
+    }
 }
 
 QString keysToolTip(bool mainWindow)

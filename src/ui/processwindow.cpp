@@ -304,10 +304,13 @@ void ProcessWindow::enableControls()
     }
     SpinTempBano->setEnabled(shownItem(BoxBano) == kYes);
     LabelTempBano->setEnabled(shownItem(BoxBano) == kYes);
+    for (QWidget *w : std::initializer_list<QWidget *>{BoxEmbolo, LabelEmbolo, BoxBano, LabelBano}) {
+        w->setEnabled(!m_mixtureLock);
+    }
     if (m_mixtureLock) {
-        for (QWidget *w : std::initializer_list<QWidget *>{
-                 BoxEmbolo, LabelEmbolo, SpinVelEmbolo, LabelVelEmbolo, SpinCarga, LabelCarga,
-                 SpinMasa, LabelMasa, BoxBano, LabelBano, SpinTempBano, LabelTempBano}) {
+        for (QWidget *w : std::initializer_list<QWidget *>{SpinVelEmbolo, LabelVelEmbolo, SpinCarga,
+                                                           LabelCarga, SpinMasa, LabelMasa,
+                                                           SpinTempBano, LabelTempBano}) {
             w->setEnabled(false);
         }
     }

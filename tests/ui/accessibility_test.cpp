@@ -6,6 +6,7 @@
 #include "graphswindow.h"
 #include "handbookwindow.h"
 #include "language.h"
+#include "diffusionwindow.h"
 #include "processwindow.h"
 #include "ticktimer.h"
 
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
 
@@ -104,6 +106,8 @@ TEST(Languages, SpanishAsTodayEnglishNamedDescribedAndActingTheSame)
         // control panel
         "Panel de Control", "Num. Partículas", "Temperatura", "Energía", "Presión",
         "Posicion Pared", "Dibuja ", "Velocidades", "SI", "NO", "Colisiones", "SI", "NO",
+        // the button of the window "Difusión", in the panel's free corner
+        "Difusión",
         // credits
         "Autores", "Molvix " MOLVIX_VERSION " · Simulación de un gas ideal",
         "Esferas duras en una caja con émbolo", "Contacto", "Lucía Prado", "lp@example.org",
@@ -247,6 +251,7 @@ TEST_F(KeyboardTest, TabVisitsTheControlsInReadingOrder)
     ASSERT_TRUE(QTest::qWaitForWindowActive(form));
     QTest::keyClick(form->BtnGraficas, Qt::Key_Space); // opens "Gráficas"
     QTest::keyClick(form->BtnProcesos, Qt::Key_Space); // and "Procesos"
+    QTest::keyClick(panel->BtnDifusion, Qt::Key_Space); // and "Difusión"
     const std::pair<QWidget *, QStringList> orders[] = {
         {form->BtnCPanel,
          {"BtnCPanel", "BtnProcesos", "BtnInfo", "BtnGraficas", "BtnFin", "Vx3DWorld1", "RBtnAni",
@@ -254,14 +259,20 @@ TEST_F(KeyboardTest, TabVisitsTheControlsInReadingOrder)
           "BoxEjes"}},
         {panel->ScBarNPart,
          {"ScBarNPart", "MaskNOfPar", "ScBarTemp", "MaskTemp", "MaskEner", "MaskPre", "ScBarPared",
-          "MaskPosPa", "BoxDibVel", "BoxColi"}},
+          "MaskPosPa", "BoxDibVel", "BoxColi", "BtnDifusion"}},
         {w.Graficas->ChartVelocidades,
          {"ChartVelocidades", "LabelKS", "ChartPresion", "ChartTemperatura", "ChartEnergia",
           "LabelCociente", "BtnExportarCSV"}},
         // The piston's and the bath's fields join in only when they apply.
         {w.Procesos->BoxEmbolo,
          {"BoxEmbolo", "BoxBano", "LabelTrabajo", "LabelCalor", "LabelDeltaU", "LabelReparto",
-          "BtnCero", "ChartPV", "LabelAjuste", "BtnExportarCSV"}}};
+          "BtnCero", "ChartPV", "LabelAjuste", "BtnExportarCSV"}},
+        // Only the settings that apply: no hole, no heavy particle, no
+        // mixture to trace in or leave yet.
+        {w.Difusion->SpinNumA,
+         {"SpinNumA", "SpinRadioA", "SpinNumB", "SpinMasaB", "SpinRadioB", "BoxPared",
+          "SpinMasaPesada", "BtnAplicar", "LabelExperimento", "ChartLados", "ChartEfusion",
+          "ChartCaminos", "ChartMSD", "BtnExportarCSV"}}};
     for (const auto &[first, order] : orders) {
         first->window()->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(first->window()));
