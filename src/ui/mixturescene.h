@@ -32,8 +32,8 @@ constexpr int32_t kDividerFirstSegment = 16;
 constexpr int32_t kHoleFirstSegment = 20;
 // The trace: one in each view, sampled every kTraceInterval moves, up to
 // kTracePoints points.
-constexpr int32_t kTraceInterval = 2;
-constexpr int32_t kTracePoints = 600;
+constexpr int32_t kTraceInterval = 4;
+constexpr int32_t kTracePoints = 250;
 
 // A sphere's pixel radius in the software view: the classic one scaled by
 // its radius over the classic radius, at least one pixel.
