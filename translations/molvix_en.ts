@@ -438,8 +438,8 @@ F2: control panel · F3: graphs · F4: processes · F7: diffusion · Ctrl+Q: end
         <translation>Effusion through the hole</translation>
     </message>
     <message>
-        <source>Por partícula y unidad de tiempo</source>
-        <translation>Per particle and unit of time</translation>
+        <source>Por partícula y tiempo</source>
+        <translation>Per particle and time</translation>
     </message>
     <message>
         <source>Caminos libres</source>
@@ -450,8 +450,8 @@ F2: control panel · F3: graphs · F4: processes · F7: diffusion · Ctrl+Q: end
         <translation>Length</translation>
     </message>
     <message>
-        <source>Fracción por unidad de longitud</source>
-        <translation>Fraction per unit length</translation>
+        <source>Densidad</source>
+        <translation>Density</translation>
     </message>
     <message>
         <source>Desplazamiento cuadrático medio</source>

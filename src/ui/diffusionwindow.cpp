@@ -240,9 +240,9 @@ void DiffusionWindow::buildControls()
     ChartLados = chartView("ChartLados", tr("Partículas a cada lado"), tr("Tiempo"),
                            tr("Partículas"));
     ChartEfusion = chartView("ChartEfusion", tr("Efusión por el agujero"), tr("Tiempo"),
-                             tr("Por partícula y unidad de tiempo"));
+                             tr("Por partícula y tiempo"));
     ChartCaminos = chartView("ChartCaminos", tr("Caminos libres"), tr("Longitud"),
-                             tr("Fracción por unidad de longitud"));
+                             tr("Densidad"));
     ChartMSD = chartView("ChartMSD", tr("Desplazamiento cuadrático medio"), tr("Tiempo"),
                          tr("Distancia al cuadrado"));
     QChart *c = ChartLados->chart();
@@ -657,7 +657,7 @@ QString DiffusionWindow::figuresText() const
         }
     }
     const double mix = mixTime(m_samples, m_mixFrom);
-    if (m.divider != Divider::None || mix >= 0) {
+    if (m.divider != Divider::None) {
         lines << (mix >= 0 ? tr("Tiempo de mezcla (cada especie a menos del 10 % del reparto "
                                 "igual): %1")
                                  .arg(n(mix))
@@ -685,7 +685,14 @@ void DiffusionWindow::redrawCharts()
 {
     std::array<QList<QPointF>, 4> sides;
     std::array<QList<QPointF>, 2> rates;
-    for (const Sample &x : m_samples) {
+    // Every stride-th sample and the last.
+    const size_t points = std::max<size_t>(1, chartPoints);
+    const size_t stride = std::max<size_t>(1, (m_samples.size() + points - 1) / points);
+    for (size_t k = 0; k < m_samples.size(); ++k) {
+        if (k % stride != 0 && k + 1 != m_samples.size()) {
+            continue;
+        }
+        const Sample &x = m_samples[k];
         sides[0].append({x.t, double(x.aLeft)});
         sides[1].append({x.t, double(x.aRight)});
         sides[2].append({x.t, double(x.bLeft)});

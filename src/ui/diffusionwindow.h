@@ -37,6 +37,7 @@ public:
     static constexpr size_t kMsdSamples = 400;
     static constexpr size_t kMsdLags = 100;
 
+
     // BoxPared's items, by index: the divider's kinds in the gas's order.
     enum ParedItem
     {
@@ -85,6 +86,9 @@ public:
     // The save dialog; tests put their own answer here. Empty cancels.
     std::function<QString()> askPath;
     CsvDialect exportDialect = CsvDialect::Plain;
+    // The points drawn of a curve at most (about): a long run is kept whole
+    // for the export and drawn thinned.
+    size_t chartPoints = 1000;
 
     const std::vector<Sample> &samples() const { return m_samples; }
     // The samples as CSV text in the plain dialect.

@@ -197,6 +197,22 @@ TEST_F(DiffusionWindowTest, TheChartsReceiveTheCountsPerSideAndSpecies)
               qsizetype(x.size()));
 }
 
+TEST_F(DiffusionWindowTest, ALongRunIsDrawnThinnedAndExportedWhole)
+{
+    d().chartPoints = 40;
+    apply(30, 20, 4, DiffusionWindow::kSolida);
+    run(3 * 40 * DiffusionWindow::kSampleTicks);
+    const std::vector<DiffusionWindow::Sample> &x = d().samples();
+    ASSERT_EQ(x.size(), 3u * 40 + 1);
+    d().show();
+    d().redraw();
+    const auto *aLeft = static_cast<QLineSeries *>(d().ChartLados->chart()->series()[0]);
+    EXPECT_LE(aLeft->count(), 41);
+    EXPECT_GT(aLeft->count(), 20);
+    EXPECT_EQ(aLeft->points().back(), QPointF(x.back().t, x.back().aLeft)) << "the last is drawn";
+    EXPECT_EQ(aLeft->points().front(), QPointF(0, x.front().aLeft));
+}
+
 TEST_F(DiffusionWindowTest, AnotherMixtureStartsTheSeriesAfresh)
 {
     apply(30, 20, 4, DiffusionWindow::kSolida);
