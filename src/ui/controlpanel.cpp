@@ -208,6 +208,9 @@ void TFormCPanel::ScBarParedChange()
     m_targetPending = false;
     m_pistonSettle->stop();
     gas().MoverPared(ScBarPared->value());
+    if (wallMoved && gas().mixture()) {
+        wallMoved();
+    }
 }
 
 void TFormCPanel::applyPistonTarget()

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -46,6 +48,9 @@ public:
     // count bar and box are disabled, and say why, so that they cannot break
     // the mixture up; "Volver al gas clásico" gives them back.
     void setMixtureLock(bool locked);
+    // Called after the wall bar moved the piston in a mixture: the divider
+    // drawn in the views reaches up to the piston.
+    std::function<void()> wallMoved;
 
     // The count last typed into MaskNOfPar.
     int32_t NumParTecleado = 0;

@@ -371,6 +371,11 @@ TEST_F(DiffusionWindowTest, AMixtureBeyondAHundredIsDrawnWholeAndTheWallGoesWith
               molvix::ui::kDividerColour);
     EXPECT_EQ(view->segments()[size_t(molvix::ui::kHoleFirstSegment)].Color, kBlack)
         << "a solid divider has no hole";
+    // The divider reaches up to the piston wherever the wall bar puts it
+    // (a segment's ends are kept relative to the box's centre, 50).
+    panel->ScBarPared->setValue(60);
+    const TSegmentRec &edge = view->segments()[size_t(molvix::ui::kDividerFirstSegment)];
+    EXPECT_FLOAT_EQ(std::max(edge.Y1, edge.Y2), 60.0f - 50.0f);
     QTest::mouseClick(d().BtnQuitarPared, Qt::LeftButton);
     EXPECT_EQ(view->segments()[size_t(molvix::ui::kDividerFirstSegment)].Color, kBlack);
 }
