@@ -16,7 +16,7 @@ constexpr uint8_t kColourCode = 0;
 constexpr uint8_t kStyleCode = 2;
 constexpr uint8_t kSizeCode = 3;
 constexpr uint8_t kSlidingLine = 0; // trace style: the last points as a line
-constexpr uint8_t kGLSolidSphere = 0;
+constexpr uint8_t kGLBallStyle = 0; // as "Bolas" draws them
 constexpr uint8_t kGLPoint = 2;
 constexpr float kGLClassicPointSize = 0.06f; // 3 pixels, as "Puntos" draws
 constexpr float kGLBallPerRadius = 0.025f;
@@ -151,7 +151,7 @@ void dressOpenGLView(TVx3DWorldGL &view, const Gas &gas, bool balls)
     const int32_t stored = view.MaxParticles() - 1;
     for (int32_t i = 1; i <= stored; ++i) {
         const float radius = mix ? s.RadioPar[i] : s.Radio;
-        view.ChangeParticleProperties(kStyleCode, i, balls ? kGLSolidSphere : kGLPoint);
+        view.ChangeParticleProperties(kStyleCode, i, balls ? kGLBallStyle : kGLPoint);
         view.ChangeParticleProperties(kSizeCode, i, balls || mix ? openGLSize(radius, balls)
                                                                  : kGLClassicPointSize);
         const TColor c = mix ? colourOf(s, i) : kYellow;
