@@ -208,8 +208,8 @@ void TFormCPanel::ScBarParedChange()
     m_targetPending = false;
     m_pistonSettle->stop();
     gas().MoverPared(ScBarPared->value());
-    if (wallMoved && gas().mixture()) {
-        wallMoved();
+    if (mixtureViewsChanged && gas().mixture()) {
+        mixtureViewsChanged();
     }
 }
 
@@ -262,6 +262,9 @@ void TFormCPanel::BoxDibVelChange()
         gas().setVectors(false);
     } else {
         gas().DibujaVel();
+    }
+    if (mixtureViewsChanged && gas().mixture()) {
+        mixtureViewsChanged();
     }
 }
 

@@ -48,9 +48,10 @@ public:
     // count bar and box are disabled, and say why, so that they cannot break
     // the mixture up; "Volver al gas clásico" gives them back.
     void setMixtureLock(bool locked);
-    // Called after the wall bar moved the piston in a mixture: the divider
-    // drawn in the views reaches up to the piston.
-    std::function<void()> wallMoved;
+    // Called in a mixture after the wall bar moved the piston (the divider
+    // drawn reaches up to it) and after the vectors were shown or hidden (a
+    // mixture's beyond the classic hundred are drawn or not with them).
+    std::function<void()> mixtureViewsChanged;
 
     // The count last typed into MaskNOfPar.
     int32_t NumParTecleado = 0;

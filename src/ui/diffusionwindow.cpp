@@ -470,6 +470,7 @@ void DiffusionWindow::enableControls()
     BtnQuitarPared->setEnabled(m_gas->dividerUp());
     BtnVolver->setEnabled(mix);
     SpinTrazada->setEnabled(mix);
+    SpinTrazada->setMaximum(mix ? m_gas->state.NumPar : kMixtureMaxCount);
     LabelTrazada->setEnabled(mix);
     SpinNumB->setMaximum(kMixtureMaxCount - SpinNumA->value());
     const bool hole = shownItem(BoxPared) == kConAgujero;

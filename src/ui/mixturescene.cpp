@@ -137,8 +137,10 @@ void dressSoftwareView(TVx3DWorld &view, const Gas &gas)
         }
     }
     view.NParticles = mix ? std::clamp(s.NumPar, MaxPar, stored) : MaxPar;
-    view.NSegments =
-        mix ? std::clamp(s.NumPar + SegVel, s.NSeg, view.MaxSegments() - 1) : s.NSeg;
+    // The vectors beyond the classic hundred are drawn only while shown.
+    view.NSegments = mix && s.DibVel == 1
+                         ? std::clamp(s.NumPar + SegVel, s.NSeg, view.MaxSegments() - 1)
+                         : s.NSeg;
     placeDivider(view, gas, kDividerColour, kHoleColour, kBlack);
     linkTrace(view, gas);
     view.NTraces = gas.tracedParticle() >= 1 ? 1 : 0;

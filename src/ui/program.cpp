@@ -59,7 +59,7 @@ ProgramWindows startProgram()
         TFormCPanel *panel = w.FormCPanel;
         w.Difusion->mixtureChanged = [form] { form->mixtureChanged(); };
         w.Difusion->classicCount = [panel] { return panel->ScBarNPart->value(); };
-        panel->wallMoved = [form] { form->mixtureChanged(); };
+        panel->mixtureViewsChanged = [form] { form->mixtureChanged(); };
     }
     w.Ayuda = new HandbookWindow(molvix::i18n::currentLanguage());
     w.Form1->Ayuda = w.Ayuda;

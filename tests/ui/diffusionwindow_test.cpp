@@ -367,6 +367,15 @@ TEST_F(DiffusionWindowTest, AMixtureBeyondAHundredIsDrawnWholeAndTheWallGoesWith
     panel->BoxDibVel->setCurrentIndex(molvix::ui::kYes);
     run(3);
     EXPECT_GE(view->NSegments, 400 + SegVel);
+    EXPECT_EQ(view->segments()[size_t(400 + SegVel)].Color, kWhite);
+    panel->BoxDibVel->setCurrentIndex(molvix::ui::kNo);
+    run(1);
+    form->FormPaint();
+    EXPECT_EQ(countInFrame(kWhite), 0) << "no vector left on screen";
+    panel->BoxDibVel->setCurrentIndex(molvix::ui::kYes);
+    run(1);
+    form->FormPaint();
+    EXPECT_GT(countInFrame(kWhite), 0);
     EXPECT_EQ(view->segments()[size_t(molvix::ui::kDividerFirstSegment)].Color,
               molvix::ui::kDividerColour);
     EXPECT_EQ(view->segments()[size_t(molvix::ui::kHoleFirstSegment)].Color, kBlack)
