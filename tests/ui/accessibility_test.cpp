@@ -243,6 +243,50 @@ TEST(Languages, EveryControlIsNamedByItsTextEveryComboBoxByItsLabel)
     }
 }
 
+// The window "Difusión" in English: every text it shows is translated (the
+// species' letters and λ aside), and an English item typed in its divider
+// box means what the Spanish one does.
+TEST(Languages, TheDiffusionWindowSpeaksEnglishAndActsTheSame)
+{
+    const auto texts = [](const ProgramWindows &w) {
+        std::map<QString, QString> shown{{"title", w.Difusion->windowTitle()}};
+        for (QWidget *child : w.Difusion->findChildren<QWidget *>()) {
+            if (auto *label = qobject_cast<QLabel *>(child); label && !label->text().isEmpty()) {
+                shown[child->objectName()] = label->text();
+            } else if (auto *button = qobject_cast<QAbstractButton *>(child)) {
+                shown[child->objectName()] = button->text();
+            } else if (auto *view = qobject_cast<QChartView *>(child)) {
+                shown[child->objectName()] = view->chart()->title();
+                for (const QAbstractAxis *axis : view->chart()->axes()) {
+                    shown[child->objectName() + axis->titleText()] = axis->titleText();
+                }
+            } else if (auto *box = qobject_cast<QComboBox *>(child)) {
+                for (int i = 0; i < box->count(); ++i) {
+                    shown[child->objectName() + QString::number(i)] = box->itemText(i);
+                }
+            }
+        }
+        return shown;
+    };
+    const std::map<QString, QString> spanish = inLanguage("es", texts);
+    const std::map<QString, QString> english = inLanguage("en", [&](const ProgramWindows &w) {
+        DiffusionWindow &d = *w.Difusion;
+        d.BoxPared->setCurrentText(QStringLiteral("With a hole"));
+        d.BtnAplicar->click();
+        EXPECT_EQ(gas().mixtureSettings().divider, Divider::Hole);
+        return texts(w);
+    });
+    EXPECT_EQ(english.at("title"), QStringLiteral("Diffusion"));
+    EXPECT_GE(spanish.size(), 30u);
+    for (const auto &[name, es] : spanish) {
+        if (english.count(name) == 0 || name.startsWith(QLatin1String("qt_"))) {
+            continue;
+        }
+        // Axis titles are keyed by their text: the English one is another key.
+        EXPECT_NE(english.at(name), es) << "untranslated: " << name.toStdString();
+    }
+}
+
 using KeyboardTest = ProgramTest;
 
 TEST_F(KeyboardTest, TabVisitsTheControlsInReadingOrder)
