@@ -6,6 +6,7 @@
 
 #include "diffusionwindow.h"
 #include "focuschartview.h"
+#include "graphswindow.h"
 #include "mixturescene.h"
 #include "controls.h"
 #include "processwindow.h"
@@ -249,6 +250,25 @@ TEST_F(DiffusionWindowTest, TheExportHasAHeaderAndOneRowPerSample)
     EXPECT_EQ(fields[4].toInt(), last.bRight);
     EXPECT_DOUBLE_EQ(fields[5].toDouble(), last.rateA);
     EXPECT_DOUBLE_EQ(fields[6].toDouble(), last.rateB);
+}
+
+// The other windows record a mixture of up to 500 as they do the classic
+// gas: the readings keep coming and every window redraws.
+TEST_F(DiffusionWindowTest, TheOtherWindowsFollowAMixtureOfFiveHundred)
+{
+    QTest::mouseClick(form->BtnGraficas, Qt::LeftButton);
+    QTest::mouseClick(form->BtnProcesos, Qt::LeftButton);
+    gas().setCollisions(true);
+    apply(250, 250, 4, DiffusionWindow::kConAgujero);
+    ASSERT_EQ(s().NumPar, 500);
+    const size_t before = w.Procesos->readings().size();
+    run(2 * NPasosPresion);
+    EXPECT_EQ(w.Procesos->readings().size(), before + 2);
+    EXPECT_GT(s().Energ, 0);
+    w.Graficas->redraw();
+    w.Procesos->redraw();
+    d().redraw();
+    EXPECT_EQ(d().samples().size(), size_t(2 * NPasosPresion / DiffusionWindow::kSampleTicks) + 1);
 }
 
 TEST(DiffusionMixTime, CountsWithinATenthOfEvenForEachSpeciesPresent)
