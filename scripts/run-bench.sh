@@ -26,5 +26,7 @@ echo "== program_bench (5 s of animation, collisions and vectors on)"
 run "$build_dir/bench/program_bench" 5
 echo "== program_bench with the \"Gráficas\" window open (5 s, collisions and vectors on)"
 run "$build_dir/bench/program_bench" 5 --graficas
+echo "== program_bench with the \"Difusión\" window open, a mixture of 200 (5 s, collisions and vectors on)"
+run "$build_dir/bench/program_bench" 5 --difusion 200
 echo "== idle_bench (5 s stopped in each of four ways: processor time and paints)"
 run "$build_dir/bench/idle_bench" 5

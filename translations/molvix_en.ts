@@ -206,10 +206,58 @@
     <message>
         <source>F1: ayuda · Mayús+F1: ¿qué es esto?
 Espacio: animación o parada · F5: animación · F6: stop
-F2: panel de control · F3: gráficas · F4: procesos · Ctrl+Q: fin</source>
+F2: panel de control · F3: gráficas · F4: procesos · F7: difusión · Ctrl+Q: fin</source>
         <translation>F1: help · Shift+F1: what’s this?
 Space: animation or stop · F5: animation · F6: stop
-F2: control panel · F3: graphs · F4: processes · Ctrl+Q: end</translation>
+F2: control panel · F3: graphs · F4: processes · F7: diffusion · Ctrl+Q: end</translation>
+    </message>
+    <message>
+        <source>Muestra u oculta la ventana «Difusión»: dos especies, la pared con agujero, el camino libre medio, la difusión y el movimiento browniano (F7).</source>
+        <translation>Shows or hides the “Diffusion” window: two species, the divider with a hole, the mean free path, diffusion and Brownian motion (F7).</translation>
+    </message>
+    <message>
+        <source>Difusión: dos clases de partícula, la pared con agujero, el camino libre medio, el paseo al azar y el movimiento browniano, frente a la teoría cinética. </source>
+        <translation>Diffusion: two kinds of particle, the divider with a hole, the mean free path, the random walk and Brownian motion, against kinetic theory. </translation>
+    </message>
+    <message>
+        <source>Empieza una mezcla con los valores mostrados: las partículas se reparten de nuevo con velocidades de Maxwell–Boltzmann a la temperatura del panel.</source>
+        <translation>Starts a mixture with the values shown: the particles are laid out afresh with Maxwell–Boltzmann velocities at the panel’s temperature.</translation>
+    </message>
+    <message>
+        <source>Quita la pared de en medio; solo mientras está puesta.</source>
+        <translation>Removes the divider; only while it is up.</translation>
+    </message>
+    <message>
+        <source>Vuelve al gas clásico con el número de partículas de la barra del panel de control.</source>
+        <translation>Goes back to the classic gas with the particle count of the control panel’s bar.</translation>
+    </message>
+    <message>
+        <source>Partículas de A y de B a la izquierda (línea continua) y a la derecha (a trazos) de x = 50, frente al tiempo.</source>
+        <translation>Particles of A and of B left (solid line) and right (dashed) of x = 50, against time.</translation>
+    </message>
+    <message>
+        <source>Pasos por el agujero de izquierda a derecha, por partícula que queda a la izquierda y por unidad de tiempo.</source>
+        <translation>Crossings of the hole from left to right, per particle still on the left and per unit of time.</translation>
+    </message>
+    <message>
+        <source>Distribución de los caminos libres, con su media λ y la exponencial exp(−l/λ)/λ.</source>
+        <translation>Distribution of the free paths, with their mean λ and the exponential exp(−l/λ)/λ.</translation>
+    </message>
+    <message>
+        <source>Desplazamiento cuadrático medio de la partícula pesada o de la trazada, con la recta 6·D·t ajustada.</source>
+        <translation>Mean-square displacement of the heavy or the traced particle, with the fitted line 6·D·t.</translation>
+    </message>
+    <message>
+        <source>Guarda las partículas a cada lado y la efusión frente al tiempo en un archivo CSV.</source>
+        <translation>Saves the particles on each side and the effusion against time to a CSV file.</translation>
+    </message>
+    <message>
+        <source>Lo medido frente a la teoría: λ = 1/(√2·n·π·d²·χ), z = v̄/λ, la razón de Graham √(m_B/m_A), D = 3/(8·n·d²)·√(kT/(π·m)) y &lt;v²&gt; = 3kT/M; el tiempo de mezcla, cuando cada especie está a menos del 10 % del reparto igual.</source>
+        <translation>Measured against theory: λ = 1/(√2·n·π·d²·χ), z = v̄/λ, Graham’s ratio √(m_B/m_A), D = 3/(8·n·d²)·√(kT/(π·m)) and &lt;v²&gt; = 3kT/M; the time to mix, when each species is within 10 % of an even split.</translation>
+    </message>
+    <message>
+        <source>El experimento que prepara la pared elegida.</source>
+        <translation>The experiment the chosen divider sets up.</translation>
     </message>
 </context>
 <context>
@@ -297,6 +345,315 @@ F2: control panel · F3: graphs · F4: processes · Ctrl+Q: end</translation>
     <message>
         <source>Exportar CSV</source>
         <translation>Export CSV</translation>
+    </message>
+</context>
+<context>
+    <name>DiffusionWindow</name>
+    <message>
+        <source>Difusión</source>
+        <translation>Diffusion</translation>
+    </message>
+    <message>
+        <source>difusion.csv</source>
+        <translation>diffusion.csv</translation>
+    </message>
+    <message>
+        <source>Partículas A</source>
+        <translation>Particles A</translation>
+    </message>
+    <message>
+        <source>Radio de A</source>
+        <translation>Radius of A</translation>
+    </message>
+    <message>
+        <source>Partículas B</source>
+        <translation>Particles B</translation>
+    </message>
+    <message>
+        <source>Masa de B</source>
+        <translation>Mass of B</translation>
+    </message>
+    <message>
+        <source>Radio de B</source>
+        <translation>Radius of B</translation>
+    </message>
+    <message>
+        <source>Pared en medio</source>
+        <translation>Divider</translation>
+    </message>
+    <message>
+        <source>Ninguna</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Sólida</source>
+        <translation>Solid</translation>
+    </message>
+    <message>
+        <source>Con agujero</source>
+        <translation>With a hole</translation>
+    </message>
+    <message>
+        <source>Lado del agujero</source>
+        <translation>Side of the hole</translation>
+    </message>
+    <message>
+        <source>Masa de la partícula pesada</source>
+        <translation>Mass of the heavy particle</translation>
+    </message>
+    <message>
+        <source>Radio de la partícula pesada</source>
+        <translation>Radius of the heavy particle</translation>
+    </message>
+    <message>
+        <source>Partícula trazada</source>
+        <translation>Traced particle</translation>
+    </message>
+    <message>
+        <source>Aplicar</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Quitar la pared</source>
+        <translation>Remove the divider</translation>
+    </message>
+    <message>
+        <source>Volver al gas clásico</source>
+        <translation>Back to the classic gas</translation>
+    </message>
+    <message>
+        <source>Partículas a cada lado</source>
+        <translation>Particles on each side</translation>
+    </message>
+    <message>
+        <source>Tiempo</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Partículas</source>
+        <translation>Particles</translation>
+    </message>
+    <message>
+        <source>Efusión por el agujero</source>
+        <translation>Effusion through the hole</translation>
+    </message>
+    <message>
+        <source>Por partícula y tiempo</source>
+        <translation>Per particle and time</translation>
+    </message>
+    <message>
+        <source>Caminos libres</source>
+        <translation>Free paths</translation>
+    </message>
+    <message>
+        <source>Longitud</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>Densidad</source>
+        <translation>Density</translation>
+    </message>
+    <message>
+        <source>Desplazamiento cuadrático medio</source>
+        <translation>Mean-square displacement</translation>
+    </message>
+    <message>
+        <source>Distancia al cuadrado</source>
+        <translation>Squared distance</translation>
+    </message>
+    <message>
+        <source>A izquierda</source>
+        <translation>A left</translation>
+    </message>
+    <message>
+        <source>A derecha</source>
+        <translation>A right</translation>
+    </message>
+    <message>
+        <source>B izquierda</source>
+        <translation>B left</translation>
+    </message>
+    <message>
+        <source>B derecha</source>
+        <translation>B right</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Medidos</source>
+        <translation>Measured</translation>
+    </message>
+    <message>
+        <source>Exponencial de la media</source>
+        <translation>Exponential of the mean</translation>
+    </message>
+    <message>
+        <source>λ</source>
+        <translation>λ</translation>
+    </message>
+    <message>
+        <source>Medido</source>
+        <translation>Measured</translation>
+    </message>
+    <message>
+        <source>Recta ajustada</source>
+        <translation>Fitted line</translation>
+    </message>
+    <message>
+        <source>lados</source>
+        <translation>sides</translation>
+    </message>
+    <message>
+        <source>efusion</source>
+        <translation>effusion</translation>
+    </message>
+    <message>
+        <source>caminos-libres</source>
+        <translation>free-paths</translation>
+    </message>
+    <message>
+        <source>desplazamiento</source>
+        <translation>displacement</translation>
+    </message>
+    <message>
+        <source>Exportar CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>Partículas de la especie A, de masa 1</source>
+        <translation>Particles of species A, of mass 1</translation>
+    </message>
+    <message>
+        <source>En longitudes de la caja</source>
+        <translation>In box lengths</translation>
+    </message>
+    <message>
+        <source>Partículas de la especie B; A y B juntas, hasta 500</source>
+        <translation>Particles of species B; A and B together, up to 500</translation>
+    </message>
+    <message>
+        <source>En masas de A, de 1 a 100</source>
+        <translation>In masses of A, from 1 to 100</translation>
+    </message>
+    <message>
+        <source>Sólida: A a la izquierda y B a la derecha; con agujero: las dos a la izquierda y la derecha vacía</source>
+        <translation>Solid: A on the left and B on the right; with a hole: both on the left and the right empty</translation>
+    </message>
+    <message>
+        <source>El agujero es un cuadrado de este lado</source>
+        <translation>The hole is a square of this side</translation>
+    </message>
+    <message>
+        <source>0: ninguna; hasta 1000 masas de A: movimiento browniano</source>
+        <translation>0: none; up to 1000 masses of A: Brownian motion</translation>
+    </message>
+    <message>
+        <source>Hasta 10 longitudes de la caja</source>
+        <translation>Up to 10 box lengths</translation>
+    </message>
+    <message>
+        <source>El número de la partícula cuya traza se dibuja; 0: ninguna</source>
+        <translation>The number of the particle whose trace is drawn; 0: none</translation>
+    </message>
+    <message>
+        <source>Empieza la mezcla con estos valores; el émbolo queda fijo y sin baño</source>
+        <translation>Starts the mixture with these values; the piston stays fixed, with no bath</translation>
+    </message>
+    <message>
+        <source>Quita la pared de en medio: los gases se mezclan</source>
+        <translation>Removes the divider: the gases mix</translation>
+    </message>
+    <message>
+        <source>Termina la mezcla: el gas de siempre, con las partículas del panel de control</source>
+        <translation>Ends the mixture: the usual gas, with the control panel’s particles</translation>
+    </message>
+    <message>
+        <source>Guarda las partículas a cada lado y la efusión frente al tiempo en un archivo CSV</source>
+        <translation>Saves the particles on each side and the effusion against time to a CSV file</translation>
+    </message>
+    <message>
+        <source>Lo medido frente a la teoría cinética</source>
+        <translation>Measured against kinetic theory</translation>
+    </message>
+    <message>
+        <source>Lo que cambia en los otros mandos con la mezcla</source>
+        <translation>What the mixture changes in the other controls</translation>
+    </message>
+    <message>
+        <source>El experimento que prepara la pared</source>
+        <translation>The experiment the divider sets up</translation>
+    </message>
+    <message>
+        <source>Difusión: A empieza a la izquierda y B a la derecha de la pared; quítela y mire cómo se mezclan.</source>
+        <translation>Diffusion: A starts left and B right of the divider; remove it and watch them mix.</translation>
+    </message>
+    <message>
+        <source>Efusión (ley de Graham): A y B empiezan a la izquierda y la derecha está vacía; pasan por el agujero.</source>
+        <translation>Effusion (Graham’s law): A and B start on the left and the right is empty; they pass through the hole.</translation>
+    </message>
+    <message>
+        <source>Movimiento browniano: una partícula pesada entre las ligeras.</source>
+        <translation>Brownian motion: one heavy particle among the light ones.</translation>
+    </message>
+    <message>
+        <source>Camino libre medio y paseo al azar: las partículas repartidas por toda la caja.</source>
+        <translation>Mean free path and random walk: the particles spread over the whole box.</translation>
+    </message>
+    <message>
+        <source>El gas clásico: elija las especies y la pared, y pulse «Aplicar».</source>
+        <translation>The classic gas: choose the species and the divider, and press “Apply”.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar el archivo
+%1
+
+%2
+
+Las lecturas siguen aquí: pruebe con otra carpeta u otro nombre.</source>
+        <translation>Could not save the file
+%1
+
+%2
+
+The readings are still here: try another folder or name.</translation>
+    </message>
+    <message>
+        <source>Camino libre medio λ: medido %1, teoría %2 (χ de Enskog %3; %4 caminos)</source>
+        <translation>Mean free path λ: measured %1, theory %2 (Enskog’s χ %3; %4 paths)</translation>
+    </message>
+    <message>
+        <source>Choques por partícula y unidad de tiempo z: medido %1, teoría %2</source>
+        <translation>Collisions per particle and unit of time z: measured %1, theory %2</translation>
+    </message>
+    <message>
+        <source>Efusión, razón A/B: medida %1, ley de Graham √(m_B/m_A) = %2</source>
+        <translation>Effusion, ratio A/B: measured %1, Graham’s law √(m_B/m_A) = %2</translation>
+    </message>
+    <message>
+        <source>Difusión D de la partícula %1 (DCM = 6·D·t): medida %2, teoría de esferas duras %3</source>
+        <translation>Diffusion D of particle %1 (MSD = 6·D·t): measured %2, hard-sphere theory %3</translation>
+    </message>
+    <message>
+        <source>Partícula pesada, &lt;v²&gt;: medida %1, 3kT/M = %2</source>
+        <translation>Heavy particle, &lt;v²&gt;: measured %1, 3kT/M = %2</translation>
+    </message>
+    <message>
+        <source>Tiempo de mezcla (cada especie a menos del 10 % del reparto igual): %1</source>
+        <translation>Time to mix (each species within 10 % of an even split): %1</translation>
+    </message>
+    <message>
+        <source>Tiempo de mezcla: aún no mezclados</source>
+        <translation>Time to mix: not mixed yet</translation>
+    </message>
+    <message>
+        <source>Con la mezcla el émbolo queda fijo y sin baño (su física supone masas iguales); la temperatura sí se puede cambiar.</source>
+        <translation>With the mixture the piston stays fixed, with no bath (their physics assumes equal masses); the temperature can still be changed.</translation>
     </message>
 </context>
 <context>
@@ -787,6 +1144,10 @@ Las lecturas siguen aquí: pruebe con otra carpeta u otro nombre.</source>
 
 The readings are still here: try another folder or name.</translation>
     </message>
+    <message>
+        <source>Con una mezcla, el émbolo queda fijo y sin baño: su física supone que todas las partículas tienen la misma masa.</source>
+        <translation>With a mixture the piston stays fixed, with no bath: their physics assumes that every particle has the same mass.</translation>
+    </message>
 </context>
 <context>
     <name>PvChartView</name>
@@ -1048,6 +1409,10 @@ The readings are still here: try another folder or name.</translation>
         <source>Muestra u oculta los procesos (%1)</source>
         <translation>Shows or hides the processes (%1)</translation>
     </message>
+    <message>
+        <source>Muestra u oculta la difusión (%1)</source>
+        <translation>Shows or hides the diffusion (%1)</translation>
+    </message>
 </context>
 <context>
     <name>TForm3</name>
@@ -1173,6 +1538,18 @@ The readings are still here: try another folder or name.</translation>
     <message>
         <source>SI hace chocar las partículas entre sí</source>
         <translation>YES makes the particles collide with each other</translation>
+    </message>
+    <message>
+        <source>Difusión</source>
+        <translation>Diffusion</translation>
+    </message>
+    <message>
+        <source>Muestra u oculta la ventana de las mezclas: dos especies, la pared con agujero, el camino libre medio, la difusión y el movimiento browniano</source>
+        <translation>Shows or hides the mixtures’ window: two species, the divider with a hole, the mean free path, diffusion and Brownian motion</translation>
+    </message>
+    <message>
+        <source>Con una mezcla el número de partículas lo fija la ventana «Difusión»; «Volver al gas clásico» devuelve esta barra</source>
+        <translation>With a mixture the particle count is the “Diffusion” window’s; “Back to the classic gas” gives this bar back</translation>
     </message>
 </context>
 <context>

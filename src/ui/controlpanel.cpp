@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -125,6 +126,10 @@ void TFormCPanel::buildControls()
     BoxDibVel = yesNoBox(Panel1, "BoxDibVel", QRect(274, 40, 45, 21));
     Label2 = label(Panel1, "Label2", tr("Colisiones"), {210, 78});
     BoxColi = yesNoBox(Panel1, "BoxColi", QRect(274, 74, 45, 21));
+    // In the free corner under the switches.
+    BtnDifusion = new QPushButton(tr("Difusión"), Panel1);
+    BtnDifusion->setObjectName(QStringLiteral("BtnDifusion"));
+    BtnDifusion->setGeometry(243, 97, 76, 18);
 
     const QString reading = tr("Lectura que el gas pone al día");
     describe(ScBarNPart, tr("Número de partículas"), tr("De 0 a 100; las flechas lo cambian"));
@@ -139,6 +144,9 @@ void TFormCPanel::buildControls()
     describe(BoxDibVel, (LabelDibVel->text() + LabelDibVel1->text()).simplified(),
              tr("SI dibuja el vector velocidad de cada partícula"));
     describe(BoxColi, Label2->text(), tr("SI hace chocar las partículas entre sí"));
+    describe(BtnDifusion, BtnDifusion->text(),
+             tr("Muestra u oculta la ventana de las mezclas: dos especies, la pared con agujero, "
+                "el camino libre medio, la difusión y el movimiento browniano"));
     // Nothing reads what is typed into a readout: Space there runs the gas.
     for (QLineEdit *readout : {MaskTemp, MaskEner, MaskPre, MaskPosPa}) {
         AnimationKey::markReadout(readout);
@@ -149,9 +157,23 @@ void TFormCPanel::buildControls()
         bar->installEventFilter(this);
     }
     const QList<QWidget *> order{ScBarNPart, MaskNOfPar, ScBarTemp, MaskTemp,  MaskEner,
-                                 MaskPre,    ScBarPared, MaskPosPa, BoxDibVel, BoxColi};
+                                 MaskPre,    ScBarPared, MaskPosPa, BoxDibVel, BoxColi,
+                                 BtnDifusion};
     for (qsizetype i = 1; i < order.size(); ++i) {
         setTabOrder(order.at(i - 1), order.at(i));
+    }
+}
+
+void TFormCPanel::setMixtureLock(bool locked)
+{
+    const QString why =
+        locked ? tr("Con una mezcla el número de partículas lo fija la ventana «Difusión»; "
+                    "«Volver al gas clásico» devuelve esta barra")
+               : QString();
+    for (QWidget *w : {static_cast<QWidget *>(ScBarNPart), static_cast<QWidget *>(MaskNOfPar),
+                       static_cast<QWidget *>(LabelNOfPar)}) {
+        w->setEnabled(!locked);
+        w->setToolTip(why);
     }
 }
 
@@ -186,6 +208,9 @@ void TFormCPanel::ScBarParedChange()
     m_targetPending = false;
     m_pistonSettle->stop();
     gas().MoverPared(ScBarPared->value());
+    if (mixtureViewsChanged && gas().mixture()) {
+        mixtureViewsChanged();
+    }
 }
 
 void TFormCPanel::applyPistonTarget()
@@ -237,6 +262,9 @@ void TFormCPanel::BoxDibVelChange()
         gas().setVectors(false);
     } else {
         gas().DibujaVel();
+    }
+    if (mixtureViewsChanged && gas().mixture()) {
+        mixtureViewsChanged();
     }
 }
 

@@ -4,10 +4,13 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QScrollBar;
 class QTimer;
 
@@ -41,6 +44,15 @@ public:
     void BoxDibVelChange();
     void BoxColiChange();
 
+    // While a mixture is on, its count is the window "Difusión"'s: the
+    // count bar and box are disabled, and say why, so that they cannot break
+    // the mixture up; "Volver al gas clásico" gives them back.
+    void setMixtureLock(bool locked);
+    // Called in a mixture after the wall bar moved the piston (the divider
+    // drawn reaches up to it) and after the vectors were shown or hidden (a
+    // mixture's beyond the classic hundred are drawn or not with them).
+    std::function<void()> mixtureViewsChanged;
+
     // The count last typed into MaskNOfPar.
     int32_t NumParTecleado = 0;
 
@@ -72,6 +84,8 @@ public:
     QComboBox *BoxDibVel;
     QLabel *Label2;
     QComboBox *BoxColi;
+    // Shows the window "Difusión" (the main window's top strip is full).
+    QPushButton *BtnDifusion;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -3,6 +3,7 @@
 #include "clicklabel.h"
 #include "controlpanel.h"
 #include "creditswindow.h"
+#include "diffusionwindow.h"
 #include "graphswindow.h"
 #include "mainwindow.h"
 #include "processwindow.h"
@@ -89,6 +90,9 @@ void explainControls(TFormCPanel *p)
     using T = HelpTexts;
     explain(p, T::tr("Panel de Control: lo que se elige del gas y lo que se mide en él. ") +
                    T::seeHandbook());
+    explain(p->BtnDifusion,
+            T::tr("Muestra u oculta la ventana «Difusión»: dos especies, la pared con agujero, el "
+                  "camino libre medio, la difusión y el movimiento browniano (F7)."));
     const QString count = T::tr("Número de partículas del gas, de 0 a 100. Se puede teclear un "
                                 "número y pulsar Intro.");
     explain(p->ScBarNPart, count);
@@ -201,12 +205,50 @@ void explainControls(ProcessWindow *p)
                                      "energía por eje."));
 }
 
+void explainControls(DiffusionWindow *d)
+{
+    using T = HelpTexts;
+    explain(d, T::tr("Difusión: dos clases de partícula, la pared con agujero, el camino libre "
+                     "medio, el paseo al azar y el movimiento browniano, frente a la teoría "
+                     "cinética. ") +
+                   T::seeHandbook());
+    explain(d->BtnAplicar, T::tr("Empieza una mezcla con los valores mostrados: las partículas "
+                                 "se reparten de nuevo con velocidades de Maxwell–Boltzmann a "
+                                 "la temperatura del panel."));
+    explain(d->BtnQuitarPared, T::tr("Quita la pared de en medio; solo mientras está puesta."));
+    explain(d->BtnVolver, T::tr("Vuelve al gas clásico con el número de partículas de la barra "
+                                "del panel de control."));
+    explain(d->ChartLados, T::tr("Partículas de A y de B a la izquierda (línea continua) y a la "
+                                 "derecha (a trazos) de x = 50, frente al tiempo."));
+    explain(d->ChartEfusion, T::tr("Pasos por el agujero de izquierda a derecha, por partícula "
+                                   "que queda a la izquierda y por unidad de tiempo."));
+    explain(d->ChartCaminos, T::tr("Distribución de los caminos libres, con su media λ y la "
+                                   "exponencial exp(−l/λ)/λ."));
+    explain(d->ChartMSD, T::tr("Desplazamiento cuadrático medio de la partícula pesada o de la "
+                               "trazada, con la recta 6·D·t ajustada."));
+    explain(d->BtnExportarCSV, T::tr("Guarda las partículas a cada lado y la efusión frente al "
+                                     "tiempo en un archivo CSV."));
+    explain(d->LabelCifras, T::tr("Lo medido frente a la teoría: λ = 1/(√2·n·π·d²·χ), z = v̄/λ, "
+                                  "la razón de Graham √(m_B/m_A), D = 3/(8·n·d²)·√(kT/(π·m)) y "
+                                  "<v²> = 3kT/M; el tiempo de mezcla, cuando cada especie está "
+                                  "a menos del 10 % del reparto igual."));
+    explain(d->LabelExperimento, T::tr("El experimento que prepara la pared elegida."));
+    explain(d->LabelAviso, d->LabelAviso->accessibleDescription());
+    // The settings say what they are as a screen reader hears them.
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             d->SpinNumA, d->SpinRadioA, d->SpinNumB, d->SpinMasaB, d->SpinRadioB, d->BoxPared,
+             d->SpinAgujero, d->SpinMasaPesada, d->SpinRadioPesada, d->SpinTrazada}) {
+        explain(w, w->accessibleName() + QStringLiteral(": ") + w->accessibleDescription());
+    }
+}
+
 QString keysToolTip(bool mainWindow)
 {
     using T = HelpTexts;
     QString keys = T::tr("F1: ayuda · Mayús+F1: ¿qué es esto?\n"
                          "Espacio: animación o parada · F5: animación · F6: stop\n"
-                         "F2: panel de control · F3: gráficas · F4: procesos · Ctrl+Q: fin");
+                         "F2: panel de control · F3: gráficas · F4: procesos · F7: difusión · "
+                         "Ctrl+Q: fin");
     if (mainWindow) {
         keys += u'\n' + T::tr("F11: pantalla completa · Ctrl+G: opción OpenGL");
     }

@@ -4,6 +4,7 @@
 
 class GraphsWindow;
 class ProcessWindow;
+class DiffusionWindow;
 class TForm1;
 class TForm3;
 class TFormCPanel;
@@ -18,6 +19,7 @@ void explainControls(TFormCPanel *panel);
 void explainControls(TForm3 *credits);
 void explainControls(GraphsWindow *graphs);
 void explainControls(ProcessWindow *processes);
+void explainControls(DiffusionWindow *diffusion);
 
 // The keys that work in every window; the main window's list adds its own.
 QString keysToolTip(bool mainWindow);

@@ -12,6 +12,8 @@
 #include "helptexts.h"
 #include "scenesetup.h"
 #include "processwindow.h"
+#include "diffusionwindow.h"
+#include "mixturescene.h"
 #include "ticktimer.h"
 #include "vx3dworld.h"
 #include "vx3dworldgl.h"
@@ -590,6 +592,42 @@ void TForm1::BtnProcesosClick()
     toggleWindow(Procesos);
 }
 
+void TForm1::BtnDifusionClick()
+{
+    toggleWindow(Difusion);
+}
+
+void TForm1::attachDiffusion(DiffusionWindow *window, QPushButton *button)
+{
+    Difusion = window;
+    const QKeySequence keys(Qt::Key_F7);
+    auto *s = new QShortcut(keys, this);
+    s->setContext(Qt::ApplicationShortcut);
+    connect(s, &QShortcut::activated, button, &QAbstractButton::click);
+    button->setToolTip(
+        tr("Muestra u oculta la difusión (%1)").arg(keys.toString(QKeySequence::NativeText)));
+    connect(button, &QPushButton::clicked, this, &TForm1::BtnDifusionClick);
+}
+
+void TForm1::mixtureChanged()
+{
+    const Gas &g = gas();
+    molvix::ui::dressSoftwareView(*Vx3DWorld1, g);
+    molvix::ui::dressOpenGLView(*Vx3DWorldGL1, g, shownItem(BoxBolas) == kBolas);
+    if (FormCPanel != nullptr) {
+        FormCPanel->setMixtureLock(g.mixture());
+    }
+    if (Procesos != nullptr) {
+        Procesos->setMixtureLock(g.mixture());
+    }
+    if (g.state.ModoGL == 1) {
+        Vx3DWorldGL1->DrawWorld();
+    } else {
+        Vx3DWorld1->ProjectAll();
+        Vx3DWorld1->DrawWorld();
+    }
+}
+
 void TForm1::BtnInfoClick()
 {
     if (Form3 == nullptr) {
@@ -668,6 +706,9 @@ void TForm1::BoxBolasChange()
             Vx3DWorldGL1->ChangeParticleProperties(2, i, 0.0f);
             Vx3DWorldGL1->ChangeParticleProperties(3, i, 0.025f * s.Radio);
         }
+        if (gas().mixture()) {
+            molvix::ui::dressOpenGLView(*Vx3DWorldGL1, gas(), true);
+        }
         Vx3DWorldGL1->RotY = 0;
         Vx3DWorldGL1->RotX = 0;
         nav.AngAlfa = 90.0f;
@@ -682,6 +723,9 @@ void TForm1::BoxBolasChange()
             Vx3DWorldGL1->ChangeParticleProperties(2, i, float(kGLPoint));
             Vx3DWorldGL1->ChangeParticleProperties(3, i, kGLPointSize);
             Vx3DWorldGL1->ChangeParticleProperties(0, i, 65535.0f);
+        }
+        if (gas().mixture()) {
+            molvix::ui::dressOpenGLView(*Vx3DWorldGL1, gas(), false);
         }
         Vx3DWorldGL1->DrawWorld();
     }
@@ -725,6 +769,9 @@ void TForm1::bringSoftwareViewUpToDate()
         }
     }
     g.placeWallOutline(*m_softDisplay);
+    if (g.mixture()) {
+        molvix::ui::dressSoftwareView(*v, g);
+    }
 }
 
 void TForm1::Vx3DWorldGL1Paint()
@@ -760,6 +807,9 @@ void TForm1::TimeLoopTimer()
     gas().TimeLoopTimer();
     if (Graficas != nullptr) {
         Graficas->afterTick();
+    }
+    if (Difusion != nullptr) {
+        Difusion->afterTick();
     }
 }
 

@@ -20,6 +20,8 @@ class TForm3;
 class GraphsWindow;
 class HandbookWindow;
 class ProcessWindow;
+class DiffusionWindow;
+class QPushButton;
 class TVx3DWorld;
 class TVx3DWorldGL;
 class SoftwareGasView;
@@ -46,6 +48,9 @@ public:
     HandbookWindow *Ayuda = nullptr;
     // The processes window, set by program start.
     ProcessWindow *Procesos = nullptr;
+    // The window "Difusión", set by program start (attachDiffusion); it
+    // samples the gas after every tick.
+    DiffusionWindow *Difusion = nullptr;
 
     // Handlers, named after their control and event.
     void FormCreate();
@@ -56,6 +61,14 @@ public:
     void BtnCPanelClick();
     void BtnGraficasClick();
     void BtnProcesosClick();
+    void BtnDifusionClick();
+    // The window "Difusión" and the button that shows it (in the control
+    // panel: the top strip has no room left), with its key, F7.
+    void attachDiffusion(DiffusionWindow *window, QPushButton *button);
+    // A mixture begun, changed or ended: both views dressed for it (species
+    // B, the heavy particle, the divider, the trace, or the classic look
+    // back), the count bar and the processes locked while it lasts.
+    void mixtureChanged();
     void BoxOpenGLClick();
     void BoxBolasChange();
     void BoxEjesClick();

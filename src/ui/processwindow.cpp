@@ -170,6 +170,11 @@ void ProcessWindow::buildControls()
     }
     grid->setColumnStretch(4, 1);
     column->addLayout(grid);
+    LabelMezcla = textLabel("LabelMezcla", QString());
+    LabelMezcla->setWordWrap(true);
+    LabelMezcla->setMinimumWidth(120);
+    LabelMezcla->hide();
+    column->addWidget(LabelMezcla);
 
     // The ledger.
     LabelBalance = textLabel("LabelBalance", tr("Balance de energía desde la puesta a cero"));
@@ -299,11 +304,31 @@ void ProcessWindow::enableControls()
     }
     SpinTempBano->setEnabled(shownItem(BoxBano) == kYes);
     LabelTempBano->setEnabled(shownItem(BoxBano) == kYes);
+    for (QWidget *w : std::initializer_list<QWidget *>{BoxEmbolo, LabelEmbolo, BoxBano, LabelBano}) {
+        w->setEnabled(!m_mixtureLock);
+    }
+    if (m_mixtureLock) {
+        for (QWidget *w : std::initializer_list<QWidget *>{SpinVelEmbolo, LabelVelEmbolo, SpinCarga,
+                                                           LabelCarga, SpinMasa, LabelMasa,
+                                                           SpinTempBano, LabelTempBano}) {
+            w->setEnabled(false);
+        }
+    }
+}
+
+void ProcessWindow::setMixtureLock(bool locked)
+{
+    m_mixtureLock = locked;
+    LabelMezcla->setText(locked ? tr("Con una mezcla, el émbolo queda fijo y sin baño: su física "
+                                     "supone que todas las partículas tienen la misma masa.")
+                                : QString());
+    LabelMezcla->setVisible(locked);
+    showSettings();
 }
 
 void ProcessWindow::applySettings()
 {
-    if (m_showing) {
+    if (m_showing || m_mixtureLock) {
         return;
     }
     ProcessSettings p = m_gas->process();

@@ -50,6 +50,11 @@ public:
 
     // The controls' values into the gas's process settings.
     void applySettings();
+    // While a mixture is on the piston stays fixed and there is no bath
+    // (the piston's impacts and the bath's draws take unit masses): their
+    // controls are disabled and LabelMezcla says why.
+    void setMixtureLock(bool locked);
+    bool mixtureLocked() const { return m_mixtureLock; }
     // "Poner a cero": the ledger and the path start again from now.
     void BtnCeroClick();
     // "Exportar CSV": asks for a file and writes the readings since the
@@ -87,6 +92,7 @@ public:
     QComboBox *BoxBano;
     QLabel *LabelTempBano;
     QDoubleSpinBox *SpinTempBano;
+    QLabel *LabelMezcla;
     QLabel *LabelBalance;
     QLabel *LabelTrabajo;
     QLabel *LabelCalor;
@@ -119,4 +125,5 @@ private:
     QTimer m_redrawTimer;
     int m_redraws = 0;
     bool m_showing = false; // the controls are being set from the gas
+    bool m_mixtureLock = false;
 };

@@ -8,9 +8,11 @@
 #include "language.h"
 #include "mainwindow.h"
 #include "processwindow.h"
+#include "diffusionwindow.h"
 
 #include <QIcon>
 #include <QMessageBox>
+#include <QScrollBar>
 
 #include <exception>
 
@@ -50,6 +52,15 @@ ProgramWindows startProgram()
     gas().resetLedger();
     w.Procesos = new ProcessWindow;
     w.Form1->Procesos = w.Procesos;
+    w.Difusion = new DiffusionWindow;
+    w.Form1->attachDiffusion(w.Difusion, w.FormCPanel->BtnDifusion);
+    {
+        TForm1 *form = w.Form1;
+        TFormCPanel *panel = w.FormCPanel;
+        w.Difusion->mixtureChanged = [form] { form->mixtureChanged(); };
+        w.Difusion->classicCount = [panel] { return panel->ScBarNPart->value(); };
+        panel->mixtureViewsChanged = [form] { form->mixtureChanged(); };
+    }
     w.Ayuda = new HandbookWindow(molvix::i18n::currentLanguage());
     w.Form1->Ayuda = w.Ayuda;
     // Every control says what it is on Shift+F1; every window lists its keys.
@@ -58,9 +69,10 @@ ProgramWindows startProgram()
     molvix::ui::explainControls(w.Form3);
     molvix::ui::explainControls(w.Graficas);
     molvix::ui::explainControls(w.Procesos);
+    molvix::ui::explainControls(w.Difusion);
     for (QWidget *window : {static_cast<QWidget *>(w.FormCPanel), static_cast<QWidget *>(w.Form3),
                             static_cast<QWidget *>(w.Graficas), static_cast<QWidget *>(w.Procesos),
-                            static_cast<QWidget *>(w.Ayuda)}) {
+                            static_cast<QWidget *>(w.Difusion), static_cast<QWidget *>(w.Ayuda)}) {
         if (window->toolTip().isEmpty()) {
             window->setToolTip(molvix::ui::keysToolTip(false));
         }
@@ -74,8 +86,10 @@ void endProgram(ProgramWindows &windows)
         windows.Form1->Graficas = nullptr;
         windows.Form1->Ayuda = nullptr;
         windows.Form1->Procesos = nullptr;
+        windows.Form1->Difusion = nullptr;
     }
     delete windows.Ayuda;
+    delete windows.Difusion;
     delete windows.Procesos;
     delete windows.Graficas;
     delete windows.Form3;

@@ -8,6 +8,7 @@ class TForm3;
 class GraphsWindow;
 class HandbookWindow;
 class ProcessWindow;
+class DiffusionWindow;
 // instruments window "Gráficas", the window "Procesos" and the handbook
 // "Ayuda", hidden, the handbook in the interface's language.
 
@@ -24,8 +25,8 @@ public:
 
 // The three windows, created in the order main window, control panel,
 // credits window; the first two shown, the credits hidden. Then the
-// instruments window "Gráficas", the window "Procesos" and the handbook
-// "Ayuda", hidden, the handbook in the interface's language.
+// instruments window "Gráficas", the windows "Procesos" and "Difusión" and
+// the handbook "Ayuda", hidden, the handbook in the interface's language.
 struct ProgramWindows
 {
     TForm1 *Form1 = nullptr;
@@ -33,6 +34,7 @@ struct ProgramWindows
     TForm3 *Form3 = nullptr;
     GraphsWindow *Graficas = nullptr;
     ProcessWindow *Procesos = nullptr;
+    DiffusionWindow *Difusion = nullptr;
     HandbookWindow *Ayuda = nullptr;
 };
 

@@ -1,9 +1,12 @@
 #include "scenesetup.h"
 
 #include "gas.h"
+#include "mixturescene.h"
 #include "navigation.h"
 #include "vx3dworld.h"
 #include "vx3dworldgl.h"
+
+#include <algorithm>
 
 namespace molvix::ui {
 
@@ -27,6 +30,10 @@ constexpr float kSphereSize = 6.0f;
 constexpr uint8_t kConeArrow = 0; // segment style
 constexpr float kGLLineWidth = 1.0f;
 
+// Room for a mixture's particles and vectors; the classic gas draws only the
+// first MaxPar and NSeg of them.
+constexpr int32_t kSceneSegments = kMixtureMaxCount + SegVel + 1;
+
 } // namespace
 
 void buildSoftwareScene(TVx3DWorld &view, const GasState &gas, bool axes)
@@ -36,8 +43,10 @@ void buildSoftwareScene(TVx3DWorld &view, const GasState &gas, bool axes)
     view.Zoom = kStartZoomSoft;
     view.UpdateWorldSize();
 
-    view.AddNParticles(MaxPar, kFilledCircle, gas.RadioSoft, 0, 0, 0, kBlack, kSolidPen);
-    view.AddNSegments(gas.NSeg, kArrowHead, kLineWidth, 0, 0, 0, 0, 0, 0, kBlack, kSolidPen);
+    view.AddNParticles(kMixtureMaxCount, kFilledCircle, gas.RadioSoft, 0, 0, 0, kBlack,
+                       kSolidPen);
+    view.AddNSegments(std::max(gas.NSeg, kSceneSegments), kArrowHead, kLineWidth, 0, 0, 0, 0, 0, 0, kBlack, kSolidPen);
+    view.AddNTraces(1, 0, kBlack, kTraceInterval, kTracePoints);
     view.NParticles = MaxPar;
     view.NSegments = gas.NSeg;
     for (int32_t seg = kWallFirstSegment; seg <= kWallFirstSegment + 3; ++seg) {
@@ -52,8 +61,9 @@ void buildSoftwareScene(TVx3DWorld &view, const GasState &gas, bool axes)
 
 void buildOpenGLScene(TVx3DWorldGL &view, const GasState &gas, const ViewNavigation &nav)
 {
-    view.AddNParticles(MaxPar, kSolidSphere, kSphereSize, 0, 0, 0, kBlack, 0);
-    view.AddNSegments(gas.NSeg, kConeArrow, kGLLineWidth, 0, 0, 0, 0, 0, 0, kBlack, 0);
+    view.AddNParticles(kMixtureMaxCount, kSolidSphere, kSphereSize, 0, 0, 0, kBlack, 0);
+    view.AddNSegments(std::max(gas.NSeg, kSceneSegments), kConeArrow, kGLLineWidth, 0, 0, 0, 0, 0, 0, kBlack, 0);
+    view.AddNTraces(1, 0, kBlack, kTraceInterval, kTracePoints);
     view.RotX = nav.AngAlfa;
     view.RotY = nav.AngBeta;
     view.transZ = nav.DistGL;

@@ -11,6 +11,8 @@ struct ViewNavigation;
 // object store the gas draws into, and how each view starts.
 namespace molvix::ui {
 
+// Each view has room for a mixture's kMixtureMaxCount particles, their
+// vectors and one trace; the classic gas uses the first MaxPar and NSeg.
 // The software view: MaxPar filled circles of RadioSoft pixels, NSeg
 // segments (vectors with arrow heads; the piston's four outline segments
 // plain aqua lines), the green cube and, when asked, the teal axes; seen

@@ -6,6 +6,7 @@
 #include "graphswindow.h"
 #include "handbookwindow.h"
 #include "language.h"
+#include "diffusionwindow.h"
 #include "processwindow.h"
 #include "ticktimer.h"
 
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
 
@@ -104,6 +106,8 @@ TEST(Languages, SpanishAsTodayEnglishNamedDescribedAndActingTheSame)
         // control panel
         "Panel de Control", "Num. Partículas", "Temperatura", "Energía", "Presión",
         "Posicion Pared", "Dibuja ", "Velocidades", "SI", "NO", "Colisiones", "SI", "NO",
+        // the button of the window "Difusión", in the panel's free corner
+        "Difusión",
         // credits
         "Autores", "Molvix " MOLVIX_VERSION " · Simulación de un gas ideal",
         "Esferas duras en una caja con émbolo", "Contacto", "Lucía Prado", "lp@example.org",
@@ -239,6 +243,50 @@ TEST(Languages, EveryControlIsNamedByItsTextEveryComboBoxByItsLabel)
     }
 }
 
+// The window "Difusión" in English: every text it shows is translated (the
+// species' letters and λ aside), and an English item typed in its divider
+// box means what the Spanish one does.
+TEST(Languages, TheDiffusionWindowSpeaksEnglishAndActsTheSame)
+{
+    const auto texts = [](const ProgramWindows &w) {
+        std::map<QString, QString> shown{{"title", w.Difusion->windowTitle()}};
+        for (QWidget *child : w.Difusion->findChildren<QWidget *>()) {
+            if (auto *label = qobject_cast<QLabel *>(child); label && !label->text().isEmpty()) {
+                shown[child->objectName()] = label->text();
+            } else if (auto *button = qobject_cast<QAbstractButton *>(child)) {
+                shown[child->objectName()] = button->text();
+            } else if (auto *view = qobject_cast<QChartView *>(child)) {
+                shown[child->objectName()] = view->chart()->title();
+                for (const QAbstractAxis *axis : view->chart()->axes()) {
+                    shown[child->objectName() + axis->titleText()] = axis->titleText();
+                }
+            } else if (auto *box = qobject_cast<QComboBox *>(child)) {
+                for (int i = 0; i < box->count(); ++i) {
+                    shown[child->objectName() + QString::number(i)] = box->itemText(i);
+                }
+            }
+        }
+        return shown;
+    };
+    const std::map<QString, QString> spanish = inLanguage("es", texts);
+    const std::map<QString, QString> english = inLanguage("en", [&](const ProgramWindows &w) {
+        DiffusionWindow &d = *w.Difusion;
+        d.BoxPared->setCurrentText(QStringLiteral("With a hole"));
+        d.BtnAplicar->click();
+        EXPECT_EQ(gas().mixtureSettings().divider, Divider::Hole);
+        return texts(w);
+    });
+    EXPECT_EQ(english.at("title"), QStringLiteral("Diffusion"));
+    EXPECT_GE(spanish.size(), 30u);
+    for (const auto &[name, es] : spanish) {
+        if (english.count(name) == 0 || name.startsWith(QLatin1String("qt_"))) {
+            continue;
+        }
+        // Axis titles are keyed by their text: the English one is another key.
+        EXPECT_NE(english.at(name), es) << "untranslated: " << name.toStdString();
+    }
+}
+
 using KeyboardTest = ProgramTest;
 
 TEST_F(KeyboardTest, TabVisitsTheControlsInReadingOrder)
@@ -247,6 +295,7 @@ TEST_F(KeyboardTest, TabVisitsTheControlsInReadingOrder)
     ASSERT_TRUE(QTest::qWaitForWindowActive(form));
     QTest::keyClick(form->BtnGraficas, Qt::Key_Space); // opens "Gráficas"
     QTest::keyClick(form->BtnProcesos, Qt::Key_Space); // and "Procesos"
+    QTest::keyClick(panel->BtnDifusion, Qt::Key_Space); // and "Difusión"
     const std::pair<QWidget *, QStringList> orders[] = {
         {form->BtnCPanel,
          {"BtnCPanel", "BtnProcesos", "BtnInfo", "BtnGraficas", "BtnFin", "Vx3DWorld1", "RBtnAni",
@@ -254,14 +303,20 @@ TEST_F(KeyboardTest, TabVisitsTheControlsInReadingOrder)
           "BoxEjes"}},
         {panel->ScBarNPart,
          {"ScBarNPart", "MaskNOfPar", "ScBarTemp", "MaskTemp", "MaskEner", "MaskPre", "ScBarPared",
-          "MaskPosPa", "BoxDibVel", "BoxColi"}},
+          "MaskPosPa", "BoxDibVel", "BoxColi", "BtnDifusion"}},
         {w.Graficas->ChartVelocidades,
          {"ChartVelocidades", "LabelKS", "ChartPresion", "ChartTemperatura", "ChartEnergia",
           "LabelCociente", "BtnExportarCSV"}},
         // The piston's and the bath's fields join in only when they apply.
         {w.Procesos->BoxEmbolo,
          {"BoxEmbolo", "BoxBano", "LabelTrabajo", "LabelCalor", "LabelDeltaU", "LabelReparto",
-          "BtnCero", "ChartPV", "LabelAjuste", "BtnExportarCSV"}}};
+          "BtnCero", "ChartPV", "LabelAjuste", "BtnExportarCSV"}},
+        // Only the settings that apply: no hole, no heavy particle, no
+        // mixture to trace in or leave yet.
+        {w.Difusion->SpinNumA,
+         {"SpinNumA", "SpinRadioA", "SpinNumB", "SpinMasaB", "SpinRadioB", "BoxPared",
+          "SpinMasaPesada", "BtnAplicar", "LabelExperimento", "ChartLados", "ChartEfusion",
+          "ChartCaminos", "ChartMSD", "BtnExportarCSV"}}};
     for (const auto &[first, order] : orders) {
         first->window()->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(first->window()));

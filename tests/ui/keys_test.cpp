@@ -8,6 +8,8 @@
 #include "ticktimer.h"
 #include "uitest.h"
 
+#include "diffusionwindow.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
@@ -143,7 +145,7 @@ TEST_F(KeysTest, EveryControlSaysWhatItIsAndEveryWindowItsKeys)
     int explained = 0;
     for (QWidget *window : {static_cast<QWidget *>(form), static_cast<QWidget *>(panel),
                             static_cast<QWidget *>(w.Form3), static_cast<QWidget *>(w.Graficas),
-                            static_cast<QWidget *>(w.Ayuda)}) {
+                            static_cast<QWidget *>(w.Difusion), static_cast<QWidget *>(w.Ayuda)}) {
         SCOPED_TRACE(qPrintable(window->objectName()));
         EXPECT_FALSE(window->whatsThis().isEmpty());
         EXPECT_TRUE(window->toolTip().contains("F1")) << "the keys, in its tooltip";

@@ -3,7 +3,9 @@
 // and back, and "FIN".
 #include "uitest.h"
 
+#include "diffusionwindow.h"
 #include "graphswindow.h"
+#include "mixturescene.h"
 #include "handbookwindow.h"
 #include "ticktimer.h"
 
@@ -14,6 +16,7 @@
 #include <QTextBrowser>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTimer>
 
 namespace {
@@ -165,6 +168,42 @@ TEST_F(ProgramRunTest, SwitchingIntoTheOpenGLViewAndBack)
     EXPECT_EQ(s().ModoGL, 1);
     form->BoxBolas->setCurrentText(QStringLiteral("OpenGL NO"));
     EXPECT_EQ(s().ModoGL, 0);
+}
+
+// Species B's pink points in the OpenGL view while a mixture is on, none
+// before or after it.
+TEST_F(ProgramRunTest, TheOpenGLViewDrawsSpeciesBInItsColour)
+{
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    QTest::keyClick(form, Qt::Key_G, Qt::ControlModifier);
+    pick(form->BoxOpenGL, QStringLiteral("SI"));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+    QTest::qWait(50);
+    ASSERT_TRUE(gl->ContextReady());
+    const auto pink = [this] {
+        gl->DrawWorld();
+        const QImage shown = gl->grabFramebuffer();
+        int n = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                const QRgb c = shown.pixel(x, y);
+                n += qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) > 120 ? 1 : 0;
+            }
+        }
+        return n;
+    };
+    EXPECT_EQ(pink(), 0) << "the classic gas has no species B";
+    DiffusionWindow &d = *w.Difusion;
+    d.SpinNumA->setValue(50);
+    d.SpinNumB->setValue(150);
+    d.BoxPared->setCurrentIndex(DiffusionWindow::kNinguna);
+    d.BtnAplicar->click();
+    EXPECT_EQ(gl->NParticles, 200);
+    EXPECT_GT(pink(), 150) << "B's 150 points, of a few pixels each";
+    d.BtnVolver->click();
+    EXPECT_EQ(pink(), 0);
+    EXPECT_EQ(gl->NParticles, s().NumPar);
 }
 
 TEST_F(ProgramRunTest, OpenGLNoHandsOverNegativeAndFullTurnAngles)

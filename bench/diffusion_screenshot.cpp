@@ -1,0 +1,121 @@
+// The program with the window "Difusión" open after a run of the real
+// program, on its own animation timer, collisions on. Without --brownian: a
+// diffusion experiment, 100 A and 100 B of mass 4 on either side of the
+// solid divider; after 2000 ticks the divider goes ("Quitar la pared") and
+// the gases mix for up to 20 000 more. With --brownian: one heavy particle
+// (mass 500, radius 6) among 200 light ones, traced, for 20 000 ticks. Then
+// the whole screen is taken with ImageMagick's import (-window root) and
+// what the window's figures say is printed. Spanish unless --lang names
+// another language. Needs a display (Xvfb); see take-diffusion-screenshots.sh.
+//   diffusion_screenshot [--lang CODE] [--brownian] docs/difusion.png
+#include "controlpanel.h"
+#include "controls.h"
+#include "diffusionwindow.h"
+#include "gas.h"
+#include "mainwindow.h"
+#include "program.h"
+#include "screenshottool.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+// Runs the animation until the condition holds or the seconds are up (an
+// event loop of its own, so that the 1 ms timer is not starved).
+bool animateUntil(const std::function<bool()> &done, double seconds)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (done() || clock.elapsed() > seconds * 1000) {
+            loop.quit();
+        }
+    });
+    poll.start(20);
+    loop.exec();
+    return done();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    MolvixApplication app(argc, argv);
+    MolvixApplication::setStyle(QStringLiteral("Fusion"));
+    const QStringList args = MolvixApplication::arguments();
+    if (!molvix::bench::installArgumentLanguage(args)) {
+        return 1;
+    }
+    QString out = QStringLiteral("difusion.png");
+    bool brownian = false;
+    for (const QString &arg : molvix::bench::argumentsBesideLanguage(args)) {
+        if (arg == QLatin1String("--brownian")) {
+            brownian = true;
+        } else {
+            out = arg;
+        }
+    }
+
+    ProgramWindows w = startProgram();
+    if (!QTest::qWaitForWindowExposed(w.Form1)) {
+        std::fprintf(stderr, "the main window was never shown\n");
+        return 1;
+    }
+    Gas &g = gas();
+    w.FormCPanel->BoxColi->setCurrentText(w.FormCPanel->BoxColi->itemText(molvix::ui::kYes));
+    QTest::mouseClick(w.FormCPanel->BtnDifusion, Qt::LeftButton);
+    DiffusionWindow &d = *w.Difusion;
+    if (!QTest::qWaitForWindowExposed(&d)) {
+        std::fprintf(stderr, "the Difusión window was never shown\n");
+        return 1;
+    }
+    if (brownian) {
+        d.SpinNumA->setValue(200);
+        d.SpinNumB->setValue(0);
+        d.BoxPared->setCurrentIndex(DiffusionWindow::kNinguna);
+        d.SpinMasaPesada->setValue(500);
+        d.SpinRadioPesada->setValue(6);
+    } else {
+        d.SpinNumA->setValue(100);
+        d.SpinNumB->setValue(100);
+        d.SpinMasaB->setValue(4);
+        d.BoxPared->setCurrentIndex(DiffusionWindow::kSolida);
+    }
+    QTest::mouseClick(d.BtnAplicar, Qt::LeftButton);
+    QTest::mouseClick(w.Form1->RBtnAni, Qt::LeftButton);
+    const int64_t start = g.ticks;
+    if (!brownian) {
+        animateUntil([&] { return g.ticks >= start + 2000; }, 60);
+        QTest::mouseClick(d.BtnQuitarPared, Qt::LeftButton);
+    }
+    const int64_t from = g.ticks;
+    animateUntil([&] { return g.ticks >= from + 20000; }, 240);
+    QTest::mouseClick(w.Form1->RBtnStop, Qt::LeftButton);
+    d.redraw();
+    d.raise();
+    QTest::qWait(500);
+
+    std::printf("%s run: %lld ticks\n%s\n%s\n", brownian ? "Brownian" : "diffusion",
+                static_cast<long long>(g.ticks - start), qPrintable(d.LabelExperimento->text()),
+                qPrintable(d.LabelCifras->text()));
+    const int status = QProcess::execute(QStringLiteral("import"),
+                                         {QStringLiteral("-window"), QStringLiteral("root"), out});
+    std::printf("%s %s\n", status == 0 ? "saved" : "could not save", qPrintable(out));
+    endProgram(w);
+    return status == 0 ? 0 : 1;
+}

@@ -1,0 +1,770 @@
+#include "diffusionwindow.h"
+
+#include "chartexport.h"
+#include "chartstyle.h"
+#include "controls.h"
+#include "csvfiles.h"
+#include "csvsavedialog.h"
+#include "focuschartview.h"
+#include "freepath.h"
+#include "savefolder.h"
+
+#include <QChart>
+#include <QComboBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineSeries>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSpinBox>
+#include <QTimer>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+
+using molvix::ui::describe;
+using molvix::ui::kNavyColour;
+using molvix::ui::shownItem;
+using molvix::ui::shownNumber;
+using molvix::ui::textLabel;
+
+namespace {
+
+// The species' colours in the charts, as the views draw them (A yellow is
+// too pale on white: its darker shade).
+const QColor kColourA(176, 144, 0);
+const QColor kColourB(200, 0, 200);
+
+QDoubleSpinBox *decimalBox(const char *name, double lo, double hi, int decimals, double step,
+                           double value)
+{
+    auto *spin = new QDoubleSpinBox;
+    spin->setObjectName(QLatin1String(name));
+    spin->setRange(lo, hi);
+    spin->setDecimals(decimals);
+    spin->setSingleStep(step);
+    spin->setValue(value);
+    spin->setKeyboardTracking(false);
+    spin->setGroupSeparatorShown(false);
+    QPalette p = spin->palette();
+    p.setColor(QPalette::Text, kNavyColour);
+    spin->setPalette(p);
+    return spin;
+}
+
+QSpinBox *countBox(const char *name, int lo, int hi, int value)
+{
+    auto *spin = new QSpinBox;
+    spin->setObjectName(QLatin1String(name));
+    spin->setRange(lo, hi);
+    spin->setValue(value);
+    spin->setKeyboardTracking(false);
+    QPalette p = spin->palette();
+    p.setColor(QPalette::Text, kNavyColour);
+    spin->setPalette(p);
+    return spin;
+}
+
+QLineSeries *lineOf(QChart *chart, const QColor &colour, const QString &name, Qt::PenStyle style)
+{
+    auto *s = new QLineSeries;
+    s->setName(name);
+    QPen pen(colour);
+    pen.setWidthF(1.5);
+    pen.setStyle(style);
+    s->setPen(pen);
+    chart->addSeries(s);
+    return s;
+}
+
+FocusChartView *chartView(const char *name, const QString &title, const QString &xTitle,
+                          const QString &yTitle)
+{
+    QChart *chart = molvix::ui::plainChart(title);
+    chart->addAxis(molvix::ui::makeAxis(xTitle), Qt::AlignBottom);
+    chart->addAxis(molvix::ui::makeAxis(yTitle), Qt::AlignLeft);
+    auto *view = new FocusChartView(chart);
+    view->setObjectName(QLatin1String(name));
+    view->setMinimumSize(220, 170);
+    view->setRenderHint(QPainter::Antialiasing);
+    molvix::ui::quickScene(view);
+    return view;
+}
+
+void attachAll(QChart *chart)
+{
+    chart->legend()->setVisible(chart->series().size() > 1);
+    chart->legend()->setFont(molvix::ui::smallChartFont());
+    for (QAbstractSeries *s : chart->series()) {
+        for (QAbstractAxis *axis : chart->axes()) {
+            s->attachAxis(axis);
+        }
+    }
+}
+
+// Both axes from 0 to a round end above the largest point shown.
+void fitAxes(QChart *chart)
+{
+    double xMax = 0, yMax = 0;
+    for (QAbstractSeries *a : chart->series()) {
+        for (const QPointF &p : static_cast<QLineSeries *>(a)->points()) {
+            if (std::isfinite(p.x()) && std::isfinite(p.y())) {
+                xMax = std::max(xMax, p.x());
+                yMax = std::max(yMax, p.y());
+            }
+        }
+    }
+    const QList<QAbstractAxis *> x = chart->axes(Qt::Horizontal);
+    const QList<QAbstractAxis *> y = chart->axes(Qt::Vertical);
+    static_cast<QValueAxis *>(x.front())->setRange(0, molvix::ui::axisCeil(xMax));
+    static_cast<QValueAxis *>(y.front())->setRange(0, molvix::ui::axisCeil(yMax));
+}
+
+// k T in the gas's units from the "Temperatura" reading (the masses weighed
+// in): 100 x its value.
+double kTOf(const Gas &gas)
+{
+    return 100.0 * temperatureOf(gas.state.Energ, gas.state.NumPar);
+}
+
+} // namespace
+
+DiffusionWindow::DiffusionWindow(Gas *gas, QWidget *parent)
+    : QWidget(parent), m_gas(gas != nullptr ? gas : &::gas())
+{
+    setObjectName(QStringLiteral("Difusion"));
+    setWindowTitle(tr("Difusión"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    buildControls();
+    describeControls();
+    m_redrawTimer = new QTimer(this);
+    m_redrawTimer->setSingleShot(true);
+    connect(m_redrawTimer, &QTimer::timeout, this, [this] {
+        if (m_dirty) {
+            redraw();
+        }
+    });
+    connect(BtnAplicar, &QPushButton::clicked, this, &DiffusionWindow::BtnAplicarClick);
+    connect(BtnQuitarPared, &QPushButton::clicked, this, &DiffusionWindow::BtnQuitarParedClick);
+    connect(BtnVolver, &QPushButton::clicked, this, &DiffusionWindow::BtnVolverClick);
+    connect(BtnExportarCSV, &QPushButton::clicked, this, &DiffusionWindow::BtnExportarCSVClick);
+    connect(SpinTrazada, &QSpinBox::valueChanged, this, &DiffusionWindow::SpinTrazadaChange);
+    connect(SpinNumA, &QSpinBox::valueChanged, this, [this] { enableControls(); });
+    connect(BoxPared, &QComboBox::currentTextChanged, this, [this] { enableControls(); });
+    connect(SpinMasaPesada, &QDoubleSpinBox::valueChanged, this, [this] { enableControls(); });
+    askPath = [this] { return CsvSaveDialog::askPath(this, tr("difusion.csv"), &exportDialect); };
+    followGas();
+}
+
+DiffusionWindow::~DiffusionWindow() = default;
+
+void DiffusionWindow::buildControls()
+{
+    move(360, 60);
+    resize(640, 700);
+    QVBoxLayout *column = molvix::ui::silverColumn(this, &Panel1);
+
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(4);
+    LabelNumA = textLabel("LabelNumA", tr("Partículas A"));
+    SpinNumA = countBox("SpinNumA", 0, kMixtureMaxCount, 100);
+    LabelRadioA = textLabel("LabelRadioA", tr("Radio de A"));
+    SpinRadioA = decimalBox("SpinRadioA", kMixtureRadiusMin, kMixtureRadiusMax, 1, 0.5, kRadius);
+    LabelNumB = textLabel("LabelNumB", tr("Partículas B"));
+    SpinNumB = countBox("SpinNumB", 0, kMixtureMaxCount, 100);
+    LabelMasaB = textLabel("LabelMasaB", tr("Masa de B"));
+    SpinMasaB = decimalBox("SpinMasaB", kMixtureMassMin, kMixtureMassMax, 1, 1, 4);
+    LabelRadioB = textLabel("LabelRadioB", tr("Radio de B"));
+    SpinRadioB = decimalBox("SpinRadioB", kMixtureRadiusMin, kMixtureRadiusMax, 1, 0.5, kRadius);
+    LabelPared = textLabel("LabelPared", tr("Pared en medio"));
+    BoxPared = molvix::ui::comboBox(nullptr, "BoxPared",
+                                    {tr("Ninguna"), tr("Sólida"), tr("Con agujero")}, kSolida,
+                                    QRect());
+    LabelAgujero = textLabel("LabelAgujero", tr("Lado del agujero"));
+    SpinAgujero = decimalBox("SpinAgujero", kHoleSideMin, kHoleSideMax, 1, 1, 20);
+    LabelMasaPesada = textLabel("LabelMasaPesada", tr("Masa de la partícula pesada"));
+    SpinMasaPesada = decimalBox("SpinMasaPesada", 0, kHeavyMassMax, 0, 10, 0);
+    LabelRadioPesada = textLabel("LabelRadioPesada", tr("Radio de la partícula pesada"));
+    SpinRadioPesada =
+        decimalBox("SpinRadioPesada", kMixtureRadiusMin, kHeavyRadiusMax, 1, 0.5, 5);
+    LabelTrazada = textLabel("LabelTrazada", tr("Partícula trazada"));
+    SpinTrazada = countBox("SpinTrazada", 0, kMixtureMaxCount, 1);
+    const QList<std::pair<QLabel *, QWidget *>> rows{
+        {LabelNumA, SpinNumA},           {LabelRadioA, SpinRadioA},
+        {LabelNumB, SpinNumB},           {LabelMasaB, SpinMasaB},
+        {LabelRadioB, SpinRadioB},       {LabelPared, BoxPared},
+        {LabelAgujero, SpinAgujero},     {LabelMasaPesada, SpinMasaPesada},
+        {LabelRadioPesada, SpinRadioPesada}, {LabelTrazada, SpinTrazada}};
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        // The species on the left, the divider and the particles on the right.
+        const int row = static_cast<int>(i < 5 ? i : i - 5);
+        const int col = i < 5 ? 0 : 2;
+        rows[i].first->setBuddy(rows[i].second);
+        grid->addWidget(rows[i].first, row, col, Qt::AlignRight);
+        grid->addWidget(rows[i].second, row, col + 1);
+        rows[i].second->setMinimumWidth(80);
+    }
+    grid->setColumnStretch(4, 1);
+    column->addLayout(grid);
+
+    BtnAplicar = new QPushButton(tr("Aplicar"));
+    BtnAplicar->setObjectName(QStringLiteral("BtnAplicar"));
+    BtnQuitarPared = new QPushButton(tr("Quitar la pared"));
+    BtnQuitarPared->setObjectName(QStringLiteral("BtnQuitarPared"));
+    BtnVolver = new QPushButton(tr("Volver al gas clásico"));
+    BtnVolver->setObjectName(QStringLiteral("BtnVolver"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(BtnAplicar);
+    buttons->addWidget(BtnQuitarPared);
+    buttons->addWidget(BtnVolver);
+    buttons->addStretch(1);
+    column->addLayout(buttons);
+    LabelExperimento = textLabel("LabelExperimento", QString());
+    LabelAviso = textLabel("LabelAviso", QString());
+    for (QLabel *label : {LabelExperimento, LabelAviso}) {
+        label->setWordWrap(true);
+        label->setMinimumWidth(120);
+        column->addWidget(label);
+    }
+
+    ChartLados = chartView("ChartLados", tr("Partículas a cada lado"), tr("Tiempo"),
+                           tr("Partículas"));
+    ChartEfusion = chartView("ChartEfusion", tr("Efusión por el agujero"), tr("Tiempo"),
+                             tr("Por partícula y tiempo"));
+    ChartCaminos = chartView("ChartCaminos", tr("Caminos libres"), tr("Longitud"),
+                             tr("Densidad"));
+    ChartMSD = chartView("ChartMSD", tr("Desplazamiento cuadrático medio"), tr("Tiempo"),
+                         tr("Distancia al cuadrado"));
+    QChart *c = ChartLados->chart();
+    m_sideSeries = {lineOf(c, kColourA, tr("A izquierda"), Qt::SolidLine),
+                    lineOf(c, kColourA, tr("A derecha"), Qt::DashLine),
+                    lineOf(c, kColourB, tr("B izquierda"), Qt::SolidLine),
+                    lineOf(c, kColourB, tr("B derecha"), Qt::DashLine)};
+    c = ChartEfusion->chart();
+    m_rateSeries = {lineOf(c, kColourA, tr("A"), Qt::SolidLine),
+                    lineOf(c, kColourB, tr("B"), Qt::SolidLine)};
+    c = ChartCaminos->chart();
+    m_pathSeries = lineOf(c, molvix::ui::kCurveColour, tr("Medidos"), Qt::SolidLine);
+    m_pathTheory = lineOf(c, kNavyColour, tr("Exponencial de la media"), Qt::DashLine);
+    m_pathMean = lineOf(c, molvix::ui::kMarkColour, tr("λ"), Qt::DotLine);
+    c = ChartMSD->chart();
+    m_msdSeries = lineOf(c, molvix::ui::kCurveColour, tr("Medido"), Qt::SolidLine);
+    m_msdFit = lineOf(c, kNavyColour, tr("Recta ajustada"), Qt::DashLine);
+    auto *charts = new QGridLayout;
+    const std::array<FocusChartView *, 4> views{ChartLados, ChartEfusion, ChartCaminos, ChartMSD};
+    const std::array<QString, 4> stems{tr("lados"), tr("efusion"), tr("caminos-libres"),
+                                       tr("desplazamiento")};
+    for (size_t i = 0; i < views.size(); ++i) {
+        attachAll(views[i]->chart());
+        ChartExport::attach(views[i], stems[i]);
+        charts->addWidget(views[i], static_cast<int>(i / 2), static_cast<int>(i % 2));
+    }
+    column->addLayout(charts, 1);
+
+    LabelCifras = textLabel("LabelCifras", QString());
+    LabelCifras->hide();
+    LabelAviso->hide();
+    LabelCifras->setWordWrap(true);
+    LabelCifras->setMinimumWidth(120);
+    column->addWidget(LabelCifras);
+    BtnExportarCSV = new QPushButton(tr("Exportar CSV"));
+    BtnExportarCSV->setObjectName(QStringLiteral("BtnExportarCSV"));
+    auto *bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(BtnExportarCSV);
+    column->addLayout(bottom);
+}
+
+void DiffusionWindow::describeControls()
+{
+    describe(SpinNumA, LabelNumA->text(), tr("Partículas de la especie A, de masa 1"));
+    describe(SpinRadioA, LabelRadioA->text(), tr("En longitudes de la caja"));
+    describe(SpinNumB, LabelNumB->text(),
+             tr("Partículas de la especie B; A y B juntas, hasta 500"));
+    describe(SpinMasaB, LabelMasaB->text(), tr("En masas de A, de 1 a 100"));
+    describe(SpinRadioB, LabelRadioB->text(), tr("En longitudes de la caja"));
+    describe(BoxPared, LabelPared->text(),
+             tr("Sólida: A a la izquierda y B a la derecha; con agujero: las dos a la izquierda "
+                "y la derecha vacía"));
+    describe(SpinAgujero, LabelAgujero->text(), tr("El agujero es un cuadrado de este lado"));
+    describe(SpinMasaPesada, LabelMasaPesada->text(),
+             tr("0: ninguna; hasta 1000 masas de A: movimiento browniano"));
+    describe(SpinRadioPesada, LabelRadioPesada->text(), tr("Hasta 10 longitudes de la caja"));
+    describe(SpinTrazada, LabelTrazada->text(),
+             tr("El número de la partícula cuya traza se dibuja; 0: ninguna"));
+    describe(BtnAplicar, BtnAplicar->text(),
+             tr("Empieza la mezcla con estos valores; el émbolo queda fijo y sin baño"));
+    describe(BtnQuitarPared, BtnQuitarPared->text(),
+             tr("Quita la pared de en medio: los gases se mezclan"));
+    describe(BtnVolver, BtnVolver->text(),
+             tr("Termina la mezcla: el gas de siempre, con las partículas del panel de control"));
+    describe(BtnExportarCSV, BtnExportarCSV->text(),
+             tr("Guarda las partículas a cada lado y la efusión frente al tiempo en un archivo "
+                "CSV"));
+    ChartLados->setAccessibleName(tr("Partículas a cada lado"));
+    ChartEfusion->setAccessibleName(tr("Efusión por el agujero"));
+    ChartCaminos->setAccessibleName(tr("Caminos libres"));
+    ChartMSD->setAccessibleName(tr("Desplazamiento cuadrático medio"));
+    for (QLabel *figure : {LabelExperimento, LabelAviso, LabelCifras}) {
+        figure->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        figure->setFocusPolicy(Qt::StrongFocus);
+    }
+    LabelCifras->setAccessibleDescription(tr("Lo medido frente a la teoría cinética"));
+    LabelAviso->setAccessibleDescription(tr("Lo que cambia en los otros mandos con la mezcla"));
+    LabelExperimento->setAccessibleDescription(tr("El experimento que prepara la pared"));
+    const QList<QWidget *> order{SpinNumA,       SpinRadioA,     SpinNumB,    SpinMasaB,
+                                 SpinRadioB,     BoxPared,       SpinAgujero, SpinMasaPesada,
+                                 SpinRadioPesada, SpinTrazada,   BtnAplicar,  BtnQuitarPared,
+                                 BtnVolver,      LabelExperimento, LabelAviso, ChartLados,
+                                 ChartEfusion,   ChartCaminos,   ChartMSD,    LabelCifras,
+                                 BtnExportarCSV};
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        setTabOrder(order.at(i - 1), order.at(i));
+    }
+}
+
+MixtureSettings DiffusionWindow::shownSettings() const
+{
+    MixtureSettings m;
+    m.aCount = SpinNumA->value();
+    m.aRadius = static_cast<float>(SpinRadioA->value());
+    m.bCount = std::min(SpinNumB->value(), kMixtureMaxCount - m.aCount);
+    m.bMass = static_cast<float>(SpinMasaB->value());
+    m.bRadius = static_cast<float>(SpinRadioB->value());
+    switch (shownItem(BoxPared)) {
+    case kSolida:
+        m.divider = Divider::Solid;
+        break;
+    case kConAgujero:
+        m.divider = Divider::Hole;
+        break;
+    default:
+        m.divider = Divider::None;
+        break;
+    }
+    m.holeSide = static_cast<float>(SpinAgujero->value());
+    m.heavyMass = static_cast<float>(SpinMasaPesada->value());
+    m.heavyRadius = static_cast<float>(SpinRadioPesada->value());
+    return m;
+}
+
+QString DiffusionWindow::experimentText(const MixtureSettings &m)
+{
+    switch (m.divider) {
+    case Divider::Solid:
+        return tr("Difusión: A empieza a la izquierda y B a la derecha de la pared; quítela y "
+                  "mire cómo se mezclan.");
+    case Divider::Hole:
+        return tr("Efusión (ley de Graham): A y B empiezan a la izquierda y la derecha está "
+                  "vacía; pasan por el agujero.");
+    default:
+        break;
+    }
+    if (m.heavyMass > 0) {
+        return tr("Movimiento browniano: una partícula pesada entre las ligeras.");
+    }
+    return tr("Camino libre medio y paseo al azar: las partículas repartidas por toda la caja.");
+}
+
+void DiffusionWindow::BtnAplicarClick()
+{
+    const MixtureSettings m = shownSettings();
+    // The piston's impacts and the bath's draws take every particle to have
+    // unit mass: a mixture has the fixed piston and no bath.
+    ProcessSettings p = m_gas->process();
+    if (p.piston != PistonMode::Fixed || p.bath) {
+        p.piston = PistonMode::Fixed;
+        p.bath = false;
+        m_gas->setProcess(p);
+    }
+    m_gas->setMixture(m);
+    m_gas->setTracedParticle(std::min(SpinTrazada->value(), m_gas->state.NumPar));
+    startSeries();
+    followGas();
+    if (mixtureChanged) {
+        mixtureChanged();
+    }
+}
+
+void DiffusionWindow::BtnQuitarParedClick()
+{
+    if (!m_gas->dividerUp()) {
+        return;
+    }
+    m_gas->removeDivider();
+    m_mixFrom = static_cast<double>(m_gas->ticks - m_startTick) * kTickTime;
+    followGas();
+    if (mixtureChanged) {
+        mixtureChanged();
+    }
+}
+
+void DiffusionWindow::BtnVolverClick()
+{
+    if (!m_gas->mixture()) {
+        return;
+    }
+    m_gas->endMixture(classicCount ? classicCount() : m_gas->state.NumPar);
+    followGas();
+    if (mixtureChanged) {
+        mixtureChanged();
+    }
+}
+
+void DiffusionWindow::SpinTrazadaChange()
+{
+    if (!m_gas->mixture()) {
+        return;
+    }
+    m_gas->setTracedParticle(SpinTrazada->value());
+    m_msd.clear();
+    if (mixtureChanged) {
+        mixtureChanged();
+    }
+}
+
+void DiffusionWindow::startSeries()
+{
+    m_samples.clear();
+    m_msd.clear();
+    m_startTick = m_gas->ticks;
+    m_series = static_cast<int32_t>(m_gas->series());
+    m_mixFrom = 0;
+    m_heavyV2Sum = 0;
+    m_heavyV2Count = 0;
+    m_gas->resetFreePaths();
+    m_gas->resetEffusion();
+    sample();
+}
+
+void DiffusionWindow::followGas()
+{
+    const bool mix = m_gas->mixture();
+    if (mix) {
+        const QSignalBlocker quiet(SpinTrazada);
+        SpinTrazada->setValue(m_gas->tracedParticle());
+    }
+    LabelExperimento->setText(mix ? experimentText(m_gas->mixtureSettings())
+                                  : tr("El gas clásico: elija las especies y la pared, y "
+                                       "pulse «Aplicar»."));
+    enableControls();
+    m_dirty = true;
+    if (isVisible()) {
+        redraw();
+    }
+}
+
+void DiffusionWindow::enableControls()
+{
+    const bool mix = m_gas->mixture();
+    BtnQuitarPared->setEnabled(m_gas->dividerUp());
+    BtnVolver->setEnabled(mix);
+    SpinTrazada->setEnabled(mix);
+    SpinTrazada->setMaximum(mix ? m_gas->state.NumPar : kMixtureMaxCount);
+    LabelTrazada->setEnabled(mix);
+    SpinNumB->setMaximum(kMixtureMaxCount - SpinNumA->value());
+    const bool hole = shownItem(BoxPared) == kConAgujero;
+    SpinAgujero->setEnabled(hole);
+    LabelAgujero->setEnabled(hole);
+    const bool heavy = SpinMasaPesada->value() > 0;
+    SpinRadioPesada->setEnabled(heavy);
+    LabelRadioPesada->setEnabled(heavy);
+}
+
+void DiffusionWindow::afterTick()
+{
+    if (!m_gas->mixture()) {
+        return;
+    }
+    if (m_gas->series() != m_series) {
+        // A mixture begun elsewhere (or the temperature redrawn): afresh.
+        startSeries();
+        return;
+    }
+    if ((m_gas->ticks - m_startTick) % kSampleTicks == 0) {
+        sample();
+        if (isVisible() && !m_redrawTimer->isActive()) {
+            m_redrawTimer->start(kRedrawEvery);
+        }
+    }
+}
+
+void DiffusionWindow::sample()
+{
+    const GasState &s = m_gas->state;
+    const SideCounts c = m_gas->sideCounts();
+    Sample x;
+    x.t = static_cast<double>(m_gas->ticks - m_startTick) * kTickTime;
+    x.aLeft = c.n[0][0];
+    x.aRight = c.n[0][1];
+    x.bLeft = c.n[1][0];
+    x.bRight = c.n[1][1];
+    x.rateA = m_gas->effusion().rate(kSpeciesA, kTickTime);
+    x.rateB = m_gas->effusion().rate(kSpeciesB, kTickTime);
+    m_samples.push_back(x);
+    // The heavy particle's wandering, or else the traced particle's.
+    const int32_t heavy = m_gas->heavyParticle();
+    const int32_t tracked = heavy != 0 ? heavy : m_gas->tracedParticle();
+    if (tracked >= 1 && tracked <= s.NumPar) {
+        m_msd.add(x.t, {{s.ParX[tracked], s.ParY[tracked], s.ParZ[tracked]}});
+    }
+    if (heavy != 0) {
+        m_heavyV2Sum += double(s.VelX[heavy]) * s.VelX[heavy] +
+                        double(s.VelY[heavy]) * s.VelY[heavy] +
+                        double(s.VelZ[heavy]) * s.VelZ[heavy];
+        ++m_heavyV2Count;
+    }
+    m_dirty = true;
+}
+
+double DiffusionWindow::mixTime(const std::vector<Sample> &samples, double from)
+{
+    const auto even = [](int32_t left, int32_t right) {
+        return std::abs(left - right) * 10 <= left + right;
+    };
+    for (const Sample &x : samples) {
+        if (x.t >= from && even(x.aLeft, x.aRight) && even(x.bLeft, x.bRight)) {
+            return x.t - from;
+        }
+    }
+    return -1;
+}
+
+std::string DiffusionWindow::samplesCsv(const std::vector<Sample> &samples)
+{
+    std::string csv = "time,a_left,a_right,b_left,b_right,effusion_rate_a,effusion_rate_b\n";
+    char line[200];
+    for (const Sample &x : samples) {
+        std::snprintf(line, sizeof line, "%.10g,%d,%d,%d,%d,%.10g,%.10g\n", x.t, x.aLeft,
+                      x.aRight, x.bLeft, x.bRight, x.rateA, x.rateB);
+        csv += line;
+    }
+    return csv;
+}
+
+void DiffusionWindow::BtnExportarCSVClick()
+{
+    const QString path = askPath ? askPath() : QString();
+    if (path.isEmpty()) {
+        return; // cancelled
+    }
+    QString error;
+    QSaveFile file(path);
+    const std::string text = inDialect(samplesCsv(m_samples), exportDialect);
+    if (file.open(QIODevice::WriteOnly) &&
+        commitWhole(file, QByteArray::fromStdString(text), &error)) {
+        molvix::ui::rememberSaveFolder(path);
+        return;
+    }
+    if (error.isEmpty()) {
+        error = file.errorString();
+    }
+    QMessageBox::warning(this, tr("Exportar CSV"),
+                         tr("No se pudo guardar el archivo\n%1\n\n%2\n\nLas lecturas siguen "
+                            "aquí: pruebe con otra carpeta u otro nombre.")
+                             .arg(QDir::toNativeSeparators(path), error));
+}
+
+double DiffusionWindow::measuredCollisionRate() const
+{
+    const FreePathTally &f = m_gas->freePaths();
+    const int32_t count = m_gas->state.NumPar;
+    return f.ticks > 0 && count > 0
+               ? double(f.hits[0] + f.hits[1]) / (count * double(f.ticks) * kTickTime)
+               : NAN;
+}
+
+DisplacementLog::Fit
+DiffusionWindow::msdFit(const std::vector<DisplacementLog::Point> &curve) const
+{
+    const double z = measuredCollisionRate();
+    const double limit = 0.05 * boxMsdLimit(kBoxSize, m_gas->pistonPosition(), kBoxSize);
+    const DiffusionRange r = diffusionFitRange(curve, std::isfinite(z) && z > 0 ? z : 1.0, limit);
+    return DisplacementLog::fitDiffusion(curve, r.from, r.to);
+}
+
+QString DiffusionWindow::figuresText() const
+{
+    const Gas &g = *m_gas;
+    if (!g.mixture()) {
+        return QString();
+    }
+    const MixtureSettings &m = g.mixtureSettings();
+    const FreePathTally &f = g.freePaths();
+    const int32_t count = g.state.NumPar;
+    const double kT = kTOf(g);
+    const double wall = g.pistonPosition();
+    const double volume = double(kBoxSize) * kBoxSize * wall;
+    const double area = 2.0 * kBoxSize * kBoxSize + 4.0 * kBoxSize * wall;
+    QStringList lines;
+    const auto n = [](double x) { return std::isfinite(x) ? shownNumber(x) : QStringLiteral("—"); };
+    if (volume > 0 && kT > 0 && count > 0) {
+        const std::vector<SpeciesPart> parts = {{m.aCount / volume, m.aRadius, 1.0},
+                                                {m.bCount / volume, m.bRadius, m.bMass}};
+        const double eta = packingFraction(parts[0].n, 2 * m.aRadius) +
+                           packingFraction(parts[1].n, 2 * m.bRadius);
+        const std::vector<double> z = mixtureCollisionRates(parts, kT, area / volume);
+        const double zTheory = (m.aCount * z[0] + m.bCount * z[1]) / count;
+        const double lambdaTheory = mixtureMeanFreePath(parts, kT, area / volume);
+        const int64_t paths = f.paths[0] + f.paths[1];
+        const double zMeasured = measuredCollisionRate();
+        lines << tr("Camino libre medio λ: medido %1, teoría %2 (χ de Enskog %3; %4 caminos)")
+                     .arg(n(paths > 0 ? f.meanPath() : NAN), n(lambdaTheory), n(enskogChi(eta)))
+                     .arg(paths);
+        lines << tr("Choques por partícula y unidad de tiempo z: medido %1, teoría %2")
+                     .arg(n(zMeasured), n(zTheory));
+        if (m.divider == Divider::Hole) {
+            const EffusionTally &e = g.effusion();
+            const double rb = e.rate(kSpeciesB, kTickTime);
+            lines << tr("Efusión, razón A/B: medida %1, ley de Graham √(m_B/m_A) = %2")
+                         .arg(n(rb > 0 ? e.rate(kSpeciesA, kTickTime) / rb : NAN),
+                              n(std::sqrt(double(m.bMass))));
+        }
+        const std::vector<DisplacementLog::Point> curve = m_msd.curve(kMsdLags);
+        if (!curve.empty()) {
+            const DisplacementLog::Fit fit = msdFit(curve);
+            const int32_t heavy = g.heavyParticle();
+            const int32_t tracked = heavy != 0 ? heavy : g.tracedParticle();
+            // Each species as the gas has it, the heavy particle a third.
+            std::vector<SpeciesPart> all(3);
+            for (int32_t i = 1; i <= count; ++i) {
+                SpeciesPart &p = all[size_t(std::clamp(g.state.Especie[i], 0, 2))];
+                p.n += 1 / volume;
+                p.radius = g.state.RadioPar[i];
+                p.mass = g.state.Masa[i];
+            }
+            const size_t species =
+                tracked >= 1 ? size_t(std::clamp(g.state.Especie[tracked], 0, 2)) : 0;
+            lines << tr("Difusión D de la partícula %1 (DCM = 6·D·t): medida %2, teoría de "
+                        "esferas duras %3")
+                         .arg(tracked)
+                         .arg(n(fit.ok ? fit.d : NAN),
+                              n(mixtureDiffusionTheory(all, species, kT)));
+        }
+        if (g.heavyParticle() != 0 && m_heavyV2Count > 0) {
+            lines << tr("Partícula pesada, <v²>: medida %1, 3kT/M = %2")
+                         .arg(n(m_heavyV2Sum / m_heavyV2Count),
+                              n(meanSquareSpeedTheory(kT, m.heavyMass)));
+        }
+    }
+    const double mix = mixTime(m_samples, m_mixFrom);
+    if (m.divider != Divider::None) {
+        lines << (mix >= 0 ? tr("Tiempo de mezcla (cada especie a menos del 10 % del reparto "
+                                "igual): %1")
+                                 .arg(n(mix))
+                           : tr("Tiempo de mezcla: aún no mezclados"));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+void DiffusionWindow::redraw()
+{
+    m_dirty = false;
+    ++m_redraws;
+    const bool mix = m_gas->mixture();
+    LabelAviso->setText(mix ? tr("Con la mezcla el émbolo queda fijo y sin baño (su física "
+                                 "supone masas iguales); la temperatura sí se puede cambiar.")
+                            : QString());
+    LabelCifras->setText(figuresText());
+    // An empty line is neither shown nor reached by Tab.
+    LabelAviso->setVisible(!LabelAviso->text().isEmpty());
+    LabelCifras->setVisible(!LabelCifras->text().isEmpty());
+    redrawCharts();
+}
+
+void DiffusionWindow::redrawCharts()
+{
+    std::array<QList<QPointF>, 4> sides;
+    std::array<QList<QPointF>, 2> rates;
+    // Every stride-th sample and the last.
+    const size_t points = std::max<size_t>(1, chartPoints);
+    const size_t stride = std::max<size_t>(1, (m_samples.size() + points - 1) / points);
+    for (size_t k = 0; k < m_samples.size(); ++k) {
+        if (k % stride != 0 && k + 1 != m_samples.size()) {
+            continue;
+        }
+        const Sample &x = m_samples[k];
+        sides[0].append({x.t, double(x.aLeft)});
+        sides[1].append({x.t, double(x.aRight)});
+        sides[2].append({x.t, double(x.bLeft)});
+        sides[3].append({x.t, double(x.bRight)});
+        rates[0].append({x.t, x.rateA});
+        rates[1].append({x.t, x.rateB});
+    }
+    for (size_t i = 0; i < sides.size(); ++i) {
+        m_sideSeries[i]->replace(sides[i]);
+    }
+    for (size_t i = 0; i < rates.size(); ++i) {
+        m_rateSeries[i]->replace(rates[i]);
+    }
+    // The free paths as a density (fraction per unit length), beside the
+    // exponential of their mean, exp(-l / λ) / λ, and λ marked.
+    const FreePathTally &f = m_gas->freePaths();
+    const int64_t paths = f.paths[0] + f.paths[1];
+    QList<QPointF> hist, theory, mean;
+    if (m_gas->mixture() && paths > 0) {
+        const double w = FreePathTally::kPathBinWidth;
+        const double lambda = f.meanPath();
+        for (int b = 0; b + 1 < FreePathTally::kPathBins; ++b) {
+            const double density = double(f.histogram[size_t(b)]) / (double(paths) * w);
+            hist.append({b * w, density});
+            hist.append({(b + 1) * w, density});
+            const double l = (b + 0.5) * w;
+            theory.append({l, std::exp(-l / lambda) / lambda});
+        }
+        mean = {{lambda, 0.0}, {lambda, 1.0 / lambda}};
+    }
+    m_pathSeries->replace(hist);
+    m_pathTheory->replace(theory);
+    m_pathMean->replace(mean);
+    QList<QPointF> msd, line;
+    const std::vector<DisplacementLog::Point> curve =
+        m_gas->mixture() ? m_msd.curve(kMsdLags) : std::vector<DisplacementLog::Point>{};
+    for (const DisplacementLog::Point &p : curve) {
+        msd.append({p.t, p.msd});
+    }
+    if (!curve.empty()) {
+        const DisplacementLog::Fit fit = msdFit(curve);
+        if (fit.ok) {
+            // Drawn through the points' mean over the fitted range.
+            double st = 0, sm = 0;
+            int k = 0;
+            for (const DisplacementLog::Point &p : curve) {
+                if (p.t >= fit.from && p.t <= fit.to) {
+                    st += p.t;
+                    sm += p.msd;
+                    ++k;
+                }
+            }
+            const double c = k > 0 ? (sm - 6 * fit.d * st) / k : 0;
+            line = {{fit.from, 6 * fit.d * fit.from + c}, {fit.to, 6 * fit.d * fit.to + c}};
+        }
+    }
+    m_msdSeries->replace(msd);
+    m_msdFit->replace(line);
+    for (FocusChartView *v : {ChartLados, ChartEfusion, ChartCaminos, ChartMSD}) {
+        fitAxes(v->chart());
+    }
+}
+
+void DiffusionWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    redraw();
+}
+
+void DiffusionWindow::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    m_redrawTimer->stop();
+}
