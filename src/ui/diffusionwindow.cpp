@@ -336,9 +336,11 @@ void DiffusionWindow::describeControls()
 MixtureSettings DiffusionWindow::shownSettings() const
 {
     MixtureSettings m;
-    m.aCount = SpinNumA->value();
+    // The heavy particle takes one of the gas's slots.
+    const int heavy = SpinMasaPesada->value() > 0 ? 1 : 0;
+    m.aCount = std::min(SpinNumA->value(), kMixtureMaxCount - heavy);
     m.aRadius = static_cast<float>(SpinRadioA->value());
-    m.bCount = std::min(SpinNumB->value(), kMixtureMaxCount - m.aCount);
+    m.bCount = std::min(SpinNumB->value(), kMixtureMaxCount - heavy - m.aCount);
     m.bMass = static_cast<float>(SpinMasaB->value());
     m.bRadius = static_cast<float>(SpinRadioB->value());
     switch (shownItem(BoxPared)) {
@@ -472,7 +474,9 @@ void DiffusionWindow::enableControls()
     SpinTrazada->setEnabled(mix);
     SpinTrazada->setMaximum(mix ? m_gas->state.NumPar : kMixtureMaxCount);
     LabelTrazada->setEnabled(mix);
-    SpinNumB->setMaximum(kMixtureMaxCount - SpinNumA->value());
+    const int heavySlot = SpinMasaPesada->value() > 0 ? 1 : 0;
+    SpinNumA->setMaximum(kMixtureMaxCount - heavySlot);
+    SpinNumB->setMaximum(kMixtureMaxCount - heavySlot - SpinNumA->value());
     const bool hole = shownItem(BoxPared) == kConAgujero;
     SpinAgujero->setEnabled(hole);
     LabelAgujero->setEnabled(hole);

@@ -101,7 +101,7 @@ TEST_F(DiffusionWindowTest, AplicarStartsTheMixtureWithTheSettingsShown)
         EXPECT_FLOAT_EQ(m.holeSide, 30.0f);
         EXPECT_FLOAT_EQ(m.heavyMass, float(c.heavy));
         EXPECT_FLOAT_EQ(m.heavyRadius, 8.0f);
-        EXPECT_EQ(s().NumPar, c.a + c.b);
+        EXPECT_EQ(s().NumPar, c.a + c.b + (c.heavy > 0 ? 1 : 0));
         EXPECT_EQ(d().LabelExperimento->text(), DiffusionWindow::experimentText(m));
     }
 }
@@ -112,6 +112,10 @@ TEST_F(DiffusionWindowTest, BAtMostWhatALeavesOf500)
     EXPECT_EQ(d().SpinNumB->maximum(), 50);
     d().SpinNumB->setValue(300);
     EXPECT_EQ(d().shownSettings().aCount + d().shownSettings().bCount, kMixtureMaxCount);
+    // A heavy particle takes one of the 500.
+    d().SpinMasaPesada->setValue(100);
+    EXPECT_EQ(d().SpinNumB->maximum(), 49);
+    EXPECT_EQ(d().shownSettings().aCount + d().shownSettings().bCount, kMixtureMaxCount - 1);
 }
 
 TEST_F(DiffusionWindowTest, QuitarLaParedOnlyWhileTheDividerIsUp)
