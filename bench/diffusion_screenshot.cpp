@@ -1,6 +1,6 @@
 // The program with the window "Difusión" open after a run of the real
 // program, on its own animation timer, collisions on. Without --brownian: a
-// diffusion experiment, 100 A and 100 B of mass 4 on either side of the
+// diffusion experiment, 200 A and 200 B of mass 4 (radius 2.5) on either side of the
 // solid divider; after 2000 ticks the divider goes ("Quitar la pared") and
 // the gases mix for up to 20 000 more. With --brownian: one heavy particle
 // (mass 500, radius 6) among 200 light ones, traced, for 20 000 ticks. Then
@@ -91,8 +91,12 @@ int main(int argc, char **argv)
         d.SpinMasaPesada->setValue(500);
         d.SpinRadioPesada->setValue(6);
     } else {
-        d.SpinNumA->setValue(100);
-        d.SpinNumB->setValue(100);
+        // Dense enough that the gases mix by diffusion, not in a flight
+        // across the box (a mean free path of about 20).
+        d.SpinNumA->setValue(200);
+        d.SpinNumB->setValue(200);
+        d.SpinRadioA->setValue(2.5);
+        d.SpinRadioB->setValue(2.5);
         d.SpinMasaB->setValue(4);
         d.BoxPared->setCurrentIndex(DiffusionWindow::kSolida);
     }

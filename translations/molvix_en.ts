@@ -636,8 +636,20 @@ The readings are still here: try another folder or name.</translation>
         <translation>Effusion, ratio A/B: measured %1, Graham’s law √(m_B/m_A) = %2</translation>
     </message>
     <message>
-        <source>Difusión D de la partícula %1 (DCM = 6·D·t): medida %2, teoría de esferas duras %3</source>
-        <translation>Diffusion D of particle %1 (MSD = 6·D·t): measured %2, hard-sphere theory %3</translation>
+        <source>Difusión D %1 (DCM = 6·D·t): medida %2, teoría de esferas duras %3</source>
+        <translation>Diffusion D %1 (MSD = 6·D·t): measured %2, hard-sphere theory %3</translation>
+    </message>
+    <message>
+        <source>de la partícula pesada</source>
+        <translation>of the heavy particle</translation>
+    </message>
+    <message>
+        <source>de la especie B</source>
+        <translation>of species B</translation>
+    </message>
+    <message>
+        <source>de la especie A</source>
+        <translation>of species A</translation>
     </message>
     <message>
         <source>Partícula pesada, &lt;v²&gt;: medida %1, 3kT/M = %2</source>

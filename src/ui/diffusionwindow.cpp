@@ -429,7 +429,7 @@ void DiffusionWindow::SpinTrazadaChange()
         return;
     }
     m_gas->setTracedParticle(SpinTrazada->value());
-    m_msd.clear();
+    m_msd = MsdAccumulator(kMsdLags);
     if (mixtureChanged) {
         mixtureChanged();
     }
@@ -438,7 +438,7 @@ void DiffusionWindow::SpinTrazadaChange()
 void DiffusionWindow::startSeries()
 {
     m_samples.clear();
-    m_msd.clear();
+    m_msd = MsdAccumulator(kMsdLags);
     m_startTick = m_gas->ticks;
     m_series = static_cast<int32_t>(m_gas->series());
     m_mixFrom = 0;
@@ -516,11 +516,19 @@ void DiffusionWindow::sample()
     x.rateA = m_gas->effusion().rate(kSpeciesA, kTickTime);
     x.rateB = m_gas->effusion().rate(kSpeciesB, kTickTime);
     m_samples.push_back(x);
-    // The heavy particle's wandering, or else the traced particle's.
+    // The heavy particle's wandering, or else that of every particle of
+    // the traced one's species (one particle's MSD scatters too much to
+    // fit), unfolded through the walls so that it grows as in an open gas.
     const int32_t heavy = m_gas->heavyParticle();
     const int32_t tracked = heavy != 0 ? heavy : m_gas->tracedParticle();
     if (tracked >= 1 && tracked <= s.NumPar) {
-        m_msd.add(x.t, {{s.ParX[tracked], s.ParY[tracked], s.ParZ[tracked]}});
+        std::vector<std::array<double, 3>> r;
+        for (int32_t i = heavy != 0 ? heavy : 1; i <= (heavy != 0 ? heavy : s.NumPar); ++i) {
+            if (s.Especie[i] == s.Especie[tracked]) {
+                r.push_back(m_gas->unfoldedPosition(i));
+            }
+        }
+        m_msd.add(x.t, r);
     }
     if (heavy != 0) {
         m_heavyV2Sum += double(s.VelX[heavy]) * s.VelX[heavy] +
@@ -592,8 +600,7 @@ DisplacementLog::Fit
 DiffusionWindow::msdFit(const std::vector<DisplacementLog::Point> &curve) const
 {
     const double z = measuredCollisionRate();
-    const double limit = 0.05 * boxMsdLimit(kBoxSize, m_gas->pistonPosition(), kBoxSize);
-    const DiffusionRange r = diffusionFitRange(curve, std::isfinite(z) && z > 0 ? z : 1.0, limit);
+    const DiffusionRange r = diffusionFitRange(curve, std::isfinite(z) && z > 0 ? z : 1.0);
     return DisplacementLog::fitDiffusion(curve, r.from, r.to);
 }
 
@@ -634,7 +641,7 @@ QString DiffusionWindow::figuresText() const
                          .arg(n(rb > 0 ? e.rate(kSpeciesA, kTickTime) / rb : NAN),
                               n(std::sqrt(double(m.bMass))));
         }
-        const std::vector<DisplacementLog::Point> curve = m_msd.curve(kMsdLags);
+        const std::vector<DisplacementLog::Point> curve = m_msd.curve();
         if (!curve.empty()) {
             const DisplacementLog::Fit fit = msdFit(curve);
             const int32_t heavy = g.heavyParticle();
@@ -649,11 +656,12 @@ QString DiffusionWindow::figuresText() const
             }
             const size_t species =
                 tracked >= 1 ? size_t(std::clamp(g.state.Especie[tracked], 0, 2)) : 0;
-            lines << tr("Difusión D de la partícula %1 (DCM = 6·D·t): medida %2, teoría de "
-                        "esferas duras %3")
-                         .arg(tracked)
-                         .arg(n(fit.ok ? fit.d : NAN),
-                              n(mixtureDiffusionTheory(all, species, kT)));
+            const QString whose = species == size_t(kHeavy) ? tr("de la partícula pesada")
+                                  : species == size_t(kSpeciesB) ? tr("de la especie B")
+                                                                 : tr("de la especie A");
+            lines << tr("Difusión D %1 (DCM = 6·D·t): medida %2, teoría de esferas duras %3")
+                         .arg(whose, n(fit.ok ? fit.d : NAN),
+                              n(mixtureDiffusionTheory(all, species, kT, area / volume)));
         }
         if (g.heavyParticle() != 0 && m_heavyV2Count > 0) {
             lines << tr("Partícula pesada, <v²>: medida %1, 3kT/M = %2")
@@ -733,7 +741,7 @@ void DiffusionWindow::redrawCharts()
     m_pathMean->replace(mean);
     QList<QPointF> msd, line;
     const std::vector<DisplacementLog::Point> curve =
-        m_gas->mixture() ? m_msd.curve(kMsdLags) : std::vector<DisplacementLog::Point>{};
+        m_gas->mixture() ? m_msd.curve() : std::vector<DisplacementLog::Point>{};
     for (const DisplacementLog::Point &p : curve) {
         msd.append({p.t, p.msd});
     }

@@ -34,7 +34,6 @@ class DiffusionWindow : public QWidget
 public:
     static constexpr int kRedrawEvery = 500; // ms between two redraws at most
     static constexpr int kSampleTicks = 20;  // ticks between two samples
-    static constexpr size_t kMsdSamples = 400;
     static constexpr size_t kMsdLags = 100;
 
 
@@ -137,7 +136,7 @@ private:
 
     Gas *m_gas;
     std::vector<Sample> m_samples;
-    DisplacementLog m_msd{kMsdSamples};
+    MsdAccumulator m_msd{kMsdLags};
     int64_t m_startTick = 0;
     int32_t m_series = -1;
     double m_mixFrom = 0;        // when the gases were let mix

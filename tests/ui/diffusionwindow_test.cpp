@@ -308,6 +308,23 @@ TEST_F(DiffusionWindowTest, TheFiguresSayTheMeasuredAgainstTheory)
     EXPECT_TRUE(d().figuresText().isEmpty());
 }
 
+// The walls fold the particles back into the box, where no two points are
+// further apart than its diagonal; the mean-square displacement must keep
+// growing past that (the positions unfolded through the walls), or D would
+// be fitted to a curve the box flattens.
+TEST_F(DiffusionWindowTest, TheMeanSquareDisplacementGrowsPastTheBox)
+{
+    gas().setCollisions(false);
+    apply(20, 0, 1, DiffusionWindow::kNinguna);
+    run(2000);
+    d().redraw();
+    auto *msd = qobject_cast<QLineSeries *>(d().ChartMSD->chart()->series().value(0));
+    ASSERT_NE(msd, nullptr);
+    ASSERT_GT(msd->count(), 10);
+    const double diagonal2 = 3.0 * kBoxSize * kBoxSize;
+    EXPECT_GT(msd->at(msd->count() - 1).y(), 2 * diagonal2);
+}
+
 // ---- the views ------------------------------------------------------------
 
 TEST(MixtureSceneSizes, EachSphereAtItsRadiusScale)
