@@ -1,5 +1,7 @@
 #include "molvixcore.h"
 
+#include "displacement.h"
+#include "freepath.h"
 #include "gas.h"
 #include "model.h"
 #include "processcsv.h"
@@ -56,6 +58,30 @@ int32_t clampBar(int32_t value)
     return std::clamp(value, 0, 100);
 }
 
+// A mixture is refused where its spheres would fill more of the box than
+// this: past it no layout without overlaps is found, and molvix-lab
+// refuses the same.
+constexpr double kMaxPacking = 0.30;
+
+// The MSD: a sample every kMsdSampleTicks ticks, the last kMsdSamples kept,
+// of at most kMsdParticles particles, at lags up to kMsdLags samples.
+// Every tick: at the default temperature a particle crosses the box in a
+// few dozen ticks, and the MSD is only a straight line before that.
+constexpr int32_t kMsdSampleTicks = 1;
+constexpr size_t kMsdSamples = 400;
+constexpr size_t kMsdParticles = 100;
+constexpr size_t kMsdLags = 100;
+// The fit stops where the MSD reaches this share of the box's side squared.
+constexpr double kMsdWallShare = 0.15;
+
+constexpr int32_t kFigures = 16;
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+double sphereVolume(double r)
+{
+    return 4.0 / 3.0 * M_PI * r * r * r;
+}
+
 } // namespace
 
 struct MvGas
@@ -77,6 +103,19 @@ struct MvGas
     std::array<double, 6> fit{};
     std::vector<double> histogram, pvPath;
     std::string text;
+
+    // A mixture's measures beyond the gas's own tallies.
+    DisplacementLog msd{kMsdSamples};
+    std::vector<DisplacementLog::Point> msdCurve;
+    size_t msdCurveSamples = 0;
+    int64_t msdCurveTick = -1;
+    double heavyV2Sum = 0;
+    int64_t heavyV2Ticks = 0;
+    std::array<double, 9> mixSettings{};
+    std::array<int32_t, 4> sides{};
+    std::array<double, 6> effusion{};
+    std::array<double, kFigures> figures{};
+    std::vector<double> pathHistogram, msdPairs;
 
     MvGas()
     {
@@ -120,8 +159,98 @@ struct MvGas
         }
     }
 
+    void resetMeasures()
+    {
+        gas.resetFreePaths();
+        gas.resetEffusion();
+        msd.clear();
+        msdCurve.clear();
+        msdCurveTick = -1;
+        heavyV2Sum = 0;
+        heavyV2Ticks = 0;
+    }
+
+    // The particles whose wandering is logged: the heavy one alone when it
+    // is traced, else the traced particle's species (the first ones).
+    std::vector<int32_t> msdParticles() const
+    {
+        const GasState &s = gas.state;
+        const int32_t traced = gas.tracedParticle();
+        const int32_t species = traced > 0 ? s.Especie[traced] : kSpeciesA;
+        if (species == kHeavy) {
+            return {traced};
+        }
+        std::vector<int32_t> out;
+        for (int32_t i = 1; i <= s.NumPar && out.size() < kMsdParticles; ++i) {
+            if (s.Especie[i] == species) {
+                out.push_back(i);
+            }
+        }
+        return out;
+    }
+
+    // After each tick of a mixture.
+    void measureMixture()
+    {
+        const GasState &s = gas.state;
+        if (const int32_t h = gas.heavyParticle(); h > 0) {
+            heavyV2Sum += double(s.VelX[h]) * s.VelX[h] + double(s.VelY[h]) * s.VelY[h] +
+                          double(s.VelZ[h]) * s.VelZ[h];
+            ++heavyV2Ticks;
+        }
+        if (gas.ticks % kMsdSampleTicks == 0) {
+            std::vector<std::array<float, 3>> r;
+            for (const int32_t i : msdParticles()) {
+                r.push_back({s.ParX[i], s.ParY[i], s.ParZ[i]});
+            }
+            msd.add(static_cast<double>(gas.ticks) * kTickTime, r);
+        }
+    }
+
+    const std::vector<DisplacementLog::Point> &curve()
+    {
+        if (msd.samples() != msdCurveSamples || gas.ticks != msdCurveTick) {
+            msdCurve = msd.curve(kMsdLags);
+            msdCurveSamples = msd.samples();
+            msdCurveTick = gas.ticks;
+        }
+        return msdCurve;
+    }
+
+    // MSD = 6 D t where the walk is a walk: past two collision times (it
+    // has forgotten its start) and a third of the way on, and before the
+    // box's walls hold it back (the MSD of a particle anywhere in the box
+    // levels off at half the box's size squared).
+    DisplacementLog::Fit diffusionFit()
+    {
+        const auto &c = curve();
+        const double limit = kMsdWallShare * kBoxSize * kBoxSize;
+        size_t last = 0;
+        while (last < c.size() && c[last].msd < limit) {
+            ++last;
+        }
+        if (last < 3) {
+            return {};
+        }
+        const double to = c[last - 1].t;
+        const FreePathTally &f = gas.freePaths();
+        const int32_t count = gas.state.NumPar;
+        double from = to / 3;
+        if (f.ticks > 0 && count > 0 && f.hits[0] + f.hits[1] > 0) {
+            const double z = static_cast<double>(f.hits[0] + f.hits[1]) /
+                             (count * static_cast<double>(f.ticks) * kTickTime);
+            from = std::max(from, 2 / z);
+        }
+        return DisplacementLog::fitDiffusion(c, from, to);
+    }
+
+    void computeFigures();
+
     void setCount(int32_t value)
     {
+        if (gas.mixture()) {
+            return; // a mixture's count is its own; the bar waits for the classic gas
+        }
         value = clampBar(value);
         if (value != countBar) {
             countBar = value;
@@ -145,6 +274,90 @@ struct MvGas
         }
     }
 };
+
+// The figures mv_figures hands out, measured and in theory, in the gas's
+// units. Theory takes k T from the gas's temperature now (the masses
+// weighed in) and the box the piston leaves, as molvix-lab's columns do.
+void MvGas::computeFigures()
+{
+    figures.fill(kNaN);
+    if (!gas.mixture()) {
+        return;
+    }
+    const GasState &s = gas.state;
+    const MixtureSettings &m = gas.mixtureSettings();
+    const FreePathTally &f = gas.freePaths();
+    const int32_t count = m.aCount + m.bCount;
+    const double wall = gas.pistonPosition();
+    const double kT = 100.0 * temperatureOf(kineticSum(s).total, s.NumPar);
+    figures[13] = kT;
+    figures[14] = static_cast<double>(f.paths[0] + f.paths[1]);
+    figures[15] = static_cast<double>(f.collisions);
+    if (f.paths[0] + f.paths[1] > 0) {
+        figures[0] = f.meanPath();
+    }
+    if (count > 0 && f.ticks > 0 && gas.collisions()) {
+        figures[2] = static_cast<double>(f.hits[0] + f.hits[1]) /
+                     (count * static_cast<double>(f.ticks) * kTickTime);
+    }
+    const double volume = kBoxSize * kBoxSize * wall;
+    if (volume > 0 && kT > 0) {
+        const double area = 2 * kBoxSize * kBoxSize + 4 * kBoxSize * wall;
+        const std::vector<SpeciesPart> parts = {{m.aCount / volume, m.aRadius, 1.0},
+                                                {m.bCount / volume, m.bRadius, m.bMass}};
+        double eta = 0;
+        for (const SpeciesPart &p : parts) {
+            eta += packingFraction(p.n, 2 * p.radius);
+        }
+        figures[5] = eta;
+        figures[4] = enskogChi(eta);
+        const std::vector<double> z = mixtureCollisionRates(parts, kT, area / volume);
+        if (count > 0 && std::isfinite(z[0]) && std::isfinite(z[1])) {
+            figures[1] = mixtureMeanFreePath(parts, kT, area / volume);
+            figures[3] = (m.aCount * z[0] + m.bCount * z[1]) / count;
+        }
+        // The traced particle among the others: each pair's coefficient
+        // (its contact distance, twice its reduced mass), combined over the
+        // partners' shares (Blanc's law; one species gives self-diffusion).
+        const int32_t traced = gas.tracedParticle();
+        if (traced > 0 && count > 0) {
+            const double ri = s.RadioPar[traced];
+            const double mi = s.Masa[traced];
+            double inverse = 0;
+            for (const SpeciesPart &p : parts) {
+                if (p.n > 0) {
+                    const double reduced = mi * p.mass / (mi + p.mass);
+                    inverse += (p.n * volume / count) /
+                               diffusionTheory(count / volume, ri + p.radius, kT, 2 * reduced,
+                                               figures[4]);
+                }
+            }
+            if (inverse > 0 && std::isfinite(inverse)) {
+                figures[10] = 1 / inverse;
+            }
+        }
+    }
+    const EffusionTally &e = gas.effusion();
+    if (m.bCount > 0) {
+        figures[7] = std::sqrt(m.bMass / 1.0);
+        const double b = e.rate(1, kTickTime);
+        if (e.crossings[0] > 0 && e.crossings[1] > 0 && b > 0) {
+            figures[6] = e.rate(0, kTickTime) / b;
+        }
+    }
+    if (const auto fit = diffusionFit(); fit.ok) {
+        figures[8] = fit.d;
+        figures[9] = fit.se;
+    }
+    if (const int32_t h = gas.heavyParticle(); h > 0) {
+        if (heavyV2Ticks > 0) {
+            figures[11] = heavyV2Sum / static_cast<double>(heavyV2Ticks);
+        }
+        if (kT > 0) {
+            figures[12] = meanSquareSpeedTheory(kT, s.Masa[h]);
+        }
+    }
+}
 
 extern "C" {
 
@@ -198,6 +411,9 @@ void mv_set_process(MvGas *gas, int32_t piston, float target, float speed, float
     p.pistonMass = mass;
     p.bath = bath != 0;
     p.bathTemperature = bathTemperature;
+    if (gas->gas.mixture()) {
+        return; // the piston's impacts and the bath's draws take unit masses
+    }
     gas->gas.setProcess(sanitized(p));
 }
 
@@ -220,6 +436,9 @@ void mv_run(MvGas *gas, int32_t ticks)
         g.TimeLoopTimer();
         if (g.ticks % kSpeedSampleTicks == 0) {
             gas->takeSnapshot();
+        }
+        if (g.mixture()) {
+            gas->measureMixture();
         }
     }
 }
@@ -401,6 +620,175 @@ const double *mv_pv_fit(MvGas *gas)
                     double(static_cast<int>(fit->shape))};
     }
     return gas->fit.data();
+}
+
+int32_t mv_set_mixture(MvGas *gas, int32_t aCount, float aRadius, int32_t bCount, float bMass,
+                       float bRadius, int32_t divider, float holeSide, float heavyMass,
+                       float heavyRadius)
+{
+    Gas &g = gas->gas;
+    MixtureSettings m;
+    m.aCount = std::clamp(aCount, 0, kMixtureMaxCount);
+    m.bCount = std::clamp(bCount, 0, kMixtureMaxCount - m.aCount);
+    const auto inRange = [](float v, float low, float high, float fallback) {
+        return std::isfinite(v) ? std::clamp(v, low, high) : fallback;
+    };
+    m.aRadius = inRange(aRadius, kMixtureRadiusMin, kMixtureRadiusMax, kRadius);
+    m.bRadius = inRange(bRadius, kMixtureRadiusMin, kMixtureRadiusMax, kRadius);
+    m.bMass = inRange(bMass, kMixtureMassMin, kMixtureMassMax, 1.0f);
+    m.divider = divider == 1 ? Divider::Solid : divider == 2 ? Divider::Hole : Divider::None;
+    m.holeSide = inRange(holeSide, kHoleSideMin, kHoleSideMax, 20.0f);
+    // No heavy particle unless its mass is a number of at least the least.
+    m.heavyMass = std::isfinite(heavyMass) && heavyMass > 0
+                      ? std::clamp(heavyMass, kHeavyMassMin, kHeavyMassMax)
+                      : 0.0f;
+    m.heavyRadius = inRange(heavyRadius, kMixtureRadiusMin, kHeavyRadiusMax, 5.0f);
+    const double filled = m.aCount * sphereVolume(m.aRadius) + m.bCount * sphereVolume(m.bRadius) +
+                    (m.heavyMass > 0 ? sphereVolume(m.heavyRadius) : 0.0);
+    const double volume = kBoxSize * kBoxSize * g.pistonPosition();
+    if (!(volume > 0) || filled > kMaxPacking * volume) {
+        return 0;
+    }
+    if (g.process().piston != PistonMode::Fixed || g.process().bath) {
+        g.setProcess(ProcessSettings{}); // the piston's impacts take unit masses
+        gas->wallBar = g.state.PosPared;
+    }
+    g.setMixture(m);
+    gas->resetMeasures();
+    return 1;
+}
+
+int32_t mv_mixture(const MvGas *gas)
+{
+    return gas->gas.mixture() ? 1 : 0;
+}
+
+const double *mv_mixture_settings(MvGas *gas)
+{
+    const MixtureSettings &m = gas->gas.mixtureSettings();
+    gas->mixSettings = {double(m.aCount),      m.aRadius, double(m.bCount), m.bMass,
+                        m.bRadius,             double(static_cast<int32_t>(m.divider)),
+                        m.holeSide,            m.heavyMass, m.heavyRadius};
+    return gas->mixSettings.data();
+}
+
+void mv_end_mixture(MvGas *gas, int32_t count)
+{
+    if (!gas->gas.mixture()) {
+        return;
+    }
+    count = clampBar(count);
+    gas->gas.endMixture(count);
+    gas->countBar = count;
+    gas->resetMeasures();
+}
+
+void mv_remove_divider(MvGas *gas)
+{
+    gas->gas.removeDivider();
+}
+
+int32_t mv_divider_up(const MvGas *gas)
+{
+    return gas->gas.dividerUp() ? 1 : 0;
+}
+
+const float *mv_radii(const MvGas *gas)
+{
+    return gas->gas.state.RadioPar.data();
+}
+
+const int32_t *mv_species(const MvGas *gas)
+{
+    return gas->gas.state.Especie.data();
+}
+
+const int32_t *mv_side_counts(MvGas *gas)
+{
+    const SideCounts c = gas->gas.sideCounts();
+    gas->sides = {c.n[0][0], c.n[0][1], c.n[1][0], c.n[1][1]};
+    return gas->sides.data();
+}
+
+const double *mv_effusion(MvGas *gas)
+{
+    const EffusionTally &e = gas->gas.effusion();
+    const double a = e.rate(0, kTickTime);
+    const double b = e.rate(1, kTickTime);
+    const MixtureSettings &m = gas->gas.mixtureSettings();
+    gas->effusion = {a,
+                     b,
+                     e.crossings[0] > 0 && e.crossings[1] > 0 && b > 0 ? a / b : 0.0,
+                     gas->gas.mixture() ? std::sqrt(double(m.bMass)) : 0.0,
+                     double(e.crossings[0]),
+                     double(e.crossings[1])};
+    return gas->effusion.data();
+}
+
+int32_t mv_traced(const MvGas *gas)
+{
+    return gas->gas.tracedParticle();
+}
+
+void mv_set_traced(MvGas *gas, int32_t particle)
+{
+    if (particle != gas->gas.tracedParticle()) {
+        gas->gas.setTracedParticle(particle);
+        gas->msd.clear(); // another particle's walk
+    }
+}
+
+int32_t mv_figure_count(void)
+{
+    return kFigures;
+}
+
+const double *mv_figures(MvGas *gas)
+{
+    gas->computeFigures();
+    return gas->figures.data();
+}
+
+int32_t mv_path_bins(void)
+{
+    return FreePathTally::kPathBins;
+}
+
+double mv_path_bin_width(void)
+{
+    return FreePathTally::kPathBinWidth;
+}
+
+const double *mv_path_histogram(MvGas *gas)
+{
+    const auto &h = gas->gas.freePaths().histogram;
+    gas->pathHistogram.assign(h.begin(), h.end());
+    return gas->pathHistogram.data();
+}
+
+void mv_reset_mixture_measures(MvGas *gas)
+{
+    gas->resetMeasures();
+}
+
+int32_t mv_msd_sample_ticks(void)
+{
+    return kMsdSampleTicks;
+}
+
+int32_t mv_msd_count(MvGas *gas)
+{
+    return static_cast<int32_t>(gas->curve().size());
+}
+
+const double *mv_msd(MvGas *gas)
+{
+    gas->msdPairs.clear();
+    for (const DisplacementLog::Point &p : gas->curve()) {
+        gas->msdPairs.push_back(p.t);
+        gas->msdPairs.push_back(p.msd);
+    }
+    return gas->msdPairs.data();
 }
 
 const char *mv_readings_csv(MvGas *gas, int32_t dialect)
