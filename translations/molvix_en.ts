@@ -300,6 +300,289 @@ F2: control panel · F3: graphs · F4: processes · Ctrl+Q: end</translation>
     </message>
 </context>
 <context>
+    <name>DiffusionWindow</name>
+    <message>
+        <source>Exportar CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>Difusión</source>
+        <translation>Diffusion</translation>
+    </message>
+    <message>
+        <source>Partículas A</source>
+        <translation>Particles A</translation>
+    </message>
+    <message>
+        <source>Especie A: masa 1, en amarillo; de 0 a 500 con las de B</source>
+        <translation>Species A: mass 1, in yellow; 0 to 500 together with B’s</translation>
+    </message>
+    <message>
+        <source>Radio de A</source>
+        <translation>Radius of A</translation>
+    </message>
+    <message>
+        <source>De 0,1 a 10 longitudes de la caja</source>
+        <translation>0.1 to 10 box lengths</translation>
+    </message>
+    <message>
+        <source>Partículas B</source>
+        <translation>Particles B</translation>
+    </message>
+    <message>
+        <source>Especie B, en magenta; A y B suman a lo sumo 500</source>
+        <translation>Species B, in magenta; A and B add up to 500 at most</translation>
+    </message>
+    <message>
+        <source>Masa de B</source>
+        <translation>Mass of B</translation>
+    </message>
+    <message>
+        <source>De 1 a 100 masas de partícula</source>
+        <translation>1 to 100 particle masses</translation>
+    </message>
+    <message>
+        <source>Radio de B</source>
+        <translation>Radius of B</translation>
+    </message>
+    <message>
+        <source>Pared</source>
+        <translation>Divider</translation>
+    </message>
+    <message>
+        <source>Sólida: A a la izquierda y B a la derecha; con agujero: las dos a la izquierda, que salen por él</source>
+        <translation>Solid: A on the left and B on the right; with a hole: both on the left, escaping through it</translation>
+    </message>
+    <message>
+        <source>Lado del agujero</source>
+        <translation>Side of the hole</translation>
+    </message>
+    <message>
+        <source>El lado del agujero cuadrado en el centro de la pared</source>
+        <translation>The side of the square hole in the middle of the divider</translation>
+    </message>
+    <message>
+        <source>Masa de la partícula pesada</source>
+        <translation>Mass of the heavy particle</translation>
+    </message>
+    <message>
+        <source>0: sin partícula pesada; de 1 a 1000 masas de partícula</source>
+        <translation>0: no heavy particle; 1 to 1000 particle masses</translation>
+    </message>
+    <message>
+        <source>Radio de la partícula pesada</source>
+        <translation>Radius of the heavy particle</translation>
+    </message>
+    <message>
+        <source>Partícula trazada</source>
+        <translation>Traced particle</translation>
+    </message>
+    <message>
+        <source>El número de la partícula cuya traza se dibuja; 0 ninguna</source>
+        <translation>The number of the particle whose trace is drawn; 0 none</translation>
+    </message>
+    <message>
+        <source>Aplicar</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Un gas nuevo con estas especies, la pared y la partícula pesada</source>
+        <translation>A new gas with these species, the divider and the heavy particle</translation>
+    </message>
+    <message>
+        <source>Quitar la pared</source>
+        <translation>Remove the divider</translation>
+    </message>
+    <message>
+        <source>Las especies empiezan a mezclarse desde ahora</source>
+        <translation>The species begin to mix from now on</translation>
+    </message>
+    <message>
+        <source>Volver al gas clásico</source>
+        <translation>Back to the classic gas</translation>
+    </message>
+    <message>
+        <source>El gas clásico con el número de partículas del panel</source>
+        <translation>The classic gas with the panel’s particle count</translation>
+    </message>
+    <message>
+        <source>Guarda las partículas de cada lado y las tasas de efusión en el tiempo en un archivo CSV</source>
+        <translation>Saves the particles on each side and the effusion rates over time in a CSV file</translation>
+    </message>
+    <message>
+        <source>difusion.csv</source>
+        <translation>diffusion.csv</translation>
+    </message>
+    <message>
+        <source>Gas clásico: «Aplicar» pone las dos especies en el gas.</source>
+        <translation>Classic gas: “Apply” puts the two species in the gas.</translation>
+    </message>
+    <message>
+        <source>Difusión: A empieza a la izquierda y B a la derecha; «Quitar la pared» los deja mezclarse.</source>
+        <translation>Diffusion: A starts on the left and B on the right; “Remove the divider” lets them mix.</translation>
+    </message>
+    <message>
+        <source>Difusión: sin la pared, A y B se mezclan.</source>
+        <translation>Diffusion: without the divider, A and B mix.</translation>
+    </message>
+    <message>
+        <source>Efusión: las dos especies empiezan a la izquierda y pasan por el agujero a la derecha, vacía al principio.</source>
+        <translation>Effusion: both species start on the left and pass through the hole to the right, empty at first.</translation>
+    </message>
+    <message>
+        <source>Mezcla: las dos especies por toda la caja.</source>
+        <translation>Mixture: both species throughout the box.</translation>
+    </message>
+    <message>
+        <source>Movimiento browniano: una partícula pesada entre las demás.</source>
+        <translation>Brownian motion: one heavy particle among the others.</translation>
+    </message>
+    <message>
+        <source>Las esferas llenarían más del 30 % de la caja: el gas no cambia.</source>
+        <translation>The spheres would fill more than 30 % of the box: the gas stays as it is.</translation>
+    </message>
+    <message>
+        <source>Con la mezcla, el número de partículas del panel y los procesos del émbolo esperan: su física toma partículas de masa 1.</source>
+        <translation>With the mixture, the panel’s particle count and the piston’s processes wait: their physics takes particles of mass 1.</translation>
+    </message>
+    <message>
+        <source>Ninguna</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Sólida</source>
+        <translation>Solid</translation>
+    </message>
+    <message>
+        <source>Con agujero</source>
+        <translation>With a hole</translation>
+    </message>
+    <message>
+        <source>Medido frente a la teoría</source>
+        <translation>Measured against theory</translation>
+    </message>
+    <message>
+        <source>Partículas en cada lado</source>
+        <translation>Particles on each side</translation>
+    </message>
+    <message>
+        <source>Tasas de efusión por partícula a la izquierda</source>
+        <translation>Effusion rates per particle on the left</translation>
+    </message>
+    <message>
+        <source>Distribución de los caminos libres</source>
+        <translation>Distribution of the free paths</translation>
+    </message>
+    <message>
+        <source>Desplazamiento cuadrático medio</source>
+        <translation>Mean-square displacement</translation>
+    </message>
+    <message>
+        <source>Sin mezcla no hay cifras: «Aplicar» empieza una.</source>
+        <translation>No mixture, no figures: “Apply” starts one.</translation>
+    </message>
+    <message>
+        <source>Camino libre medio λ = %1 (teoría %2)</source>
+        <translation>Mean free path λ = %1 (theory %2)</translation>
+    </message>
+    <message>
+        <source>Choques por partícula y unidad de tiempo z = %1 (teoría %2)</source>
+        <translation>Collisions per particle per unit time z = %1 (theory %2)</translation>
+    </message>
+    <message>
+        <source>Factor de Enskog χ = %1; las esferas llenan el %2 % del volumen</source>
+        <translation>Enskog’s factor χ = %1; the spheres fill %2 % of the volume</translation>
+    </message>
+    <message>
+        <source>Efusión A/B = %1 (Graham √(m_B/m_A) = %2)</source>
+        <translation>Effusion A/B = %1 (Graham √(m_B/m_A) = %2)</translation>
+    </message>
+    <message>
+        <source>Coeficiente de difusión D = %1 ± %2 (teoría %3)</source>
+        <translation>Diffusion coefficient D = %1 ± %2 (theory %3)</translation>
+    </message>
+    <message>
+        <source>Partícula pesada: ⟨v²⟩ = %1 (teoría 3kT/M = %2)</source>
+        <translation>Heavy particle: ⟨v²⟩ = %1 (theory 3kT/M = %2)</translation>
+    </message>
+    <message>
+        <source>Con «Colisiones» en NO no hay choques entre partículas.</source>
+        <translation>With “Collisions” at NO the particles do not collide.</translation>
+    </message>
+    <message>
+        <source>Tiempo</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Partículas</source>
+        <translation>Particles</translation>
+    </message>
+    <message>
+        <source>A izquierda</source>
+        <translation>A left</translation>
+    </message>
+    <message>
+        <source>A derecha</source>
+        <translation>A right</translation>
+    </message>
+    <message>
+        <source>B izquierda</source>
+        <translation>B left</translation>
+    </message>
+    <message>
+        <source>B derecha</source>
+        <translation>B right</translation>
+    </message>
+    <message>
+        <source>Por unidad de tiempo</source>
+        <translation>Per unit time</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Medida</source>
+        <translation>Measured</translation>
+    </message>
+    <message>
+        <source>exp(−x/λ)/λ, λ de la teoría</source>
+        <translation>exp(−x/λ)/λ, λ from theory</translation>
+    </message>
+    <message>
+        <source>Media medida</source>
+        <translation>Measured mean</translation>
+    </message>
+    <message>
+        <source>Camino libre</source>
+        <translation>Free path</translation>
+    </message>
+    <message>
+        <source>Densidad</source>
+        <translation>Density</translation>
+    </message>
+    <message>
+        <source>MSD</source>
+        <translation>MSD</translation>
+    </message>
+    <message>
+        <source>Medido</source>
+        <translation>Measured</translation>
+    </message>
+    <message>
+        <source>Ajuste 6·D·t</source>
+        <translation>Fit 6·D·t</translation>
+    </message>
+    <message>
+        <source>Teoría 6·D·t</source>
+        <translation>Theory 6·D·t</translation>
+    </message>
+</context>
+<context>
     <name>GraphsWindow</name>
     <message>
         <source>Desde el último cambio: Presión media %1 ± %2, Temperatura media %3 ± %4</source>
@@ -787,6 +1070,10 @@ Las lecturas siguen aquí: pruebe con otra carpeta u otro nombre.</source>
 
 The readings are still here: try another folder or name.</translation>
     </message>
+    <message>
+        <source>Con una mezcla el émbolo queda fijo y sin baño: sus choques toman partículas de masa 1.</source>
+        <translation>With a mixture the piston stays fixed and without a bath: its impacts take particles of mass 1.</translation>
+    </message>
 </context>
 <context>
     <name>PvChartView</name>
@@ -1047,6 +1334,14 @@ The readings are still here: try another folder or name.</translation>
     <message>
         <source>Muestra u oculta los procesos (%1)</source>
         <translation>Shows or hides the processes (%1)</translation>
+    </message>
+    <message>
+        <source>Difusión</source>
+        <translation>Diffusion</translation>
+    </message>
+    <message>
+        <source>Muestra u oculta la ventana de las mezclas: dos especies, la pared con agujero, los caminos libres y la difusión (F7)</source>
+        <translation>Shows or hides the mixtures window: two species, the divider with a hole, the free paths and diffusion (F7)</translation>
     </message>
 </context>
 <context>

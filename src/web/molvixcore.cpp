@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <string>
 #include <vector>
@@ -71,6 +72,12 @@ constexpr int32_t kMsdSampleTicks = 1;
 constexpr size_t kMsdSamples = 400;
 constexpr size_t kMsdParticles = 100;
 constexpr size_t kMsdLags = 100;
+// The counts per side and the effusion rates: a sample every this many
+// ticks, at most this many kept (then every other one is dropped).
+constexpr int32_t kSideSampleTicks = 20;
+constexpr size_t kMaxSideSamples = 50000;
+using SideSample = std::array<double, 7>;
+
 // The fit stops where the MSD reaches this share of the box's side squared.
 constexpr double kMsdWallShare = 0.15;
 
@@ -116,6 +123,24 @@ struct MvGas
     std::array<double, 6> effusion{};
     std::array<double, kFigures> figures{};
     std::vector<double> pathHistogram, msdPairs;
+    std::vector<SideSample> sideSamples;
+    int64_t mixtureStart = 0;
+
+    void sampleSides()
+    {
+        const SideCounts c = gas.sideCounts();
+        const EffusionTally &e = gas.effusion();
+        if (sideSamples.size() >= kMaxSideSamples) {
+            size_t kept = 0;
+            for (size_t k = 1; k < sideSamples.size(); k += 2) {
+                sideSamples[kept++] = sideSamples[k];
+            }
+            sideSamples.resize(kept);
+        }
+        sideSamples.push_back({static_cast<double>(gas.ticks - mixtureStart) * kTickTime,
+                               double(c.n[0][0]), double(c.n[0][1]), double(c.n[1][0]),
+                               double(c.n[1][1]), e.rate(0, kTickTime), e.rate(1, kTickTime)});
+    }
 
     MvGas()
     {
@@ -197,6 +222,9 @@ struct MvGas
             heavyV2Sum += double(s.VelX[h]) * s.VelX[h] + double(s.VelY[h]) * s.VelY[h] +
                           double(s.VelZ[h]) * s.VelZ[h];
             ++heavyV2Ticks;
+        }
+        if ((gas.ticks - mixtureStart) % kSideSampleTicks == 0) {
+            sampleSides();
         }
         if (gas.ticks % kMsdSampleTicks == 0) {
             std::vector<std::array<float, 3>> r;
@@ -655,6 +683,9 @@ int32_t mv_set_mixture(MvGas *gas, int32_t aCount, float aRadius, int32_t bCount
     }
     g.setMixture(m);
     gas->resetMeasures();
+    gas->sideSamples.clear();
+    gas->mixtureStart = g.ticks;
+    gas->sampleSides();
     return 1;
 }
 
@@ -681,6 +712,7 @@ void mv_end_mixture(MvGas *gas, int32_t count)
     gas->gas.endMixture(count);
     gas->countBar = count;
     gas->resetMeasures();
+    gas->sideSamples.clear();
 }
 
 void mv_remove_divider(MvGas *gas)
@@ -723,6 +755,37 @@ const double *mv_effusion(MvGas *gas)
                      double(e.crossings[0]),
                      double(e.crossings[1])};
     return gas->effusion.data();
+}
+
+int32_t mv_side_sample_ticks(void)
+{
+    return kSideSampleTicks;
+}
+
+int32_t mv_side_sample_count(const MvGas *gas)
+{
+    return static_cast<int32_t>(gas->sideSamples.size());
+}
+
+const double *mv_side_samples(const MvGas *gas)
+{
+    return gas->sideSamples.empty() ? nullptr : gas->sideSamples.front().data();
+}
+
+const char *mv_side_samples_csv(MvGas *gas, int32_t dialect)
+{
+    std::string csv = "time,a_left,a_right,b_left,b_right,rate_a,rate_b\n";
+    char time[32];
+    for (const SideSample &s : gas->sideSamples) {
+        std::snprintf(time, sizeof time, "%.1f", s[0]);
+        csv += time;
+        for (int k = 1; k <= 4; ++k) {
+            csv += ',' + std::to_string(static_cast<int64_t>(s[k]));
+        }
+        csv += ',' + floatText(s[5]) + ',' + floatText(s[6]) + "\n";
+    }
+    gas->text = inDialect(std::move(csv), dialectOf(dialect));
+    return gas->text.c_str();
 }
 
 int32_t mv_traced(const MvGas *gas)

@@ -132,6 +132,13 @@ const int32_t *MV_API(mv_side_counts)(MvGas *gas);
 // per particle on the left per unit of time, the ratio A / B (0 until both
 // have crossed) and Graham's sqrt(m_B / m_A), each species' crossings.
 const double *MV_API(mv_effusion)(MvGas *gas);
+// The window's samples, one every mv_side_sample_ticks() ticks of a
+// mixture: time since it began, A left, A right, B left, B right, A's and
+// B's effusion rates, seven numbers each; and as the window exports them.
+int32_t MV_API(mv_side_sample_ticks)(void);
+int32_t MV_API(mv_side_sample_count)(const MvGas *gas);
+const double *MV_API(mv_side_samples)(const MvGas *gas);
+const char *MV_API(mv_side_samples_csv)(MvGas *gas, int32_t dialect);
 // The particle whose trace is drawn (0 none); clamped to the live ones.
 int32_t MV_API(mv_traced)(const MvGas *gas);
 void MV_API(mv_set_traced)(MvGas *gas, int32_t particle);

@@ -280,6 +280,19 @@ TEST(CoreInterface, AMixtureHoldsTheCountAndProcessesUntilItEnds)
     const double *f = mv_figures(gas.get());
     EXPECT_GT(f[15], 0) << "collisions counted";
     EXPECT_NEAR(f[7], 3, 1e-12) << "Graham's sqrt(9)";
+    // The window's samples: one at the start and one every 20 ticks, every
+    // particle on one side or the other, and the file a row for each.
+    const int32_t samples = mv_side_sample_count(gas.get());
+    ASSERT_EQ(samples, 1 + 300 / mv_side_sample_ticks());
+    const double *s = mv_side_samples(gas.get());
+    for (int32_t k = 0; k < samples; ++k) {
+        EXPECT_NEAR(s[7 * k], k * mv_side_sample_ticks() * 0.1, 1e-9);
+        EXPECT_EQ(s[7 * k + 1] + s[7 * k + 2], 200) << k;
+        EXPECT_EQ(s[7 * k + 3] + s[7 * k + 4], 100) << k;
+    }
+    const std::string csv = mv_side_samples_csv(gas.get(), 1);
+    EXPECT_EQ(csv.rfind("time;a_left;a_right;b_left;b_right;rate_a;rate_b\n", 0), 0u);
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + samples);
 
     mv_end_mixture(gas.get(), 40);
     EXPECT_EQ(mv_mixture(gas.get()), 0);
