@@ -135,6 +135,8 @@ struct EffusionTally
     int64_t ticks = 0;
     std::array<int64_t, 2> crossings{0, 0};
     std::array<double, 2> leftTicks{0, 0};
+    // Crossings the other way, right to left, per species.
+    std::array<int64_t, 2> crossingsBack{0, 0};
     // Per particle on the left per unit of time; 0 before any tick.
     double rate(int s, double deltaT) const
     {
@@ -339,6 +341,14 @@ private:
     void predictFrom(int32_t i, double now);
     void sweepBox(int32_t i, double now);
     void collidePair(int32_t i, int32_t j, double at);
+    // The divider (divider.cpp): i's meeting with its plane within the
+    // tick, as an event with partner 0; the meeting itself (true when it
+    // turned i back); the tick's tally of the sides and each particle's
+    // side; its float position kept on that side.
+    void predictDivider(int32_t i, double now);
+    bool meetDivider(int32_t i, double at);
+    void tallySides();
+    void keepSide(int32_t i);
     // The wall tests and the fold, for the classic walls and a process's
     // alike, with the piston at `wall` as the walls see it this tick.
     void wallTests(int32_t i, float wall);
@@ -393,6 +403,7 @@ private:
         std::array<bool, kGasSlots> pathStarted{}; // a collision ended a path before
         std::array<double, kGasSlots> px{}, py{}, pz{}, tau{};
         std::array<uint32_t, kGasSlots> version{}; // collisions so far this tick
+        std::array<bool, kGasSlots> right{}; // behind the divider, on its right
         // Swept boxes, low and high on x, y, z, read four at a time (the
         // padding is read past the last particle and its answers dropped).
         using Boxes = std::array<std::array<float, kGasSlots + 4>, 6>;

@@ -108,6 +108,10 @@ void Gas::setMixture(const MixtureSettings &asked)
     m.aRadius = inRange(m.aRadius, kMixtureRadiusMin, kMixtureRadiusMax, kRadius);
     m.bRadius = inRange(m.bRadius, kMixtureRadiusMin, kMixtureRadiusMax, kRadius);
     m.bMass = inRange(m.bMass, kMixtureMassMin, kMixtureMassMax, 1.0f);
+    m.holeSide = inRange(m.holeSide, kHoleSideMin, kHoleSideMax, MixtureSettings{}.holeSide);
+    if (m.divider != Divider::Solid && m.divider != Divider::Hole) {
+        m.divider = Divider::None;
+    }
     m_mix.on = true;
     m_mix.settings = m;
     m_mix.dividerUp = m.divider != Divider::None;
@@ -186,13 +190,19 @@ void Gas::placeMixture()
     GasState &g = state;
     const float wall = std::max(0.0f, wallY());
     std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+    const Divider divider = m_mix.settings.divider;
     for (int32_t i = 1; i <= g.NumPar; ++i) {
         const float r = g.RadioPar[i];
         // Inside the walls by a radius where the box leaves room.
         const auto span = [r](float size) { return size > 2 * r ? size - 2 * r : 0.0f; };
         const auto offset = [r](float size) { return size > 2 * r ? r : size / 2; };
+        // Behind a divider, inside the particle's half: species B on the
+        // right of a solid one, every other particle on the left.
+        const bool right = divider == Divider::Solid && g.Especie[i] == kSpeciesB;
+        const float x0 = right ? kBoxSize / 2 : 0.0f;
+        const float width = divider == Divider::None ? kBoxSize : kBoxSize / 2;
         for (int tries = 0; tries < kPlacementTries; ++tries) {
-            g.ParX[i] = offset(kBoxSize) + unit(m_mix.random) * span(kBoxSize);
+            g.ParX[i] = x0 + offset(width) + unit(m_mix.random) * span(width);
             g.ParY[i] = offset(wall) + unit(m_mix.random) * span(wall);
             g.ParZ[i] = offset(kBoxSize) + unit(m_mix.random) * span(kBoxSize);
             bool free = true;
@@ -354,6 +364,7 @@ void Gas::mixtureTick(bool collisions)
     MixtureState &m = m_mix;
     const int32_t n = g.NumPar;
     const double end = g.DeltaT;
+    const bool divider = dividerUp();
     for (int32_t i = 1; i <= n; ++i) {
         m.px[i] = g.ParX[i];
         m.py[i] = g.ParY[i];
@@ -361,6 +372,10 @@ void Gas::mixtureTick(bool collisions)
         m.tau[i] = 0;
         m.version[i] = 0;
     }
+    if (divider) {
+        tallySides();
+    }
+    m.heap.clear();
     if (collisions && n > 1) {
         // Sweep and prune: the boxes in order of their low x (the order of
         // the last tick, nearly right, mended by insertion), each against
@@ -393,7 +408,6 @@ void Gas::mixtureTick(bool collisions)
                 q[c][a] = m.boxes[c][i];
             }
         }
-        m.heap.clear();
         int32_t windowEnd = 0;
         for (int32_t a = 0; a < n; ++a) {
             float b[6];
@@ -426,19 +440,34 @@ void Gas::mixtureTick(bool collisions)
             }
         }
         std::make_heap(m.heap.begin(), m.heap.end(), std::greater<>{});
-        while (!m.heap.empty()) {
-            std::pop_heap(m.heap.begin(), m.heap.end(), std::greater<>{});
-            const MixtureState::Event e = m.heap.back();
-            m.heap.pop_back();
-            // A collision since the prediction changed a course: stale.
-            if (e.vi != m.version[e.i] || e.vj != m.version[e.j]) {
-                continue;
+    }
+    // The divider's meetings join the collisions (partner 0: the plane).
+    for (int32_t i = 1; i <= n && divider; ++i) {
+        predictDivider(i, 0);
+    }
+    while (!m.heap.empty()) {
+        std::pop_heap(m.heap.begin(), m.heap.end(), std::greater<>{});
+        const MixtureState::Event e = m.heap.back();
+        m.heap.pop_back();
+        // A collision since the prediction changed a course: stale.
+        if (e.vi != m.version[e.i] || e.vj != m.version[e.j]) {
+            continue;
+        }
+        if (e.j == 0) {
+            if (meetDivider(e.i, e.t) && collisions && n > 1) {
+                sweepBox(e.i, e.t);
+                predictFrom(e.i, e.t);
             }
-            collidePair(e.i, e.j, e.t);
-            sweepBox(e.i, e.t);
-            sweepBox(e.j, e.t);
-            predictFrom(e.i, e.t);
-            predictFrom(e.j, e.t);
+            continue;
+        }
+        collidePair(e.i, e.j, e.t);
+        sweepBox(e.i, e.t);
+        sweepBox(e.j, e.t);
+        predictFrom(e.i, e.t);
+        predictFrom(e.j, e.t);
+        if (divider) {
+            predictDivider(e.i, e.t);
+            predictDivider(e.j, e.t);
         }
     }
     for (int32_t i = 1; i <= n; ++i) {
@@ -446,6 +475,9 @@ void Gas::mixtureTick(bool collisions)
         g.ParX[i] = static_cast<float>(m.px[i] + g.VelX[i] * dt);
         g.ParY[i] = static_cast<float>(m.py[i] + g.VelY[i] * dt);
         g.ParZ[i] = static_cast<float>(m.pz[i] + g.VelZ[i] * dt);
+        if (divider) {
+            keepSide(i);
+        }
         m.pathSince[i] += std::sqrt(double(g.VelX[i]) * g.VelX[i] + double(g.VelY[i]) * g.VelY[i] +
                                     double(g.VelZ[i]) * g.VelZ[i]) *
                           dt;
