@@ -108,6 +108,29 @@ struct FreePathTally
     static constexpr int kPathBins = 100;
     static constexpr double kPathBinWidth = 3.0;
     std::array<int64_t, kPathBins> histogram{};
+    // The heavy particle is not a molecule of the gas: its own paths and
+    // collisions are in none of the above; a molecule's collision with it
+    // ends the molecule's path as any other does.
+
+    // The bulk: where every particle is at least Gas::bulkMargin() from
+    // each wall (and from the divider while it is up), so that no wall cuts
+    // its contact sphere short and the walls' denser layer is left out. Per
+    // species (A, B, heavy): the collisions taken there, and at each tick's
+    // end the particles there and the distance they fly in a tick; the
+    // bulk's volume summed over the same ticks. Collisions over distance
+    // flown there is the bulk's v/z, and count over volume its density.
+    std::array<int64_t, 3> bulkHits{0, 0, 0};
+    std::array<int64_t, 3> bulkCount{0, 0, 0};
+    std::array<double, 3> bulkFlown{0, 0, 0};
+    double bulkVolume = 0;
+    // The bulk's mean free path: distance flown over paths ended (each
+    // collision ends one); 0 before any.
+    double bulkMeanPath() const
+    {
+        const int64_t hits = bulkHits[0] + bulkHits[1] + bulkHits[2];
+        return hits > 0 ? (bulkFlown[0] + bulkFlown[1] + bulkFlown[2]) / static_cast<double>(hits)
+                        : 0.0;
+    }
 
     // The mean of the paths: every path counted once. In a steady gas it is
     // the distance travelled over the paths ended, v/z (Maxwell's
@@ -312,6 +335,15 @@ public:
     SideCounts sideCounts() const;
     const EffusionTally &effusion() const { return m_mix.effusion; }
     void resetEffusion() { m_mix.effusion = EffusionTally{}; }
+    // The bulk's margin: twice the largest radius present (the widest
+    // contact distance, the wall's layer about as thick).
+    double bulkMargin() const { return m_mix.bulkMargin; }
+    // Particle i's position with the walls unfolded: each reflection from a
+    // wall continues into the wall's mirror image, so that the position
+    // moves on as in an open gas (the walls' images being the gas's) and
+    // its mean-square displacement grows without the box's bound. Slots of
+    // a mixture only; the piston's axis unfolds at its present position.
+    std::array<double, 3> unfoldedPosition(int32_t i) const;
     // The heavy particle's slot, 0 without one.
     int32_t heavyParticle() const
     {
@@ -349,6 +381,8 @@ private:
     bool meetDivider(int32_t i, double at);
     void tallySides();
     void keepSide(int32_t i);
+    bool inBulk(double x, double y, double z) const;
+    double bulkVolume() const;
     // The wall tests and the fold, for the classic walls and a process's
     // alike, with the piston at `wall` as the walls see it this tick.
     void wallTests(int32_t i, float wall);
@@ -399,6 +433,9 @@ private:
         EffusionTally effusion;
         bool dividerUp = false;
         int32_t traced = 0;
+        double bulkMargin = 0;
+        // Per particle and axis, which mirror image of the box it is in.
+        std::array<std::array<int32_t, kGasSlots>, 3> image{};
         std::array<double, kGasSlots> pathSince{}; // since the last collision
         std::array<bool, kGasSlots> pathStarted{}; // a collision ended a path before
         std::array<double, kGasSlots> px{}, py{}, pz{}, tau{};

@@ -100,11 +100,16 @@ void Gas::setMixture(const MixtureSettings &asked)
 {
     GasState &g = state;
     MixtureSettings m = asked;
-    m.aCount = std::clamp(m.aCount, 0, kMixtureMaxCount);
-    m.bCount = std::clamp(m.bCount, 0, kMixtureMaxCount - m.aCount);
     const auto inRange = [](float v, float low, float high, float fallback) {
         return std::isfinite(v) ? std::clamp(v, low, high) : fallback;
     };
+    // The heavy particle takes a slot of the 500 before A and B do.
+    m.heavyMass = m.heavyMass > 0 ? inRange(m.heavyMass, kHeavyMassMin, kHeavyMassMax, 0.0f) : 0.0f;
+    m.heavyRadius = inRange(m.heavyRadius, kMixtureRadiusMin, kHeavyRadiusMax,
+                            MixtureSettings{}.heavyRadius);
+    const int32_t heavy = m.heavyMass > 0 ? 1 : 0;
+    m.aCount = std::clamp(m.aCount, 0, kMixtureMaxCount - heavy);
+    m.bCount = std::clamp(m.bCount, 0, kMixtureMaxCount - heavy - m.aCount);
     m.aRadius = inRange(m.aRadius, kMixtureRadiusMin, kMixtureRadiusMax, kRadius);
     m.bRadius = inRange(m.bRadius, kMixtureRadiusMin, kMixtureRadiusMax, kRadius);
     m.bMass = inRange(m.bMass, kMixtureMassMin, kMixtureMassMax, 1.0f);
@@ -120,16 +125,24 @@ void Gas::setMixture(const MixtureSettings &asked)
     m_mix.random.seed(kMixtureSeed);
     m_mix.order.clear();
     g.Mezcla = 1;
-    g.NumPar = m.aCount + m.bCount;
+    g.NumPar = heavy + m.aCount + m.bCount;
     g.NumParPedido = g.NumPar;
     for (int32_t i = 1; i < kGasSlots; ++i) {
-        const bool b = i > m.aCount;
-        g.Especie[i] = b ? 1 : 0;
-        g.Masa[i] = b ? m.bMass : 1.0f;
-        g.RadioPar[i] = b ? m.bRadius : m.aRadius;
+        const bool b = i - heavy > m.aCount;
+        g.Especie[i] = i <= heavy ? kHeavy : b ? kSpeciesB : kSpeciesA;
+        g.Masa[i] = i <= heavy ? m.heavyMass : b ? m.bMass : 1.0f;
+        g.RadioPar[i] = i <= heavy ? m.heavyRadius : b ? m.bRadius : m.aRadius;
         m_mix.pathSince[i] = 0;
         m_mix.pathStarted[i] = false;
+        for (auto &image : m_mix.image) {
+            image[i] = 0;
+        }
     }
+    float widest = 0;
+    for (int32_t i = 1; i <= g.NumPar; ++i) {
+        widest = std::max(widest, g.RadioPar[i]);
+    }
+    m_mix.bulkMargin = 2.0 * widest;
     placeMixture();
     mixtureVelocities();
     resetFreePaths();
@@ -201,7 +214,11 @@ void Gas::placeMixture()
         const bool right = divider == Divider::Solid && g.Especie[i] == kSpeciesB;
         const float x0 = right ? kBoxSize / 2 : 0.0f;
         const float width = divider == Divider::None ? kBoxSize : kBoxSize / 2;
-        for (int tries = 0; tries < kPlacementTries; ++tries) {
+        // The heavy particle, first into the empty box, always finds room
+        // at its centre (left of the divider, with one): its trace starts in
+        // the middle of the view, its walk as far from every wall as it can.
+        for (int tries = i == heavyParticle() ? kPlacementTries : 0; tries < kPlacementTries;
+             ++tries) {
             g.ParX[i] = x0 + offset(width) + unit(m_mix.random) * span(width);
             g.ParY[i] = offset(wall) + unit(m_mix.random) * span(wall);
             g.ParZ[i] = offset(kBoxSize) + unit(m_mix.random) * span(kBoxSize);
@@ -216,6 +233,11 @@ void Gas::placeMixture()
             if (free) {
                 break;
             }
+        }
+        if (i == heavyParticle()) {
+            g.ParX[i] = m_mix.settings.divider == Divider::None ? kBoxSize / 2 : kBoxSize / 4;
+            g.ParY[i] = wall / 2;
+            g.ParZ[i] = kBoxSize / 2;
         }
         if (gl != nullptr) {
             gl->MoveParticle(i, g.ParX[i], g.ParY[i], g.ParZ[i]);
@@ -322,6 +344,14 @@ void Gas::collidePair(int32_t i, int32_t j, double at)
                       double(g.VelZ[p]) * g.VelZ[p]);
         m.pathSince[p] += speed * dt;
         const int s = g.Especie[p];
+        if (inBulk(m.px[p], m.py[p], m.pz[p])) {
+            tally.bulkHits[static_cast<size_t>(s)] += 1;
+        }
+        if (s == kHeavy) {
+            // Not a molecule: no path of its own in the gas's tally.
+            m.version[p] += 1;
+            continue;
+        }
         if (m.pathStarted[p]) {
             tally.paths[s] += 1;
             tally.pathSum[s] += m.pathSince[p];
@@ -478,10 +508,26 @@ void Gas::mixtureTick(bool collisions)
         if (divider) {
             keepSide(i);
         }
-        m.pathSince[i] += std::sqrt(double(g.VelX[i]) * g.VelX[i] + double(g.VelY[i]) * g.VelY[i] +
-                                    double(g.VelZ[i]) * g.VelZ[i]) *
-                          dt;
-        ChoquePared(i);
+        const double speed = std::sqrt(double(g.VelX[i]) * g.VelX[i] +
+                                       double(g.VelY[i]) * g.VelY[i] + double(g.VelZ[i]) * g.VelZ[i]);
+        m.pathSince[i] += speed * dt;
+        if (outsideBox(i, wallY())) {
+            // The fold is a mirror: the position unfolded from the image the
+            // particle was in says which image it has gone on into.
+            const std::array<double, 3> before = unfoldedPosition(i);
+            ChoquePared(i);
+            const double side[3] = {kBoxSize, wallY(), kBoxSize};
+            for (int a = 0; a < 3; ++a) {
+                if (side[a] > 0) {
+                    m.image[a][i] = static_cast<int32_t>(std::floor(before[a] / side[a]));
+                }
+            }
+        }
+        if (inBulk(g.ParX[i], g.ParY[i], g.ParZ[i])) {
+            const auto s = static_cast<size_t>(g.Especie[i]);
+            m.tally.bulkCount[s] += 1;
+            m.tally.bulkFlown[s] += speed * end;
+        }
         if (g.ModoGL == 1) {
             if (gl != nullptr) {
                 gl->MoveParticle(i, g.ParX[i], g.ParY[i], g.ParZ[i]);
@@ -496,4 +542,38 @@ void Gas::mixtureTick(bool collisions)
         }
     }
     m.tally.ticks += 1;
+    m.tally.bulkVolume += bulkVolume();
+}
+
+bool Gas::inBulk(double x, double y, double z) const
+{
+    const double d = m_mix.bulkMargin;
+    const double top = wallY();
+    return x >= d && x <= kBoxSize - d && y >= d && y <= top - d && z >= d &&
+           z <= kBoxSize - d && !(dividerUp() && std::abs(x - kBoxSize / 2) < d);
+}
+
+double Gas::bulkVolume() const
+{
+    const double d = m_mix.bulkMargin;
+    const double side = std::max(0.0, kBoxSize - 2 * d);
+    double across = side;
+    if (dividerUp()) {
+        across = std::max(0.0, kBoxSize / 2 - 2 * d) * 2;
+    }
+    return across * side * std::max(0.0, double(wallY()) - 2 * d);
+}
+
+std::array<double, 3> Gas::unfoldedPosition(int32_t i) const
+{
+    const GasState &g = state;
+    const double side[3] = {kBoxSize, wallY(), kBoxSize};
+    const double r[3] = {g.ParX[i], g.ParY[i], g.ParZ[i]};
+    std::array<double, 3> out{};
+    for (int a = 0; a < 3; ++a) {
+        const int32_t c = m_mix.image[a][i];
+        // In an odd image the box is mirrored: its far wall comes first.
+        out[a] = c * side[a] + ((c & 1) != 0 ? side[a] - r[a] : r[a]);
+    }
+    return out;
 }

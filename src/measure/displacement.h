@@ -3,7 +3,10 @@
 #include <array>
 #include <cstddef>
 #include <deque>
+#include <limits>
 #include <vector>
+
+#include "freepath.h"
 
 // How far particles wander: the mean-square displacement (MSD) of a set of
 // particles against time, from their positions sampled at equal steps,
@@ -60,6 +63,33 @@ private:
 // Enskog's factor chi for a denser gas (1 for a dilute one). n the number
 // density, d the diameter, m the particle's mass.
 double diffusionTheory(double n, double d, double kT, double mass, double chi = 1);
+
+// The self-diffusion of species s in a mixture of hard spheres (each
+// species' density, radius and mass), Blanc's law over the pairs: 1 / D_s =
+// sum_j 8/3 n_j (r_s + r_j)^2 chi sqrt(2 pi mu_sj / k T), chi Enskog's factor
+// of the whole packing fraction. One species gives diffusionTheory.
+double mixtureDiffusionTheory(const std::vector<SpeciesPart> &species, size_t s, double kT);
+
+// Where MSD = 6 D t + c is a straight line: from kDiffusionFitCollisions
+// collision times on (a hard sphere's velocity forgets itself in 1.5
+// collision times, so after ten the curve's bend is e^-6.7 of it), to the
+// last lag before the MSD passes msdLimit. Positions that walls fold back
+// level off at boxMsdLimit; a limit of a few per cent of that keeps the
+// walls' pull on the slope to a few per cent. Unfolded positions need no
+// limit (infinity). `to` is not below `from`; a range with fewer than three
+// points makes fitDiffusion say so.
+constexpr double kDiffusionFitCollisions = 10.0;
+struct DiffusionRange
+{
+    double from = 0;
+    double to = 0;
+};
+DiffusionRange diffusionFitRange(const std::vector<DisplacementLog::Point> &curve,
+                                 double collisionRate,
+                                 double msdLimit = std::numeric_limits<double>::infinity());
+// Where the MSD of particles spread evenly in a box of these sides levels
+// off: the mean square distance between two random points, sum of L^2 / 6.
+double boxMsdLimit(double lx, double ly, double lz);
 
 // A particle of mass M in a gas at k T: <v^2> = 3 k T / M.
 double meanSquareSpeedTheory(double kT, double mass);
