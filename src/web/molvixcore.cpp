@@ -2,6 +2,7 @@
 
 #include "displacement.h"
 #include "freepath.h"
+#include "mixing.h"
 #include "gas.h"
 #include "model.h"
 #include "processcsv.h"
@@ -64,24 +65,20 @@ int32_t clampBar(int32_t value)
 // refuses the same.
 constexpr double kMaxPacking = 0.30;
 
-// The MSD: a sample every kMsdSampleTicks ticks, the last kMsdSamples kept,
-// of at most kMsdParticles particles, at lags up to kMsdLags samples.
-// Every tick: at the default temperature a particle crosses the box in a
-// few dozen ticks, and the MSD is only a straight line before that.
-constexpr int32_t kMsdSampleTicks = 1;
+// The MSD of the heavy particle, or else the traced one, as the desktop's
+// window follows it: its position with the walls unfolded (so that the
+// walk goes on past them) every kMsdSampleTicks ticks, the last kMsdSamples
+// kept, at lags up to kMsdLags samples.
+constexpr int32_t kMsdSampleTicks = 5;
 constexpr size_t kMsdSamples = 400;
-constexpr size_t kMsdParticles = 100;
-constexpr size_t kMsdLags = 100;
+constexpr size_t kMsdLags = 200;
 // The counts per side and the effusion rates: a sample every this many
 // ticks, at most this many kept (then every other one is dropped).
 constexpr int32_t kSideSampleTicks = 20;
 constexpr size_t kMaxSideSamples = 50000;
 using SideSample = std::array<double, 7>;
 
-// The fit stops where the MSD reaches this share of the box's side squared.
-constexpr double kMsdWallShare = 0.15;
-
-constexpr int32_t kFigures = 16;
+constexpr int32_t kFigures = 17;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 double sphereVolume(double r)
@@ -125,6 +122,8 @@ struct MvGas
     std::vector<double> pathHistogram, msdPairs;
     std::vector<SideSample> sideSamples;
     int64_t mixtureStart = 0;
+    // The time to mix, from the divider's removal.
+    MixClock mixClock;
 
     void sampleSides()
     {
@@ -137,6 +136,11 @@ struct MvGas
             }
             sideSamples.resize(kept);
         }
+        SideTable table{};
+        for (size_t s = 0; s < 2; ++s) {
+            table[s] = {c.n[s][0], c.n[s][1]};
+        }
+        mixClock.add(static_cast<double>(gas.ticks) * kTickTime, table);
         sideSamples.push_back({static_cast<double>(gas.ticks - mixtureStart) * kTickTime,
                                double(c.n[0][0]), double(c.n[0][1]), double(c.n[1][0]),
                                double(c.n[1][1]), e.rate(0, kTickTime), e.rate(1, kTickTime)});
@@ -195,23 +199,24 @@ struct MvGas
         heavyV2Ticks = 0;
     }
 
-    // The particles whose wandering is logged: the heavy one alone when it
-    // is traced, else the traced particle's species (the first ones).
-    std::vector<int32_t> msdParticles() const
+    // The particle whose wandering is logged: the heavy one, else the
+    // traced one (0: none).
+    int32_t tracked() const
     {
-        const GasState &s = gas.state;
-        const int32_t traced = gas.tracedParticle();
-        const int32_t species = traced > 0 ? s.Especie[traced] : kSpeciesA;
-        if (species == kHeavy) {
-            return {traced};
-        }
-        std::vector<int32_t> out;
-        for (int32_t i = 1; i <= s.NumPar && out.size() < kMsdParticles; ++i) {
-            if (s.Especie[i] == species) {
-                out.push_back(i);
-            }
-        }
-        return out;
+        const int32_t heavy = gas.heavyParticle();
+        const int32_t i = heavy != 0 ? heavy : gas.tracedParticle();
+        return i >= 1 && i <= gas.state.NumPar ? i : 0;
+    }
+
+    double collisionRate() const
+    {
+        const FreePathTally &f = gas.freePaths();
+        const MixtureSettings &m = gas.mixtureSettings();
+        const int32_t count = m.aCount + m.bCount;
+        return count > 0 && f.ticks > 0 && gas.collisions()
+                   ? static_cast<double>(f.hits[0] + f.hits[1]) /
+                         (count * static_cast<double>(f.ticks) * kTickTime)
+                   : kNaN;
     }
 
     // After each tick of a mixture.
@@ -226,12 +231,10 @@ struct MvGas
         if ((gas.ticks - mixtureStart) % kSideSampleTicks == 0) {
             sampleSides();
         }
-        if (gas.ticks % kMsdSampleTicks == 0) {
-            std::vector<std::array<float, 3>> r;
-            for (const int32_t i : msdParticles()) {
-                r.push_back({s.ParX[i], s.ParY[i], s.ParZ[i]});
-            }
-            msd.add(static_cast<double>(gas.ticks) * kTickTime, r);
+        if (const int32_t i = tracked(); i > 0 && gas.ticks % kMsdSampleTicks == 0) {
+            const std::array<double, 3> r = gas.unfoldedPosition(i);
+            msd.add(static_cast<double>(gas.ticks) * kTickTime,
+                    {{float(r[0]), float(r[1]), float(r[2])}});
         }
     }
 
@@ -245,31 +248,14 @@ struct MvGas
         return msdCurve;
     }
 
-    // MSD = 6 D t where the walk is a walk: past two collision times (it
-    // has forgotten its start) and a third of the way on, and before the
-    // box's walls hold it back (the MSD of a particle anywhere in the box
-    // levels off at half the box's size squared).
+    // MSD = 6 D t where the walk is a walk: from ten collision times on
+    // (the positions are unfolded, so the walls set no limit).
     DisplacementLog::Fit diffusionFit()
     {
         const auto &c = curve();
-        const double limit = kMsdWallShare * kBoxSize * kBoxSize;
-        size_t last = 0;
-        while (last < c.size() && c[last].msd < limit) {
-            ++last;
-        }
-        if (last < 3) {
-            return {};
-        }
-        const double to = c[last - 1].t;
-        const FreePathTally &f = gas.freePaths();
-        const int32_t count = gas.state.NumPar;
-        double from = to / 3;
-        if (f.ticks > 0 && count > 0 && f.hits[0] + f.hits[1] > 0) {
-            const double z = static_cast<double>(f.hits[0] + f.hits[1]) /
-                             (count * static_cast<double>(f.ticks) * kTickTime);
-            from = std::max(from, 2 / z);
-        }
-        return DisplacementLog::fitDiffusion(c, from, to);
+        const double z = collisionRate();
+        const DiffusionRange r = diffusionFitRange(c, std::isfinite(z) && z > 0 ? z : 1.0);
+        return DisplacementLog::fitDiffusion(c, r.from, r.to);
     }
 
     void computeFigures();
@@ -324,10 +310,7 @@ void MvGas::computeFigures()
     if (f.paths[0] + f.paths[1] > 0) {
         figures[0] = f.meanPath();
     }
-    if (count > 0 && f.ticks > 0 && gas.collisions()) {
-        figures[2] = static_cast<double>(f.hits[0] + f.hits[1]) /
-                     (count * static_cast<double>(f.ticks) * kTickTime);
-    }
+    figures[2] = collisionRate();
     const double volume = kBoxSize * kBoxSize * wall;
     if (volume > 0 && kT > 0) {
         const double area = 2 * kBoxSize * kBoxSize + 4 * kBoxSize * wall;
@@ -344,35 +327,27 @@ void MvGas::computeFigures()
             figures[1] = mixtureMeanFreePath(parts, kT, area / volume);
             figures[3] = (m.aCount * z[0] + m.bCount * z[1]) / count;
         }
-        // The traced particle among the others: each pair's coefficient
-        // (its contact distance, twice its reduced mass), combined over the
-        // partners' shares (Blanc's law; one species gives self-diffusion).
-        const int32_t traced = gas.tracedParticle();
-        if (traced > 0 && count > 0) {
-            const double ri = s.RadioPar[traced];
-            const double mi = s.Masa[traced];
-            double inverse = 0;
-            for (const SpeciesPart &p : parts) {
-                if (p.n > 0) {
-                    const double reduced = mi * p.mass / (mi + p.mass);
-                    inverse += (p.n * volume / count) /
-                               diffusionTheory(count / volume, ri + p.radius, kT, 2 * reduced,
-                                               figures[4]);
-                }
+        // The followed particle among the others, each species as the gas
+        // has it and the heavy particle a third (Blanc's law over the pairs).
+        if (const int32_t i = tracked(); i > 0) {
+            std::vector<SpeciesPart> all(3);
+            for (int32_t k = 1; k <= s.NumPar; ++k) {
+                SpeciesPart &p = all[static_cast<size_t>(std::clamp(s.Especie[k], 0, 2))];
+                p.n += 1 / volume;
+                p.radius = s.RadioPar[k];
+                p.mass = s.Masa[k];
             }
-            if (inverse > 0 && std::isfinite(inverse)) {
-                figures[10] = 1 / inverse;
-            }
+            figures[10] = mixtureDiffusionTheory(
+                all, static_cast<size_t>(std::clamp(s.Especie[i], 0, 2)), kT);
         }
     }
     const EffusionTally &e = gas.effusion();
     if (m.bCount > 0) {
-        figures[7] = std::sqrt(m.bMass / 1.0);
-        const double b = e.rate(1, kTickTime);
-        if (e.crossings[0] > 0 && e.crossings[1] > 0 && b > 0) {
-            figures[6] = e.rate(0, kTickTime) / b;
-        }
+        figures[7] = grahamRatio(1.0, m.bMass);
+        figures[6] = effusionRatio(e.crossings[0], e.leftTicks[0], e.crossings[1], e.leftTicks[1])
+                         .value_or(kNaN);
     }
+    figures[16] = mixClock.mixTime().value_or(kNaN);
     if (const auto fit = diffusionFit(); fit.ok) {
         figures[8] = fit.d;
         figures[9] = fit.se;
@@ -684,6 +659,7 @@ int32_t mv_set_mixture(MvGas *gas, int32_t aCount, float aRadius, int32_t bCount
     g.setMixture(m);
     gas->resetMeasures();
     gas->sideSamples.clear();
+    gas->mixClock = MixClock{};
     gas->mixtureStart = g.ticks;
     gas->sampleSides();
     return 1;
@@ -717,7 +693,11 @@ void mv_end_mixture(MvGas *gas, int32_t count)
 
 void mv_remove_divider(MvGas *gas)
 {
-    gas->gas.removeDivider();
+    if (gas->gas.dividerUp()) {
+        gas->gas.removeDivider();
+        gas->mixClock = MixClock{};
+        gas->mixClock.start(static_cast<double>(gas->gas.ticks) * kTickTime);
+    }
 }
 
 int32_t mv_divider_up(const MvGas *gas)

@@ -152,6 +152,8 @@ void MV_API(mv_set_traced)(MvGas *gas, int32_t particle);
 //   8 D fitted to the MSD  9 its standard error   10 D in theory
 //   11 the heavy particle's <v^2> since the mixture was set   12 3kT/M
 //   13 k T                 14 paths ended          15 collisions
+//   16 the time to mix since the divider was removed (each species
+//      within 10 % of even)
 int32_t MV_API(mv_figure_count)(void);
 const double *MV_API(mv_figures)(MvGas *gas);
 // The free paths' histogram: mv_path_bins() bins of mv_path_bin_width(),
@@ -162,10 +164,10 @@ const double *MV_API(mv_path_histogram)(MvGas *gas);
 // Restarts the free paths, the effusion tally, the MSD and <v^2>.
 void MV_API(mv_reset_mixture_measures)(MvGas *gas);
 
-// The mean-square displacement of the traced particle's species (the heavy
-// particle alone when it is traced), sampled every mv_msd_sample_ticks()
-// ticks: lag and MSD pairs, mv_msd_count() of them; the fit's range is the
-// later half of the lags.
+// The mean-square displacement of the heavy particle, or else the traced
+// one, its position with the walls unfolded, sampled every
+// mv_msd_sample_ticks() ticks: lag and MSD pairs, mv_msd_count() of them;
+// D is fitted from ten collision times on.
 int32_t MV_API(mv_msd_sample_ticks)(void);
 int32_t MV_API(mv_msd_count)(MvGas *gas);
 const double *MV_API(mv_msd)(MvGas *gas);
