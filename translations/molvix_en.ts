@@ -302,10 +302,6 @@ F2: control panel · F3: graphs · F4: processes · Ctrl+Q: end</translation>
 <context>
     <name>DiffusionWindow</name>
     <message>
-        <source>Exportar CSV</source>
-        <translation>Export CSV</translation>
-    </message>
-    <message>
         <source>Difusión</source>
         <translation>Diffusion</translation>
     </message>
@@ -314,136 +310,40 @@ F2: control panel · F3: graphs · F4: processes · Ctrl+Q: end</translation>
         <translation>Particles A</translation>
     </message>
     <message>
-        <source>Especie A: masa 1, en amarillo; de 0 a 500 con las de B</source>
-        <translation>Species A: mass 1, in yellow; 0 to 500 together with B’s</translation>
+        <source>Partículas de la especie A, de masa 1</source>
+        <translation>Particles of species A, of mass 1</translation>
     </message>
     <message>
         <source>Radio de A</source>
         <translation>Radius of A</translation>
     </message>
     <message>
-        <source>De 0,1 a 10 longitudes de la caja</source>
-        <translation>0.1 to 10 box lengths</translation>
+        <source>En longitudes de la caja</source>
+        <translation>In box lengths</translation>
     </message>
     <message>
         <source>Partículas B</source>
         <translation>Particles B</translation>
     </message>
     <message>
-        <source>Especie B, en magenta; A y B suman a lo sumo 500</source>
-        <translation>Species B, in magenta; A and B add up to 500 at most</translation>
+        <source>Partículas de la especie B; A y B juntas, hasta 500</source>
+        <translation>Particles of species B; A and B together, up to 500</translation>
     </message>
     <message>
         <source>Masa de B</source>
         <translation>Mass of B</translation>
     </message>
     <message>
-        <source>De 1 a 100 masas de partícula</source>
-        <translation>1 to 100 particle masses</translation>
+        <source>En masas de A, de 1 a 100</source>
+        <translation>In masses of A, 1 to 100</translation>
     </message>
     <message>
         <source>Radio de B</source>
         <translation>Radius of B</translation>
     </message>
     <message>
-        <source>Pared</source>
+        <source>Pared en medio</source>
         <translation>Divider</translation>
-    </message>
-    <message>
-        <source>Sólida: A a la izquierda y B a la derecha; con agujero: las dos a la izquierda, que salen por él</source>
-        <translation>Solid: A on the left and B on the right; with a hole: both on the left, escaping through it</translation>
-    </message>
-    <message>
-        <source>Lado del agujero</source>
-        <translation>Side of the hole</translation>
-    </message>
-    <message>
-        <source>El lado del agujero cuadrado en el centro de la pared</source>
-        <translation>The side of the square hole in the middle of the divider</translation>
-    </message>
-    <message>
-        <source>Masa de la partícula pesada</source>
-        <translation>Mass of the heavy particle</translation>
-    </message>
-    <message>
-        <source>0: sin partícula pesada; de 1 a 1000 masas de partícula</source>
-        <translation>0: no heavy particle; 1 to 1000 particle masses</translation>
-    </message>
-    <message>
-        <source>Radio de la partícula pesada</source>
-        <translation>Radius of the heavy particle</translation>
-    </message>
-    <message>
-        <source>Partícula trazada</source>
-        <translation>Traced particle</translation>
-    </message>
-    <message>
-        <source>El número de la partícula cuya traza se dibuja; 0 ninguna</source>
-        <translation>The number of the particle whose trace is drawn; 0 none</translation>
-    </message>
-    <message>
-        <source>Aplicar</source>
-        <translation>Apply</translation>
-    </message>
-    <message>
-        <source>Un gas nuevo con estas especies, la pared y la partícula pesada</source>
-        <translation>A new gas with these species, the divider and the heavy particle</translation>
-    </message>
-    <message>
-        <source>Quitar la pared</source>
-        <translation>Remove the divider</translation>
-    </message>
-    <message>
-        <source>Las especies empiezan a mezclarse desde ahora</source>
-        <translation>The species begin to mix from now on</translation>
-    </message>
-    <message>
-        <source>Volver al gas clásico</source>
-        <translation>Back to the classic gas</translation>
-    </message>
-    <message>
-        <source>El gas clásico con el número de partículas del panel</source>
-        <translation>The classic gas with the panel’s particle count</translation>
-    </message>
-    <message>
-        <source>Guarda las partículas de cada lado y las tasas de efusión en el tiempo en un archivo CSV</source>
-        <translation>Saves the particles on each side and the effusion rates over time in a CSV file</translation>
-    </message>
-    <message>
-        <source>difusion.csv</source>
-        <translation>diffusion.csv</translation>
-    </message>
-    <message>
-        <source>Gas clásico: «Aplicar» pone las dos especies en el gas.</source>
-        <translation>Classic gas: “Apply” puts the two species in the gas.</translation>
-    </message>
-    <message>
-        <source>Difusión: A empieza a la izquierda y B a la derecha; «Quitar la pared» los deja mezclarse.</source>
-        <translation>Diffusion: A starts on the left and B on the right; “Remove the divider” lets them mix.</translation>
-    </message>
-    <message>
-        <source>Difusión: sin la pared, A y B se mezclan.</source>
-        <translation>Diffusion: without the divider, A and B mix.</translation>
-    </message>
-    <message>
-        <source>Efusión: las dos especies empiezan a la izquierda y pasan por el agujero a la derecha, vacía al principio.</source>
-        <translation>Effusion: both species start on the left and pass through the hole to the right, empty at first.</translation>
-    </message>
-    <message>
-        <source>Mezcla: las dos especies por toda la caja.</source>
-        <translation>Mixture: both species throughout the box.</translation>
-    </message>
-    <message>
-        <source>Movimiento browniano: una partícula pesada entre las demás.</source>
-        <translation>Brownian motion: one heavy particle among the others.</translation>
-    </message>
-    <message>
-        <source>Las esferas llenarían más del 30 % de la caja: el gas no cambia.</source>
-        <translation>The spheres would fill more than 30 % of the box: the gas stays as it is.</translation>
-    </message>
-    <message>
-        <source>Con la mezcla, el número de partículas del panel y los procesos del émbolo esperan: su física toma partículas de masa 1.</source>
-        <translation>With the mixture, the panel’s particle count and the piston’s processes wait: their physics takes particles of mass 1.</translation>
     </message>
     <message>
         <source>Ninguna</source>
@@ -458,56 +358,152 @@ F2: control panel · F3: graphs · F4: processes · Ctrl+Q: end</translation>
         <translation>With a hole</translation>
     </message>
     <message>
-        <source>Medido frente a la teoría</source>
-        <translation>Measured against theory</translation>
+        <source>Sólida: A a la izquierda y B a la derecha; con agujero: las dos a la izquierda y la derecha vacía</source>
+        <translation>Solid: A on the left and B on the right; with a hole: both on the left and the right empty</translation>
     </message>
     <message>
-        <source>Partículas en cada lado</source>
+        <source>Lado del agujero</source>
+        <translation>Side of the hole</translation>
+    </message>
+    <message>
+        <source>El agujero es un cuadrado de este lado</source>
+        <translation>The hole is a square of this side</translation>
+    </message>
+    <message>
+        <source>Masa de la partícula pesada</source>
+        <translation>Mass of the heavy particle</translation>
+    </message>
+    <message>
+        <source>0: ninguna; hasta 1000 masas de A: movimiento browniano</source>
+        <translation>0: none; up to 1000 masses of A: Brownian motion</translation>
+    </message>
+    <message>
+        <source>Radio de la partícula pesada</source>
+        <translation>Radius of the heavy particle</translation>
+    </message>
+    <message>
+        <source>Hasta 10 longitudes de la caja</source>
+        <translation>Up to 10 box lengths</translation>
+    </message>
+    <message>
+        <source>Partícula trazada</source>
+        <translation>Traced particle</translation>
+    </message>
+    <message>
+        <source>El número de la partícula cuya traza se dibuja; 0: ninguna</source>
+        <translation>The number of the particle whose trace is drawn; 0: none</translation>
+    </message>
+    <message>
+        <source>Aplicar</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Empieza la mezcla con estos valores; el émbolo queda fijo y sin baño</source>
+        <translation>Starts the mixture with these values; the piston stays fixed and without a bath</translation>
+    </message>
+    <message>
+        <source>Quitar la pared</source>
+        <translation>Remove the divider</translation>
+    </message>
+    <message>
+        <source>Quita la pared de en medio: los gases se mezclan</source>
+        <translation>Removes the divider in the middle: the gases mix</translation>
+    </message>
+    <message>
+        <source>Volver al gas clásico</source>
+        <translation>Back to the classic gas</translation>
+    </message>
+    <message>
+        <source>Termina la mezcla: el gas de siempre, con las partículas del panel de control</source>
+        <translation>Ends the mixture: the usual gas, with the control panel’s particles</translation>
+    </message>
+    <message>
+        <source>Exportar CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>Guarda las partículas a cada lado y la efusión frente al tiempo en un archivo CSV</source>
+        <translation>Saves the particles on each side and the effusion against time in a CSV file</translation>
+    </message>
+    <message>
+        <source>difusion.csv</source>
+        <translation>diffusion.csv</translation>
+    </message>
+    <message>
+        <source>El gas clásico: elija las especies y la pared, y pulse «Aplicar».</source>
+        <translation>The classic gas: choose the species and the divider, and press “Apply”.</translation>
+    </message>
+    <message>
+        <source>Difusión: A empieza a la izquierda y B a la derecha de la pared; quítela y mire cómo se mezclan.</source>
+        <translation>Diffusion: A starts on the left and B on the right of the divider; remove it and watch them mix.</translation>
+    </message>
+    <message>
+        <source>Efusión (ley de Graham): A y B empiezan a la izquierda y la derecha está vacía; pasan por el agujero.</source>
+        <translation>Effusion (Graham’s law): A and B start on the left and the right is empty; they pass through the hole.</translation>
+    </message>
+    <message>
+        <source>Movimiento browniano: una partícula pesada entre las ligeras.</source>
+        <translation>Brownian motion: one heavy particle among the light ones.</translation>
+    </message>
+    <message>
+        <source>Camino libre medio y paseo al azar: las partículas repartidas por toda la caja.</source>
+        <translation>Mean free path and random walk: the particles spread through the whole box.</translation>
+    </message>
+    <message>
+        <source>Con la mezcla el émbolo queda fijo y sin baño (su física supone masas iguales); la temperatura sí se puede cambiar.</source>
+        <translation>With the mixture the piston stays fixed and without a bath (its physics assumes equal masses); the temperature can still be changed.</translation>
+    </message>
+    <message>
+        <source>Las esferas llenarían más del 30 % de la caja: el gas no cambia.</source>
+        <translation>The spheres would fill more than 30 % of the box: the gas stays as it is.</translation>
+    </message>
+    <message>
+        <source>Lo medido frente a la teoría cinética</source>
+        <translation>What is measured against kinetic theory</translation>
+    </message>
+    <message>
+        <source>Camino libre medio λ: medido %1, teoría %2 (χ de Enskog %3; %4 caminos)</source>
+        <translation>Mean free path λ: measured %1, theory %2 (Enskog’s χ %3; %4 paths)</translation>
+    </message>
+    <message>
+        <source>Choques por partícula y unidad de tiempo z: medido %1, teoría %2</source>
+        <translation>Collisions per particle per unit time z: measured %1, theory %2</translation>
+    </message>
+    <message>
+        <source>Efusión, razón A/B: medida %1, ley de Graham √(m_B/m_A) = %2</source>
+        <translation>Effusion, ratio A/B: measured %1, Graham’s law √(m_B/m_A) = %2</translation>
+    </message>
+    <message>
+        <source>Difusión D de la partícula %1 (DCM = 6·D·t): medida %2, teoría de esferas duras %3</source>
+        <translation>Diffusion D of particle %1 (MSD = 6·D·t): measured %2, hard-sphere theory %3</translation>
+    </message>
+    <message>
+        <source>Partícula pesada, &lt;v²&gt;: medida %1, 3kT/M = %2</source>
+        <translation>Heavy particle, &lt;v²&gt;: measured %1, 3kT/M = %2</translation>
+    </message>
+    <message>
+        <source>Tiempo de mezcla (cada especie a menos del 10 % del reparto igual): %1</source>
+        <translation>Time to mix (each species within 10 % of an even split): %1</translation>
+    </message>
+    <message>
+        <source>Tiempo de mezcla: aún no mezclados</source>
+        <translation>Time to mix: not mixed yet</translation>
+    </message>
+    <message>
+        <source>Partículas a cada lado</source>
         <translation>Particles on each side</translation>
     </message>
     <message>
-        <source>Tasas de efusión por partícula a la izquierda</source>
-        <translation>Effusion rates per particle on the left</translation>
+        <source>Efusión por el agujero</source>
+        <translation>Effusion through the hole</translation>
     </message>
     <message>
-        <source>Distribución de los caminos libres</source>
-        <translation>Distribution of the free paths</translation>
+        <source>Caminos libres</source>
+        <translation>Free paths</translation>
     </message>
     <message>
         <source>Desplazamiento cuadrático medio</source>
         <translation>Mean-square displacement</translation>
-    </message>
-    <message>
-        <source>Sin mezcla no hay cifras: «Aplicar» empieza una.</source>
-        <translation>No mixture, no figures: “Apply” starts one.</translation>
-    </message>
-    <message>
-        <source>Camino libre medio λ = %1 (teoría %2)</source>
-        <translation>Mean free path λ = %1 (theory %2)</translation>
-    </message>
-    <message>
-        <source>Choques por partícula y unidad de tiempo z = %1 (teoría %2)</source>
-        <translation>Collisions per particle per unit time z = %1 (theory %2)</translation>
-    </message>
-    <message>
-        <source>Factor de Enskog χ = %1; las esferas llenan el %2 % del volumen</source>
-        <translation>Enskog’s factor χ = %1; the spheres fill %2 % of the volume</translation>
-    </message>
-    <message>
-        <source>Efusión A/B = %1 (Graham √(m_B/m_A) = %2)</source>
-        <translation>Effusion A/B = %1 (Graham √(m_B/m_A) = %2)</translation>
-    </message>
-    <message>
-        <source>Coeficiente de difusión D = %1 ± %2 (teoría %3)</source>
-        <translation>Diffusion coefficient D = %1 ± %2 (theory %3)</translation>
-    </message>
-    <message>
-        <source>Partícula pesada: ⟨v²⟩ = %1 (teoría 3kT/M = %2)</source>
-        <translation>Heavy particle: ⟨v²⟩ = %1 (theory 3kT/M = %2)</translation>
-    </message>
-    <message>
-        <source>Con «Colisiones» en NO no hay choques entre partículas.</source>
-        <translation>With “Collisions” at NO the particles do not collide.</translation>
     </message>
     <message>
         <source>Tiempo</source>
@@ -516,6 +512,22 @@ F2: control panel · F3: graphs · F4: processes · Ctrl+Q: end</translation>
     <message>
         <source>Partículas</source>
         <translation>Particles</translation>
+    </message>
+    <message>
+        <source>Por partícula y unidad de tiempo</source>
+        <translation>Per particle per unit time</translation>
+    </message>
+    <message>
+        <source>Longitud</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>Fracción por unidad de longitud</source>
+        <translation>Fraction per unit length</translation>
+    </message>
+    <message>
+        <source>Distancia al cuadrado</source>
+        <translation>Distance squared</translation>
     </message>
     <message>
         <source>A izquierda</source>
@@ -534,10 +546,6 @@ F2: control panel · F3: graphs · F4: processes · Ctrl+Q: end</translation>
         <translation>B right</translation>
     </message>
     <message>
-        <source>Por unidad de tiempo</source>
-        <translation>Per unit time</translation>
-    </message>
-    <message>
         <source>A</source>
         <translation>A</translation>
     </message>
@@ -546,40 +554,24 @@ F2: control panel · F3: graphs · F4: processes · Ctrl+Q: end</translation>
         <translation>B</translation>
     </message>
     <message>
-        <source>Medida</source>
+        <source>Medidos</source>
         <translation>Measured</translation>
     </message>
     <message>
-        <source>exp(−x/λ)/λ, λ de la teoría</source>
-        <translation>exp(−x/λ)/λ, λ from theory</translation>
+        <source>Exponencial de la media</source>
+        <translation>Exponential of the mean</translation>
     </message>
     <message>
-        <source>Media medida</source>
-        <translation>Measured mean</translation>
-    </message>
-    <message>
-        <source>Camino libre</source>
-        <translation>Free path</translation>
-    </message>
-    <message>
-        <source>Densidad</source>
-        <translation>Density</translation>
-    </message>
-    <message>
-        <source>MSD</source>
-        <translation>MSD</translation>
+        <source>λ</source>
+        <translation>λ</translation>
     </message>
     <message>
         <source>Medido</source>
         <translation>Measured</translation>
     </message>
     <message>
-        <source>Ajuste 6·D·t</source>
-        <translation>Fit 6·D·t</translation>
-    </message>
-    <message>
-        <source>Teoría 6·D·t</source>
-        <translation>Theory 6·D·t</translation>
+        <source>Recta ajustada</source>
+        <translation>Fitted line</translation>
     </message>
 </context>
 <context>
@@ -1071,8 +1063,8 @@ Las lecturas siguen aquí: pruebe con otra carpeta u otro nombre.</source>
 The readings are still here: try another folder or name.</translation>
     </message>
     <message>
-        <source>Con una mezcla el émbolo queda fijo y sin baño: sus choques toman partículas de masa 1.</source>
-        <translation>With a mixture the piston stays fixed and without a bath: its impacts take particles of mass 1.</translation>
+        <source>Con una mezcla, el émbolo queda fijo y sin baño: su física supone que todas las partículas tienen la misma masa.</source>
+        <translation>With a mixture, the piston stays fixed and without a bath: its physics assumes every particle has the same mass.</translation>
     </message>
 </context>
 <context>
@@ -1336,12 +1328,8 @@ The readings are still here: try another folder or name.</translation>
         <translation>Shows or hides the processes (%1)</translation>
     </message>
     <message>
-        <source>Difusión</source>
-        <translation>Diffusion</translation>
-    </message>
-    <message>
-        <source>Muestra u oculta la ventana de las mezclas: dos especies, la pared con agujero, los caminos libres y la difusión (F7)</source>
-        <translation>Shows or hides the mixtures window: two species, the divider with a hole, the free paths and diffusion (F7)</translation>
+        <source>Muestra u oculta la difusión (%1)</source>
+        <translation>Shows or hides diffusion (%1)</translation>
     </message>
 </context>
 <context>
@@ -1468,6 +1456,14 @@ The readings are still here: try another folder or name.</translation>
     <message>
         <source>SI hace chocar las partículas entre sí</source>
         <translation>YES makes the particles collide with each other</translation>
+    </message>
+    <message>
+        <source>Difusión</source>
+        <translation>Diffusion</translation>
+    </message>
+    <message>
+        <source>Con una mezcla el número de partículas lo fija la ventana «Difusión»; «Volver al gas clásico» devuelve esta barra</source>
+        <translation>With a mixture the particle count is set by the “Diffusion” window; “Back to the classic gas” gives this bar back</translation>
     </message>
 </context>
 <context>

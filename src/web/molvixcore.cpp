@@ -78,7 +78,7 @@ constexpr int32_t kSideSampleTicks = 20;
 constexpr size_t kMaxSideSamples = 50000;
 using SideSample = std::array<double, 7>;
 
-constexpr int32_t kFigures = 17;
+constexpr int32_t kFigures = 19;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 double sphereVolume(double r)
@@ -351,6 +351,8 @@ void MvGas::computeFigures()
     if (const auto fit = diffusionFit(); fit.ok) {
         figures[8] = fit.d;
         figures[9] = fit.se;
+        figures[17] = fit.from;
+        figures[18] = fit.to;
     }
     if (const int32_t h = gas.heavyParticle(); h > 0) {
         if (heavyV2Ticks > 0) {

@@ -154,6 +154,7 @@ void MV_API(mv_set_traced)(MvGas *gas, int32_t particle);
 //   13 k T                 14 paths ended          15 collisions
 //   16 the time to mix since the divider was removed (each species
 //      within 10 % of even)
+//   17, 18 the lags D was fitted over
 int32_t MV_API(mv_figure_count)(void);
 const double *MV_API(mv_figures)(MvGas *gas);
 // The free paths' histogram: mv_path_bins() bins of mv_path_bin_width(),

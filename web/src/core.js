@@ -55,7 +55,7 @@ const DIVIDERS = ['none', 'solid', 'hole'];
 // mv_figures' order.
 const FIGURES = ['meanFreePath', 'meanFreePathTheory', 'collisionRate', 'collisionRateTheory',
   'chi', 'packing', 'effusionRatio', 'graham', 'diffusion', 'diffusionError', 'diffusionTheory',
-  'heavyV2', 'heavyV2Theory', 'kT', 'paths', 'collisions', 'mixTime'];
+  'heavyV2', 'heavyV2Theory', 'kT', 'paths', 'collisions', 'mixTime', 'fitFrom', 'fitTo'];
 
 // One gas, started as the program starts it.
 export class Gas {

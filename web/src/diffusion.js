@@ -84,11 +84,11 @@ export function mountDiffusion(root, app) {
     field(input, source, help, column);
     return b;
   };
-  const aCount = box(200, 0, 500, 0, 'Partículas A', 'Especie A: masa 1, en amarillo; de 0 a 500 con las de B', 0);
-  const aRadius = box(1.5, 0.1, 10, 2, 'Radio de A', 'De 0,1 a 10 longitudes de la caja', 0);
-  const bCount = box(200, 0, 500, 0, 'Partículas B', 'Especie B, en magenta; A y B suman a lo sumo 500', 0);
-  const bMass = box(4, 1, 100, 2, 'Masa de B', 'De 1 a 100 masas de partícula', 0);
-  const bRadius = box(1.5, 0.1, 10, 2, 'Radio de B', 'De 0,1 a 10 longitudes de la caja', 0);
+  const aCount = box(200, 0, 500, 0, 'Partículas A', 'Partículas de la especie A, de masa 1', 0);
+  const aRadius = box(1.5, 0.1, 10, 2, 'Radio de A', 'En longitudes de la caja', 0);
+  const bCount = box(200, 0, 500, 0, 'Partículas B', 'Partículas de la especie B; A y B juntas, hasta 500', 0);
+  const bMass = box(4, 1, 100, 2, 'Masa de B', 'En masas de A, de 1 a 100', 0);
+  const bRadius = box(1.5, 0.1, 10, 2, 'Radio de B', 'En longitudes de la caja', 0);
   const divider = element('select');
   for (const value of ['none', 'solid', 'hole']) {
     const option = element('option');
@@ -96,11 +96,11 @@ export function mountDiffusion(root, app) {
     divider.append(option);
   }
   divider.value = 'solid';
-  field(divider, 'Pared', 'Sólida: A a la izquierda y B a la derecha; con agujero: las dos a la izquierda, que salen por él', 1);
-  const hole = box(20, 1, 100, 1, 'Lado del agujero', 'El lado del agujero cuadrado en el centro de la pared', 1);
-  const heavyMass = box(0, 0, 1000, 0, 'Masa de la partícula pesada', '0: sin partícula pesada; de 1 a 1000 masas de partícula', 1);
-  const heavyRadius = box(5, 0.1, 10, 2, 'Radio de la partícula pesada', 'De 0,1 a 10 longitudes de la caja', 1);
-  const traced = box(1, 0, 500, 0, 'Partícula trazada', 'El número de la partícula cuya traza se dibuja; 0 ninguna', 1);
+  field(divider, 'Pared en medio', 'Sólida: A a la izquierda y B a la derecha; con agujero: las dos a la izquierda y la derecha vacía', 1);
+  const hole = box(20, 1, 100, 1, 'Lado del agujero', 'El agujero es un cuadrado de este lado', 1);
+  const heavyMass = box(0, 0, 1000, 0, 'Masa de la partícula pesada', '0: ninguna; hasta 1000 masas de A: movimiento browniano', 1);
+  const heavyRadius = box(5, 0.1, 10, 2, 'Radio de la partícula pesada', 'Hasta 10 longitudes de la caja', 1);
+  const traced = box(1, 0, 500, 0, 'Partícula trazada', 'El número de la partícula cuya traza se dibuja; 0: ninguna', 1);
   const boxes = [aCount, aRadius, bCount, bMass, bRadius, hole, heavyMass, heavyRadius, traced];
   traced.input.addEventListener('change', () => {
     if (!gas.mixture) return;
@@ -119,9 +119,9 @@ export function mountDiffusion(root, app) {
     fields.push({ label: b, hint, source, help });
     return [b, hint];
   };
-  const [apply, applyHint] = button('Aplicar', 'Un gas nuevo con estas especies, la pared y la partícula pesada');
-  const [remove, removeHint] = button('Quitar la pared', 'Las especies empiezan a mezclarse desde ahora');
-  const [back, backHint] = button('Volver al gas clásico', 'El gas clásico con el número de partículas del panel');
+  const [apply, applyHint] = button('Aplicar', 'Empieza la mezcla con estos valores; el émbolo queda fijo y sin baño');
+  const [remove, removeHint] = button('Quitar la pared', 'Quita la pared de en medio: los gases se mezclan');
+  const [back, backHint] = button('Volver al gas clásico', 'Termina la mezcla: el gas de siempre, con las partículas del panel de control');
   const actions = element('div', 'ledger-row');
   actions.append(apply, remove, back, applyHint, removeHint, backHint);
   const experiment = element('p', 'state');
@@ -129,7 +129,6 @@ export function mountDiffusion(root, app) {
   notice.setAttribute('role', 'status');
 
   // ---- the figures and the charts ----------------------------------------
-  const figuresTitle = element('h3');
   const figures = element('output', 'figure legend-text');
   figures.tabIndex = 0;
   const chartOf = (height) => {
@@ -141,10 +140,10 @@ export function mountDiffusion(root, app) {
   const paths = chartOf(150);
   const msd = chartOf(150);
   const exporter = exportControls(app, {
-    description: { context: CONTEXT, text: 'Guarda las partículas de cada lado y las tasas de efusión en el tiempo en un archivo CSV' },
+    description: { context: CONTEXT, text: 'Guarda las partículas a cada lado y la efusión frente al tiempo en un archivo CSV' },
     save: (dialect) => download(t('difusion.csv'), gas.sideSamplesCsv(dialect)),
   });
-  root.append(heading, grid, actions, experiment, notice, figuresTitle, figures,
+  root.append(heading, grid, actions, experiment, notice, figures,
     sides.title, sides.host, rates.title, rates.host, paths.title, paths.host, msd.title, msd.host,
     exporter.root);
 
@@ -199,24 +198,22 @@ export function mountDiffusion(root, app) {
   });
 
   // ---- texts -------------------------------------------------------------
+  // What the settings set up, as the desktop's window says it.
   const experimentText = () => {
-    if (!gas.mixture) return t('Gas clásico: «Aplicar» pone las dos especies en el gas.');
+    if (!gas.mixture) return t('El gas clásico: elija las especies y la pared, y pulse «Aplicar».');
     const m = gas.mixtureSettings();
-    let text = m.divider === 'solid'
-      ? (gas.dividerUp ? t('Difusión: A empieza a la izquierda y B a la derecha; «Quitar la pared» los deja mezclarse.')
-        : t('Difusión: sin la pared, A y B se mezclan.'))
-      : m.divider === 'hole'
-        ? t('Efusión: las dos especies empiezan a la izquierda y pasan por el agujero a la derecha, vacía al principio.')
-        : t('Mezcla: las dos especies por toda la caja.');
-    if (m.heavyMass > 0) text += ` ${t('Movimiento browniano: una partícula pesada entre las demás.')}`;
-    return text;
+    if (m.divider === 'solid') return t('Difusión: A empieza a la izquierda y B a la derecha de la pared; quítela y mire cómo se mezclan.');
+    if (m.divider === 'hole') return t('Efusión (ley de Graham): A y B empiezan a la izquierda y la derecha está vacía; pasan por el agujero.');
+    if (m.heavyMass > 0) return t('Movimiento browniano: una partícula pesada entre las ligeras.');
+    return t('Camino libre medio y paseo al azar: las partículas repartidas por toda la caja.');
   };
   const retextState = () => {
     experiment.textContent = experimentText();
     notice.textContent = refused
       ? t('Las esferas llenarían más del 30 % de la caja: el gas no cambia.')
-      : gas.mixture ? t('Con la mezcla, el número de partículas del panel y los procesos del émbolo esperan: su física toma partículas de masa 1.')
+      : gas.mixture ? t('Con la mezcla el émbolo queda fijo y sin baño (su física supone masas iguales); la temperatura sí se puede cambiar.')
         : '';
+    notice.hidden = !notice.textContent;
   };
   const retext = () => {
     heading.textContent = t('Difusión');
@@ -226,10 +223,10 @@ export function mountDiffusion(root, app) {
     }
     ['Ninguna', 'Sólida', 'Con agujero'].forEach((text, i) => { divider.options[i].textContent = t(text); });
     for (const b of boxes) b.show();
-    figuresTitle.textContent = t('Medido frente a la teoría');
-    sides.title.textContent = t('Partículas en cada lado');
-    rates.title.textContent = t('Tasas de efusión por partícula a la izquierda');
-    paths.title.textContent = t('Distribución de los caminos libres');
+    figures.setAttribute('aria-label', t('Lo medido frente a la teoría cinética'));
+    sides.title.textContent = t('Partículas a cada lado');
+    rates.title.textContent = t('Efusión por el agujero');
+    paths.title.textContent = t('Caminos libres');
     msd.title.textContent = t('Desplazamiento cuadrático medio');
     for (const c of [sides, rates, paths, msd]) {
       c.chart.setName(c.title.textContent);
@@ -239,27 +236,33 @@ export function mountDiffusion(root, app) {
     retextState();
   };
 
-  // A figure against theory, "—" where it does not apply yet.
-  const pair = (measured, theory, decimals) => [
-    measured === null ? '—' : n(measured, decimals), theory === null ? '—' : n(theory, decimals)];
+  // The figures, measured against theory, as the desktop's window lists
+  // them; "—" where one has no value yet.
   const figuresText = () => {
-    if (!gas.mixture) return t('Sin mezcla no hay cifras: «Aplicar» empieza una.');
+    if (!gas.mixture) return '';
     const f = gas.figures();
+    const m = gas.mixtureSettings();
+    const v = (x, d) => (x === null ? '—' : n(x, d));
     const lines = [
-      t('Camino libre medio λ = %1 (teoría %2)', ...pair(f.meanFreePath, f.meanFreePathTheory, 2)),
-      t('Choques por partícula y unidad de tiempo z = %1 (teoría %2)', ...pair(f.collisionRate, f.collisionRateTheory, 4)),
-      t('Factor de Enskog χ = %1; las esferas llenan el %2 % del volumen', ...pair(f.chi, f.packing === null ? null : 100 * f.packing, 3)),
+      t('Camino libre medio λ: medido %1, teoría %2 (χ de Enskog %3; %4 caminos)',
+        v(f.meanFreePath, 2), v(f.meanFreePathTheory, 2), v(f.chi, 3), f.paths ?? 0),
+      t('Choques por partícula y unidad de tiempo z: medido %1, teoría %2', v(f.collisionRate, 4), v(f.collisionRateTheory, 4)),
     ];
-    if (gas.mixtureSettings().bCount > 0) {
-      lines.push(t('Efusión A/B = %1 (Graham √(m_B/m_A) = %2)', ...pair(f.effusionRatio, f.graham, 3)));
+    if (m.divider === 'hole') {
+      lines.push(t('Efusión, razón A/B: medida %1, ley de Graham √(m_B/m_A) = %2', v(f.effusionRatio, 3), v(f.graham, 3)));
     }
-    lines.push(t('Coeficiente de difusión D = %1 ± %2 (teoría %3)',
-      f.diffusion === null ? '—' : n(f.diffusion, 3), f.diffusionError === null ? '—' : n(f.diffusionError, 3),
-      f.diffusionTheory === null ? '—' : n(f.diffusionTheory, 3)));
-    if (gas.mixtureSettings().heavyMass > 0) {
-      lines.push(t('Partícula pesada: ⟨v²⟩ = %1 (teoría 3kT/M = %2)', ...pair(f.heavyV2, f.heavyV2Theory, 3)));
+    if (gas.traced > 0 || m.heavyMass > 0) {
+      lines.push(t('Difusión D de la partícula %1 (DCM = 6·D·t): medida %2, teoría de esferas duras %3',
+        m.heavyMass > 0 ? 1 : gas.traced, v(f.diffusion, 2), v(f.diffusionTheory, 2)));
     }
-    if (!gas.collisions) lines.push(t('Con «Colisiones» en NO no hay choques entre partículas.'));
+    if (m.heavyMass > 0) {
+      lines.push(t('Partícula pesada, <v²>: medida %1, 3kT/M = %2', v(f.heavyV2, 4), v(f.heavyV2Theory, 4)));
+    }
+    if (m.divider !== 'none' || f.mixTime !== null) {
+      lines.push(f.mixTime !== null
+        ? t('Tiempo de mezcla (cada especie a menos del 10 % del reparto igual): %1', n(f.mixTime, 1))
+        : t('Tiempo de mezcla: aún no mezclados'));
+    }
     return lines.join('\n');
   };
 
@@ -287,7 +290,7 @@ export function mountDiffusion(root, app) {
       series: counts.map(([key, colour, label, dash]) => ({ points: line(key), colour, dash, label: t(label) })) });
     const rateTop = Math.max(0, ...shown.map((s) => Math.max(s.rateA, s.rateB)));
     rates.chart.draw({
-      x: timeAxis(anyPoints), y: yAxis(rateTop, t('Por unidad de tiempo')),
+      x: timeAxis(anyPoints), y: yAxis(rateTop, t('Por partícula y unidad de tiempo')),
       series: [{ points: line('rateA'), colour: NAVY, label: t('A') }, { points: line('rateB'), colour: MAGENTA, label: t('B') }] });
 
     const f = gas.mixture ? gas.figures() : {};
@@ -303,34 +306,34 @@ export function mountDiffusion(root, app) {
       const d = total > 0 ? bins[k] / (total * h.width) : 0;
       step.push([k * h.width, d], [(k + 1) * h.width, d]);
     }
+    // The exponential of the measured mean, and λ in theory marked.
+    const mean = f.meanFreePath ?? null;
     const lambda = f.meanFreePathTheory ?? null;
-    const xHi = Math.max(h.width, lambda ? 5 * lambda : 0, last * h.width);
+    const xHi = Math.max(h.width, mean ? 5 * mean : 0, Math.min(last * h.width, mean ? 8 * mean : Infinity));
     const curve = [];
-    if (lambda) for (let k = 0; k <= 80; ++k) { const x = (xHi * k) / 80; curve.push([x, Math.exp(-x / lambda) / lambda]); }
+    if (mean) for (let k = 0; k <= 80; ++k) { const x = (xHi * k) / 80; curve.push([x, Math.exp(-x / mean) / mean]); }
     const dTop = Math.max(0, ...step.map((p) => p[1]), ...curve.map((p) => p[1]));
-    const series = [{ points: step, colour: NAVY, fill: 'rgba(0, 0, 128, 0.15)', label: t('Medida') }];
-    if (curve.length) series.push({ points: curve, colour: RED, dash: [6, 4], label: t('exp(−x/λ)/λ, λ de la teoría') });
-    if (f.meanFreePath) series.push({ points: [[f.meanFreePath, 0], [f.meanFreePath, dTop]], colour: GREEN, label: t('Media medida') });
-    paths.chart.draw({ x: { lo: 0, hi: roundRange(0, xHi)[1], step: roundStep(xHi), label: t('Camino libre') },
-      y: yAxis(dTop, t('Densidad')), series });
+    const series = [{ points: step, colour: NAVY, fill: 'rgba(0, 0, 128, 0.15)', label: t('Medidos') }];
+    if (curve.length) series.push({ points: curve, colour: RED, dash: [6, 4], label: t('Exponencial de la media') });
+    if (lambda) series.push({ points: [[lambda, 0], [lambda, dTop]], colour: GREEN, dash: [2, 3], label: t('λ') });
+    paths.chart.draw({ x: { lo: 0, hi: roundRange(0, xHi)[1], step: roundStep(xHi), label: t('Longitud') },
+      y: yAxis(dTop, t('Fracción por unidad de longitud')), series });
 
     const points = gas.mixture ? gas.msd() : [];
     const fitLine = [];
-    if (f.diffusion && points.length) {
-      // The fitted slope through the later half's mean point.
-      const half = points.slice(Math.floor(points.length / 2));
-      const mt = half.reduce((a, p) => a + p[0], 0) / half.length;
-      const mm = half.reduce((a, p) => a + p[1], 0) / half.length;
-      const c = mm - 6 * f.diffusion * mt;
-      fitLine.push([0, c], [points[points.length - 1][0], c + 6 * f.diffusion * points[points.length - 1][0]]);
+    if (f.diffusion !== null && points.length) {
+      // A least-squares line passes through its points' mean: the fitted
+      // slope drawn over the lags it was fitted to.
+      const used = points.filter(([lag]) => lag >= f.fitFrom && lag <= f.fitTo);
+      const mt = used.reduce((a, p) => a + p[0], 0) / used.length;
+      const mm = used.reduce((a, p) => a + p[1], 0) / used.length;
+      const at = (lag) => [lag, mm + 6 * f.diffusion * (lag - mt)];
+      if (used.length) fitLine.push(at(f.fitFrom), at(f.fitTo));
     }
-    const theoryLine = f.diffusionTheory && points.length
-      ? [[0, 0], [points[points.length - 1][0], 6 * f.diffusionTheory * points[points.length - 1][0]]] : [];
     const msdTop = Math.max(0, ...points.map((p) => p[1]));
-    msd.chart.draw({ x: timeAxis(points), y: yAxis(msdTop, t('MSD')),
+    msd.chart.draw({ x: timeAxis(points), y: yAxis(msdTop, t('Distancia al cuadrado')),
       series: [{ points, colour: NAVY, label: t('Medido') },
-        { points: fitLine, colour: GREEN, dash: [6, 4], label: t('Ajuste 6·D·t') },
-        { points: theoryLine, colour: RED, dash: [2, 3], label: t('Teoría 6·D·t') }] });
+        { points: fitLine, colour: GREEN, dash: [6, 4], label: t('Recta ajustada') }] });
   };
 
   // ---- when to draw ------------------------------------------------------

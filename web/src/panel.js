@@ -186,6 +186,11 @@ export function mountPanel(root, app) {
     // classic gas the bar stands where it was.
     countBar.disabled = gas.mixture;
     typed.disabled = gas.mixture;
+    if (gas.mixture) {
+      countBar.title = t('Con una mezcla el número de partículas lo fija la ventana «Difusión»; «Volver al gas clásico» devuelve esta barra');
+    } else {
+      countBar.removeAttribute('title');
+    }
   };
   app.panelCount = () => Number(countBar.value);
   app.on('readings', () => {

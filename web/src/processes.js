@@ -315,7 +315,7 @@ export function mountProcesses(root, app) {
 
   const retext = () => {
     heading.textContent = t('Procesos');
-    mixtureNote.textContent = t('Con una mezcla el émbolo queda fijo y sin baño: sus choques toman partículas de masa 1.');
+    mixtureNote.textContent = t('Con una mezcla, el émbolo queda fijo y sin baño: su física supone que todas las partículas tienen la misma masa.');
     for (const [f, text] of labelled) {
       f.label.textContent = t(text);
       f.hint.textContent = t(f.help);

@@ -344,7 +344,13 @@ export function mountView(root, app) {
     return button;
   };
   const processes = opener('procesos', 'Procesos', 'Muestra u oculta la ventana de los procesos: el émbolo, el baño térmico, el balance de energía y el diagrama P–V');
-  const diffusion = opener('difusion', 'Difusión', 'Muestra u oculta la ventana de las mezclas: dos especies, la pared con agujero, los caminos libres y la difusión (F7)');
+  // The desktop has this button on its control panel, with the key in
+  // the main window's tip.
+  const diffusion = opener('difusion', 'Difusión', '');
+  text(diffusion, (b) => {
+    b.textContent = app.t('TFormCPanel', 'Difusión');
+    b.title = app.t('TForm1', 'Muestra u oculta la difusión (%1)', 'F7');
+  });
   const graphs = opener('graficas', 'Gráficas', 'Muestra u oculta la ventana de la distribución de velocidades, la historia de las lecturas y la ley de los gases ideales');
   const help = element('button', { type: 'button', id: 'open-handbook', class: 'help' });
   text(help, (b) => {
