@@ -335,7 +335,7 @@ F2: control panel · F3: graphs · F4: processes · Ctrl+Q: end</translation>
     </message>
     <message>
         <source>En masas de A, de 1 a 100</source>
-        <translation>In masses of A, 1 to 100</translation>
+        <translation>In masses of A, from 1 to 100</translation>
     </message>
     <message>
         <source>Radio de B</source>
@@ -399,7 +399,7 @@ F2: control panel · F3: graphs · F4: processes · Ctrl+Q: end</translation>
     </message>
     <message>
         <source>Empieza la mezcla con estos valores; el émbolo queda fijo y sin baño</source>
-        <translation>Starts the mixture with these values; the piston stays fixed and without a bath</translation>
+        <translation>Starts the mixture with these values; the piston stays fixed, with no bath</translation>
     </message>
     <message>
         <source>Quitar la pared</source>
@@ -407,7 +407,7 @@ F2: control panel · F3: graphs · F4: processes · Ctrl+Q: end</translation>
     </message>
     <message>
         <source>Quita la pared de en medio: los gases se mezclan</source>
-        <translation>Removes the divider in the middle: the gases mix</translation>
+        <translation>Removes the divider: the gases mix</translation>
     </message>
     <message>
         <source>Volver al gas clásico</source>
@@ -423,7 +423,7 @@ F2: control panel · F3: graphs · F4: processes · Ctrl+Q: end</translation>
     </message>
     <message>
         <source>Guarda las partículas a cada lado y la efusión frente al tiempo en un archivo CSV</source>
-        <translation>Saves the particles on each side and the effusion against time in a CSV file</translation>
+        <translation>Saves the particles on each side and the effusion against time to a CSV file</translation>
     </message>
     <message>
         <source>difusion.csv</source>
@@ -435,7 +435,7 @@ F2: control panel · F3: graphs · F4: processes · Ctrl+Q: end</translation>
     </message>
     <message>
         <source>Difusión: A empieza a la izquierda y B a la derecha de la pared; quítela y mire cómo se mezclan.</source>
-        <translation>Diffusion: A starts on the left and B on the right of the divider; remove it and watch them mix.</translation>
+        <translation>Diffusion: A starts left and B right of the divider; remove it and watch them mix.</translation>
     </message>
     <message>
         <source>Efusión (ley de Graham): A y B empiezan a la izquierda y la derecha está vacía; pasan por el agujero.</source>
@@ -447,11 +447,11 @@ F2: control panel · F3: graphs · F4: processes · Ctrl+Q: end</translation>
     </message>
     <message>
         <source>Camino libre medio y paseo al azar: las partículas repartidas por toda la caja.</source>
-        <translation>Mean free path and random walk: the particles spread through the whole box.</translation>
+        <translation>Mean free path and random walk: the particles spread over the whole box.</translation>
     </message>
     <message>
         <source>Con la mezcla el émbolo queda fijo y sin baño (su física supone masas iguales); la temperatura sí se puede cambiar.</source>
-        <translation>With the mixture the piston stays fixed and without a bath (its physics assumes equal masses); the temperature can still be changed.</translation>
+        <translation>With the mixture the piston stays fixed, with no bath (their physics assumes equal masses); the temperature can still be changed.</translation>
     </message>
     <message>
         <source>Las esferas llenarían más del 30 % de la caja: el gas no cambia.</source>
@@ -459,7 +459,7 @@ F2: control panel · F3: graphs · F4: processes · Ctrl+Q: end</translation>
     </message>
     <message>
         <source>Lo medido frente a la teoría cinética</source>
-        <translation>What is measured against kinetic theory</translation>
+        <translation>Measured against kinetic theory</translation>
     </message>
     <message>
         <source>Camino libre medio λ: medido %1, teoría %2 (χ de Enskog %3; %4 caminos)</source>
@@ -467,7 +467,7 @@ F2: control panel · F3: graphs · F4: processes · Ctrl+Q: end</translation>
     </message>
     <message>
         <source>Choques por partícula y unidad de tiempo z: medido %1, teoría %2</source>
-        <translation>Collisions per particle per unit time z: measured %1, theory %2</translation>
+        <translation>Collisions per particle and unit of time z: measured %1, theory %2</translation>
     </message>
     <message>
         <source>Efusión, razón A/B: medida %1, ley de Graham √(m_B/m_A) = %2</source>
@@ -515,7 +515,7 @@ F2: control panel · F3: graphs · F4: processes · Ctrl+Q: end</translation>
     </message>
     <message>
         <source>Por partícula y unidad de tiempo</source>
-        <translation>Per particle per unit time</translation>
+        <translation>Per particle and unit of time</translation>
     </message>
     <message>
         <source>Longitud</source>
@@ -527,7 +527,7 @@ F2: control panel · F3: graphs · F4: processes · Ctrl+Q: end</translation>
     </message>
     <message>
         <source>Distancia al cuadrado</source>
-        <translation>Distance squared</translation>
+        <translation>Squared distance</translation>
     </message>
     <message>
         <source>A izquierda</source>
@@ -1064,7 +1064,7 @@ The readings are still here: try another folder or name.</translation>
     </message>
     <message>
         <source>Con una mezcla, el émbolo queda fijo y sin baño: su física supone que todas las partículas tienen la misma masa.</source>
-        <translation>With a mixture, the piston stays fixed and without a bath: its physics assumes every particle has the same mass.</translation>
+        <translation>With a mixture the piston stays fixed, with no bath: their physics assumes that every particle has the same mass.</translation>
     </message>
 </context>
 <context>
@@ -1329,7 +1329,7 @@ The readings are still here: try another folder or name.</translation>
     </message>
     <message>
         <source>Muestra u oculta la difusión (%1)</source>
-        <translation>Shows or hides diffusion (%1)</translation>
+        <translation>Shows or hides the diffusion (%1)</translation>
     </message>
 </context>
 <context>
@@ -1463,7 +1463,7 @@ The readings are still here: try another folder or name.</translation>
     </message>
     <message>
         <source>Con una mezcla el número de partículas lo fija la ventana «Difusión»; «Volver al gas clásico» devuelve esta barra</source>
-        <translation>With a mixture the particle count is set by the “Diffusion” window; “Back to the classic gas” gives this bar back</translation>
+        <translation>With a mixture the particle count is the “Diffusion” window’s; “Back to the classic gas” gives this bar back</translation>
     </message>
 </context>
 <context>
