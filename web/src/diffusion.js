@@ -287,7 +287,8 @@ export function mountDiffusion(root, app) {
     const anyPoints = line('aLeft');
     sides.chart.draw({
       x: timeAxis(anyPoints), y: yAxis(top, t('Partículas')),
-      series: counts.map(([key, colour, label, dash]) => ({ points: line(key), colour, dash, label: t(label) })) });
+      series: counts.map(([key, colour, label, dash]) => ({
+        points: line(key), colour, dash: dash.length ? dash : undefined, label: t(label) })) });
     const rateTop = Math.max(0, ...shown.map((s) => Math.max(s.rateA, s.rateB)));
     rates.chart.draw({
       x: timeAxis(anyPoints), y: yAxis(rateTop, t('Por partícula y unidad de tiempo')),
