@@ -143,3 +143,39 @@ test('the figures in both languages; the box too full is refused; no violation',
     }
   }
 });
+
+test('a mixture holds the processes; the view draws the hole, the heavy particle and its trace', async () => {
+  const session = await openPage({ viewport: { width: 1366, height: 768 } });
+  const { page } = session;
+  try {
+    await page.click('#open-procesos');
+    const piston = page.locator('#procesos').getByLabel('Émbolo', { exact: true });
+    await piston.selectOption({ label: 'Con carga' });
+    const aquaBefore = await pixelsOf(page, [0, 255, 255]);
+    await page.click('#open-difusion');
+    await page.locator('#difusion').getByLabel('Pared en medio', { exact: true }).selectOption({ label: 'Con agujero' });
+    await setBox(page, 'Lado del agujero', '40');
+    await setBox(page, 'Masa de la partícula pesada', '500');
+    await page.locator('#difusion').getByRole('button', { name: /^Aplicar/ }).click();
+    assert.equal(await piston.isDisabled(), true);
+    assert.equal(await piston.inputValue(), 'fixed', 'the piston fixed again');
+    assert.match(await page.locator('#procesos p.note').textContent(), /^Con una mezcla, el émbolo queda fijo/);
+    assert.equal(await page.evaluate(() => window.molvix.gas.processSettings.piston), 'fixed');
+    assert.ok(await pixelsOf(page, [0, 255, 255]) > aquaBefore + 50, 'the hole drawn in aqua');
+    assert.ok(await pixelsOf(page, [255, 0, 0]) > 100, 'the heavy particle drawn large in red');
+    assert.equal(await pixelsOf(page, [0, 255, 0]), 0, 'no trace before the gas moves');
+    for (let k = 0; k < 10; ++k) await runTicks(page, 30);
+    assert.ok(await pixelsOf(page, [0, 255, 0]) > 20, 'the trace of the heavy particle drawn');
+    const figures = await page.locator('#difusion output.figure').textContent();
+    assert.match(figures, /Efusión, razón A\/B: medida .*, ley de Graham √\(m_B\/m_A\) = 2,000/);
+    assert.match(figures, /Partícula pesada, <v²>: medida \d+,\d{4}, 3kT\/M = \d+,\d{4}/);
+
+    await page.locator('#difusion').getByRole('button', { name: /^Volver al gas clásico/ }).click();
+    assert.equal(await piston.isDisabled(), false);
+    assert.equal(await page.locator('#procesos p.note').isHidden(), true);
+    assert.equal(await pixelsOf(page, [255, 0, 0]), 0, 'no heavy particle left');
+    assert.deepEqual(session.errors, []);
+  } finally {
+    await session.close();
+  }
+});
