@@ -79,6 +79,9 @@ constexpr float kMixtureRadiusMin = 0.1f;
 constexpr float kMixtureRadiusMax = 10.0f;
 constexpr float kMixtureMassMin = 1.0f;
 constexpr float kMixtureMassMax = 100.0f;
+// The share of the box a mixture's spheres may fill: past it a layout
+// without overlaps is hard to find.
+constexpr double kMixtureMaxPacking = 0.30;
 constexpr float kHoleSideMin = 1.0f;
 constexpr float kHoleSideMax = kBoxSize;
 constexpr float kHeavyMassMin = 1.0f;

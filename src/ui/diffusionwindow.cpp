@@ -381,6 +381,17 @@ QString DiffusionWindow::experimentText(const MixtureSettings &m)
 void DiffusionWindow::BtnAplicarClick()
 {
     const MixtureSettings m = shownSettings();
+    // A box packed past this leaves no room to lay the spheres out without
+    // overlaps (the layout would spend seconds looking): refused, the gas
+    // as it was.
+    const auto sphere = [](double r) { return 4.0 / 3.0 * std::numbers::pi * r * r * r; };
+    const double filled = m.aCount * sphere(m.aRadius) + m.bCount * sphere(m.bRadius) +
+                          (m.heavyMass > 0 ? sphere(m.heavyRadius) : 0.0);
+    m_refused = filled > kMixtureMaxPacking * kBoxSize * kBoxSize * m_gas->pistonPosition();
+    redraw(); // the refusal said, or taken back
+    if (m_refused) {
+        return;
+    }
     // The piston's impacts and the bath's draws take every particle to have
     // unit mass: a mixture has the fixed piston and no bath.
     ProcessSettings p = m_gas->process();
@@ -684,9 +695,14 @@ void DiffusionWindow::redraw()
     m_dirty = false;
     ++m_redraws;
     const bool mix = m_gas->mixture();
-    LabelAviso->setText(mix ? tr("Con la mezcla el émbolo queda fijo y sin baño (su física "
-                                 "supone masas iguales); la temperatura sí se puede cambiar.")
-                            : QString());
+    QString aviso = mix ? tr("Con la mezcla el émbolo queda fijo y sin baño (su física "
+                             "supone masas iguales); la temperatura sí se puede cambiar.")
+                        : QString();
+    if (m_refused) {
+        aviso = tr("Las esferas llenarían más del 30 % de la caja: el gas no cambia.") +
+                (aviso.isEmpty() ? QString() : QStringLiteral("\n") + aviso);
+    }
+    LabelAviso->setText(aviso);
     LabelCifras->setText(figuresText());
     // An empty line is neither shown nor reached by Tab.
     LabelAviso->setVisible(!LabelAviso->text().isEmpty());

@@ -138,6 +138,7 @@ private:
     std::vector<Sample> m_samples;
     MsdAccumulator m_msd{kMsdLags};
     int64_t m_startTick = 0;
+    bool m_refused = false; // the last "Aplicar" asked for too full a box
     int32_t m_series = -1;
     double m_mixFrom = 0;        // when the gases were let mix
     double m_heavyV2Sum = 0;     // the heavy particle's v^2 over the samples

@@ -102,6 +102,77 @@ const double *MV_API(mv_pv_path)(MvGas *gas);
 // shape (0 power law, 1 jump, 2 not a power law, 3 too scattered).
 const double *MV_API(mv_pv_fit)(MvGas *gas);
 
+// ---- mixtures ---------------------------------------------------------------------
+// Two species (A: unit mass; B: its own), a divider at the middle of x
+// (0 none, 1 solid, 2 with a square hole) and one heavy particle (none
+// while heavyMass is 0). Ranges are the gas's: counts 0..500 in all,
+// radii 0.1..10, B's mass 1..100, the hole's side 1..100, the heavy
+// particle's mass 1..1000 and radius 0.1..10; values outside them are
+// clamped, a divider other than 0..2 is none. A box that the spheres would
+// fill past 30 % is refused: 0 is returned and the gas is left as it was.
+// Otherwise 1, and the gas is the mixture, laid out afresh.
+int32_t MV_API(mv_set_mixture)(MvGas *gas, int32_t aCount, float aRadius, int32_t bCount,
+                               float bMass, float bRadius, int32_t divider, float holeSide,
+                               float heavyMass, float heavyRadius);
+int32_t MV_API(mv_mixture)(const MvGas *gas);
+// The mixture's settings as the gas took them, in mv_set_mixture's order.
+const double *MV_API(mv_mixture_settings)(MvGas *gas);
+// Back to the classic gas with `count` particles (0..100), as the count bar
+// sets it; the bars follow.
+void MV_API(mv_end_mixture)(MvGas *gas, int32_t count);
+void MV_API(mv_remove_divider)(MvGas *gas);
+int32_t MV_API(mv_divider_up)(const MvGas *gas);
+// Each particle's radius and species (0 A, 1 B, 2 the heavy one), indexed
+// from 1; in the classic gas every radius is 0 and every species A.
+const float *MV_API(mv_radii)(const MvGas *gas);
+const int32_t *MV_API(mv_species)(const MvGas *gas);
+// A's left and right, B's left and right.
+const int32_t *MV_API(mv_side_counts)(MvGas *gas);
+// Effusion since the mixture was set: A's and B's crossings of the hole
+// per particle on the left per unit of time, the ratio A / B (0 until both
+// have crossed) and Graham's sqrt(m_B / m_A), each species' crossings.
+const double *MV_API(mv_effusion)(MvGas *gas);
+// The window's samples, one every mv_side_sample_ticks() ticks of a
+// mixture: time since it began, A left, A right, B left, B right, A's and
+// B's effusion rates, seven numbers each; and as the window exports them.
+int32_t MV_API(mv_side_sample_ticks)(void);
+int32_t MV_API(mv_side_sample_count)(const MvGas *gas);
+const double *MV_API(mv_side_samples)(const MvGas *gas);
+const char *MV_API(mv_side_samples_csv)(MvGas *gas, int32_t dialect);
+// The particle whose trace is drawn (0 none); clamped to the live ones.
+int32_t MV_API(mv_traced)(const MvGas *gas);
+void MV_API(mv_set_traced)(MvGas *gas, int32_t particle);
+
+// The measured figures and theory's, in the gas's units, each NaN where it
+// does not apply (no paths yet, no B, no heavy particle, no fit):
+//   0 mean free path       1 its theory (mixture formula, chi, walls)
+//   2 collisions per particle per unit time    3 its theory
+//   4 Enskog's chi         5 the spheres' share of the volume
+//   6 effusion ratio A/B   7 Graham's sqrt(m_B / m_A)
+//   8 D fitted to the MSD  9 its standard error   10 D in theory
+//   11 the heavy particle's <v^2> since the mixture was set   12 3kT/M
+//   13 k T                 14 paths ended          15 collisions
+//   16 the time to mix since the divider was removed (each species
+//      within 10 % of even)
+//   17, 18 the lags D was fitted over
+int32_t MV_API(mv_figure_count)(void);
+const double *MV_API(mv_figures)(MvGas *gas);
+// The free paths' histogram: mv_path_bins() bins of mv_path_bin_width(),
+// the last one holding the longer paths too, as counts.
+int32_t MV_API(mv_path_bins)(void);
+double MV_API(mv_path_bin_width)(void);
+const double *MV_API(mv_path_histogram)(MvGas *gas);
+// Restarts the free paths, the effusion tally, the MSD and <v^2>.
+void MV_API(mv_reset_mixture_measures)(MvGas *gas);
+
+// The mean-square displacement of the heavy particle, or else the traced
+// one, its position with the walls unfolded, sampled every
+// mv_msd_sample_ticks() ticks: lag and MSD pairs, mv_msd_count() of them;
+// D is fitted from ten collision times on.
+int32_t MV_API(mv_msd_sample_ticks)(void);
+int32_t MV_API(mv_msd_count)(MvGas *gas);
+const double *MV_API(mv_msd)(MvGas *gas);
+
 // ---- the files ----------------------------------------------------------------------
 // The readings as "Gráficas" exports them, and the P–V path's readings as
 // "Procesos" exports them, in dialect 0 (commas, decimal points) or 1 (a

@@ -118,6 +118,23 @@ TEST_F(DiffusionWindowTest, BAtMostWhatALeavesOf500)
     EXPECT_EQ(d().shownSettings().aCount + d().shownSettings().bCount, kMixtureMaxCount - 1);
 }
 
+// Spheres that would fill too much of the box have no layout without
+// overlaps: refused in one line, whatever gas there was kept.
+TEST_F(DiffusionWindowTest, ABoxPackedTooFullIsRefusedAndTheGasKept)
+{
+    apply(50, 50, 4, DiffusionWindow::kSolida);
+    const MixtureSettings before = gas().mixtureSettings();
+    d().SpinRadioA->setValue(10);
+    apply(400, 0, 1, DiffusionWindow::kNinguna);
+    EXPECT_EQ(gas().mixtureSettings(), before);
+    EXPECT_TRUE(gas().dividerUp());
+    EXPECT_TRUE(d().LabelAviso->text().startsWith(QStringLiteral("Las esferas llenarían")));
+    d().SpinRadioA->setValue(2);
+    apply(400, 0, 1, DiffusionWindow::kNinguna);
+    EXPECT_EQ(gas().mixtureSettings().aCount, 400);
+    EXPECT_FALSE(d().LabelAviso->text().contains(QStringLiteral("llenarían")));
+}
+
 TEST_F(DiffusionWindowTest, QuitarLaParedOnlyWhileTheDividerIsUp)
 {
     EXPECT_FALSE(d().BtnQuitarPared->isEnabled());

@@ -51,6 +51,12 @@ class Core {
   }
 }
 
+const DIVIDERS = ['none', 'solid', 'hole'];
+// mv_figures' order.
+const FIGURES = ['meanFreePath', 'meanFreePathTheory', 'collisionRate', 'collisionRateTheory',
+  'chi', 'packing', 'effusionRatio', 'graham', 'diffusion', 'diffusionError', 'diffusionTheory',
+  'heavyV2', 'heavyV2Theory', 'kT', 'paths', 'collisions', 'mixTime', 'fitFrom', 'fitTo'];
+
 // One gas, started as the program starts it.
 export class Gas {
   constructor(core, handle) {
@@ -145,6 +151,77 @@ export class Gas {
     for (let i = 0; i < n; ++i) out.push({ volume: values[2 * i], pressure: values[2 * i + 1] });
     return out;
   }
+  // ---- mixtures ----------------------------------------------------------
+  // settings: { aCount, aRadius, bCount, bMass, bRadius, divider ("none",
+  // "solid" or "hole"), holeSide, heavyMass (0: none), heavyRadius }.
+  // Returns false when the box would be packed too full (nothing changes).
+  setMixture({ aCount = 50, aRadius = 1.5, bCount = 0, bMass = 1, bRadius = 1.5, divider = 'none',
+               holeSide = 20, heavyMass = 0, heavyRadius = 5 } = {}) {
+    const d = DIVIDERS.indexOf(divider);
+    if (d < 0) throw new RangeError(`unknown divider ${divider}`);
+    return this.x.mv_set_mixture(this.h, aCount, aRadius, bCount, bMass, bRadius, d, holeSide,
+                                 heavyMass, heavyRadius) === 1;
+  }
+  get mixture() { return this.x.mv_mixture(this.h) !== 0; }
+  mixtureSettings() {
+    const v = this.core.f64(this.x.mv_mixture_settings(this.h), 9);
+    return { aCount: v[0], aRadius: v[1], bCount: v[2], bMass: v[3], bRadius: v[4],
+             divider: DIVIDERS[v[5]], holeSide: v[6], heavyMass: v[7], heavyRadius: v[8] };
+  }
+  endMixture(count) { this.x.mv_end_mixture(this.h, count); }
+  removeDivider() { this.x.mv_remove_divider(this.h); }
+  get dividerUp() { return this.x.mv_divider_up(this.h) !== 0; }
+  radii() { return this.core.f32(this.x.mv_radii(this.h), this.count + 1); }
+  species() {
+    return new Int32Array(this.x.memory.buffer, this.x.mv_species(this.h), this.count + 1);
+  }
+  sideCounts() {
+    const [aLeft, aRight, bLeft, bRight] =
+      new Int32Array(this.x.memory.buffer, this.x.mv_side_counts(this.h), 4);
+    return { aLeft, aRight, bLeft, bRight };
+  }
+  effusion() {
+    const [rateA, rateB, ratio, graham, crossingsA, crossingsB] =
+      this.core.f64(this.x.mv_effusion(this.h), 6);
+    return { rateA, rateB, ratio, graham, crossingsA, crossingsB };
+  }
+  // The counts per side and the effusion rates in time, as objects.
+  sideSamples() {
+    const n = this.x.mv_side_sample_count(this.h);
+    if (!n) return [];
+    const v = this.core.f64(this.x.mv_side_samples(this.h), 7 * n);
+    const out = [];
+    for (let i = 0; i < n; ++i) {
+      const s = v.subarray(7 * i, 7 * i + 7);
+      out.push({ t: s[0], aLeft: s[1], aRight: s[2], bLeft: s[3], bRight: s[4], rateA: s[5], rateB: s[6] });
+    }
+    return out;
+  }
+  sideSamplesCsv(dialect = 'plain') {
+    return this.text(this.x.mv_side_samples_csv(this.h, dialect === 'spreadsheet' ? 1 : 0));
+  }
+  get traced() { return this.x.mv_traced(this.h); }
+  setTraced(i) { this.x.mv_set_traced(this.h, i); }
+  // The measured figures and theory's; null where one does not apply.
+  figures() {
+    const v = this.core.f64(this.x.mv_figures(this.h), this.x.mv_figure_count());
+    return Object.fromEntries(FIGURES.map((name, i) => [name, Number.isNaN(v[i]) ? null : v[i]]));
+  }
+  // The free paths' histogram: counts per bin of `width`.
+  pathHistogram() {
+    const bins = this.x.mv_path_bins();
+    return { width: this.x.mv_path_bin_width(), counts: Array.from(this.core.f64(this.x.mv_path_histogram(this.h), bins)) };
+  }
+  resetMixtureMeasures() { this.x.mv_reset_mixture_measures(this.h); }
+  // The mean-square displacement: [lag, msd] pairs.
+  msd() {
+    const n = this.x.mv_msd_count(this.h);
+    const v = this.core.f64(this.x.mv_msd(this.h), 2 * n);
+    const out = [];
+    for (let i = 0; i < n; ++i) out.push([v[2 * i], v[2 * i + 1]]);
+    return out;
+  }
+
   // The CSV files, as the desktop writes them: dialect "plain" or "spreadsheet".
   readingsCsv(dialect = 'plain') {
     return this.text(this.x.mv_readings_csv(this.h, dialect === 'spreadsheet' ? 1 : 0));

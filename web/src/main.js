@@ -7,6 +7,7 @@ import { mountView } from './view.js';
 import { mountPanel } from './panel.js';
 import { mountGraphs } from './graphs.js';
 import { mountProcesses } from './processes.js';
+import { mountDiffusion } from './diffusion.js';
 import { mountHandbook } from './handbook.js';
 
 const response = await fetch(new URL('molvix-core.wasm', import.meta.url));
@@ -19,6 +20,7 @@ mountView(document.getElementById('main-window'), app);
 mountPanel(document.getElementById('panel'), app);
 mountGraphs(document.getElementById('graficas'), app);
 mountProcesses(document.getElementById('procesos'), app);
+mountDiffusion(document.getElementById('difusion'), app);
 mountHandbook(document.getElementById('handbook'), app);
 app.on('language', (language) => localStorage.setItem('molvix.language', language));
 app.changed('start');

@@ -182,7 +182,17 @@ export function mountPanel(root, app) {
     const piston = gas.processSettings.piston;
     wallBar.disabled = piston === 'loaded';
     if (piston !== 'moving' && wallBar.value !== position && settle === 0) wallBar.value = position;
+    // A mixture's count is its own ("Difusión" sets it); back to the
+    // classic gas the bar stands where it was.
+    countBar.disabled = gas.mixture;
+    typed.disabled = gas.mixture;
+    if (gas.mixture) {
+      countBar.title = t('Con una mezcla el número de partículas lo fija la ventana «Difusión»; «Volver al gas clásico» devuelve esta barra');
+    } else {
+      countBar.removeAttribute('title');
+    }
   };
+  app.panelCount = () => Number(countBar.value);
   app.on('readings', () => {
     pressureRead = true;
     refresh();

@@ -200,13 +200,30 @@ export function mountProcesses(root, app) {
   // The load a piston can carry grows with its mass.
   const limitLoad = () => { load.hi = Math.min(LOAD_MAX, LOAD_PER_MASS_MAX * mass.value); };
 
+  // While a mixture is on the piston stays fixed and the bath off (the
+  // core took them back so when the mixture began): their physics takes
+  // every particle to have unit mass.
+  const mixtureNote = element('p', 'note');
+  mixtureNote.hidden = true;
   const enable = () => {
     const mode = settings.piston;
-    speed.input.disabled = mode !== 'moving';
-    load.input.disabled = mode !== 'loaded';
-    mass.input.disabled = mode !== 'loaded';
-    bathTemperature.input.disabled = !settings.bath;
+    const mixture = gas.mixture;
+    if (mixture && (mode !== 'fixed' || settings.bath)) {
+      Object.assign(settings, { piston: 'fixed', bath: false });
+      app.process = { ...settings };
+      gas.processSettings = { ...gas.processSettings, piston: 'fixed', bath: false };
+      piston.control.selectedIndex = 0;
+      bath.control.selectedIndex = 1;
+    }
+    piston.control.disabled = mixture;
+    bath.control.disabled = mixture;
+    mixtureNote.hidden = !mixture;
+    speed.input.disabled = mixture || settings.piston !== 'moving';
+    load.input.disabled = mixture || settings.piston !== 'loaded';
+    mass.input.disabled = mixture || settings.piston !== 'loaded';
+    bathTemperature.input.disabled = mixture || !settings.bath;
   };
+  app.on('change', (what) => { if (what === 'mixture') enable(); });
 
   const apply = () => {
     const mode = ['fixed', 'moving', 'loaded'][piston.control.selectedIndex];
@@ -294,10 +311,11 @@ export function mountProcesses(root, app) {
     description: { context: CONTEXT, text: 'Guarda las lecturas desde la puesta a cero, con el émbolo, el trabajo, el calor y la energía por eje, en un archivo CSV' },
     save: (dialect) => download(t('proceso.csv'), gas.processCsv(dialect)),
   });
-  root.append(heading, grid, ledgerTitle, ledger, diagramTitle, chartHost, fit, fitHint, exporter.root);
+  root.append(heading, grid, mixtureNote, ledgerTitle, ledger, diagramTitle, chartHost, fit, fitHint, exporter.root);
 
   const retext = () => {
     heading.textContent = t('Procesos');
+    mixtureNote.textContent = t('Con una mezcla, el émbolo queda fijo y sin baño: su física supone que todas las partículas tienen la misma masa.');
     for (const [f, text] of labelled) {
       f.label.textContent = t(text);
       f.hint.textContent = t(f.help);

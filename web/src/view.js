@@ -14,6 +14,18 @@ const GREEN = '#008000';
 const TEAL = '#008080';
 const AQUA = '#00ffff';
 const WHITE = '#ffffff';
+// A mixture's, as the desktop's view has them: species B, the heavy
+// particle, the divider, its hole, the trace.
+const SPECIES_B = '#ff00ff';
+const HEAVY = '#ff0000';
+const DIVIDER = '#808080';
+const HOLE = AQUA;
+const TRACE = '#00ff00';
+// The classic particle's radius in the gas's units: a sphere of another
+// radius is drawn that much larger or smaller.
+const CLASSIC_RADIUS = 1.5;
+// The trace keeps the traced particle's last positions, one a frame.
+const TRACE_POINTS = 1500;
 // The particle's radius and the arrow head's length and half width, in the
 // desktop view's pixels; the page scales them with its view.
 const PARTICLE_RADIUS = 3.5;
@@ -46,7 +58,22 @@ export class GasView {
     this.wallPlaced = false;
     this.startPiston = app.gas.piston;
     this.pixelScale = 1;
+    this.trace = [];
+    this.traceOf = 0;
   }
+
+  // The traced particle's position joins its trace (a new particle or a
+  // new gas starts it again).
+  record() {
+    const gas = this.app.gas;
+    const i = gas.mixture ? gas.traced : 0;
+    if (i !== this.traceOf) { this.trace = []; this.traceOf = i; }
+    if (!i || i > gas.count) return;
+    this.trace.push([gas.positions(0)[i], gas.positions(1)[i], gas.positions(2)[i]]);
+    if (this.trace.length > TRACE_POINTS) this.trace.splice(0, this.trace.length - TRACE_POINTS);
+  }
+
+  clearTrace() { this.trace = []; }
 
   // The canvas's pixels follow its size on the page and the screen's
   // density; the picture keeps the desktop view's proportions (CSS).
@@ -143,6 +170,10 @@ export class GasView {
       g.stroke();
     }
 
+    if (gas.mixture) {
+      this.drawMixture(g, at, x, y, z, count);
+      return;
+    }
     g.fillStyle = YELLOW;
     g.beginPath();
     const r = PARTICLE_RADIUS * s;
@@ -152,6 +183,55 @@ export class GasView {
       g.arc(px, py, r, 0, 2 * Math.PI);
     }
     g.fill();
+  }
+
+  // A mixture: the divider and its hole, each species in its colour and
+  // each sphere at its size, the heavy one last, the trace over them.
+  drawMixture(g, at, x, y, z, count) {
+    const gas = this.app.gas;
+    const s = this.pixelScale;
+    const line = (points, colour, close) => {
+      g.strokeStyle = colour;
+      g.beginPath();
+      points.forEach(([px, py, pz], k) => {
+        const [ax, ay] = at(px, py, pz);
+        if (k) g.lineTo(ax, ay); else g.moveTo(ax, ay);
+      });
+      if (close) g.closePath();
+      g.stroke();
+    };
+    if (gas.dividerUp) {
+      const settings = gas.mixtureSettings();
+      const top = gas.piston;
+      line([[50, 0, 0], [50, top, 0], [50, top, 100], [50, 0, 100]], DIVIDER, true);
+      if (settings.divider === 'hole') {
+        // A square of the hole's side centred on the divider's face.
+        const h = settings.holeSide / 2;
+        const lo = Math.max(0, top / 2 - h);
+        const hi = Math.min(top, top / 2 + h);
+        const z0 = Math.max(0, 50 - h);
+        const z1 = Math.min(100, 50 + h);
+        line([[50, lo, z0], [50, hi, z0], [50, hi, z1], [50, lo, z1]], HOLE, true);
+      }
+    }
+    const radii = gas.radii();
+    const species = gas.species();
+    for (const [kind, colour] of [[0, YELLOW], [1, SPECIES_B], [2, HEAVY]]) {
+      g.fillStyle = colour;
+      g.beginPath();
+      for (let i = 1; i <= count; ++i) {
+        if (species[i] !== kind) continue;
+        const r = Math.max(1, (PARTICLE_RADIUS * s * radii[i]) / CLASSIC_RADIUS);
+        const [px, py] = at(x[i], y[i], z[i]);
+        g.moveTo(px + r, py);
+        g.arc(px, py, r, 0, 2 * Math.PI);
+      }
+      g.fill();
+    }
+    if (this.trace.length > 1) {
+      g.lineWidth = Math.max(1, s);
+      line(this.trace, TRACE, false);
+    }
   }
 }
 
@@ -264,6 +344,13 @@ export function mountView(root, app) {
     return button;
   };
   const processes = opener('procesos', 'Procesos', 'Muestra u oculta la ventana de los procesos: el émbolo, el baño térmico, el balance de energía y el diagrama P–V');
+  // The desktop has this button on its control panel, with the key in
+  // the main window's tip.
+  const diffusion = opener('difusion', 'Difusión', '');
+  text(diffusion, (b) => {
+    b.textContent = app.t('TFormCPanel', 'Difusión');
+    b.title = app.t('TForm1', 'Muestra u oculta la difusión (%1)', 'F7');
+  });
   const graphs = opener('graficas', 'Gráficas', 'Muestra u oculta la ventana de la distribución de velocidades, la historia de las lecturas y la ley de los gases ideales');
   const help = element('button', { type: 'button', id: 'open-handbook', class: 'help' });
   text(help, (b) => {
@@ -281,7 +368,7 @@ export function mountView(root, app) {
   }
   language.value = app.language;
   language.addEventListener('change', () => app.setLanguage(language.value));
-  strip.append(processes, graphs, help, element('span', { class: 'language' }, languageLabel, language));
+  strip.append(processes, diffusion, graphs, help, element('span', { class: 'language' }, languageLabel, language));
 
   // The view.
   const canvas = element('canvas', { id: 'gas-view', tabindex: '0', role: 'img' });
@@ -401,7 +488,7 @@ export function mountView(root, app) {
   root.append(strip, frame, controls);
 
   // Space starts and stops the gas wherever it does not belong to a control;
-  // F1 opens the handbook.
+  // F1 opens the handbook, F7 shows or hides "Difusión".
   document.addEventListener('keydown', (e) => {
     if (e.key === ' ' && !e.ctrlKey && !e.altKey && !e.metaKey && !spaceBelongsTo(e.target)) {
       e.preventDefault();
@@ -409,6 +496,9 @@ export function mountView(root, app) {
     } else if (e.key === 'F1') {
       e.preventDefault();
       app.emit('open', 'handbook');
+    } else if (e.key === 'F7' && !e.ctrlKey && !e.altKey && !e.metaKey) {
+      e.preventDefault();
+      diffusion.click();
     }
   });
 
@@ -418,7 +508,8 @@ export function mountView(root, app) {
     axes.rerender();
     describe();
   });
-  app.on('frame', () => view.draw());
+  app.on('frame', () => { view.record(); view.draw(); });
+  app.on('change', (what) => { if (what === 'mixture') view.clearTrace(); });
   app.on('change', () => describe());
   app.on('change', (what) => {
     if (what === 'wall') view.wallPlaced = true;
