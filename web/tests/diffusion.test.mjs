@@ -60,7 +60,7 @@ test('opened by key and button; Aplicar, Quitar la pared, Volver al gas clásico
     await runTicks(page, 1000);
     const figures = await page.locator('#difusion output.figure').textContent();
     assert.match(figures, /Camino libre medio λ: medido \d+,\d\d, teoría \d+,\d\d \(χ de Enskog 1,\d{3}; \d+ caminos\)/);
-    assert.match(figures, /Difusión D de la partícula 1 \(DCM = 6·D·t\): medida/);
+    assert.match(figures, /Difusión D de la especie A \(DCM = 6·D·t\): medida/);
     assert.match(figures, /Tiempo de mezcla: aún no mezclados/);
     assert.doesNotMatch(figures, /Efusión/, 'no hole, no effusion');
     const csv = await exportCsv(page, 'difusion', 1); // es-ES offers the spreadsheet's first
