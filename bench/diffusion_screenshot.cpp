@@ -3,7 +3,7 @@
 // diffusion experiment, 200 A and 200 B of mass 4 (radius 2.5) on either side of the
 // solid divider; after 2000 ticks the divider goes ("Quitar la pared") and
 // the gases mix for up to 20 000 more. With --brownian: one heavy particle
-// (mass 500, radius 6) among 200 light ones, traced, for 20 000 ticks. Then
+// (mass 50, radius 8) among 300 light ones, traced, for 40 000 ticks. Then
 // the whole screen is taken with ImageMagick's import (-window root) and
 // what the window's figures say is printed. Spanish unless --lang names
 // another language. Needs a display (Xvfb); see take-diffusion-screenshots.sh.
@@ -85,11 +85,14 @@ int main(int argc, char **argv)
         return 1;
     }
     if (brownian) {
-        d.SpinNumA->setValue(200);
+        // Heavy enough to jiggle rather than fly, light enough that its
+        // velocity forgets itself many times over the run (M D / kT, some
+        // 40 time units), so that its <v^2> settles.
+        d.SpinNumA->setValue(300);
         d.SpinNumB->setValue(0);
         d.BoxPared->setCurrentIndex(DiffusionWindow::kNinguna);
-        d.SpinMasaPesada->setValue(500);
-        d.SpinRadioPesada->setValue(6);
+        d.SpinMasaPesada->setValue(50);
+        d.SpinRadioPesada->setValue(8);
     } else {
         // Dense enough that the gases mix by diffusion, not in a flight
         // across the box (a mean free path of about 20).
@@ -108,7 +111,8 @@ int main(int argc, char **argv)
         QTest::mouseClick(d.BtnQuitarPared, Qt::LeftButton);
     }
     const int64_t from = g.ticks;
-    animateUntil([&] { return g.ticks >= from + 20000; }, 240);
+    const int64_t run = brownian ? 40000 : 20000;
+    animateUntil([&] { return g.ticks >= from + run; }, 480);
     QTest::mouseClick(w.Form1->RBtnStop, Qt::LeftButton);
     d.redraw();
     d.raise();

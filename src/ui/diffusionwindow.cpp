@@ -607,11 +607,43 @@ double DiffusionWindow::measuredCollisionRate() const
                : NAN;
 }
 
+double DiffusionWindow::followedSpeciesTheoryD() const
+{
+    const Gas &g = *m_gas;
+    const int32_t count = g.state.NumPar;
+    const double wall = g.pistonPosition();
+    const double volume = double(kBoxSize) * kBoxSize * wall;
+    const double area = 2.0 * kBoxSize * kBoxSize + 4.0 * kBoxSize * wall;
+    const double kT = kTOf(g);
+    const int32_t heavy = g.heavyParticle();
+    const int32_t tracked = heavy != 0 ? heavy : g.tracedParticle();
+    if (!(volume > 0) || !(kT > 0) || tracked < 1 || tracked > count) {
+        return NAN;
+    }
+    // Each species as the gas has it, the heavy particle a third.
+    std::vector<SpeciesPart> all(3);
+    for (int32_t i = 1; i <= count; ++i) {
+        SpeciesPart &p = all[size_t(std::clamp(g.state.Especie[i], 0, 2))];
+        p.n += 1 / volume;
+        p.radius = g.state.RadioPar[i];
+        p.mass = g.state.Masa[i];
+    }
+    const auto species = size_t(std::clamp(g.state.Especie[tracked], 0, 2));
+    return mixtureDiffusionTheory(all, species, kT, area / volume);
+}
+
 DisplacementLog::Fit
 DiffusionWindow::msdFit(const std::vector<DisplacementLog::Point> &curve) const
 {
-    const double z = measuredCollisionRate();
-    const DiffusionRange r = diffusionFitRange(curve, std::isfinite(z) && z > 0 ? z : 1.0);
+    double rate = measuredCollisionRate();
+    // A heavy particle keeps its velocity for M D / kT, far longer than a
+    // collision time: its walk is a walk only some ten of those on, and
+    // the fit waits for that (no fit in a run too short).
+    if (const int32_t heavy = m_gas->heavyParticle(); heavy != 0) {
+        const double memory = m_gas->state.Masa[heavy] * followedSpeciesTheoryD() / kTOf(*m_gas);
+        rate = memory > 0 ? 1.5 / memory : NAN;
+    }
+    const DiffusionRange r = diffusionFitRange(curve, std::isfinite(rate) && rate > 0 ? rate : 1.0);
     return DisplacementLog::fitDiffusion(curve, r.from, r.to);
 }
 
@@ -657,14 +689,6 @@ QString DiffusionWindow::figuresText() const
             const DisplacementLog::Fit fit = msdFit(curve);
             const int32_t heavy = g.heavyParticle();
             const int32_t tracked = heavy != 0 ? heavy : g.tracedParticle();
-            // Each species as the gas has it, the heavy particle a third.
-            std::vector<SpeciesPart> all(3);
-            for (int32_t i = 1; i <= count; ++i) {
-                SpeciesPart &p = all[size_t(std::clamp(g.state.Especie[i], 0, 2))];
-                p.n += 1 / volume;
-                p.radius = g.state.RadioPar[i];
-                p.mass = g.state.Masa[i];
-            }
             const size_t species =
                 tracked >= 1 ? size_t(std::clamp(g.state.Especie[tracked], 0, 2)) : 0;
             const QString whose = species == size_t(kHeavy) ? tr("de la partícula pesada")
@@ -672,7 +696,7 @@ QString DiffusionWindow::figuresText() const
                                                                  : tr("de la especie A");
             lines << tr("Difusión D %1 (DCM = 6·D·t): medida %2, teoría de esferas duras %3")
                          .arg(whose, n(fit.ok ? fit.d : NAN),
-                              n(mixtureDiffusionTheory(all, species, kT, area / volume)));
+                              n(followedSpeciesTheoryD()));
         }
         if (g.heavyParticle() != 0 && m_heavyV2Count > 0) {
             lines << tr("Partícula pesada, <v²>: medida %1, 3kT/M = %2")

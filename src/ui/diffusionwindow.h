@@ -131,6 +131,9 @@ private:
     // collision times on, below a twentieth of where the box's walls level
     // it off.
     DisplacementLog::Fit msdFit(const std::vector<DisplacementLog::Point> &curve) const;
+    // The hard spheres' D of the heavy particle, or else of the traced
+    // one's species, in the gas as it is; NaN without one.
+    double followedSpeciesTheoryD() const;
     // Collisions per particle per unit time since the tally was reset.
     double measuredCollisionRate() const;
 
