@@ -19,9 +19,11 @@ constexpr int32_t kWallFirstSegment = 24; // segments 24..27 outline the piston
 
 // The gas: per-particle arrays indexed from 1 (slot 0 is never used) and the
 // scalars that the simulation, the readouts and the controls share.
-struct GasState
+struct alignas(64) GasState
 {
     using Floats = std::array<float, kGasSlots>;
+    // Slot 1 of each array on a cache line's start (see kGasSlots).
+    std::array<float, 15> lineUp{};
     Floats ParX{}, ParY{}, ParZ{};             // position; y is the piston's axis
     Floats VelX{}, VelY{}, VelZ{};             // length per unit time
     Floats Masa{};                             // 1.0 whenever generated
