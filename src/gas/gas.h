@@ -49,7 +49,11 @@ struct alignas(64) GasState
     float Energ = 0;           // sum of squared speeds
     float Solape = 0;          // overlap depth of the contact being resolved
     int32_t Mezcla = 0;        // 1 in a mixture: masses weigh in energy and pressure
+    // The rest of the last line, as a member: the state has no padding, so
+    // two states compare as bytes.
+    std::array<float, 2> lineEnd{};
 };
+static_assert(sizeof(GasState) % 64 == 0);
 
 // Two species of hard spheres in the gas, chosen by the user: species A
 // has unit mass, species B its own. Off by default; while it is off the gas

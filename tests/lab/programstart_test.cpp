@@ -14,8 +14,8 @@ template <typename T> bool sameBits(const T &a, const T &b)
 }
 
 // The whole state at once: it has no padding (the species' slots are
-// whole numbers, as wide as the floats').
-static_assert(sizeof(GasState) == 18 * sizeof(GasState::Floats) + 15 * 4);
+// whole numbers, as wide as the floats'; the lines' fillers are members).
+static_assert(sizeof(GasState) == 18 * sizeof(GasState::Floats) + (15 + 15 + 2) * 4);
 
 void expectSameGas(const GasState &program, const GasState &lab)
 {
