@@ -8,6 +8,23 @@ export function element(tag, attributes = {}, ...children) {
   return node;
 }
 
+// An element with a class and a text, the instruments' shorter form.
+export function classed(tag, className, text) {
+  const e = document.createElement(tag);
+  if (className) e.className = className;
+  if (text !== undefined) e.textContent = text;
+  return e;
+}
+
+// A description read out with each target (aria-describedby) and shown to
+// nobody: the page's hints, where the desktop has tooltips.
+export function hint(id, ...targets) {
+  const span = classed('span', 'visually-hidden');
+  span.id = id;
+  for (const target of targets) target.setAttribute('aria-describedby', id);
+  return span;
+}
+
 // The desktop's SI / NO box: its value is what the gas reads ("SI" or "NO")
 // whatever the language; its items show the language's words.
 export function yesNoSelect(app, id, value = 'NO') {

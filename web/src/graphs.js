@@ -8,6 +8,7 @@ import './instruments.css';
 import { Chart, axisCeil } from './charts.js';
 import { ReadingLog } from './readinglog.js';
 import { download, exportControls } from './download.js';
+import { classed as element, hint } from './dom.js';
 
 const CONTEXT = 'GraphsWindow';
 const SAMPLE_EVERY = 50;      // ticks between the core's speed snapshots
@@ -20,13 +21,6 @@ const CURVE_POINTS = 80;
 const NAVY = '#000080';
 const RED = 'rgb(192, 0, 0)';
 const GREEN = 'rgb(0, 128, 0)';
-
-function element(tag, className, text) {
-  const e = document.createElement(tag);
-  if (className) e.className = className;
-  if (text !== undefined) e.textContent = text;
-  return e;
-}
 
 // The points of a history chart, as the desktop thins them: at most
 // HISTORY_POINTS, each the mean of a few consecutive readings, never across a
@@ -125,12 +119,8 @@ export function mountGraphs(root, app) {
   const lawTitle = element('h3');
   const ratio = element('output', 'figure ratio');
   ratio.tabIndex = 0;
-  const ratioHint = element('span', 'visually-hidden');
-  ratioHint.id = 'graficas-ratio-hint';
-  ratio.setAttribute('aria-describedby', ratioHint.id);
-  const ksHint = element('span', 'visually-hidden');
-  ksHint.id = 'graficas-ks-hint';
-  ks.setAttribute('aria-describedby', ksHint.id);
+  const ratioHint = hint('graficas-ratio-hint', ratio);
+  const ksHint = hint('graficas-ks-hint', ks);
   const exporter = exportControls(app, {
     description: { context: CONTEXT, text: 'Guarda la historia de las lecturas en un archivo CSV' },
     save: (dialect) => download(t('lecturas.csv'), gas.readingsCsv(dialect)),

@@ -6,6 +6,7 @@
 import './instruments.css';
 import { Chart, roundRange, roundStep } from './charts.js';
 import { download, exportControls } from './download.js';
+import { classed as element, hint } from './dom.js';
 
 const CONTEXT = 'ProcessWindow';
 const READING_EVERY = 200;
@@ -95,13 +96,6 @@ export function typedNumber(text) {
   return Number(clean);
 }
 
-function element(tag, className, text) {
-  const e = document.createElement(tag);
-  if (className) e.className = className;
-  if (text !== undefined) e.textContent = text;
-  return e;
-}
-
 let made = 0;
 
 export function mountProcesses(root, app) {
@@ -128,13 +122,11 @@ export function mountProcesses(root, app) {
     const label = element('label');
     label.htmlFor = id;
     control.id = id;
-    const hint = element('span', 'visually-hidden');
-    hint.id = `${id}-hint`;
-    control.setAttribute('aria-describedby', hint.id);
+    const description = hint(`${id}-hint`, control);
     const cell = element('div', 'process-field');
-    cell.append(label, control, hint);
+    cell.append(label, control, description);
     column.append(cell);
-    return { label, control, hint, help, cell };
+    return { label, control, hint: description, help, cell };
   };
   const select = (values) => {
     const s = element('select');
@@ -276,18 +268,12 @@ export function mountProcesses(root, app) {
   const heat = element('output', 'figure');
   const change = element('output', 'figure');
   const shares = element('output', 'figure');
-  const ledgerHint = element('span', 'visually-hidden');
-  ledgerHint.id = 'procesos-ledger-hint';
-  const sharesHint = element('span', 'visually-hidden');
-  sharesHint.id = 'procesos-shares-hint';
-  for (const f of [work, heat, change]) f.setAttribute('aria-describedby', ledgerHint.id);
-  shares.setAttribute('aria-describedby', sharesHint.id);
+  const ledgerHint = hint('procesos-ledger-hint', work, heat, change);
+  const sharesHint = hint('procesos-shares-hint', shares);
   for (const f of [work, heat, change, shares]) f.tabIndex = 0;
   const reset = element('button');
   reset.type = 'button';
-  const resetHint = element('span', 'visually-hidden');
-  resetHint.id = 'procesos-reset-hint';
-  reset.setAttribute('aria-describedby', resetHint.id);
+  const resetHint = hint('procesos-reset-hint', reset);
   reset.addEventListener('click', () => {
     gas.resetLedger();
     pending = true;
@@ -304,9 +290,7 @@ export function mountProcesses(root, app) {
   const chart = new Chart(chartHost, { height: 230 });
   const fit = element('output', 'figure fit');
   fit.tabIndex = 0;
-  const fitHint = element('span', 'visually-hidden');
-  fitHint.id = 'procesos-fit-hint';
-  fit.setAttribute('aria-describedby', fitHint.id);
+  const fitHint = hint('procesos-fit-hint', fit);
   const exporter = exportControls(app, {
     description: { context: CONTEXT, text: 'Guarda las lecturas desde la puesta a cero, con el émbolo, el trabajo, el calor y la energía por eje, en un archivo CSV' },
     save: (dialect) => download(t('proceso.csv'), gas.processCsv(dialect)),
