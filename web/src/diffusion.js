@@ -9,6 +9,7 @@ import './instruments.css';
 import { Chart, roundRange, roundStep } from './charts.js';
 import { download, exportControls } from './download.js';
 import { typedNumber } from './processes.js';
+import { classed } from './dom.js';
 
 const CONTEXT = 'DiffusionWindow';
 const REDRAW_MS = 200;
@@ -19,13 +20,6 @@ const NAVY = '#000080';
 const RED = 'rgb(192, 0, 0)';
 const GREEN = 'rgb(0, 128, 0)';
 const MAGENTA = 'rgb(176, 0, 176)';
-
-function element(tag, className, text) {
-  const e = document.createElement(tag);
-  if (className) e.className = className;
-  if (text !== undefined) e.textContent = text;
-  return e;
-}
 
 // At most `most` points of a long series, evenly, the last one kept.
 function thin(points, most) {
@@ -42,24 +36,24 @@ export function mountDiffusion(root, app) {
   const n = (x, d) => app.number(x, d);
 
   root.classList.add('instrument');
-  const heading = element('h2');
+  const heading = classed('h2');
   heading.id = 'difusion-title';
   root.setAttribute('aria-labelledby', heading.id);
 
   // ---- the settings ------------------------------------------------------
-  const grid = element('div', 'process-grid');
-  const columns = [element('div', 'process-column'), element('div', 'process-column')];
+  const grid = classed('div', 'process-grid');
+  const columns = [classed('div', 'process-column'), classed('div', 'process-column')];
   grid.append(...columns);
   const fields = [];
   const field = (control, source, help, column) => {
     const id = `difusion-${++made}`;
-    const label = element('label');
+    const label = classed('label');
     label.htmlFor = id;
     control.id = id;
-    const hint = element('span', 'visually-hidden');
+    const hint = classed('span', 'visually-hidden');
     hint.id = `${id}-hint`;
     control.setAttribute('aria-describedby', hint.id);
-    const cell = element('div', 'process-field');
+    const cell = classed('div', 'process-field');
     cell.append(label, control, hint);
     columns[column].append(cell);
     fields.push({ label, hint, source, help });
@@ -67,7 +61,7 @@ export function mountDiffusion(root, app) {
   };
   // A number box: either decimal sign, kept within its range when left.
   const box = (value, lo, hi, decimals, source, help, column) => {
-    const input = element('input');
+    const input = classed('input');
     input.type = 'text';
     input.inputMode = decimals ? 'decimal' : 'numeric';
     input.autocomplete = 'off';
@@ -89,9 +83,9 @@ export function mountDiffusion(root, app) {
   const bCount = box(200, 0, 500, 0, 'Partículas B', 'Partículas de la especie B; A y B juntas, hasta 500', 0);
   const bMass = box(4, 1, 100, 2, 'Masa de B', 'En masas de A, de 1 a 100', 0);
   const bRadius = box(1.5, 0.1, 10, 2, 'Radio de B', 'En longitudes de la caja', 0);
-  const divider = element('select');
+  const divider = classed('select');
   for (const value of ['none', 'solid', 'hole']) {
-    const option = element('option');
+    const option = classed('option');
     option.value = value;
     divider.append(option);
   }
@@ -111,9 +105,9 @@ export function mountDiffusion(root, app) {
   });
 
   const button = (source, help) => {
-    const b = element('button');
+    const b = classed('button');
     b.type = 'button';
-    const hint = element('span', 'visually-hidden');
+    const hint = classed('span', 'visually-hidden');
     hint.id = `difusion-${++made}`;
     b.setAttribute('aria-describedby', hint.id);
     fields.push({ label: b, hint, source, help });
@@ -122,18 +116,18 @@ export function mountDiffusion(root, app) {
   const [apply, applyHint] = button('Aplicar', 'Empieza la mezcla con estos valores; el émbolo queda fijo y sin baño');
   const [remove, removeHint] = button('Quitar la pared', 'Quita la pared de en medio: los gases se mezclan');
   const [back, backHint] = button('Volver al gas clásico', 'Termina la mezcla: el gas de siempre, con las partículas del panel de control');
-  const actions = element('div', 'ledger-row');
+  const actions = classed('div', 'ledger-row');
   actions.append(apply, remove, back, applyHint, removeHint, backHint);
-  const experiment = element('p', 'state');
-  const notice = element('p', 'note');
+  const experiment = classed('p', 'state');
+  const notice = classed('p', 'note');
   notice.setAttribute('role', 'status');
 
   // ---- the figures and the charts ----------------------------------------
-  const figures = element('output', 'figure legend-text');
+  const figures = classed('output', 'figure legend-text');
   figures.tabIndex = 0;
   const chartOf = (height) => {
-    const host = element('div', 'chart-host');
-    return { host, chart: new Chart(host, { height }), title: element('h3') };
+    const host = classed('div', 'chart-host');
+    return { host, chart: new Chart(host, { height }), title: classed('h3') };
   };
   const sides = chartOf(150);
   const rates = chartOf(150);
