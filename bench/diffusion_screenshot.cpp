@@ -31,28 +31,6 @@
 #include <cstdio>
 #include <functional>
 
-namespace {
-
-// Runs the animation until the condition holds or the seconds are up (an
-// event loop of its own, so that the 1 ms timer is not starved).
-bool animateUntil(const std::function<bool()> &done, double seconds)
-{
-    QElapsedTimer clock;
-    clock.start();
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (done() || clock.elapsed() > seconds * 1000) {
-            loop.quit();
-        }
-    });
-    poll.start(20);
-    loop.exec();
-    return done();
-}
-
-} // namespace
-
 int main(int argc, char **argv)
 {
     MolvixApplication app(argc, argv);
@@ -107,12 +85,12 @@ int main(int argc, char **argv)
     QTest::mouseClick(w.Form1->RBtnAni, Qt::LeftButton);
     const int64_t start = g.ticks;
     if (!brownian) {
-        animateUntil([&] { return g.ticks >= start + 2000; }, 60);
+        molvix::bench::animateUntil([&] { return g.ticks >= start + 2000; }, 60);
         QTest::mouseClick(d.BtnQuitarPared, Qt::LeftButton);
     }
     const int64_t from = g.ticks;
     const int64_t run = brownian ? 40000 : 20000;
-    animateUntil([&] { return g.ticks >= from + run; }, 480);
+    molvix::bench::animateUntil([&] { return g.ticks >= from + run; }, 480);
     QTest::mouseClick(w.Form1->RBtnStop, Qt::LeftButton);
     d.redraw();
     d.raise();

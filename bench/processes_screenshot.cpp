@@ -29,29 +29,6 @@
 #include <cstdio>
 #include <functional>
 
-namespace {
-
-// Runs the animation until the condition holds or the seconds are up. (An
-// event loop of its own: QTest::qWait sleeps between its rounds of events,
-// which would starve the 1 ms animation timer.)
-bool animateUntil(const std::function<bool()> &done, double seconds)
-{
-    QElapsedTimer clock;
-    clock.start();
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (done() || clock.elapsed() > seconds * 1000) {
-            loop.quit();
-        }
-    });
-    poll.start(20);
-    loop.exec();
-    return done();
-}
-
-} // namespace
-
 int main(int argc, char **argv)
 {
     MolvixApplication app(argc, argv);
@@ -98,13 +75,13 @@ int main(int argc, char **argv)
     run.start();
     // Settle over five readings, then start the ledger and the path afresh.
     const int64_t start = g.ticks;
-    animateUntil([&] { return g.ticks >= start + 5 * NPasosPresion; }, 60);
+    molvix::bench::animateUntil([&] { return g.ticks >= start + 5 * NPasosPresion; }, 60);
     QTest::mouseClick(p.BtnCero, Qt::LeftButton);
     const int64_t from = g.ticks;
     w.FormCPanel->ScBarPared->setValue(50);
-    const bool arrived = animateUntil([&] { return g.pistonPosition() <= 50; }, 120);
+    const bool arrived = molvix::bench::animateUntil([&] { return g.pistonPosition() <= 50; }, 120);
     const int64_t at = g.ticks;
-    animateUntil([&] { return g.ticks >= at + 2 * NPasosPresion; }, 30);
+    molvix::bench::animateUntil([&] { return g.ticks >= at + 2 * NPasosPresion; }, 30);
     const double elapsed = run.elapsed() / 1000.0;
     QTest::mouseClick(w.Form1->RBtnStop, Qt::LeftButton);
     p.redraw();

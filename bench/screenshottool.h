@@ -5,9 +5,14 @@
 // on the machine), and the arguments left once it is set aside.
 #include "language.h"
 
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QObject>
 #include <QStringList>
+#include <QTimer>
 
 #include <cstdio>
+#include <functional>
 
 namespace molvix::bench {
 
@@ -37,6 +42,25 @@ inline QStringList argumentsBesideLanguage(const QStringList &args)
         }
     }
     return rest;
+}
+
+// Runs the animation until the condition holds or the seconds are up. (An
+// event loop of its own: QTest::qWait sleeps between its rounds of events,
+// which would starve the 1 ms animation timer.)
+inline bool animateUntil(const std::function<bool()> &done, double seconds)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (done() || clock.elapsed() > seconds * 1000) {
+            loop.quit();
+        }
+    });
+    poll.start(20);
+    loop.exec();
+    return done();
 }
 
 } // namespace molvix::bench

@@ -1,5 +1,6 @@
 // molvix-lab's heavy particle and diffusion: the options and their
 // refusals, the columns, and the figures a short run gives against theory.
+#include "labparse.h"
 #include "experiment.h"
 #include "laboptions.h"
 #include "labwriters.h"
@@ -13,11 +14,7 @@ namespace {
 
 ParsedCommandLine parse(const QString &line)
 {
-    molvix::i18n::installTranslation(QStringLiteral("en"));
-    const ParsedCommandLine parsed = parseLabCommandLine(
-        QStringList{"molvix-lab"} + line.split(QLatin1Char(' '), Qt::SkipEmptyParts), 1);
-    molvix::i18n::removeTranslation();
-    return parsed;
+    return parseInEnglish(line);
 }
 
 TEST(HeavyOptions, BadValuesAreRefusedInOneLine)

@@ -1,6 +1,7 @@
 // molvix-lab's divider: its options and bad values, the runs a sweep makes,
 // the clock of mixing once a solid divider goes, Graham's ratio through a
 // hole, and the counts per side in the series.
+#include "labparse.h"
 #include "laboptions.h"
 #include "labwriters.h"
 #include "language.h"
@@ -11,11 +12,7 @@ namespace {
 
 ParsedCommandLine parse(const QString &line)
 {
-    molvix::i18n::installTranslation(QStringLiteral("en"));
-    const ParsedCommandLine parsed = parseLabCommandLine(
-        QStringList{"molvix-lab"} + line.split(QLatin1Char(' '), Qt::SkipEmptyParts), 1);
-    molvix::i18n::removeTranslation();
-    return parsed;
+    return parseInEnglish(line);
 }
 
 TEST(DividerOptions, BadValuesAreRefusedInOneLine)

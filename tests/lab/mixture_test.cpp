@@ -1,5 +1,6 @@
 // molvix-lab's mixtures: their options and bad values, the columns they add
 // (and only they), and the free paths a run measures against theory.
+#include "labparse.h"
 #include "laboptions.h"
 #include "labwriters.h"
 #include "language.h"
@@ -8,14 +9,9 @@
 
 namespace {
 
-// The messages as an English system shows them.
 ParsedCommandLine parse(const QString &line)
 {
-    molvix::i18n::installTranslation(QStringLiteral("en"));
-    const ParsedCommandLine parsed = parseLabCommandLine(
-        QStringList{"molvix-lab"} + line.split(QLatin1Char(' '), Qt::SkipEmptyParts), 1);
-    molvix::i18n::removeTranslation();
-    return parsed;
+    return parseInEnglish(line);
 }
 
 TEST(MixtureOptions, BadValuesAreRefusedAsTheOthersAre)

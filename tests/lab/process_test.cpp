@@ -1,5 +1,6 @@
 // molvix-lab's process: its options and their bad values, what a run of a
 // moving or loaded piston with the bath measures, and the columns it adds.
+#include "labparse.h"
 #include "laboptions.h"
 #include "labwriters.h"
 #include "language.h"
@@ -11,14 +12,9 @@
 
 namespace {
 
-// The messages as an English system shows them.
 ParsedCommandLine parse(const QString &line)
 {
-    molvix::i18n::installTranslation(QStringLiteral("en"));
-    const ParsedCommandLine parsed = parseLabCommandLine(
-        QStringList{"molvix-lab"} + line.split(QLatin1Char(' '), Qt::SkipEmptyParts), 1);
-    molvix::i18n::removeTranslation();
-    return parsed;
+    return parseInEnglish(line);
 }
 
 TEST(ProcessOptions, BadValuesAreRefusedAsTheOthersAre)
