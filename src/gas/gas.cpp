@@ -337,6 +337,24 @@ void Gas::ReglaTemperatura(int32_t temp)
 
 // ---- the tick --------------------------------------------------------------
 
+// Particle i where the tick left it, on the active view (and its vector).
+void Gas::showMoved(int32_t i)
+{
+    const GasState &g = state;
+    if (g.ModoGL == 1) {
+        if (gl != nullptr) {
+            gl->MoveParticle(i, g.ParX[i], g.ParY[i], g.ParZ[i]);
+        }
+    } else if (g.ModoGL == 0) {
+        if (soft != nullptr) {
+            soft->MoveParticle(i, g.ParX[i], g.ParY[i], g.ParZ[i]);
+        }
+    }
+    if (g.DibVel == 1) {
+        moveVectorOnActiveView(i);
+    }
+}
+
 void Gas::TimeLoopTimer()
 {
     GasState &g = state;
@@ -359,18 +377,7 @@ void Gas::TimeLoopTimer()
         if (collisions) {
             Contacto(i);
         }
-        if (g.ModoGL == 1) {
-            if (gl != nullptr) {
-                gl->MoveParticle(i, g.ParX[i], g.ParY[i], g.ParZ[i]);
-            }
-        } else if (g.ModoGL == 0) {
-            if (soft != nullptr) {
-                soft->MoveParticle(i, g.ParX[i], g.ParY[i], g.ParZ[i]);
-            }
-        }
-        if (g.DibVel == 1) {
-            moveVectorOnActiveView(i);
-        }
+        showMoved(i);
     }
     g.NPasos += 1;
     ticks += 1;

@@ -406,6 +406,7 @@ private:
     // pathological (and the bath's crossings of a tick, in turn).
     static constexpr int kMaxFoldPasses = 64;
     void moveVectorOnActiveView(int32_t i);
+    void showMoved(int32_t i);
     void redrawActiveView();
     void placeWallOutlineOnActiveView();
 

@@ -529,18 +529,7 @@ void Gas::mixtureTick(bool collisions)
                 }
             }
         }
-        if (g.ModoGL == 1) {
-            if (gl != nullptr) {
-                gl->MoveParticle(i, g.ParX[i], g.ParY[i], g.ParZ[i]);
-            }
-        } else if (g.ModoGL == 0) {
-            if (soft != nullptr) {
-                soft->MoveParticle(i, g.ParX[i], g.ParY[i], g.ParZ[i]);
-            }
-        }
-        if (g.DibVel == 1) {
-            moveVectorOnActiveView(i);
-        }
+        showMoved(i);
     }
     // The bulk's particles and their flight, every kBulkEveryTicks ticks,
     // each look standing for that many ticks: a particle moves a few
