@@ -9,7 +9,7 @@ import './instruments.css';
 import { Chart, roundRange, roundStep } from './charts.js';
 import { download, exportControls } from './download.js';
 import { typedNumber } from './processes.js';
-import { classed } from './dom.js';
+import { classed, redrawer } from './dom.js';
 
 const CONTEXT = 'DiffusionWindow';
 const REDRAW_MS = 200;
@@ -335,27 +335,18 @@ export function mountDiffusion(root, app) {
   };
 
   // ---- when to draw ------------------------------------------------------
-  let pending = true;
-  let lastDraw = -Infinity;
-  const visible = () => !root.hidden && root.isConnected
-    && (root.checkVisibility ? root.checkVisibility() : true);
-  function draw(force) {
-    if (!visible()) return;
-    const now = performance.now();
-    if (!force && app.running && now - lastDraw < REDRAW_MS) return;
-    if (!pending && !force) return;
-    lastDraw = now;
-    pending = false;
-    figures.textContent = figuresText();
-    retextState();
-    drawCharts();
-  }
-  app.on('frame', (ticks) => {
-    if (ticks > 0 && gas.mixture) pending = true;
-    if (pending) draw(false);
+  const redraw = redrawer(root, app, REDRAW_MS, () => {
+  figures.textContent = figuresText();
+  retextState();
+  drawCharts();
   });
-  app.on('change', () => { pending = true; enable(); });
-  app.on('running', (running) => { if (!running && pending) draw(true); });
+  function draw(force) { redraw.draw(force); }
+  app.on('frame', (ticks) => {
+    if (ticks > 0 && gas.mixture) redraw.mark();
+    if (redraw.pending) draw(false);
+  });
+  app.on('change', () => { redraw.mark(); enable(); });
+  app.on('running', (running) => { if (!running && redraw.pending) draw(true); });
   app.on('language', () => { retext(); draw(true); });
   app.on('open', (what) => { if (what === 'difusion') draw(true); });
   new MutationObserver(() => { if (!root.hidden) draw(true); })

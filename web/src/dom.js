@@ -37,3 +37,26 @@ export function yesNoSelect(app, id, value = 'NO') {
   select.value = value;
   return select;
 }
+
+// A window's redraw: only while it is seen; while the gas runs, at most once
+// every `ms` (a forced one always); and only when something was marked as
+// changed since the last.
+export function redrawer(root, app, ms, paint) {
+  let pending = true;
+  let lastDraw = -Infinity;
+  const visible = () => !root.hidden && root.isConnected
+    && (root.checkVisibility ? root.checkVisibility() : true);
+  return {
+    get pending() { return pending; },
+    mark() { pending = true; },
+    draw(force) {
+      if (!visible()) return;
+      const now = performance.now();
+      if (!force && app.running && now - lastDraw < ms) return;
+      if (!pending && !force) return;
+      lastDraw = now;
+      pending = false;
+      paint();
+    },
+  };
+}

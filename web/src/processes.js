@@ -6,7 +6,7 @@
 import './instruments.css';
 import { Chart, roundRange, roundStep } from './charts.js';
 import { download, exportControls } from './download.js';
-import { classed as element, hint } from './dom.js';
+import { classed as element, hint, redrawer } from './dom.js';
 
 const CONTEXT = 'ProcessWindow';
 const READING_EVERY = 200;
@@ -242,7 +242,7 @@ export function mountProcesses(root, app) {
       gas.setProcess(settings);
       app.changed('process');
     }
-    pending = true;
+    redraw.mark();
     draw(true);
   };
   piston.control.addEventListener('change', apply);
@@ -276,7 +276,7 @@ export function mountProcesses(root, app) {
   const resetHint = hint('procesos-reset-hint', reset);
   reset.addEventListener('click', () => {
     gas.resetLedger();
-    pending = true;
+    redraw.mark();
     draw(true);
   });
   const ledger = element('div', 'ledger');
@@ -389,24 +389,15 @@ export function mountProcesses(root, app) {
   };
 
   // ---- when to draw ------------------------------------------------------
-  let pending = true;
-  let lastDraw = -Infinity;
-  const visible = () => !root.hidden && root.isConnected
-    && (root.checkVisibility ? root.checkVisibility() : true);
-  function draw(force) {
-    if (!visible()) return;
-    const now = performance.now();
-    if (!force && app.running && now - lastDraw < REDRAW_MS) return;
-    if (!pending && !force) return;
-    lastDraw = now;
-    pending = false;
-    redrawLedger();
-    redrawDiagram();
-  }
-  app.on('readings', () => { pending = true; });
-  app.on('change', () => { pending = true; });
-  app.on('frame', () => { if (pending) draw(false); });
-  app.on('running', (running) => { if (!running && pending) draw(true); });
+  const redraw = redrawer(root, app, REDRAW_MS, () => {
+  redrawLedger();
+  redrawDiagram();
+  });
+  function draw(force) { redraw.draw(force); }
+  app.on('readings', () => { redraw.mark(); });
+  app.on('change', () => { redraw.mark(); });
+  app.on('frame', () => { if (redraw.pending) draw(false); });
+  app.on('running', (running) => { if (!running && redraw.pending) draw(true); });
   app.on('language', () => { retext(); draw(true); });
   app.on('open', (what) => { if (what === 'procesos') draw(true); });
   new MutationObserver(() => { if (!root.hidden) draw(true); })
