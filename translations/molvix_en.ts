@@ -259,6 +259,10 @@ F2: control panel · F3: graphs · F4: processes · F7: diffusion · Ctrl+Q: end
         <source>El experimento que prepara la pared elegida.</source>
         <translation>The experiment the chosen divider sets up.</translation>
     </message>
+    <message>
+        <source>Rapideces de la partícula pesada muestreadas a lo largo de la mezcla, con la curva de Maxwell–Boltzmann de su masa M a la temperatura del gas (kT/M).</source>
+        <translation>The heavy particle's speeds sampled through the mixture, with the Maxwell–Boltzmann curve of its mass M at the gas's temperature (kT/M).</translation>
+    </message>
 </context>
 <context>
     <name>ChartExport</name>
@@ -670,6 +674,38 @@ The readings are still here: try another folder or name.</translation>
     <message>
         <source>Con la mezcla el émbolo queda fijo y sin baño (su física supone masas iguales); la temperatura sí se puede cambiar.</source>
         <translation>With the mixture the piston stays fixed, with no bath (their physics assumes equal masses); the temperature can still be changed.</translation>
+    </message>
+    <message>
+        <source>Rapidez de la partícula pesada</source>
+        <translation>Speed of the heavy particle</translation>
+    </message>
+    <message>
+        <source>Rapidez</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Medidas</source>
+        <translation>Measured</translation>
+    </message>
+    <message>
+        <source>Maxwell–Boltzmann a kT/M</source>
+        <translation>Maxwell–Boltzmann at kT/M</translation>
+    </message>
+    <message>
+        <source>rapidez-pesada</source>
+        <translation>heavy-speed</translation>
+    </message>
+    <message>
+        <source>Rapidez de la partícula pesada: distancia KS a Maxwell–Boltzmann con kT/M %1 (%2 muestras)</source>
+        <translation>Speed of the heavy particle: KS distance to Maxwell–Boltzmann at kT/M %1 (%2 samples)</translation>
+    </message>
+    <message>
+        <source>Sin partícula pesada: elija su masa y pulse «Aplicar».</source>
+        <translation>No heavy particle: choose its mass and press “Apply”.</translation>
+    </message>
+    <message>
+        <source>Histograma de %1 rapideces de la partícula pesada, con la curva de Maxwell–Boltzmann a la temperatura del gas, kT/M.</source>
+        <translation>Histogram of %1 speeds of the heavy particle, with the Maxwell–Boltzmann curve at the gas's temperature, kT/M.</translation>
     </message>
 </context>
 <context>
@@ -1569,6 +1605,37 @@ The readings are still here: try another folder or name.</translation>
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>molvix: no hay traducción para «%1» (hay %2); se usa el español</source>
+        <translation>molvix: no translation for “%1” (there are %2); using Spanish</translation>
+    </message>
+    <message>
+        <source>Uso: molvix [--lang CÓDIGO]
+Simulación de un gas ideal de esferas duras en una caja con émbolo.
+
+  --lang CÓDIGO  idioma de la interfaz: %1
+                 (sin --lang: el del sistema si hay traducción; si no, español)
+  --help         muestra esta ayuda
+
+El manual va dentro del programa: F1, en cualquier ventana, abre la ayuda
+(mandos, lecturas, el modelo y experimentos para el aula); Mayús+F1 explica
+el mando que tiene el foco.
+</source>
+        <translation>Usage: molvix [--lang CODE]
+Simulation of an ideal gas of hard spheres in a box with a piston.
+
+  --lang CODE    language of the interface: %1
+                 (without --lang: the system&apos;s if translated; otherwise Spanish)
+  --help         shows this help
+
+The handbook is inside the program: F1, in any window, opens the help
+(controls, readouts, the model and classroom experiments); Shift+F1 explains
+the control that has the focus.
+</translation>
+    </message>
+</context>
+<context>
     <name>molvix-lab</name>
     <message>
         <source>%1 está fuera de %2..%3</source>
@@ -2200,37 +2267,6 @@ Example (Boyle: pressure against the wall, 100 particles, collisions on):
     <message>
         <source>no hay traducción para «%1» (hay %2); se usa el español</source>
         <translation>no translation for “%1” (there are %2); using Spanish</translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <source>molvix: no hay traducción para «%1» (hay %2); se usa el español</source>
-        <translation>molvix: no translation for “%1” (there are %2); using Spanish</translation>
-    </message>
-    <message>
-        <source>Uso: molvix [--lang CÓDIGO]
-Simulación de un gas ideal de esferas duras en una caja con émbolo.
-
-  --lang CÓDIGO  idioma de la interfaz: %1
-                 (sin --lang: el del sistema si hay traducción; si no, español)
-  --help         muestra esta ayuda
-
-El manual va dentro del programa: F1, en cualquier ventana, abre la ayuda
-(mandos, lecturas, el modelo y experimentos para el aula); Mayús+F1 explica
-el mando que tiene el foco.
-</source>
-        <translation>Usage: molvix [--lang CODE]
-Simulation of an ideal gas of hard spheres in a box with a piston.
-
-  --lang CODE    language of the interface: %1
-                 (without --lang: the system&apos;s if translated; otherwise Spanish)
-  --help         shows this help
-
-The handbook is inside the program: F1, in any window, opens the help
-(controls, readouts, the model and classroom experiments); Shift+F1 explains
-the control that has the focus.
-</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 SpeedSampler::SpeedSampler(int snapshots)
     : m_capacity(std::max(1, snapshots)), m_ring(static_cast<size_t>(m_capacity))
@@ -95,7 +96,12 @@ double meanSquareOverThree(const std::vector<double> &speeds)
 std::optional<double> maxwellBoltzmannKs(std::vector<double> speeds)
 {
     const double s2 = meanSquareOverThree(speeds);
-    if (!(s2 > 0) || !std::isfinite(s2)) {
+    return maxwellBoltzmannKs(std::move(speeds), s2);
+}
+
+std::optional<double> maxwellBoltzmannKs(std::vector<double> speeds, double s2)
+{
+    if (speeds.empty() || !(s2 > 0) || !std::isfinite(s2)) {
         return std::nullopt;
     }
     std::sort(speeds.begin(), speeds.end());
@@ -107,4 +113,40 @@ std::optional<double> maxwellBoltzmannKs(std::vector<double> speeds)
         d = std::max({d, f - static_cast<double>(i) / n, static_cast<double>(i + 1) / n - f});
     }
     return d;
+}
+
+ThinnedSpeeds::ThinnedSpeeds(size_t capacity) : m_capacity(std::max<size_t>(2, capacity)) {}
+
+void ThinnedSpeeds::add(double speed)
+{
+    if (m_offered++ % m_stride != 0) {
+        return;
+    }
+    if (m_kept.size() == m_capacity) {
+        // Every other one kept: samples 0, 2s, 4s, ... of the run so far,
+        // and the one offered now is one of them exactly when the doubled
+        // stride divides its number.
+        size_t n = 0;
+        for (size_t k = 0; k < m_kept.size(); k += 2) {
+            m_kept[n++] = m_kept[k];
+        }
+        m_kept.resize(n);
+        m_stride *= 2;
+        if ((m_offered - 1) % m_stride != 0) {
+            return;
+        }
+    }
+    m_kept.push_back(speed);
+}
+
+void ThinnedSpeeds::clear()
+{
+    m_kept.clear();
+    m_stride = 1;
+    m_offered = 0;
+}
+
+double ThinnedSpeeds::fastest() const
+{
+    return m_kept.empty() ? 0.0 : *std::max_element(m_kept.begin(), m_kept.end());
 }

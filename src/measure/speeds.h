@@ -59,3 +59,31 @@ double meanSquareOverThree(const std::vector<double> &speeds);
 // empirical and the model distribution. None when there are no samples or
 // every speed is 0 (no curve to compare with).
 std::optional<double> maxwellBoltzmannKs(std::vector<double> speeds);
+// The same against a given curve, s^2 = kT/m (one particle's speeds against
+// the gas's temperature). None without samples or a positive s^2.
+std::optional<double> maxwellBoltzmannKs(std::vector<double> speeds, double s2);
+
+// One particle's speeds over a run of any length in bounded memory: every
+// sample until `capacity` are kept, then every other one of those and, from
+// then on, every second sample offered (every fourth after the next halving,
+// and so on), so that the kept ones stay spread evenly over the whole run.
+class ThinnedSpeeds
+{
+public:
+    explicit ThinnedSpeeds(size_t capacity = 100000);
+
+    void add(double speed);
+    void clear();
+
+    const std::vector<double> &kept() const { return m_kept; }
+    // Samples offered since the last clear, kept or not.
+    int64_t offered() const { return m_offered; }
+    // The kept samples' largest speed, 0 without any.
+    double fastest() const;
+
+private:
+    size_t m_capacity;
+    int64_t m_stride = 1;
+    int64_t m_offered = 0;
+    std::vector<double> m_kept;
+};

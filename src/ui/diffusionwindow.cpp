@@ -8,7 +8,9 @@
 #include "focuschartview.h"
 #include "freepath.h"
 #include "savefolder.h"
+#include "speedchartview.h"
 
+#include <QAreaSeries>
 #include <QChart>
 #include <QComboBox>
 #include <QDir>
@@ -30,6 +32,7 @@
 #include <cmath>
 #include <cstdio>
 #include <numbers>
+#include <optional>
 
 using molvix::ui::describe;
 using molvix::ui::kNavyColour;
@@ -170,7 +173,7 @@ DiffusionWindow::~DiffusionWindow() = default;
 void DiffusionWindow::buildControls()
 {
     move(360, 60);
-    resize(640, 700);
+    resize(900, 700);
     QVBoxLayout *column = molvix::ui::silverColumn(this, &Panel1);
 
     auto *grid = new QGridLayout;
@@ -260,23 +263,42 @@ void DiffusionWindow::buildControls()
     c = ChartMSD->chart();
     m_msdSeries = lineOf(c, molvix::ui::kCurveColour, tr("Medido"), Qt::SolidLine);
     m_msdFit = lineOf(c, kNavyColour, tr("Recta ajustada"), Qt::DashLine);
-    auto *charts = new QGridLayout;
-    const std::array<FocusChartView *, 4> views{ChartLados, ChartEfusion, ChartCaminos, ChartMSD};
-    const std::array<QString, 4> stems{tr("lados"), tr("efusion"), tr("caminos-libres"),
-                                       tr("desplazamiento")};
-    for (size_t i = 0; i < views.size(); ++i) {
-        attachAll(views[i]->chart());
-        ChartExport::attach(views[i], stems[i]);
-        charts->addWidget(views[i], static_cast<int>(i / 2), static_cast<int>(i % 2));
-    }
-    column->addLayout(charts, 1);
+    ChartRapidez = new SpeedChartView;
+    ChartRapidez->setObjectName(QStringLiteral("ChartRapidez"));
+    ChartRapidez->setMinimumSize(220, 170);
+    c = ChartRapidez->chart();
+    c->setTitle(tr("Rapidez de la partícula pesada"));
+    c->axes(Qt::Horizontal).front()->setTitleText(tr("Rapidez"));
+    c->axes(Qt::Vertical).front()->setTitleText(tr("Densidad"));
+    ChartRapidez->histogram()->setName(tr("Medidas"));
+    ChartRapidez->curve()->setName(tr("Maxwell–Boltzmann a kT/M"));
+    c->legend()->setVisible(true);
+    c->legend()->setFont(molvix::ui::smallChartFont());
+    ChartRapidez->clear();
 
+    // Three charts a row, the figures in the last place beside them.
     LabelCifras = textLabel("LabelCifras", QString());
     LabelCifras->hide();
     LabelAviso->hide();
     LabelCifras->setWordWrap(true);
     LabelCifras->setMinimumWidth(120);
-    column->addWidget(LabelCifras);
+    auto *charts = new QGridLayout;
+    const std::array<FocusChartView *, 5> views{ChartLados, ChartEfusion, ChartCaminos, ChartMSD,
+                                                ChartRapidez};
+    const std::array<QString, 5> stems{tr("lados"), tr("efusion"), tr("caminos-libres"),
+                                       tr("desplazamiento"), tr("rapidez-pesada")};
+    for (size_t i = 0; i < views.size(); ++i) {
+        if (views[i] != ChartRapidez) {
+            attachAll(views[i]->chart());
+        }
+        ChartExport::attach(views[i], stems[i]);
+        charts->addWidget(views[i], static_cast<int>(i / 3), static_cast<int>(i % 3));
+    }
+    charts->addWidget(LabelCifras, 1, 2, Qt::AlignTop);
+    for (int k = 0; k < 3; ++k) {
+        charts->setColumnStretch(k, 1);
+    }
+    column->addLayout(charts, 1);
     BtnExportarCSV = new QPushButton(tr("Exportar CSV"));
     BtnExportarCSV->setObjectName(QStringLiteral("BtnExportarCSV"));
     auto *bottom = new QHBoxLayout;
@@ -315,6 +337,7 @@ void DiffusionWindow::describeControls()
     ChartEfusion->setAccessibleName(tr("Efusión por el agujero"));
     ChartCaminos->setAccessibleName(tr("Caminos libres"));
     ChartMSD->setAccessibleName(tr("Desplazamiento cuadrático medio"));
+    ChartRapidez->setAccessibleName(tr("Rapidez de la partícula pesada"));
     for (QLabel *figure : {LabelExperimento, LabelAviso, LabelCifras}) {
         figure->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         figure->setFocusPolicy(Qt::StrongFocus);
@@ -326,8 +349,8 @@ void DiffusionWindow::describeControls()
                                  SpinRadioB,     BoxPared,       SpinAgujero, SpinMasaPesada,
                                  SpinRadioPesada, SpinTrazada,   BtnAplicar,  BtnQuitarPared,
                                  BtnVolver,      LabelExperimento, LabelAviso, ChartLados,
-                                 ChartEfusion,   ChartCaminos,   ChartMSD,    LabelCifras,
-                                 BtnExportarCSV};
+                                 ChartEfusion,   ChartCaminos,   ChartMSD,    ChartRapidez,
+                                 LabelCifras,    BtnExportarCSV};
     for (qsizetype i = 1; i < order.size(); ++i) {
         setTabOrder(order.at(i - 1), order.at(i));
     }
@@ -455,6 +478,7 @@ void DiffusionWindow::startSeries()
     m_mixFrom = 0;
     m_heavyV2Sum = 0;
     m_heavyV2Count = 0;
+    m_heavySpeeds.clear();
     m_gas->resetFreePaths();
     m_gas->resetEffusion();
     sample();
@@ -542,10 +566,12 @@ void DiffusionWindow::sample()
         m_msd.add(x.t, r);
     }
     if (heavy != 0) {
-        m_heavyV2Sum += double(s.VelX[heavy]) * s.VelX[heavy] +
-                        double(s.VelY[heavy]) * s.VelY[heavy] +
-                        double(s.VelZ[heavy]) * s.VelZ[heavy];
+        const double v2 = double(s.VelX[heavy]) * s.VelX[heavy] +
+                          double(s.VelY[heavy]) * s.VelY[heavy] +
+                          double(s.VelZ[heavy]) * s.VelZ[heavy];
+        m_heavyV2Sum += v2;
         ++m_heavyV2Count;
+        m_heavySpeeds.add(std::sqrt(v2));
     }
     m_dirty = true;
 }
@@ -702,6 +728,12 @@ QString DiffusionWindow::figuresText() const
             lines << tr("Partícula pesada, <v²>: medida %1, 3kT/M = %2")
                          .arg(n(m_heavyV2Sum / m_heavyV2Count),
                               n(meanSquareSpeedTheory(kT, m.heavyMass)));
+            const std::optional<double> ks =
+                maxwellBoltzmannKs(m_heavySpeeds.kept(), kT / m.heavyMass);
+            lines << tr("Rapidez de la partícula pesada: distancia KS a Maxwell–Boltzmann con "
+                        "kT/M %1 (%2 muestras)")
+                         .arg(ks ? shownNumber(*ks, 'f', 3) : QStringLiteral("—"))
+                         .arg(m_heavySpeeds.kept().size());
         }
     }
     const double mix = mixTime(m_samples, m_mixFrom);
@@ -807,6 +839,30 @@ void DiffusionWindow::redrawCharts()
     for (FocusChartView *v : {ChartLados, ChartEfusion, ChartCaminos, ChartMSD}) {
         fitAxes(v->chart());
     }
+    redrawHeavySpeeds();
+}
+
+void DiffusionWindow::redrawHeavySpeeds()
+{
+    const std::vector<double> &speeds = m_heavySpeeds.kept();
+    const int32_t heavy = m_gas->heavyParticle();
+    const double s2 = heavy != 0 ? kTOf(*m_gas) / m_gas->state.Masa[heavy] : 0.0;
+    if (!m_gas->mixture() || heavy == 0 || speeds.empty() || !(s2 > 0)) {
+        ChartRapidez->clear();
+        ChartRapidez->setAccessibleDescription(
+            tr("Sin partícula pesada: elija su masa y pulse «Aplicar»."));
+        return;
+    }
+    // As "Gráficas" bins its speeds, the curve at the gas's temperature.
+    const int bins = std::clamp(
+        static_cast<int>(std::lround(std::sqrt(static_cast<double>(speeds.size())))), 8, 30);
+    const double upper =
+        molvix::ui::axisCeil(std::max(m_heavySpeeds.fastest(), 4.0 * std::sqrt(s2)));
+    ChartRapidez->setDistribution(speedDensity(speeds, bins, upper), upper, s2);
+    ChartRapidez->setAccessibleDescription(
+        tr("Histograma de %1 rapideces de la partícula pesada, con la curva de "
+           "Maxwell–Boltzmann a la temperatura del gas, kT/M.")
+            .arg(speeds.size()));
 }
 
 void DiffusionWindow::showEvent(QShowEvent *event)

@@ -3,6 +3,7 @@
 #include "displacement.h"
 #include "gas.h"
 #include "readinglog.h"
+#include "speeds.h"
 
 #include <QWidget>
 
@@ -19,12 +20,14 @@ class QPushButton;
 class QSpinBox;
 class QTimer;
 class QValueAxis;
+class SpeedChartView;
 
 // The window "Difusión": two species in the gas, the divider and its hole,
 // the heavy particle and the traced one, and what they show against kinetic
 // theory: the counts on each side, the rates of effusion (Graham's law), the
 // free paths (their distribution and mean), the mean-square displacement
-// (the diffusion coefficient) and the heavy particle's mean square speed.
+// (the diffusion coefficient) and the heavy particle's speeds (their mean
+// square and distribution against Maxwell–Boltzmann at the gas's k T / M).
 // It samples the gas while a mixture is on, hidden or not, and redraws only
 // while shown, at most twice a second.
 class DiffusionWindow : public QWidget
@@ -115,6 +118,7 @@ public:
     QPushButton *BtnAplicar, *BtnQuitarPared, *BtnVolver, *BtnExportarCSV;
     QLabel *LabelExperimento, *LabelAviso, *LabelCifras;
     FocusChartView *ChartLados, *ChartEfusion, *ChartCaminos, *ChartMSD;
+    SpeedChartView *ChartRapidez;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -127,6 +131,7 @@ private:
     void startSeries();
     void sample();
     void redrawCharts();
+    void redrawHeavySpeeds();
     // The line MSD = 6 D t + c fitted where the curve is straight: from ten
     // collision times on, below a twentieth of where the box's walls level
     // it off.
@@ -146,6 +151,7 @@ private:
     double m_mixFrom = 0;        // when the gases were let mix
     double m_heavyV2Sum = 0;     // the heavy particle's v^2 over the samples
     int64_t m_heavyV2Count = 0;
+    ThinnedSpeeds m_heavySpeeds; // and its speeds, for their distribution
     int m_redraws = 0;
     bool m_dirty = false;
     QTimer *m_redrawTimer;

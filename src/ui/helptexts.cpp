@@ -226,6 +226,9 @@ void explainControls(DiffusionWindow *d)
                                    "exponencial exp(−l/λ)/λ."));
     explain(d->ChartMSD, T::tr("Desplazamiento cuadrático medio de la partícula pesada o de la "
                                "trazada, con la recta 6·D·t ajustada."));
+    explain(d->ChartRapidez, T::tr("Rapideces de la partícula pesada muestreadas a lo largo de la "
+                                   "mezcla, con la curva de Maxwell–Boltzmann de su masa M a la "
+                                   "temperatura del gas (kT/M)."));
     explain(d->BtnExportarCSV, T::tr("Guarda las partículas a cada lado y la efusión frente al "
                                      "tiempo en un archivo CSV."));
     explain(d->LabelCifras, T::tr("Lo medido frente a la teoría: λ = 1/(√2·n·π·d²·χ), z = v̄/λ, "

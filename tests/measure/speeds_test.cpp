@@ -74,3 +74,65 @@ TEST(SpeedSampler, KeepsTheNewestSnapshotsOfSpeeds)
     sampler.clear();
     EXPECT_TRUE(sampler.samples().empty());
 }
+
+// A heavy particle's speeds against the gas's temperature, not against their
+// own mean: a particle that runs hot must show it.
+TEST(MaxwellBoltzmann, KsDistanceAgainstAGivenTemperature)
+{
+    std::mt19937 gen(11);
+    std::normal_distribution<double> normal(0.0, 2.0);
+    std::vector<double> drawn;
+    for (int i = 0; i < 20000; ++i) {
+        drawn.push_back(std::hypot(normal(gen), normal(gen), normal(gen)));
+    }
+    EXPECT_LT(*maxwellBoltzmannKs(drawn, 4.0), 0.015);
+    EXPECT_GT(*maxwellBoltzmannKs(drawn, 2.0), 0.2) << "twice as hot as the curve";
+    EXPECT_NEAR(*maxwellBoltzmannKs(drawn, 2.0), *maxwellBoltzmannKs(drawn, 2.0 * (1 + 1e-12)),
+                1e-9);
+    EXPECT_FALSE(maxwellBoltzmannKs({}, 4.0).has_value());
+    EXPECT_FALSE(maxwellBoltzmannKs(drawn, 0.0).has_value());
+    EXPECT_FALSE(maxwellBoltzmannKs(drawn, NAN).has_value());
+}
+
+// Whatever the run's length, the kept samples are those whose number is a
+// multiple of one stride: evenly spread from the run's start, and never more
+// than the capacity nor fewer than half of it once it was reached.
+TEST(ThinnedSpeeds, KeepsEveryStrideThSampleOfTheWholeRun)
+{
+    const struct
+    {
+        size_t capacity;
+        int offered;
+    } cases[] = {{10, 0}, {10, 7}, {10, 10}, {10, 11}, {10, 21}, {9, 100}, {7, 1000}, {2, 33}};
+    for (const auto &c : cases) {
+        ThinnedSpeeds t(c.capacity);
+        for (int i = 0; i < c.offered; ++i) {
+            t.add(i);
+        }
+        const std::vector<double> &kept = t.kept();
+        EXPECT_EQ(t.offered(), c.offered);
+        ASSERT_LE(kept.size(), c.capacity) << c.capacity << " " << c.offered;
+        if (c.offered == 0) {
+            EXPECT_TRUE(kept.empty());
+            continue;
+        }
+        const double stride = kept.size() > 1 ? kept[1] - kept[0] : 1;
+        EXPECT_EQ(kept.front(), 0);
+        for (size_t k = 0; k < kept.size(); ++k) {
+            EXPECT_EQ(kept[k], k * stride) << c.capacity << " " << c.offered << " at " << k;
+        }
+        // The last offered is no more than a stride past the last kept.
+        EXPECT_GT(kept.back() + stride, c.offered - 1.0) << c.capacity << " " << c.offered;
+        if (size_t(c.offered) >= c.capacity) {
+            EXPECT_GE(2 * kept.size(), c.capacity) << c.capacity << " " << c.offered;
+        }
+        EXPECT_EQ(t.fastest(), kept.back());
+    }
+    ThinnedSpeeds t(4);
+    for (int i = 0; i < 50; ++i) {
+        t.add(1);
+    }
+    t.clear();
+    t.add(3);
+    EXPECT_EQ(t.kept(), std::vector<double>{3}) << "a clear starts over at stride 1";
+}

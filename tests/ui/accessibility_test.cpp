@@ -316,7 +316,7 @@ TEST_F(KeyboardTest, TabVisitsTheControlsInReadingOrder)
         {w.Difusion->SpinNumA,
          {"SpinNumA", "SpinRadioA", "SpinNumB", "SpinMasaB", "SpinRadioB", "BoxPared",
           "SpinMasaPesada", "BtnAplicar", "LabelExperimento", "ChartLados", "ChartEfusion",
-          "ChartCaminos", "ChartMSD", "BtnExportarCSV"}}};
+          "ChartCaminos", "ChartMSD", "ChartRapidez", "BtnExportarCSV"}}};
     for (const auto &[first, order] : orders) {
         first->window()->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(first->window()));

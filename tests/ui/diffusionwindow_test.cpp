@@ -10,7 +10,9 @@
 #include "mixturescene.h"
 #include "controls.h"
 #include "processwindow.h"
+#include "speedchartview.h"
 
+#include <QAreaSeries>
 #include <QChart>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -340,6 +342,47 @@ TEST_F(DiffusionWindowTest, TheMeanSquareDisplacementGrowsPastTheBox)
     ASSERT_GT(msd->count(), 10);
     const double diagonal2 = 3.0 * kBoxSize * kBoxSize;
     EXPECT_GT(msd->at(msd->count() - 1).y(), 2 * diagonal2);
+}
+
+// The heavy particle's speeds as bars beside Maxwell–Boltzmann at the gas's
+// k T over the particle's own mass: a curve drawn for A's mass would be
+// fifty times too wide in v^2, and one drawn from the samples' own mean
+// could not show a particle running hot.
+TEST_F(DiffusionWindowTest, TheHeavyParticlesSpeedsAgainstMaxwellBoltzmannAtItsMass)
+{
+    gas().setCollisions(true);
+    d().show();
+    apply(60, 0, 1, DiffusionWindow::kNinguna, 50);
+    run(200 * DiffusionWindow::kSampleTicks);
+    d().redraw();
+    const QList<QPointF> bars = d().ChartRapidez->histogram()->upperSeries()->points();
+    const QList<QPointF> curve = d().ChartRapidez->curve()->points();
+    ASSERT_GT(bars.size(), 2 * 8);
+    ASSERT_GT(curve.size(), 100);
+    double area = 0;
+    for (qsizetype k = 1; k + 2 < bars.size(); k += 2) {
+        area += (bars[k + 1].x() - bars[k].x()) * bars[k].y();
+    }
+    EXPECT_NEAR(area, 1.0, 1e-9) << "the bars are a density";
+    double v2 = 0;
+    for (qsizetype k = 1; k < curve.size(); ++k) {
+        const double dv = curve[k].x() - curve[k - 1].x();
+        v2 += dv * (curve[k].y() * curve[k].x() * curve[k].x() +
+                    curve[k - 1].y() * curve[k - 1].x() * curve[k - 1].x()) / 2;
+    }
+    const double kT = 100.0 * temperatureOf(s().Energ, s().NumPar);
+    EXPECT_NEAR(v2, 3 * kT / 50, 0.03 * 3 * kT / 50) << "the curve's <v^2> is 3 kT / M";
+    EXPECT_TRUE(d().ChartRapidez->accessibleDescription().startsWith(
+        QStringLiteral("Histograma de %1 ").arg(d().samples().size())))
+        << d().ChartRapidez->accessibleDescription().toStdString();
+    EXPECT_TRUE(d().figuresText().contains(QStringLiteral("distancia KS")));
+
+    // No heavy particle, no distribution: the chart empties.
+    apply(60, 0, 1, DiffusionWindow::kNinguna, 0);
+    run(10 * DiffusionWindow::kSampleTicks);
+    d().redraw();
+    EXPECT_EQ(d().ChartRapidez->curve()->count(), 0);
+    EXPECT_FALSE(d().figuresText().contains(QStringLiteral("distancia KS")));
 }
 
 // ---- the views ------------------------------------------------------------
