@@ -476,12 +476,19 @@ void DiffusionWindow::startSeries()
     m_startTick = m_gas->ticks;
     m_series = static_cast<int32_t>(m_gas->series());
     m_mixFrom = 0;
+    m_gas->resetEffusion();
+    restartThermalMeasures();
+    sample();
+}
+
+void DiffusionWindow::restartThermalMeasures()
+{
+    m_temperature = m_gas->state.Temp;
+    m_msd = MsdAccumulator(kMsdLags);
     m_heavyV2Sum = 0;
     m_heavyV2Count = 0;
     m_heavySpeeds.clear();
     m_gas->resetFreePaths();
-    m_gas->resetEffusion();
-    sample();
 }
 
 void DiffusionWindow::followGas()
@@ -526,9 +533,15 @@ void DiffusionWindow::afterTick()
         return;
     }
     if (m_gas->series() != m_series) {
-        // A mixture begun elsewhere (or the temperature redrawn): afresh.
+        // A mixture begun elsewhere: afresh.
         startSeries();
         return;
+    }
+    if (m_gas->state.Temp != m_temperature) {
+        // The speeds, the free paths and the walk belong to one temperature,
+        // the one theory is computed at: they start again at the new one.
+        // The counts per side go on (the experiment's course).
+        restartThermalMeasures();
     }
     if ((m_gas->ticks - m_startTick) % kSampleTicks == 0) {
         sample();

@@ -129,6 +129,8 @@ private:
     void describeControls();
     void enableControls();
     void startSeries();
+    // The measures that depend on the temperature, afresh at the gas's.
+    void restartThermalMeasures();
     void sample();
     void redrawCharts();
     void redrawHeavySpeeds();
@@ -148,6 +150,7 @@ private:
     int64_t m_startTick = 0;
     bool m_refused = false; // the last "Aplicar" asked for too full a box
     int32_t m_series = -1;
+    int32_t m_temperature = -1; // the setting the thermal measures were taken at
     double m_mixFrom = 0;        // when the gases were let mix
     double m_heavyV2Sum = 0;     // the heavy particle's v^2 over the samples
     int64_t m_heavyV2Count = 0;

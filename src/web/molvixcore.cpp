@@ -77,7 +77,7 @@ constexpr int32_t kSideSampleTicks = 20;
 constexpr size_t kMaxSideSamples = 50000;
 using SideSample = std::array<double, 7>;
 
-constexpr int32_t kFigures = 19;
+constexpr int32_t kFigures = 20;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 double sphereVolume(double r)
@@ -114,6 +114,10 @@ struct MvGas
     int64_t msdCurveTick = -1;
     double heavyV2Sum = 0;
     int64_t heavyV2Ticks = 0;
+    // The heavy particle's speeds, one a side sample, for their distribution.
+    ThinnedSpeeds heavySpeeds;
+    int32_t thermalTemp = -1; // the temperature setting they were taken at
+    std::vector<double> heavyHistogram;
     std::array<double, 9> mixSettings{};
     std::array<int32_t, 4> sides{};
     std::array<double, 6> effusion{};
@@ -189,13 +193,23 @@ struct MvGas
 
     void resetMeasures()
     {
-        gas.resetFreePaths();
         gas.resetEffusion();
+        resetThermalMeasures();
+    }
+
+    // The speeds, the free paths and the walk belong to one temperature, the
+    // one theory is computed at: a new setting starts them again. The counts
+    // per side and the effusion go on.
+    void resetThermalMeasures()
+    {
+        thermalTemp = gas.state.Temp;
+        gas.resetFreePaths();
         msd = MsdAccumulator(kMsdLags);
         msdCurve.clear();
         msdCurveTick = -1;
         heavyV2Sum = 0;
         heavyV2Ticks = 0;
+        heavySpeeds.clear();
     }
 
     // The particle whose wandering is logged: the heavy one, else the
@@ -222,6 +236,9 @@ struct MvGas
     void measureMixture()
     {
         const GasState &s = gas.state;
+        if (s.Temp != thermalTemp) {
+            resetThermalMeasures();
+        }
         if (const int32_t h = gas.heavyParticle(); h > 0) {
             heavyV2Sum += double(s.VelX[h]) * s.VelX[h] + double(s.VelY[h]) * s.VelY[h] +
                           double(s.VelZ[h]) * s.VelZ[h];
@@ -229,6 +246,11 @@ struct MvGas
         }
         if ((gas.ticks - mixtureStart) % kSideSampleTicks == 0) {
             sampleSides();
+            if (const int32_t h = gas.heavyParticle(); h > 0) {
+                heavySpeeds.add(std::sqrt(double(s.VelX[h]) * s.VelX[h] +
+                                          double(s.VelY[h]) * s.VelY[h] +
+                                          double(s.VelZ[h]) * s.VelZ[h]));
+            }
         }
         // The heavy particle's walk, or else that of every particle of the
         // followed one's species, as the desktop window has it.
@@ -366,6 +388,8 @@ void MvGas::computeFigures()
         }
         if (kT > 0) {
             figures[12] = meanSquareSpeedTheory(kT, s.Masa[h]);
+            figures[19] =
+                maxwellBoltzmannKs(heavySpeeds.kept(), kT / s.Masa[h]).value_or(kNaN);
         }
     }
 }
@@ -815,6 +839,29 @@ const double *mv_path_histogram(MvGas *gas)
     const auto &h = gas->gas.freePaths().histogram;
     gas->pathHistogram.assign(h.begin(), h.end());
     return gas->pathHistogram.data();
+}
+
+int32_t mv_heavy_speed_count(const MvGas *gas)
+{
+    return static_cast<int32_t>(gas->heavySpeeds.kept().size());
+}
+
+double mv_heavy_speed_max(const MvGas *gas)
+{
+    return gas->heavySpeeds.fastest();
+}
+
+const double *mv_heavy_speed_histogram(MvGas *gas, int32_t bins, double maxSpeed)
+{
+    if (bins <= 0 || bins > 10000) {
+        return nullptr;
+    }
+    const DensityHistogram h = speedDensity(gas->heavySpeeds.kept(), bins, maxSpeed);
+    if (h.density.empty()) {
+        return nullptr;
+    }
+    gas->heavyHistogram = h.density;
+    return gas->heavyHistogram.data();
 }
 
 void mv_reset_mixture_measures(MvGas *gas)

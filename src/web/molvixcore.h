@@ -155,6 +155,8 @@ void MV_API(mv_set_traced)(MvGas *gas, int32_t particle);
 //   16 the time to mix since the divider was removed (each species
 //      within 10 % of even)
 //   17, 18 the lags D was fitted over
+//   19 the Kolmogorov–Smirnov distance of the heavy particle's speeds to
+//      Maxwell–Boltzmann at k T / M
 int32_t MV_API(mv_figure_count)(void);
 const double *MV_API(mv_figures)(MvGas *gas);
 // The free paths' histogram: mv_path_bins() bins of mv_path_bin_width(),
@@ -162,7 +164,14 @@ const double *MV_API(mv_figures)(MvGas *gas);
 int32_t MV_API(mv_path_bins)(void);
 double MV_API(mv_path_bin_width)(void);
 const double *MV_API(mv_path_histogram)(MvGas *gas);
-// Restarts the free paths, the effusion tally, the MSD and <v^2>.
+// The heavy particle's speeds, one every mv_side_sample_ticks() ticks since
+// the mixture was set (evenly thinned in a long run): how many are kept,
+// the fastest, and their histogram as a density over `bins` equal bins of
+// 0..maxSpeed (null without samples).
+int32_t MV_API(mv_heavy_speed_count)(const MvGas *gas);
+double MV_API(mv_heavy_speed_max)(const MvGas *gas);
+const double *MV_API(mv_heavy_speed_histogram)(MvGas *gas, int32_t bins, double maxSpeed);
+// Restarts the free paths, the effusion tally, the MSD and <v^2> and the speeds.
 void MV_API(mv_reset_mixture_measures)(MvGas *gas);
 
 // The mean-square displacement of the heavy particle, or else the traced

@@ -377,6 +377,18 @@ TEST_F(DiffusionWindowTest, TheHeavyParticlesSpeedsAgainstMaxwellBoltzmannAtItsM
         << d().ChartRapidez->accessibleDescription().toStdString();
     EXPECT_TRUE(d().figuresText().contains(QStringLiteral("distancia KS")));
 
+    // A new temperature: the speeds, the walk and the free paths start again
+    // at it (theory's curve is drawn at it); the counts per side go on.
+    const size_t before = d().samples().size();
+    panel->ScBarTemp->setValue(panel->ScBarTemp->value() + 10);
+    run(10 * DiffusionWindow::kSampleTicks);
+    d().redraw();
+    EXPECT_EQ(d().samples().size(), before + 10);
+    EXPECT_TRUE(d().ChartRapidez->accessibleDescription().startsWith(
+        QStringLiteral("Histograma de 10 ")))
+        << d().ChartRapidez->accessibleDescription().toStdString();
+    EXPECT_LE(gas().freePaths().ticks, 10 * DiffusionWindow::kSampleTicks);
+
     // No heavy particle, no distribution: the chart empties.
     apply(60, 0, 1, DiffusionWindow::kNinguna, 0);
     run(10 * DiffusionWindow::kSampleTicks);

@@ -394,6 +394,30 @@ TEST(CoreInterface, TheDividerTheHoleAndTheHeavyParticle)
     f = mv_figures(gas.get());
     EXPECT_NEAR(f[12], 3 * f[13] / 500, 1e-9 * f[12]);
     EXPECT_GT(f[11], 0);
+
+    // Its speeds, one a side sample, as a density against Maxwell–Boltzmann
+    // at kT/M; a new temperature starts them again, as theory's curve moves.
+    ASSERT_EQ(mv_heavy_speed_count(gas.get()), 2000 / mv_side_sample_ticks());
+    const double top = mv_heavy_speed_max(gas.get());
+    ASSERT_GT(top, 0);
+    const double *h = mv_heavy_speed_histogram(gas.get(), 10, top * 1.01);
+    ASSERT_NE(h, nullptr);
+    double area = 0;
+    for (int b = 0; b < 10; ++b) {
+        area += h[b] * top * 1.01 / 10;
+    }
+    EXPECT_NEAR(area, 1.0, 1e-12);
+    EXPECT_GT(f[19], 0);
+    EXPECT_LT(f[19], 1);
+    mv_set_temperature(gas.get(), 40);
+    mv_run(gas.get(), 5 * mv_side_sample_ticks());
+    EXPECT_EQ(mv_heavy_speed_count(gas.get()), 5);
+    EXPECT_NEAR(mv_figures(gas.get())[12], 3 * mv_figures(gas.get())[13] / 500, 1e-9);
+    ASSERT_EQ(mv_set_mixture(gas.get(), 300, 1.5f, 0, 1, 1.5f, 0, 20, 0, 6), 1);
+    mv_run(gas.get(), 200);
+    EXPECT_EQ(mv_heavy_speed_count(gas.get()), 0);
+    EXPECT_EQ(mv_heavy_speed_histogram(gas.get(), 10, 1.0), nullptr);
+    EXPECT_TRUE(std::isnan(mv_figures(gas.get())[19]));
 }
 
 } // namespace

@@ -55,7 +55,8 @@ const DIVIDERS = ['none', 'solid', 'hole'];
 // mv_figures' order.
 const FIGURES = ['meanFreePath', 'meanFreePathTheory', 'collisionRate', 'collisionRateTheory',
   'chi', 'packing', 'effusionRatio', 'graham', 'diffusion', 'diffusionError', 'diffusionTheory',
-  'heavyV2', 'heavyV2Theory', 'kT', 'paths', 'collisions', 'mixTime', 'fitFrom', 'fitTo'];
+  'heavyV2', 'heavyV2Theory', 'kT', 'paths', 'collisions', 'mixTime', 'fitFrom', 'fitTo',
+  'heavySpeedKs'];
 
 // One gas, started as the program starts it.
 export class Gas {
@@ -211,6 +212,14 @@ export class Gas {
   pathHistogram() {
     const bins = this.x.mv_path_bins();
     return { width: this.x.mv_path_bin_width(), counts: Array.from(this.core.f64(this.x.mv_path_histogram(this.h), bins)) };
+  }
+  // The heavy particle's speeds: how many, the fastest, and their density
+  // over `bins` equal bins of 0..maxSpeed (null without samples).
+  get heavySpeedCount() { return this.x.mv_heavy_speed_count(this.h); }
+  heavySpeedMax() { return this.x.mv_heavy_speed_max(this.h); }
+  heavySpeedHistogram(bins, maxSpeed) {
+    const p = this.x.mv_heavy_speed_histogram(this.h, bins, maxSpeed);
+    return p ? Array.from(this.core.f64(p, bins)) : null;
   }
   resetMixtureMeasures() { this.x.mv_reset_mixture_measures(this.h); }
   // The mean-square displacement: [lag, msd] pairs.

@@ -2,11 +2,12 @@
 // particle and the traced one, with what they show against kinetic theory:
 // the counts on each side, the effusion rates (Graham's law), the free
 // paths' distribution and mean, the mean-square displacement and its D, the
-// heavy particle's mean square speed; "Exportar CSV" of the core's samples
+// heavy particle's speeds (their mean square and distribution against
+// Maxwell–Boltzmann at kT/M); "Exportar CSV" of the core's samples
 // of the counts and rates. It draws only while shown,
 // at most five times a second; at rest it does nothing.
 import './instruments.css';
-import { Chart, roundRange, roundStep } from './charts.js';
+import { Chart, axisCeil, roundRange, roundStep } from './charts.js';
 import { download, exportControls } from './download.js';
 import { typedNumber } from './processes.js';
 import { classed, redrawer } from './dom.js';
@@ -15,6 +16,7 @@ const CONTEXT = 'DiffusionWindow';
 const REDRAW_MS = 200;
 const CHART_POINTS = 300;
 const CLASSIC_RADIUS = 1.5;
+const CURVE_POINTS = 120;
 
 const NAVY = '#000080';
 const RED = 'rgb(192, 0, 0)';
@@ -133,13 +135,14 @@ export function mountDiffusion(root, app) {
   const rates = chartOf(150);
   const paths = chartOf(150);
   const msd = chartOf(150);
+  const speeds = chartOf(150);
   const exporter = exportControls(app, {
     description: { context: CONTEXT, text: 'Guarda las partículas a cada lado y la efusión frente al tiempo en un archivo CSV' },
     save: (dialect) => download(t('difusion.csv'), gas.sideSamplesCsv(dialect)),
   });
   root.append(heading, grid, actions, experiment, notice, figures,
     sides.title, sides.host, rates.title, rates.host, paths.title, paths.host, msd.title, msd.host,
-    exporter.root);
+    speeds.title, speeds.host, exporter.root);
 
   const enable = () => {
     const on = gas.mixture;
@@ -222,7 +225,8 @@ export function mountDiffusion(root, app) {
     rates.title.textContent = t('Efusión por el agujero');
     paths.title.textContent = t('Caminos libres');
     msd.title.textContent = t('Desplazamiento cuadrático medio');
-    for (const c of [sides, rates, paths, msd]) {
+    speeds.title.textContent = t('Rapidez de la partícula pesada');
+    for (const c of [sides, rates, paths, msd, speeds]) {
       c.chart.setName(c.title.textContent);
       c.chart.number = n;
     }
@@ -254,6 +258,8 @@ export function mountDiffusion(root, app) {
     }
     if (m.heavyMass > 0) {
       lines.push(t('Partícula pesada, <v²>: medida %1, 3kT/M = %2', v(f.heavyV2, 4), v(f.heavyV2Theory, 4)));
+      lines.push(t('Rapidez de la partícula pesada: distancia KS a Maxwell–Boltzmann con kT/M %1 (%2 muestras)',
+        v(f.heavySpeedKs, 3), gas.heavySpeedCount));
     }
     if (m.divider !== 'none' || f.mixTime !== null) {
       lines.push(f.mixTime !== null
@@ -332,6 +338,47 @@ export function mountDiffusion(root, app) {
     msd.chart.draw({ x: timeAxis(points), y: yAxis(msdTop, t('Distancia al cuadrado')),
       series: [{ points, colour: NAVY, label: t('Medido') },
         { points: fitLine, colour: GREEN, dash: [6, 4], label: t('Recta ajustada') }] });
+    drawSpeeds(m, f);
+  };
+
+  // The heavy particle's speeds as bars (binned as "Gráficas" bins), beside
+  // Maxwell–Boltzmann at the gas's kT over its mass.
+  const drawSpeeds = (m, f) => {
+    const count = m && m.heavyMass > 0 ? gas.heavySpeedCount : 0;
+    const s2 = count > 0 && f.kT > 0 ? f.kT / m.heavyMass : 0;
+    if (!(s2 > 0)) {
+      speeds.chart.setDescription(t('Sin partícula pesada: elija su masa y pulse «Aplicar».'));
+      speeds.chart.draw({ x: { lo: 0, hi: 1, step: 0.25, label: t('Rapidez') },
+        y: { lo: 0, hi: 1, step: 0.25, label: t('Densidad') }, series: [] });
+      return;
+    }
+    const bins = Math.min(30, Math.max(8, Math.round(Math.sqrt(count))));
+    const upper = axisCeil(Math.max(gas.heavySpeedMax(), 4 * Math.sqrt(s2)));
+    const density = gas.heavySpeedHistogram(bins, upper) ?? [];
+    const width = upper / bins;
+    const outline = [[0, 0]];
+    let top = 0;
+    density.forEach((d, b) => {
+      outline.push([b * width, d], [(b + 1) * width, d]);
+      top = Math.max(top, d);
+    });
+    outline.push([upper, 0]);
+    const curve = [];
+    for (let k = 0; k <= CURVE_POINTS; ++k) {
+      const x = (upper * k) / CURVE_POINTS;
+      const y = gas.maxwellBoltzmann(x, s2);
+      curve.push([x, y]);
+      top = Math.max(top, y);
+    }
+    speeds.chart.setDescription(t('Histograma de %1 rapideces de la partícula pesada, con la curva de Maxwell–Boltzmann a la temperatura del gas, kT/M.', count));
+    speeds.chart.draw({
+      x: { lo: 0, hi: upper, step: axisCeil(upper / 5), label: t('Rapidez') },
+      y: { lo: 0, hi: axisCeil(top * 1.1), step: axisCeil(top / 4), label: t('Densidad') },
+      series: [
+        { points: outline, colour: NAVY, width: 1, fill: 'rgb(166, 166, 210)', label: t('Medidas') },
+        { points: curve, colour: RED, width: 2, label: t('Maxwell–Boltzmann a kT/M') },
+      ],
+    });
   };
 
   // ---- when to draw ------------------------------------------------------

@@ -1,6 +1,8 @@
 // The page's pictures of "Difusión": 1366 x 768, the whole page, both
 // languages, after a diffusion run (A left and B right for 300 time units,
-// the divider removed, 200 more) at temperature 8 with collisions on.
+// the divider removed, 200 more) at temperature 8 with collisions on, and
+// after a Brownian run (300 A and a heavy particle of mass 50, radius 8,
+// for 2000 time units at the start's temperature).
 //   node web/tests/screenshots-diffusion.mjs [out folder, default docs]
 import { resolve } from 'node:path';
 import { openPage } from './support.mjs';
@@ -32,6 +34,27 @@ for (const language of ['es', 'en']) {
     for (let k = 0; k < 40; ++k) await run(page, 50);
     await page.evaluate(() => window.molvix.diffusion.draw(true));
     await page.screenshot({ path: `${out}/web-diffusion-${language}.png`, fullPage: true });
+    if (session.errors.length) console.error(session.errors.join('\n'));
+  } finally {
+    await session.close();
+  }
+}
+for (const language of ['es', 'en']) {
+  const session = await openPage({ viewport: { width: 1366, height: 768 }, locale: language });
+  try {
+    const { page } = session;
+    await page.selectOption('#colisiones', 'SI');
+    await page.click('#open-difusion');
+    const boxes = page.locator('#difusion input');
+    for (const [k, value] of [[0, '300'], [2, '0'], [6, '50'], [7, '8']]) {
+      await boxes.nth(k).fill(value);
+      await boxes.nth(k).press('Enter');
+    }
+    await page.selectOption('#difusion select', 'none');
+    await page.locator('#difusion button').nth(0).click();
+    for (let k = 0; k < 400; ++k) await run(page, 50);
+    await page.evaluate(() => window.molvix.diffusion.draw(true));
+    await page.screenshot({ path: `${out}/web-brownian-${language}.png`, fullPage: true });
     if (session.errors.length) console.error(session.errors.join('\n'));
   } finally {
     await session.close();
