@@ -117,6 +117,18 @@ struct MvGas
     // The heavy particle's speeds, one a side sample, for their distribution.
     ThinnedSpeeds heavySpeeds;
     int32_t thermalTemp = -1; // the temperature setting they were taken at
+    // Their KS distance, sorted afresh only when a sample or the curve moved.
+    int64_t ksOffered = -1;
+    double ksS2 = 0, ksDistance = kNaN;
+    double heavySpeedKs(double s2)
+    {
+        if (heavySpeeds.offered() != ksOffered || s2 != ksS2) {
+            ksOffered = heavySpeeds.offered();
+            ksS2 = s2;
+            ksDistance = maxwellBoltzmannKs(heavySpeeds.kept(), s2).value_or(kNaN);
+        }
+        return ksDistance;
+    }
     std::vector<double> heavyHistogram;
     std::array<double, 9> mixSettings{};
     std::array<int32_t, 4> sides{};
@@ -210,6 +222,7 @@ struct MvGas
         heavyV2Sum = 0;
         heavyV2Ticks = 0;
         heavySpeeds.clear();
+        ksOffered = -1;
     }
 
     // The particle whose wandering is logged: the heavy one, else the
@@ -388,8 +401,7 @@ void MvGas::computeFigures()
         }
         if (kT > 0) {
             figures[12] = meanSquareSpeedTheory(kT, s.Masa[h]);
-            figures[19] =
-                maxwellBoltzmannKs(heavySpeeds.kept(), kT / s.Masa[h]).value_or(kNaN);
+            figures[19] = heavySpeedKs(kT / s.Masa[h]);
         }
     }
 }
