@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -79,6 +80,22 @@ using SideSample = std::array<double, 7>;
 
 constexpr int32_t kFigures = 20;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// The speeds' density over `bins` equal bins of 0..maxSpeed into `out`,
+// whose data is handed out; null for a bad bin count or no samples.
+const double *densityInto(std::vector<double> &out, const std::vector<double> &speeds,
+                          int32_t bins, double maxSpeed)
+{
+    if (bins <= 0 || bins > 10000) {
+        return nullptr;
+    }
+    DensityHistogram h = speedDensity(speeds, bins, maxSpeed);
+    if (h.density.empty()) {
+        return nullptr;
+    }
+    out = std::move(h.density);
+    return out.data();
+}
 
 double sphereVolume(double r)
 {
@@ -378,8 +395,9 @@ void MvGas::computeFigures()
                 p.radius = s.RadioPar[k];
                 p.mass = s.Masa[k];
             }
+            // With the walls' shadow, as the desktop and molvix-lab have it.
             figures[10] = mixtureDiffusionTheory(
-                all, static_cast<size_t>(std::clamp(s.Especie[i], 0, 2)), kT);
+                all, static_cast<size_t>(std::clamp(s.Especie[i], 0, 2)), kT, area / volume);
         }
     }
     const EffusionTally &e = gas.effusion();
@@ -606,15 +624,7 @@ int32_t mv_speed_sample_count(const MvGas *gas)
 
 const double *mv_speed_histogram(MvGas *gas, int32_t bins, double maxSpeed)
 {
-    if (bins <= 0 || bins > 10000) {
-        return nullptr;
-    }
-    const DensityHistogram h = speedDensity(gas->speeds.samples(), bins, maxSpeed);
-    if (h.density.empty()) {
-        return nullptr;
-    }
-    gas->histogram = h.density;
-    return gas->histogram.data();
+    return densityInto(gas->histogram, gas->speeds.samples(), bins, maxSpeed);
 }
 
 double mv_speed_s2(const MvGas *gas)
@@ -865,15 +875,7 @@ double mv_heavy_speed_max(const MvGas *gas)
 
 const double *mv_heavy_speed_histogram(MvGas *gas, int32_t bins, double maxSpeed)
 {
-    if (bins <= 0 || bins > 10000) {
-        return nullptr;
-    }
-    const DensityHistogram h = speedDensity(gas->heavySpeeds.kept(), bins, maxSpeed);
-    if (h.density.empty()) {
-        return nullptr;
-    }
-    gas->heavyHistogram = h.density;
-    return gas->heavyHistogram.data();
+    return densityInto(gas->heavyHistogram, gas->heavySpeeds.kept(), bins, maxSpeed);
 }
 
 void mv_reset_mixture_measures(MvGas *gas)

@@ -1,6 +1,7 @@
 // The C interface natively: a gas made through it is molvix-lab's gas (the
 // program's start-up and the panel's moves), its actions keep to the
 // panel's ranges, and the instruments read from its own readings.
+#include "displacement.h"
 #include "experiment.h"
 #include "molvixcore.h"
 
@@ -394,6 +395,15 @@ TEST(CoreInterface, TheDividerTheHoleAndTheHeavyParticle)
     f = mv_figures(gas.get());
     EXPECT_NEAR(f[12], 3 * f[13] / 500, 1e-9 * f[12]);
     EXPECT_GT(f[11], 0);
+    // D in theory with the walls' shadow (as the desktop window and
+    // molvix-lab give it): a sphere of radius 6 meets fewer partners near a
+    // wall, so over the whole box it diffuses faster than in open gas.
+    const double volume = 100.0 * 100 * 100;
+    std::vector<SpeciesPart> open(3);
+    open[0] = {300 / volume, 1.5, 1};
+    open[2] = {1 / volume, 6, 500};
+    const double openD = mixtureDiffusionTheory(open, 2, f[13]);
+    EXPECT_NEAR(f[10] / openD, 1.2, 0.1);
 
     // Its speeds, one a side sample, as a density against Maxwell–Boltzmann
     // at kT/M; a new temperature starts them again, as theory's curve moves.

@@ -31,6 +31,28 @@ export function roundRange(lo, hi) {
   return [Math.max(0, Math.floor(lo / step) * step), Math.ceil(hi / step) * step];
 }
 
+// A speed distribution as two series' points: the bars of a density over
+// equal bins of 0..upper as an outline from 0 to 0, and the curve
+// curveAt(v) at `points` + 1 speeds; `top` the highest point of either.
+export function speedDistribution(density, upper, curveAt, points = 120) {
+  const width = upper / Math.max(1, density.length);
+  const outline = [[0, 0]];
+  let top = 0;
+  density.forEach((d, b) => {
+    outline.push([b * width, d], [(b + 1) * width, d]);
+    top = Math.max(top, d);
+  });
+  outline.push([upper, 0]);
+  const curve = [];
+  for (let k = 0; k <= points; ++k) {
+    const v = (upper * k) / points;
+    const f = curveAt(v);
+    curve.push([v, f]);
+    top = Math.max(top, f);
+  }
+  return { outline, curve, top };
+}
+
 // Ticks over [lo, hi] at `step` from 0 on, with the decimals the step needs.
 function ticksOf(lo, hi, step) {
   if (!(step > 0) || !(hi > lo)) return { ticks: [], decimals: 0 };

@@ -7,7 +7,7 @@
 // of the counts and rates. It draws only while shown,
 // at most five times a second; at rest it does nothing.
 import './instruments.css';
-import { Chart, axisCeil, roundRange, roundStep } from './charts.js';
+import { Chart, axisCeil, roundRange, roundStep, speedDistribution } from './charts.js';
 import { download, exportControls } from './download.js';
 import { typedNumber } from './processes.js';
 import { classed, redrawer } from './dom.js';
@@ -16,7 +16,6 @@ const CONTEXT = 'DiffusionWindow';
 const REDRAW_MS = 200;
 const CHART_POINTS = 300;
 const CLASSIC_RADIUS = 1.5;
-const CURVE_POINTS = 120;
 
 const NAVY = '#000080';
 const RED = 'rgb(192, 0, 0)';
@@ -354,22 +353,8 @@ export function mountDiffusion(root, app) {
     }
     const bins = Math.min(30, Math.max(8, Math.round(Math.sqrt(count))));
     const upper = axisCeil(Math.max(gas.heavySpeedMax(), 4 * Math.sqrt(s2)));
-    const density = gas.heavySpeedHistogram(bins, upper) ?? [];
-    const width = upper / bins;
-    const outline = [[0, 0]];
-    let top = 0;
-    density.forEach((d, b) => {
-      outline.push([b * width, d], [(b + 1) * width, d]);
-      top = Math.max(top, d);
-    });
-    outline.push([upper, 0]);
-    const curve = [];
-    for (let k = 0; k <= CURVE_POINTS; ++k) {
-      const x = (upper * k) / CURVE_POINTS;
-      const y = gas.maxwellBoltzmann(x, s2);
-      curve.push([x, y]);
-      top = Math.max(top, y);
-    }
+    const { outline, curve, top } = speedDistribution(gas.heavySpeedHistogram(bins, upper) ?? [],
+      upper, (v) => gas.maxwellBoltzmann(v, s2));
     speeds.chart.setDescription(t('Histograma de %1 rapideces de la partícula pesada, con la curva de Maxwell–Boltzmann a la temperatura del gas, kT/M.', count));
     speeds.chart.draw({
       x: { lo: 0, hi: upper, step: axisCeil(upper / 5), label: t('Rapidez') },

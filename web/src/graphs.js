@@ -5,7 +5,7 @@
 // while shown, when there is something new, at most five times a second
 // while the gas runs (the desktop's pace); at rest it does nothing.
 import './instruments.css';
-import { Chart, axisCeil } from './charts.js';
+import { Chart, axisCeil, speedDistribution } from './charts.js';
 import { ReadingLog } from './readinglog.js';
 import { download, exportControls } from './download.js';
 import { classed as element, hint } from './dom.js';
@@ -193,22 +193,8 @@ export function mountGraphs(root, app) {
     const s2 = gas.speedS2();
     const bins = Math.min(30, Math.max(8, Math.round(Math.sqrt(count))));
     const upper = speedUpper(s2);
-    const density = gas.speedHistogram(bins, upper);
-    const width = upper / bins;
-    const outline = [[0, 0]];
-    let top = 0;
-    density.forEach((d, b) => {
-      outline.push([b * width, d], [(b + 1) * width, d]);
-      top = Math.max(top, d);
-    });
-    outline.push([upper, 0]);
-    const curve = [];
-    for (let k = 0; k <= CURVE_POINTS; ++k) {
-      const v = (upper * k) / CURVE_POINTS;
-      const f = gas.maxwellBoltzmann(v, s2);
-      curve.push([v, f]);
-      top = Math.max(top, f);
-    }
+    const { outline, curve, top } = speedDistribution(gas.speedHistogram(bins, upper), upper,
+      (v) => gas.maxwellBoltzmann(v, s2), CURVE_POINTS);
     const steps = Math.round(count / gas.count) * SAMPLE_EVERY;
     const shown = n(distance, 3);
     ks.textContent = t('Distancia KS: %1', shown);

@@ -14,50 +14,43 @@ const run = (page, ticks) => page.evaluate((n) => {
   app.deliverReadings();
   app.emit('frame', n);
 }, ticks);
-for (const language of ['es', 'en']) {
+// The page in `language` with collisions on and the window open, the boxes
+// (by their place among the window's inputs) and the divider set, "Aplicar"
+// pressed; `runIt` runs it, and the whole page is saved as web-NAME-LANG.png.
+async function shoot(language, name, { temperature, boxes, divider, runIt }) {
   const session = await openPage({ viewport: { width: 1366, height: 768 }, locale: language });
   try {
     const { page } = session;
     await page.selectOption('#colisiones', 'SI');
-    await page.fill('#temperatura', '8');
+    if (temperature) await page.fill('#temperatura', temperature);
     await page.click('#open-difusion');
-    const boxes = page.locator('#difusion input');
-    for (const [k, value] of [[0, '250'], [1, '2'], [2, '150'], [3, '4'], [4, '3']]) {
-      await boxes.nth(k).fill(value);
-      await boxes.nth(k).press('Enter');
+    const inputs = page.locator('#difusion input');
+    for (const [k, value] of boxes) {
+      await inputs.nth(k).fill(value);
+      await inputs.nth(k).press('Enter');
     }
-    await page.selectOption('#difusion select', 'solid');
+    await page.selectOption('#difusion select', divider);
     await page.locator('#difusion button').nth(0).click();
-    await run(page, 3000);
-    await page.locator('#difusion button').nth(1).click();
-    // In frames of 50 ticks, so that the trace has its turns.
-    for (let k = 0; k < 40; ++k) await run(page, 50);
+    await runIt(page);
     await page.evaluate(() => window.molvix.diffusion.draw(true));
-    await page.screenshot({ path: `${out}/web-diffusion-${language}.png`, fullPage: true });
+    await page.screenshot({ path: `${out}/web-${name}-${language}.png`, fullPage: true });
     if (session.errors.length) console.error(session.errors.join('\n'));
   } finally {
     await session.close();
   }
 }
+
 for (const language of ['es', 'en']) {
-  const session = await openPage({ viewport: { width: 1366, height: 768 }, locale: language });
-  try {
-    const { page } = session;
-    await page.selectOption('#colisiones', 'SI');
-    await page.click('#open-difusion');
-    const boxes = page.locator('#difusion input');
-    for (const [k, value] of [[0, '300'], [2, '0'], [6, '50'], [7, '8']]) {
-      await boxes.nth(k).fill(value);
-      await boxes.nth(k).press('Enter');
-    }
-    await page.selectOption('#difusion select', 'none');
-    await page.locator('#difusion button').nth(0).click();
-    for (let k = 0; k < 400; ++k) await run(page, 50);
-    await page.evaluate(() => window.molvix.diffusion.draw(true));
-    await page.screenshot({ path: `${out}/web-brownian-${language}.png`, fullPage: true });
-    if (session.errors.length) console.error(session.errors.join('\n'));
-  } finally {
-    await session.close();
-  }
+  await shoot(language, 'diffusion', {
+    temperature: '8', boxes: [[0, '250'], [1, '2'], [2, '150'], [3, '4'], [4, '3']], divider: 'solid',
+    runIt: async (page) => {
+      await run(page, 3000);
+      await page.locator('#difusion button').nth(1).click();
+      // In frames of 50 ticks, so that the trace has its turns.
+      for (let k = 0; k < 40; ++k) await run(page, 50);
+    } });
+  await shoot(language, 'brownian', {
+    boxes: [[0, '300'], [2, '0'], [6, '50'], [7, '8']], divider: 'none',
+    runIt: async (page) => { for (let k = 0; k < 400; ++k) await run(page, 50); } });
 }
 console.log(`screenshots in ${out}`);
