@@ -107,6 +107,9 @@ void attachAll(QChart *chart)
 {
     chart->legend()->setVisible(chart->series().size() > 1);
     chart->legend()->setFont(molvix::ui::smallChartFont());
+    // Three charts a row leave a legend little room: a name cut short is
+    // shown whole under the pointer.
+    chart->legend()->setShowToolTips(true);
     for (QAbstractSeries *s : chart->series()) {
         for (QAbstractAxis *axis : chart->axes()) {
             s->attachAxis(axis);
@@ -274,6 +277,7 @@ void DiffusionWindow::buildControls()
     ChartRapidez->curve()->setName(tr("Maxwell–Boltzmann a kT/M"));
     c->legend()->setVisible(true);
     c->legend()->setFont(molvix::ui::smallChartFont());
+    c->legend()->setShowToolTips(true);
     ChartRapidez->clear();
 
     // Three charts a row, the figures in the last place beside them.
