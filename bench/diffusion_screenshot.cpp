@@ -39,15 +39,8 @@ int main(int argc, char **argv)
     if (!molvix::bench::installArgumentLanguage(args)) {
         return 1;
     }
-    QString out = QStringLiteral("difusion.png");
-    bool brownian = false;
-    for (const QString &arg : molvix::bench::argumentsBesideLanguage(args)) {
-        if (arg == QLatin1String("--brownian")) {
-            brownian = true;
-        } else {
-            out = arg;
-        }
-    }
+    const auto [out, brownian] = molvix::bench::pathAndFlag(
+        args, QStringLiteral("difusion.png"), QLatin1String("--brownian"));
 
     ProgramWindows w = startProgram();
     if (!QTest::qWaitForWindowExposed(w.Form1)) {

@@ -37,15 +37,8 @@ int main(int argc, char **argv)
     if (!molvix::bench::installArgumentLanguage(args)) {
         return 1;
     }
-    QString out = QStringLiteral("procesos.png");
-    bool isotherm = false;
-    for (const QString &arg : molvix::bench::argumentsBesideLanguage(args)) {
-        if (arg == QLatin1String("--isotherm")) {
-            isotherm = true;
-        } else {
-            out = arg;
-        }
-    }
+    const auto [out, isotherm] = molvix::bench::pathAndFlag(
+        args, QStringLiteral("procesos.png"), QLatin1String("--isotherm"));
 
     ProgramWindows w = startProgram();
     if (!QTest::qWaitForWindowExposed(w.Form1)) {

@@ -44,6 +44,27 @@ inline QStringList argumentsBesideLanguage(const QStringList &args)
     return rest;
 }
 
+// The picture's path (`fallback` without one) and whether `flag` was given,
+// from the arguments beside --lang.
+struct PathAndFlag
+{
+    QString path;
+    bool flag = false;
+};
+inline PathAndFlag pathAndFlag(const QStringList &args, const QString &fallback,
+                               QLatin1String flag)
+{
+    PathAndFlag out{fallback};
+    for (const QString &arg : argumentsBesideLanguage(args)) {
+        if (arg == flag) {
+            out.flag = true;
+        } else {
+            out.path = arg;
+        }
+    }
+    return out;
+}
+
 // Runs the animation until the condition holds or the seconds are up. (An
 // event loop of its own: QTest::qWait sleeps between its rounds of events,
 // which would starve the 1 ms animation timer.)
