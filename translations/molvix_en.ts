@@ -648,6 +648,10 @@ The readings are still here: try another folder or name.</translation>
         <translation>The spheres would fill more than 30 % of the box: the gas does not change.</translation>
     </message>
     <message>
+        <source>Las esferas llenarían más del 30 % de su mitad de la caja: el gas no cambia.</source>
+        <translation>The spheres would fill more than 30 % of their half of the box: the gas does not change.</translation>
+    </message>
+    <message>
         <source>de la partícula pesada</source>
         <translation>of the heavy particle</translation>
     </message>

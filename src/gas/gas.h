@@ -85,14 +85,22 @@ constexpr float kMixtureRadiusMin = 0.1f;
 constexpr float kMixtureRadiusMax = 10.0f;
 constexpr float kMixtureMassMin = 1.0f;
 constexpr float kMixtureMassMax = 100.0f;
-// The share of the box a mixture's spheres may fill: past it a layout
-// without overlaps is hard to find.
+// The share of its room a mixture's spheres may fill as they start: past
+// it a layout without overlaps is hard to find.
 constexpr double kMixtureMaxPacking = 0.30;
 constexpr float kHoleSideMin = 1.0f;
 constexpr float kHoleSideMax = kBoxSize;
 constexpr float kHeavyMassMin = 1.0f;
 constexpr float kHeavyMassMax = 1000.0f;
 constexpr float kHeavyRadiusMax = 10.0f;
+// The settings brought into the ranges above (the heavy particle taking a
+// slot of the 500 before A and B do).
+MixtureSettings mixtureInRange(const MixtureSettings &asked);
+// The share of its room a mixture's spheres fill as they start, below a
+// wall at `wall`: the whole box, or behind a divider the half each species
+// starts in (both on the left of a hole; A, with the heavy particle, left
+// of a solid one and B right). Infinite for a box with no room.
+double mixtureStartPacking(const MixtureSettings &m, double wall);
 // Species indices (GasState::Especie).
 constexpr int32_t kSpeciesA = 0;
 constexpr int32_t kSpeciesB = 1;
@@ -316,6 +324,13 @@ public:
     }
     // The piston's exact position (PosPared while it is fixed).
     float pistonPosition() const;
+    // The box below the piston: its volume, and the area of its six walls
+    // (the piston's face one of them), in box lengths.
+    double volume() const { return double(kBoxSize) * kBoxSize * pistonPosition(); }
+    double wallArea() const
+    {
+        return 2.0 * kBoxSize * kBoxSize + 4.0 * kBoxSize * double(pistonPosition());
+    }
     // The piston's velocity in its last tick (0 while it is fixed).
     double pistonVelocity() const { return m_process.pistonU; }
     EnergyLedger ledger() const;
@@ -329,8 +344,12 @@ public:
     // aCount + bCount particles, A's first, laid out afresh without
     // overlaps and given Maxwell-Boltzmann velocities at the temperature
     // setting's energy. Collisions then happen at the pair's exact moment
-    // of contact within the tick. Every call starts a new series.
-    void setMixture(const MixtureSettings &settings);
+    // of contact within the tick. Every call starts a new series. False,
+    // and the gas as it was, where the spheres would start packed past
+    // kMixtureMaxPacking (mixtureStartPacking): no layout without overlaps
+    // is found there. A mixture has the fixed piston and no bath (their
+    // physics takes unit masses): a process under way stops.
+    bool setMixture(const MixtureSettings &settings);
     bool mixture() const { return m_mix.on; }
     const MixtureSettings &mixtureSettings() const { return m_mix.settings; }
     const FreePathTally &freePaths() const { return m_mix.tally; }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <limits>
+#include <numbers>
 
 #if defined(__SSE2__)
 #include <immintrin.h>
@@ -99,9 +101,8 @@ double Gas::contactTime(const std::array<double, 3> &dr, const std::array<double
     return t <= to ? t : -1;
 }
 
-void Gas::setMixture(const MixtureSettings &asked)
+MixtureSettings mixtureInRange(const MixtureSettings &asked)
 {
-    GasState &g = state;
     MixtureSettings m = asked;
     const auto inRange = [](float v, float low, float high, float fallback) {
         return std::isfinite(v) ? std::clamp(v, low, high) : fallback;
@@ -120,6 +121,44 @@ void Gas::setMixture(const MixtureSettings &asked)
     if (m.divider != Divider::Solid && m.divider != Divider::Hole) {
         m.divider = Divider::None;
     }
+    return m;
+}
+
+double mixtureStartPacking(const MixtureSettings &m, double wall)
+{
+    const auto spheres = [](double count, double r) {
+        return count * 4.0 / 3.0 * std::numbers::pi * r * r * r;
+    };
+    const double a = spheres(m.aCount, m.aRadius) + spheres(m.heavyMass > 0 ? 1 : 0, m.heavyRadius);
+    const double b = spheres(m.bCount, m.bRadius);
+    double volume = double(kBoxSize) * kBoxSize * wall;
+    double filled = a + b;
+    if (m.divider != Divider::None) {
+        volume /= 2;
+        filled = m.divider == Divider::Hole ? a + b : std::max(a, b);
+    }
+    if (!(volume > 0)) {
+        return filled > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return filled / volume;
+}
+
+bool Gas::setMixture(const MixtureSettings &asked)
+{
+    GasState &g = state;
+    const MixtureSettings m = mixtureInRange(asked);
+    if (!(mixtureStartPacking(m, pistonPosition()) <= kMixtureMaxPacking)) {
+        return false;
+    }
+    // The piston's impacts and the bath's draws take every particle to have
+    // unit mass: a mixture has the fixed piston and no bath.
+    if (m_process.settings.piston != PistonMode::Fixed || m_process.settings.bath) {
+        ProcessSettings p = m_process.settings;
+        p.piston = PistonMode::Fixed;
+        p.bath = false;
+        setProcess(p);
+    }
+    const int32_t heavy = m.heavyMass > 0 ? 1 : 0;
     m_mix.on = true;
     m_mix.settings = m;
     m_mix.dividerUp = m.divider != Divider::None;
@@ -154,6 +193,7 @@ void Gas::setMixture(const MixtureSettings &asked)
     if (gl != nullptr) {
         gl->setParticleCount(g.NumPar);
     }
+    return true;
 }
 
 void Gas::removeDivider()

@@ -1,8 +1,6 @@
 #include "experiment.h"
 
-#include "displacement.h"
-#include "freepath.h"
-#include "mixing.h"
+#include "mixturerecorder.h"
 #include "speeds.h"
 
 #include <QCoreApplication>
@@ -29,126 +27,71 @@ double exactTemperature(const Gas &gas)
     return temperatureOf(kineticSum(gas.state).total, gas.state.NumPar);
 }
 
-// k T as the free paths' theory takes it: 100 x the measured
-// "Temperatura" (the masses weighed in), the mean of the readings.
-double measuredKT(const RunResult &result)
+// An optional figure from the recorder's: none where it is NaN.
+std::optional<double> figure(double value)
 {
-    return 100.0 * (result.temperature.n > 0 ? result.temperature.mean : result.temperatureEnd);
+    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
-// The species of a mixture (A, B, the heavy one) at their densities in a
-// volume, each count given.
-std::vector<SpeciesPart> speciesParts(const MixtureSettings &m, const std::array<double, 3> &count,
-                                      double volume)
+// A mixture's figures, each as every front end has it.
+void mixtureFiguresOf(const Gas &gas, const MixtureRecorder &recorder, RunResult &result)
 {
-    return {{count[0] / volume, m.aRadius, 1.0},
-            {count[1] / volume, m.bRadius, m.bMass},
-            {count[2] / volume, m.heavyRadius, m.heavyMass > 0 ? m.heavyMass : 1.0}};
+    const MixtureRecorder::Figures f = recorder.figures(gas);
+    result.meanFreePath = figure(f.meanFreePath);
+    result.meanFreePathTheory = figure(f.meanFreePathTheory);
+    result.collisionRate = figure(f.collisionRate);
+    result.collisionRateTheory = figure(f.collisionRateTheory);
+    result.diffusion = figure(f.diffusion);
+    result.diffusionTheory = figure(f.diffusionTheory);
+    result.heavyV2 = figure(f.heavyV2);
+    result.heavyV2Theory = figure(f.heavyV2Theory);
+    result.mixTime = figure(f.mixTime);
+    result.effusionRatio = figure(f.effusionRatio);
+    result.grahamRatio = figure(f.grahamRatio);
 }
 
-// The mixture's free paths measured and in theory in the bulk, away from
-// the walls (Gas::bulkMargin): there no wall cuts a contact sphere short,
-// and the walls' denser layer is left out, so the theory is the open gas's
-// at the bulk's own density (its particles over its volume, each averaged
-// over the ticks), Enskog's factor from that, and the measured temperature.
-// Species A and B only: the heavy particle is no molecule of the gas, but
-// the molecules' collisions with it end their paths, and it is in the
-// theory as the third species it is.
-void freePathsOf(const Gas &gas, RunResult &result)
+// The measured readings summarised: their statistics, the P-V path's
+// exponent and the pooled speeds' distance to Maxwell-Boltzmann.
+void summarise(const LabGas &lab, const std::vector<GasReading> &readings, SpeedSampler &speeds,
+               RunResult &result)
 {
-    const FreePathTally &f = gas.freePaths();
-    const MixtureSettings &m = gas.mixtureSettings();
-    const int64_t inBulk = f.bulkCount[0] + f.bulkCount[1];
-    if (!result.settings.collisions || inBulk == 0 || f.ticks == 0 || !(f.bulkVolume > 0)) {
-        return;
-    }
-    if (f.bulkHits[0] + f.bulkHits[1] > 0) {
-        result.meanFreePath = f.bulkMeanPath();
-    }
-    result.collisionRate = static_cast<double>(f.bulkHits[0] + f.bulkHits[1]) /
-                           (static_cast<double>(inBulk) * kTickTime);
-    const double kT = measuredKT(result);
-    if (!(kT > 0)) {
-        return;
-    }
-    // Counts and volume both summed over the same ticks: their ratio is the
-    // mean density.
-    const std::vector<SpeciesPart> parts = speciesParts(
-        m, {double(f.bulkCount[0]), double(f.bulkCount[1]), double(f.bulkCount[2])}, f.bulkVolume);
-    const std::vector<double> z = mixtureCollisionRates(parts, kT);
-    double flown = 0, ended = 0, n = 0;
-    for (size_t s = 0; s < 2; ++s) {
-        flown += parts[s].n * meanSpeed(kT, parts[s].mass);
-        ended += parts[s].n * z[s];
-        n += parts[s].n;
-    }
-    if (ended > 0 && std::isfinite(ended)) {
-        result.meanFreePathTheory = flown / ended;
-        result.collisionRateTheory = ended / n;
-    }
-}
-
-// Species A's diffusion: the mean-square displacement sampled every
-// `step` measured ticks over kMsdLags lags, reaching four times the fit's
-// start (kDiffusionFitCollisions collision times, from the theory's rate at
-// the start); the fit from the measured rate.
-constexpr size_t kMsdLags = 32;
-
-int64_t msdStep(const Gas &gas)
-{
-    const MixtureSettings &m = gas.mixtureSettings();
-    const GasState &s = gas.state;
-    const double kT = 100.0 * exactTemperature(gas);
-    const double volume = double(kBoxSize) * kBoxSize * std::max(1.0f, gas.pistonPosition());
-    const double heavy = gas.heavyParticle() > 0 ? 1 : 0;
-    const std::vector<double> z = mixtureCollisionRates(
-        speciesParts(m, {double(m.aCount), double(m.bCount), heavy}, volume), kT);
-    if (!(z[0] > 0) || !std::isfinite(z[0]) || s.NumPar == 0) {
-        return 1;
-    }
-    const double horizon = 4 * kDiffusionFitCollisions / z[0] / kTickTime; // in ticks
-    return std::clamp<int64_t>(static_cast<int64_t>(std::ceil(horizon / kMsdLags)), 1, 100000);
-}
-
-std::vector<std::array<double, 3>> speciesAPositions(const Gas &gas)
-{
-    const int32_t first = gas.heavyParticle() + 1;
-    std::vector<std::array<double, 3>> r;
-    r.reserve(static_cast<size_t>(gas.mixtureSettings().aCount));
-    for (int32_t i = first; i < first + gas.mixtureSettings().aCount; ++i) {
-        r.push_back(gas.unfoldedPosition(i));
-    }
-    return r;
-}
-
-void diffusionOf(const Gas &gas, const MsdAccumulator &msd, RunResult &result)
-{
-    const FreePathTally &f = gas.freePaths();
-    const MixtureSettings &m = gas.mixtureSettings();
-    if (!result.settings.collisions || m.aCount == 0 || f.ticks == 0) {
-        return;
-    }
-    const double kT = measuredKT(result);
-    const double wall = result.piston.n > 0 ? result.piston.mean : result.wallEnd;
-    if (kT > 0 && wall > 0) {
-        const double volume = double(kBoxSize) * kBoxSize * wall;
-        const double heavy = gas.heavyParticle() > 0 ? 1 : 0;
-        const double area = 2 * kBoxSize * kBoxSize + 4 * kBoxSize * wall;
-        const double d = mixtureDiffusionTheory(
-            speciesParts(m, {double(m.aCount), double(m.bCount), heavy}, volume), 0, kT,
-            area / volume);
-        if (std::isfinite(d)) {
-            result.diffusionTheory = d;
+    // The velocities are floats: a temperature within a float's precision of
+    // the run's own scale is what rounding leaves of a gas brought to rest
+    // (a bath at 0 ends near 1e-15, not at 0), and has no P·V/(N·T) or
+    // distribution of speeds.
+    const double scale = std::max<double>(lab.settingsTemperature(), result.bathTemperature);
+    bool moving = false;
+    std::vector<double> pressure, temperature, energy, ratio, piston;
+    std::vector<PvPoint> path;
+    for (const GasReading &r : readings) {
+        piston.push_back(r.pistonMean);
+        // The point the window's P–V diagram draws and the process file writes.
+        path.push_back(pvPointOf(r));
+        pressure.push_back(r.pressure);
+        // An empty box has no temperature: the 0 the gas reads is a stand-in.
+        if (r.count > 0) {
+            temperature.push_back(r.temperature);
+        }
+        energy.push_back(r.energy);
+        if (zeroTemperature(r.temperature, scale)) {
+            continue;
+        }
+        moving = true;
+        if (const auto q = idealGasRatio(r, scale)) {
+            ratio.push_back(*q);
         }
     }
-    const double z = static_cast<double>(f.hits[0]) /
-                     (m.aCount * static_cast<double>(f.ticks) * kTickTime);
-    const std::vector<DisplacementLog::Point> curve = msd.curve();
-    const DiffusionRange range = diffusionFitRange(curve, z);
-    const DisplacementLog::Fit fit = DisplacementLog::fitDiffusion(curve, range.from, range.to);
-    if (fit.ok) {
-        result.diffusion = fit.d;
-    }
+    result.completed = true;
+    result.readingCount = static_cast<int>(readings.size());
+    result.pressure = statsOf(pressure);
+    result.temperature = statsOf(temperature);
+    result.energy = statsOf(energy);
+    result.idealGasRatio = statsOf(ratio);
+    result.piston = statsOf(piston);
+    result.gamma = fitPolytrope(path);
+    std::vector<double> pooled = speeds.samples();
+    result.speedSamples = static_cast<int64_t>(pooled.size());
+    result.ks = moving || readings.empty() ? maxwellBoltzmannKs(std::move(pooled)) : std::nullopt;
 }
 
 } // namespace
@@ -261,7 +204,6 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     const int64_t measuredFrom = gas.ticks + plan.warmup;
     std::vector<GasReading> readings;
     readings.reserve(static_cast<size_t>(plan.ticks / NPasosPresion + 1));
-    const bool divided = lab.settings.mixture && lab.settings.divider != Divider::None;
     const bool mixture = lab.settings.mixture;
     const int32_t listener =
         gas.addReadingListener([&readings, &result, &gas, mixture, measuredFrom](const GasReading &r) {
@@ -272,37 +214,19 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
                 }
             }
         });
-    // The counts on each side at every measured tick: the time to mix.
-    MixClock mixClock;
-    const auto sideTable = [&gas] {
-        const SideCounts c = gas.sideCounts();
-        SideTable t{};
-        for (size_t s = 0; s < 2; ++s) {
-            t[s] = {c.n[s][0], c.n[s][1]};
-        }
-        return t;
-    };
     // Every snapshot is kept: the distribution pools the whole measurement.
     SpeedSampler speeds(static_cast<int>(std::max<int64_t>(1, plan.ticks / kSpeedSnapshotTicks)));
-    // A mixture's displacements and the heavy particle's speed.
-    const bool diffusing = lab.settings.mixture && gas.collisions() && gas.mixtureSettings().aCount > 0;
-    const int64_t step = diffusing ? msdStep(gas) : 1;
-    MsdAccumulator msd(kMsdLags);
-    const int32_t heavy = gas.heavyParticle();
-    double heavyV2 = 0;
+    // A mixture's instruments follow species A's walk.
+    MixtureRecorder recorder(MixtureRecorder::Follow::SpeciesA);
 
     const auto begin = [&] {
         lab.startMeasuring();
-        gas.resetFreePaths();
-        if (divided) {
-            // The gases meet from here: a solid divider goes, a hole's
-            // tally starts afresh.
+        if (mixture) {
+            // The gases meet from here: a solid divider goes.
             if (lab.settings.divider == Divider::Solid) {
                 gas.removeDivider();
             }
-            gas.resetEffusion();
-            mixClock.start(0);
-            mixClock.add(0, sideTable());
+            recorder.start(gas);
         }
         const GasReading now = gas.reading(0);
         result.temperatureStart = exactTemperature(gas);
@@ -318,19 +242,11 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     const int64_t total = plan.warmup + plan.ticks;
     for (int64_t t = 1; t <= total; ++t) {
         gas.TimeLoopTimer();
-        if (t == plan.warmup) {
-            begin();
-        }
         const int64_t measured = t - plan.warmup;
-        if (divided && measured > 0) {
-            mixClock.add(static_cast<double>(measured) * kTickTime, sideTable());
-        }
-        if (diffusing && measured >= 0 && measured % step == 0) {
-            msd.add(static_cast<double>(measured) * kTickTime, speciesAPositions(gas));
-        }
-        if (heavy > 0 && measured > 0) {
-            heavyV2 += double(s.VelX[heavy]) * s.VelX[heavy] + double(s.VelY[heavy]) * s.VelY[heavy] +
-                       double(s.VelZ[heavy]) * s.VelZ[heavy];
+        if (measured == 0) {
+            begin();
+        } else if (mixture && measured > 0) {
+            recorder.afterTick(gas);
         }
         if (measured > 0 && measured % kSpeedSnapshotTicks == 0) {
             speeds.addSnapshot(&s.VelX[1], &s.VelY[1], &s.VelZ[1], s.NumPar);
@@ -354,63 +270,9 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     result.work = ledger.work;
     result.heat = ledger.heat;
     result.energyChange = ledger.energyChange;
-
-    // The velocities are floats: a temperature within a float's precision of
-    // the run's own scale is what rounding leaves of a gas brought to rest
-    // (a bath at 0 ends near 1e-15, not at 0), and has no P·V/(N·T) or
-    // distribution of speeds.
-    const double scale = std::max<double>(lab.settingsTemperature(), result.bathTemperature);
-    bool moving = false;
-    std::vector<double> pressure, temperature, energy, ratio, piston;
-    std::vector<PvPoint> path;
-    for (const GasReading &r : readings) {
-        piston.push_back(r.pistonMean);
-        // The point the window's P–V diagram draws and the process file writes.
-        path.push_back(pvPointOf(r));
-        pressure.push_back(r.pressure);
-        // An empty box has no temperature: the 0 the gas reads is a stand-in.
-        if (r.count > 0) {
-            temperature.push_back(r.temperature);
-        }
-        energy.push_back(r.energy);
-        if (zeroTemperature(r.temperature, scale)) {
-            continue;
-        }
-        moving = true;
-        if (const auto q = idealGasRatio(r, scale)) {
-            ratio.push_back(*q);
-        }
-    }
-    result.completed = true;
-    result.readingCount = static_cast<int>(readings.size());
-    result.pressure = statsOf(pressure);
-    result.temperature = statsOf(temperature);
-    result.energy = statsOf(energy);
-    result.idealGasRatio = statsOf(ratio);
-    result.piston = statsOf(piston);
-    result.gamma = fitPolytrope(path);
-    std::vector<double> pooled = speeds.samples();
-    result.speedSamples = static_cast<int64_t>(pooled.size());
-    result.ks = moving || readings.empty() ? maxwellBoltzmannKs(std::move(pooled)) : std::nullopt;
-    if (lab.settings.mixture) {
-        freePathsOf(gas, result);
-        diffusionOf(gas, msd, result);
-    }
-    if (heavy > 0 && plan.ticks > 0) {
-        result.heavyV2 = heavyV2 / static_cast<double>(plan.ticks);
-        const double kT = measuredKT(result);
-        if (kT > 0) {
-            result.heavyV2Theory = meanSquareSpeedTheory(kT, gas.mixtureSettings().heavyMass);
-        }
-    }
-    if (divided) {
-        result.mixTime = mixClock.mixTime();
-        const EffusionTally &e = gas.effusion();
-        if (lab.settings.divider == Divider::Hole && lab.settings.bCount > 0) {
-            result.effusionRatio =
-                effusionRatio(e.crossings[0], e.leftTicks[0], e.crossings[1], e.leftTicks[1]);
-            result.grahamRatio = grahamRatio(1.0, lab.settings.bMass);
-        }
+    summarise(lab, readings, speeds, result);
+    if (mixture) {
+        mixtureFiguresOf(gas, recorder, result);
     }
     if (!plan.keepReadings) {
         result.sides.clear();

@@ -167,6 +167,7 @@ DisplacementLog::Fit DisplacementLog::fitDiffusion(const std::vector<Point> &cur
     fit.ok = true;
     fit.d = slope / 6.0;
     fit.se = slopeSe / 6.0;
+    fit.intercept = intercept;
     return fit;
 }
 

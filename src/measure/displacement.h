@@ -47,6 +47,7 @@ public:
         double se = 0;
         double from = 0;
         double to = 0;
+        double intercept = 0; // c, for drawing the line through the points
     };
     static Fit fitDiffusion(const std::vector<Point> &curve, double from, double to);
 

@@ -135,13 +135,6 @@ void fitAxes(QChart *chart)
     static_cast<QValueAxis *>(y.front())->setRange(0, molvix::ui::axisCeil(yMax));
 }
 
-// k T in the gas's units from the "Temperatura" reading (the masses weighed
-// in): 100 x its value.
-double kTOf(const Gas &gas)
-{
-    return 100.0 * temperatureOf(gas.state.Energ, gas.state.NumPar);
-}
-
 } // namespace
 
 DiffusionWindow::DiffusionWindow(Gas *gas, QWidget *parent)
@@ -408,26 +401,14 @@ QString DiffusionWindow::experimentText(const MixtureSettings &m)
 void DiffusionWindow::BtnAplicarClick()
 {
     const MixtureSettings m = shownSettings();
-    // A box packed past this leaves no room to lay the spheres out without
-    // overlaps (the layout would spend seconds looking): refused, the gas
-    // as it was.
-    const auto sphere = [](double r) { return 4.0 / 3.0 * std::numbers::pi * r * r * r; };
-    const double filled = m.aCount * sphere(m.aRadius) + m.bCount * sphere(m.bRadius) +
-                          (m.heavyMass > 0 ? sphere(m.heavyRadius) : 0.0);
-    m_refused = filled > kMixtureMaxPacking * kBoxSize * kBoxSize * m_gas->pistonPosition();
+    // A box packed past the gas's limit leaves no room to lay the spheres
+    // out without overlaps: refused, the gas as it was.
+    m_refused = !m_gas->setMixture(m);
+    m_refusedHalf = m_refused && m.divider != Divider::None;
     redraw(); // the refusal said, or taken back
     if (m_refused) {
         return;
     }
-    // The piston's impacts and the bath's draws take every particle to have
-    // unit mass: a mixture has the fixed piston and no bath.
-    ProcessSettings p = m_gas->process();
-    if (p.piston != PistonMode::Fixed || p.bath) {
-        p.piston = PistonMode::Fixed;
-        p.bath = false;
-        m_gas->setProcess(p);
-    }
-    m_gas->setMixture(m);
     m_gas->setTracedParticle(std::min(SpinTrazada->value(), m_gas->state.NumPar));
     startSeries();
     followGas();
@@ -442,7 +423,7 @@ void DiffusionWindow::BtnQuitarParedClick()
         return;
     }
     m_gas->removeDivider();
-    m_mixFrom = static_cast<double>(m_gas->ticks - m_startTick) * kTickTime;
+    m_recorder.dividerRemoved(*m_gas);
     followGas();
     if (mixtureChanged) {
         mixtureChanged();
@@ -466,8 +447,8 @@ void DiffusionWindow::SpinTrazadaChange()
     if (!m_gas->mixture()) {
         return;
     }
+    // Another species' walk starts again at the next tick.
     m_gas->setTracedParticle(SpinTrazada->value());
-    m_msd = MsdAccumulator(kMsdLags);
     if (mixtureChanged) {
         mixtureChanged();
     }
@@ -475,24 +456,9 @@ void DiffusionWindow::SpinTrazadaChange()
 
 void DiffusionWindow::startSeries()
 {
-    m_samples.clear();
-    m_msd = MsdAccumulator(kMsdLags);
-    m_startTick = m_gas->ticks;
     m_series = static_cast<int32_t>(m_gas->series());
-    m_mixFrom = 0;
-    m_gas->resetEffusion();
-    restartThermalMeasures();
-    sample();
-}
-
-void DiffusionWindow::restartThermalMeasures()
-{
-    m_temperature = m_gas->state.Temp;
-    m_msd = MsdAccumulator(kMsdLags);
-    m_heavyV2Sum = 0;
-    m_heavyV2Count = 0;
-    m_heavySpeeds.clear();
-    m_gas->resetFreePaths();
+    m_recorder.start(*m_gas);
+    m_dirty = true;
 }
 
 void DiffusionWindow::followGas()
@@ -541,81 +507,15 @@ void DiffusionWindow::afterTick()
         startSeries();
         return;
     }
-    if (m_gas->state.Temp != m_temperature) {
-        // The speeds, the free paths and the walk belong to one temperature,
-        // the one theory is computed at: they start again at the new one.
-        // The counts per side go on (the experiment's course).
-        restartThermalMeasures();
-    }
-    if ((m_gas->ticks - m_startTick) % kSampleTicks == 0) {
-        sample();
+    const size_t samples = m_recorder.samples().size();
+    m_recorder.afterTick(*m_gas);
+    if (m_recorder.samples().size() != samples ||
+        (m_gas->ticks - m_recorder.startTick()) % MixtureRecorder::kSampleTicks == 0) {
+        m_dirty = true;
         if (isVisible() && !m_redrawTimer->isActive()) {
             m_redrawTimer->start(kRedrawEvery);
         }
     }
-}
-
-void DiffusionWindow::sample()
-{
-    const GasState &s = m_gas->state;
-    const SideCounts c = m_gas->sideCounts();
-    Sample x;
-    x.t = static_cast<double>(m_gas->ticks - m_startTick) * kTickTime;
-    x.aLeft = c.n[0][0];
-    x.aRight = c.n[0][1];
-    x.bLeft = c.n[1][0];
-    x.bRight = c.n[1][1];
-    x.rateA = m_gas->effusion().rate(kSpeciesA, kTickTime);
-    x.rateB = m_gas->effusion().rate(kSpeciesB, kTickTime);
-    m_samples.push_back(x);
-    // The heavy particle's wandering, or else that of every particle of
-    // the traced one's species (one particle's MSD scatters too much to
-    // fit), unfolded through the walls so that it grows as in an open gas.
-    const int32_t heavy = m_gas->heavyParticle();
-    const int32_t tracked = heavy != 0 ? heavy : m_gas->tracedParticle();
-    if (tracked >= 1 && tracked <= s.NumPar) {
-        std::vector<std::array<double, 3>> r;
-        for (int32_t i = heavy != 0 ? heavy : 1; i <= (heavy != 0 ? heavy : s.NumPar); ++i) {
-            if (s.Especie[i] == s.Especie[tracked]) {
-                r.push_back(m_gas->unfoldedPosition(i));
-            }
-        }
-        m_msd.add(x.t, r);
-    }
-    if (heavy != 0) {
-        const double v2 = double(s.VelX[heavy]) * s.VelX[heavy] +
-                          double(s.VelY[heavy]) * s.VelY[heavy] +
-                          double(s.VelZ[heavy]) * s.VelZ[heavy];
-        m_heavyV2Sum += v2;
-        ++m_heavyV2Count;
-        m_heavySpeeds.add(std::sqrt(v2));
-    }
-    m_dirty = true;
-}
-
-double DiffusionWindow::mixTime(const std::vector<Sample> &samples, double from)
-{
-    const auto even = [](int32_t left, int32_t right) {
-        return std::abs(left - right) * 10 <= left + right;
-    };
-    for (const Sample &x : samples) {
-        if (x.t >= from && even(x.aLeft, x.aRight) && even(x.bLeft, x.bRight)) {
-            return x.t - from;
-        }
-    }
-    return -1;
-}
-
-std::string DiffusionWindow::samplesCsv(const std::vector<Sample> &samples)
-{
-    std::string csv = "time,a_left,a_right,b_left,b_right,effusion_rate_a,effusion_rate_b\n";
-    char line[200];
-    for (const Sample &x : samples) {
-        std::snprintf(line, sizeof line, "%.10g,%d,%d,%d,%d,%.10g,%.10g\n", x.t, x.aLeft,
-                      x.aRight, x.bLeft, x.bRight, x.rateA, x.rateB);
-        csv += line;
-    }
-    return csv;
 }
 
 void DiffusionWindow::BtnExportarCSVClick()
@@ -626,7 +526,7 @@ void DiffusionWindow::BtnExportarCSVClick()
     }
     QString error;
     QSaveFile file(path);
-    const std::string text = inDialect(samplesCsv(m_samples), exportDialect);
+    const std::string text = inDialect(mixtureSamplesCsv(m_recorder.samples()), exportDialect);
     if (file.open(QIODevice::WriteOnly) &&
         commitWhole(file, QByteArray::fromStdString(text), &error)) {
         molvix::ui::rememberSaveFolder(path);
@@ -641,55 +541,6 @@ void DiffusionWindow::BtnExportarCSVClick()
                              .arg(QDir::toNativeSeparators(path), error));
 }
 
-double DiffusionWindow::measuredCollisionRate() const
-{
-    const FreePathTally &f = m_gas->freePaths();
-    const int32_t count = m_gas->state.NumPar;
-    return f.ticks > 0 && count > 0
-               ? double(f.hits[0] + f.hits[1]) / (count * double(f.ticks) * kTickTime)
-               : NAN;
-}
-
-double DiffusionWindow::followedSpeciesTheoryD() const
-{
-    const Gas &g = *m_gas;
-    const int32_t count = g.state.NumPar;
-    const double wall = g.pistonPosition();
-    const double volume = double(kBoxSize) * kBoxSize * wall;
-    const double area = 2.0 * kBoxSize * kBoxSize + 4.0 * kBoxSize * wall;
-    const double kT = kTOf(g);
-    const int32_t heavy = g.heavyParticle();
-    const int32_t tracked = heavy != 0 ? heavy : g.tracedParticle();
-    if (!(volume > 0) || !(kT > 0) || tracked < 1 || tracked > count) {
-        return NAN;
-    }
-    // Each species as the gas has it, the heavy particle a third.
-    std::vector<SpeciesPart> all(3);
-    for (int32_t i = 1; i <= count; ++i) {
-        SpeciesPart &p = all[size_t(std::clamp(g.state.Especie[i], 0, 2))];
-        p.n += 1 / volume;
-        p.radius = g.state.RadioPar[i];
-        p.mass = g.state.Masa[i];
-    }
-    const auto species = size_t(std::clamp(g.state.Especie[tracked], 0, 2));
-    return mixtureDiffusionTheory(all, species, kT, area / volume);
-}
-
-DisplacementLog::Fit
-DiffusionWindow::msdFit(const std::vector<DisplacementLog::Point> &curve) const
-{
-    double rate = measuredCollisionRate();
-    // A heavy particle keeps its velocity for M D / kT, far longer than a
-    // collision time: its walk is a walk only some ten of those on, and
-    // the fit waits for that (no fit in a run too short).
-    if (const int32_t heavy = m_gas->heavyParticle(); heavy != 0) {
-        const double memory = m_gas->state.Masa[heavy] * followedSpeciesTheoryD() / kTOf(*m_gas);
-        rate = memory > 0 ? 1.5 / memory : NAN;
-    }
-    const DiffusionRange r = diffusionFitRange(curve, std::isfinite(rate) && rate > 0 ? rate : 1.0);
-    return DisplacementLog::fitDiffusion(curve, r.from, r.to);
-}
-
 QString DiffusionWindow::figuresText() const
 {
     const Gas &g = *m_gas;
@@ -697,68 +548,42 @@ QString DiffusionWindow::figuresText() const
         return QString();
     }
     const MixtureSettings &m = g.mixtureSettings();
-    const FreePathTally &f = g.freePaths();
-    const int32_t count = g.state.NumPar;
-    const double kT = kTOf(g);
-    const double wall = g.pistonPosition();
-    const double volume = double(kBoxSize) * kBoxSize * wall;
-    const double area = 2.0 * kBoxSize * kBoxSize + 4.0 * kBoxSize * wall;
+    const MixtureRecorder::Figures f = m_recorder.figures(g);
     QStringList lines;
     const auto n = [](double x) { return std::isfinite(x) ? shownNumber(x) : QStringLiteral("—"); };
-    if (volume > 0 && kT > 0 && count > 0) {
-        const std::vector<SpeciesPart> parts = {{m.aCount / volume, m.aRadius, 1.0},
-                                                {m.bCount / volume, m.bRadius, m.bMass}};
-        const double eta = packingFraction(parts[0].n, 2 * m.aRadius) +
-                           packingFraction(parts[1].n, 2 * m.bRadius);
-        const std::vector<double> z = mixtureCollisionRates(parts, kT, area / volume);
-        const double zTheory = (m.aCount * z[0] + m.bCount * z[1]) / count;
-        const double lambdaTheory = mixtureMeanFreePath(parts, kT, area / volume);
-        const int64_t paths = f.paths[0] + f.paths[1];
-        const double zMeasured = measuredCollisionRate();
+    if (f.kT > 0) {
         lines << tr("Camino libre medio λ: medido %1, teoría %2 (χ de Enskog %3; %4 caminos)")
-                     .arg(n(paths > 0 ? f.meanPath() : NAN), n(lambdaTheory), n(enskogChi(eta)))
-                     .arg(paths);
+                     .arg(n(f.meanFreePath), n(f.meanFreePathTheory), n(f.chi))
+                     .arg(f.paths);
         lines << tr("Choques por partícula y unidad de tiempo z: medido %1, teoría %2")
-                     .arg(n(zMeasured), n(zTheory));
+                     .arg(n(f.collisionRate), n(f.collisionRateTheory));
         if (m.divider == Divider::Hole) {
-            const EffusionTally &e = g.effusion();
-            const double rb = e.rate(kSpeciesB, kTickTime);
             lines << tr("Efusión, razón A/B: medida %1, ley de Graham √(m_B/m_A) = %2")
-                         .arg(n(rb > 0 ? e.rate(kSpeciesA, kTickTime) / rb : NAN),
-                              n(std::sqrt(double(m.bMass))));
+                         .arg(n(f.effusionRatio), n(f.grahamRatio));
         }
-        const std::vector<DisplacementLog::Point> curve = m_msd.curve();
-        if (!curve.empty()) {
-            const DisplacementLog::Fit fit = msdFit(curve);
-            const int32_t heavy = g.heavyParticle();
-            const int32_t tracked = heavy != 0 ? heavy : g.tracedParticle();
-            const size_t species =
-                tracked >= 1 ? size_t(std::clamp(g.state.Especie[tracked], 0, 2)) : 0;
-            const QString whose = species == size_t(kHeavy) ? tr("de la partícula pesada")
-                                  : species == size_t(kSpeciesB) ? tr("de la especie B")
-                                                                 : tr("de la especie A");
+        if (f.followedSpecies >= 0) {
+            const QString whose = f.followedSpecies == kHeavy     ? tr("de la partícula pesada")
+                                  : f.followedSpecies == kSpeciesB ? tr("de la especie B")
+                                                                   : tr("de la especie A");
             lines << tr("Difusión D %1 (DCM = 6·D·t): medida %2, teoría de esferas duras %3")
-                         .arg(whose, n(fit.ok ? fit.d : NAN),
-                              n(followedSpeciesTheoryD()));
+                         .arg(whose, n(f.diffusion), n(f.diffusionTheory));
         }
-        if (g.heavyParticle() != 0 && m_heavyV2Count > 0) {
+        if (g.heavyParticle() != 0) {
             lines << tr("Partícula pesada, <v²>: medida %1, 3kT/M = %2")
-                         .arg(n(m_heavyV2Sum / m_heavyV2Count),
-                              n(meanSquareSpeedTheory(kT, m.heavyMass)));
-            const std::optional<double> ks =
-                maxwellBoltzmannKs(m_heavySpeeds.kept(), kT / m.heavyMass);
+                         .arg(n(f.heavyV2), n(f.heavyV2Theory));
             lines << tr("Rapidez de la partícula pesada: distancia KS a Maxwell–Boltzmann con "
                         "kT/M %1 (%2 muestras)")
-                         .arg(ks ? shownNumber(*ks, 'f', 3) : QStringLiteral("—"))
-                         .arg(m_heavySpeeds.kept().size());
+                         .arg(std::isfinite(f.heavyKs) ? shownNumber(f.heavyKs, 'f', 3)
+                                                       : QStringLiteral("—"))
+                         .arg(m_recorder.heavySpeeds().kept().size());
         }
     }
-    const double mix = mixTime(m_samples, m_mixFrom);
     if (m.divider != Divider::None) {
-        lines << (mix >= 0 ? tr("Tiempo de mezcla (cada especie a menos del 10 % del reparto "
-                                "igual): %1")
-                                 .arg(n(mix))
-                           : tr("Tiempo de mezcla: aún no mezclados"));
+        lines << (std::isfinite(f.mixTime)
+                      ? tr("Tiempo de mezcla (cada especie a menos del 10 % del reparto "
+                           "igual): %1")
+                            .arg(n(f.mixTime))
+                      : tr("Tiempo de mezcla: aún no mezclados"));
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -772,7 +597,10 @@ void DiffusionWindow::redraw()
                              "supone masas iguales); la temperatura sí se puede cambiar.")
                         : QString();
     if (m_refused) {
-        aviso = tr("Las esferas llenarían más del 30 % de la caja: el gas no cambia.") +
+        aviso = (m_refusedHalf ? tr("Las esferas llenarían más del 30 % de su mitad de la caja: "
+                                    "el gas no cambia.")
+                               : tr("Las esferas llenarían más del 30 % de la caja: el gas no "
+                                    "cambia.")) +
                 (aviso.isEmpty() ? QString() : QStringLiteral("\n") + aviso);
     }
     LabelAviso->setText(aviso);
@@ -787,14 +615,15 @@ void DiffusionWindow::redrawCharts()
 {
     std::array<QList<QPointF>, 4> sides;
     std::array<QList<QPointF>, 2> rates;
+    const std::vector<MixtureRecorder::Sample> &samples = m_recorder.samples();
     // Every stride-th sample and the last.
     const size_t points = std::max<size_t>(1, chartPoints);
-    const size_t stride = std::max<size_t>(1, (m_samples.size() + points - 1) / points);
-    for (size_t k = 0; k < m_samples.size(); ++k) {
-        if (k % stride != 0 && k + 1 != m_samples.size()) {
+    const size_t stride = std::max<size_t>(1, (samples.size() + points - 1) / points);
+    for (size_t k = 0; k < samples.size(); ++k) {
+        if (k % stride != 0 && k + 1 != samples.size()) {
             continue;
         }
-        const Sample &x = m_samples[k];
+        const MixtureRecorder::Sample &x = samples[k];
         sides[0].append({x.t, double(x.aLeft)});
         sides[1].append({x.t, double(x.aRight)});
         sides[2].append({x.t, double(x.bLeft)});
@@ -808,48 +637,17 @@ void DiffusionWindow::redrawCharts()
     for (size_t i = 0; i < rates.size(); ++i) {
         m_rateSeries[i]->replace(rates[i]);
     }
-    // The free paths as a density (fraction per unit length), beside the
-    // exponential of their mean, exp(-l / λ) / λ, and λ marked.
-    const FreePathTally &f = m_gas->freePaths();
-    const int64_t paths = f.paths[0] + f.paths[1];
-    QList<QPointF> hist, theory, mean;
-    if (m_gas->mixture() && paths > 0) {
-        const double w = FreePathTally::kPathBinWidth;
-        const double lambda = f.meanPath();
-        for (int b = 0; b + 1 < FreePathTally::kPathBins; ++b) {
-            const double density = double(f.histogram[size_t(b)]) / (double(paths) * w);
-            hist.append({b * w, density});
-            hist.append({(b + 1) * w, density});
-            const double l = (b + 0.5) * w;
-            theory.append({l, std::exp(-l / lambda) / lambda});
-        }
-        mean = {{lambda, 0.0}, {lambda, 1.0 / lambda}};
-    }
-    m_pathSeries->replace(hist);
-    m_pathTheory->replace(theory);
-    m_pathMean->replace(mean);
+    const MixtureRecorder::Figures f = m_recorder.figures(*m_gas);
+    redrawPaths(f);
     QList<QPointF> msd, line;
-    const std::vector<DisplacementLog::Point> curve =
-        m_gas->mixture() ? m_msd.curve() : std::vector<DisplacementLog::Point>{};
+    const std::vector<DisplacementLog::Point> &curve =
+        m_gas->mixture() ? m_recorder.msdCurve() : std::vector<DisplacementLog::Point>{};
     for (const DisplacementLog::Point &p : curve) {
         msd.append({p.t, p.msd});
     }
-    if (!curve.empty()) {
-        const DisplacementLog::Fit fit = msdFit(curve);
-        if (fit.ok) {
-            // Drawn through the points' mean over the fitted range.
-            double st = 0, sm = 0;
-            int k = 0;
-            for (const DisplacementLog::Point &p : curve) {
-                if (p.t >= fit.from && p.t <= fit.to) {
-                    st += p.t;
-                    sm += p.msd;
-                    ++k;
-                }
-            }
-            const double c = k > 0 ? (sm - 6 * fit.d * st) / k : 0;
-            line = {{fit.from, 6 * fit.d * fit.from + c}, {fit.to, 6 * fit.d * fit.to + c}};
-        }
+    if (m_gas->mixture() && std::isfinite(f.diffusion)) {
+        line = {{f.fitFrom, 6 * f.diffusion * f.fitFrom + f.fitIntercept},
+                {f.fitTo, 6 * f.diffusion * f.fitTo + f.fitIntercept}};
     }
     m_msdSeries->replace(msd);
     m_msdFit->replace(line);
@@ -859,11 +657,34 @@ void DiffusionWindow::redrawCharts()
     redrawHeavySpeeds();
 }
 
+// The free paths as a density (fraction per unit length), beside the
+// exponential of the measured mean free path, exp(-l / λ) / λ, and λ marked.
+void DiffusionWindow::redrawPaths(const MixtureRecorder::Figures &f)
+{
+    QList<QPointF> hist, theory, mean;
+    const FreePathChart chart = m_gas->mixture()
+                                    ? freePathChart(m_gas->freePaths(), f.meanFreePath)
+                                    : FreePathChart{};
+    const double w = chart.binWidth;
+    for (size_t b = 0; b < chart.density.size(); ++b) {
+        hist.append({double(b) * w, chart.density[b]});
+        hist.append({double(b + 1) * w, chart.density[b]});
+        theory.append({(double(b) + 0.5) * w, chart.theory[b]});
+    }
+    if (!chart.density.empty()) {
+        mean = {{chart.lambda, 0.0}, {chart.lambda, 1.0 / chart.lambda}};
+    }
+    m_pathSeries->replace(hist);
+    m_pathTheory->replace(theory);
+    m_pathMean->replace(mean);
+}
+
 void DiffusionWindow::redrawHeavySpeeds()
 {
-    const std::vector<double> &speeds = m_heavySpeeds.kept();
+    const std::vector<double> &speeds = m_recorder.heavySpeeds().kept();
     const int32_t heavy = m_gas->heavyParticle();
-    const double s2 = heavy != 0 ? kTOf(*m_gas) / m_gas->state.Masa[heavy] : 0.0;
+    const MixtureRecorder::Figures f = m_recorder.figures(*m_gas);
+    const double s2 = heavy != 0 ? f.kT / m_gas->state.Masa[heavy] : 0.0;
     if (!m_gas->mixture() || heavy == 0 || speeds.empty() || !(s2 > 0)) {
         ChartRapidez->clear();
         ChartRapidez->setAccessibleDescription(
@@ -873,8 +694,8 @@ void DiffusionWindow::redrawHeavySpeeds()
     // As "Gráficas" bins its speeds, the curve at the gas's temperature.
     const int bins = std::clamp(
         static_cast<int>(std::lround(std::sqrt(static_cast<double>(speeds.size())))), 8, 30);
-    const double upper =
-        molvix::ui::axisCeil(std::max(m_heavySpeeds.fastest(), 4.0 * std::sqrt(s2)));
+    const double upper = molvix::ui::axisCeil(
+        std::max(m_recorder.heavySpeeds().fastest(), 4.0 * std::sqrt(s2)));
     ChartRapidez->setDistribution(speedDensity(speeds, bins, upper), upper, s2);
     ChartRapidez->setAccessibleDescription(
         tr("Histograma de %1 rapideces de la partícula pesada, con la curva de "

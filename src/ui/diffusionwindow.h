@@ -1,9 +1,8 @@
 #pragma once
 
-#include "displacement.h"
 #include "gas.h"
+#include "mixturerecorder.h"
 #include "readinglog.h"
-#include "speeds.h"
 
 #include <QWidget>
 
@@ -36,9 +35,7 @@ class DiffusionWindow : public QWidget
 
 public:
     static constexpr int kRedrawEvery = 500; // ms between two redraws at most
-    static constexpr int kSampleTicks = 20;  // ticks between two samples
-    static constexpr size_t kMsdLags = 100;
-
+    static constexpr int kSampleTicks = MixtureRecorder::kSampleTicks;
 
     // BoxPared's items, by index: the divider's kinds in the gas's order.
     enum ParedItem
@@ -50,15 +47,6 @@ public:
 
     explicit DiffusionWindow(Gas *gas = nullptr, QWidget *parent = nullptr);
     ~DiffusionWindow() override;
-
-    // One sample of the counts and effusion rates, at the gas's time since
-    // the mixture began.
-    struct Sample
-    {
-        double t = 0;
-        int32_t aLeft = 0, aRight = 0, bLeft = 0, bRight = 0;
-        double rateA = 0, rateB = 0; // per particle on the left per unit time
-    };
 
     // The settings the controls show.
     MixtureSettings shownSettings() const;
@@ -92,15 +80,10 @@ public:
     // for the export and drawn thinned.
     size_t chartPoints = 1000;
 
-    const std::vector<Sample> &samples() const { return m_samples; }
-    // The samples as CSV text in the plain dialect.
-    static std::string samplesCsv(const std::vector<Sample> &samples);
+    // The counts per side and the effusion rates since the mixture began.
+    const std::vector<MixtureRecorder::Sample> &samples() const { return m_recorder.samples(); }
     // What experiment the settings set up, in one line.
     static QString experimentText(const MixtureSettings &settings);
-    // The time the counts of each species present first came within 10 %
-    // of even (|left - right| at most a tenth of the species' count), from
-    // `from` on; negative while they have not.
-    static double mixTime(const std::vector<Sample> &samples, double from);
     // The figures, measured against theory, as the window shows them.
     QString figuresText() const;
 
@@ -129,32 +112,15 @@ private:
     void describeControls();
     void enableControls();
     void startSeries();
-    // The measures that depend on the temperature, afresh at the gas's.
-    void restartThermalMeasures();
-    void sample();
     void redrawCharts();
+    void redrawPaths(const MixtureRecorder::Figures &figures);
     void redrawHeavySpeeds();
-    // The line MSD = 6 D t + c fitted where the curve is straight: from ten
-    // collision times on, below a twentieth of where the box's walls level
-    // it off.
-    DisplacementLog::Fit msdFit(const std::vector<DisplacementLog::Point> &curve) const;
-    // The hard spheres' D of the heavy particle, or else of the traced
-    // one's species, in the gas as it is; NaN without one.
-    double followedSpeciesTheoryD() const;
-    // Collisions per particle per unit time since the tally was reset.
-    double measuredCollisionRate() const;
 
     Gas *m_gas;
-    std::vector<Sample> m_samples;
-    MsdAccumulator m_msd{kMsdLags};
-    int64_t m_startTick = 0;
-    bool m_refused = false; // the last "Aplicar" asked for too full a box
+    MixtureRecorder m_recorder;
+    bool m_refused = false;     // the last "Aplicar" asked for too full a box
+    bool m_refusedHalf = false; // its half of the box, behind the divider
     int32_t m_series = -1;
-    int32_t m_temperature = -1; // the setting the thermal measures were taken at
-    double m_mixFrom = 0;        // when the gases were let mix
-    double m_heavyV2Sum = 0;     // the heavy particle's v^2 over the samples
-    int64_t m_heavyV2Count = 0;
-    ThinnedSpeeds m_heavySpeeds; // and its speeds, for their distribution
     int m_redraws = 0;
     bool m_dirty = false;
     QTimer *m_redrawTimer;

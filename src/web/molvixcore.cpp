@@ -79,7 +79,7 @@ void mv_run(MvGas *gas, int32_t ticks)
             gas->takeSnapshot();
         }
         if (g.mixture()) {
-            gas->measureMixture();
+            gas->recorder.afterTick(g);
         }
     }
 }

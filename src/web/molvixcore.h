@@ -108,9 +108,11 @@ const double *MV_API(mv_pv_fit)(MvGas *gas);
 // while heavyMass is 0). Ranges are the gas's: counts 0..500 in all,
 // radii 0.1..10, B's mass 1..100, the hole's side 1..100, the heavy
 // particle's mass 1..1000 and radius 0.1..10; values outside them are
-// clamped, a divider other than 0..2 is none. A box that the spheres would
-// fill past 30 % is refused: 0 is returned and the gas is left as it was.
-// Otherwise 1, and the gas is the mixture, laid out afresh.
+// clamped, a divider other than 0..2 is none. Spheres that would start
+// packed past 30 % of their room are refused and the gas is left as it
+// was: 0 where their room is the whole box, 2 where it is their half of it
+// behind the divider. Otherwise 1: the gas is the mixture, laid out
+// afresh, with the fixed piston and no bath.
 int32_t MV_API(mv_set_mixture)(MvGas *gas, int32_t aCount, float aRadius, int32_t bCount,
                                float bMass, float bRadius, int32_t divider, float holeSide,
                                float heavyMass, float heavyRadius);
@@ -137,33 +139,37 @@ const double *MV_API(mv_effusion)(MvGas *gas);
 // B's effusion rates, seven numbers each; and as the window exports them.
 int32_t MV_API(mv_side_sample_ticks)(void);
 int32_t MV_API(mv_side_sample_count)(const MvGas *gas);
-const double *MV_API(mv_side_samples)(const MvGas *gas);
+const double *MV_API(mv_side_samples)(MvGas *gas);
 const char *MV_API(mv_side_samples_csv)(MvGas *gas, int32_t dialect);
 // The particle whose trace is drawn (0 none); clamped to the live ones.
 int32_t MV_API(mv_traced)(const MvGas *gas);
 void MV_API(mv_set_traced)(MvGas *gas, int32_t particle);
 
 // The measured figures and theory's, in the gas's units, each NaN where it
-// does not apply (no paths yet, no B, no heavy particle, no fit):
-//   0 mean free path       1 its theory (mixture formula, chi, walls)
-//   2 collisions per particle per unit time    3 its theory
-//   4 Enskog's chi         5 the spheres' share of the volume
+// does not apply (no paths yet, no B, no heavy particle, no fit), as every
+// front end has them (mixturerecorder.h):
+//   0 mean free path away from the walls    1 its theory there
+//   2 collisions per particle per unit time there    3 its theory
+//   4 Enskog's chi there   5 the spheres' share of the volume there
 //   6 effusion ratio A/B   7 Graham's sqrt(m_B / m_A)
 //   8 D fitted to the MSD  9 its standard error   10 D in theory
 //   11 the heavy particle's <v^2> since the mixture was set   12 3kT/M
 //   13 k T                 14 paths ended          15 collisions
-//   16 the time to mix since the divider was removed (each species
-//      within 10 % of even)
-//   17, 18 the lags D was fitted over
+//   16 the time to mix since the gases could meet (each species within
+//      10 % of even)
+//   17, 18 the lags D was fitted over   20 the fitted line's intercept
 //   19 the Kolmogorov–Smirnov distance of the heavy particle's speeds to
 //      Maxwell–Boltzmann at k T / M
+//   21 the followed species (0 A, 1 B, 2 the heavy particle; -1 none)
 int32_t MV_API(mv_figure_count)(void);
 const double *MV_API(mv_figures)(MvGas *gas);
-// The free paths' histogram: mv_path_bins() bins of mv_path_bin_width(),
-// the last one holding the longer paths too, as counts.
+// The free paths as a density over the first mv_path_bins() - 1 bins of
+// mv_path_bin_width() (the last bin holds the longer paths too and is not
+// drawn), then the exponential of the measured mean free path at each of
+// those bins' centres; null before any path.
 int32_t MV_API(mv_path_bins)(void);
 double MV_API(mv_path_bin_width)(void);
-const double *MV_API(mv_path_histogram)(MvGas *gas);
+const double *MV_API(mv_path_chart)(MvGas *gas);
 // The heavy particle's speeds, one every mv_side_sample_ticks() ticks since
 // the mixture was set (evenly thinned in a long run): how many are kept,
 // the fastest, and their histogram as a density over `bins` equal bins of
@@ -171,14 +177,14 @@ const double *MV_API(mv_path_histogram)(MvGas *gas);
 int32_t MV_API(mv_heavy_speed_count)(const MvGas *gas);
 double MV_API(mv_heavy_speed_max)(const MvGas *gas);
 const double *MV_API(mv_heavy_speed_histogram)(MvGas *gas, int32_t bins, double maxSpeed);
-// Restarts the free paths, the effusion tally, the MSD and <v^2> and the speeds.
+// Restarts every measure of the mixture, as a new mixture does.
 void MV_API(mv_reset_mixture_measures)(MvGas *gas);
 
 // The mean-square displacement of the heavy particle, or else the traced
-// one, its position with the walls unfolded, sampled every
-// mv_msd_sample_ticks() ticks: lag and MSD pairs, mv_msd_count() of them;
-// D is fitted from ten collision times on.
-int32_t MV_API(mv_msd_sample_ticks)(void);
+// one's species, positions with the walls unfolded, sampled every
+// mv_msd_step() ticks: lag and MSD pairs, mv_msd_count() of them; D is
+// fitted from ten collision times on.
+int32_t MV_API(mv_msd_step)(const MvGas *gas);
 int32_t MV_API(mv_msd_count)(MvGas *gas);
 const double *MV_API(mv_msd)(MvGas *gas);
 

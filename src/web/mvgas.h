@@ -8,6 +8,7 @@
 #include "displacement.h"
 #include "freepath.h"
 #include "mixing.h"
+#include "mixturerecorder.h"
 #include "gas.h"
 #include "model.h"
 #include "processcsv.h"
@@ -64,24 +65,7 @@ inline int32_t clampBar(int32_t value)
     return std::clamp(value, 0, 100);
 }
 
-// A mixture is refused where its spheres would fill more of the box than
-// this: past it no layout without overlaps is found, and molvix-lab
-// refuses the same.
-constexpr double kMaxPacking = 0.30;
-
-// The MSD of the heavy particle, or else of the traced one's species, as
-// the desktop's window follows it: positions with the walls unfolded (so
-// that the walk goes on past them) every kMsdSampleTicks ticks, at lags up
-// to kMsdLags samples.
-constexpr int32_t kMsdSampleTicks = 20;
-constexpr size_t kMsdLags = 100;
-// The counts per side and the effusion rates: a sample every this many
-// ticks, at most this many kept (then every other one is dropped).
-constexpr int32_t kSideSampleTicks = 20;
-constexpr size_t kMaxSideSamples = 50000;
-using SideSample = std::array<double, 7>;
-
-constexpr int32_t kFigures = 20;
+constexpr int32_t kFigures = 22;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // The speeds' density over `bins` equal bins of 0..maxSpeed into `out`,
@@ -99,13 +83,6 @@ inline const double *densityInto(std::vector<double> &out, const std::vector<dou
     out = std::move(h.density);
     return out.data();
 }
-
-inline double sphereVolume(double r)
-{
-    return 4.0 / 3.0 * M_PI * r * r * r;
-}
-
-
 
 struct MvGas
 {
@@ -127,59 +104,14 @@ struct MvGas
     std::vector<double> histogram, pvPath;
     std::string text;
 
-    // A mixture's measures beyond the gas's own tallies.
-    MsdAccumulator msd{kMsdLags};
-    std::vector<DisplacementLog::Point> msdCurve;
-    size_t msdCurveSamples = 0;
-    int64_t msdCurveTick = -1;
-    double heavyV2Sum = 0;
-    int64_t heavyV2Ticks = 0;
-    // The heavy particle's speeds, one a side sample, for their distribution.
-    ThinnedSpeeds heavySpeeds;
-    int32_t thermalTemp = -1; // the temperature setting they were taken at
-    // Their KS distance, sorted afresh only when a sample or the curve moved.
-    int64_t ksOffered = -1;
-    double ksS2 = 0, ksDistance = kNaN;
-    double heavySpeedKs(double s2)
-    {
-        if (heavySpeeds.offered() != ksOffered || s2 != ksS2) {
-            ksOffered = heavySpeeds.offered();
-            ksS2 = s2;
-            ksDistance = maxwellBoltzmannKs(heavySpeeds.kept(), s2).value_or(kNaN);
-        }
-        return ksDistance;
-    }
+    // A mixture's instruments, as the desktop's window has them.
+    MixtureRecorder recorder;
     std::vector<double> heavyHistogram;
     std::array<double, 9> mixSettings{};
     std::array<int32_t, 4> sides{};
     std::array<double, 6> effusion{};
     std::array<double, kFigures> figures{};
-    std::vector<double> pathHistogram, msdPairs;
-    std::vector<SideSample> sideSamples;
-    int64_t mixtureStart = 0;
-    // The time to mix, from the divider's removal.
-    MixClock mixClock;
-
-    void sampleSides()
-    {
-        const SideCounts c = gas.sideCounts();
-        const EffusionTally &e = gas.effusion();
-        if (sideSamples.size() >= kMaxSideSamples) {
-            size_t kept = 0;
-            for (size_t k = 1; k < sideSamples.size(); k += 2) {
-                sideSamples[kept++] = sideSamples[k];
-            }
-            sideSamples.resize(kept);
-        }
-        SideTable table{};
-        for (size_t s = 0; s < 2; ++s) {
-            table[s] = {c.n[s][0], c.n[s][1]};
-        }
-        mixClock.add(static_cast<double>(gas.ticks) * kTickTime, table);
-        sideSamples.push_back({static_cast<double>(gas.ticks - mixtureStart) * kTickTime,
-                               double(c.n[0][0]), double(c.n[0][1]), double(c.n[1][0]),
-                               double(c.n[1][1]), e.rate(0, kTickTime), e.rate(1, kTickTime)});
-    }
+    std::vector<double> pathChart, msdPairs, sideSamples;
 
     MvGas()
     {
@@ -221,102 +153,6 @@ struct MvGas
         if (s.NumPar > 0) {
             speeds.addSnapshot(&s.VelX[1], &s.VelY[1], &s.VelZ[1], s.NumPar);
         }
-    }
-
-    void resetMeasures()
-    {
-        gas.resetEffusion();
-        resetThermalMeasures();
-    }
-
-    // The speeds, the free paths and the walk belong to one temperature, the
-    // one theory is computed at: a new setting starts them again. The counts
-    // per side and the effusion go on.
-    void resetThermalMeasures()
-    {
-        thermalTemp = gas.state.Temp;
-        gas.resetFreePaths();
-        msd = MsdAccumulator(kMsdLags);
-        msdCurve.clear();
-        msdCurveTick = -1;
-        heavyV2Sum = 0;
-        heavyV2Ticks = 0;
-        heavySpeeds.clear();
-        ksOffered = -1;
-    }
-
-    // The particle whose wandering is logged: the heavy one, else the
-    // traced one (0: none).
-    int32_t tracked() const
-    {
-        const int32_t heavy = gas.heavyParticle();
-        const int32_t i = heavy != 0 ? heavy : gas.tracedParticle();
-        return i >= 1 && i <= gas.state.NumPar ? i : 0;
-    }
-
-    double collisionRate() const
-    {
-        const FreePathTally &f = gas.freePaths();
-        const MixtureSettings &m = gas.mixtureSettings();
-        const int32_t count = m.aCount + m.bCount;
-        return count > 0 && f.ticks > 0 && gas.collisions()
-                   ? static_cast<double>(f.hits[0] + f.hits[1]) /
-                         (count * static_cast<double>(f.ticks) * kTickTime)
-                   : kNaN;
-    }
-
-    // After each tick of a mixture.
-    void measureMixture()
-    {
-        const GasState &s = gas.state;
-        if (s.Temp != thermalTemp) {
-            resetThermalMeasures();
-        }
-        if (const int32_t h = gas.heavyParticle(); h > 0) {
-            heavyV2Sum += double(s.VelX[h]) * s.VelX[h] + double(s.VelY[h]) * s.VelY[h] +
-                          double(s.VelZ[h]) * s.VelZ[h];
-            ++heavyV2Ticks;
-        }
-        if ((gas.ticks - mixtureStart) % kSideSampleTicks == 0) {
-            sampleSides();
-            if (const int32_t h = gas.heavyParticle(); h > 0) {
-                heavySpeeds.add(std::sqrt(double(s.VelX[h]) * s.VelX[h] +
-                                          double(s.VelY[h]) * s.VelY[h] +
-                                          double(s.VelZ[h]) * s.VelZ[h]));
-            }
-        }
-        // The heavy particle's walk, or else that of every particle of the
-        // followed one's species, as the desktop window has it.
-        if (const int32_t i = tracked(); i > 0 && gas.ticks % kMsdSampleTicks == 0) {
-            const int32_t h = gas.heavyParticle();
-            std::vector<std::array<double, 3>> r;
-            for (int32_t k = h > 0 ? h : 1; k <= (h > 0 ? h : s.NumPar); ++k) {
-                if (s.Especie[k] == s.Especie[i]) {
-                    r.push_back(gas.unfoldedPosition(k));
-                }
-            }
-            msd.add(static_cast<double>(gas.ticks) * kTickTime, r);
-        }
-    }
-
-    const std::vector<DisplacementLog::Point> &curve()
-    {
-        if (msd.samples() != msdCurveSamples || gas.ticks != msdCurveTick) {
-            msdCurve = msd.curve();
-            msdCurveSamples = msd.samples();
-            msdCurveTick = gas.ticks;
-        }
-        return msdCurve;
-    }
-
-    // MSD = 6 D t where the walk is a walk: from ten collision times on
-    // (the positions are unfolded, so the walls set no limit).
-    DisplacementLog::Fit diffusionFit()
-    {
-        const auto &c = curve();
-        const double z = collisionRate();
-        const DiffusionRange r = diffusionFitRange(c, std::isfinite(z) && z > 0 ? z : 1.0);
-        return DisplacementLog::fitDiffusion(c, r.from, r.to);
     }
 
     void computeFigures();

@@ -1,5 +1,8 @@
 #include "mixing.h"
 
+#include <optional>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -52,6 +55,40 @@ TEST(Mixing, TheMixClockCountsFromItsStartToTheFirstEvenCounts)
     EXPECT_DOUBLE_EQ(*clock.mixTime(), 4.0);
     clock.start(20); // a new start forgets the last
     EXPECT_FALSE(clock.mixTime());
+}
+
+// Counts sampled over a run: the clock gives the first time at or after its
+// start when each species present is within a tenth of even.
+TEST(Mixing, TheMixClockOverARunOfSamples)
+{
+    struct Sample
+    {
+        double t;
+        SideTable n;
+    };
+    const std::vector<Sample> run{{0, sides(50, 0, 0, 50)},
+                                  {1, sides(40, 10, 10, 40)},
+                                  {2, sides(27, 23, 23, 27)},
+                                  {3, sides(26, 24, 25, 25)},
+                                  {4, sides(25, 25, 25, 25)}};
+    struct Case
+    {
+        std::vector<Sample> samples;
+        double from;
+        std::optional<double> expected;
+    };
+    for (const Case &c : {Case{run, 0, 2}, Case{run, 2.5, 0.5}, Case{{run[0], run[1]}, 0, {}},
+                          // B absent: A alone decides.
+                          Case{{{0, sides(30, 20, 0, 0)}, {1, sides(26, 24, 0, 0)}}, 0, 1}}) {
+        MixClock clock;
+        clock.start(c.from);
+        for (const Sample &x : c.samples) {
+            if (x.t >= c.from) {
+                clock.add(x.t, x.n);
+            }
+        }
+        EXPECT_EQ(clock.mixTime(), c.expected) << c.samples.size() << " from " << c.from;
+    }
 }
 
 TEST(Mixing, GrahamAndKnudsen)

@@ -198,7 +198,7 @@ TEST_F(DiffusionWindowTest, TheChartsReceiveTheCountsPerSideAndSpecies)
 {
     apply(30, 20, 4, DiffusionWindow::kSolida);
     run(10 * DiffusionWindow::kSampleTicks);
-    const std::vector<DiffusionWindow::Sample> &x = d().samples();
+    const std::vector<MixtureRecorder::Sample> &x = d().samples();
     ASSERT_EQ(x.size(), 11u) << "one at the start, one every kSampleTicks";
     EXPECT_EQ(x.front().aLeft + x.front().aRight, 30);
     EXPECT_EQ(x.front().bLeft + x.front().bRight, 20);
@@ -226,7 +226,7 @@ TEST_F(DiffusionWindowTest, ALongRunIsDrawnThinnedAndExportedWhole)
     d().chartPoints = 40;
     apply(30, 20, 4, DiffusionWindow::kSolida);
     run(3 * 40 * DiffusionWindow::kSampleTicks);
-    const std::vector<DiffusionWindow::Sample> &x = d().samples();
+    const std::vector<MixtureRecorder::Sample> &x = d().samples();
     ASSERT_EQ(x.size(), 3u * 40 + 1);
     d().show();
     d().redraw();
@@ -244,7 +244,7 @@ TEST_F(DiffusionWindowTest, AnotherMixtureStartsTheSeriesAfresh)
     apply(40, 10, 4, DiffusionWindow::kConAgujero);
     ASSERT_EQ(d().samples().size(), 1u);
     EXPECT_EQ(d().samples().front().t, 0);
-    const DiffusionWindow::Sample &first = d().samples().front();
+    const MixtureRecorder::Sample &first = d().samples().front();
     EXPECT_EQ(first.aLeft + first.aRight, 40);
     EXPECT_EQ(first.bLeft + first.bRight, 10);
 }
@@ -263,7 +263,7 @@ TEST_F(DiffusionWindowTest, TheExportHasAHeaderAndOneRowPerSample)
     ASSERT_EQ(lines.size(), qsizetype(d().samples().size()) + 1);
     EXPECT_EQ(lines[0], QStringLiteral(
                             "time,a_left,a_right,b_left,b_right,effusion_rate_a,effusion_rate_b"));
-    const DiffusionWindow::Sample &last = d().samples().back();
+    const MixtureRecorder::Sample &last = d().samples().back();
     const QStringList fields = lines.back().split(u',');
     ASSERT_EQ(fields.size(), 7);
     EXPECT_DOUBLE_EQ(fields[0].toDouble(), last.t);
@@ -292,25 +292,6 @@ TEST_F(DiffusionWindowTest, TheOtherWindowsFollowAMixtureOfFiveHundred)
     w.Procesos->redraw();
     d().redraw();
     EXPECT_EQ(d().samples().size(), size_t(2 * NPasosPresion / DiffusionWindow::kSampleTicks) + 1);
-}
-
-TEST(DiffusionMixTime, CountsWithinATenthOfEvenForEachSpeciesPresent)
-{
-    using S = DiffusionWindow::Sample;
-    const std::vector<S> run{{0, 50, 0, 0, 50}, {1, 40, 10, 10, 40}, {2, 27, 23, 23, 27},
-                             {3, 26, 24, 25, 25}, {4, 25, 25, 25, 25}};
-    struct Case
-    {
-        std::vector<S> samples;
-        double from;
-        double expected;
-    };
-    for (const Case &c : {Case{run, 0, 2}, Case{run, 2.5, 0.5}, Case{{run[0], run[1]}, 0, -1},
-                          // B absent: A alone decides.
-                          Case{{{0, 30, 20, 0, 0}, {1, 26, 24, 0, 0}}, 0, 1}}) {
-        EXPECT_DOUBLE_EQ(DiffusionWindow::mixTime(c.samples, c.from), c.expected)
-            << c.samples.size() << " from " << c.from;
-    }
 }
 
 TEST_F(DiffusionWindowTest, TheFiguresSayTheMeasuredAgainstTheory)

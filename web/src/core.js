@@ -56,7 +56,7 @@ const DIVIDERS = ['none', 'solid', 'hole'];
 const FIGURES = ['meanFreePath', 'meanFreePathTheory', 'collisionRate', 'collisionRateTheory',
   'chi', 'packing', 'effusionRatio', 'graham', 'diffusion', 'diffusionError', 'diffusionTheory',
   'heavyV2', 'heavyV2Theory', 'kT', 'paths', 'collisions', 'mixTime', 'fitFrom', 'fitTo',
-  'heavySpeedKs'];
+  'heavySpeedKs', 'fitIntercept', 'followedSpecies'];
 
 // One gas, started as the program starts it.
 export class Gas {
@@ -160,8 +160,11 @@ export class Gas {
                holeSide = 20, heavyMass = 0, heavyRadius = 5 } = {}) {
     const d = DIVIDERS.indexOf(divider);
     if (d < 0) throw new RangeError(`unknown divider ${divider}`);
-    return this.x.mv_set_mixture(this.h, aCount, aRadius, bCount, bMass, bRadius, d, holeSide,
-                                 heavyMass, heavyRadius) === 1;
+    const taken = this.x.mv_set_mixture(this.h, aCount, aRadius, bCount, bMass, bRadius, d, holeSide,
+                                        heavyMass, heavyRadius);
+    // Refused: the spheres would pack the box (0) or their half of it (2).
+    this.refusedHalf = taken === 2;
+    return taken === 1;
   }
   get mixture() { return this.x.mv_mixture(this.h) !== 0; }
   mixtureSettings() {
@@ -208,10 +211,16 @@ export class Gas {
     const v = this.core.f64(this.x.mv_figures(this.h), this.x.mv_figure_count());
     return Object.fromEntries(FIGURES.map((name, i) => [name, Number.isNaN(v[i]) ? null : v[i]]));
   }
-  // The free paths' histogram: counts per bin of `width`.
-  pathHistogram() {
-    const bins = this.x.mv_path_bins();
-    return { width: this.x.mv_path_bin_width(), counts: Array.from(this.core.f64(this.x.mv_path_histogram(this.h), bins)) };
+  // The free paths as a density per bin of `width` (the last, open bin
+  // left out), and the exponential of the measured mean free path at each
+  // bin's centre; null before any path.
+  pathChart() {
+    const p = this.x.mv_path_chart(this.h);
+    if (!p) return null;
+    const bins = this.x.mv_path_bins() - 1;
+    const v = this.core.f64(p, 2 * bins);
+    return { width: this.x.mv_path_bin_width(), density: Array.from(v.subarray(0, bins)),
+      theory: Array.from(v.subarray(bins)) };
   }
   // The heavy particle's speeds: how many, the fastest, and their density
   // over `bins` equal bins of 0..maxSpeed (null without samples).

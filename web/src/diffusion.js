@@ -206,7 +206,8 @@ export function mountDiffusion(root, app) {
   const retextState = () => {
     experiment.textContent = experimentText();
     notice.textContent = refused
-      ? t('Las esferas llenarían más del 30 % de la caja: el gas no cambia.')
+      ? (gas.refusedHalf ? t('Las esferas llenarían más del 30 % de su mitad de la caja: el gas no cambia.')
+        : t('Las esferas llenarían más del 30 % de la caja: el gas no cambia.'))
       : gas.mixture ? t('Con la mezcla el émbolo queda fijo y sin baño (su física supone masas iguales); la temperatura sí se puede cambiar.')
         : '';
     notice.hidden = !notice.textContent;
@@ -240,27 +241,27 @@ export function mountDiffusion(root, app) {
     const f = gas.figures();
     const m = gas.mixtureSettings();
     const v = (x, d) => (x === null ? '—' : n(x, d));
-    const lines = [
-      t('Camino libre medio λ: medido %1, teoría %2 (χ de Enskog %3; %4 caminos)',
+    const lines = [];
+    if (f.kT !== null) {
+      lines.push(t('Camino libre medio λ: medido %1, teoría %2 (χ de Enskog %3; %4 caminos)',
         v(f.meanFreePath, 2), v(f.meanFreePathTheory, 2), v(f.chi, 3), f.paths ?? 0),
-      t('Choques por partícula y unidad de tiempo z: medido %1, teoría %2', v(f.collisionRate, 4), v(f.collisionRateTheory, 4)),
-    ];
-    if (m.divider === 'hole') {
-      lines.push(t('Efusión, razón A/B: medida %1, ley de Graham √(m_B/m_A) = %2', v(f.effusionRatio, 3), v(f.graham, 3)));
+      t('Choques por partícula y unidad de tiempo z: medido %1, teoría %2', v(f.collisionRate, 4), v(f.collisionRateTheory, 4)));
+      if (m.divider === 'hole') {
+        lines.push(t('Efusión, razón A/B: medida %1, ley de Graham √(m_B/m_A) = %2', v(f.effusionRatio, 3), v(f.graham, 3)));
+      }
+      if (f.followedSpecies !== null) {
+        // The heavy particle's walk, or that of the traced one's species.
+        const whose = [t('de la especie A'), t('de la especie B'), t('de la partícula pesada')][f.followedSpecies];
+        lines.push(t('Difusión D %1 (DCM = 6·D·t): medida %2, teoría de esferas duras %3',
+          whose, v(f.diffusion, 2), v(f.diffusionTheory, 2)));
+      }
+      if (m.heavyMass > 0) {
+        lines.push(t('Partícula pesada, <v²>: medida %1, 3kT/M = %2', v(f.heavyV2, 4), v(f.heavyV2Theory, 4)));
+        lines.push(t('Rapidez de la partícula pesada: distancia KS a Maxwell–Boltzmann con kT/M %1 (%2 muestras)',
+          v(f.heavySpeedKs, 3), gas.heavySpeedCount));
+      }
     }
-    if (gas.traced > 0 || m.heavyMass > 0) {
-      // The heavy particle's walk, or that of the traced one's species.
-      const whose = m.heavyMass > 0 ? t('de la partícula pesada')
-        : gas.species()[gas.traced] === 1 ? t('de la especie B') : t('de la especie A');
-      lines.push(t('Difusión D %1 (DCM = 6·D·t): medida %2, teoría de esferas duras %3',
-        whose, v(f.diffusion, 2), v(f.diffusionTheory, 2)));
-    }
-    if (m.heavyMass > 0) {
-      lines.push(t('Partícula pesada, <v²>: medida %1, 3kT/M = %2', v(f.heavyV2, 4), v(f.heavyV2Theory, 4)));
-      lines.push(t('Rapidez de la partícula pesada: distancia KS a Maxwell–Boltzmann con kT/M %1 (%2 muestras)',
-        v(f.heavySpeedKs, 3), gas.heavySpeedCount));
-    }
-    if (m.divider !== 'none' || f.mixTime !== null) {
+    if (m.divider !== 'none') {
       lines.push(f.mixTime !== null
         ? t('Tiempo de mezcla (cada especie a menos del 10 % del reparto igual): %1', n(f.mixTime, 1))
         : t('Tiempo de mezcla: aún no mezclados'));
@@ -297,42 +298,31 @@ export function mountDiffusion(root, app) {
       series: [{ points: line('rateA'), colour: NAVY, label: t('A') }, { points: line('rateB'), colour: MAGENTA, label: t('B') }] });
 
     const f = gas.mixture ? gas.figures() : {};
-    const h = gas.pathHistogram();
-    const total = h.counts.reduce((a, b) => a + b, 0);
-    // As a density: the share of paths per unit length, in steps; the last
-    // bin (the longer ones too) left out of the drawing.
-    const bins = h.counts.slice(0, -1);
-    let last = bins.length;
-    while (last > 1 && bins[last - 1] === 0) --last;
+    const h = gas.mixture ? gas.pathChart() : null;
+    // As a density: the share of paths per unit length, in steps, beside
+    // the exponential of the measured mean free path, and λ marked.
+    const density = h ? h.density : [];
+    let last = density.length;
+    while (last > 1 && density[last - 1] === 0) --last;
     const step = [];
-    for (let k = 0; k < last; ++k) {
-      const d = total > 0 ? bins[k] / (total * h.width) : 0;
-      step.push([k * h.width, d], [(k + 1) * h.width, d]);
-    }
-    // The exponential of the measured mean, and λ in theory marked.
-    const mean = f.meanFreePath ?? null;
-    const lambda = f.meanFreePathTheory ?? null;
-    const xHi = Math.max(h.width, mean ? 5 * mean : 0, Math.min(last * h.width, mean ? 8 * mean : Infinity));
     const curve = [];
-    if (mean) for (let k = 0; k <= 80; ++k) { const x = (xHi * k) / 80; curve.push([x, Math.exp(-x / mean) / mean]); }
+    for (let k = 0; k < last; ++k) {
+      step.push([k * h.width, density[k]], [(k + 1) * h.width, density[k]]);
+      curve.push([(k + 0.5) * h.width, h.theory[k]]);
+    }
+    const lambda = f.meanFreePath ?? null;
+    const xHi = Math.max(h ? h.width : 1, last * (h ? h.width : 1), lambda ? 2 * lambda : 0);
     const dTop = Math.max(0, ...step.map((p) => p[1]), ...curve.map((p) => p[1]));
     const series = [{ points: step, colour: NAVY, fill: 'rgba(0, 0, 128, 0.15)', label: t('Medidos') }];
     if (curve.length) series.push({ points: curve, colour: RED, dash: [6, 4], label: t('Exponencial de la media') });
-    if (lambda) series.push({ points: [[lambda, 0], [lambda, dTop]], colour: GREEN, dash: [2, 3], label: t('λ') });
+    if (lambda && curve.length) series.push({ points: [[lambda, 0], [lambda, dTop]], colour: GREEN, dash: [2, 3], label: t('λ') });
     paths.chart.draw({ x: { lo: 0, hi: roundRange(0, xHi)[1], step: roundStep(xHi), label: t('Longitud') },
       y: yAxis(dTop, t('Densidad')), series });
 
     const points = gas.mixture ? gas.msd() : [];
-    const fitLine = [];
-    if (f.diffusion !== null && points.length) {
-      // A least-squares line passes through its points' mean: the fitted
-      // slope drawn over the lags it was fitted to.
-      const used = points.filter(([lag]) => lag >= f.fitFrom && lag <= f.fitTo);
-      const mt = used.reduce((a, p) => a + p[0], 0) / used.length;
-      const mm = used.reduce((a, p) => a + p[1], 0) / used.length;
-      const at = (lag) => [lag, mm + 6 * f.diffusion * (lag - mt)];
-      if (used.length) fitLine.push(at(f.fitFrom), at(f.fitTo));
-    }
+    // The fitted line over the lags it was fitted to.
+    const fitLine = f.diffusion !== null && f.diffusion !== undefined && points.length
+      ? [f.fitFrom, f.fitTo].map((lag) => [lag, 6 * f.diffusion * lag + f.fitIntercept]) : [];
     const msdTop = Math.max(0, ...points.map((p) => p[1]));
     msd.chart.draw({ x: timeAxis(points), y: yAxis(msdTop, t('Distancia al cuadrado')),
       series: [{ points, colour: NAVY, label: t('Medido') },

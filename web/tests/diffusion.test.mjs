@@ -66,7 +66,7 @@ test('opened by key and button; Aplicar, Quitar la pared, Volver al gas clásico
     const csv = await exportCsv(page, 'difusion', 1); // es-ES offers the spreadsheet's first
     assert.equal(csv.name, 'difusion.csv');
     const lines = csv.text.trim().split('\n');
-    assert.equal(lines[0], 'time,a_left,a_right,b_left,b_right,rate_a,rate_b');
+    assert.equal(lines[0], 'time,a_left,a_right,b_left,b_right,effusion_rate_a,effusion_rate_b');
     assert.equal(lines.length, 1 + 1 + 1000 / 20, 'a sample every 20 ticks from the start');
     const last = lines[lines.length - 1].split(',').map(Number);
     assert.deepEqual(last.slice(1, 5), [150, 0, 0, 120], 'A left and B right while the divider stands');
