@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <numbers>
@@ -12,19 +11,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-// The name with every symbolic link followed, in a folder named without
-// links, whether or not the file is there yet.
-QString resolvedName(const QString &path)
-{
-    QFileInfo info(path);
-    // As many links as the system itself follows; a loop ends there.
-    for (int links = 0; info.isSymLink() && links < 40; ++links) {
-        info.setFile(info.symLinkTarget());
-    }
-    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
-    return (folder.isEmpty() ? info.absolutePath() : folder) + u'/' + info.fileName();
-}
 
 // Whether two names are one file: the same device and inode where both are
 // there (a hard link too), otherwise the same name once links are followed.

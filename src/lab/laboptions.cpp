@@ -7,6 +7,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <type_traits>
@@ -36,6 +37,17 @@ QString escapedLine(const QString &text)
         }
     }
     return line;
+}
+
+QString resolvedName(const QString &path)
+{
+    QFileInfo info(path);
+    // As many links as the system itself follows; a loop ends there.
+    for (int links = 0; info.isSymLink() && links < 40; ++links) {
+        info.setFile(info.symLinkTarget());
+    }
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return (folder.isEmpty() ? info.absolutePath() : folder) + u'/' + info.fileName();
 }
 
 bool isStandardOutput(const QString &path)
@@ -98,7 +110,8 @@ public:
     QString operator()(QString LabOptions::*into) const
     {
         m_o.*into = m_value;
-        return m_value.isEmpty() ? refusal() : QString();
+        return m_value.isEmpty() ? QCoreApplication::translate("molvix-lab", m_option.refusal)
+                                 : QString();
     }
 
     QString operator()(OutputFormat LabOptions::*into) const
@@ -184,6 +197,41 @@ private:
 bool takesValue(const LabOption &option)
 {
     return option.words != nullptr || *option.value != '\0';
+}
+
+// Every option given into `o`, then the checks between them: the reason
+// of the first that fails, or none.
+std::optional<QString> readValues(const QCommandLineParser &parser, LabOptions &o)
+{
+    QStringList given;
+    for (const LabOption &option : labOptionTable()) {
+        const QLatin1String name(option.name);
+        if (parser.values(name).size() > 1) {
+            return QCoreApplication::translate("molvix-lab", "--%1 aparece más de una vez")
+                .arg(name);
+        }
+        if (parser.isSet(name)) {
+            given << name;
+        }
+    }
+    // Any option of a group: a mixture, which takes more particles than
+    // the classic gas; the process's columns.
+    for (const LabOption &option : labOptionTable()) {
+        const bool set = given.contains(QLatin1String(option.name));
+        o.mixture = o.mixture || (set && option.group == OptionGroup::Mixture);
+        o.processColumns = o.processColumns || (set && option.group == OptionGroup::Process);
+    }
+    for (const LabOption &option : labOptionTable()) {
+        const QLatin1String name(option.name);
+        if (given.contains(name)) {
+            const QString reason =
+                std::visit(ValueReader(option, parser.value(name), o), option.into);
+            if (!reason.isEmpty()) {
+                return reason;
+            }
+        }
+    }
+    return crossCheck(o, given);
 }
 
 } // namespace
@@ -330,37 +378,7 @@ ParsedCommandLine parseLabCommandLine(const QStringList &arguments, int idealThr
         result.action = ParsedCommandLine::Version;
         return result;
     }
-    QStringList given;
-    for (const LabOption &option : labOptionTable()) {
-        const QLatin1String name(option.name);
-        if (parser.values(name).size() > 1) {
-            return fail(
-                QCoreApplication::translate("molvix-lab", "--%1 aparece más de una vez").arg(name));
-        }
-        if (parser.isSet(name)) {
-            given << name;
-        }
-    }
-
-    LabOptions &o = result.options;
-    // Any option of a group: a mixture, which takes more particles than
-    // the classic gas; the process's columns.
-    for (const LabOption &option : labOptionTable()) {
-        const bool set = given.contains(QLatin1String(option.name));
-        o.mixture = o.mixture || (set && option.group == OptionGroup::Mixture);
-        o.processColumns = o.processColumns || (set && option.group == OptionGroup::Process);
-    }
-    for (const LabOption &option : labOptionTable()) {
-        const QLatin1String name(option.name);
-        if (given.contains(name)) {
-            const QString reason =
-                std::visit(ValueReader(option, parser.value(name), o), option.into);
-            if (!reason.isEmpty()) {
-                return fail(reason);
-            }
-        }
-    }
-    if (const auto reason = crossCheck(o, given)) {
+    if (const auto reason = readValues(parser, result.options)) {
         return fail(*reason);
     }
     result.action = ParsedCommandLine::Run;

@@ -17,6 +17,10 @@
 // the terminal no command, whatever the value holds.
 QString escapedLine(const QString &text);
 
+// The name with every symbolic link followed, in a folder named without
+// links, whether or not the file is there yet.
+QString resolvedName(const QString &path);
+
 // Whether a name is the file standard output goes to: a redirection's
 // target, /dev/stdout.
 bool isStandardOutput(const QString &path);

@@ -265,11 +265,18 @@ const LabOption kOptions[] = {
          "ejecuciones a la vez, %1 (por defecto: los núcleos de la máquina, aquí %2)")},
     {.name = "lang",
      .value = QT_TRANSLATE_NOOP("molvix-lab", "CÓDIGO"),
+     .into = std::monostate{}, // read by main() before the parser
      .help = QT_TRANSLATE_NOOP(
          "molvix-lab", "idioma de la ayuda y los mensajes: %1 (por defecto: el del sistema si hay "
                        "traducción; si no, español)")},
-    {.name = "help", .help = QT_TRANSLATE_NOOP("molvix-lab", "esta ayuda"), .shortName = 'h'},
-    {.name = "version", .help = QT_TRANSLATE_NOOP("molvix-lab", "la versión"), .shortName = 'v'},
+    {.name = "help",
+     .into = std::monostate{},
+     .help = QT_TRANSLATE_NOOP("molvix-lab", "esta ayuda"),
+     .shortName = 'h'},
+    {.name = "version",
+     .into = std::monostate{},
+     .help = QT_TRANSLATE_NOOP("molvix-lab", "la versión"),
+     .shortName = 'v'},
 };
 
 } // namespace
