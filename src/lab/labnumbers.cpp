@@ -7,6 +7,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <type_traits>
 
 namespace {
 
@@ -40,6 +41,53 @@ std::optional<double> realNumber(const QString &text, double min, double max, QS
         return std::nullopt;
     }
     return value;
+}
+
+// One item of a sweep: a value, or a range start:stop:step (start:stop
+// steps by 1) whose step is positive and whose start is not above its stop.
+template <typename Number> struct SweepItem
+{
+    Number start, stop, step;
+    bool range; // false: the value `start` alone
+};
+
+// `read(part, isStep)` reads each number, setting *error when it cannot.
+template <typename Number, typename Read>
+std::optional<SweepItem<Number>> sweepItem(const QString &item, const Read &read, QString *error)
+{
+    const QStringList parts = item.split(QLatin1Char(':'));
+    if (parts.size() > 3) {
+        *error = QCoreApplication::translate("molvix-lab",
+                                             "«%1» tiene demasiadas partes: use inicio:fin:paso")
+                     .arg(item);
+        return std::nullopt;
+    }
+    std::vector<Number> numbers;
+    for (qsizetype k = 0; k < parts.size(); ++k) {
+        const auto n = read(parts[k], k == 2);
+        if (!n) {
+            return std::nullopt;
+        }
+        numbers.push_back(*n);
+    }
+    if (numbers.size() == 1) {
+        return SweepItem<Number>{numbers[0], numbers[0], 1, false};
+    }
+    const SweepItem<Number> range{numbers[0], numbers[1], numbers.size() == 3 ? numbers[2] : 1,
+                                  true};
+    if (!(range.step > 0)) {
+        // A whole step as read, a real one as written.
+        *error =
+            QCoreApplication::translate("molvix-lab", "el paso %1 debe ser positivo")
+                .arg(std::is_integral_v<Number> ? QString::number(range.step) : parts.value(2));
+        return std::nullopt;
+    }
+    if (range.start > range.stop) {
+        *error = QCoreApplication::translate("molvix-lab", "«%1» empieza por encima de su final")
+                     .arg(item);
+        return std::nullopt;
+    }
+    return range;
 }
 
 } // namespace
@@ -85,44 +133,17 @@ std::optional<int64_t> boundedNumber(const QString &text, int64_t min, int64_t m
 std::optional<std::vector<int32_t>> parseSweep(const QString &text, int32_t min, int32_t max,
                                                QString *error)
 {
+    // The step is checked for its sign, not against the range.
+    const auto read = [&](const QString &part, bool step) {
+        return boundedNumber(part, step ? INT32_MIN : min, step ? INT32_MAX : max, error);
+    };
     std::vector<int32_t> values;
     for (const QString &item : text.split(QLatin1Char(','))) {
-        const QStringList parts = item.split(QLatin1Char(':'));
-        if (parts.size() > 3) {
-            *error = QCoreApplication::translate(
-                         "molvix-lab", "«%1» tiene demasiadas partes: use inicio:fin:paso")
-                         .arg(item);
+        const auto range = sweepItem<int64_t>(item, read, error);
+        if (!range) {
             return std::nullopt;
         }
-        std::vector<int64_t> numbers;
-        for (qsizetype k = 0; k < parts.size(); ++k) {
-            // The step is checked for its sign, not against the range.
-            const bool step = k == 2;
-            const auto n =
-                boundedNumber(parts[k], step ? INT32_MIN : min, step ? INT32_MAX : max, error);
-            if (!n) {
-                return std::nullopt;
-            }
-            numbers.push_back(*n);
-        }
-        if (numbers.size() == 1) {
-            values.push_back(static_cast<int32_t>(numbers[0]));
-            continue;
-        }
-        const int64_t start = numbers[0], stop = numbers[1];
-        const int64_t step = numbers.size() == 3 ? numbers[2] : 1;
-        if (step <= 0) {
-            *error =
-                QCoreApplication::translate("molvix-lab", "el paso %1 debe ser positivo").arg(step);
-            return std::nullopt;
-        }
-        if (start > stop) {
-            *error =
-                QCoreApplication::translate("molvix-lab", "«%1» empieza por encima de su final")
-                    .arg(item);
-            return std::nullopt;
-        }
-        for (int64_t v = start; v <= stop; v += step) {
+        for (int64_t v = range->start; v <= range->stop; v += range->step) {
             values.push_back(static_cast<int32_t>(v));
         }
     }
@@ -132,42 +153,20 @@ std::optional<std::vector<int32_t>> parseSweep(const QString &text, int32_t min,
 std::optional<std::vector<float>> parseRealSweep(const QString &text, double min, double max,
                                                  QString *error)
 {
+    const auto read = [&](const QString &part, bool step) {
+        return realNumber(part, step ? -HUGE_VAL : min, step ? HUGE_VAL : max, error);
+    };
     std::vector<float> values;
     for (const QString &item : text.split(QLatin1Char(','))) {
-        const QStringList parts = item.split(QLatin1Char(':'));
-        if (parts.size() > 3) {
-            *error = QCoreApplication::translate(
-                         "molvix-lab", "«%1» tiene demasiadas partes: use inicio:fin:paso")
-                         .arg(item);
+        const auto range = sweepItem<double>(item, read, error);
+        if (!range) {
             return std::nullopt;
         }
-        std::vector<double> numbers;
-        for (qsizetype k = 0; k < parts.size(); ++k) {
-            const bool step = k == 2;
-            const auto n =
-                realNumber(parts[k], step ? -HUGE_VAL : min, step ? HUGE_VAL : max, error);
-            if (!n) {
-                return std::nullopt;
-            }
-            numbers.push_back(*n);
-        }
-        if (numbers.size() == 1) {
-            values.push_back(static_cast<float>(numbers[0]));
+        if (!range->range) {
+            values.push_back(static_cast<float>(range->start));
             continue;
         }
-        const double start = numbers[0], stop = numbers[1];
-        const double step = numbers.size() == 3 ? numbers[2] : 1;
-        if (!(step > 0)) {
-            *error = QCoreApplication::translate("molvix-lab", "el paso %1 debe ser positivo")
-                         .arg(parts.value(2));
-            return std::nullopt;
-        }
-        if (start > stop) {
-            *error =
-                QCoreApplication::translate("molvix-lab", "«%1» empieza por encima de su final")
-                    .arg(item);
-            return std::nullopt;
-        }
+        const double start = range->start, stop = range->stop, step = range->step;
         const double steps = std::floor((stop - start) / step + 1e-6);
         if (steps + values.size() >= kMaxSweepValues) {
             *error = QCoreApplication::translate("molvix-lab", "«%1» tiene más de %2 valores")
