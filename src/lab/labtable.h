@@ -48,7 +48,7 @@ struct LabOption
     double min = 0, max = 0; // a number's range
     OptionGroup group = OptionGroup::Output;
     const char *help = "";         // translated; %1: the range (or the languages), %2: the cores
-    const char *words = nullptr;   // "on|off": the words a word option takes, by enum value
+    const char *words = nullptr;   // "on|off": the words it takes, in enum order ("on": true)
     const char *refusal = nullptr; // translated: a word or file name it does not take (%1)
     OptionNeed needs = {};
     char shortName = 0;     // -h, -v
