@@ -1794,6 +1794,72 @@ the control that has the focus.
         <translation>cannot start worker %1 of %2</translation>
     </message>
     <message>
+        <source>no hay traducción para «%1» (hay %2); se usa el español</source>
+        <translation>no translation for “%1” (there are %2); using Spanish</translation>
+    </message>
+    <message>
+        <source>Ajustes (cada uno puede ser un barrido; las ejecuciones son todas las
+combinaciones):
+</source>
+        <translation>Settings (each may be a sweep; the runs are every combination):
+</translation>
+    </message>
+    <message>
+        <source>El proceso (cada uno puede ser un barrido; cualquiera añade las columnas del
+proceso):
+</source>
+        <translation>The process (each may be a sweep; any of them adds the process columns):
+</translation>
+    </message>
+    <message>
+        <source>  Los valores reales se escriben 0.5 o 5e-1; un intervalo 0.1:0.4:0.1 incluye
+  su final cuando los pasos llegan a él. Se rechaza un ajuste que ninguna
+  ejecución usaría: --piston-to y --piston-speed necesitan un émbolo móvil,
+  --load y --piston-mass uno con carga, --bath-temperature el baño activo.
+</source>
+        <translation>  Real values may be written 0.5 or 5e-1; a range 0.1:0.4:0.1 includes its
+  stop when the steps reach it. A setting that no run would use is refused:
+  --piston-to and --piston-speed need a moving piston, --load and
+  --piston-mass a loaded one, --bath-temperature the bath on.
+</translation>
+    </message>
+    <message>
+        <source>Mezclas de dos especies (cada uno puede ser un barrido; cualquiera añade las
+columnas de la mezcla, y --particles, las de la especie A, admite entonces
+hasta 500 en total con las de B):
+</source>
+        <translation>Mixtures of two species (each may be a sweep; any of them adds the
+mixture&apos;s columns, and --particles, species A&apos;s, then takes up to 500
+in all with B&apos;s):
+</translation>
+    </message>
+    <message>
+        <source>  La mezcla coloca las partículas sin solaparse, con velocidades de
+  Maxwell–Boltzmann a la energía del ajuste de temperatura, y cada par choca
+  en el instante en que se tocan (a la suma de sus radios) dentro del paso.
+  Las esferas pueden llenar como mucho el 30 % del volumen (con --divider, de
+  su mitad). No se combinan con las opciones del proceso.
+</source>
+        <translation>  A mixture lays the particles out without overlaps, with Maxwell–Boltzmann
+  velocities at the temperature setting&apos;s energy, and each pair collides
+  at the moment it touches (at the sum of the radii) within the tick. The
+  spheres may fill at most 30 % of the volume (with --divider, of their
+  half). They do not combine with the process options.
+</translation>
+    </message>
+    <message>
+        <source>Duración de cada ejecución:
+</source>
+        <translation>Length of every run:
+</translation>
+    </message>
+    <message>
+        <source>Salida:
+</source>
+        <translation>Output:
+</translation>
+    </message>
+    <message>
         <source>Uso: molvix-lab [opciones]
 
 Ejecuta el gas de Molvix sin ventanas y escribe lo que ha medido: para cada
@@ -1801,86 +1867,18 @@ ejecución una fila de resumen (medias y dispersiones de las tres lecturas, la
 razón de gas ideal P·V/(N·T) y la distancia de las velocidades a
 Maxwell–Boltzmann) y, si se pide, la serie de sus lecturas. El gas es el del
 programa: el mismo inicio, paso, paredes, choques y lecturas, bit a bit.
+</source>
+        <translation>Usage: molvix-lab [options]
 
-Ajustes (cada uno puede ser un barrido; las ejecuciones son todas las
-combinaciones):
-  --particles N        número de partículas, 0..100 (por defecto 50)
-  --wall W             posición del émbolo, 0..100 (por defecto 100)
-  --temperature T      ajuste de temperatura, 0..100 (por defecto 20); una
-                       escala de velocidades, como la barra del panel
-  --collisions on|off  choques entre partículas (por defecto off); &quot;on,off&quot;
-                       ejecuta ambos
-
-El proceso (cada uno puede ser un barrido; cualquiera añade las columnas del
-proceso):
-  --piston fixed|moving|loaded
-                       el émbolo (por defecto fixed): el clásico, uno que se
-                       mueve hasta --piston-to, o uno con carga
-  --piston-to W        adonde va el émbolo móvil, 0..100 (por defecto: se
-                       queda en --wall); empieza en --wall y solo se mueve
-                       durante los pasos medidos, para que el
-                       calentamiento equilibre el gas
-  --piston-speed U     longitudes por unidad de tiempo, 0..1000 (por defecto
-                       1; el émbolo avanza U x 0.1 en cada paso)
-  --load P             la presión exterior sobre el émbolo con carga, en las
-                       unidades de &quot;Presión&quot;, 0..10000000 (por defecto 0)
-  --piston-mass M      la masa del émbolo con carga en masas de partícula,
-                       1..1000000 (por defecto 100); la carga puede ser como
-                       mucho 500 x la masa
-  --bath on|off        las cinco paredes fijas son un baño térmico (por
-                       defecto off); actúa también durante el calentamiento
-  --bath-temperature T la temperatura del baño en las unidades de
-                       &quot;Temperatura&quot;, 0..100 (por defecto: la del gas una
-                       vez aplicados los ajustes, antes del calentamiento)
-  Los valores reales se escriben 0.5 o 5e-1; un intervalo 0.1:0.4:0.1 incluye
-  su final cuando los pasos llegan a él. Se rechaza un ajuste que ninguna
-  ejecución usaría: --piston-to y --piston-speed necesitan un émbolo móvil,
-  --load y --piston-mass uno con carga, --bath-temperature el baño activo.
-
-Mezclas de dos especies (cada uno puede ser un barrido; cualquiera añade las
-columnas de la mezcla, y --particles, las de la especie A, admite entonces
-hasta 500 en total con las de B):
-  --radius R           radio de la especie A, 0.1..10 (por defecto 1.5)
-  --b-particles N      partículas de la especie B, 0..500 (por defecto 0)
-  --b-mass M           masa de la especie B en masas de A, 1..100 (por
-                       defecto 1)
-  --b-radius R         radio de la especie B, 0.1..10 (por defecto 1.5)
-  --divider none|solid|hole
-                       una pared en medio de x (por defecto none): solid
-                       separa A (izquierda) de B (derecha) durante el
-                       calentamiento y se quita al empezar los pasos
-                       medidos (mix_time cuenta desde ahí); hole empieza
-                       con ambas especies a la izquierda, que salen por el
-                       agujero de la pared durante los pasos medidos
-  --hole LADO          lado del agujero cuadrado de --divider hole, 1..100
-                       (por defecto 20)
-  --heavy-mass M       una partícula pesada de masa M en masas de A,
-                       1..1000, entre las demás (por defecto ninguna); cuenta
-                       en el total de 500
-  --heavy-radius R     su radio, 0.1..10 (por defecto 5)
-  La mezcla coloca las partículas sin solaparse, con velocidades de
-  Maxwell–Boltzmann a la energía del ajuste de temperatura, y cada par choca
-  en el instante en que se tocan (a la suma de sus radios) dentro del paso.
-  Las esferas pueden llenar como mucho el 30 % del volumen (con --divider, de
-  su mitad). No se combinan con las opciones del proceso.
-
-Duración de cada ejecución:
-  --ticks N            pasos medidos, 1..10000000 (por defecto 50000)
-  --warmup N           pasos previos a los medidos, cuyas lecturas se
-                       descartan, 0..100000000 (por defecto 20000)
-
-Salida:
-  --out ARCHIVO        el resumen en ARCHIVO (por defecto: la salida estándar)
-  --series ARCHIVO     las lecturas de cada ejecución en ARCHIVO
-  --format csv|json    formato de ambos (por defecto csv)
-  --threads N          ejecuciones a la vez, 1..1024 (por defecto: los
-                       núcleos de la máquina, aquí %1)
-  --lang CÓDIGO        idioma de la ayuda y los mensajes: %2 (por defecto: el
-                       del sistema si hay traducción; si no, español)
-  -h, --help           esta ayuda
-  -v, --version        la versión
-
-Barridos:
+Runs the Molvix gas without windows and writes what it measured: for every
+run a summary row (means and spreads of the three readouts, the ideal-gas
+ratio P·V/(N·T) and the distance of the speeds from Maxwell–Boltzmann) and,
+on request, the series of its readings. The gas is the program&apos;s own: the
+same start, step, walls, collisions and readouts, bit for bit.
+</translation>
+    </message>
+    <message>
+        <source>Barridos:
   Un valor (50); un intervalo inicio:fin:paso (20:100:10 es 20, 30, ...,
   100: el paso debe ser positivo y el final se incluye cuando los pasos
   llegan a él; inicio:fin avanza de 1 en 1); o una lista de valores e
@@ -2040,88 +2038,7 @@ Estado de salida:
 Ejemplo (Boyle: presión frente a la pared, 100 partículas, con choques):
   molvix-lab --particles 100 --collisions on --wall 20:100:20
 </source>
-        <translation>Usage: molvix-lab [options]
-
-Runs the Molvix gas without windows and writes what it measured: for every
-run a summary row (means and spreads of the three readouts, the ideal-gas
-ratio P·V/(N·T) and the distance of the speeds from Maxwell–Boltzmann) and,
-on request, the series of its readings. The gas is the program&apos;s own: the
-same start, step, walls, collisions and readouts, bit for bit.
-
-Settings (each may be a sweep; the runs are every combination):
-  --particles N        particle count, 0..100 (default 50)
-  --wall W             piston position, 0..100 (default 100)
-  --temperature T      temperature setting, 0..100 (default 20); a speed
-                       scale, as the control panel&apos;s bar
-  --collisions on|off  particle collisions (default off); &quot;on,off&quot; runs both
-
-The process (each may be a sweep; any of them adds the process columns):
-  --piston fixed|moving|loaded
-                       the piston (default fixed): the classic one, one that
-                       moves to --piston-to, or one under a load
-  --piston-to W        where the moving piston goes, 0..100 (default: stays
-                       at --wall); it starts at --wall and moves only during
-                       the measured ticks, so the warm-up equilibrates
-  --piston-speed U     lengths per unit time, 0..1000 (default 1; the piston
-                       moves U x 0.1 a tick)
-  --load P             the loaded piston&apos;s outside pressure, in the units of
-                       &quot;Presión&quot;, 0..10000000 (default 0)
-  --piston-mass M      the loaded piston&apos;s mass in particle masses,
-                       1..1000000 (default 100); the load may be at most
-                       500 x the mass
-  --bath on|off        the five fixed walls are a heat bath (default off);
-                       it is on through the warm-up too
-  --bath-temperature T the bath&apos;s temperature in the units of &quot;Temperatura&quot;,
-                       0..100 (default: the gas&apos;s temperature once the
-                       run&apos;s settings are applied, before the warm-up)
-  Real values may be written 0.5 or 5e-1; a range 0.1:0.4:0.1 includes its
-  stop when the steps reach it. A setting that no run would use is refused:
-  --piston-to and --piston-speed need a moving piston, --load and
-  --piston-mass a loaded one, --bath-temperature the bath on.
-
-Mixtures of two species (each may be a sweep; any of them adds the
-mixture&apos;s columns, and --particles, species A&apos;s, then takes up to 500
-in all with B&apos;s):
-  --radius R           species A&apos;s radius, 0.1..10 (default 1.5)
-  --b-particles N      species B&apos;s particles, 0..500 (default 0)
-  --b-mass M           species B&apos;s mass in masses of A, 1..100 (default 1)
-  --b-radius R         species B&apos;s radius, 0.1..10 (default 1.5)
-  --divider none|solid|hole
-                       a wall across the middle of x (default none): solid
-                       keeps A (left) and B (right) apart through the
-                       warm-up and is removed when the measured ticks begin
-                       (mix_time counts from there); hole starts both
-                       species on the left, and they effuse through the
-                       wall&apos;s hole during the measured ticks
-  --hole SIDE          the side of --divider hole&apos;s square hole, 1..100
-                       (default 20)
-  --heavy-mass M       one heavy particle of mass M in masses of A,
-                       1..1000, among the others (default none); it counts
-                       in the total of 500
-  --heavy-radius R     its radius, 0.1..10 (default 5)
-  A mixture lays the particles out without overlaps, with Maxwell–Boltzmann
-  velocities at the temperature setting&apos;s energy, and each pair collides
-  at the moment it touches (at the sum of the radii) within the tick. The
-  spheres may fill at most 30 % of the volume (with --divider, of their
-  half). They do not combine with the process options.
-
-Length of every run:
-  --ticks N            measured ticks, 1..10000000 (default 50000)
-  --warmup N           ticks run before the measured ones, whose readings
-                       are dropped, 0..100000000 (default 20000)
-
-Output:
-  --out FILE           the summary into FILE (default: standard output)
-  --series FILE        every run&apos;s readings into FILE
-  --format csv|json    format of both (default csv)
-  --threads N          runs at a time, 1..1024 (default: the machine&apos;s
-                       cores, %1 here)
-  --lang CODE          language of the help and the messages: %2 (default:
-                       the system&apos;s when there is a translation, else Spanish)
-  -h, --help           this help
-  -v, --version        the version
-
-Sweeps:
+        <translation>Sweeps:
   A value (50); a range start:stop:step (20:100:10 is 20, 30, ..., 100: the
   step must be positive, and stop is included when the steps reach it;
   start:stop steps by 1); or a comma-separated list of values and ranges
@@ -2269,8 +2186,156 @@ Example (Boyle: pressure against the wall, 100 particles, collisions on):
 </translation>
     </message>
     <message>
-        <source>no hay traducción para «%1» (hay %2); se usa el español</source>
-        <translation>no translation for “%1” (there are %2); using Spanish</translation>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>número de partículas, %1 (por defecto 50)</source>
+        <translation>particle count, %1 (default 50)</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>posición del émbolo, %1 (por defecto 100)</source>
+        <translation>piston position, %1 (default 100)</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>ajuste de temperatura, %1 (por defecto 20); una escala de velocidades, como la barra del panel</source>
+        <translation>temperature setting, %1 (default 20); a speed scale, as the control panel&apos;s bar</translation>
+    </message>
+    <message>
+        <source>choques entre partículas (por defecto off); &quot;on,off&quot; ejecuta ambos</source>
+        <translation>particle collisions (default off); &quot;on,off&quot; runs both</translation>
+    </message>
+    <message>
+        <source>el émbolo (por defecto fixed): el clásico, uno que se mueve hasta --piston-to, o uno con carga</source>
+        <translation>the piston (default fixed): the classic one, one that moves to --piston-to, or one under a load</translation>
+    </message>
+    <message>
+        <source>adonde va el émbolo móvil, %1 (por defecto: se queda en --wall); empieza en --wall y solo se mueve durante los pasos medidos, para que el calentamiento equilibre el gas</source>
+        <translation>where the moving piston goes, %1 (default: stays at --wall); it starts at --wall and moves only during the measured ticks, so the warm-up equilibrates</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <translation>U</translation>
+    </message>
+    <message>
+        <source>longitudes por unidad de tiempo, %1 (por defecto 1; el émbolo avanza U x 0.1 en cada paso)</source>
+        <translation>lengths per unit time, %1 (default 1; the piston moves U x 0.1 a tick)</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>la presión exterior sobre el émbolo con carga, en las unidades de &quot;Presión&quot;, %1 (por defecto 0)</source>
+        <translation>the loaded piston&apos;s outside pressure, in the units of &quot;Presión&quot;, %1 (default 0)</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>la masa del émbolo con carga en masas de partícula, %1 (por defecto 100); la carga puede ser como mucho 500 x la masa</source>
+        <translation>the loaded piston&apos;s mass in particle masses, %1 (default 100); the load may be at most 500 x the mass</translation>
+    </message>
+    <message>
+        <source>las cinco paredes fijas son un baño térmico (por defecto off); actúa también durante el calentamiento</source>
+        <translation>the five fixed walls are a heat bath (default off); it is on through the warm-up too</translation>
+    </message>
+    <message>
+        <source>la temperatura del baño en las unidades de &quot;Temperatura&quot;, %1 (por defecto: la del gas una vez aplicados los ajustes, antes del calentamiento)</source>
+        <translation>the bath&apos;s temperature in the units of &quot;Temperatura&quot;, %1 (default: the gas&apos;s temperature once the run&apos;s settings are applied, before the warm-up)</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>radio de la especie A, %1 (por defecto 1.5)</source>
+        <translation>species A&apos;s radius, %1 (default 1.5)</translation>
+    </message>
+    <message>
+        <source>partículas de la especie B, %1 (por defecto 0)</source>
+        <translation>species B&apos;s particles, %1 (default 0)</translation>
+    </message>
+    <message>
+        <source>masa de la especie B en masas de A, %1 (por defecto 1)</source>
+        <translation>species B&apos;s mass in masses of A, %1 (default 1)</translation>
+    </message>
+    <message>
+        <source>radio de la especie B, %1 (por defecto 1.5)</source>
+        <translation>species B&apos;s radius, %1 (default 1.5)</translation>
+    </message>
+    <message>
+        <source>una pared en medio de x (por defecto none): solid separa A (izquierda) de B (derecha) durante el calentamiento y se quita al empezar los pasos medidos (mix_time cuenta desde ahí); hole empieza con ambas especies a la izquierda, que salen por el agujero de la pared durante los pasos medidos</source>
+        <translation>a wall across the middle of x (default none): solid keeps A (left) and B (right) apart through the warm-up and is removed when the measured ticks begin (mix_time counts from there); hole starts both species on the left, and they effuse through the wall&apos;s hole during the measured ticks</translation>
+    </message>
+    <message>
+        <source>LADO</source>
+        <translation>SIDE</translation>
+    </message>
+    <message>
+        <source>lado del agujero cuadrado de --divider hole, %1 (por defecto 20)</source>
+        <translation>the side of --divider hole&apos;s square hole, %1 (default 20)</translation>
+    </message>
+    <message>
+        <source>una partícula pesada de masa M en masas de A, %1, entre las demás (por defecto ninguna); cuenta en el total de 500</source>
+        <translation>one heavy particle of mass M in masses of A, %1, among the others (default none); it counts in the total of 500</translation>
+    </message>
+    <message>
+        <source>su radio, %1 (por defecto 5)</source>
+        <translation>its radius, %1 (default 5)</translation>
+    </message>
+    <message>
+        <source>pasos medidos, %1 (por defecto 50000)</source>
+        <translation>measured ticks, %1 (default 50000)</translation>
+    </message>
+    <message>
+        <source>pasos previos a los medidos, cuyas lecturas se descartan, %1 (por defecto 20000)</source>
+        <translation>ticks run before the measured ones, whose readings are dropped, %1 (default 20000)</translation>
+    </message>
+    <message>
+        <source>ARCHIVO</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>el resumen en ARCHIVO (por defecto: la salida estándar)</source>
+        <translation>the summary into FILE (default: standard output)</translation>
+    </message>
+    <message>
+        <source>las lecturas de cada ejecución en ARCHIVO</source>
+        <translation>every run&apos;s readings into FILE</translation>
+    </message>
+    <message>
+        <source>formato de ambos (por defecto csv)</source>
+        <translation>format of both (default csv)</translation>
+    </message>
+    <message>
+        <source>ejecuciones a la vez, %1 (por defecto: los núcleos de la máquina, aquí %2)</source>
+        <translation>runs at a time, %1 (default: the machine&apos;s cores, %2 here)</translation>
+    </message>
+    <message>
+        <source>CÓDIGO</source>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>idioma de la ayuda y los mensajes: %1 (por defecto: el del sistema si hay traducción; si no, español)</source>
+        <translation>language of the help and the messages: %1 (default: the system&apos;s when there is a translation, else Spanish)</translation>
+    </message>
+    <message>
+        <source>esta ayuda</source>
+        <translation>this help</translation>
+    </message>
+    <message>
+        <source>la versión</source>
+        <translation>the version</translation>
     </message>
 </context>
 </TS>

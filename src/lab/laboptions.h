@@ -1,6 +1,7 @@
 #pragma once
 
 #include "experiment.h"
+#include "labnumbers.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,23 +12,14 @@
 
 // The command line of molvix-lab.
 
-// A sweep of whole numbers, each within min..max: a value ("50"), a range
-// with a positive step ("20:100:10", stop included when the steps reach it;
-// "20:30" steps by 1), or a comma-separated list of these ("10,50,100"),
-// taken in the order written. None, with *error set, on anything else.
-std::optional<std::vector<int32_t>> parseSweep(const QString &text, int32_t min, int32_t max,
-                                               QString *error);
-
-// The same for real numbers: "0.5", "0.1:0.4:0.1" (stop included when the
-// steps reach it, to a part in a million of the step), "1,2.5", in C-locale
-// decimal or exponent notation.
-std::optional<std::vector<float>> parseRealSweep(const QString &text, double min, double max,
-                                                 QString *error);
-
 // The text with its control characters written as escapes (\n, \t, \r,
 // \x1b, \u009b): an error line that echoes a value stays one line and sends
 // the terminal no command, whatever the value holds.
 QString escapedLine(const QString &text);
+
+// The name with every symbolic link followed, in a folder named without
+// links, whether or not the file is there yet.
+QString resolvedName(const QString &path);
 
 // Whether a name is the file standard output goes to: a redirection's
 // target, /dev/stdout.

@@ -4,6 +4,7 @@
 #include "processcsv.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <array>
@@ -567,6 +568,56 @@ std::unique_ptr<OutputFile> OutputFile::open(const QString &path, QString *error
         return nullptr;
     }
     return file;
+}
+
+bool OutputFile::openable(const QString &path, QString *error)
+{
+    if (isStandardOutput(path)) {
+        return true;
+    }
+    const auto refuse = [&](const QString &reason) {
+        *error = QCoreApplication::translate("molvix-lab", "no se puede escribir %1").arg(path) +
+                 QStringLiteral(": ") + reason;
+        return false;
+    };
+    const auto systemError = [](int code) { return QString::fromLocal8Bit(std::strerror(code)); };
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st = {};
+    if (::stat(name.constData(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) {
+            // In QSaveFile's own words: it refuses a folder before it makes
+            // any file.
+            QSaveFile folder(path);
+            folder.open(QIODevice::WriteOnly);
+            return refuse(folder.errorString());
+        }
+        if (::access(name.constData(), W_OK) != 0) {
+            return refuse(systemError(errno));
+        }
+        if (!S_ISREG(st.st_mode)) {
+            return true; // written where it is
+        }
+    } else if (errno != ENOENT) {
+        return refuse(systemError(errno)); // a name or a folder's name too long, ...
+    }
+    // A regular file is written beside its target (links followed) and
+    // renamed over it: its folder must take a new file of that name.
+    const QFileInfo target(resolvedName(path));
+    const QByteArray folder = QFile::encodeName(target.path());
+    if (::stat(folder.constData(), &st) != 0) {
+        return refuse(systemError(errno));
+    }
+    if (!S_ISDIR(st.st_mode)) {
+        return refuse(systemError(ENOTDIR));
+    }
+    if (::access(folder.constData(), W_OK | X_OK) != 0) {
+        return refuse(systemError(errno));
+    }
+    const long nameMax = ::pathconf(folder.constData(), _PC_NAME_MAX);
+    if (nameMax > 0 && QFile::encodeName(target.fileName()).size() > nameMax) {
+        return refuse(systemError(ENAMETOOLONG));
+    }
+    return true;
 }
 
 std::unique_ptr<OutputFile> OutputFile::standardOutput(QString *error)

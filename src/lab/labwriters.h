@@ -39,6 +39,11 @@ public:
     static std::unique_ptr<OutputFile> open(const QString &path, QString *error,
                                             const std::function<bool()> &interrupted = {});
     static std::unique_ptr<OutputFile> standardOutput(QString *error);
+    // Whether open() would open the file, found without making or changing
+    // any: the name's length, its folder (there, a folder, writable), the
+    // file (not a folder, writable). False, with *error set as open() would
+    // set it, when not.
+    static bool openable(const QString &path, QString *error);
 
     bool direct() const { return m_whole == nullptr; }
 

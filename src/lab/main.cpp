@@ -142,12 +142,17 @@ int runLab(const LabOptions &o)
     }
     const std::vector<RunSettings> runs = o.runs();
 
+    // Every file is checked, then opened, before any run, so that one that
+    // cannot be written is known at once and no file is made or replaced.
+    QString error;
+    for (const QString &path : {o.out, o.series}) {
+        if (!path.isEmpty() && !OutputFile::openable(path, &error)) {
+            return fail(error);
+        }
+    }
     catchInterrupts();
-    // Every file is opened before any run, so that one that cannot be
-    // written is known at once and nothing else is written either.
     // A FIFO waits for its reader: Ctrl+C during the wait ends it as it
     // ends the runs.
-    QString error;
     const auto interrupted = [] { return g_signal.load() != 0; };
     const auto notOpened = [&] {
         if (interrupted()) {

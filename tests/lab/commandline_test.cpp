@@ -127,6 +127,7 @@ TEST(CommandLine, BadInputIsOneLineOnStandardErrorStatusTwoAndNothingWritten)
               0);
     const QString missing = f.dir.filePath(QStringLiteral("no/dir/x.csv"));
     const QString big = QStringLiteral("99999999999999999999");
+    const QString tooLong = f.dir.filePath(QString(300, u'a'));
     const struct
     {
         QStringList arguments;
@@ -170,6 +171,9 @@ TEST(CommandLine, BadInputIsOneLineOnStandardErrorStatusTwoAndNothingWritten)
         {{"--out", missing}, "cannot write " + missing + ": No such file or directory"},
         {{"--series", f.dir.path()},
          "cannot write " + f.dir.path() + ": Filename refers to a directory"},
+        // A name no folder takes: found before the series is made or replaced.
+        {{"--ticks", "400", "--series", f.kept, "--out", tooLong},
+         "cannot write " + tooLong + ": File name too long"},
         // The summary file could be written, the series not: neither is.
         {{"--ticks", "400", "--out", f.kept, "--series", missing},
          "cannot write " + missing + ": No such file or directory"},
