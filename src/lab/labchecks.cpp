@@ -6,7 +6,7 @@
 #include <QFile>
 
 #include <algorithm>
-#include <numbers>
+#include <cmath>
 
 #include <sys/stat.h>
 
@@ -54,26 +54,27 @@ std::optional<QString> mixtureCheck(const LabOptions &o, const QStringList &give
             .arg(b)
             .arg(kMixtureMaxCount);
     }
-    const double ra = *std::max_element(o.radii.begin(), o.radii.end());
-    const double rb = b > 0 ? *std::max_element(o.bRadii.begin(), o.bRadii.end()) : 0.0;
-    const int32_t wall = *std::min_element(o.walls.begin(), o.walls.end());
-    const double rh = heavy ? *std::max_element(o.heavyRadii.begin(), o.heavyRadii.end()) : 0.0;
-    // The heavy particle starts on the left, with species A.
-    const double sphereA = 4.0 / 3.0 * std::numbers::pi * (a * ra * ra * ra + rh * rh * rh);
-    const double sphereB = 4.0 / 3.0 * std::numbers::pi * b * rb * rb * rb;
-    double spheres = sphereA + sphereB;
-    double volume = double(kBoxSize) * kBoxSize * wall;
-    // Behind a divider the gas starts in half the box: both species on
-    // the left of a hole, each in its own half of a solid one.
+    // The sweep's fullest start: the widest spheres in the lowest box, and
+    // a hole (every sphere in half the box) before a solid divider (each
+    // species in its half) before none.
     const auto has = [&](Divider d) {
         return std::find(o.dividers.begin(), o.dividers.end(), d) != o.dividers.end();
     };
-    if (has(Divider::Hole) || has(Divider::Solid)) {
-        volume /= 2;
-        spheres = has(Divider::Hole) ? spheres : std::max(sphereA, sphereB);
-    }
-    if (spheres > kMaxPacking * volume) {
-        const bool half = has(Divider::Hole) || has(Divider::Solid);
+    MixtureSettings fullest;
+    fullest.aCount = a;
+    fullest.aRadius = *std::max_element(o.radii.begin(), o.radii.end());
+    fullest.bCount = b;
+    fullest.bRadius = b > 0 ? *std::max_element(o.bRadii.begin(), o.bRadii.end()) : kRadius;
+    fullest.heavyMass = heavy ? kHeavyMassMin : 0.0f;
+    fullest.heavyRadius =
+        heavy ? *std::max_element(o.heavyRadii.begin(), o.heavyRadii.end()) : kMixtureRadiusMin;
+    fullest.divider = has(Divider::Hole)    ? Divider::Hole
+                      : has(Divider::Solid) ? Divider::Solid
+                                            : Divider::None;
+    const int32_t wall = *std::min_element(o.walls.begin(), o.walls.end());
+    const double packing = mixtureStartPacking(fullest, wall);
+    if (!(packing <= kMixtureMaxPacking)) {
+        const bool half = fullest.divider != Divider::None;
         return (half ? QCoreApplication::translate(
                            "molvix-lab",
                            "las esferas llenarían el %1 % de su mitad de la caja con "
@@ -81,9 +82,10 @@ std::optional<QString> mixtureCheck(const LabOptions &o, const QStringList &give
                      : QCoreApplication::translate(
                            "molvix-lab", "las esferas llenarían el %1 % del volumen con "
                                          "--wall %2; una mezcla admite como mucho el %3 %"))
-            .arg(volume > 0 ? QString::number(100 * spheres / volume, 'g', 3) : QStringLiteral("∞"))
+            .arg(std::isfinite(packing) ? QString::number(100 * packing, 'g', 3)
+                                        : QStringLiteral("∞"))
             .arg(wall)
-            .arg(100 * kMaxPacking);
+            .arg(100 * kMixtureMaxPacking);
     }
     return std::nullopt;
 }

@@ -80,9 +80,6 @@ constexpr int64_t kDefaultWarmup = 20'000;
 constexpr int64_t kMaxTicks = 10'000'000;
 constexpr int64_t kMaxWarmup = 100'000'000;
 constexpr int kMaxThreads = 1024;
-// The share of the volume a mixture's spheres may fill: a random layout
-// without overlaps jams not far above it.
-constexpr double kMaxPacking = 0.3;
 // A sweep of the process's settings may not run away.
 constexpr size_t kMaxSweepValues = 100'000;
 
