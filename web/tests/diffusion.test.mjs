@@ -169,11 +169,12 @@ test('a mixture holds the processes; the view draws the hole, the heavy particle
     const figures = await page.locator('#difusion output.figure').textContent();
     assert.match(figures, /Efusión, razón A\/B: medida .*, ley de Graham √\(m_B\/m_A\) = 2,000/);
     assert.match(figures, /Partícula pesada, <v²>: medida \d+,\d{4}, 3kT\/M = \d+,\d{4}/);
-    // Its speeds, one every 20 ticks, against Maxwell–Boltzmann at kT/M.
-    assert.match(figures, /Rapidez de la partícula pesada: distancia KS a Maxwell–Boltzmann con kT\/M \d,\d{3} \(15 muestras\)/);
+    // Its speeds, one at the start and one every 20 ticks, against
+    // Maxwell–Boltzmann at kT/M.
+    assert.match(figures, /Rapidez de la partícula pesada: distancia KS a Maxwell–Boltzmann con kT\/M \d,\d{3} \(16 muestras\)/);
     const speedChart = page.locator('#difusion canvas[aria-label="Rapidez de la partícula pesada"]');
     const described = await speedChart.getAttribute('aria-describedby');
-    assert.match(await page.locator(`#${described}`).textContent(), /^Histograma de 15 rapideces de la partícula pesada/);
+    assert.match(await page.locator(`#${described}`).textContent(), /^Histograma de 16 rapideces de la partícula pesada/);
 
     await page.locator('#difusion').getByRole('button', { name: /^Volver al gas clásico/ }).click();
     assert.equal(await piston.isDisabled(), false);
