@@ -86,6 +86,7 @@ public:
     static QString experimentText(const MixtureSettings &settings);
     // The figures, measured against theory, as the window shows them.
     QString figuresText() const;
+    MixtureRecorder::Figures figures() const { return m_recorder.figures(*m_gas); }
 
     void redraw();
     int redraws() const { return m_redraws; }
