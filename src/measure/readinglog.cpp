@@ -234,8 +234,8 @@ RatioState ReadingLog::ratioState() const
         return RatioState::Shown;
     }
     const GasReading &last = m_readings.back();
-    return last.count <= 0                  ? RatioState::NoParticles
-           : last.wall <= 0                 ? RatioState::NoVolume
+    return last.count <= 0                     ? RatioState::NoParticles
+           : last.wall <= 0                    ? RatioState::NoVolume
            : zeroTemperature(last.temperature) ? RatioState::ZeroTemperature
                                                : RatioState::Waiting;
 }

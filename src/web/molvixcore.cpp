@@ -75,8 +75,8 @@ void mv_set_process(MvGas *gas, int32_t piston, float target, float speed, float
 const double *mv_process_limits(void)
 {
     static const std::array<double, 6> limits = {kPistonSpeedMax, kPistonMassMin,
-                                                  kPistonMassMax, kLoadMax,
-                                                  kLoadPerMassMax, kBathTemperatureMax};
+                                                 kPistonMassMax,  kLoadMax,
+                                                 kLoadPerMassMax, kBathTemperatureMax};
     return limits.data();
 }
 

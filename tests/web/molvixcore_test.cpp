@@ -209,12 +209,13 @@ TEST(CoreInterface, TheInstrumentsFiguresAreTheDesktopRecorders)
     log.markChange();
     run(1400);
     EXPECT_EQ(mv_since_change(gas.get(), 2), nullptr) << "the count is a setting";
-    for (const auto &[field, member] : {std::pair{6, &GasReading::pressure},
-                                        std::pair{7, &GasReading::temperature},
-                                        std::pair{8, &GasReading::energy}}) {
+    for (const auto &[field, member] :
+         {std::pair{6, &GasReading::pressure}, std::pair{7, &GasReading::temperature},
+          std::pair{8, &GasReading::energy}}) {
         const Stats s = log.sinceChange(member);
         ASSERT_EQ(s.n, 6);
-        EXPECT_EQ(std::vector<double>(mv_since_change(gas.get(), field), mv_since_change(gas.get(), field) + 3),
+        EXPECT_EQ(std::vector<double>(mv_since_change(gas.get(), field),
+                                      mv_since_change(gas.get(), field) + 3),
                   (std::vector<double>{6, s.mean, s.spread}));
         const History h = log.history(member);
         const double *c = mv_history(gas.get(), field);
@@ -242,8 +243,9 @@ TEST(CoreInterface, TheInstrumentsFiguresAreTheDesktopRecorders)
     EXPECT_EQ(mv_load_limit(1e6), mv_process_limits()[3]);
 
     // About the square root of the samples, within 8..30.
-    for (const auto &[samples, bins] : {std::pair{0, 8}, std::pair{72, 8}, std::pair{73, 9},
-                                        std::pair{400, 20}, std::pair{930, 30}, std::pair{5000, 30}}) {
+    for (const auto &[samples, bins] :
+         {std::pair{0, 8}, std::pair{72, 8}, std::pair{73, 9}, std::pair{400, 20},
+          std::pair{930, 30}, std::pair{5000, 30}}) {
         EXPECT_EQ(mv_speed_bins(samples), bins) << samples;
     }
 }
