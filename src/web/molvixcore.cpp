@@ -80,6 +80,14 @@ const double *mv_process_limits(void)
     return limits.data();
 }
 
+const double *mv_process_defaults(void)
+{
+    static const ProcessSettings p;
+    static const std::array<double, 5> defaults = {p.pistonTarget, p.pistonSpeed, p.load,
+                                                   p.pistonMass, p.bathTemperature};
+    return defaults.data();
+}
+
 double mv_load_limit(double mass)
 {
     return loadLimit(mass);

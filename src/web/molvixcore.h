@@ -47,6 +47,9 @@ void MV_API(mv_set_process)(MvGas *gas, int32_t piston, float target, float spee
 // most, its mass at least and at most, the load at most, the load per
 // piston mass at most, the bath's temperature at most.
 const double *MV_API(mv_process_limits)(void);
+// The settings a gas starts with: the moving piston's target and speed,
+// the load, the piston's mass, the bath's temperature.
+const double *MV_API(mv_process_defaults)(void);
 // The largest load a piston of this mass (particle masses) may carry.
 double MV_API(mv_load_limit)(double mass);
 // The bath temperature a front end offers before the user chooses one.

@@ -33,6 +33,8 @@ class Core {
     const [speedMax, massMin, massMax, loadMax, loadPerMassMax, bathTemperatureMax] =
       this.f64(exports.mv_process_limits(), 6);
     this.limits = { speedMax, massMin, massMax, loadMax, loadPerMassMax, bathTemperatureMax };
+    const [target, speed, load, mass, bathTemperature] = this.f64(exports.mv_process_defaults(), 5);
+    this.processDefaults = { piston: 'fixed', target, speed, load, mass, bath: false, bathTemperature };
     this.readingTicks = exports.mv_reading_ticks();
     this.speedSampleTicks = exports.mv_speed_sample_ticks();
     this.fullBoxVolume = exports.mv_full_box_volume();

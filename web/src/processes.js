@@ -169,7 +169,7 @@ function buildSettingControls(app, settings, taken) {
 function buildSettings(app, t, changed) {
   const gas = app.gas;
   // What the gas was last given: the core keeps no copy the page can read.
-  const settings = { piston: 'fixed', target: 100, speed: 1, load: 0, mass: 100, bath: false, bathTemperature: 1 };
+  const settings = { ...app.core.processDefaults };
   app.process = { ...settings };
   // Until the user sets the bath's temperature, switching the bath on takes
   // the gas's own temperature, exactly (the box shows it to two decimals),
