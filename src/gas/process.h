@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <random>
@@ -55,6 +56,12 @@ constexpr float kLoadPerMassMax = 500.0f;
 // short: 1.5 % at 100, 2.1 % at 200, 6 % at 3 000 (docs/model.md). Up to 100
 // (twice the hottest gas the temperature bar gives) it holds within 2 %.
 constexpr float kBathTemperatureMax = 100.0f;
+
+// The largest load a piston of this mass may carry, as the windows offer it.
+inline double loadLimit(double pistonMass)
+{
+    return std::min(double(kLoadMax), double(kLoadPerMassMax) * pistonMass);
+}
 
 // The settings with every value brought into its range (non-finite values
 // take the default; a load above kLoadPerMassMax x the mass is lowered to

@@ -225,6 +225,57 @@ Stats ReadingLog::idealGasRatioSinceChange() const
     return statsOf(ratios);
 }
 
+RatioState ReadingLog::ratioState() const
+{
+    if (m_readings.empty()) {
+        return RatioState::NoReadings;
+    }
+    if (idealGasRatioSinceChange().n > 0) {
+        return RatioState::Shown;
+    }
+    const GasReading &last = m_readings.back();
+    return last.count <= 0                     ? RatioState::NoParticles
+           : last.wall <= 0                    ? RatioState::NoVolume
+           : zeroTemperature(last.temperature) ? RatioState::ZeroTemperature
+                                               : RatioState::Waiting;
+}
+
+History ReadingLog::history(double GasReading::*field) const
+{
+    const std::vector<GasReading> &all = m_readings;
+    History h;
+    h.first = all.size() > kHistoryReadings ? all.size() - kHistoryReadings : 0;
+    const size_t perPoint =
+        std::max<size_t>(1, (all.size() - h.first + kHistoryPoints - 1) / kHistoryPoints);
+    h.lowest = h.first < all.size() ? all[h.first].*field : 0;
+    h.highest = h.lowest;
+    double sum = 0;
+    size_t summed = 0;
+    const auto flush = [&](double time) {
+        if (summed > 0) {
+            h.points.push_back({time, sum / static_cast<double>(summed)});
+        }
+        sum = 0;
+        summed = 0;
+    };
+    auto nextChange = std::upper_bound(m_changes.begin(), m_changes.end(), h.first);
+    for (size_t i = h.first; i < all.size(); ++i) {
+        if (nextChange != m_changes.end() && *nextChange == i) {
+            flush(all[i - 1].time);
+            h.marks.push_back((all[i - 1].time + all[i].time) / 2.0);
+            ++nextChange;
+        }
+        sum += all[i].*field;
+        ++summed;
+        h.lowest = std::min(h.lowest, all[i].*field);
+        h.highest = std::max(h.highest, all[i].*field);
+        if ((all.size() - 1 - i) % perPoint == 0) {
+            flush(all[i].time);
+        }
+    }
+    return h;
+}
+
 const std::vector<ReadingColumn> &readingColumns()
 {
     static const std::vector<ReadingColumn> columns = {

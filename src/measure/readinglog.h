@@ -34,6 +34,40 @@ struct Stats
 };
 Stats statsOf(const std::vector<double> &values);
 
+// Why the ideal-gas ratio since the last change has no figure, or Shown
+// when it has one.
+enum class RatioState
+{
+    Shown,
+    NoReadings,
+    NoParticles,     // the latest reading's count is 0
+    NoVolume,        // its wall is at 0
+    ZeroTemperature, // its temperature is 0 to the gas's precision
+    Waiting          // the stretch has only its mixed first reading so far
+};
+
+// The history charts draw the newest kHistoryReadings readings (3 minutes
+// at 1000 ticks/s) as at most kHistoryPoints points each: laying out a
+// point costs the animation time.
+constexpr size_t kHistoryReadings = 900;
+constexpr size_t kHistoryPoints = 150;
+
+// One history chart: its points (animation time, value), the changes'
+// marks (times), the first reading drawn and the range of those drawn.
+struct History
+{
+    struct Point
+    {
+        double time = 0;
+        double value = 0;
+    };
+    std::vector<Point> points;
+    std::vector<double> marks;
+    size_t first = 0;
+    double lowest = 0;
+    double highest = 0;
+};
+
 // The history of readings. A change of the count, the wall, the temperature
 // setting or collisions between two readings starts a new stretch, and so
 // does one the readings do not carry (markChange: the piston, the bath); the
@@ -62,6 +96,14 @@ public:
     bool zeroTemperature(double temperature) const;
     // A reading's field over the current stretch, the same readings.
     Stats sinceChange(double GasReading::*field) const;
+    // What the ratio since the last change can show.
+    RatioState ratioState() const;
+    // A reading's field as its history chart draws it: each point the mean
+    // of a few consecutive readings, never across a change, at the time of
+    // the newest of them (groups counted back from the newest reading, which
+    // thus always ends the line); a change's mark half-way between the two
+    // readings it falls between.
+    History history(double GasReading::*field) const;
 
 private:
     size_t stretchFirst() const;

@@ -40,6 +40,12 @@ std::vector<double> SpeedSampler::samples() const
     return out;
 }
 
+int speedHistogramBins(size_t samples)
+{
+    return std::clamp(static_cast<int>(std::lround(std::sqrt(static_cast<double>(samples)))), 8,
+                      30);
+}
+
 DensityHistogram speedDensity(const std::vector<double> &speeds, int bins, double maxSpeed)
 {
     DensityHistogram h;

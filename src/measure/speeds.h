@@ -44,6 +44,10 @@ struct DensityHistogram
 // the last bin. Empty (no bins) when there are no samples or maxSpeed <= 0.
 DensityHistogram speedDensity(const std::vector<double> &speeds, int bins, double maxSpeed);
 
+// The bins of a histogram of `samples` speeds: about their square root, so
+// that a few hundred show a shape and ten thousand a fine one, 8 to 30.
+int speedHistogramBins(size_t samples);
+
 // Maxwell–Boltzmann speed density and distribution for unit mass, with
 // s^2 = kT/m = <v^2>/3:
 //   f(v) = 4 pi v^2 (2 pi s^2)^(-3/2) exp(-v^2 / 2 s^2)

@@ -318,11 +318,8 @@ void GraphsWindow::redrawHistogram()
         return;
     }
 
-    // Bins: about the square root of the samples, so that a few hundred show
-    // a shape and ten thousand a fine one.
     const double s2 = meanSquareOverThree(speeds);
-    const int bins = std::clamp(
-        static_cast<int>(std::lround(std::sqrt(static_cast<double>(speeds.size())))), 8, 30);
+    const int bins = speedHistogramBins(speeds.size());
     const double fastest = *std::max_element(speeds.begin(), speeds.end());
     const double upper = molvix::ui::axisCeil(std::max(fastest, 4.0 * std::sqrt(s2)));
     ChartVelocidades->setDistribution(speedDensity(speeds, bins, upper), upper, s2);
@@ -370,45 +367,12 @@ void GraphsWindow::redrawHistory(Part part)
                               .arg(NPasosPresion)
                         : QString());
     }
-    const size_t first = all.size() > kHistoryReadings ? all.size() - kHistoryReadings : 0;
-    const std::vector<size_t> &changes = m_log.changes();
-    // At most kHistoryPoints points a chart (laying out a point costs the
-    // animation time): beyond that each point is the mean of a few
-    // consecutive readings, never across a change, drawn at the time of the
-    // newest of them. Groups are counted back from the newest reading, which
-    // thus always ends the line.
-    const size_t perPoint =
-        std::max<size_t>(1, (all.size() - first + kHistoryPoints - 1) / kHistoryPoints);
+    const History h = m_log.history(field);
     QList<QPointF> points;
-    double lowest = first < all.size() ? all[first].*field : 0;
-    double highest = lowest;
-    double sum = 0;
-    size_t summed = 0;
-    const auto flush = [&](double time) {
-        if (summed > 0) {
-            points.append(QPointF(time, sum / static_cast<double>(summed)));
-        }
-        sum = 0;
-        summed = 0;
-    };
-    auto nextChange = std::upper_bound(changes.begin(), changes.end(), first);
-    // A change falls between two readings: its mark goes half-way.
-    std::vector<double> marks;
-    for (size_t i = first; i < all.size(); ++i) {
-        if (nextChange != changes.end() && *nextChange == i) {
-            flush(all[i - 1].time);
-            marks.push_back((all[i - 1].time + all[i].time) / 2.0);
-            ++nextChange;
-        }
-        sum += all[i].*field;
-        ++summed;
-        lowest = std::min(lowest, all[i].*field);
-        highest = std::max(highest, all[i].*field);
-        if ((all.size() - 1 - i) % perPoint == 0) {
-            flush(all[i].time);
-        }
+    for (const History::Point &p : h.points) {
+        points.append(QPointF(p.time, p.value));
     }
-    chart->setHistory(points, marks);
+    chart->setHistory(points, h.marks);
     if (all.empty()) {
         chart->setAccessibleDescription(tr("Todavía no hay lecturas."));
         return;
@@ -416,30 +380,33 @@ void GraphsWindow::redrawHistory(Part part)
     chart->setAccessibleDescription(
         tr("Lecturas: %1, del tiempo %2 al %3. Última: %4; mínima: %5; máxima: %6. "
            "Cambios marcados: %7.")
-            .arg(all.size() - first)
-            .arg(shownNumber(all[first].time, 'f', 1), shownNumber(all.back().time, 'f', 1),
-                 shownNumber(all.back().*field), shownNumber(lowest), shownNumber(highest))
-            .arg(marks.size()));
+            .arg(all.size() - h.first)
+            .arg(shownNumber(all[h.first].time, 'f', 1), shownNumber(all.back().time, 'f', 1),
+                 shownNumber(all.back().*field), shownNumber(h.lowest), shownNumber(h.highest))
+            .arg(h.marks.size()));
 }
 
 void GraphsWindow::redrawRatio()
 {
     const Stats stats = m_log.idealGasRatioSinceChange();
     QString text;
-    if (m_log.empty()) {
+    switch (m_log.ratioState()) {
+    case RatioState::NoReadings:
         text = tr("P·V / (N·T): todavía no hay lecturas.");
-    } else if (stats.n == 0) {
-        const GasReading &last = m_log.readings().back();
-        if (last.count <= 0) {
-            text = tr("P·V / (N·T): no hay partículas.");
-        } else if (last.wall <= 0) {
-            text = tr("P·V / (N·T): la pared está en 0, el volumen es nulo.");
-        } else if (m_log.zeroTemperature(last.temperature)) {
-            text = tr("P·V / (N·T): con temperatura 0 no hay presión.");
-        } else {
-            text = tr("P·V / (N·T): esperando la segunda lectura desde el último cambio.");
-        }
-    } else {
+        break;
+    case RatioState::NoParticles:
+        text = tr("P·V / (N·T): no hay partículas.");
+        break;
+    case RatioState::NoVolume:
+        text = tr("P·V / (N·T): la pared está en 0, el volumen es nulo.");
+        break;
+    case RatioState::ZeroTemperature:
+        text = tr("P·V / (N·T): con temperatura 0 no hay presión.");
+        break;
+    case RatioState::Waiting:
+        text = tr("P·V / (N·T): esperando la segunda lectura desde el último cambio.");
+        break;
+    case RatioState::Shown: {
         text = tr("P·V / (N·T) = %1 ± %2   (un gas ideal da %3; media y desviación de "
                   "las lecturas desde el último cambio: %4)")
                    .arg(shownNumber(stats.mean, 'f', 2), shownNumber(stats.spread, 'f', 2),
@@ -453,6 +420,8 @@ void GraphsWindow::redrawRatio()
                    .arg(shownNumber(p.mean, 'f', 1), shownNumber(p.spread, 'f', 1),
                         shownNumber(t.mean, 'f', 3), shownNumber(t.spread, 'f', 3)) +
                QLatin1Char('\n') + text;
+        break;
+    }
     }
     LabelCociente->setText(text);
 }

@@ -33,8 +33,6 @@ class GraphsWindow : public QWidget
 public:
     static constexpr int kSampleEvery = kSpeedSampleTicks; // ticks between speed snapshots
     static constexpr int kSnapshots = 100;       // snapshots pooled: the last 5 000 ticks
-    static constexpr int kHistoryReadings = 900; // readings drawn: 3 minutes at 1000 ticks/s
-    static constexpr int kHistoryPoints = 150;   // points per history chart at most
     static constexpr int kRedrawStep = 40;       // ms between the redraws of two parts
     // Pixels: the height it opens at (its frame comes on top), and the
     // least each chart gets however small the window is made.

@@ -290,7 +290,7 @@ void ProcessWindow::showSettings()
 
 void ProcessWindow::limitLoad()
 {
-    SpinCarga->setMaximum(std::min(double(kLoadMax), kLoadPerMassMax * SpinMasa->value()));
+    SpinCarga->setMaximum(loadLimit(SpinMasa->value()));
 }
 
 void ProcessWindow::enableControls()

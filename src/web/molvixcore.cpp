@@ -1,5 +1,19 @@
 #include "mvgas.h"
 
+namespace {
+
+std::vector<PvPoint> pvPointsOf(const std::vector<GasReading> &path)
+{
+    std::vector<PvPoint> points;
+    points.reserve(path.size());
+    for (const GasReading &r : path) {
+        points.push_back(pvPointOf(r));
+    }
+    return points;
+}
+
+} // namespace
+
 extern "C" {
 
 MvGas *mv_create(void)
@@ -58,6 +72,27 @@ void mv_set_process(MvGas *gas, int32_t piston, float target, float speed, float
     gas->gas.setProcess(sanitized(p));
 }
 
+const double *mv_process_limits(void)
+{
+    static const std::array<double, 6> limits = {kPistonSpeedMax, kPistonMassMin,
+                                                 kPistonMassMax,  kLoadMax,
+                                                 kLoadPerMassMax, kBathTemperatureMax};
+    return limits.data();
+}
+
+const double *mv_process_defaults(void)
+{
+    static const ProcessSettings p;
+    static const std::array<double, 5> defaults = {p.pistonTarget, p.pistonSpeed, p.load,
+                                                   p.pistonMass, p.bathTemperature};
+    return defaults.data();
+}
+
+double mv_load_limit(double mass)
+{
+    return loadLimit(mass);
+}
+
 float mv_default_bath_temperature(const MvGas *gas)
 {
     return gas->gas.bathTemperatureDefault();
@@ -82,6 +117,11 @@ void mv_run(MvGas *gas, int32_t ticks)
             gas->recorder.afterTick(g);
         }
     }
+}
+
+int32_t mv_bar(const MvGas *gas, int32_t which)
+{
+    return which == 0 ? gas->countBar : which == 1 ? gas->temperatureBar : gas->wallBar;
 }
 
 double mv_ticks(const MvGas *gas)
@@ -148,7 +188,7 @@ const char *mv_readout_text(MvGas *gas, int32_t which)
 
 int32_t mv_reading_count(const MvGas *gas)
 {
-    return static_cast<int32_t>(gas->readings.size());
+    return static_cast<int32_t>(gas->log.readings().size());
 }
 
 int32_t mv_reading_fields(void)
@@ -164,20 +204,65 @@ const char *mv_reading_field(int32_t field)
 
 const double *mv_reading(MvGas *gas, int32_t index)
 {
-    const auto n = static_cast<int32_t>(gas->readings.size());
+    const auto n = static_cast<int32_t>(gas->log.readings().size());
     if (index < 0) {
         index += n;
     }
     if (index < 0 || index >= n) {
         return nullptr;
     }
-    gas->reading = fieldsOf(gas->readings[static_cast<size_t>(index)]);
+    gas->reading = fieldsOf(gas->log.readings()[static_cast<size_t>(index)]);
     return gas->reading.data();
 }
 
 void mv_clear_readings(MvGas *gas)
 {
-    gas->readings.clear();
+    gas->log.clear();
+}
+
+int32_t mv_reading_ticks(void)
+{
+    return NPasosPresion;
+}
+
+void mv_mark_change(MvGas *gas)
+{
+    gas->log.markChange();
+}
+
+const double *mv_since_change(MvGas *gas, int32_t field)
+{
+    double GasReading::*const member = measuredField(field);
+    if (member == nullptr) {
+        return nullptr;
+    }
+    const Stats s = gas->log.sinceChange(member);
+    gas->stats = {double(s.n), s.mean, s.spread, 0};
+    return gas->stats.data();
+}
+
+const double *mv_ideal_gas_ratio(MvGas *gas)
+{
+    const Stats s = gas->log.idealGasRatioSinceChange();
+    gas->stats = {double(static_cast<int>(gas->log.ratioState())), double(s.n), s.mean, s.spread};
+    return gas->stats.data();
+}
+
+const double *mv_history(MvGas *gas, int32_t field)
+{
+    double GasReading::*const member = measuredField(field);
+    if (member == nullptr) {
+        return nullptr;
+    }
+    const History h = gas->log.history(member);
+    std::vector<double> &out = gas->history;
+    out = {double(h.first), h.lowest, h.highest, double(h.points.size()), double(h.marks.size())};
+    for (const History::Point &p : h.points) {
+        out.push_back(p.time);
+        out.push_back(p.value);
+    }
+    out.insert(out.end(), h.marks.begin(), h.marks.end());
+    return out.data();
 }
 
 const double *mv_ledger(MvGas *gas)
@@ -191,6 +276,16 @@ const double *mv_energy_shares(MvGas *gas)
 {
     gas->shares = gas->gas.energyShares();
     return gas->shares.data();
+}
+
+int32_t mv_speed_sample_ticks(void)
+{
+    return kSpeedSampleTicks;
+}
+
+int32_t mv_speed_bins(int32_t samples)
+{
+    return speedHistogramBins(static_cast<size_t>(std::max(samples, 0)));
 }
 
 int32_t mv_speed_sample_count(const MvGas *gas)
@@ -235,14 +330,34 @@ const double *mv_pv_path(MvGas *gas)
     return gas->pvPath.data();
 }
 
+double mv_full_box_volume(void)
+{
+    return kFullBoxVolume;
+}
+
+double mv_fit_volume_change(void)
+{
+    return kFitVolumeChange;
+}
+
+double mv_pv_volume_change(const MvGas *gas)
+{
+    return relativeVolumeChange(pvPointsOf(gas->path));
+}
+
+double mv_pv_through(const MvGas *gas, int32_t adiabat, double volume)
+{
+    if (gas->path.empty()) {
+        return kNaN;
+    }
+    return pressureThrough(pvPointOf(gas->path.front()), adiabat != 0 ? kMonatomicGamma : 1.0,
+                           volume)
+        .value_or(kNaN);
+}
+
 const double *mv_pv_fit(MvGas *gas)
 {
-    std::vector<PvPoint> points;
-    points.reserve(gas->path.size());
-    for (const GasReading &r : gas->path) {
-        points.push_back(pvPointOf(r));
-    }
-    const auto fit = fitPolytrope(points);
+    const auto fit = fitPolytrope(pvPointsOf(gas->path));
     gas->fit = {0, 0, 0, 0, 0, 0};
     if (fit) {
         gas->fit = {1,
@@ -257,7 +372,7 @@ const double *mv_pv_fit(MvGas *gas)
 
 const char *mv_readings_csv(MvGas *gas, int32_t dialect)
 {
-    gas->text = readingsCsv(gas->readings, dialectOf(dialect));
+    gas->text = readingsCsv(gas->log.readings(), dialectOf(dialect));
     return gas->text.c_str();
 }
 

@@ -43,6 +43,15 @@ void MV_API(mv_set_vectors)(MvGas *gas, int32_t shown);
 // brought into it, as the windows do.
 void MV_API(mv_set_process)(MvGas *gas, int32_t piston, float target, float speed, float load,
                             float mass, int32_t bath, float bathTemperature);
+// The settings' limits, as the windows offer them: the piston's speed at
+// most, its mass at least and at most, the load at most, the load per
+// piston mass at most, the bath's temperature at most.
+const double *MV_API(mv_process_limits)(void);
+// The settings a gas starts with: the moving piston's target and speed,
+// the load, the piston's mass, the bath's temperature.
+const double *MV_API(mv_process_defaults)(void);
+// The largest load a piston of this mass (particle masses) may carry.
+double MV_API(mv_load_limit)(double mass);
 // The bath temperature a front end offers before the user chooses one.
 float MV_API(mv_default_bath_temperature)(const MvGas *gas);
 // "Poner a cero": the ledger and the P–V path start again.
@@ -51,6 +60,9 @@ void MV_API(mv_reset_ledger)(MvGas *gas);
 // Runs ticks of the animation (1 ms of the program's timer each).
 void MV_API(mv_run)(MvGas *gas, int32_t ticks);
 double MV_API(mv_ticks)(const MvGas *gas);
+// Where the panel's bar `which` stands: 0 the count, 1 the temperature,
+// 2 the wall (a new gas: where the program's start leaves them).
+int32_t MV_API(mv_bar)(const MvGas *gas, int32_t which);
 
 // ---- the particles ----------------------------------------------------------
 int32_t MV_API(mv_count)(const MvGas *gas);
@@ -70,6 +82,8 @@ const double *MV_API(mv_readouts)(const MvGas *gas);
 const char *MV_API(mv_readout_text)(MvGas *gas, int32_t which);
 
 // ---- the readings, every 200 ticks ----------------------------------------------
+// Ticks between two readings.
+int32_t MV_API(mv_reading_ticks)(void);
 int32_t MV_API(mv_reading_count)(const MvGas *gas);
 // The fields of a reading, in the order mv_reading_field names them.
 int32_t MV_API(mv_reading_fields)(void);
@@ -79,14 +93,37 @@ const double *MV_API(mv_reading)(MvGas *gas, int32_t index);
 // The log starts afresh (the page's "new gas").
 void MV_API(mv_clear_readings)(MvGas *gas);
 
+// What "Gráficas" shows of them. A change of the count, the wall, the
+// temperature setting or collisions between two readings starts a new
+// stretch; mv_mark_change makes the next reading start one too (a change
+// of the piston or the bath, which the readings do not carry). A stretch's
+// first reading straddles its change and is left out of its statistics.
+void MV_API(mv_mark_change)(MvGas *gas);
+// A field's count, mean and spread (sample standard deviation) over the
+// stretch; null for a field that is not a measured number (a setting).
+const double *MV_API(mv_since_change)(MvGas *gas, int32_t field);
+// The ideal-gas ratio P V / (N T), 1 for an ideal gas, over the same
+// readings: what it shows (0 the figure, 1 no readings yet, 2 no
+// particles, 3 the wall at 0, 4 temperature 0, 5 waiting for the second
+// reading since the change), then count, mean and spread.
+const double *MV_API(mv_ideal_gas_ratio)(MvGas *gas);
+// A field's history chart, as the desktop draws it: the first reading
+// drawn, the lowest and the highest value drawn, P points and M change
+// marks, then P (time, value) pairs, then M mark times. Null as above.
+const double *MV_API(mv_history)(MvGas *gas, int32_t field);
+
 // ---- the instruments --------------------------------------------------------------
 // The ledger since the last reset: work, heat, energy change.
 const double *MV_API(mv_ledger)(MvGas *gas);
 // The share of the energy in x, y and z motion.
 const double *MV_API(mv_energy_shares)(MvGas *gas);
 
-// Speeds: a snapshot of every particle every 50 ticks, the newest 100 kept.
+// Speeds: a snapshot of every particle every mv_speed_sample_ticks() ticks,
+// the newest 100 kept.
+int32_t MV_API(mv_speed_sample_ticks)(void);
 int32_t MV_API(mv_speed_sample_count)(const MvGas *gas);
+// The bins a histogram of `samples` speeds is drawn with (8 to 30).
+int32_t MV_API(mv_speed_bins)(int32_t samples);
 // The histogram as a density over `bins` equal bins of 0..maxSpeed, or null.
 const double *MV_API(mv_speed_histogram)(MvGas *gas, int32_t bins, double maxSpeed);
 // <v^2>/3 of the samples, the Maxwell–Boltzmann curve's s^2.
@@ -98,6 +135,15 @@ double MV_API(mv_mb_density)(double v, double s2);
 // The P–V path since the last reset, as volume, pressure pairs.
 int32_t MV_API(mv_pv_count)(const MvGas *gas);
 const double *MV_API(mv_pv_path)(MvGas *gas);
+// Volumes in box lengths cubed: the whole box at the wall 100.
+double MV_API(mv_full_box_volume)(void);
+// The fit waits until the volume has changed by this share of the first
+// reading's; the path's largest change so far, |V - V0| / V0.
+double MV_API(mv_fit_volume_change)(void);
+double MV_API(mv_pv_volume_change)(const MvGas *gas);
+// The pressure at `volume` on the isotherm (adiabat 0) or on a monatomic
+// gas's adiabat (1) through the path's first point; NaN where none.
+double MV_API(mv_pv_through)(const MvGas *gas, int32_t adiabat, double volume);
 // The fitted exponent: has a fit (0/1), gamma, error, block length, points,
 // shape (0 power law, 1 jump, 2 not a power law, 3 too scattered).
 const double *MV_API(mv_pv_fit)(MvGas *gas);

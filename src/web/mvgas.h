@@ -55,6 +55,30 @@ inline std::array<double, kFieldNames.size()> fieldsOf(const GasReading &r)
             r.energy, r.piston, r.pistonMean, r.work, r.heat, r.energyX, r.energyY, r.energyZ};
 }
 
+// The fields that are measured numbers, by their place in kFieldNames; null
+// for the whole-number settings.
+inline double GasReading::*measuredField(int32_t field)
+{
+    constexpr std::array<double GasReading::*, kFieldNames.size()> fields = {
+        nullptr,
+        &GasReading::time,
+        nullptr,
+        nullptr,
+        nullptr,
+        nullptr,
+        &GasReading::pressure,
+        &GasReading::temperature,
+        &GasReading::energy,
+        &GasReading::piston,
+        &GasReading::pistonMean,
+        &GasReading::work,
+        &GasReading::heat,
+        &GasReading::energyX,
+        &GasReading::energyY,
+        &GasReading::energyZ};
+    return field >= 0 && field < static_cast<int32_t>(fields.size()) ? fields[field] : nullptr;
+}
+
 inline CsvDialect dialectOf(int32_t dialect)
 {
     return dialect == 1 ? CsvDialect::Spreadsheet : CsvDialect::Plain;
@@ -90,7 +114,7 @@ struct MvGas
     CoreControls controls;
     // Where the panel's bars stand: a move to the same place is no change.
     int32_t countBar = 0, temperatureBar = 0, wallBar = 100;
-    std::vector<GasReading> readings;
+    ReadingLog log; // every reading, as "Gráficas" keeps them
     std::vector<GasReading> path; // since the last reset, as "Procesos" keeps them
     SpeedSampler speeds; // as "Gráficas" keeps them: the newest 100 snapshots
     int64_t sampledSeries = -1, pathSeries = -1;
@@ -101,7 +125,8 @@ struct MvGas
     std::array<double, kFieldNames.size()> reading{};
     std::array<double, 3> ledger{}, shares{};
     std::array<double, 6> fit{};
-    std::vector<double> histogram, pvPath;
+    std::array<double, 4> stats{};
+    std::vector<double> histogram, pvPath, history;
     std::string text;
 
     // A mixture's instruments, as the desktop's window has them.
@@ -133,7 +158,7 @@ struct MvGas
                 pathSeries = gas.series();
             }
             path.push_back(r);
-            readings.push_back(r);
+            log.append(r);
         });
     }
     MvGas(const MvGas &) = delete;

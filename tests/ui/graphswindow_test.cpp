@@ -224,8 +224,8 @@ TEST_F(GraphsWindowTest, ALongHistoryIsDrawnWithFewPointsNeverAcrossAChange)
     }
     g().redraw();
     const QList<QPointF> points = g().ChartPresion->series()->points();
-    EXPECT_LE(points.size(), GraphsWindow::kHistoryPoints + 1);
-    EXPECT_GE(points.size(), GraphsWindow::kHistoryPoints / 2);
+    EXPECT_LE(points.size(), kHistoryPoints + 1);
+    EXPECT_GE(points.size(), kHistoryPoints / 2);
     EXPECT_GE(points.front().x(), 20.0 * 301) << "only the last kHistoryReadings";
     EXPECT_DOUBLE_EQ(points.back().x(), 20.0 * 1200) << "the newest reading is drawn";
     for (const QPointF &p : points) {

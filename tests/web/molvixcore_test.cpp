@@ -4,6 +4,9 @@
 #include "displacement.h"
 #include "experiment.h"
 #include "molvixcore.h"
+#include "process.h"
+#include "pvfit.h"
+#include "readinglog.h"
 
 #include <gtest/gtest.h>
 
@@ -166,6 +169,85 @@ TEST(CoreInterface, InstrumentsStartAgainWhereTheWindowsDo)
     EXPECT_NEAR(area, 1.0, 1e-12);
     EXPECT_GT(mv_speed_s2(gas.get()), 0);
     EXPECT_FALSE(std::isnan(mv_speed_ks(gas.get())));
+}
+
+// What "Gráficas" and "Procesos" show through the interface is what the
+// desktop's recorders make of the same readings: the stretch after a burst
+// of changes and after one the readings do not carry, the histories, the
+// ratio and why it has none, the curves through the path's first point;
+// and the bins of the speed histogram.
+TEST(CoreInterface, TheInstrumentsFiguresAreTheDesktopRecorders)
+{
+    GasPtr gas = made();
+    ReadingLog log;
+    const auto run = [&](int32_t ticks) {
+        int32_t i = mv_reading_count(gas.get());
+        mv_run(gas.get(), ticks);
+        for (; i < mv_reading_count(gas.get()); ++i) {
+            const double *f = mv_reading(gas.get(), i);
+            GasReading r;
+            r.tick = static_cast<int64_t>(f[0]);
+            r.time = f[1];
+            r.count = static_cast<int32_t>(f[2]);
+            r.wall = static_cast<int32_t>(f[3]);
+            r.tempSetting = static_cast<int32_t>(f[4]);
+            r.collisions = f[5] != 0;
+            r.pressure = f[6];
+            r.temperature = f[7];
+            r.energy = f[8];
+            log.append(r);
+        }
+    };
+    EXPECT_EQ(mv_ideal_gas_ratio(gas.get())[0], int(RatioState::NoReadings));
+    mv_set_collisions(gas.get(), 1);
+    run(1000);
+    mv_set_temperature(gas.get(), 30);
+    run(200);
+    mv_set_temperature(gas.get(), 40);
+    run(1000);
+    mv_mark_change(gas.get());
+    log.markChange();
+    run(1400);
+    EXPECT_EQ(mv_since_change(gas.get(), 2), nullptr) << "the count is a setting";
+    for (const auto &[field, member] :
+         {std::pair{6, &GasReading::pressure}, std::pair{7, &GasReading::temperature},
+          std::pair{8, &GasReading::energy}}) {
+        const Stats s = log.sinceChange(member);
+        ASSERT_EQ(s.n, 6);
+        EXPECT_EQ(std::vector<double>(mv_since_change(gas.get(), field),
+                                      mv_since_change(gas.get(), field) + 3),
+                  (std::vector<double>{6, s.mean, s.spread}));
+        const History h = log.history(member);
+        const double *c = mv_history(gas.get(), field);
+        ASSERT_EQ(h.marks.size(), 2u);
+        std::vector<double> expected = {0, h.lowest, h.highest, double(h.points.size()), 2};
+        for (const History::Point &p : h.points) {
+            expected.insert(expected.end(), {p.time, p.value});
+        }
+        expected.insert(expected.end(), h.marks.begin(), h.marks.end());
+        EXPECT_EQ(std::vector<double>(c, c + expected.size()), expected) << mv_reading_field(field);
+    }
+    const Stats ratio = log.idealGasRatioSinceChange();
+    EXPECT_EQ(std::vector<double>(mv_ideal_gas_ratio(gas.get()), mv_ideal_gas_ratio(gas.get()) + 4),
+              (std::vector<double>{0, 6, ratio.mean, ratio.spread}));
+    const PvPoint first{mv_pv_path(gas.get())[0], mv_pv_path(gas.get())[1]};
+    EXPECT_EQ(mv_pv_through(gas.get(), 1, 0.5e6), *pressureThrough(first, kMonatomicGamma, 0.5e6));
+    EXPECT_EQ(mv_pv_through(gas.get(), 0, 0.5e6), 2 * first.pressure);
+    EXPECT_TRUE(std::isnan(mv_pv_through(gas.get(), 0, 0)));
+    mv_set_count(gas.get(), 0);
+    run(400);
+    EXPECT_EQ(mv_ideal_gas_ratio(gas.get())[0], int(log.ratioState()));
+    EXPECT_EQ(log.ratioState(), RatioState::NoParticles);
+
+    EXPECT_EQ(mv_load_limit(2), 1000);
+    EXPECT_EQ(mv_load_limit(1e6), mv_process_limits()[3]);
+
+    // About the square root of the samples, within 8..30.
+    for (const auto &[samples, bins] :
+         {std::pair{0, 8}, std::pair{72, 8}, std::pair{73, 9}, std::pair{400, 20},
+          std::pair{930, 30}, std::pair{5000, 30}}) {
+        EXPECT_EQ(mv_speed_bins(samples), bins) << samples;
+    }
 }
 
 // A mixture as the window sets it: each setting brought into the gas's

@@ -29,7 +29,22 @@ class Core {
     for (let i = 0; i < exports.mv_reading_fields(); ++i) {
       this.fields.push(this.string(exports.mv_reading_field(i)));
     }
+    // The gas's own numbers the windows print or keep their settings within.
+    const [speedMax, massMin, massMax, loadMax, loadPerMassMax, bathTemperatureMax] =
+      this.f64(exports.mv_process_limits(), 6);
+    this.limits = { speedMax, massMin, massMax, loadMax, loadPerMassMax, bathTemperatureMax };
+    const [target, speed, load, mass, bathTemperature] = this.f64(exports.mv_process_defaults(), 5);
+    this.processDefaults = { piston: 'fixed', target, speed, load, mass, bath: false, bathTemperature };
+    this.readingTicks = exports.mv_reading_ticks();
+    this.speedSampleTicks = exports.mv_speed_sample_ticks();
+    this.fullBoxVolume = exports.mv_full_box_volume();
+    this.fitVolumeChange = exports.mv_fit_volume_change();
   }
+
+  // The bins a histogram of `samples` speeds is drawn with.
+  speedBins(samples) { return this.x.mv_speed_bins(samples); }
+  // The largest load a piston of `mass` may carry.
+  loadLimit(mass) { return this.x.mv_load_limit(mass); }
 
   f64(pointer, length) {
     return new Float64Array(this.x.memory.buffer, pointer, length);
@@ -52,6 +67,8 @@ class Core {
 }
 
 const DIVIDERS = ['none', 'solid', 'hole'];
+// mv_ideal_gas_ratio's states.
+const RATIO_STATES = ['shown', 'no-readings', 'no-particles', 'no-volume', 'zero-temperature', 'waiting'];
 // mv_figures' order.
 const FIGURES = ['meanFreePath', 'meanFreePathTheory', 'collisionRate', 'collisionRateTheory',
   'chi', 'packing', 'effusionRatio', 'graham', 'diffusion', 'diffusionError', 'diffusionTheory',
@@ -92,6 +109,8 @@ export class Gas {
   resetLedger() { this.x.mv_reset_ledger(this.h); }
   run(ticks) { this.x.mv_run(this.h, ticks); }
   get ticks() { return this.x.mv_ticks(this.h); }
+  // Where the panel's bars stand: "count", "temperature" or "wall".
+  bar(which) { return this.x.mv_bar(this.h, ['count', 'temperature', 'wall'].indexOf(which)); }
 
   // The particles: arrays indexed from 1, read at once.
   get count() { return this.x.mv_count(this.h); }
@@ -126,6 +145,33 @@ export class Gas {
     return out;
   }
   clearReadings() { this.x.mv_clear_readings(this.h); }
+  // A change the readings do not carry (the piston, the bath): the next
+  // reading starts a new stretch.
+  markChange() { this.x.mv_mark_change(this.h); }
+  // A field's { n, mean, spread } over the readings since the last change.
+  sinceChange(field) {
+    const p = this.x.mv_since_change(this.h, this.core.fields.indexOf(field));
+    if (!p) throw new RangeError(`no statistics of ${field}`);
+    const [n, mean, spread] = this.core.f64(p, 3);
+    return { n, mean, spread };
+  }
+  // P·V / (N·T) over the same readings: { state, n, mean, spread }, state
+  // "shown" when it has a figure, else why not.
+  idealGasRatio() {
+    const [state, n, mean, spread] = this.core.f64(this.x.mv_ideal_gas_ratio(this.h), 4);
+    return { state: RATIO_STATES[state], n, mean, spread };
+  }
+  // A field's history chart: { points: [time, value][], marks, first,
+  // lowest, highest }.
+  history(field) {
+    const p = this.x.mv_history(this.h, this.core.fields.indexOf(field));
+    if (!p) throw new RangeError(`no history of ${field}`);
+    const [first, lowest, highest, count, markCount] = this.core.f64(p, 5);
+    const v = this.core.f64(p, 5 + 2 * count + markCount);
+    const points = [];
+    for (let i = 0; i < count; ++i) points.push([v[5 + 2 * i], v[6 + 2 * i]]);
+    return { points, marks: Array.from(v.subarray(5 + 2 * count)), first, lowest, highest };
+  }
 
   ledger() {
     const [work, heat, energyChange] = this.core.f64(this.x.mv_ledger(this.h), 3);
@@ -145,6 +191,14 @@ export class Gas {
   }
   maxwellBoltzmann(v, s2) { return this.x.mv_mb_density(v, s2); }
 
+  // The path's largest |V − V0| / V0 so far.
+  pvVolumeChange() { return this.x.mv_pv_volume_change(this.h); }
+  // The pressure at `volume` on the isotherm or the monatomic adiabat
+  // through the path's first point; null where none.
+  pvThrough(curve, volume) {
+    const p = this.x.mv_pv_through(this.h, curve === 'adiabat' ? 1 : 0, volume);
+    return Number.isNaN(p) ? null : p;
+  }
   pvPath() {
     const n = this.x.mv_pv_count(this.h);
     const values = this.core.f64(this.x.mv_pv_path(this.h), 2 * n);

@@ -8,51 +8,56 @@ import { strToInt } from './projection.js';
 // sets off, so that a run of small moves makes one process.
 const PISTON_SETTLE_MS = 750;
 
-export function mountPanel(root, app) {
-  const gas = app.gas;
-  const t = (source, ...args) => app.t('TFormCPanel', source, ...args);
+// A bar 0 to 100 at `value`. Page Up and Page Down step by 1, as the
+// desktop's bars do.
+function bar(id, value) {
+  const input = element('input', { type: 'range', id, min: '0', max: '100', step: '1' });
+  input.value = String(value);
+  input.addEventListener('keydown', (e) => {
+    const step = { PageUp: 1, PageDown: -1 }[e.key];
+    if (step === undefined) return;
+    e.preventDefault();
+    const next = Math.min(100, Math.max(0, Number(input.value) + step));
+    if (next !== Number(input.value)) {
+      input.value = String(next);
+      input.dispatchEvent(new Event('input', { bubbles: true }));
+    }
+  });
+  return input;
+}
+
+const readout = (id) => element('input', { type: 'text', id, readonly: '', class: 'readout' });
+
+// Nodes whose texts follow the language: each renders itself now and again
+// at every switch.
+function textKeeper() {
   const texts = [];
   const text = (node, render) => {
     texts.push([node, render]);
     render(node);
     return node;
   };
-  const label = (forId, render) => text(element('label', { for: forId }), render);
-  const bar = (id, value) => {
-    const input = element('input', { type: 'range', id, min: '0', max: '100', step: '1' });
-    input.value = String(value);
-    // Page Up and Page Down step by 1, as the desktop's bars do.
-    input.addEventListener('keydown', (e) => {
-      const step = { PageUp: 1, PageDown: -1 }[e.key];
-      if (step === undefined) return;
-      e.preventDefault();
-      const next = Math.min(100, Math.max(0, Number(input.value) + step));
-      if (next !== Number(input.value)) {
-        input.value = String(next);
-        input.dispatchEvent(new Event('input', { bubbles: true }));
-      }
-    });
-    return input;
+  return {
+    text,
+    label: (forId, render) => text(element('label', { for: forId }), render),
+    rerender: () => { for (const [node, render] of texts) render(node); },
   };
-  const readout = (id) => element('input', { type: 'text', id, readonly: '', class: 'readout' });
+}
 
-  const heading = text(element('h2', { class: 'visually-hidden', id: 'panel-title' }), (h) => {
-    h.textContent = t('Panel de Control');
-  });
-  root.setAttribute('aria-labelledby', 'panel-title');
-
-  // The count: the bar, and the number typed and then Enter.
-  const countBar = bar('num-particulas', gas.count);
-  const countLabel = label('num-particulas', (l) => {
+// The count: the bar, and the number typed and then Enter.
+function buildCount(app, t, k) {
+  const gas = app.gas;
+  const countBar = bar('num-particulas', gas.bar('count'));
+  const countLabel = k.label('num-particulas', (l) => {
     l.textContent = t('Num. Partículas');
     l.title = t('De 0 a 100; las flechas lo cambian');
   });
   const typed = element('input', { type: 'text', id: 'num-tecleado', inputmode: 'numeric', class: 'typed' });
-  text(typed, (node) => {
+  k.text(typed, (node) => {
     node.setAttribute('aria-label', t('Número de partículas tecleado'));
     node.title = t('Un número y luego Intro');
   });
-  typed.value = String(gas.count).padStart(3, ' ');
+  typed.value = String(gas.bar('count')).padStart(3, ' ');
   const applyCount = () => {
     const count = Number(countBar.value);
     typed.value = String(count);
@@ -69,10 +74,14 @@ export function mountPanel(root, app) {
     countBar.value = String(count);
     applyCount();
   });
+  return { countBar, typed, nodes: [element('div', { class: 'bar' }, countBar, countLabel), typed] };
+}
 
-  // The temperature.
-  const temperatureBar = bar('temperatura', 20);
-  const temperatureLabel = label('temperatura', (l) => {
+// The temperature, its bar where the gas's setting starts.
+function buildTemperature(app, t, k) {
+  const gas = app.gas;
+  const temperatureBar = bar('temperatura', gas.bar('temperature'));
+  const temperatureLabel = k.label('temperatura', (l) => {
     l.textContent = t('Temperatura');
     l.title = t('De 0 a 100; las flechas la cambian');
   });
@@ -81,39 +90,31 @@ export function mountPanel(root, app) {
     app.changed('temperature');
   });
   const temperature = readout('lectura-temperatura');
-  text(temperature, (node) => {
+  k.text(temperature, (node) => {
     node.setAttribute('aria-label', t('Lectura de la temperatura'));
     node.title = t('Lectura que el gas pone al día');
   });
+  return { temperature, nodes: [element('div', { class: 'bar' }, temperatureBar, temperatureLabel), temperature] };
+}
 
-  // The readouts beside their own words.
-  const energy = readout('lectura-energia');
-  const energyLabel = label('lectura-energia', (l) => {
-    l.textContent = t('Energía');
-    l.title = t('Lectura de la energía cinética');
-  });
-  const pressure = readout('lectura-presion');
-  const pressureLabel = label('lectura-presion', (l) => {
-    l.textContent = t('Presión');
-    l.title = t('Lectura de la presión');
-  });
-
-  // The wall. A moving piston goes where the bar says once the bar rests; a
-  // loaded one goes where the particles push it, and the bar follows it.
-  const wallBar = bar('posicion-pared', 100);
-  const wallLabel = label('posicion-pared', (l) => {
+// The wall. A moving piston goes where the bar says once the bar rests; a
+// loaded one goes where the particles push it, and the bar follows it.
+function buildWall(app, t, k) {
+  const gas = app.gas;
+  const wallBar = bar('posicion-pared', gas.bar('wall'));
+  const wallLabel = k.label('posicion-pared', (l) => {
     l.textContent = t('Posicion Pared');
     l.title = t('Altura del émbolo, de 0 a 100');
   });
   const wall = readout('lectura-pared');
-  text(wall, (node) => {
+  k.text(wall, (node) => {
     node.setAttribute('aria-label', t('Lectura de la posición de la pared'));
     node.title = t('Lectura que el gas pone al día');
   });
-  let settle = 0;
+  const state = { settle: 0 };
   const applyWall = () => {
-    clearTimeout(settle);
-    settle = 0;
+    clearTimeout(state.settle);
+    state.settle = 0;
     gas.setWall(Number(wallBar.value));
     app.changed('wall');
   };
@@ -121,11 +122,11 @@ export function mountPanel(root, app) {
   // wait starts again when it is let go, as the desktop's does.
   let held = false;
   const waitForRest = () => {
-    clearTimeout(settle);
-    settle = held ? -1 : setTimeout(applyWall, PISTON_SETTLE_MS);
+    clearTimeout(state.settle);
+    state.settle = held ? -1 : setTimeout(applyWall, PISTON_SETTLE_MS);
   };
   wallBar.addEventListener('input', () => {
-    clearTimeout(settle);
+    clearTimeout(state.settle);
     if (gas.processSettings.piston === 'moving') waitForRest();
     else applyWall();
   });
@@ -133,14 +134,18 @@ export function mountPanel(root, app) {
   const letGo = () => {
     if (!held) return;
     held = false;
-    if (settle !== 0 && gas.processSettings.piston === 'moving') waitForRest();
+    if (state.settle !== 0 && gas.processSettings.piston === 'moving') waitForRest();
   };
   wallBar.addEventListener('pointerup', letGo);
   wallBar.addEventListener('lostpointercapture', letGo);
+  return { wallBar, wall, state, nodes: [element('div', { class: 'bar' }, wallBar, wallLabel), wall] };
+}
 
-  // The switches.
+// The switches: the velocity vectors and the collisions.
+function buildSwitches(app, t, k) {
+  const gas = app.gas;
   const vectors = yesNoSelect(app, 'dibuja-velocidades');
-  const vectorsLabel = label('dibuja-velocidades', (l) => {
+  const vectorsLabel = k.label('dibuja-velocidades', (l) => {
     l.textContent = `${t('Dibuja ').trim()} ${t('Velocidades')}`;
     l.title = t('SI dibuja el vector velocidad de cada partícula');
   });
@@ -149,7 +154,7 @@ export function mountPanel(root, app) {
     app.changed('vectors');
   });
   const collisions = yesNoSelect(app, 'colisiones');
-  const collisionsLabel = label('colisiones', (l) => {
+  const collisionsLabel = k.label('colisiones', (l) => {
     l.textContent = t('Colisiones');
     l.title = t('SI hace chocar las partículas entre sí');
   });
@@ -157,17 +162,43 @@ export function mountPanel(root, app) {
     gas.setCollisions(collisions.value === 'SI');
     app.changed('collisions');
   });
+  return {
+    rerender: () => { vectors.rerender(); collisions.rerender(); },
+    vectors: [vectorsLabel, vectors],
+    collisions: [collisionsLabel, collisions],
+  };
+}
+
+export function mountPanel(root, app) {
+  const gas = app.gas;
+  const t = (source, ...args) => app.t('TFormCPanel', source, ...args);
+  const k = textKeeper();
+  const heading = k.text(element('h2', { class: 'visually-hidden', id: 'panel-title' }), (h) => {
+    h.textContent = t('Panel de Control');
+  });
+  root.setAttribute('aria-labelledby', 'panel-title');
+
+  const count = buildCount(app, t, k);
+  const temperature = buildTemperature(app, t, k);
+  // The readouts beside their own words.
+  const energy = readout('lectura-energia');
+  const energyLabel = k.label('lectura-energia', (l) => {
+    l.textContent = t('Energía');
+    l.title = t('Lectura de la energía cinética');
+  });
+  const pressure = readout('lectura-presion');
+  const pressureLabel = k.label('lectura-presion', (l) => {
+    l.textContent = t('Presión');
+    l.title = t('Lectura de la presión');
+  });
+  const wall = buildWall(app, t, k);
+  const switches = buildSwitches(app, t, k);
 
   const cell = (...children) => element('div', { class: 'cell' }, ...children);
   const left = element('div', { class: 'column' },
-    cell(element('div', { class: 'bar' }, countBar, countLabel), typed),
-    cell(element('div', { class: 'bar' }, temperatureBar, temperatureLabel), temperature),
-    cell(energyLabel, energy),
-    cell(pressureLabel, pressure));
+    cell(...count.nodes), cell(...temperature.nodes), cell(energyLabel, energy), cell(pressureLabel, pressure));
   const right = element('div', { class: 'column' },
-    cell(element('div', { class: 'bar' }, wallBar, wallLabel), wall),
-    cell(vectorsLabel, vectors),
-    cell(collisionsLabel, collisions));
+    cell(...wall.nodes), cell(...switches.vectors), cell(...switches.collisions));
   root.append(heading, left, right);
 
   // The pressure box stays empty until the first reading, as on the
@@ -175,33 +206,32 @@ export function mountPanel(root, app) {
   let pressureRead = false;
   const refresh = () => {
     energy.value = gas.readoutText('energy');
-    temperature.value = gas.readoutText('temperature');
+    temperature.temperature.value = gas.readoutText('temperature');
     if (pressureRead) pressure.value = gas.readoutText('pressure');
     const position = gas.readoutText('wall');
-    wall.value = position;
+    wall.wall.value = position;
     const piston = gas.processSettings.piston;
-    wallBar.disabled = piston === 'loaded';
-    if (piston !== 'moving' && wallBar.value !== position && settle === 0) wallBar.value = position;
+    wall.wallBar.disabled = piston === 'loaded';
+    if (piston !== 'moving' && wall.wallBar.value !== position && wall.state.settle === 0) wall.wallBar.value = position;
     // A mixture's count is its own ("Difusión" sets it); back to the
     // classic gas the bar stands where it was.
-    countBar.disabled = gas.mixture;
-    typed.disabled = gas.mixture;
+    count.countBar.disabled = gas.mixture;
+    count.typed.disabled = gas.mixture;
     if (gas.mixture) {
-      countBar.title = t('Con una mezcla el número de partículas lo fija la ventana «Difusión»; «Volver al gas clásico» devuelve esta barra');
+      count.countBar.title = t('Con una mezcla el número de partículas lo fija la ventana «Difusión»; «Volver al gas clásico» devuelve esta barra');
     } else {
-      countBar.removeAttribute('title');
+      count.countBar.removeAttribute('title');
     }
   };
-  app.panelCount = () => Number(countBar.value);
+  app.panelCount = () => Number(count.countBar.value);
   app.on('readings', () => {
     pressureRead = true;
     refresh();
   });
   app.on('change', refresh);
   app.on('language', () => {
-    for (const [node, render] of texts) render(node);
-    vectors.rerender();
-    collisions.rerender();
+    k.rerender();
+    switches.rerender();
   });
   refresh();
 }

@@ -9,21 +9,9 @@ import { download, exportControls } from './download.js';
 import { classed as element, hint, redrawer } from './dom.js';
 
 const CONTEXT = 'ProcessWindow';
-const READING_EVERY = 200;
 const REDRAW_MS = 200;
 
-// The gas's limits for the settings.
-const PISTON_SPEED_MAX = 1000;
-const PISTON_MASS_MIN = 1;
-const PISTON_MASS_MAX = 1e6;
-const LOAD_MAX = 1e7;
-const LOAD_PER_MASS_MAX = 500;
-const BATH_TEMPERATURE_MAX = 100;
-
 // The P–V diagram.
-const FULL_BOX_VOLUME = 1e6;
-const MONATOMIC_GAMMA = 5 / 3;
-const FIT_VOLUME_CHANGE = 0.1;
 const MAX_PATH_POINTS = 400;
 const CURVE_POINTS = 80;
 const ARROWS = 3;
@@ -46,21 +34,14 @@ export function ledgerDecimals(work, heat, change) {
   return 2;
 }
 
-// The largest |V − V0| / V0 along the path.
-export function relativeVolumeChange(path) {
-  if (!path.length || !(path[0].volume > 0)) return 0;
-  const v0 = path[0].volume;
-  return Math.max(0, ...path.map((p) => Math.abs(p.volume - v0) / v0));
-}
-
 // What the window says of the exponent fitted to the path.
-export function fitText(t, number, path, fit) {
+export function fitText(t, number, gas, path, fit) {
   if (!fit) {
     if (!path.length) {
-      return t('γ: todavía no hay lecturas desde la puesta a cero (llega una cada %1 pasos de la animación).', READING_EVERY);
+      return t('γ: todavía no hay lecturas desde la puesta a cero (llega una cada %1 pasos de la animación).', gas.core.readingTicks);
     }
     return t('γ: se ajusta cuando el volumen ha cambiado un %1 % o más desde la primera lectura (ahora %2 %).',
-      number(100 * FIT_VOLUME_CHANGE, 0), number(100 * relativeVolumeChange(path), 1));
+      number(100 * gas.core.fitVolumeChange, 0), number(100 * gas.pvVolumeChange(), 1));
   }
   switch (fit.shape) {
     case 'jump':
@@ -98,161 +79,183 @@ export function typedNumber(text) {
 
 let made = 0;
 
-export function mountProcesses(root, app) {
-  const gas = app.gas;
-  const t = (source, ...args) => app.t(CONTEXT, source, ...args);
-  const n = (x, d) => app.number(x, d);
-  // What the gas was last given: the core keeps no copy the page can read.
-  const settings = { piston: 'fixed', target: 100, speed: 1, load: 0, mass: 100, bath: false, bathTemperature: 1 };
-  app.process = { ...settings };
+// A labelled control with its hint, in a column of the settings.
+function field(column, control, help) {
+  const id = `process-${++made}`;
+  const label = element('label');
+  label.htmlFor = id;
+  control.id = id;
+  const description = hint(`${id}-hint`, control);
+  const cell = element('div', 'process-field');
+  cell.append(label, control, description);
+  column.append(cell);
+  return { label, control, hint: description, help, cell };
+}
 
-  root.classList.add('instrument');
-  const heading = element('h2');
-  heading.id = 'procesos-title';
-  root.setAttribute('aria-labelledby', heading.id);
+function select(values) {
+  const s = element('select');
+  for (const value of values) {
+    const option = element('option');
+    option.value = value;
+    s.append(option);
+  }
+  return s;
+}
 
-  // ---- the settings ------------------------------------------------------
-  // The piston's settings in one column, the bath's in the other.
+// A number box: either decimal sign typed, taken on Enter or on leaving it
+// (not at every digit), the arrow keys step; kept within its range. `taken`
+// hears of each value the user gives it.
+function numberBox(app, initial, { lo, hi, decimals, step }, taken) {
+  const input = element('input');
+  input.type = 'text';
+  input.inputMode = 'decimal';
+  input.autocomplete = 'off';
+  input.size = 9;
+  const box = { input, lo, hi, decimals, step, value: initial };
+  box.show = () => { input.value = app.number(box.value, decimals); };
+  box.take = (value) => {
+    if (value === null || !Number.isFinite(value)) { box.show(); return; }
+    const clamped = Math.min(box.hi, Math.max(box.lo, value));
+    box.value = Number(clamped.toFixed(decimals));
+    box.show();
+    taken(box);
+  };
+  input.addEventListener('change', () => box.take(typedNumber(input.value)));
+  input.addEventListener('keydown', (e) => {
+    if (e.key === 'ArrowUp' || e.key === 'ArrowDown') {
+      e.preventDefault();
+      box.take((typedNumber(input.value) ?? box.value) + (e.key === 'ArrowUp' ? step : -step));
+    } else if (e.key === 'Enter') {
+      box.take(typedNumber(input.value));
+    }
+  });
+  return box;
+}
+
+// The settings' controls: the piston's in one column, the bath's in the
+// other, each number box within the gas's limits.
+function buildSettingControls(app, settings, taken) {
+  const limits = app.core.limits;
   const grid = element('div', 'process-grid');
   const pistonColumn = element('div', 'process-column');
   const bathColumn = element('div', 'process-column');
   grid.append(pistonColumn, bathColumn);
-  const field = (control, { help, column = pistonColumn }) => {
-    const id = `process-${++made}`;
-    const label = element('label');
-    label.htmlFor = id;
-    control.id = id;
-    const description = hint(`${id}-hint`, control);
-    const cell = element('div', 'process-field');
-    cell.append(label, control, description);
-    column.append(cell);
-    return { label, control, hint: description, help, cell };
+  const box = (name, range) => Object.assign(numberBox(app, settings[name], range, taken), { name });
+  const piston = field(pistonColumn, select(['fixed', 'moving', 'loaded']),
+    'Fijo: en su posición; Móvil: va a donde diga la barra de la pared; Con carga: lo mueven los choques y la carga');
+  const speed = box('speed', { lo: 0.01, hi: limits.speedMax, decimals: 2, step: 0.1 });
+  const speedField = field(pistonColumn, speed.input, 'Longitudes por unidad de tiempo, con el émbolo móvil');
+  const load = box('load', { lo: 0, hi: limits.loadMax, decimals: 1, step: 100 });
+  const loadField = field(pistonColumn, load.input, 'En las unidades de la lectura «Presión», con el émbolo con carga');
+  const mass = box('mass', { lo: limits.massMin, hi: limits.massMax, decimals: 2, step: 10 });
+  const massField = field(pistonColumn, mass.input, 'En masas de partícula, con el émbolo con carga');
+  const bath = field(bathColumn, select(['yes', 'no']),
+    'SI hace térmicas las cinco paredes fijas: devuelven cada partícula con una velocidad de la temperatura del baño');
+  const bathTemperature = box('bathTemperature', { lo: 0, hi: limits.bathTemperatureMax, decimals: 2, step: 0.1 });
+  const bathField = field(bathColumn, bathTemperature.input, 'En las unidades de la lectura «Temperatura»');
+  const mixtureNote = element('p', 'note');
+  mixtureNote.hidden = true;
+  return {
+    grid, mixtureNote, piston, bath, speed, load, mass, bathTemperature,
+    boxes: [speed, load, mass, bathTemperature],
+    labelled: [
+      [piston, 'Émbolo'], [speedField, 'Velocidad del émbolo'], [loadField, 'Carga (presión exterior)'],
+      [massField, 'Masa del émbolo'], [bath, 'Baño térmico'], [bathField, 'Temperatura del baño']],
   };
-  const select = (values) => {
-    const s = element('select');
-    for (const value of values) {
-      const option = element('option');
-      option.value = value;
-      s.append(option);
-    }
-    return s;
-  };
-  // A number box: either decimal sign typed, taken on Enter or on leaving
-  // it (not at every digit), the arrow keys step; kept within its range.
+}
+
+// The settings and what they do to the gas: a change is applied at once
+// and told to the other parts; `changed` hears of it.
+function buildSettings(app, t, changed) {
+  const gas = app.gas;
+  // What the gas was last given: the core keeps no copy the page can read.
+  const settings = { ...app.core.processDefaults };
+  app.process = { ...settings };
   // Until the user sets the bath's temperature, switching the bath on takes
   // the gas's own temperature, exactly (the box shows it to two decimals),
   // as the desktop and molvix-lab take it.
   let bathChosen = false;
-  const numberBox = (name, lo, hi, decimals, step) => {
-    const input = element('input');
-    input.type = 'text';
-    input.inputMode = 'decimal';
-    input.autocomplete = 'off';
-    input.size = 9;
-    const box = { input, lo, hi, decimals, step, value: settings[name], name };
-    box.show = () => { input.value = n(box.value, decimals); };
-    box.take = (value) => {
-      if (value === null || !Number.isFinite(value)) { box.show(); return; }
-      const clamped = Math.min(box.hi, Math.max(box.lo, value));
-      box.value = Number(clamped.toFixed(decimals));
-      box.show();
-      if (name === 'bathTemperature') bathChosen = true;
-      if (box.value !== settings[name]) apply();
-    };
-    input.addEventListener('change', () => box.take(typedNumber(input.value)));
-    input.addEventListener('keydown', (e) => {
-      if (e.key === 'ArrowUp' || e.key === 'ArrowDown') {
-        e.preventDefault();
-        box.take((typedNumber(input.value) ?? box.value) + (e.key === 'ArrowUp' ? step : -step));
-      } else if (e.key === 'Enter') {
-        box.take(typedNumber(input.value));
-      }
-    });
-    return box;
+  const taken = (box) => {
+    if (box.name === 'bathTemperature') bathChosen = true;
+    if (box.value !== settings[box.name]) apply();
   };
-
-  const piston = field(select(['fixed', 'moving', 'loaded']), {
-    help: 'Fijo: en su posición; Móvil: va a donde diga la barra de la pared; Con carga: lo mueven los choques y la carga' });
-  const speed = numberBox('speed', 0.01, PISTON_SPEED_MAX, 2, 0.1);
-  const speedField = field(speed.input, { help: 'Longitudes por unidad de tiempo, con el émbolo móvil' });
-  const load = numberBox('load', 0, LOAD_MAX, 1, 100);
-  const loadField = field(load.input, { help: 'En las unidades de la lectura «Presión», con el émbolo con carga' });
-  const mass = numberBox('mass', PISTON_MASS_MIN, PISTON_MASS_MAX, 2, 10);
-  const massField = field(mass.input, { help: 'En masas de partícula, con el émbolo con carga' });
-  const bath = field(select(['yes', 'no']), {
-    column: bathColumn,
-    help: 'SI hace térmicas las cinco paredes fijas: devuelven cada partícula con una velocidad de la temperatura del baño' });
-  const bathTemperature = numberBox('bathTemperature', 0, BATH_TEMPERATURE_MAX, 2, 0.1);
-  const bathField = field(bathTemperature.input, { column: bathColumn, help: 'En las unidades de la lectura «Temperatura»' });
-  const boxes = [speed, load, mass, bathTemperature];
-  const labelled = [
-    [piston, 'Émbolo'], [speedField, 'Velocidad del émbolo'], [loadField, 'Carga (presión exterior)'],
-    [massField, 'Masa del émbolo'], [bath, 'Baño térmico'], [bathField, 'Temperatura del baño']];
-
-  // The load a piston can carry grows with its mass.
-  const limitLoad = () => { load.hi = Math.min(LOAD_MAX, LOAD_PER_MASS_MAX * mass.value); };
+  const c = buildSettingControls(app, settings, taken);
 
   // While a mixture is on the piston stays fixed and the bath off (the
   // core took them back so when the mixture began): their physics takes
   // every particle to have unit mass.
-  const mixtureNote = element('p', 'note');
-  mixtureNote.hidden = true;
   const enable = () => {
-    const mode = settings.piston;
     const mixture = gas.mixture;
-    if (mixture && (mode !== 'fixed' || settings.bath)) {
+    if (mixture && (settings.piston !== 'fixed' || settings.bath)) {
       Object.assign(settings, { piston: 'fixed', bath: false });
       app.process = { ...settings };
       gas.processSettings = { ...gas.processSettings, piston: 'fixed', bath: false };
-      piston.control.selectedIndex = 0;
-      bath.control.selectedIndex = 1;
+      c.piston.control.selectedIndex = 0;
+      c.bath.control.selectedIndex = 1;
     }
-    piston.control.disabled = mixture;
-    bath.control.disabled = mixture;
-    mixtureNote.hidden = !mixture;
-    speed.input.disabled = mixture || settings.piston !== 'moving';
-    load.input.disabled = mixture || settings.piston !== 'loaded';
-    mass.input.disabled = mixture || settings.piston !== 'loaded';
-    bathTemperature.input.disabled = mixture || !settings.bath;
+    c.piston.control.disabled = mixture;
+    c.bath.control.disabled = mixture;
+    c.mixtureNote.hidden = !mixture;
+    c.speed.input.disabled = mixture || settings.piston !== 'moving';
+    c.load.input.disabled = mixture || settings.piston !== 'loaded';
+    c.mass.input.disabled = mixture || settings.piston !== 'loaded';
+    c.bathTemperature.input.disabled = mixture || !settings.bath;
   };
   app.on('change', (what) => { if (what === 'mixture') enable(); });
 
   const apply = () => {
-    const mode = ['fixed', 'moving', 'loaded'][piston.control.selectedIndex];
+    const mode = ['fixed', 'moving', 'loaded'][c.piston.control.selectedIndex];
     if (mode === 'moving' && settings.piston !== 'moving') {
       // It goes nowhere until the wall bar says where: a target left from
       // before would set it off on its own.
       settings.target = gas.piston;
     }
-    limitLoad();
-    if (load.value > load.hi) { load.value = load.hi; load.show(); }
-    const bathOn = bath.control.selectedIndex === 0;
+    // The load a piston can carry grows with its mass.
+    c.load.hi = app.core.loadLimit(c.mass.value);
+    if (c.load.value > c.load.hi) { c.load.value = c.load.hi; c.load.show(); }
+    const bathOn = c.bath.control.selectedIndex === 0;
     if (bathOn && !settings.bath && !bathChosen) {
-      bathTemperature.value = gas.defaultBathTemperature();
-      bathTemperature.show();
+      c.bathTemperature.value = gas.defaultBathTemperature();
+      c.bathTemperature.show();
     }
     const next = {
       ...settings, piston: mode, bath: bathOn,
-      speed: speed.value, load: load.value, mass: mass.value, bathTemperature: bathTemperature.value };
-    const changed = Object.keys(next).some((k) => next[k] !== settings[k]);
+      speed: c.speed.value, load: c.load.value, mass: c.mass.value, bathTemperature: c.bathTemperature.value };
+    const different = Object.keys(next).some((k) => next[k] !== settings[k]);
     Object.assign(settings, next);
     app.process = { ...settings };
     enable();
-    if (changed) {
+    if (different) {
       gas.setProcess(settings);
       app.changed('process');
     }
-    redraw.mark();
-    draw(true);
+    changed();
   };
-  piston.control.addEventListener('change', apply);
-  bath.control.addEventListener('change', apply);
+  c.piston.control.addEventListener('change', apply);
+  c.bath.control.addEventListener('change', apply);
+  followWallBar(app, settings);
 
-  // ---- the wall bar and the moving piston --------------------------------
-  // The panel moves the wall through gas.setWall (with the moving piston,
-  // once its bar has settled, as the desktop's panel waits): that is where
-  // the moving piston goes, kept here so that a later change of the other
-  // settings sends it to the same place.
+  const retext = () => {
+    c.mixtureNote.textContent = t('Con una mezcla, el émbolo queda fijo y sin baño: su física supone que todas las partículas tienen la misma masa.');
+    for (const [f, text] of c.labelled) {
+      f.label.textContent = t(text);
+      f.hint.textContent = t(f.help);
+    }
+    ['Fijo', 'Móvil', 'Con carga'].forEach((text, i) => { c.piston.control.options[i].textContent = t(text); });
+    ['SI', 'NO'].forEach((text, i) => { c.bath.control.options[i].textContent = app.t('Controls', text); });
+    for (const box of c.boxes) box.show();
+  };
+  c.piston.control.selectedIndex = 0;
+  c.bath.control.selectedIndex = 1;
+  return { settings, nodes: [c.grid, c.mixtureNote], retext, enable };
+}
+
+// The panel moves the wall through gas.setWall (with the moving piston,
+// once its bar has settled, as the desktop's panel waits): that is where
+// the moving piston goes, kept here so that a later change of the other
+// settings sends it to the same place.
+function followWallBar(app, settings) {
+  const gas = app.gas;
   const setWall = gas.setWall.bind(gas);
   gas.setWall = (position) => {
     if (settings.piston === 'moving') {
@@ -261,9 +264,12 @@ export function mountProcesses(root, app) {
     }
     setWall(position);
   };
+}
 
-  // ---- the ledger --------------------------------------------------------
-  const ledgerTitle = element('h3');
+// The energy ledger: W, Q, ΔU, the shares per axis, and "Poner a cero".
+function buildLedger(app, t, n, reset) {
+  const gas = app.gas;
+  const title = element('h3');
   const work = element('output', 'figure');
   const heat = element('output', 'figure');
   const change = element('output', 'figure');
@@ -271,55 +277,27 @@ export function mountProcesses(root, app) {
   const ledgerHint = hint('procesos-ledger-hint', work, heat, change);
   const sharesHint = hint('procesos-shares-hint', shares);
   for (const f of [work, heat, change, shares]) f.tabIndex = 0;
-  const reset = element('button');
-  reset.type = 'button';
-  const resetHint = hint('procesos-reset-hint', reset);
-  reset.addEventListener('click', () => {
+  const button = element('button');
+  button.type = 'button';
+  const resetHint = hint('procesos-reset-hint', button);
+  button.addEventListener('click', () => {
     gas.resetLedger();
-    redraw.mark();
-    draw(true);
+    reset();
   });
   const ledger = element('div', 'ledger');
   const resetRow = element('div', 'ledger-row');
-  resetRow.append(shares, reset);
+  resetRow.append(shares, button);
   ledger.append(work, heat, change, resetRow, ledgerHint, sharesHint, resetHint);
 
-  // ---- the diagram -------------------------------------------------------
-  const diagramTitle = element('h3');
-  const chartHost = element('div', 'chart-host');
-  const chart = new Chart(chartHost, { height: 230 });
-  const fit = element('output', 'figure fit');
-  fit.tabIndex = 0;
-  const fitHint = hint('procesos-fit-hint', fit);
-  const exporter = exportControls(app, {
-    description: { context: CONTEXT, text: 'Guarda las lecturas desde la puesta a cero, con el émbolo, el trabajo, el calor y la energía por eje, en un archivo CSV' },
-    save: (dialect) => download(t('proceso.csv'), gas.processCsv(dialect)),
-  });
-  root.append(heading, grid, mixtureNote, ledgerTitle, ledger, diagramTitle, chartHost, fit, fitHint, exporter.root);
-
   const retext = () => {
-    heading.textContent = t('Procesos');
-    mixtureNote.textContent = t('Con una mezcla, el émbolo queda fijo y sin baño: su física supone que todas las partículas tienen la misma masa.');
-    for (const [f, text] of labelled) {
-      f.label.textContent = t(text);
-      f.hint.textContent = t(f.help);
-    }
-    ['Fijo', 'Móvil', 'Con carga'].forEach((text, i) => { piston.control.options[i].textContent = t(text); });
-    ['SI', 'NO'].forEach((text, i) => { bath.control.options[i].textContent = app.t('Controls', text); });
-    for (const box of boxes) box.show();
-    ledgerTitle.textContent = t('Balance de energía desde la puesta a cero');
+    title.textContent = t('Balance de energía desde la puesta a cero');
     ledgerHint.textContent = t('Balance de energía desde la puesta a cero, en unidades de «Energía»: ΔU = W + Q');
     sharesHint.textContent = t('Parte de la energía en el movimiento en x, y, z: con colisiones, un tercio cada una');
-    reset.textContent = t('Poner a cero');
+    button.textContent = t('Poner a cero');
     resetHint.textContent = t('El balance de energía y el diagrama P–V empiezan de nuevo desde ahora');
-    diagramTitle.textContent = t('Diagrama P–V de las lecturas desde la puesta a cero');
-    chart.setName(t('Diagrama P–V'));
-    fitHint.textContent = t('Exponente ajustado a las lecturas: pendiente de ln P frente a ln V, con su error típico; un gas monoatómico sin intercambio de calor da 5/3');
-    chart.number = n;
-    exporter.retext();
   };
 
-  const redrawLedger = () => {
+  const redraw = () => {
     const l = gas.ledger();
     const decimals = ledgerDecimals(l.work, l.heat, l.energyChange);
     work.textContent = t('W (trabajo del émbolo sobre el gas) = %1', n(l.work, decimals));
@@ -334,41 +312,72 @@ export function mountProcesses(root, app) {
     shares.textContent = t('Energía en el movimiento en x: %1 %, en y: %2 %, en z: %3 %',
       n(100 * s[0], 1), n(100 * s[1], 1), n(100 * s[2], 1));
   };
+  return { nodes: [title, ledger], retext, redraw };
+}
 
+// The path's points to draw, in whole boxes: at most MAX_PATH_POINTS,
+// counted back from the latest so that it is always drawn; the first too,
+// where the curves start. With the path's extent.
+function pathPoints(path, box) {
+  const stride = Math.ceil(path.length / MAX_PATH_POINTS);
+  const points = [];
+  let vLo = path[0].volume; let vHi = vLo; let pHi = path[0].pressure;
+  path.forEach((p, k) => {
+    vLo = Math.min(vLo, p.volume);
+    vHi = Math.max(vHi, p.volume);
+    pHi = Math.max(pHi, p.pressure);
+    if (k === 0 || (path.length - 1 - k) % stride === 0) points.push([p.volume / box, p.pressure]);
+  });
+  return { points, vLo, vHi, pHi };
+}
+
+// The isotherm and the adiabat through the path's first point, over xLo..xHi boxes.
+function curvesThrough(gas, xLo, xHi) {
+  const box = gas.core.fullBoxVolume;
+  const isotherm = [];
+  const adiabat = [];
+  for (let k = 0; k <= CURVE_POINTS; ++k) {
+    const x = xLo + ((xHi - xLo) * k) / CURVE_POINTS;
+    const pi = gas.pvThrough('isotherm', x * box);
+    const pa = gas.pvThrough('adiabat', x * box);
+    if (pi !== null) isotherm.push([x, pi]);
+    if (pa !== null) adiabat.push([x, pa]);
+  }
+  return { isotherm, adiabat };
+}
+
+// The P–V diagram and the exponent fitted to it.
+function buildDiagram(app, t, n) {
+  const gas = app.gas;
   const pv = (key) => app.t('PvChartView', key);
-  const redrawDiagram = () => {
+  const title = element('h3');
+  const chartHost = element('div', 'chart-host');
+  const chart = new Chart(chartHost, { height: 230 });
+  const fit = element('output', 'figure fit');
+  fit.tabIndex = 0;
+  const fitHint = hint('procesos-fit-hint', fit);
+
+  const retext = () => {
+    title.textContent = t('Diagrama P–V de las lecturas desde la puesta a cero');
+    chart.setName(t('Diagrama P–V'));
+    fitHint.textContent = t('Exponente ajustado a las lecturas: pendiente de ln P frente a ln V, con su error típico; un gas monoatómico sin intercambio de calor da 5/3');
+    chart.number = n;
+  };
+
+  const redraw = () => {
     const path = gas.pvPath();
-    fit.textContent = fitText(t, n, path, gas.pvFit());
+    fit.textContent = fitText(t, n, gas, path, gas.pvFit());
     const volumeLabel = pv('Volumen, en cajas enteras (V = 100 × 100 × pared, así que posición de la pared / 100)');
     if (!path.length) {
       chart.setDescription(pv('Todavía no hay lecturas desde la puesta a cero.'));
       chart.draw({ x: { lo: 0, hi: 1, step: 0.5, label: volumeLabel }, y: { lo: 0, hi: 1, step: 0.5, label: pv('Presión') }, series: [] });
       return;
     }
-    // At most MAX_PATH_POINTS, counted back from the latest so that it is
-    // always drawn; the first too, where the curves start.
-    const stride = Math.ceil(path.length / MAX_PATH_POINTS);
-    const points = [];
-    let vLo = path[0].volume; let vHi = vLo; let pHi = path[0].pressure;
-    path.forEach((p, k) => {
-      vLo = Math.min(vLo, p.volume);
-      vHi = Math.max(vHi, p.volume);
-      pHi = Math.max(pHi, p.pressure);
-      if (k === 0 || (path.length - 1 - k) % stride === 0) points.push([p.volume / FULL_BOX_VOLUME, p.pressure]);
-    });
-    const [xLo, xHi] = roundRange(vLo / FULL_BOX_VOLUME, vHi / FULL_BOX_VOLUME);
+    const box = gas.core.fullBoxVolume;
+    const { points, vLo, vHi, pHi } = pathPoints(path, box);
+    const [xLo, xHi] = roundRange(vLo / box, vHi / box);
     const top = pHi > 0 ? roundRange(0, pHi * 1.1)[1] : 1;
-    const through = (exponent, v) => (path[0].volume > 0 && v > 0
-      ? path[0].pressure * (path[0].volume / v) ** exponent : null);
-    const isotherm = [];
-    const adiabat = [];
-    for (let k = 0; k <= CURVE_POINTS; ++k) {
-      const x = xLo + ((xHi - xLo) * k) / CURVE_POINTS;
-      const pi = through(1, x * FULL_BOX_VOLUME);
-      const pa = through(MONATOMIC_GAMMA, x * FULL_BOX_VOLUME);
-      if (pi !== null) isotherm.push([x, pi]);
-      if (pa !== null) adiabat.push([x, pa]);
-    }
+    const { isotherm, adiabat } = curvesThrough(gas, xLo, xHi);
     const axisStep = (lo, hi) => { let s = roundStep(hi - lo); if ((hi - lo) / s > 6) s *= 2; return s; };
     chart.draw({
       x: { lo: xLo, hi: xHi, step: axisStep(xLo, xHi), label: volumeLabel },
@@ -384,14 +393,39 @@ export function mountProcesses(root, app) {
     const g4 = (x) => Number(x.toPrecision(4)).toLocaleString(app.language === 'es' ? 'es-ES' : 'en-GB', { maximumSignificantDigits: 4, useGrouping: false });
     const last = points[points.length - 1];
     chart.setDescription(pv('%1 lecturas desde la puesta a cero. Volumen de %2 a %3 cajas, presión hasta %4. Primera: volumen %5, presión %6. Última: volumen %7, presión %8.')
-      .replace(/%(\d)/g, (m, k) => String([path.length, g4(vLo / FULL_BOX_VOLUME), g4(vHi / FULL_BOX_VOLUME), g4(pHi),
+      .replace(/%(\d)/g, (m, k) => String([path.length, g4(vLo / box), g4(vHi / box), g4(pHi),
         g4(points[0][0]), g4(points[0][1]), g4(last[0]), g4(last[1])][k - 1])));
   };
+  return { nodes: [title, chartHost, fit, fitHint], retext, redraw };
+}
 
-  // ---- when to draw ------------------------------------------------------
+export function mountProcesses(root, app) {
+  const gas = app.gas;
+  const t = (source, ...args) => app.t(CONTEXT, source, ...args);
+  const n = (x, d) => app.number(x, d);
+  root.classList.add('instrument');
+  const heading = element('h2');
+  heading.id = 'procesos-title';
+  root.setAttribute('aria-labelledby', heading.id);
+
+  // Drawn only while shown, when a reading arrives or a setting changes.
+  const marked = () => { redraw.mark(); draw(true); };
+  const settings = buildSettings(app, t, marked);
+  const ledger = buildLedger(app, t, n, marked);
+  const diagram = buildDiagram(app, t, n);
+  const exporter = exportControls(app, {
+    description: { context: CONTEXT, text: 'Guarda las lecturas desde la puesta a cero, con el émbolo, el trabajo, el calor y la energía por eje, en un archivo CSV' },
+    save: (dialect) => download(t('proceso.csv'), gas.processCsv(dialect)),
+  });
+  root.append(heading, ...settings.nodes, ...ledger.nodes, ...diagram.nodes, exporter.root);
+
+  const retext = () => {
+    heading.textContent = t('Procesos');
+    for (const part of [settings, ledger, diagram, exporter]) part.retext();
+  };
   const redraw = redrawer(root, app, REDRAW_MS, () => {
-  redrawLedger();
-  redrawDiagram();
+    ledger.redraw();
+    diagram.redraw();
   });
   function draw(force) { redraw.draw(force); }
   app.on('readings', () => { redraw.mark(); });
@@ -403,11 +437,9 @@ export function mountProcesses(root, app) {
   new MutationObserver(() => { if (!root.hidden) draw(true); })
     .observe(root, { attributes: true, attributeFilter: ['hidden'] });
 
-  piston.control.selectedIndex = 0;
-  bath.control.selectedIndex = 1;
   retext();
-  enable();
-  return { settings, draw };
+  settings.enable();
+  return { settings: settings.settings, draw };
 }
 
 // Arrowheads evenly along the path as it looks (lengths in fractions of each

@@ -316,16 +316,8 @@ function spaceBelongsTo(target) {
   return target.isContentEditable;
 }
 
-export function mountView(root, app) {
-  const t = (source, ...args) => app.t('TForm1', source, ...args);
-  const texts = []; // [node, render] pairs re-rendered on a change of language
-  const text = (node, render) => {
-    texts.push([node, render]);
-    render(node);
-    return node;
-  };
-
-  // The strip at the top: the instruments, the handbook, the language.
+// The strip at the top: the instruments, the handbook, the language.
+function buildStrip(app, t, text) {
   const strip = element('div', { class: 'strip' });
   const opener = (name, source, description) => {
     const section = document.getElementById(name);
@@ -369,20 +361,12 @@ export function mountView(root, app) {
   language.value = app.language;
   language.addEventListener('change', () => app.setLanguage(language.value));
   strip.append(processes, diffusion, graphs, help, element('span', { class: 'language' }, languageLabel, language));
+  return { strip, diffusion, language };
+}
 
-  // The view.
-  const canvas = element('canvas', { id: 'gas-view', tabindex: '0', role: 'img' });
-  const frame = element('div', { class: 'view' }, canvas);
-  const view = new GasView(canvas, app);
-  const describe = () => {
-    const gas = app.gas;
-    const axes = view.axes ? t('Ejes visibles') : t('Sin ejes');
-    const motion = app.running ? t('En movimiento') : t('Detenido');
-    canvas.setAttribute('aria-label', `${t('Vista del gas')}: ${t('%1 partículas. Pared en la posición %2 de 100. %3. %4. %5.',
-      gas.count, gas.readoutText('wall'), t('Vista normal'), axes, motion)}`);
-  };
-
-  // Dragging turns, by a degree for every few pixels; the wheel zooms.
+// Dragging turns, by a degree for every few pixels; the wheel zooms; from
+// the keyboard, on the view, the arrows turn, + and − zoom.
+function steerByHand(canvas, view) {
   let drag = null;
   canvas.addEventListener('pointerdown', (e) => {
     drag = { x: e.clientX, y: e.clientY };
@@ -404,7 +388,6 @@ export function mountView(root, app) {
     const lines = e.deltaMode === 1 ? e.deltaY * 16 : e.deltaMode === 2 ? e.deltaY * 400 : e.deltaY;
     view.zoomBy(-lines * 0.0005);
   }, { passive: false });
-  // From the keyboard, on the view: the arrows turn, + and − zoom.
   canvas.addEventListener('keydown', (e) => {
     const turns = { ArrowLeft: [-1, 0], ArrowRight: [1, 0], ArrowUp: [0, -1], ArrowDown: [0, 1] };
     if (turns[e.key]) view.turn(...turns[e.key]);
@@ -413,9 +396,10 @@ export function mountView(root, app) {
     else return;
     e.preventDefault();
   });
+}
 
-  // The controls under the view.
-  const controls = element('div', { class: 'view-controls' });
+// "Animación" and "Stop".
+function buildMotion(app, t, text, describe) {
   const motion = element('fieldset', { class: 'motion' });
   const motionLegend = text(element('legend', { class: 'visually-hidden' }), (l) => {
     l.textContent = `${t('Animación')} / ${t('Stop')}`;
@@ -441,7 +425,12 @@ export function mountView(root, app) {
     stop.checked = !running;
     describe();
   });
+  return motion;
+}
 
+// The turn and zoom pads: buttons that act while held, and the words that
+// put each back.
+function buildPads(t, text, view) {
   const navButton = (id, source, glyph) => {
     const b = element('button', { type: 'button', id, class: 'arrow' }, glyph);
     text(b, (node) => {
@@ -475,20 +464,12 @@ export function mountView(root, app) {
   });
   zoomWord.addEventListener('click', () => view.resetZoom());
   const zoomPad = element('div', { class: 'zoom' }, zoomOut, zoomIn, zoomWord);
+  return [turnPad, zoomPad];
+}
 
-  const axesLabel = text(element('label', { for: 'ejes' }), (l) => { l.textContent = t('EJES'); });
-  const axes = yesNoSelect(app, 'ejes');
-  text(axes, (s) => { s.title = t('SI muestra los ejes, NO los oculta'); });
-  axes.addEventListener('change', () => {
-    view.axes = axes.value === 'SI';
-    describe();
-    view.draw();
-  });
-  controls.append(motion, turnPad, zoomPad, element('div', { class: 'axes' }, axesLabel, axes));
-  root.append(strip, frame, controls);
-
-  // Space starts and stops the gas wherever it does not belong to a control;
-  // F1 opens the handbook, F7 shows or hides "Difusión".
+// Space starts and stops the gas wherever it does not belong to a control;
+// F1 opens the handbook, F7 shows or hides "Difusión".
+function pageKeys(app, diffusion) {
   document.addEventListener('keydown', (e) => {
     if (e.key === ' ' && !e.ctrlKey && !e.altKey && !e.metaKey && !spaceBelongsTo(e.target)) {
       e.preventDefault();
@@ -501,6 +482,46 @@ export function mountView(root, app) {
       diffusion.click();
     }
   });
+}
+
+export function mountView(root, app) {
+  const t = (source, ...args) => app.t('TForm1', source, ...args);
+  const texts = []; // [node, render] pairs re-rendered on a change of language
+  const text = (node, render) => {
+    texts.push([node, render]);
+    render(node);
+    return node;
+  };
+  const { strip, diffusion, language } = buildStrip(app, t, text);
+
+  // The view.
+  const canvas = element('canvas', { id: 'gas-view', tabindex: '0', role: 'img' });
+  const frame = element('div', { class: 'view' }, canvas);
+  const view = new GasView(canvas, app);
+  const describe = () => {
+    const gas = app.gas;
+    const axes = view.axes ? t('Ejes visibles') : t('Sin ejes');
+    const motion = app.running ? t('En movimiento') : t('Detenido');
+    canvas.setAttribute('aria-label', `${t('Vista del gas')}: ${t('%1 partículas. Pared en la posición %2 de 100. %3. %4. %5.',
+      gas.count, gas.readoutText('wall'), t('Vista normal'), axes, motion)}`);
+  };
+  steerByHand(canvas, view);
+
+  // The controls under the view.
+  const controls = element('div', { class: 'view-controls' });
+  const motion = buildMotion(app, t, text, describe);
+  const pads = buildPads(t, text, view);
+  const axesLabel = text(element('label', { for: 'ejes' }), (l) => { l.textContent = t('EJES'); });
+  const axes = yesNoSelect(app, 'ejes');
+  text(axes, (s) => { s.title = t('SI muestra los ejes, NO los oculta'); });
+  axes.addEventListener('change', () => {
+    view.axes = axes.value === 'SI';
+    describe();
+    view.draw();
+  });
+  controls.append(motion, ...pads, element('div', { class: 'axes' }, axesLabel, axes));
+  root.append(strip, frame, controls);
+  pageKeys(app, diffusion);
 
   app.on('language', () => {
     for (const [node, render] of texts) render(node);
