@@ -43,10 +43,10 @@ function pageFigures(page, s) {
     const ledger = gas.ledger();
     const out = { work: ledger.work, heat: ledger.heat, energy_change: ledger.energyChange,
       gamma: fit ? fit.gamma : null, gamma_se: fit ? fit.error : null };
-    if (s.piston === 'fixed' && gas.readingStats) {
-      const stats = gas.readingStats();
-      Object.assign(out, { pressure_mean: stats.pressure.mean, temperature_mean: stats.temperature.mean,
-        pvnt_mean: stats.idealGasRatio.mean });
+    // "Gráficas" gives its means since the last change of the settings.
+    if (s.piston === 'fixed') {
+      Object.assign(out, { pressure_mean: gas.sinceChange('pressure').mean,
+        temperature_mean: gas.sinceChange('temperature').mean, pvnt_mean: gas.idealGasRatio().mean });
     }
     const files = { readings: gas.readingsCsv(), process: gas.processCsv() };
     if (s.mixture) {
