@@ -330,7 +330,8 @@ MixtureRecorder::Figures MixtureRecorder::figures(const Gas &gas) const
         }
         if (out.kT > 0) {
             out.heavyV2Theory = meanSquareSpeedTheory(out.kT, m.heavyMass);
-            out.heavyKs = heavyKs(out.kT / m.heavyMass);
+            out.heavyS2 = out.kT / m.heavyMass;
+            out.heavyKs = heavyKs(out.heavyS2);
         }
     }
     return out;

@@ -58,6 +58,7 @@ public:
         double fitFrom = kNone, fitTo = kNone, fitIntercept = kNone;
         int32_t followedSpecies = -1; // kSpeciesA, kSpeciesB, kHeavy; -1 none
         double heavyV2 = kNone, heavyV2Theory = kNone, heavyKs = kNone;
+        double heavyS2 = kNone; // k T / M: Maxwell-Boltzmann's spread per axis, squared
         double mixTime = kNone;
     };
 

@@ -684,7 +684,7 @@ void DiffusionWindow::redrawHeavySpeeds()
     const std::vector<double> &speeds = m_recorder.heavySpeeds().kept();
     const int32_t heavy = m_gas->heavyParticle();
     const MixtureRecorder::Figures f = m_recorder.figures(*m_gas);
-    const double s2 = heavy != 0 ? f.kT / m_gas->state.Masa[heavy] : 0.0;
+    const double s2 = f.heavyS2;
     if (!m_gas->mixture() || heavy == 0 || speeds.empty() || !(s2 > 0)) {
         ChartRapidez->clear();
         ChartRapidez->setAccessibleDescription(
@@ -692,8 +692,7 @@ void DiffusionWindow::redrawHeavySpeeds()
         return;
     }
     // As "Gráficas" bins its speeds, the curve at the gas's temperature.
-    const int bins = std::clamp(
-        static_cast<int>(std::lround(std::sqrt(static_cast<double>(speeds.size())))), 8, 30);
+    const int bins = speedHistogramBins(speeds.size());
     const double upper = molvix::ui::axisCeil(
         std::max(m_recorder.heavySpeeds().fastest(), 4.0 * std::sqrt(s2)));
     ChartRapidez->setDistribution(speedDensity(speeds, bins, upper), upper, s2);

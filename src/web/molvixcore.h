@@ -206,7 +206,8 @@ void MV_API(mv_set_traced)(MvGas *gas, int32_t particle);
 //   17, 18 the lags D was fitted over   20 the fitted line's intercept
 //   19 the Kolmogorov–Smirnov distance of the heavy particle's speeds to
 //      Maxwell–Boltzmann at k T / M
-//   21 the followed species (0 A, 1 B, 2 the heavy particle; -1 none)
+//   21 the followed species (0 A, 1 B, 2 the heavy particle)
+//   22 k T / M, the heavy particle's Maxwell–Boltzmann curve's s^2
 int32_t MV_API(mv_figure_count)(void);
 const double *MV_API(mv_figures)(MvGas *gas);
 // The free paths as a density over the first mv_path_bins() - 1 bins of

@@ -89,7 +89,7 @@ inline int32_t clampBar(int32_t value)
     return std::clamp(value, 0, 100);
 }
 
-constexpr int32_t kFigures = 22;
+constexpr int32_t kFigures = 23;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // The speeds' density over `bins` equal bins of 0..maxSpeed into `out`,

@@ -29,7 +29,8 @@ void MvGas::computeFigures()
                f.fitTo,
                f.heavyKs,
                f.fitIntercept,
-               f.followedSpecies >= 0 ? double(f.followedSpecies) : kNaN};
+               f.followedSpecies >= 0 ? double(f.followedSpecies) : kNaN,
+               f.heavyS2};
 }
 
 extern "C" {

@@ -73,7 +73,7 @@ const RATIO_STATES = ['shown', 'no-readings', 'no-particles', 'no-volume', 'zero
 const FIGURES = ['meanFreePath', 'meanFreePathTheory', 'collisionRate', 'collisionRateTheory',
   'chi', 'packing', 'effusionRatio', 'graham', 'diffusion', 'diffusionError', 'diffusionTheory',
   'heavyV2', 'heavyV2Theory', 'kT', 'paths', 'collisions', 'mixTime', 'fitFrom', 'fitTo',
-  'heavySpeedKs', 'fitIntercept', 'followedSpecies'];
+  'heavySpeedKs', 'fitIntercept', 'followedSpecies', 'heavyS2'];
 
 // One gas, started as the program starts it.
 export class Gas {
