@@ -13,6 +13,7 @@ class FocusChartView;
 class QComboBox;
 class QDoubleSpinBox;
 class QFrame;
+class QGridLayout;
 class QLabel;
 class QLineSeries;
 class QPushButton;
@@ -110,6 +111,8 @@ protected:
 
 private:
     void buildControls();
+    QGridLayout *buildSettings();
+    QGridLayout *buildCharts();
     void describeControls();
     void enableControls();
     void startSeries();

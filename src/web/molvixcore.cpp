@@ -105,6 +105,11 @@ void mv_reset_ledger(MvGas *gas)
     gas->pathSeries = gas->gas.series();
 }
 
+double mv_tick_time(void)
+{
+    return kTickTime;
+}
+
 void mv_run(MvGas *gas, int32_t ticks)
 {
     Gas &g = gas->gas;

@@ -57,6 +57,8 @@ float MV_API(mv_default_bath_temperature)(const MvGas *gas);
 // "Poner a cero": the ledger and the P–V path start again.
 void MV_API(mv_reset_ledger)(MvGas *gas);
 
+// The gas's time a tick of the animation stands for.
+double MV_API(mv_tick_time)(void);
 // Runs ticks of the animation (1 ms of the program's timer each).
 void MV_API(mv_run)(MvGas *gas, int32_t ticks);
 double MV_API(mv_ticks)(const MvGas *gas);
@@ -159,6 +161,10 @@ const double *MV_API(mv_pv_fit)(MvGas *gas);
 // was: 0 where their room is the whole box, 2 where it is their half of it
 // behind the divider. Otherwise 1: the gas is the mixture, laid out
 // afresh, with the fixed piston and no bath.
+// The ranges above: the most particles in all, the least and the most
+// radius, B's mass, the hole's side, the heavy particle's most mass and
+// radius.
+const double *MV_API(mv_mixture_limits)(void);
 int32_t MV_API(mv_set_mixture)(MvGas *gas, int32_t aCount, float aRadius, int32_t bCount,
                                float bMass, float bRadius, int32_t divider, float holeSide,
                                float heavyMass, float heavyRadius);

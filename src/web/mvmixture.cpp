@@ -35,6 +35,14 @@ void MvGas::computeFigures()
 
 extern "C" {
 
+const double *mv_mixture_limits(void)
+{
+    static const std::array<double, 9> limits = {
+        kMixtureMaxCount, kMixtureRadiusMin, kMixtureRadiusMax, kMixtureMassMin, kMixtureMassMax,
+        kHoleSideMin,     kHoleSideMax,      kHeavyMassMax,     kHeavyRadiusMax};
+    return limits.data();
+}
+
 int32_t mv_set_mixture(MvGas *gas, int32_t aCount, float aRadius, int32_t bCount, float bMass,
                        float bRadius, int32_t divider, float holeSide, float heavyMass,
                        float heavyRadius)

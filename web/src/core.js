@@ -39,6 +39,11 @@ class Core {
     this.speedSampleTicks = exports.mv_speed_sample_ticks();
     this.fullBoxVolume = exports.mv_full_box_volume();
     this.fitVolumeChange = exports.mv_fit_volume_change();
+    this.tickTime = exports.mv_tick_time();
+    const [maxCount, radiusMin, radiusMax, bMassMin, bMassMax, holeMin, holeMax, heavyMassMax,
+      heavyRadiusMax] = this.f64(exports.mv_mixture_limits(), 9);
+    this.mixtureLimits = { maxCount, radiusMin, radiusMax, bMassMin, bMassMax, holeMin, holeMax,
+      heavyMassMax, heavyRadiusMax };
   }
 
   // The bins a histogram of `samples` speeds is drawn with.

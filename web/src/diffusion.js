@@ -72,11 +72,13 @@ function buildSettings(w) {
   w.columns = [classed('div', 'process-column'), classed('div', 'process-column')];
   w.grid.append(...w.columns);
   const box = (...args) => numberBox(w, ...args);
-  w.aCount = box(200, 0, 500, 0, 'Partículas A', 'Partículas de la especie A, de masa 1', 0);
-  w.aRadius = box(1.5, 0.1, 10, 2, 'Radio de A', 'En longitudes de la caja', 0);
-  w.bCount = box(200, 0, 500, 0, 'Partículas B', 'Partículas de la especie B; A y B juntas, hasta 500', 0);
-  w.bMass = box(4, 1, 100, 2, 'Masa de B', 'En masas de A, de 1 a 100', 0);
-  w.bRadius = box(1.5, 0.1, 10, 2, 'Radio de B', 'En longitudes de la caja', 0);
+  // The gas's own ranges.
+  const l = w.app.core.mixtureLimits;
+  w.aCount = box(200, 0, l.maxCount, 0, 'Partículas A', 'Partículas de la especie A, de masa 1', 0);
+  w.aRadius = box(1.5, l.radiusMin, l.radiusMax, 2, 'Radio de A', 'En longitudes de la caja', 0);
+  w.bCount = box(200, 0, l.maxCount, 0, 'Partículas B', 'Partículas de la especie B; A y B juntas, hasta 500', 0);
+  w.bMass = box(4, l.bMassMin, l.bMassMax, 2, 'Masa de B', 'En masas de A, de 1 a 100', 0);
+  w.bRadius = box(1.5, l.radiusMin, l.radiusMax, 2, 'Radio de B', 'En longitudes de la caja', 0);
   w.divider = classed('select');
   for (const value of ['none', 'solid', 'hole']) {
     const option = classed('option');
@@ -85,10 +87,10 @@ function buildSettings(w) {
   }
   w.divider.value = 'solid';
   addField(w, w.divider, 'Pared en medio', 'Sólida: A a la izquierda y B a la derecha; con agujero: las dos a la izquierda y la derecha vacía', 1);
-  w.hole = box(20, 1, 100, 1, 'Lado del agujero', 'El agujero es un cuadrado de este lado', 1);
-  w.heavyMass = box(0, 0, 1000, 0, 'Masa de la partícula pesada', '0: ninguna; hasta 1000 masas de A: movimiento browniano', 1);
-  w.heavyRadius = box(5, 0.1, 10, 2, 'Radio de la partícula pesada', 'Hasta 10 longitudes de la caja', 1);
-  w.traced = box(1, 0, 500, 0, 'Partícula trazada', 'El número de la partícula cuya traza se dibuja; 0: ninguna', 1);
+  w.hole = box(20, l.holeMin, l.holeMax, 1, 'Lado del agujero', 'El agujero es un cuadrado de este lado', 1);
+  w.heavyMass = box(0, 0, l.heavyMassMax, 0, 'Masa de la partícula pesada', '0: ninguna; hasta 1000 masas de A: movimiento browniano', 1);
+  w.heavyRadius = box(5, l.radiusMin, l.heavyRadiusMax, 2, 'Radio de la partícula pesada', 'Hasta 10 longitudes de la caja', 1);
+  w.traced = box(1, 0, l.maxCount, 0, 'Partícula trazada', 'El número de la partícula cuya traza se dibuja; 0: ninguna', 1);
   w.boxes = [w.aCount, w.aRadius, w.bCount, w.bMass, w.bRadius, w.hole, w.heavyMass, w.heavyRadius, w.traced];
 }
 

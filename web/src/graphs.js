@@ -148,7 +148,7 @@ function buildHistories(app, t, n) {
   });
 
   const retext = () => {
-    title.textContent = t('Historia, frente al tiempo de animación (pasos × %1)', n(0.1, 1));
+    title.textContent = t('Historia, frente al tiempo de animación (pasos × %1)', n(app.core.tickTime, 1));
     for (const h of charts) {
       h.chart.setName(t('%1, historia', t(h.title)));
       h.chart.number = n;

@@ -20,144 +20,149 @@ function button(className) {
   return b;
 }
 
-export function mountHandbook(dialog, app) {
-  const t = (source, ...args) => app.t(CONTEXT, source, ...args);
-  const language = () => (LANGUAGES.includes(app.language) ? app.language : 'es');
-  const folder = () => new URL(`handbook/${language()}/`, document.baseURI);
-
-  dialog.classList.add('handbook');
-  const heading = document.createElement('h2');
-  heading.id = 'handbook-title';
-  dialog.setAttribute('aria-labelledby', heading.id);
+// The bar above the page: the title, Back, Forward, Contents, A− / A+ and
+// the close button, with the keys said to a screen reader.
+function buildBar(h) {
+  h.dialog.classList.add('handbook');
+  h.heading = document.createElement('h2');
+  h.heading.id = 'handbook-title';
+  h.dialog.setAttribute('aria-labelledby', h.heading.id);
   const bar = document.createElement('div');
   bar.className = 'handbook-bar';
-  const back = button();
-  const forward = button();
-  const contents = button();
-  const smaller = button();
-  const larger = button();
-  const close = button('handbook-close');
-  close.textContent = '✕';
-  const keys = document.createElement('span');
-  keys.className = 'visually-hidden';
-  keys.id = 'handbook-keys';
-  close.setAttribute('aria-describedby', keys.id);
-  bar.append(heading, back, forward, contents, smaller, larger, close, keys);
-  const frame = document.createElement('iframe');
-  frame.className = 'handbook-page';
-  dialog.append(bar, frame);
+  h.back = button();
+  h.forward = button();
+  h.contents = button();
+  h.smaller = button();
+  h.larger = button();
+  h.close = button('handbook-close');
+  h.close.textContent = '✕';
+  h.keys = document.createElement('span');
+  h.keys.className = 'visually-hidden';
+  h.keys.id = 'handbook-keys';
+  h.close.setAttribute('aria-describedby', h.keys.id);
+  bar.append(h.heading, h.back, h.forward, h.contents, h.smaller, h.larger, h.close, h.keys);
+  h.frame = document.createElement('iframe');
+  h.frame.className = 'handbook-page';
+  h.dialog.append(bar, h.frame);
+}
 
-  let shownLanguage = null;
-  let zoom = 1;
+function retext(h) {
+  const t = h.t;
+  h.heading.textContent = t('Ayuda');
+  h.back.textContent = t('Atrás');
+  h.forward.textContent = t('Adelante');
+  h.contents.textContent = t('Contenido');
+  h.smaller.textContent = t('A−');
+  h.larger.textContent = t('A+');
+  h.back.title = t('Vuelve a la página que se leía antes.');
+  h.forward.title = t('Deshace el último «Atrás».');
+  h.contents.title = t('Muestra la lista de todas las páginas de la ayuda.');
+  h.smaller.setAttribute('aria-label', t('A−, letra más pequeña'));
+  h.larger.setAttribute('aria-label', t('A+, letra más grande'));
+  h.close.setAttribute('aria-label', '✕');
+  h.keys.textContent = t('Teclas: %1 buscar · %2 / %3 tamaño de la letra · %4 atrás · Mayús+F1 qué es esto · F1 esta ayuda · %5 cerrar',
+    'Ctrl+F', 'Ctrl+−', 'Ctrl++', 'Alt+←', 'Esc');
+  h.frame.title = t('Página de la ayuda');
+}
+
+function applyZoom(h) {
+  const doc = h.frame.contentDocument;
+  if (doc?.body) doc.body.style.fontSize = `${Math.round(h.zoom * 100)}%`;
+}
+
+// A page loaded in the frame: kept on the trail for Back and Forward,
+// given the page's language and style, its Escape closing the handbook.
+function pageLoaded(h) {
+  let doc;
+  try { doc = h.frame.contentDocument; } catch { doc = null; }
+  if (!doc) return;
+  // Only the handbook's own pages: anything else goes back to the contents.
+  if (!h.frame.contentWindow.location.href.startsWith(h.folder().href)) {
+    h.show(CONTENTS_PAGE);
+    return;
+  }
+  const href = h.frame.contentWindow.location.href;
+  if (!h.stepping && h.trail[h.at] !== href) {
+    h.trail = h.trail.slice(0, h.at + 1);
+    h.trail.push(href);
+    h.at = h.trail.length - 1;
+  }
+  h.stepping = false;
+  h.enableSteps();
+  // The pages say no language of their own: they are the page's.
+  doc.documentElement.lang = h.shownLanguage;
+  // Lines tall enough that every link is a target a finger can hit.
+  const style = doc.createElement('style');
+  style.textContent = PAGE_STYLE;
+  doc.head.append(style);
+  applyZoom(h);
+  doc.addEventListener('keydown', (e) => {
+    if (e.key === 'Escape') {
+      e.preventDefault();
+      h.dialog.close();
+    } else if (e.key === 'F1') {
+      e.preventDefault(); // it is open already
+    }
+  });
+}
+
+export function mountHandbook(dialog, app) {
+  const language = () => (LANGUAGES.includes(app.language) ? app.language : 'es');
   // The pages read, for Back and Forward: the frame's own history is the
   // whole tab's, and going back past its first page would leave Molvix.
-  let trail = [];
-  let at = -1;
-  let stepping = false;
+  const h = { dialog, t: (source, ...args) => app.t(CONTEXT, source, ...args),
+    folder: () => new URL(`handbook/${language()}/`, document.baseURI),
+    shownLanguage: null, zoom: 1, trail: [], at: -1, stepping: false };
+  buildBar(h);
+  const { frame } = h;
 
   const go = (url) => {
     // Replaced, not pushed: the tab's history stays the page's.
     if (frame.contentWindow && frame.src) frame.contentWindow.location.replace(url);
     else frame.src = url;
   };
-  const show = (page) => {
-    shownLanguage = language();
-    go(new URL(page, folder()).href);
+  h.show = (page) => {
+    h.shownLanguage = language();
+    go(new URL(page, h.folder()).href);
   };
   const step = (by) => {
-    if (at + by < 0 || at + by >= trail.length) return;
-    at += by;
-    stepping = true;
-    go(trail[at]);
+    if (h.at + by < 0 || h.at + by >= h.trail.length) return;
+    h.at += by;
+    h.stepping = true;
+    go(h.trail[h.at]);
   };
-  const enableSteps = () => {
-    back.disabled = at <= 0;
-    forward.disabled = at >= trail.length - 1;
-  };
-
-  const retext = () => {
-    heading.textContent = t('Ayuda');
-    back.textContent = t('Atrás');
-    forward.textContent = t('Adelante');
-    contents.textContent = t('Contenido');
-    smaller.textContent = t('A−');
-    larger.textContent = t('A+');
-    back.title = t('Vuelve a la página que se leía antes.');
-    forward.title = t('Deshace el último «Atrás».');
-    contents.title = t('Muestra la lista de todas las páginas de la ayuda.');
-    smaller.setAttribute('aria-label', t('A−, letra más pequeña'));
-    larger.setAttribute('aria-label', t('A+, letra más grande'));
-    close.setAttribute('aria-label', '✕');
-    keys.textContent = t('Teclas: %1 buscar · %2 / %3 tamaño de la letra · %4 atrás · Mayús+F1 qué es esto · F1 esta ayuda · %5 cerrar',
-      'Ctrl+F', 'Ctrl+−', 'Ctrl++', 'Alt+←', 'Esc');
-    frame.title = t('Página de la ayuda');
+  h.enableSteps = () => {
+    h.back.disabled = h.at <= 0;
+    h.forward.disabled = h.at >= h.trail.length - 1;
   };
 
-  const applyZoom = () => {
-    const doc = frame.contentDocument;
-    if (doc?.body) doc.body.style.fontSize = `${Math.round(zoom * 100)}%`;
-  };
-
-  frame.addEventListener('load', () => {
-    let doc;
-    try { doc = frame.contentDocument; } catch { doc = null; }
-    if (!doc) return;
-    // Only the handbook's own pages: anything else goes back to the contents.
-    if (!frame.contentWindow.location.href.startsWith(folder().href)) {
-      show(CONTENTS_PAGE);
-      return;
-    }
-    const href = frame.contentWindow.location.href;
-    if (!stepping && trail[at] !== href) {
-      trail = trail.slice(0, at + 1);
-      trail.push(href);
-      at = trail.length - 1;
-    }
-    stepping = false;
-    enableSteps();
-    // The pages say no language of their own: they are the page's.
-    doc.documentElement.lang = shownLanguage;
-    // Lines tall enough that every link is a target a finger can hit.
-    const style = doc.createElement('style');
-    style.textContent = PAGE_STYLE;
-    doc.head.append(style);
-    applyZoom();
-    doc.addEventListener('keydown', (e) => {
-      if (e.key === 'Escape') {
-        e.preventDefault();
-        dialog.close();
-      } else if (e.key === 'F1') {
-        e.preventDefault(); // it is open already
-      }
-    });
-  });
-
-  back.addEventListener('click', () => step(-1));
-  forward.addEventListener('click', () => step(1));
-  contents.addEventListener('click', () => show(CONTENTS_PAGE));
-  smaller.addEventListener('click', () => { zoom = Math.max(0.5, zoom - ZOOM_STEP); applyZoom(); });
-  larger.addEventListener('click', () => { zoom = Math.min(3, zoom + ZOOM_STEP); applyZoom(); });
-  close.addEventListener('click', () => dialog.close());
+  frame.addEventListener('load', () => pageLoaded(h));
+  h.back.addEventListener('click', () => step(-1));
+  h.forward.addEventListener('click', () => step(1));
+  h.contents.addEventListener('click', () => h.show(CONTENTS_PAGE));
+  h.smaller.addEventListener('click', () => { h.zoom = Math.max(0.5, h.zoom - ZOOM_STEP); applyZoom(h); });
+  h.larger.addEventListener('click', () => { h.zoom = Math.min(3, h.zoom + ZOOM_STEP); applyZoom(h); });
+  h.close.addEventListener('click', () => dialog.close());
 
   const open = () => {
     // In the page's language; a page once read stays, as on the desktop.
-    if (shownLanguage !== language()) show(CONTENTS_PAGE);
+    if (h.shownLanguage !== language()) h.show(CONTENTS_PAGE);
     if (!dialog.open) dialog.showModal();
-    contents.focus();
+    h.contents.focus();
   };
   app.on('open', (what) => { if (what === 'handbook') open(); });
   app.on('language', () => {
-    retext();
+    retext(h);
     // The same page in the other language, where it is open.
-    if (shownLanguage !== null) {
+    if (h.shownLanguage !== null) {
       let page = CONTENTS_PAGE;
       try { page = frame.contentWindow.location.pathname.split('/').pop() || CONTENTS_PAGE; } catch { /* not loaded */ }
-      trail = [];
-      at = -1;
-      show(page);
+      h.trail = [];
+      h.at = -1;
+      h.show(page);
     }
   });
-  retext();
-  enableSteps();
-  return { open, show, frame };
+  retext(h);
+  h.enableSteps();
+  return { open, show: h.show, frame };
 }
