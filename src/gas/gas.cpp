@@ -13,10 +13,8 @@
 
 namespace {
 
-// The walls as the wall collision sees them: the fixed walls are the
-// constants 0 and 100 (200 mirrors 100); the piston is wallY().
+// The far walls, where a pushed particle stops.
 constexpr float kFar = kBoxSize;
-constexpr float kMirror = 2.0f * kBoxSize;
 
 // Below this wall, in radii (four diameters), a contact moves no particle.
 constexpr float kPushlessSlab = 8.0f;
@@ -128,6 +126,7 @@ void Gas::start()
     // The software view is the active one; the OpenGL view keeps its stores
     // current but draws only the first NumPar particles.
     g.ModoGL = 0;
+    m_changes |= GasChange::Count;
     for (int32_t i = 1; i <= g.NumPar; ++i) {
         placeParticle(i);
         if (gl != nullptr) {
@@ -164,6 +163,7 @@ void Gas::setCount(int32_t count)
 {
     GasState &g = state;
     g.NumParPedido = count;
+    m_changes |= GasChange::Count | GasChange::Positions;
     if (g.NumParPedido > 0) {
         GenPar();
     }
@@ -211,6 +211,7 @@ void Gas::setCount(int32_t count)
 void Gas::setVectors(bool shown)
 {
     GasState &g = state;
+    m_changes |= GasChange::Vectors;
     if (shown) {
         g.DibVel = 1;
         if (gl != nullptr) {
@@ -237,6 +238,7 @@ void Gas::setVectors(bool shown)
 void Gas::placeParticle(int32_t i)
 {
     GasState &g = state;
+    m_changes |= GasChange::Positions;
     g.Masa[i] = 1.0f;
     const int32_t r1 = nextRandom();
     const int32_t r2 = nextRandom();
@@ -252,6 +254,7 @@ void Gas::placeParticle(int32_t i)
 void Gas::GenPar()
 {
     GasState &g = state;
+    m_changes |= GasChange::Count | GasChange::Positions;
     if (g.NumPar < g.NumParPedido) {
         for (int32_t i = g.NumPar + 1; i <= g.NumParPedido; ++i) {
             placeParticle(i); // keeps the velocity the slot holds
@@ -314,6 +317,7 @@ void Gas::ReglaTemperatura(int32_t temp)
 {
     GasState &g = state;
     g.Temp = temp;
+    m_changes |= GasChange::Vectors;
     // Speeds are proportional to Temp (not its square root); whatever
     // collisions made of the velocities is replaced, in all 100 slots.
     const float t = static_cast<float>(g.Temp);
@@ -337,24 +341,6 @@ void Gas::ReglaTemperatura(int32_t temp)
 
 // ---- the tick --------------------------------------------------------------
 
-// Particle i where the tick left it, on the active view (and its vector).
-void Gas::showMoved(int32_t i)
-{
-    const GasState &g = state;
-    if (g.ModoGL == 1) {
-        if (gl != nullptr) {
-            gl->MoveParticle(i, g.ParX[i], g.ParY[i], g.ParZ[i]);
-        }
-    } else if (g.ModoGL == 0) {
-        if (soft != nullptr) {
-            soft->MoveParticle(i, g.ParX[i], g.ParY[i], g.ParZ[i]);
-        }
-    }
-    if (g.DibVel == 1) {
-        moveVectorOnActiveView(i);
-    }
-}
-
 void Gas::TimeLoopTimer()
 {
     GasState &g = state;
@@ -366,7 +352,7 @@ void Gas::TimeLoopTimer()
     }
     const bool mixture = m_mix.on;
     if (mixture) {
-        mixtureTick(collisions); // its moves, walls and contacts; the same views
+        mixtureTick(collisions); // its own moves, walls and contacts
     }
     for (int32_t i = 1; i <= g.NumPar && !mixture; ++i) {
         g.ParX[i] += g.VelX[i] * g.DeltaT;
@@ -377,7 +363,10 @@ void Gas::TimeLoopTimer()
         if (collisions) {
             Contacto(i);
         }
-        showMoved(i);
+    }
+    m_changes |= GasChange::Positions | GasChange::Vectors;
+    if (process && m_process.settings.piston != PistonMode::Fixed) {
+        m_changes |= GasChange::Wall; // in motion, or free to move
     }
     g.NPasos += 1;
     ticks += 1;
@@ -402,116 +391,7 @@ void Gas::TimeLoopTimer()
             tellListeners(r);
         }
         m_process.positionSum = 0;
-    }
-    if (process && m_process.settings.piston != PistonMode::Fixed) {
-        placeWallOutlineOnActiveView();
-    }
-    redrawActiveView();
-}
-
-void Gas::moveVectorOnActiveView(int32_t i)
-{
-    const GasState &g = state;
-    const float x = g.ParX[i], y = g.ParY[i], z = g.ParZ[i];
-    if (g.ModoGL == 1) {
-        if (gl != nullptr) {
-            gl->MoveSegment(i + SegVel, x, y, z, x + g.VelX[i], y + g.VelY[i], z + g.VelZ[i]);
-        }
-    } else if (g.ModoGL == 0) {
-        if (soft != nullptr) {
-            soft->MoveSegment(i + SegVel, x, y, z, x + g.VelX[i], y + g.VelY[i], z + g.VelZ[i]);
-        }
-    }
-}
-
-void Gas::redrawActiveView()
-{
-    if (state.ModoGL == 1) {
-        if (gl != nullptr) {
-            gl->DrawWorld();
-        }
-    } else if (state.ModoGL == 0) {
-        if (soft != nullptr) {
-            soft->DrawWorld();
-        }
-    }
-}
-
-void Gas::wallTests(int32_t i, float wall)
-{
-    if (m_process.active && m_process.settings.bath) {
-        bathWallTests(i, wall);
-        return;
-    }
-    GasState &g = state;
-    // The velocity is negated before it is added: every hit adds twice the
-    // normal speed (unit mass), the momentum the wall receives. A mixture's
-    // particles weigh their masses in (2 x 1 x v is 2 v exactly).
-    const float m = g.Mezcla == 1 ? g.Masa[i] : 1.0f;
-    if (g.ParX[i] < 0) {
-        g.VelX[i] = -g.VelX[i];
-        g.ParX[i] = -g.ParX[i];
-        g.Presion += 2.0f * m * g.VelX[i];
-    }
-    if (g.ParY[i] < 0) {
-        g.VelY[i] = -g.VelY[i];
-        g.ParY[i] = -g.ParY[i];
-        g.Presion += 2.0f * m * g.VelY[i];
-    }
-    if (g.ParZ[i] < 0) {
-        g.VelZ[i] = -g.VelZ[i];
-        g.ParZ[i] = -g.ParZ[i];
-        g.Presion += 2.0f * m * g.VelZ[i];
-    }
-    if (g.ParX[i] > kFar) {
-        g.VelX[i] = -g.VelX[i];
-        g.ParX[i] = kMirror - g.ParX[i];
-        g.Presion -= 2.0f * m * g.VelX[i];
-    }
-    if (g.ParY[i] > wall) {
-        if (m_process.active) {
-            pistonHit(i, wall); // a piston in motion or under a load
-        } else {
-            g.VelY[i] = -g.VelY[i];
-            g.ParY[i] = 2.0f * wall - g.ParY[i];
-            g.Presion -= 2.0f * m * g.VelY[i];
-        }
-    }
-    if (g.ParZ[i] > kFar) {
-        g.VelZ[i] = -g.VelZ[i];
-        g.ParZ[i] = kMirror - g.ParZ[i];
-        g.Presion -= 2.0f * m * g.VelZ[i];
-    }
-}
-
-void Gas::ChoquePared(int32_t i)
-{
-    // The walls as they are this tick: the piston at its whole position
-    // PosPared, or where a process has it (impacts change a loaded piston's
-    // velocity, not its position). Most particles meet no wall in a tick:
-    // one test spares the rest, and changes nothing for one inside.
-    const float wall = wallY();
-    if (!outsideBox(i, wall)) {
-        return;
-    }
-    GasState &g = state;
-    wallTests(i, wall);
-    // One pass of the six tests can leave a particle outside: a fast one
-    // under a low piston crosses both y walls in one tick, and a particle
-    // folded above the piston may land below the floor. Left there it would
-    // drift away for good, so fold again (each fold adds its momentum) until
-    // it is inside. With the piston at 0 there is no room to fold into: the
-    // particle rests on the floor.
-    for (int pass = 0; pass < kMaxFoldPasses && outsideBox(i, wall); ++pass) {
-        if (!(wall > 0) && (g.ParY[i] < 0 || g.ParY[i] > 0)) {
-            g.ParY[i] = 0;
-        }
-        wallTests(i, wall);
-    }
-    if (outsideBox(i, wall)) {
-        g.ParX[i] = std::clamp(g.ParX[i], 0.0f, kFar);
-        g.ParY[i] = std::clamp(g.ParY[i], 0.0f, std::max(0.0f, wall));
-        g.ParZ[i] = std::clamp(g.ParZ[i], 0.0f, kFar);
+        m_changes |= GasChange::Readings;
     }
 }
 
@@ -706,121 +586,4 @@ void Gas::Energia()
     // Only the values after the last particle are ever seen: written once.
     controls->showEnergy(0.01 * g.Energ);
     controls->showTemperature(temperatureOf(g.Energ, g.NumPar), false);
-}
-
-// ---- piston and vectors ----------------------------------------------------
-
-namespace {
-
-void placeWall(GasDisplay &view, float w)
-{
-    view.MoveSegment(kWallFirstSegment, 0, w, 0, 0, w, 100);
-    view.MoveSegment(kWallFirstSegment + 1, 0, w, 100, 100, w, 100);
-    view.MoveSegment(kWallFirstSegment + 2, 100, w, 100, 100, w, 0);
-    view.MoveSegment(kWallFirstSegment + 3, 100, w, 0, 0, w, 0);
-}
-
-} // namespace
-
-void Gas::Pared_Movil()
-{
-    if (soft != nullptr) {
-        placeWall(*soft, static_cast<float>(state.PosPared));
-        soft->DrawWorld();
-    }
-    if (gl != nullptr) {
-        placeWall(*gl, static_cast<float>(state.PosPared));
-        gl->DrawWorld();
-    }
-}
-
-void Gas::placeWallOutline(GasDisplay &display) const
-{
-    placeWall(display, wallY());
-}
-
-void Gas::placeWallOutlineOnActiveView()
-{
-    if (state.ModoGL == 1) {
-        if (gl != nullptr) {
-            placeWall(*gl, wallY());
-        }
-    } else if (state.ModoGL == 0) {
-        if (soft != nullptr) {
-            placeWall(*soft, wallY());
-        }
-    }
-}
-
-void Gas::MoverPared(int32_t position)
-{
-    // The wall bar sets where a moving piston goes; a loaded one it follows.
-    if (m_process.settings.piston == PistonMode::Moving) {
-        m_process.settings.pistonTarget = static_cast<float>(std::clamp(position, 0, kWallMax));
-        return;
-    }
-    if (m_process.settings.piston == PistonMode::Loaded) {
-        return;
-    }
-    GasState &g = state;
-    g.PosPared = position;
-    m_process.piston = position;
-    const float wall = static_cast<float>(g.PosPared);
-    for (int32_t i = 1; i <= g.NumPar; ++i) {
-        if (!(g.ParY[i] > wall)) {
-            continue; // a particle exactly at the piston stays
-        }
-        // Just below the new piston; velocity kept, nothing added to Presion.
-        g.ParY[i] = static_cast<float>(g.PosPared - 1);
-        if (soft != nullptr) {
-            soft->MoveParticle(i, g.ParX[i], g.ParY[i], g.ParZ[i]);
-        }
-        if (gl != nullptr) {
-            gl->MoveParticle(i, g.ParX[i], g.ParY[i], g.ParZ[i]);
-        }
-        if (g.DibVel == 1) {
-            const float x = g.ParX[i], y = g.ParY[i], z = g.ParZ[i];
-            if (gl != nullptr) {
-                gl->MoveSegment(i + SegVel, x, y, z, x + g.VelX[i], y + g.VelY[i], z + g.VelZ[i]);
-            }
-            if (soft != nullptr) {
-                soft->MoveSegment(i + SegVel, x, y, z, x + g.VelX[i], y + g.VelY[i], z + g.VelZ[i]);
-            }
-        }
-    }
-    Pared_Movil();
-    if (gl != nullptr) {
-        gl->DrawWorld();
-    }
-    if (controls != nullptr) {
-        controls->showWall(g.PosPared);
-    }
-}
-
-void Gas::DibujaVel()
-{
-    const GasState &g = state;
-    const bool shown = vectorsShown();
-    // A vector is the velocity itself from the particle's centre, unscaled:
-    // the distance covered in 10 ticks.
-    for (int32_t k = 1; k <= g.NumPar; ++k) {
-        const int32_t s = k + SegVel;
-        const float x = g.ParX[k], y = g.ParY[k], z = g.ParZ[k];
-        const float x2 = x + g.VelX[k], y2 = y + g.VelY[k], z2 = z + g.VelZ[k];
-        if (gl != nullptr) {
-            gl->MoveSegment(s, x, y, z, x2, y2, z2);
-        }
-        if (soft != nullptr) {
-            if (shown) {
-                soft->ChangeSegmentProperties(DisplayProperty::Colour, s, kWhite);
-            }
-            soft->MoveSegment(s, x, y, z, x2, y2, z2);
-        }
-    }
-    if (gl != nullptr) {
-        gl->DrawWorld();
-    }
-    if (soft != nullptr) {
-        soft->DrawWorld();
-    }
 }

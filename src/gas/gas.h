@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gaschange.h"
 #include "gasdisplay.h"
 #include "gasreading.h"
 #include "model.h"
@@ -224,7 +225,9 @@ public:
 
 // The gas simulation and its operations on its two displays. The program
 // keeps one (gas()); tests make their own. A display or the controls may be
-// absent (nullptr): what would go to them is skipped.
+// absent (nullptr): what would go to them is skipped. The tick draws
+// nothing: it records what it changed (changes()), and the views are brought
+// up to it afterwards (showChanges), as often as the front end draws.
 class Gas
 {
 public:
@@ -290,8 +293,23 @@ public:
     // Temperature rule: velocities of all 100 slots := temp x template.
     void ReglaTemperatura(int32_t temp);
 
-    // One animation tick.
+    // One animation tick: moves and collides, draws nothing. What it changed
+    // joins changes().
     void TimeLoopTimer();
+    // What the operations changed since the changes were last taken;
+    // taking them starts the set afresh.
+    GasChange changes() const { return m_changes; }
+    GasChange takeChanges()
+    {
+        const GasChange c = m_changes;
+        m_changes = GasChange::None;
+        return c;
+    }
+    // The active display brought up to `changes` as a tick leaves them:
+    // each live particle and its vector (while shown) placed where the gas
+    // now has them, the moving piston's outline, then the frame drawn. The
+    // other display follows when it becomes the active one.
+    void showChanges(GasChange changes);
     void ChoquePared(int32_t i);
     void Contacto(int32_t i);
     void Colision(int32_t i, int32_t k);
@@ -395,7 +413,17 @@ public:
 
 private:
     int32_t nextRandom();
+    // The mixture's tick in its steps: each particle at its own time 0,
+    // the pairs' contacts predicted (the boxes sorted on x first), the
+    // events run in time order, the flight to the tick's end and the walls,
+    // the bulk's tally.
     void mixtureTick(bool collisions);
+    void beginMixtureTick(bool divider);
+    void sortBoxes();
+    void predictContacts();
+    void runContacts(bool pairs, bool divider);
+    void endMixtureTick(bool divider, float top);
+    void tallyBulk(float top);
     void mixtureVelocities();
     void placeMixture();
     void predictFrom(int32_t i, double now);
@@ -424,8 +452,8 @@ private:
     // so a handful of passes always suffices; the cap only guards the
     // pathological (and the bath's crossings of a tick, in turn).
     static constexpr int kMaxFoldPasses = 64;
+    void moveParticleOnActiveView(int32_t i);
     void moveVectorOnActiveView(int32_t i);
-    void showMoved(int32_t i);
     void redrawActiveView();
     void placeWallOutlineOnActiveView();
 
@@ -447,6 +475,7 @@ private:
     void startNewSeries();
 
     std::mt19937 m_random;
+    GasChange m_changes = GasChange::None;
     bool m_collisions = false;
     int64_t m_series = 0;
     ProcessState m_process;

@@ -4,7 +4,8 @@
 
 // What shows the gas: the few scene operations the gas asks of a view. The
 // gas holds two (the software and the OpenGL view) and calls them in the
-// order the user sees them change; the windows implement this for each
+// order the user sees them change (a tick's changes through
+// Gas::showChanges, after the tick); the windows implement this for each
 // real view, tests record the calls. Coordinates are the box's own (0..100
 // per axis); objects are numbered from 1, as the views number them.
 

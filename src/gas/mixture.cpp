@@ -199,6 +199,7 @@ bool Gas::setMixture(const MixtureSettings &asked)
 void Gas::removeDivider()
 {
     m_mix.dividerUp = false;
+    m_changes |= GasChange::Mixture;
 }
 
 SideCounts Gas::sideCounts() const
@@ -218,6 +219,7 @@ void Gas::setTracedParticle(int32_t i)
 {
     if (m_mix.on) {
         m_mix.traced = std::clamp(i, 0, state.NumPar);
+        m_changes |= GasChange::Mixture;
     }
 }
 
@@ -229,6 +231,7 @@ void Gas::endMixture(int32_t count)
     }
     m_mix = MixtureState{};
     g.Mezcla = 0;
+    m_changes |= GasChange::Mixture;
     for (int32_t i = 1; i < kGasSlots; ++i) {
         g.Masa[i] = 1.0f;
         g.RadioPar[i] = 0.0f;
@@ -244,6 +247,8 @@ void Gas::endMixture(int32_t count)
 void Gas::placeMixture()
 {
     GasState &g = state;
+    // A new set of particles, species and all.
+    m_changes |= GasChange::Count | GasChange::Positions | GasChange::Mixture;
     const float wall = std::max(0.0f, wallY());
     std::uniform_real_distribution<float> unit(0.0f, 1.0f);
     const Divider divider = m_mix.settings.divider;
@@ -296,6 +301,7 @@ void Gas::mixtureVelocities()
     GasState &g = state;
     // k T per unit mass as the classic templates give it at this setting;
     // each species then has its own spread, sqrt(k T / m) per axis.
+    m_changes |= GasChange::Vectors;
     const double kT = kTemplateMeanSquare / 3.0 * double(g.Temp) * g.Temp;
     for (int32_t i = 1; i <= g.NumPar; ++i) {
         const float sd = static_cast<float>(std::sqrt(kT / g.Masa[i]));
@@ -433,12 +439,30 @@ void Gas::collidePair(int32_t i, int32_t j, double at)
 
 void Gas::mixtureTick(bool collisions)
 {
-    GasState &g = state;
-    MixtureState &m = m_mix;
-    const int32_t n = g.NumPar;
-    const double end = g.DeltaT;
     const bool divider = dividerUp();
-    for (int32_t i = 1; i <= n; ++i) {
+    const bool pairs = collisions && state.NumPar > 1;
+    beginMixtureTick(divider);
+    if (pairs) {
+        predictContacts();
+    }
+    // The divider's meetings join the collisions (partner 0: the plane).
+    for (int32_t i = 1; i <= state.NumPar && divider; ++i) {
+        predictDivider(i, 0);
+    }
+    runContacts(pairs, divider);
+    // The walls as they stand this tick.
+    const float top = wallY();
+    endMixtureTick(divider, top);
+    tallyBulk(top);
+    m_mix.tally.ticks += 1;
+}
+
+void Gas::beginMixtureTick(bool divider)
+{
+    // Every particle starts the tick at its own time 0, where it stands.
+    const GasState &g = state;
+    MixtureState &m = m_mix;
+    for (int32_t i = 1; i <= g.NumPar; ++i) {
         m.px[i] = g.ParX[i];
         m.py[i] = g.ParY[i];
         m.pz[i] = g.ParZ[i];
@@ -449,75 +473,92 @@ void Gas::mixtureTick(bool collisions)
         tallySides();
     }
     m.heap.clear();
-    if (collisions && n > 1) {
-        // Sweep and prune: the boxes in order of their low x (the order of
-        // the last tick, nearly right, mended by insertion), each against
-        // those that begin before it ends.
-        for (int32_t i = 1; i <= n; ++i) {
-            sweepBox(i, 0);
-        }
-        if (m.order.size() != static_cast<size_t>(n)) {
-            m.order.resize(static_cast<size_t>(n));
-            for (int32_t i = 0; i < n; ++i) {
-                m.order[static_cast<size_t>(i)] = i + 1;
-            }
-        }
-        const auto &lx = m.boxes[0];
-        for (size_t a = 1; a < m.order.size(); ++a) {
-            const int32_t i = m.order[a];
-            size_t b = a;
-            for (; b > 0 && lx[m.order[b - 1]] > lx[i]; --b) {
-                m.order[b] = m.order[b - 1];
-            }
-            m.order[b] = i;
-        }
-        // The boxes in that order, side by side: the window of boxes that
-        // begin before a box ends is found on x, then tested on y and z
-        // without branches.
-        auto &q = m.sorted;
-        for (int32_t a = 0; a < n; ++a) {
-            const int32_t i = m.order[static_cast<size_t>(a)];
-            for (int c = 0; c < 6; ++c) {
-                q[c][a] = m.boxes[c][i];
-            }
-        }
-        int32_t windowEnd = 0;
-        for (int32_t a = 0; a < n; ++a) {
-            float b[6];
-            for (int c = 0; c < 6; ++c) {
-                b[c] = q[c][a];
-            }
-            windowEnd = std::max(windowEnd, a + 1);
-            while (windowEnd < n && q[0][windowEnd] <= b[1]) {
-                ++windowEnd;
-            }
-            for (int32_t base = a + 1; base < windowEnd; base += 4) {
-                uint32_t hits = meets4(q, base, b);
-                if (windowEnd - base < 4) {
-                    hits &= (1u << (windowEnd - base)) - 1u;
-                }
-                for (; hits != 0; hits &= hits - 1) {
-                    const int32_t i = m.order[static_cast<size_t>(a)];
-                    const int32_t k = m.order[static_cast<size_t>(base + std::countr_zero(hits))];
-                    const std::array<double, 3> dr = {m.px[k] - m.px[i], m.py[k] - m.py[i],
-                                                      m.pz[k] - m.pz[i]};
-                    const std::array<double, 3> dv = {double(g.VelX[k]) - g.VelX[i],
-                                                      double(g.VelY[k]) - g.VelY[i],
-                                                      double(g.VelZ[k]) - g.VelZ[i]};
-                    const double t =
-                        contactTime(dr, dv, double(g.RadioPar[i]) + g.RadioPar[k], 0, end);
-                    if (t >= 0) {
-                        m.heap.push_back({t, i, k, 0, 0});
-                    }
-                }
-            }
-        }
-        std::make_heap(m.heap.begin(), m.heap.end(), std::greater<>{});
+}
+
+void Gas::sortBoxes()
+{
+    // The boxes in order of their low x (the order of the last tick, nearly
+    // right, mended by insertion).
+    const int32_t n = state.NumPar;
+    MixtureState &m = m_mix;
+    for (int32_t i = 1; i <= n; ++i) {
+        sweepBox(i, 0);
     }
-    // The divider's meetings join the collisions (partner 0: the plane).
-    for (int32_t i = 1; i <= n && divider; ++i) {
-        predictDivider(i, 0);
+    if (m.order.size() != static_cast<size_t>(n)) {
+        m.order.resize(static_cast<size_t>(n));
+        for (int32_t i = 0; i < n; ++i) {
+            m.order[static_cast<size_t>(i)] = i + 1;
+        }
     }
+    const auto &lx = m.boxes[0];
+    for (size_t a = 1; a < m.order.size(); ++a) {
+        const int32_t i = m.order[a];
+        size_t b = a;
+        for (; b > 0 && lx[m.order[b - 1]] > lx[i]; --b) {
+            m.order[b] = m.order[b - 1];
+        }
+        m.order[b] = i;
+    }
+    // The boxes in that order, side by side: the window of boxes that
+    // begin before a box ends is found on x, then tested on y and z
+    // without branches.
+    auto &q = m.sorted;
+    for (int32_t a = 0; a < n; ++a) {
+        const int32_t i = m.order[static_cast<size_t>(a)];
+        for (int c = 0; c < 6; ++c) {
+            q[c][a] = m.boxes[c][i];
+        }
+    }
+}
+
+void Gas::predictContacts()
+{
+    // Sweep and prune: each box against those that begin before it ends.
+    const GasState &g = state;
+    MixtureState &m = m_mix;
+    const int32_t n = g.NumPar;
+    const double end = g.DeltaT;
+    sortBoxes();
+    const auto &q = m.sorted;
+    int32_t windowEnd = 0;
+    for (int32_t a = 0; a < n; ++a) {
+        float b[6];
+        for (int c = 0; c < 6; ++c) {
+            b[c] = q[c][a];
+        }
+        windowEnd = std::max(windowEnd, a + 1);
+        while (windowEnd < n && q[0][windowEnd] <= b[1]) {
+            ++windowEnd;
+        }
+        for (int32_t base = a + 1; base < windowEnd; base += 4) {
+            uint32_t hits = meets4(q, base, b);
+            if (windowEnd - base < 4) {
+                hits &= (1u << (windowEnd - base)) - 1u;
+            }
+            for (; hits != 0; hits &= hits - 1) {
+                const int32_t i = m.order[static_cast<size_t>(a)];
+                const int32_t k = m.order[static_cast<size_t>(base + std::countr_zero(hits))];
+                const std::array<double, 3> dr = {m.px[k] - m.px[i], m.py[k] - m.py[i],
+                                                  m.pz[k] - m.pz[i]};
+                const std::array<double, 3> dv = {double(g.VelX[k]) - g.VelX[i],
+                                                  double(g.VelY[k]) - g.VelY[i],
+                                                  double(g.VelZ[k]) - g.VelZ[i]};
+                const double t =
+                    contactTime(dr, dv, double(g.RadioPar[i]) + g.RadioPar[k], 0, end);
+                if (t >= 0) {
+                    m.heap.push_back({t, i, k, 0, 0});
+                }
+            }
+        }
+    }
+    std::make_heap(m.heap.begin(), m.heap.end(), std::greater<>{});
+}
+
+void Gas::runContacts(bool pairs, bool divider)
+{
+    // The events in time order, each changing the courses it involves and
+    // predicting theirs afresh.
+    MixtureState &m = m_mix;
     while (!m.heap.empty()) {
         std::pop_heap(m.heap.begin(), m.heap.end(), std::greater<>{});
         const MixtureState::Event e = m.heap.back();
@@ -527,7 +568,7 @@ void Gas::mixtureTick(bool collisions)
             continue;
         }
         if (e.j == 0) {
-            if (meetDivider(e.i, e.t) && collisions && n > 1) {
+            if (meetDivider(e.i, e.t) && pairs) {
                 sweepBox(e.i, e.t);
                 predictFrom(e.i, e.t);
             }
@@ -543,10 +584,15 @@ void Gas::mixtureTick(bool collisions)
             predictDivider(e.j, e.t);
         }
     }
-    // The walls as they stand this tick.
-    const float top = wallY();
-    const auto margin = static_cast<float>(m.bulkMargin);
-    for (int32_t i = 1; i <= n; ++i) {
+}
+
+void Gas::endMixtureTick(bool divider, float top)
+{
+    // Each particle flies on to the tick's end, then meets the walls.
+    GasState &g = state;
+    MixtureState &m = m_mix;
+    const double end = g.DeltaT;
+    for (int32_t i = 1; i <= g.NumPar; ++i) {
         const double dt = end - m.tau[i];
         g.ParX[i] = static_cast<float>(m.px[i] + g.VelX[i] * dt);
         g.ParY[i] = static_cast<float>(m.py[i] + g.VelY[i] * dt);
@@ -569,34 +615,41 @@ void Gas::mixtureTick(bool collisions)
                 }
             }
         }
-        showMoved(i);
     }
+}
+
+void Gas::tallyBulk(float top)
+{
     // The bulk's particles and their flight, every kBulkEveryTicks ticks,
     // each look standing for that many ticks: a particle moves a few
     // hundredths of the box in a tick, so looks at every tick would say
     // nearly the same for a tenth of the tick's time.
-    if (m.tally.ticks % kBulkEveryTicks == 0) {
-        const float bulkLow = margin, bulkHigh = kBoxSize - margin, bulkTop = top - margin;
-        const bool divided = dividerUp();
-        std::array<int64_t, 3> count{0, 0, 0};
-        std::array<double, 3> flown{0, 0, 0};
-        for (int32_t i = 1; i <= n; ++i) {
-            const float x = g.ParX[i], y = g.ParY[i], z = g.ParZ[i];
-            if (x >= bulkLow && x <= bulkHigh && y >= bulkLow && y <= bulkTop && z >= bulkLow &&
-                z <= bulkHigh && !(divided && std::abs(x - kBoxSize / 2) < margin)) {
-                const auto s = static_cast<size_t>(g.Especie[i]);
-                count[s] += 1;
-                flown[s] += std::sqrt(double(g.VelX[i]) * g.VelX[i] + double(g.VelY[i]) * g.VelY[i] +
-                                      double(g.VelZ[i]) * g.VelZ[i]);
-            }
-        }
-        for (size_t s = 0; s < 3; ++s) {
-            m.tally.bulkCount[s] += kBulkEveryTicks * count[s];
-            m.tally.bulkFlown[s] += kBulkEveryTicks * flown[s] * end;
-        }
-        m.tally.bulkVolume += kBulkEveryTicks * bulkVolume();
+    const GasState &g = state;
+    MixtureState &m = m_mix;
+    if (m.tally.ticks % kBulkEveryTicks != 0) {
+        return;
     }
-    m.tally.ticks += 1;
+    const double end = g.DeltaT;
+    const auto margin = static_cast<float>(m.bulkMargin);
+    const float bulkLow = margin, bulkHigh = kBoxSize - margin, bulkTop = top - margin;
+    const bool divided = dividerUp();
+    std::array<int64_t, 3> count{0, 0, 0};
+    std::array<double, 3> flown{0, 0, 0};
+    for (int32_t i = 1; i <= g.NumPar; ++i) {
+        const float x = g.ParX[i], y = g.ParY[i], z = g.ParZ[i];
+        if (x >= bulkLow && x <= bulkHigh && y >= bulkLow && y <= bulkTop && z >= bulkLow &&
+            z <= bulkHigh && !(divided && std::abs(x - kBoxSize / 2) < margin)) {
+            const auto s = static_cast<size_t>(g.Especie[i]);
+            count[s] += 1;
+            flown[s] += std::sqrt(double(g.VelX[i]) * g.VelX[i] + double(g.VelY[i]) * g.VelY[i] +
+                                  double(g.VelZ[i]) * g.VelZ[i]);
+        }
+    }
+    for (size_t s = 0; s < 3; ++s) {
+        m.tally.bulkCount[s] += kBulkEveryTicks * count[s];
+        m.tally.bulkFlown[s] += kBulkEveryTicks * flown[s] * end;
+    }
+    m.tally.bulkVolume += kBulkEveryTicks * bulkVolume();
 }
 
 bool Gas::inBulk(double x, double y, double z) const

@@ -57,8 +57,8 @@ public:
     explicit GraphsWindow(Gas *gas = nullptr, QWidget *parent = nullptr);
     ~GraphsWindow() override;
 
-    // Called by the animation after every tick: every kSampleEvery ticks a
-    // snapshot of the live particles' speeds. Costs a compare otherwise.
+    // Called after every tick (the main window's gasChanged): every
+    // kSampleEvery ticks a snapshot of the live particles' speeds. Costs a compare otherwise.
     void afterTick()
     {
         if (m_gas->ticks % kSampleEvery == 0) {

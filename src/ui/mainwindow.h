@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gaschange.h"
 #include "navigation.h"
 
 #include <QWidget>
@@ -41,15 +42,13 @@ public:
     // The other two windows, set by program start once they exist.
     TFormCPanel *FormCPanel = nullptr;
     TForm3 *Form3 = nullptr;
-    // The instruments window, set by program start; it samples the gas
-    // after every tick.
+    // The instruments window, set by program start.
     GraphsWindow *Graficas = nullptr;
     // The handbook, set by program start.
     HandbookWindow *Ayuda = nullptr;
     // The processes window, set by program start.
     ProcessWindow *Procesos = nullptr;
-    // The window "Difusión", set by program start (attachDiffusion); it
-    // samples the gas after every tick.
+    // The window "Difusión", set by program start (attachDiffusion).
     DiffusionWindow *Difusion = nullptr;
 
     // Handlers, named after their control and event.
@@ -134,6 +133,11 @@ public:
     // What the scene view shows, in words, for a screen reader.
     QString sceneDescription() const;
 
+signals:
+    // After every tick, once the view shows it: what the gas changed since
+    // the last tick. The instruments sample the gas here.
+    void gasChanged(GasChange changes);
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
@@ -142,7 +146,13 @@ private:
     std::unique_ptr<SoftwareGasView> m_softDisplay;
     std::unique_ptr<OpenGLGasView> m_glDisplay;
 
+    // The controls (mainwindowcontrols.cpp), in the order they stack: the
+    // views under the top strip and the bottom panel, then the timers.
     void buildControls();
+    void buildViews();
+    void buildTopStrip();
+    void buildBottomPanel();
+    void buildTimers();
     void connectHandlers();
     void switchToOpenGL();
     void bringSoftwareViewUpToDate();

@@ -54,6 +54,12 @@ ProgramWindows startProgram()
     w.Form1->Procesos = w.Procesos;
     w.Difusion = new DiffusionWindow;
     w.Form1->attachDiffusion(w.Difusion, w.FormCPanel->BtnDifusion);
+    // The instruments sample the gas after every tick, in this order; a
+    // window that goes is disconnected with it.
+    QObject::connect(w.Form1, &TForm1::gasChanged, w.Graficas,
+                     [graphs = w.Graficas](GasChange) { graphs->afterTick(); });
+    QObject::connect(w.Form1, &TForm1::gasChanged, w.Difusion,
+                     [diffusion = w.Difusion](GasChange) { diffusion->afterTick(); });
     {
         TForm1 *form = w.Form1;
         TFormCPanel *panel = w.FormCPanel;

@@ -3,6 +3,7 @@
 // with the velocity of its moment).
 #include "gastest.h"
 
+#include <functional>
 #include <optional>
 
 namespace {
@@ -11,34 +12,50 @@ using molvix::test::GasTest;
 using Calls = std::vector<std::string>;
 using DisplayTest = GasTest;
 
-TEST_F(DisplayTest, TheTickMovesAndDrawsOnlyTheActiveDisplay)
+TEST_F(DisplayTest, TheTickDrawsNothingAndTheActiveDisplayCatchesUpAfterwards)
 {
     struct Case
     {
         int32_t modoGL;
         int32_t dibVel;
-        Calls expected;
+        bool movingPiston;
+        Calls expected; // what showChanges asks after the tick
     };
     const Case cases[] = {
         {0,
          1,
+         false,
          {"soft MoveParticle 1", "soft MoveSegment 30", "soft MoveParticle 2",
           "soft MoveSegment 31", "soft DrawWorld"}},
         {1,
          1,
+         false,
          {"gl MoveParticle 1", "gl MoveSegment 30", "gl MoveParticle 2", "gl MoveSegment 31",
           "gl DrawWorld"}},
-        {0, 0, {"soft MoveParticle 1", "soft MoveParticle 2", "soft DrawWorld"}},
-        {2, 1, {}}, // neither view is active: nothing is shown
+        {0, 0, false, {"soft MoveParticle 1", "soft MoveParticle 2", "soft DrawWorld"}},
+        // A piston in motion: its outline after the particles, before the frame.
+        {0,
+         0,
+         true,
+         {"soft MoveParticle 1", "soft MoveParticle 2", "soft MoveSegment 24",
+          "soft MoveSegment 25", "soft MoveSegment 26", "soft MoveSegment 27", "soft DrawWorld"}},
+        {2, 1, false, {}}, // neither view is active: nothing is shown
     };
     for (const Case &c : cases) {
-        calls.clear();
+        ProcessSettings process;
+        process.piston = c.movingPiston ? PistonMode::Moving : PistonMode::Fixed;
+        process.pistonTarget = 60;
+        g.setProcess(process);
         s().NumPar = 2;
         s().ModoGL = c.modoGL;
         s().DibVel = c.dibVel;
         put(1, 10, 50, 50, 10, 0, 0);
         put(2, 98, 50, 50, 30, 0, 0); // bounces off x = 100 in this tick
+        g.takeChanges();
+        calls.clear();
         g.TimeLoopTimer();
+        EXPECT_EQ(calls, Calls{}) << "the tick itself draws nothing";
+        g.showChanges(g.takeChanges());
         EXPECT_EQ(calls, c.expected) << "ModoGL " << c.modoGL << ", DibVel " << c.dibVel;
         if (c.modoGL == 0 && c.dibVel == 1) {
             // From where the particle now is, along the velocity the wall
@@ -46,6 +63,95 @@ TEST_F(DisplayTest, TheTickMovesAndDrawsOnlyTheActiveDisplay)
             EXPECT_EQ(soft.segments()[2 + SegVel].X1, 99.0f);
             EXPECT_EQ(soft.segments()[2 + SegVel].X2, 69.0f);
         }
+        if (c.movingPiston) {
+            EXPECT_EQ(soft.segments()[kWallFirstSegment].Y1, g.pistonPosition());
+            EXPECT_LT(g.pistonPosition(), 100.0f) << "the piston moved in the tick";
+        }
+    }
+}
+
+TEST_F(DisplayTest, AVectorShowsTheVelocityTheTickLeftItsParticleWith)
+{
+    // Particle 2 moves after 1 and runs into it: 1's velocity changes after
+    // 1 itself has moved. Its vector shows the velocity it now has, not the
+    // one it had when it moved.
+    g.setCollisions(true);
+    s().NumPar = 2;
+    s().DibVel = 1;
+    put(1, 50, 50, 50);
+    put(2, 53.9f, 50, 50, -10, 0, 0);
+    g.TimeLoopTimer();
+    g.showChanges(g.takeChanges());
+    ASSERT_LT(s().VelX[1], -1.0f) << "the pair collided";
+    const molvix::test::RecordedObject &v = soft.segments()[1 + SegVel];
+    EXPECT_EQ(v.X1, s().ParX[1]);
+    EXPECT_EQ(v.X2, s().ParX[1] + s().VelX[1]);
+}
+
+TEST_F(DisplayTest, EachOperationSaysWhatItChanged)
+{
+    using C = GasChange;
+    struct Case
+    {
+        const char *operation;
+        std::function<void(Gas &)> run;
+        GasChange expected;
+    };
+    const auto mixture = [](Gas &gas) {
+        MixtureSettings m;
+        m.aCount = 10;
+        m.bCount = 10;
+        m.divider = Divider::Solid;
+        gas.setMixture(m);
+    };
+    const Case cases[] = {
+        {"tick", [](Gas &gas) { gas.TimeLoopTimer(); }, C::Positions | C::Vectors},
+        {"tick that ends a reading",
+         [](Gas &gas) {
+             gas.state.NPasos = NPasosPresion - 1;
+             gas.TimeLoopTimer();
+         },
+         C::Positions | C::Vectors | C::Readings},
+        {"tick with the piston moving",
+         [](Gas &gas) {
+             ProcessSettings p;
+             p.piston = PistonMode::Moving;
+             p.pistonTarget = 50;
+             gas.setProcess(p);
+             gas.TimeLoopTimer();
+         },
+         C::Positions | C::Vectors | C::Wall},
+        {"count", [](Gas &gas) { gas.setCount(30); }, C::Count | C::Positions},
+        {"count to 0", [](Gas &gas) { gas.setCount(0); }, C::Count | C::Positions},
+        {"vectors", [](Gas &gas) { gas.setVectors(true); }, C::Vectors},
+        {"temperature", [](Gas &gas) { gas.ReglaTemperatura(40); }, C::Vectors},
+        {"wall, folding particles", [](Gas &gas) { gas.MoverPared(10); }, C::Wall | C::Positions},
+        {"wall, folding none", [](Gas &gas) { gas.MoverPared(100); }, C::Wall},
+        {"collisions", [](Gas &gas) { gas.setCollisions(true); }, C::None},
+        {"mixture", mixture, C::Count | C::Positions | C::Vectors | C::Mixture},
+        {"divider removed",
+         [&](Gas &gas) {
+             mixture(gas);
+             gas.takeChanges();
+             gas.removeDivider();
+         },
+         C::Mixture},
+        {"back to the classic gas",
+         [&](Gas &gas) {
+             mixture(gas);
+             gas.takeChanges();
+             gas.endMixture(20);
+         },
+         C::Mixture | C::Count | C::Positions | C::Vectors},
+    };
+    for (const Case &c : cases) {
+        Gas gas;
+        gas.startAsProgram();
+        gas.takeChanges();
+        c.run(gas);
+        EXPECT_EQ(gas.changes(), c.expected) << c.operation;
+        gas.takeChanges();
+        EXPECT_EQ(gas.changes(), C::None) << c.operation << ": taken, the set starts afresh";
     }
 }
 

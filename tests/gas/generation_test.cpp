@@ -158,11 +158,13 @@ TEST_F(GenerationTest, TheTickMovesOnlyTheActiveView)
     s().DibVel = 1;
     const float glBefore = gl.particles()[1].X;
     g.TimeLoopTimer();
+    g.showChanges(g.takeChanges());
     EXPECT_EQ(soft.particles()[1].X, 51.0f);
     EXPECT_EQ(soft.segments()[1 + SegVel].X2, 61.0f);
     EXPECT_EQ(gl.particles()[1].X, glBefore) << "the OpenGL view is not active";
     s().ModoGL = 1;
     g.TimeLoopTimer();
+    g.showChanges(g.takeChanges());
     EXPECT_EQ(soft.particles()[1].X, 51.0f);
     EXPECT_FLOAT_EQ(gl.particles()[1].X, 52.0f);
 }

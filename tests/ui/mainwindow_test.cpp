@@ -64,6 +64,27 @@ TEST_F(MainWindowTest, AnimationStartsAndStopsKeepingThePressureWindow)
     EXPECT_EQ(s().Presion, presion);
 }
 
+TEST_F(MainWindowTest, ATickIsShownBeforeTheWindowsHearOfItOnce)
+{
+    // What changed between two ticks (here the wall bar) reaches the
+    // windows with the next tick, once.
+    std::vector<GasChange> heard;
+    float shownX = 0;
+    QObject::connect(form, &TForm1::gasChanged, form, [&](GasChange changes) {
+        heard.push_back(changes);
+        shownX = view->particles()[1].X + view->CenterX;
+    });
+    gas().takeChanges(); // the start-up's
+    panel->ScBarPared->setValue(60);
+    form->TimeLoopTimer();
+    form->TimeLoopTimer();
+    using C = GasChange;
+    ASSERT_EQ(heard.size(), 2u);
+    EXPECT_EQ(heard[0], C::Wall | C::Positions | C::Vectors);
+    EXPECT_EQ(heard[1], C::Positions | C::Vectors);
+    EXPECT_FLOAT_EQ(shownX, s().ParX[1]) << "the view shows the tick when the windows hear of it";
+}
+
 TEST_F(MainWindowTest, AxesComeAndGoWithTheAxesBox)
 {
     pick(form->BoxEjes, QStringLiteral("SI"));
