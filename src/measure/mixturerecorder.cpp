@@ -82,6 +82,11 @@ void MixtureRecorder::dividerRemoved(const Gas &gas)
     const double t = static_cast<double>(gas.ticks - m_startTick) * kTickTime;
     m_mixClock.start(t);
     m_mixClock.add(t, sides(gas));
+    // Behind a solid divider the walk was penned in half the box: it
+    // starts again in the whole one.
+    if (!gas.dividerUp()) {
+        restartWalk(gas);
+    }
 }
 
 void MixtureRecorder::restartThermal(Gas &gas)

@@ -77,7 +77,9 @@ public:
     // gas's own tallies (free paths, effusion) start afresh, the mix clock
     // with them.
     void start(Gas &gas);
-    // The solid divider went: the mix clock starts again now.
+    // The gases may meet from now (a hole's start, the solid divider's
+    // removal): the mix clock starts again, and without the divider so does
+    // the walk, no longer penned in half the box.
     void dividerRemoved(const Gas &gas);
     // After every tick of a mixture. A new temperature setting or another
     // followed species starts the measures that depend on it again.
