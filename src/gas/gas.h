@@ -1,5 +1,6 @@
 #pragma once
 
+#include "events.h"
 #include "gaschange.h"
 #include "gasdisplay.h"
 #include "gasreading.h"
@@ -405,38 +406,31 @@ public:
     // mixture's particles hidden, the classic layout drawn afresh (a new
     // series) and the temperature setting's velocities.
     void endMixture(int32_t count);
-    // The pair's contact distance and the next time in [from, to] at which
-    // two spheres on straight lines touch while approaching; none, < 0.
-    // Overlapping and approaching: `from`.
+    // The next time in [from, to] at which two spheres on straight lines
+    // touch while approaching (events.h).
     static double contactTime(const std::array<double, 3> &dr, const std::array<double, 3> &dv,
-                              double sigma, double from, double to);
+                              double sigma, double from, double to)
+    {
+        return ::contactTime(dr, dv, sigma, from, to);
+    }
+    // Events the mixture's steps have made since it was set (contacts,
+    // walls, divider).
+    int64_t mixtureEvents() const { return m_mix.step.events(); }
 
 private:
     int32_t nextRandom();
-    // The mixture's tick in its steps: each particle at its own time 0,
-    // the pairs' contacts predicted (the boxes sorted on x first), the
-    // events run in time order, the flight to the tick's end and the walls,
-    // the bulk's tally.
+    // The mixture's tick: the event step (events.cpp) with the tallies
+    // kept as it tells of each event (mixture.cpp), then the bulk's tally.
+    struct MixtureEvents;
+    friend struct MixtureEvents;
     void mixtureTick(bool collisions);
-    void beginMixtureTick(bool divider);
-    void sortBoxes();
-    void predictContacts();
-    void runContacts(bool pairs, bool divider);
-    void endMixtureTick(bool divider, float top);
+    void tallyContact(int32_t i, int32_t j);
+    void tallyWall(int32_t i, int axis, bool high);
     void tallyBulk(float top);
     void mixtureVelocities();
     void placeMixture();
-    void predictFrom(int32_t i, double now);
-    void sweepBox(int32_t i, double now);
-    void collidePair(int32_t i, int32_t j, double at);
-    // The divider (divider.cpp): i's meeting with its plane within the
-    // tick, as an event with partner 0; the meeting itself (true when it
-    // turned i back); the tick's tally of the sides and each particle's
-    // side; its float position kept on that side.
-    void predictDivider(int32_t i, double now);
-    bool meetDivider(int32_t i, double at);
+    // The tick's tally of each species' side of the divider.
     void tallySides();
-    void keepSide(int32_t i);
     bool inBulk(double x, double y, double z) const;
     double bulkVolume() const;
     // The wall tests and the fold, for the classic walls and a process's
@@ -479,9 +473,7 @@ private:
     bool m_collisions = false;
     int64_t m_series = 0;
     ProcessState m_process;
-    // A mixture's state and the tick's scratch: positions at each
-    // particle's own time within the tick, the boxes each one's flight
-    // sweeps to the tick's end, the events.
+    // A mixture's state, its tallies and its event step.
     struct MixtureState
     {
         bool on = false;
@@ -491,27 +483,8 @@ private:
         EffusionTally effusion;
         bool dividerUp = false;
         int32_t traced = 0;
-        std::array<double, kGasSlots> pathSince{}; // since the last collision
         std::array<bool, kGasSlots> pathStarted{}; // a collision ended a path before
-        std::array<double, kGasSlots> px{}, py{}, pz{}, tau{};
-        std::array<uint32_t, kGasSlots> version{}; // collisions so far this tick
-        std::array<bool, kGasSlots> right{}; // behind the divider, on its right
-        // Swept boxes, low and high on x, y, z, read four at a time (the
-        // padding is read past the last particle and its answers dropped).
-        using Boxes = std::array<std::array<float, kGasSlots + 4>, 6>;
-        Boxes boxes{};
-        std::vector<int32_t> order; // live particles by low x, kept from tick to tick
-        Boxes sorted{};             // the boxes in that order
-        struct Event
-        {
-            double t;
-            int32_t i, j;
-            uint32_t vi, vj;
-            bool operator>(const Event &o) const { return t > o.t; }
-        };
-        std::vector<Event> heap;
-        // Last, so that the arrays above keep their alignment for the tick's
-        // block loads.
+        EventStep step;
         double bulkMargin = 0;
         // Per particle and axis, which mirror image of the box it is in.
         std::array<std::array<int32_t, kGasSlots>, 3> image{};

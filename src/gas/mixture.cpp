@@ -1,26 +1,14 @@
 #include "gas.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <limits>
 #include <numbers>
 
-#if defined(__SSE2__)
-#include <immintrin.h>
-#elif defined(__wasm_simd128__)
-#include <wasm_simd128.h>
-#endif
-
 // Two species of hard spheres and the exact collisions they need. Only a
-// gas whose user chose a mixture reaches this file (docs/model.md).
-//
-// Within a tick every particle flies in a straight line until it meets
-// another: each pair's moment of contact is solved from its positions and
-// velocities (|dr + dv t| = ri + rj), and the contacts are made in time
-// order, each at its own moment, so that no pair crosses unseen however
-// fast it is. The walls are met at the end of the tick, as in the classic
-// gas.
+// gas whose user chose a mixture reaches this file (docs/model.md). The
+// tick is the event step's (events.cpp): this file sets the particles up
+// and keeps the tallies as the step tells of each event.
 
 namespace {
 
@@ -36,70 +24,7 @@ constexpr int64_t kBulkEveryTicks = 4;
 // by the ranges well before).
 constexpr int kPlacementTries = 10000;
 
-// Bits 0..3 set where boxes k..k+3 meet the box b (low and high on x, y,
-// z): on each axis the low end is at most b's high and the high end at
-// least b's low.
-uint32_t meets4(const std::array<std::array<float, kGasSlots + 4>, 6> &box, int32_t k,
-                const float (&b)[6])
-{
-#if defined(__SSE2__)
-    __m128 all = _mm_castsi128_ps(_mm_set1_epi32(-1));
-    for (int a = 0; a < 3; ++a) {
-        const __m128 lo = _mm_loadu_ps(&box[2 * a][k]);
-        const __m128 hi = _mm_loadu_ps(&box[2 * a + 1][k]);
-        all = _mm_and_ps(all, _mm_cmple_ps(lo, _mm_set1_ps(b[2 * a + 1])));
-        all = _mm_and_ps(all, _mm_cmpge_ps(hi, _mm_set1_ps(b[2 * a])));
-    }
-    return static_cast<uint32_t>(_mm_movemask_ps(all));
-#elif defined(__wasm_simd128__)
-    v128_t all = wasm_i32x4_splat(-1);
-    for (int a = 0; a < 3; ++a) {
-        const v128_t lo = wasm_v128_load(&box[2 * a][k]);
-        const v128_t hi = wasm_v128_load(&box[2 * a + 1][k]);
-        all = wasm_v128_and(all, wasm_f32x4_le(lo, wasm_f32x4_splat(b[2 * a + 1])));
-        all = wasm_v128_and(all, wasm_f32x4_ge(hi, wasm_f32x4_splat(b[2 * a])));
-    }
-    return static_cast<uint32_t>(wasm_i32x4_bitmask(all));
-#else
-    uint32_t mask = 0;
-    for (int j = 0; j < 4; ++j) {
-        bool in = true;
-        for (int a = 0; a < 3; ++a) {
-            in = in && box[2 * a][k + j] <= b[2 * a + 1] && box[2 * a + 1][k + j] >= b[2 * a];
-        }
-        mask |= static_cast<uint32_t>(in) << j;
-    }
-    return mask;
-#endif
-}
-
-double dot(const std::array<double, 3> &a, const std::array<double, 3> &b)
-{
-    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
-}
-
 } // namespace
-
-double Gas::contactTime(const std::array<double, 3> &dr, const std::array<double, 3> &dv,
-                        double sigma, double from, double to)
-{
-    const double b = dot(dr, dv);
-    if (!(b < 0)) {
-        return -1; // moving apart, or keeping their distance
-    }
-    const double c = dot(dr, dr) - sigma * sigma;
-    if (c <= 0) {
-        return from; // touching already and closing in: now
-    }
-    const double a = dot(dv, dv);
-    const double disc = b * b - a * c;
-    if (!(disc > 0)) {
-        return -1; // the closest approach stays outside contact
-    }
-    // The smaller root, written without the cancellation of -b - sqrt.
-    const double t = from + c / (-b + std::sqrt(disc));
-    return t <= to ? t : -1;
-}
 
 MixtureSettings mixtureInRange(const MixtureSettings &asked)
 {
@@ -165,7 +90,7 @@ bool Gas::setMixture(const MixtureSettings &asked)
     m_mix.traced = 1;
     m_mix.effusion = EffusionTally{};
     m_mix.random.seed(kMixtureSeed);
-    m_mix.order.clear();
+    m_mix.step.reset();
     g.Mezcla = 1;
     g.NumPar = heavy + m.aCount + m.bCount;
     g.NumParPedido = g.NumPar;
@@ -174,7 +99,6 @@ bool Gas::setMixture(const MixtureSettings &asked)
         g.Especie[i] = i <= heavy ? kHeavy : b ? kSpeciesB : kSpeciesA;
         g.Masa[i] = i <= heavy ? m.heavyMass : b ? m.bMass : 1.0f;
         g.RadioPar[i] = i <= heavy ? m.heavyRadius : b ? m.bRadius : m.aRadius;
-        m_mix.pathSince[i] = 0;
         m_mix.pathStarted[i] = false;
         for (auto &image : m_mix.image) {
             image[i] = 0;
@@ -200,6 +124,15 @@ void Gas::removeDivider()
 {
     m_mix.dividerUp = false;
     m_changes |= GasChange::Mixture;
+}
+
+void Gas::tallySides()
+{
+    const SideCounts c = sideCounts();
+    m_mix.effusion.ticks += 1;
+    for (size_t s = 0; s < 2; ++s) {
+        m_mix.effusion.leftTicks[s] += c.n[s][0];
+    }
 }
 
 SideCounts Gas::sideCounts() const
@@ -315,307 +248,93 @@ void Gas::mixtureVelocities()
 
 // ---- the tick -------------------------------------------------------------
 
-void Gas::sweepBox(int32_t i, double now)
+struct Gas::MixtureEvents final : EventListener
 {
-    // The box i's sphere sweeps from `now` to the tick's end on its present
-    // course, a little wider than the float rounding of its bounds.
-    const GasState &g = state;
-    MixtureState &m = m_mix;
-    constexpr float kPad = 1e-3f;
-    const double p[3] = {m.px[i], m.py[i], m.pz[i]};
-    const double v[3] = {g.VelX[i], g.VelY[i], g.VelZ[i]};
-    const double r = g.RadioPar[i];
-    for (int a = 0; a < 3; ++a) {
-        const double from = p[a] + v[a] * (now - m.tau[i]);
-        const double to = p[a] + v[a] * (g.DeltaT - m.tau[i]);
-        m.boxes[2 * a][i] = static_cast<float>(std::min(from, to) - r) - kPad;
-        m.boxes[2 * a + 1][i] = static_cast<float>(std::max(from, to) + r) + kPad;
-    }
-}
-
-void Gas::predictFrom(int32_t i, double now)
-{
-    // After i's course changed (its box swept afresh): its contacts with
-    // every particle whose box meets its own. Each box holds its sphere from
-    // its last collision to the tick's end, so two spheres that touch on
-    // their present courses have boxes that meet.
-    GasState &g = state;
-    MixtureState &m = m_mix;
-    const int32_t n = g.NumPar;
-    float b[6];
-    for (int c = 0; c < 6; ++c) {
-        b[c] = m.boxes[c][i];
-    }
-    const double dti = now - m.tau[i];
-    const double xi = m.px[i] + g.VelX[i] * dti, yi = m.py[i] + g.VelY[i] * dti,
-                 zi = m.pz[i] + g.VelZ[i] * dti;
-    for (int32_t base = 1; base <= n; base += 4) {
-        uint32_t hits = meets4(m.boxes, base, b);
-        if (n - base < 3) {
-            hits &= (1u << (n - base + 1)) - 1u; // past the last particle
-        }
-        for (; hits != 0; hits &= hits - 1) {
-            const int32_t k = base + std::countr_zero(hits);
-            if (k == i) {
-                continue;
-            }
-            const double dt = now - m.tau[k];
-            const std::array<double, 3> dr = {m.px[k] + g.VelX[k] * dt - xi,
-                                              m.py[k] + g.VelY[k] * dt - yi,
-                                              m.pz[k] + g.VelZ[k] * dt - zi};
-            const std::array<double, 3> dv = {double(g.VelX[k]) - g.VelX[i],
-                                              double(g.VelY[k]) - g.VelY[i],
-                                              double(g.VelZ[k]) - g.VelZ[i]};
-            const double t =
-                contactTime(dr, dv, double(g.RadioPar[i]) + g.RadioPar[k], now, g.DeltaT);
-            if (t >= 0) {
-                m.heap.push_back({t, i, k, m.version[i], m.version[k]});
-                std::push_heap(m.heap.begin(), m.heap.end(), std::greater<>{});
-            }
+    Gas &gas;
+    explicit MixtureEvents(Gas &g) : gas(g) {}
+    void contact(int32_t i, int32_t j) override { gas.tallyContact(i, j); }
+    void wall(int32_t i, int axis, bool high) override { gas.tallyWall(i, axis, high); }
+    void crossed(int32_t i, bool toRight) override
+    {
+        const int32_t s = gas.state.Especie[i];
+        if (s == kSpeciesA || s == kSpeciesB) {
+            (toRight ? gas.m_mix.effusion.crossings : gas.m_mix.effusion.crossingsBack)[s] += 1;
         }
     }
-}
-
-void Gas::collidePair(int32_t i, int32_t j, double at)
-{
-    GasState &g = state;
-    MixtureState &m = m_mix;
-    FreePathTally &tally = m.tally;
-    // Both to the moment of contact; the distance flown ends each one's path.
-    for (const int32_t p : {i, j}) {
-        const double dt = at - m.tau[p];
-        m.px[p] += g.VelX[p] * dt;
-        m.py[p] += g.VelY[p] * dt;
-        m.pz[p] += g.VelZ[p] * dt;
-        m.tau[p] = at;
-        const double speed =
-            std::sqrt(double(g.VelX[p]) * g.VelX[p] + double(g.VelY[p]) * g.VelY[p] +
-                      double(g.VelZ[p]) * g.VelZ[p]);
-        m.pathSince[p] += speed * dt;
-        const int s = g.Especie[p];
-        if (inBulk(m.px[p], m.py[p], m.pz[p])) {
-            tally.bulkHits[static_cast<size_t>(s)] += 1;
-        }
-        if (s == kHeavy) {
-            // Not a molecule: no path of its own in the gas's tally.
-            m.version[p] += 1;
-            continue;
-        }
-        if (m.pathStarted[p]) {
-            tally.paths[s] += 1;
-            tally.pathSum[s] += m.pathSince[p];
-            const auto bin = static_cast<size_t>(
-                std::min(m.pathSince[p] / FreePathTally::kPathBinWidth,
-                         double(FreePathTally::kPathBins - 1)));
-            tally.histogram[bin] += 1;
-        }
-        tally.hits[s] += 1;
-        m.pathStarted[p] = true;
-        m.pathSince[p] = 0;
-        m.version[p] += 1;
-    }
-    tally.collisions += 1;
-    std::array<double, 3> n = {m.px[j] - m.px[i], m.py[j] - m.py[i], m.pz[j] - m.pz[i]};
-    const double r = std::sqrt(dot(n, n));
-    if (!(r > 0)) {
-        return; // same centre: no line of centres
-    }
-    for (double &c : n) {
-        c /= r;
-    }
-    // The elastic exchange along the line of centres for masses mi, mj:
-    // momentum and energy are kept; the tangential components stay.
-    const double mi = g.Masa[i], mj = g.Masa[j];
-    const double un = (g.VelX[j] - g.VelX[i]) * n[0] + (g.VelY[j] - g.VelY[i]) * n[1] +
-                      (g.VelZ[j] - g.VelZ[i]) * n[2];
-    const double impulse = 2.0 * mi * mj / (mi + mj) * un;
-    g.VelX[i] = static_cast<float>(g.VelX[i] + impulse / mi * n[0]);
-    g.VelY[i] = static_cast<float>(g.VelY[i] + impulse / mi * n[1]);
-    g.VelZ[i] = static_cast<float>(g.VelZ[i] + impulse / mi * n[2]);
-    g.VelX[j] = static_cast<float>(g.VelX[j] - impulse / mj * n[0]);
-    g.VelY[j] = static_cast<float>(g.VelY[j] - impulse / mj * n[1]);
-    g.VelZ[j] = static_cast<float>(g.VelZ[j] - impulse / mj * n[2]);
-}
+};
 
 void Gas::mixtureTick(bool collisions)
 {
+    GasState &g = state;
     const bool divider = dividerUp();
-    const bool pairs = collisions && state.NumPar > 1;
-    beginMixtureTick(divider);
-    if (pairs) {
-        predictContacts();
-    }
-    // The divider's meetings join the collisions (partner 0: the plane).
-    for (int32_t i = 1; i <= state.NumPar && divider; ++i) {
-        predictDivider(i, 0);
-    }
-    runContacts(pairs, divider);
     // The walls as they stand this tick.
     const float top = wallY();
-    endMixtureTick(divider, top);
+    if (divider) {
+        tallySides();
+    }
+    const EventBodies bodies{g.ParX.data(), g.ParY.data(), g.ParZ.data(),  g.VelX.data(),
+                             g.VelY.data(), g.VelZ.data(), g.Masa.data(), g.RadioPar.data(),
+                             g.NumPar};
+    EventWalls walls;
+    walls.side = {kBoxSize, std::max(0.0f, top), kBoxSize};
+    walls.divider = divider;
+    walls.hole = m_mix.settings.divider == Divider::Hole;
+    walls.holeHalf = m_mix.settings.holeSide / 2.0;
+    walls.holeY = pistonPosition() / 2.0;
+    walls.holeZ = kBoxSize / 2.0;
+    MixtureEvents listener(*this);
+    m_mix.step.run(bodies, walls, g.DeltaT, collisions, listener);
     tallyBulk(top);
     m_mix.tally.ticks += 1;
 }
 
-void Gas::beginMixtureTick(bool divider)
+void Gas::tallyContact(int32_t i, int32_t j)
 {
-    // Every particle starts the tick at its own time 0, where it stands.
     const GasState &g = state;
     MixtureState &m = m_mix;
-    for (int32_t i = 1; i <= g.NumPar; ++i) {
-        m.px[i] = g.ParX[i];
-        m.py[i] = g.ParY[i];
-        m.pz[i] = g.ParZ[i];
-        m.tau[i] = 0;
-        m.version[i] = 0;
+    FreePathTally &tally = m.tally;
+    // The distance flown since a particle's last collision ends its path.
+    for (const int32_t p : {i, j}) {
+        const int s = g.Especie[p];
+        const std::array<double, 3> at = m.step.position(p);
+        if (inBulk(at[0], at[1], at[2])) {
+            tally.bulkHits[static_cast<size_t>(s)] += 1;
+        }
+        if (s == kHeavy) {
+            continue; // not a molecule: no path of its own in the gas's tally
+        }
+        const double path = m.step.flown(p);
+        if (m.pathStarted[p]) {
+            tally.paths[s] += 1;
+            tally.pathSum[s] += path;
+            const auto bin = static_cast<size_t>(std::min(
+                path / FreePathTally::kPathBinWidth, double(FreePathTally::kPathBins - 1)));
+            tally.histogram[bin] += 1;
+        }
+        tally.hits[s] += 1;
+        m.pathStarted[p] = true;
+        m.step.clearFlown(p);
     }
-    if (divider) {
-        tallySides();
-    }
-    m.heap.clear();
+    tally.collisions += 1;
 }
 
-void Gas::sortBoxes()
+void Gas::tallyWall(int32_t i, int axis, bool high)
 {
-    // The boxes in order of their low x (the order of the last tick, nearly
-    // right, mended by insertion).
-    const int32_t n = state.NumPar;
-    MixtureState &m = m_mix;
-    for (int32_t i = 1; i <= n; ++i) {
-        sweepBox(i, 0);
-    }
-    if (m.order.size() != static_cast<size_t>(n)) {
-        m.order.resize(static_cast<size_t>(n));
-        for (int32_t i = 0; i < n; ++i) {
-            m.order[static_cast<size_t>(i)] = i + 1;
-        }
-    }
-    const auto &lx = m.boxes[0];
-    for (size_t a = 1; a < m.order.size(); ++a) {
-        const int32_t i = m.order[a];
-        size_t b = a;
-        for (; b > 0 && lx[m.order[b - 1]] > lx[i]; --b) {
-            m.order[b] = m.order[b - 1];
-        }
-        m.order[b] = i;
-    }
-    // The boxes in that order, side by side: the window of boxes that
-    // begin before a box ends is found on x, then tested on y and z
-    // without branches.
-    auto &q = m.sorted;
-    for (int32_t a = 0; a < n; ++a) {
-        const int32_t i = m.order[static_cast<size_t>(a)];
-        for (int c = 0; c < 6; ++c) {
-            q[c][a] = m.boxes[c][i];
-        }
-    }
-}
-
-void Gas::predictContacts()
-{
-    // Sweep and prune: each box against those that begin before it ends.
-    const GasState &g = state;
-    MixtureState &m = m_mix;
-    const int32_t n = g.NumPar;
-    const double end = g.DeltaT;
-    sortBoxes();
-    const auto &q = m.sorted;
-    int32_t windowEnd = 0;
-    for (int32_t a = 0; a < n; ++a) {
-        float b[6];
-        for (int c = 0; c < 6; ++c) {
-            b[c] = q[c][a];
-        }
-        windowEnd = std::max(windowEnd, a + 1);
-        while (windowEnd < n && q[0][windowEnd] <= b[1]) {
-            ++windowEnd;
-        }
-        for (int32_t base = a + 1; base < windowEnd; base += 4) {
-            uint32_t hits = meets4(q, base, b);
-            if (windowEnd - base < 4) {
-                hits &= (1u << (windowEnd - base)) - 1u;
-            }
-            for (; hits != 0; hits &= hits - 1) {
-                const int32_t i = m.order[static_cast<size_t>(a)];
-                const int32_t k = m.order[static_cast<size_t>(base + std::countr_zero(hits))];
-                const std::array<double, 3> dr = {m.px[k] - m.px[i], m.py[k] - m.py[i],
-                                                  m.pz[k] - m.pz[i]};
-                const std::array<double, 3> dv = {double(g.VelX[k]) - g.VelX[i],
-                                                  double(g.VelY[k]) - g.VelY[i],
-                                                  double(g.VelZ[k]) - g.VelZ[i]};
-                const double t =
-                    contactTime(dr, dv, double(g.RadioPar[i]) + g.RadioPar[k], 0, end);
-                if (t >= 0) {
-                    m.heap.push_back({t, i, k, 0, 0});
-                }
-            }
-        }
-    }
-    std::make_heap(m.heap.begin(), m.heap.end(), std::greater<>{});
-}
-
-void Gas::runContacts(bool pairs, bool divider)
-{
-    // The events in time order, each changing the courses it involves and
-    // predicting theirs afresh.
-    MixtureState &m = m_mix;
-    while (!m.heap.empty()) {
-        std::pop_heap(m.heap.begin(), m.heap.end(), std::greater<>{});
-        const MixtureState::Event e = m.heap.back();
-        m.heap.pop_back();
-        // A collision since the prediction changed a course: stale.
-        if (e.vi != m.version[e.i] || e.vj != m.version[e.j]) {
-            continue;
-        }
-        if (e.j == 0) {
-            if (meetDivider(e.i, e.t) && pairs) {
-                sweepBox(e.i, e.t);
-                predictFrom(e.i, e.t);
-            }
-            continue;
-        }
-        collidePair(e.i, e.j, e.t);
-        sweepBox(e.i, e.t);
-        sweepBox(e.j, e.t);
-        predictFrom(e.i, e.t);
-        predictFrom(e.j, e.t);
-        if (divider) {
-            predictDivider(e.i, e.t);
-            predictDivider(e.j, e.t);
-        }
-    }
-}
-
-void Gas::endMixtureTick(bool divider, float top)
-{
-    // Each particle flies on to the tick's end, then meets the walls.
     GasState &g = state;
-    MixtureState &m = m_mix;
-    const double end = g.DeltaT;
-    for (int32_t i = 1; i <= g.NumPar; ++i) {
-        const double dt = end - m.tau[i];
-        g.ParX[i] = static_cast<float>(m.px[i] + g.VelX[i] * dt);
-        g.ParY[i] = static_cast<float>(m.py[i] + g.VelY[i] * dt);
-        g.ParZ[i] = static_cast<float>(m.pz[i] + g.VelZ[i] * dt);
-        if (divider) {
-            keepSide(i);
-        }
-        const double speed = std::sqrt(double(g.VelX[i]) * g.VelX[i] +
-                                       double(g.VelY[i]) * g.VelY[i] + double(g.VelZ[i]) * g.VelZ[i]);
-        m.pathSince[i] += speed * dt;
-        if (outsideBox(i, top)) {
-            // The fold is a mirror: the position unfolded from the image the
-            // particle was in says which image it has gone on into.
-            const std::array<double, 3> before = unfoldedPosition(i);
-            ChoquePared(i);
-            const double side[3] = {kBoxSize, top, kBoxSize};
-            for (int a = 0; a < 3; ++a) {
-                if (side[a] > 0) {
-                    m.image[a][i] = static_cast<int32_t>(std::floor(before[a] / side[a]));
-                }
-            }
-        }
+    // The momentum the wall receives, its velocity already reversed: as the
+    // classic walls add it, the mass weighed in.
+    const float v = (axis == 0 ? g.VelX : axis == 1 ? g.VelY : g.VelZ)[i];
+    if (high) {
+        g.Presion -= 2.0f * g.Masa[i] * v;
+    } else {
+        g.Presion += 2.0f * g.Masa[i] * v;
     }
+    // Unfolded, the wall is a mirror: the particle goes on into the next
+    // image of the box, up or down the axis as the image it was in is
+    // mirrored or not.
+    int32_t &image = m_mix.image[static_cast<size_t>(axis)][i];
+    const int32_t up = (image & 1) == 0 ? 1 : -1;
+    image += high ? up : -up;
 }
 
 void Gas::tallyBulk(float top)
