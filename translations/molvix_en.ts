@@ -1975,10 +1975,12 @@ mismos campos):
                        densidad medida en esa zona: 1/(√2·n·π·d²·χ) para una
                        especie, con el factor de Enskog χ = (1 − η/2)/(1 −
                        η)³, η = π·n·d³/6; con dos especies, la fórmula de la
-                       mezcla
+                       mezcla; sin corrección de paredes: la zona está lejos
+                       de ellas
   collision_rate       choques por partícula y unidad de tiempo en esa zona
   collision_rate_theory
-                       el de la teoría, v̄/λ (la media de las especies)
+                       el de la teoría, v̄/λ (la media de las especies), con
+                       v̄ = √(8·k·T/(π·m))
   diffusion            el coeficiente de difusión de la especie A: la
                        pendiente / 6 del desplazamiento cuadrático medio de
                        todas sus partículas (las paredes desplegadas como
@@ -1986,13 +1988,19 @@ mismos campos):
                        choques
   diffusion_theory     el de las esferas duras, 3/(8·n·d²·χ)·√(k·T/(π·m)),
                        a la densidad de la caja (N/V) y la temperatura
-                       medida; con otras especies, la ley de Blanc
+                       medida, dividido por la sombra de las paredes,
+                       1 − d·A/(4·V) (A: el área de las seis paredes, V: el
+                       volumen); con otras especies, la ley de Blanc
   heavy_v2             la media de v² de la partícula pesada en los pasos
                        medidos
   heavy_v2_theory      3·k·T/M, con k·T = 100 × la &quot;Temperatura&quot; medida
   heavy_mass, heavy_radius
                        los ajustes de la partícula pesada
-  Vacías sin choques, sin partículas o sin partícula pesada.
+  Vacías sin choques, sin partículas o sin partícula pesada; las del
+  recorrido libre y los choques también con el émbolo a menos de cuatro radios
+  mayores del suelo (no queda zona lejos de las paredes), y diffusion_theory
+  con el émbolo a menos de un diámetro (en esa lámina no hay gas en volumen al
+  que se aplique).
 
 Columnas de la serie:
   run, tick, time, count, wall, temperature_setting, collisions, pressure,
@@ -2127,22 +2135,30 @@ Mixture columns (with any mixture option; JSON has the same fields):
                        the hard spheres&apos; at the measured temperature and the
                        density measured there: 1/(√2·n·π·d²·χ) for one
                        species, with Enskog&apos;s factor χ = (1 − η/2)/(1 − η)³,
-                       η = π·n·d³/6; with two species, the mixture&apos;s formula
+                       η = π·n·d³/6; with two species, the mixture&apos;s formula;
+                       no wall correction: that zone is away from the walls
   collision_rate       collisions per particle per unit time there
   collision_rate_theory
-                       the theory&apos;s, v̄/λ (the mean over the species)
+                       the theory&apos;s, v̄/λ (the mean over the species), with
+                       v̄ = √(8·k·T/(π·m))
   diffusion            species A&apos;s diffusion coefficient: the slope / 6 of
                        the mean-square displacement of all its particles
                        (the walls unfolded as mirrors) against time, from 10
                        times between collisions on
   diffusion_theory     the hard spheres&apos;, 3/(8·n·d²·χ)·√(k·T/(π·m)), at the
-                       box&apos;s density (N/V) and the measured temperature;
-                       with other species, Blanc&apos;s law
+                       box&apos;s density (N/V) and the measured temperature,
+                       divided by the walls&apos; shadow, 1 − d·A/(4·V) (A: the
+                       area of the six walls, V: the volume); with other
+                       species, Blanc&apos;s law
   heavy_v2             the heavy particle&apos;s mean v² over the measured ticks
   heavy_v2_theory      3·k·T/M, with k·T = 100 × the measured &quot;Temperatura&quot;
   heavy_mass, heavy_radius
                        the heavy particle&apos;s settings
-  Empty without collisions, particles or a heavy particle.
+  Empty without collisions, particles or a heavy particle; the free path&apos;s
+  and the collisions&apos; also with the piston less than four of the largest radii
+  above the floor (no zone away from the walls is left), and diffusion_theory
+  with the piston less than a diameter above it (such a slab has no bulk gas
+  for it to apply to).
 
 Series columns:
   run, tick, time, count, wall, temperature_setting, collisions, pressure,

@@ -156,8 +156,16 @@ void EventStep::begin(bool fromCaller)
         m_version[s] = 0;
         m_seen[s] = 0;
     }
+    // About a tenth of a contact per particle in a window.
+    if (!fromCaller && m_b.n > 0) {
+        const double perStep = static_cast<double>(m_windowContacts) / (m_b.n * m_clock / m_dt);
+        m_windowSteps = perStep > 0 ? static_cast<int>(std::clamp(0.1 / perStep, 1.0,
+                                                                  double(kWindowSteps)))
+                                    : kWindowSteps;
+    }
+    m_windowContacts = 0;
     m_clock = 0;
-    m_horizon = kWindowSteps * m_dt;
+    m_horizon = m_windowSteps * m_dt;
     m_stamp = 0;
     m_heap.clear();
     if (m_pairs) {
@@ -181,7 +189,7 @@ void EventStep::makeGrid()
         widest = std::max(widest, double(m_b.radius[i]));
         squares += m_speed[static_cast<size_t>(i)] * m_speed[static_cast<size_t>(i)];
     }
-    const double flight = std::sqrt(squares / m_b.n) * m_dt * kWindowSteps;
+    const double flight = std::sqrt(squares / m_b.n) * m_dt * m_windowSteps;
     double volume = 1;
     for (const double s : m_w.side) {
         volume *= std::max(s, 1.0);
@@ -341,6 +349,7 @@ void EventStep::afterCourseChange(int32_t i)
 
 void EventStep::collide(int32_t i, int32_t j)
 {
+    ++m_windowContacts;
     m_listener->contact(i, j);
     const auto si = static_cast<size_t>(i), sj = static_cast<size_t>(j);
     std::array<double, 3> n = {m_px[sj] - m_px[si], m_py[sj] - m_py[si], m_pz[sj] - m_pz[si]};

@@ -16,7 +16,7 @@
 // and tells a listener of each event so that the caller keeps its tallies.
 // Candidates for contact are found through a grid of cells holding the box
 // each flight sweeps, so that the cost is O(N log N) in the particles and
-// the events, not O(N^2). The predictions reach kWindowSteps steps ahead and
+// the events, not O(N^2). The predictions reach a few steps ahead and
 // are kept from step to step (the positions in double between them), so a
 // step costs its own events and not a prediction of every pair; the
 // window starts afresh when it runs out, or from the caller's arrays when
@@ -71,7 +71,9 @@ class EventStep
 public:
     // A new set of particles: the distances flown are forgotten.
     void reset();
-    // Steps a window of predictions reaches.
+    // Steps a window of predictions reaches at most: fewer in a gas where a
+    // particle meets others within a few steps, whose predictions would
+    // mostly be dropped before their time.
     static constexpr int kWindowSteps = 4;
     // One step of length dt; contacts between particles only with `pairs`.
     void run(const EventBodies &bodies, const EventWalls &walls, double dt, bool pairs,
@@ -138,6 +140,8 @@ private:
     bool m_live = false;   // a window under way
     double m_clock = 0;    // the time within the window the last step ended at
     double m_horizon = 0;  // the window's end
+    int m_windowSteps = kWindowSteps;
+    int64_t m_windowContacts = 0; // contacts in this window so far
     // What the last step wrote: a change there is someone else's.
     std::array<std::vector<float>, 6> m_out;
     EventListener *m_listener = nullptr;

@@ -46,8 +46,13 @@ double theoryD(const Gas &gas, int32_t s, double kT)
     if (!(volume > 0) || !(kT > 0) || s < 0) {
         return MixtureRecorder::Figures::kNone;
     }
-    return mixtureDiffusionTheory(boxParts(gas, volume), static_cast<size_t>(s), kT,
-                                  gas.wallArea() / volume);
+    const std::vector<SpeciesPart> parts = boxParts(gas, volume);
+    // A bulk's theory, the walls' shadow taken out: a slab thinner than
+    // the particle's diameter has no bulk, and no such theory.
+    if (gas.pistonPosition() < 2 * parts[static_cast<size_t>(s)].radius) {
+        return MixtureRecorder::Figures::kNone;
+    }
+    return mixtureDiffusionTheory(parts, static_cast<size_t>(s), kT, gas.wallArea() / volume);
 }
 
 // A heavy particle keeps its velocity for M D / kT, far longer than a

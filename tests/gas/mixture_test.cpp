@@ -130,6 +130,44 @@ TEST(Mixture, AFastPairThatCrossesInOneTickIsFound)
     EXPECT_LT(p.g.state.ParX[1], p.g.state.ParX[2]) << "they bounced, not crossed";
 }
 
+TEST(Mixture, TheWallsAreEventsInTimeOrderWithTheContacts)
+{
+    // A (radius 1) at 99.5 flies at +20 to the wall x = 100 (t = 0.025),
+    // comes back and meets B, at rest at 97.5, when it is at 99.5 (t =
+    // 0.05): head on, equal masses, A stops and B leaves at -20, at 96.5 by
+    // the tick's end. The wall got 2 x 20. Walls met at the tick's end
+    // would leave A folded back to 98.5 inside B, with no contact.
+    Pair p(1.0f, 1.0f, 1.0f);
+    p.put(1, 99.5f, 20);
+    p.put(2, 97.5f, 0);
+    p.g.TimeLoopTimer();
+    const GasState &s = p.g.state;
+    EXPECT_NEAR(s.ParX[1], 99.5f, 1e-4);
+    EXPECT_NEAR(s.VelX[1], 0.0f, 1e-4);
+    EXPECT_NEAR(s.ParX[2], 96.5f, 1e-4);
+    EXPECT_NEAR(s.VelX[2], -20.0f, 1e-4);
+    EXPECT_NEAR(s.Presion, 40.0f, 1e-3);
+    EXPECT_EQ(p.g.freePaths().collisions, 1);
+
+    // In a slab of height 1 a centre at 0.5 flying at 33 meets the piston,
+    // the floor and the piston again in one tick (unfolded 0.5 -> 3.8): it
+    // ends at 0.2 going down, each hit's 2 x 33 given to the walls, and
+    // three mirror images on.
+    Gas g;
+    g.setMixture({1, 0.5f, 0, 1, 0.5f});
+    g.MoverPared(1);
+    GasState &t = g.state;
+    t.ParX[1] = t.ParZ[1] = 50;
+    t.ParY[1] = 0.5f;
+    t.VelX[1] = t.VelZ[1] = 0;
+    t.VelY[1] = 33;
+    g.TimeLoopTimer();
+    EXPECT_NEAR(t.ParY[1], 0.2f, 1e-4);
+    EXPECT_FLOAT_EQ(t.VelY[1], -33);
+    EXPECT_NEAR(t.Presion, 3 * 66.0f, 1e-3);
+    EXPECT_NEAR(g.unfoldedPosition(1)[1], 3.8, 1e-4);
+}
+
 TEST(Mixture, AChainOfContactsInOneTickIsMadeInTimeOrder)
 {
     // Newton's cradle: 1 hits 2 (at rest, touching 3); in time order the

@@ -138,4 +138,51 @@ TEST(MixtureRun, FreePathsAndCollisionRatesMatchTheHardSphereTheory)
                  r.collisionRateTheory);
 }
 
+TEST(MixtureRun, SlabsAndHotGasesKeepTheirPressureAndFreePath)
+{
+    // A nearly ideal mixture (200 spheres of radius 0.5, collisions on)
+    // reads P V / (N T) within 5 % of 1 however thin its slab; in the
+    // whole box lambda is its theory's, cold or hot. A slab thinner than a
+    // diameter has no diffusion theory, a thicker one has.
+    RunPlan plan;
+    plan.warmup = 1000;
+    plan.ticks = 6000;
+    const struct
+    {
+        int32_t wall, temperature, a, b;
+        float radius;
+        bool freePath;
+    } cases[] = {{1, 20, 200, 0, 0.5f, false},   {2, 20, 200, 0, 0.5f, false},
+                 {5, 20, 200, 0, 0.5f, true},    {20, 20, 200, 0, 0.5f, true},
+                 {100, 2, 100, 400, 1.5f, true}, {100, 100, 100, 400, 1.5f, true}};
+    for (const auto &c : cases) {
+        RunSettings s;
+        s.count = c.a;
+        s.bCount = c.b;
+        s.radius = s.bRadius = c.radius;
+        s.wall = c.wall;
+        s.temperature = c.temperature;
+        s.collisions = true;
+        s.mixture = true;
+        const RunResult r = runExperiment(s, plan);
+        SCOPED_TRACE(testing::Message() << "wall " << c.wall << " temperature " << c.temperature);
+        EXPECT_NEAR(r.idealGasRatio.mean, 1.0, 0.05);
+        ASSERT_EQ(r.meanFreePath.has_value(), c.freePath);
+        if (c.freePath) {
+            EXPECT_NEAR(*r.meanFreePath / *r.meanFreePathTheory, 1.0, 0.05);
+            EXPECT_NEAR(*r.collisionRate / *r.collisionRateTheory, 1.0, 0.05);
+        }
+    }
+    for (const int32_t wall : {2, 10}) {
+        RunSettings s;
+        s.count = 200;
+        s.radius = 1.5f;
+        s.wall = wall;
+        s.collisions = true;
+        s.mixture = true;
+        plan.ticks = 2000;
+        EXPECT_EQ(runExperiment(s, plan).diffusionTheory.has_value(), wall > 3) << wall;
+    }
+}
+
 } // namespace
