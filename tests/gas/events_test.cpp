@@ -1,0 +1,125 @@
+// The event step on its own: what it keeps over many steps however thin or
+// hot the box, and what it takes from the caller between steps.
+#include "events.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <vector>
+
+namespace {
+
+struct Tally final : EventListener
+{
+    int64_t contacts = 0, walls = 0;
+    void contact(int32_t, int32_t) override { ++contacts; }
+    void wall(int32_t, int, bool) override { ++walls; }
+    void crossed(int32_t, bool) override {}
+};
+
+// n spheres of radius r on a lattice in a box of side x height h, speeds
+// of spread `spread`, masses 1 and 3 in turn.
+struct Box
+{
+    int32_t n;
+    std::vector<float> x, y, z, vx, vy, vz, mass, radius;
+    EventWalls walls;
+    Box(int32_t count, float r, double height, float spread)
+        : n(count), x(count + 1), y(count + 1), z(count + 1), vx(count + 1), vy(count + 1),
+          vz(count + 1), mass(count + 1), radius(count + 1, r)
+    {
+        walls.side = {100, height, 100};
+        std::mt19937 random(7);
+        std::normal_distribution<float> normal(0.0f, spread);
+        const int32_t perRow = 100 / static_cast<int32_t>(3 * r);
+        for (int32_t i = 1; i <= n; ++i) {
+            x[i] = (static_cast<float>((i - 1) % perRow) + 0.5f) * 3 * r;
+            z[i] = (static_cast<float>((i - 1) / perRow) + 0.5f) * 3 * r;
+            y[i] = static_cast<float>(height / 2);
+            vx[i] = normal(random);
+            vy[i] = normal(random);
+            vz[i] = normal(random);
+            mass[i] = i % 2 == 0 ? 3.0f : 1.0f;
+        }
+    }
+    EventBodies bodies()
+    {
+        return {x.data(), y.data(), z.data(), vx.data(), vy.data(), vz.data(),
+                mass.data(), radius.data(), n};
+    }
+    double energy() const
+    {
+        double e = 0;
+        for (int32_t i = 1; i <= n; ++i) {
+            e += mass[i] * (double(vx[i]) * vx[i] + double(vy[i]) * vy[i] + double(vz[i]) * vz[i]);
+        }
+        return e;
+    }
+};
+
+TEST(EventStep, KeepsEnergyAndEveryCentreInsideHoweverThinOrHot)
+{
+    // Slabs thinner than a diameter to the whole box, slow and fast: after
+    // each step every centre is within the walls, no pair is inside the
+    // other by more than rounding, and the energy is kept to float
+    // rounding.
+    const struct
+    {
+        double height;
+        float spread;
+    } cases[] = {{0.5, 20}, {1, 200}, {5, 100}, {100, 20}, {100, 300}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "height " << c.height << " spread " << c.spread);
+        Box b(120, 1.0f, c.height, c.spread);
+        const double before = b.energy();
+        EventStep step;
+        Tally tally;
+        for (int t = 0; t < 300; ++t) {
+            step.run(b.bodies(), b.walls, 0.1, true, tally);
+            for (int32_t i = 1; i <= b.n; ++i) {
+                ASSERT_TRUE(b.x[i] >= 0 && b.x[i] <= 100 && b.y[i] >= 0 && b.y[i] <= c.height &&
+                            b.z[i] >= 0 && b.z[i] <= 100)
+                    << "particle " << i << " tick " << t;
+            }
+        }
+        for (int32_t i = 1; i <= b.n; ++i) {
+            for (int32_t k = i + 1; k <= b.n; ++k) {
+                const float dx = b.x[i] - b.x[k], dy = b.y[i] - b.y[k], dz = b.z[i] - b.z[k];
+                ASSERT_GT(std::sqrt(dx * dx + dy * dy + dz * dz), 2.0f - 1e-3f) << i << " " << k;
+            }
+        }
+        EXPECT_NEAR(b.energy() / before, 1.0, 1e-4);
+        EXPECT_GT(tally.contacts, 0);
+        EXPECT_GT(tally.walls, 0);
+    }
+}
+
+TEST(EventStep, TakesTheCallersChangesBetweenStepsAndSurvivesABoxWithNoRoom)
+{
+    // Mid-window the caller puts particle 1 elsewhere and turns it round:
+    // the next step starts from there, not from the step's own course.
+    Box b(2, 1.0f, 100, 0);
+    b.x[1] = 20;
+    b.x[2] = 80;
+    b.vx[1] = 10;
+    EventStep step;
+    Tally tally;
+    step.run(b.bodies(), b.walls, 0.1, true, tally);
+    EXPECT_FLOAT_EQ(b.x[1], 21);
+    b.x[1] = 40;
+    b.vx[1] = -10;
+    step.run(b.bodies(), b.walls, 0.1, true, tally);
+    EXPECT_FLOAT_EQ(b.x[1], 39);
+    // A piston on the floor: no room on y, nothing to bounce between; the
+    // step ends and the centres are on the floor.
+    Box flat(20, 1.0f, 0, 30);
+    for (int t = 0; t < 20; ++t) {
+        step.run(flat.bodies(), flat.walls, 0.1, true, tally);
+    }
+    for (int32_t i = 1; i <= flat.n; ++i) {
+        EXPECT_EQ(flat.y[i], 0.0f);
+    }
+}
+
+} // namespace
