@@ -47,7 +47,6 @@ double contactTime(const std::array<double, 3> &dr, const std::array<double, 3> 
 void EventStep::reset()
 {
     std::fill(m_flown.begin(), m_flown.end(), 0.0);
-    m_events = 0;
     m_live = false;
 }
 
@@ -106,7 +105,6 @@ void EventStep::runUntil(double end)
             continue;
         }
         ++made;
-        ++m_events;
         advance(e.i, e.t);
         if (e.j > 0) {
             advance(e.j, e.t);

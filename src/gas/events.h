@@ -89,8 +89,6 @@ public:
     // The distance i has flown since the last clearFlown(i) (or reset).
     double flown(int32_t i) const { return m_flown[static_cast<size_t>(i)]; }
     void clearFlown(int32_t i) { m_flown[static_cast<size_t>(i)] = 0; }
-    // Events made since reset: contacts, walls, divider (the benchmark).
-    int64_t events() const { return m_events; }
 
     // A step never makes more events than this per particle (with 16 more
     // for the step): past it the rest of the step is flown straight, so
@@ -152,7 +150,6 @@ private:
     std::vector<std::array<float, 6>> m_box; // swept: low and high on x, y, z
     std::vector<Event> m_heap;
     uint32_t m_stamp = 0;
-    int64_t m_events = 0;
     // The grid: cells per axis, cells per length, each cell's list of
     // boxes (entered as they are swept; a course's later box is added, the
     // earlier left, so a list may name a particle whose box has moved on:

@@ -413,9 +413,6 @@ public:
     {
         return ::contactTime(dr, dv, sigma, from, to);
     }
-    // Events the mixture's steps have made since it was set (contacts,
-    // walls, divider).
-    int64_t mixtureEvents() const { return m_mix.step.events(); }
 
 private:
     int32_t nextRandom();
