@@ -4,7 +4,8 @@
 //     (gzip -9 and brotli);
 //   - the first frame: ms from the navigation's start to the view drawn;
 //   - animating with 100 particles, collisions on and "Gráficas" shown:
-//     ticks delivered and frames drawn per second over 5 s;
+//     ticks delivered and frames drawn per second over 5 s, and the same
+//     with "Difusión" shown and a mixture of 500;
 //   - stopped: the page's own main-thread work (the browser's TaskDuration)
 //     and the processor time of every Chromium process over 5 s, and the
 //     animation frames requested meanwhile.
@@ -95,6 +96,31 @@ const animating = await page.evaluate(async () => {
   return { ticks: (app.ticksDelivered - ticks0) / seconds, frames: (app.framesDrawn - frames0) / seconds };
 });
 console.log(`animating, 100 particles, collisions on, "Gráficas" shown: ${animating.ticks.toFixed(0)} ticks/s, ${animating.frames.toFixed(1)} frames/s`);
+
+// "Difusión" shown with a mixture of 500 (250 of radius 1.5 and 250 of
+// mass 4 and radius 2.5), collisions on: the event step's tick.
+await page.evaluate(() => {
+  const app = window.molvix;
+  app.stop();
+  document.getElementById('graficas').hidden = true;
+  if (!app.gas.setMixture({ aCount: 250, aRadius: 1.5, bCount: 250, bMass: 4, bRadius: 2.5 })) {
+    throw new Error('the mixture of 500 was refused');
+  }
+  app.gas.setCollisions(true);
+  app.changed('mixture');
+  document.getElementById('difusion').hidden = false;
+  app.emit('open', 'difusion');
+  app.start();
+});
+await page.waitForTimeout(1000);
+const mixing = await page.evaluate(async () => {
+  const app = window.molvix;
+  const t0 = performance.now(), ticks0 = app.ticksDelivered, frames0 = app.framesDrawn;
+  await new Promise((done) => setTimeout(done, 5000));
+  const seconds = (performance.now() - t0) / 1000;
+  return { ticks: (app.ticksDelivered - ticks0) / seconds, frames: (app.framesDrawn - frames0) / seconds };
+});
+console.log(`animating, a mixture of 500, collisions on, "Difusión" shown: ${mixing.ticks.toFixed(0)} ticks/s, ${mixing.frames.toFixed(1)} frames/s`);
 
 await page.evaluate(() => window.molvix.stop());
 await page.waitForTimeout(1000);

@@ -2,14 +2,20 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
+#include <limits>
 
 namespace {
 
-// A swept box is this much wider than the float rounding of its bounds.
-constexpr float kPad = 1e-3f;
 // The grid has at most this many cells on an axis.
 constexpr int32_t kMaxCells = 64;
+// A cell is at least this many times the side of the room one particle has
+// (V/N): in a sparse gas fewer cells to pass through, each naming a few.
+constexpr double kCellPerRoom = 0.45;
+constexpr double kNever = std::numeric_limits<double>::infinity();
+constexpr int32_t kNone = 1; // no event: no particle is its own partner
+// Children of a place in the heap (a binary heap measured faster than a
+// 4-ary one with the many passings into cells).
+constexpr size_t kArity = 2;
 
 double dot(const std::array<double, 3> &a, const std::array<double, 3> &b)
 {
@@ -92,27 +98,97 @@ void EventStep::run(const EventBodies &bodies, const EventWalls &walls, double d
     m_live = true;
 }
 
+double EventStep::key(int32_t i) const
+{
+    const auto s = static_cast<size_t>(i);
+    return std::min(m_next[s].t, m_crossAt[s]);
+}
+
+void EventStep::siftUp(size_t place)
+{
+    const Entry e = m_heap[place];
+    while (place > 0) {
+        const size_t parent = (place - 1) / kArity;
+        if (!(e < m_heap[parent])) {
+            break;
+        }
+        m_heap[place] = m_heap[parent];
+        m_place[static_cast<size_t>(m_heap[place].i)] = static_cast<int32_t>(place);
+        place = parent;
+    }
+    m_heap[place] = e;
+    m_place[static_cast<size_t>(e.i)] = static_cast<int32_t>(place);
+}
+
+void EventStep::siftDown(size_t place)
+{
+    const Entry e = m_heap[place];
+    const size_t size = m_heap.size();
+    for (;;) {
+        const size_t first = kArity * place + 1;
+        if (first >= size) {
+            break;
+        }
+        size_t child = first;
+        for (size_t c = first + 1; c < std::min(first + kArity, size); ++c) {
+            if (m_heap[c] < m_heap[child]) {
+                child = c;
+            }
+        }
+        if (!(m_heap[child] < e)) {
+            break;
+        }
+        m_heap[place] = m_heap[child];
+        m_place[static_cast<size_t>(m_heap[place].i)] = static_cast<int32_t>(place);
+        place = child;
+    }
+    m_heap[place] = e;
+    m_place[static_cast<size_t>(e.i)] = static_cast<int32_t>(place);
+}
+
+void EventStep::update(int32_t i)
+{
+    const int32_t place = m_place[static_cast<size_t>(i)];
+    if (place < 0) {
+        return; // the heap is not built yet
+    }
+    const auto at = static_cast<size_t>(place);
+    const double was = m_heap[at].key;
+    m_heap[at].key = key(i);
+    if (m_heap[at].key < was) {
+        siftUp(at);
+    } else if (m_heap[at].key > was) {
+        siftDown(at);
+    }
+}
+
 void EventStep::runUntil(double end)
 {
     const int64_t cap = kMaxEventsPerParticle * (m_b.n + 16);
-    for (int64_t made = 0; !m_heap.empty() && m_heap.front().t <= end && made < cap;) {
-        std::pop_heap(m_heap.begin(), m_heap.end(), std::greater<>{});
-        const Event e = m_heap.back();
-        m_heap.pop_back();
-        // A course changed since the prediction: stale.
-        if (e.vi != m_version[static_cast<size_t>(e.i)] ||
-            (e.j > 0 && e.vj != m_version[static_cast<size_t>(e.j)])) {
+    for (int64_t made = 0; !m_heap.empty() && made < cap; ++made) {
+        const int32_t i = m_heap.front().i;
+        const auto s = static_cast<size_t>(i);
+        if (!(m_heap.front().key <= end)) {
+            break;
+        }
+        if (m_crossAt[s] <= m_next[s].t) {
+            cross(i);
             continue;
         }
-        ++made;
-        advance(e.i, e.t);
-        if (e.j > 0) {
+        const Event e = m_next[s];
+        advance(i, e.t);
+        if (e.j > 0 && e.version != m_version[static_cast<size_t>(e.j)]) {
+            // The partner's course changed since: i looks again from here.
+            m_next[s] = {kNever, kNone, 0};
+            predict(i, 0);
+            update(i);
+        } else if (e.j > 0) {
             advance(e.j, e.t);
-            collide(e.i, e.j);
+            collide(i, e.j);
         } else if (e.j == 0) {
-            meetDivider(e.i);
+            meetDivider(i);
         } else {
-            meetWall(e.i, e.j);
+            meetWall(i, e.j);
         }
     }
 }
@@ -124,13 +200,18 @@ void EventStep::begin(bool fromCaller)
     // left one on it); else where the last window's flight has it.
     const auto size = static_cast<size_t>(m_b.n) + 1;
     if (m_flown.size() < size) {
-        for (auto *v : {&m_px, &m_py, &m_pz, &m_tau, &m_speed, &m_flown}) {
+        for (auto *v : {&m_px, &m_py, &m_pz, &m_tau, &m_speed, &m_flown, &m_crossAt}) {
             v->resize(size, 0.0);
         }
         m_version.resize(size);
-        m_seen.resize(size);
         m_right.resize(size);
-        m_box.resize(size);
+        m_next.resize(size);
+        m_crossAxis.resize(size);
+        m_crossings.resize(size);
+        m_place.resize(size);
+        m_cellOf.resize(size);
+        m_nextIn.resize(size);
+        m_prevIn.resize(size);
         for (auto &out : m_out) {
             out.resize(size);
         }
@@ -141,7 +222,7 @@ void EventStep::begin(bool fromCaller)
         if (fromCaller) {
             const double p[3] = {m_b.x[i], m_b.y[i], m_b.z[i]};
             double *out[3] = {&m_px[s], &m_py[s], &m_pz[s]};
-            for (int a = 0; a < 3; ++a) {
+            for (size_t a = 0; a < 3; ++a) {
                 *out[a] = std::clamp(p[a], 0.0, std::max(0.0, m_w.side[a]));
             }
             m_right[s] = m_b.x[i] < mid ? 0 : 1;
@@ -152,176 +233,241 @@ void EventStep::begin(bool fromCaller)
         }
         m_tau[s] = 0;
         m_version[s] = 0;
-        m_seen[s] = 0;
+        m_next[s] = {kNever, kNone, 0};
+        m_crossAt[s] = kNever;
+        m_place[s] = -1;
     }
-    // About a tenth of a contact per particle in a window.
-    if (!fromCaller && m_b.n > 0) {
-        const double perStep = static_cast<double>(m_windowContacts) / (m_b.n * m_clock / m_dt);
-        m_windowSteps = perStep > 0 ? static_cast<int>(std::clamp(0.1 / perStep, 1.0,
-                                                                  double(kWindowSteps)))
-                                    : kWindowSteps;
-    }
-    m_windowContacts = 0;
     m_clock = 0;
-    m_horizon = m_windowSteps * m_dt;
-    m_stamp = 0;
-    m_heap.clear();
+    m_horizon = kWindowSteps * m_dt;
     if (m_pairs) {
         makeGrid();
     }
+    // Each pair once, offered to both; then the heap, built at once.
     for (int32_t i = 1; i <= m_b.n; ++i) {
-        plan(i);
+        predict(i, i);
+        planCrossing(i);
     }
-    for (int32_t i = 1; i <= m_b.n && m_pairs; ++i) {
-        predictPairs(i, i);
+    m_heap.resize(static_cast<size_t>(m_b.n));
+    for (int32_t i = 1; i <= m_b.n; ++i) {
+        m_heap[static_cast<size_t>(i - 1)] = {key(i), i};
+        m_place[static_cast<size_t>(i)] = i - 1;
+    }
+    for (size_t place = std::min(m_heap.size(), m_heap.size() / kArity + 1); place-- > 0;) {
+        siftDown(place);
     }
 }
 
 void EventStep::makeGrid()
 {
-    // Cells about as wide as the widest contact plus a typical flight of
-    // the step, and no more cells than particles: a box then meets a few
-    // cells, each naming a few particles.
-    double widest = 0, squares = 0;
+    // Cells at least as wide as the widest contact, so that two spheres
+    // can only touch from the same or the next cells; wider in a sparse
+    // gas.
+    double widest = 0;
     for (int32_t i = 1; i <= m_b.n; ++i) {
         widest = std::max(widest, double(m_b.radius[i]));
-        squares += m_speed[static_cast<size_t>(i)] * m_speed[static_cast<size_t>(i)];
     }
-    const double flight = std::sqrt(squares / m_b.n) * m_dt * m_windowSteps;
     double volume = 1;
     for (const double s : m_w.side) {
         volume *= std::max(s, 1.0);
     }
-    const double cell = std::max(2 * widest + flight, 0.5 * std::cbrt(volume / m_b.n));
+    const double cell = std::max(2 * widest * (1 + 1e-9) + 1e-9,
+                                 kCellPerRoom * std::cbrt(volume / m_b.n));
     int32_t total = 1;
-    for (int a = 0; a < 3; ++a) {
+    for (size_t a = 0; a < 3; ++a) {
         const double side = m_w.side[a];
         m_cells[a] = side > 0 ? std::clamp(static_cast<int32_t>(side / cell), 1, kMaxCells) : 1;
-        m_perLength[a] = side > 0 ? m_cells[a] / side : 0.0;
+        m_width[a] = side > 0 ? side / m_cells[a] : 1.0;
         total *= m_cells[a];
     }
     m_head.assign(static_cast<size_t>(total), -1);
-    m_entries.clear();
-}
-
-std::array<int32_t, 6> EventStep::cellRange(int32_t i) const
-{
-    const auto &b = m_box[static_cast<size_t>(i)];
-    std::array<int32_t, 6> r{};
-    for (int a = 0; a < 3; ++a) {
-        const double top = m_cells[a] - 1;
-        r[2 * a] = static_cast<int32_t>(std::clamp(b[2 * a] * m_perLength[a], 0.0, top));
-        r[2 * a + 1] = static_cast<int32_t>(std::clamp(b[2 * a + 1] * m_perLength[a], 0.0, top));
+    for (int32_t i = 1; i <= m_b.n; ++i) {
+        const auto s = static_cast<size_t>(i);
+        const double p[3] = {m_px[s], m_py[s], m_pz[s]};
+        auto &c = m_cellOf[s];
+        for (size_t a = 0; a < 3; ++a) {
+            c[a] = std::clamp(static_cast<int32_t>(p[a] / m_width[a]), 0, m_cells[a] - 1);
+        }
+        enter(i, (c[2] * m_cells[1] + c[1]) * m_cells[0] + c[0]);
     }
-    return r;
 }
 
-void EventStep::push(const Event &e)
+void EventStep::enter(int32_t i, int32_t cell)
 {
-    m_heap.push_back(e);
-    std::push_heap(m_heap.begin(), m_heap.end(), std::greater<>{});
+    const auto s = static_cast<size_t>(i);
+    const int32_t first = m_head[static_cast<size_t>(cell)];
+    m_nextIn[s] = first;
+    m_prevIn[s] = -1;
+    if (first >= 0) {
+        m_prevIn[static_cast<size_t>(first)] = i;
+    }
+    m_head[static_cast<size_t>(cell)] = i;
 }
 
-void EventStep::plan(int32_t i)
+void EventStep::leave(int32_t i)
 {
-    // i's course from its last event: the first wall or divider it meets
-    // (an event, if within the step), and the box its sphere sweeps until
-    // then, entered in the grid.
+    const auto s = static_cast<size_t>(i);
+    const auto &c = m_cellOf[s];
+    const int32_t prev = m_prevIn[s], next = m_nextIn[s];
+    if (prev >= 0) {
+        m_nextIn[static_cast<size_t>(prev)] = next;
+    } else {
+        m_head[static_cast<size_t>((c[2] * m_cells[1] + c[1]) * m_cells[0] + c[0])] = next;
+    }
+    if (next >= 0) {
+        m_prevIn[static_cast<size_t>(next)] = prev;
+    }
+}
+
+std::array<double, 3> EventStep::at(int32_t i, double t) const
+{
+    const auto s = static_cast<size_t>(i);
+    const double dt = t - m_tau[s];
+    return {m_px[s] + m_b.vx[i] * dt, m_py[s] + m_b.vy[i] * dt, m_pz[s] + m_b.vz[i] * dt};
+}
+
+void EventStep::predict(int32_t i, int32_t above)
+{
+    // i's first event from its last one on: the first wall or divider it
+    // meets within the window, or the first contact with a particle above
+    // `above` in its own or the next cells (offered to that one too).
     const auto s = static_cast<size_t>(i);
     const double now = m_tau[s];
-    const double p[3] = {m_px[s], m_py[s], m_pz[s]};
+    const std::array<double, 3> p = {m_px[s], m_py[s], m_pz[s]};
     const double v[3] = {m_b.vx[i], m_b.vy[i], m_b.vz[i]};
-    double first = m_horizon;
-    int32_t code = 1; // none
-    for (int a = 0; a < 3; ++a) {
+    Event &best = m_next[s];
+    for (size_t a = 0; a < 3; ++a) {
         const double side = m_w.side[a];
         if (!(side > 0) || v[a] == 0) {
             continue;
         }
         const bool high = v[a] > 0;
         const double t = now + std::max(0.0, ((high ? side : 0.0) - p[a]) / v[a]);
-        if (t < first || (t == first && code == 1)) {
-            first = t;
-            code = wallCode(a, high);
+        if (t < best.t && t <= m_horizon) {
+            best = {t, wallCode(static_cast<int>(a), high), 0};
         }
     }
     if (m_w.divider && (m_right[s] != 0 ? v[0] < 0 : v[0] > 0)) {
         // Heading for the plane from its side: it meets it, at once if
         // rounding left it on the plane.
         const double t = now + std::max(0.0, (m_w.side[0] / 2 - p[0]) / v[0]);
-        if (t < first || (t == first && code == 1)) {
-            first = t;
-            code = 0;
+        if (t < best.t && t <= m_horizon) {
+            best = {t, 0, 0};
         }
-    }
-    if (code != 1) {
-        push({first, i, code, m_version[s], 0}); // within the window
-    }
-    const double r = m_b.radius[i];
-    auto &box = m_box[s];
-    for (int a = 0; a < 3; ++a) {
-        const double to = p[a] + v[a] * (first - now);
-        box[2 * a] = static_cast<float>(std::min(p[a], to) - r) - kPad;
-        box[2 * a + 1] = static_cast<float>(std::max(p[a], to) + r) + kPad;
     }
     if (!m_pairs) {
         return;
     }
-    const auto c = cellRange(i);
-    for (int32_t z = c[4]; z <= c[5]; ++z) {
-        for (int32_t y = c[2]; y <= c[3]; ++y) {
-            for (int32_t x = c[0]; x <= c[1]; ++x) {
+    const auto &c = m_cellOf[s];
+    const int32_t lo[3] = {std::max(c[0] - 1, 0), std::max(c[1] - 1, 0), std::max(c[2] - 1, 0)};
+    const int32_t hi[3] = {std::min(c[0] + 1, m_cells[0] - 1), std::min(c[1] + 1, m_cells[1] - 1),
+                           std::min(c[2] + 1, m_cells[2] - 1)};
+    for (int32_t z = lo[2]; z <= hi[2]; ++z) {
+        for (int32_t y = lo[1]; y <= hi[1]; ++y) {
+            for (int32_t x = lo[0]; x <= hi[0]; ++x) {
                 const auto cell = static_cast<size_t>((z * m_cells[1] + y) * m_cells[0] + x);
-                m_entries.push_back({i, m_head[cell]});
-                m_head[cell] = static_cast<int32_t>(m_entries.size() - 1);
-            }
-        }
-    }
-}
-
-void EventStep::predictPairs(int32_t i, int32_t above)
-{
-    // i's contacts with every particle above `above` whose box meets its
-    // own: two spheres that touch on their present courses are both in
-    // their boxes then.
-    const auto si = static_cast<size_t>(i);
-    const auto &bi = m_box[si];
-    const double now = m_tau[si];
-    const double vi[3] = {m_b.vx[i], m_b.vy[i], m_b.vz[i]};
-    m_seen[si] = ++m_stamp;
-    const auto c = cellRange(i);
-    for (int32_t z = c[4]; z <= c[5]; ++z) {
-        for (int32_t y = c[2]; y <= c[3]; ++y) {
-            for (int32_t x = c[0]; x <= c[1]; ++x) {
-                const auto cell = static_cast<size_t>((z * m_cells[1] + y) * m_cells[0] + x);
-                for (int32_t e = m_head[cell]; e >= 0; e = m_entries[static_cast<size_t>(e)].next) {
-                    const int32_t k = m_entries[static_cast<size_t>(e)].particle;
-                    const auto sk = static_cast<size_t>(k);
-                    if (k <= above || m_seen[sk] == m_stamp) {
-                        continue;
-                    }
-                    m_seen[sk] = m_stamp;
-                    const auto &bk = m_box[sk];
-                    if (bk[0] > bi[1] || bk[1] < bi[0] || bk[2] > bi[3] || bk[3] < bi[2] ||
-                        bk[4] > bi[5] || bk[5] < bi[4]) {
-                        continue;
-                    }
-                    const double dt = now - m_tau[sk];
-                    const std::array<double, 3> dr = {m_px[sk] + m_b.vx[k] * dt - m_px[si],
-                                                      m_py[sk] + m_b.vy[k] * dt - m_py[si],
-                                                      m_pz[sk] + m_b.vz[k] * dt - m_pz[si]};
-                    const std::array<double, 3> dv = {double(m_b.vx[k]) - vi[0],
-                                                      double(m_b.vy[k]) - vi[1],
-                                                      double(m_b.vz[k]) - vi[2]};
-                    const double sigma = double(m_b.radius[i]) + m_b.radius[k];
-                    const double t = contactTime(dr, dv, sigma, now, m_horizon);
-                    if (t >= 0) {
-                        push({t, i, k, m_version[si], m_version[sk]});
+                for (int32_t k = m_head[cell]; k >= 0; k = m_nextIn[static_cast<size_t>(k)]) {
+                    if (k > above && k != i) {
+                        offer(i, k, now, p);
                     }
                 }
             }
         }
     }
+}
+
+void EventStep::offer(int32_t i, int32_t k, double now, const std::array<double, 3> &at)
+{
+    // The contact of i (at `at` at `now`) and k on their present courses:
+    // the first event of either, if earlier than the one it has.
+    const auto si = static_cast<size_t>(i), sk = static_cast<size_t>(k);
+    const double dt = now - m_tau[sk];
+    const std::array<double, 3> dr = {m_px[sk] + m_b.vx[k] * dt - at[0],
+                                      m_py[sk] + m_b.vy[k] * dt - at[1],
+                                      m_pz[sk] + m_b.vz[k] * dt - at[2]};
+    const std::array<double, 3> dv = {double(m_b.vx[k]) - m_b.vx[i], double(m_b.vy[k]) - m_b.vy[i],
+                                      double(m_b.vz[k]) - m_b.vz[i]};
+    const double t = contactTime(dr, dv, double(m_b.radius[i]) + m_b.radius[k], now, m_horizon);
+    if (t < 0) {
+        return;
+    }
+    if (t < m_next[si].t) {
+        m_next[si] = {t, k, m_version[sk]};
+    }
+    if (t < m_next[sk].t) {
+        m_next[sk] = {t, i, m_version[si]};
+        update(k);
+    }
+}
+
+void EventStep::planCrossing(int32_t i)
+{
+    // When i's centre passes into the next cell on its course, on each
+    // axis, if within the window (never out of the grid: a wall is there).
+    for (int a = 0; a < 3; ++a) {
+        crossingOn(i, a);
+    }
+    firstCrossing(i);
+}
+
+void EventStep::crossingOn(int32_t i, int axis)
+{
+    const auto s = static_cast<size_t>(i);
+    const auto a = static_cast<size_t>(axis);
+    const double p = a == 0 ? m_px[s] : a == 1 ? m_py[s] : m_pz[s];
+    const double v = a == 0 ? m_b.vx[i] : a == 1 ? m_b.vy[i] : m_b.vz[i];
+    const int32_t c = m_cellOf[s][a];
+    const bool up = v > 0;
+    double t = kNever;
+    if (m_pairs && v != 0 && (up ? c < m_cells[a] - 1 : c > 0)) {
+        const double border = (c + (up ? 1 : 0)) * m_width[a];
+        t = m_tau[s] + std::max(0.0, (border - p) / v);
+    }
+    m_crossings[s][a] = t <= m_horizon ? t : kNever;
+}
+
+void EventStep::firstCrossing(int32_t i)
+{
+    const auto s = static_cast<size_t>(i);
+    const auto &t = m_crossings[s];
+    const int a = t[1] < t[0] ? (t[2] < t[1] ? 2 : 1) : (t[2] < t[0] ? 2 : 0);
+    m_crossAt[s] = t[static_cast<size_t>(a)];
+    m_crossAxis[s] = static_cast<int8_t>(a);
+}
+
+void EventStep::cross(int32_t i)
+{
+    // Into the next cell: its course is the same, and those in the layer
+    // of cells it now borders are looked at.
+    const auto s = static_cast<size_t>(i);
+    const double now = m_crossAt[s];
+    const auto a = static_cast<size_t>(m_crossAxis[s]);
+    const float *v[3] = {m_b.vx, m_b.vy, m_b.vz};
+    const int32_t step = v[a][i] > 0 ? 1 : -1;
+    leave(i);
+    auto &c = m_cellOf[s];
+    c[a] += step;
+    enter(i, (c[2] * m_cells[1] + c[1]) * m_cells[0] + c[0]);
+    const int32_t layer = c[a] + step;
+    if (layer >= 0 && layer < m_cells[a]) {
+        const std::array<double, 3> p = at(i, now);
+        const size_t b = (a + 1) % 3, d = (a + 2) % 3;
+        for (int32_t u = std::max(c[b] - 1, 0); u <= std::min(c[b] + 1, m_cells[b] - 1); ++u) {
+            for (int32_t w = std::max(c[d] - 1, 0); w <= std::min(c[d] + 1, m_cells[d] - 1); ++w) {
+                std::array<int32_t, 3> n{};
+                n[a] = layer;
+                n[b] = u;
+                n[d] = w;
+                const auto cell = static_cast<size_t>((n[2] * m_cells[1] + n[1]) * m_cells[0] + n[0]);
+                for (int32_t k = m_head[cell]; k >= 0; k = m_nextIn[static_cast<size_t>(k)]) {
+                    offer(i, k, now, p);
+                }
+            }
+        }
+    }
+    // Only the border on that axis moved on.
+    crossingOn(i, static_cast<int>(a));
+    firstCrossing(i);
+    update(i);
 }
 
 void EventStep::advance(int32_t i, double t)
@@ -337,17 +483,17 @@ void EventStep::advance(int32_t i, double t)
 
 void EventStep::afterCourseChange(int32_t i)
 {
+    // Its version already moved on, so that events with its old course
+    // are dropped when their time comes.
     const auto s = static_cast<size_t>(i);
-    m_version[s] += 1;
-    plan(i);
-    if (m_pairs) {
-        predictPairs(i, 0);
-    }
+    m_next[s] = {kNever, kNone, 0};
+    predict(i, 0);
+    planCrossing(i);
+    update(i);
 }
 
 void EventStep::collide(int32_t i, int32_t j)
 {
-    ++m_windowContacts;
     m_listener->contact(i, j);
     const auto si = static_cast<size_t>(i), sj = static_cast<size_t>(j);
     std::array<double, 3> n = {m_px[sj] - m_px[si], m_py[sj] - m_py[si], m_pz[sj] - m_pz[si]};
@@ -374,6 +520,8 @@ void EventStep::collide(int32_t i, int32_t j)
         m_speed[s] = std::sqrt(double(m_b.vx[p]) * m_b.vx[p] + double(m_b.vy[p]) * m_b.vy[p] +
                                double(m_b.vz[p]) * m_b.vz[p]);
     }
+    m_version[si] += 1;
+    m_version[sj] += 1;
     afterCourseChange(i);
     afterCourseChange(j);
 }
@@ -388,6 +536,7 @@ void EventStep::meetWall(int32_t i, int code)
     *p[axis] = high ? m_w.side[axis] : 0.0; // on the wall, not a rounding past it
     v[axis][i] = -v[axis][i];
     m_listener->wall(i, axis, high);
+    m_version[s] += 1;
     afterCourseChange(i);
 }
 
@@ -403,6 +552,7 @@ void EventStep::meetDivider(int32_t i)
     } else {
         m_b.vx[i] = -m_b.vx[i];
     }
+    m_version[s] += 1;
     afterCourseChange(i);
 }
 

@@ -14,13 +14,16 @@
 //
 // The step keeps no particles of its own: it moves the caller's arrays,
 // and tells a listener of each event so that the caller keeps its tallies.
-// Candidates for contact are found through a grid of cells holding the box
-// each flight sweeps, so that the cost is O(N log N) in the particles and
-// the events, not O(N^2). The predictions reach a few steps ahead and
-// are kept from step to step (the positions in double between them), so a
-// step costs its own events and not a prediction of every pair; the
-// window starts afresh when it runs out, or from the caller's arrays when
-// anything in them changed but the step itself.
+// Each particle sits in a cell of a grid no narrower than a contact, so
+// that it can only touch those in its own and the next cells; a centre
+// passing into the next cell is an event too, at which the cells it now
+// borders are looked at. Each particle keeps its own first event, and a
+// heap of the particles orders them: a step costs its own events, each
+// O(log N), and not a prediction of every pair. The predictions reach a
+// window of steps ahead and are kept from step to step (the positions in
+// double between them); the window starts afresh when it runs out, or
+// from the caller's arrays when anything in them changed but the step
+// itself.
 
 // The caller's particles, slots 1..n (slot 0 unused).
 struct EventBodies
@@ -71,10 +74,8 @@ class EventStep
 public:
     // A new set of particles: the distances flown are forgotten.
     void reset();
-    // Steps a window of predictions reaches at most: fewer in a gas where a
-    // particle meets others within a few steps, whose predictions would
-    // mostly be dropped before their time.
-    static constexpr int kWindowSteps = 4;
+    // Steps a window of predictions reaches.
+    static constexpr int kWindowSteps = 32;
     // One step of length dt; contacts between particles only with `pairs`.
     void run(const EventBodies &bodies, const EventWalls &walls, double dt, bool pairs,
              EventListener &listener);
@@ -96,66 +97,77 @@ public:
     static constexpr int64_t kMaxEventsPerParticle = 4096;
 
 private:
+    // A particle's first event but crossing into the next cell: a partner
+    // (j > 0, on the course it had then, `version`), the divider (0) or a
+    // wall (-1 - (2 axis + high)); none (j = 1, never a partner of
+    // itself) at infinity.
     struct Event
     {
         double t;
-        int32_t i, j; // j > 0: a partner; 0: the divider; -1 - (2 axis + high): a wall
-        uint32_t vi, vj;
-        // Ties in time broken by the particles, so that every library's heap
-        // pops the same order (the page and the desktop agree bit for bit).
-        bool operator>(const Event &o) const
-        {
-            if (t != o.t) {
-                return t > o.t;
-            }
-            return i != o.i ? i > o.i : j > o.j;
-        }
-    };
-    struct Entry
-    {
-        int32_t particle, next;
+        int32_t j;
+        uint32_t version;
     };
 
     bool continues(const EventBodies &bodies, const EventWalls &walls, double dt, bool pairs) const;
     void begin(bool fromCaller);
     void runUntil(double end);
     void makeGrid();
-    void plan(int32_t i);
-    void predictPairs(int32_t i, int32_t above);
+    void predict(int32_t i, int32_t above);
+    void offer(int32_t i, int32_t k, double now, const std::array<double, 3> &at);
+    void planCrossing(int32_t i);
+    void crossingOn(int32_t i, int axis);
+    void firstCrossing(int32_t i);
+    void cross(int32_t i);
     void advance(int32_t i, double t);
-    void push(const Event &e);
     void collide(int32_t i, int32_t j);
     void meetWall(int32_t i, int code);
     void meetDivider(int32_t i);
     void afterCourseChange(int32_t i);
     void finish(double end);
-    std::array<int32_t, 6> cellRange(int32_t i) const;
+    std::array<double, 3> at(int32_t i, double t) const;
+
+    // The heap of particles by their next moment (then by number, so that
+    // every build orders them alike and the page and the desktop agree
+    // bit for bit).
+    struct Entry
+    {
+        double key;
+        int32_t i;
+        bool operator<(const Entry &o) const { return key < o.key || (key == o.key && i < o.i); }
+    };
+    double key(int32_t i) const;
+    void update(int32_t i);
+    void siftUp(size_t place);
+    void siftDown(size_t place);
+
+    // Cells: into and out of one's list.
+    void enter(int32_t i, int32_t cell);
+    void leave(int32_t i);
 
     EventBodies m_b;
     EventWalls m_w;
     double m_dt = 0;
     bool m_pairs = false;
-    bool m_live = false;   // a window under way
-    double m_clock = 0;    // the time within the window the last step ended at
-    double m_horizon = 0;  // the window's end
-    int m_windowSteps = kWindowSteps;
-    int64_t m_windowContacts = 0; // contacts in this window so far
+    bool m_live = false;  // a window under way
+    double m_clock = 0;   // the time within the window the last step ended at
+    double m_horizon = 0; // the window's end
     // What the last step wrote: a change there is someone else's.
     std::array<std::vector<float>, 6> m_out;
     EventListener *m_listener = nullptr;
 
     std::vector<double> m_px, m_py, m_pz, m_tau, m_speed, m_flown;
-    std::vector<uint32_t> m_version, m_seen;
+    std::vector<uint32_t> m_version;
     std::vector<uint8_t> m_right;
-    std::vector<std::array<float, 6>> m_box; // swept: low and high on x, y, z
-    std::vector<Event> m_heap;
-    uint32_t m_stamp = 0;
-    // The grid: cells per axis, cells per length, each cell's list of
-    // boxes (entered as they are swept; a course's later box is added, the
-    // earlier left, so a list may name a particle whose box has moved on:
-    // each candidate is tested against its present box).
+    std::vector<Event> m_next;
+    std::vector<std::array<double, 3>> m_crossings; // into the next cell, on each axis
+    std::vector<double> m_crossAt;                  // the first of them
+    std::vector<int8_t> m_crossAxis;
+    std::vector<Entry> m_heap;
+    std::vector<int32_t> m_place; // i's place in m_heap
+    // The grid: cells per axis, cells per length, each particle's cell on
+    // each axis, each cell's particles as a list.
     std::array<int32_t, 3> m_cells{1, 1, 1};
-    std::array<double, 3> m_perLength{};
-    std::vector<int32_t> m_head;
-    std::vector<Entry> m_entries;
+    std::array<double, 3> m_width{};
+    std::vector<std::array<int32_t, 3>> m_cellOf;
+    std::vector<int32_t> m_head, m_nextIn, m_prevIn;
 };

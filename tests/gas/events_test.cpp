@@ -122,4 +122,36 @@ TEST(EventStep, TakesTheCallersChangesBetweenStepsAndSurvivesABoxWithNoRoom)
     }
 }
 
+TEST(EventStep, MeetsAPartnerFromCellsAwayAndStepsAhead)
+{
+    // Two spheres 80 apart head for each other through many cells (500
+    // still ones far below make the grid fine), so each is found only when
+    // their cells come next to each other; they meet at t = 1.95 at x 49
+    // and 51 and, head on with equal masses, swap velocities, then fly on
+    // past where the first predictions reached.
+    const int32_t still = 500;
+    Box b(still + 2, 1.0f, 100, 0);
+    for (int32_t i = 1; i <= still; ++i) {
+        b.mass[i] = 1;
+        b.y[i] = 1 + static_cast<float>(i % 5) * 2.5f;
+    }
+    const int32_t p = still + 1, q = still + 2;
+    b.mass[p] = b.mass[q] = 1;
+    b.x[p] = 10;
+    b.x[q] = 90;
+    b.y[p] = b.y[q] = b.z[p] = b.z[q] = 50;
+    b.vx[p] = 20;
+    b.vx[q] = -20;
+    EventStep step;
+    Tally tally;
+    for (int t = 0; t < 40; ++t) {
+        step.run(b.bodies(), b.walls, 0.1, true, tally);
+    }
+    EXPECT_EQ(tally.contacts, 1);
+    EXPECT_NEAR(b.x[p], 8, 1e-4);
+    EXPECT_NEAR(b.x[q], 92, 1e-4);
+    EXPECT_EQ(b.vx[p], -20);
+    EXPECT_EQ(b.vx[q], 20);
+}
+
 } // namespace
