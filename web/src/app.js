@@ -47,8 +47,10 @@ export class App {
 
   // A number in the page's language's decimal sign.
   number(value, decimals) {
-    return value.toLocaleString(this.language === 'es' ? 'es-ES' : 'en-GB', {
+    const text = value.toLocaleString(this.language === 'es' ? 'es-ES' : 'en-GB', {
       minimumFractionDigits: decimals, maximumFractionDigits: decimals, useGrouping: false });
+    // What rounds to zero is 0, not "-0,00".
+    return /^-0([.,]0*)?$/.test(text) ? text.slice(1) : text;
   }
 
   setLanguage(language) {
@@ -111,11 +113,16 @@ export class App {
   }
 }
 
-// The browser's language when there is a catalogue for it, else Spanish.
+// The browser's language when there is a catalogue for it; a browser in
+// another language gets English, read by more of its users than Spanish;
+// one that states none, Spanish, the program's own.
 export function preferredLanguage(languages = navigator.languages ?? [navigator.language]) {
+  let stated = false;
   for (const tag of languages) {
-    const code = String(tag).toLowerCase().split('-')[0];
+    const code = String(tag ?? '').toLowerCase().split('-')[0];
+    if (!code) continue;
+    stated = true;
     if (code === 'es' || catalogues[code]) return code;
   }
-  return 'es';
+  return stated ? 'en' : 'es';
 }

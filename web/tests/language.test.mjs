@@ -27,7 +27,7 @@ const english = {
 const withoutView = ({ view, ...rest }) => rest;
 
 test('the browser\'s language chooses the page\'s; the switch changes every text', async () => {
-  for (const [locale, first, second, other] of [['en-GB', english, spanish, 'es'], ['es-ES', spanish, english, 'en'], ['fr-FR', spanish, english, 'en']]) {
+  for (const [locale, first, second, other] of [['en-GB', english, spanish, 'es'], ['es-ES', spanish, english, 'en'], ['fr-FR', english, spanish, 'es']]) {
     const session = await openPage({ locale });
     const { page } = session;
     try {
@@ -47,5 +47,18 @@ test('the browser\'s language chooses the page\'s; the switch changes every text
     } finally {
       await session.close();
     }
+  }
+});
+
+test('numbers take the language\'s decimal sign, and what rounds to zero has no sign', async () => {
+  const session = await openPage({ locale: 'es-ES' });
+  try {
+    const shown = () => session.page.evaluate(() => [-0.004, 1.5, -2.25].map((x) => window.molvix.number(x, 2)));
+    assert.deepEqual(await shown(), ['0,00', '1,50', '-2,25']);
+    await session.page.selectOption('#language', 'en');
+    assert.deepEqual(await shown(), ['0.00', '1.50', '-2.25']);
+    assert.deepEqual(session.errors, []);
+  } finally {
+    await session.close();
   }
 });
