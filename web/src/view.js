@@ -319,18 +319,34 @@ function spaceBelongsTo(target) {
 // The strip at the top: the instruments, the handbook, the language.
 function buildStrip(app, t, text) {
   const strip = element('div', { class: 'strip' });
+  // Where the windows stack below the gas (the style's narrow layout), one
+  // is shown at a time.
+  const narrow = window.matchMedia('(max-width: 900px)');
+  const syncs = [];
   const opener = (name, source, description) => {
     const section = document.getElementById(name);
+    section.tabIndex = -1; // takes the focus when opened
     const button = element('button', { type: 'button', id: `open-${name}`, 'aria-controls': name });
     text(button, (b) => {
       b.textContent = t(source);
       b.title = t(description);
     });
     const sync = () => button.setAttribute('aria-expanded', String(!section.hidden));
+    syncs.push([section, sync]);
     button.addEventListener('click', () => {
       section.hidden = !section.hidden;
-      sync();
-      if (!section.hidden) app.emit('open', name);
+      if (!section.hidden && narrow.matches) {
+        for (const [other] of syncs) if (other !== section) other.hidden = true;
+      }
+      for (const [, each] of syncs) each();
+      if (section.hidden) return;
+      app.emit('open', name);
+      // Opened below or beside the gas, perhaps out of sight: brought into
+      // view, with the focus, so that a reader (or a screen reader) is
+      // where it is.
+      const top = section.getBoundingClientRect().top;
+      if (top < 0 || top > window.innerHeight / 2) section.scrollIntoView({ block: 'start' });
+      section.focus({ preventScroll: true });
     });
     sync();
     return button;

@@ -52,3 +52,29 @@ test('every control whole and apart at 1366 x 768 and 360 x 640', async () => {
     }
   }
 });
+
+test('a window opened from its button is in view with the focus; on a phone one at a time', async () => {
+  for (const [width, height] of [[1366, 768], [360, 640]]) {
+    const session = await openPage({ viewport: { width, height } });
+    const { page } = session;
+    try {
+      // On the phone the first is opened again once the others closed it.
+      const names = ['graficas', 'procesos', 'difusion', ...(width < 900 ? ['graficas'] : [])];
+      for (const name of names) {
+        await page.click(`#open-${name}`);
+        const seen = await page.evaluate((id) => {
+          const r = document.getElementById(id).getBoundingClientRect();
+          return { top: r.top, focused: document.activeElement?.id,
+            shown: [...document.querySelectorAll('#graficas, #procesos, #difusion')].filter((w) => !w.hidden).map((w) => w.id) };
+        }, name);
+        const where = `${width}x${height} ${name}`;
+        assert.ok(seen.top >= 0 && seen.top <= height / 2, `${where}: its top at ${seen.top}`);
+        assert.equal(seen.focused, name, where);
+        if (width < 900) assert.deepEqual(seen.shown, [name], where);
+      }
+      assert.deepEqual(session.errors, []);
+    } finally {
+      await session.close();
+    }
+  }
+});
