@@ -34,6 +34,13 @@ const HEAD_HALF_WIDTH = 4.5;
 // A navigation button held steps once every 10 ms.
 const STEP_MS = 10;
 const ZOOM_STEP = 0.001;
+// The zoom's reach, whatever zooms: past 1.1 the box's corners (87 from its
+// centre) come behind the eye, 100 away, and the box turns inside out;
+// below 0.05 it is a dot.
+const ZOOM_LEAST = 0.05;
+const ZOOM_MOST = 1.1;
+// Zoom per pixel that two fingers move apart.
+const PINCH_ZOOM = 0.002;
 // Far-off points (a zoom that brings the box behind the eye) are drawn at
 // the edge of reason rather than handed to the canvas as huge numbers.
 const FAR = 1e5;
@@ -99,7 +106,7 @@ export class GasView {
   }
 
   zoomBy(step) {
-    this.zoom = Math.fround(this.zoom + step);
+    this.zoom = Math.fround(Math.min(ZOOM_MOST, Math.max(ZOOM_LEAST, this.zoom + step)));
     this.draw();
   }
 
@@ -380,15 +387,39 @@ function buildStrip(app, t, text) {
   return { strip, diffusion, language };
 }
 
-// Dragging turns, by a degree for every few pixels; the wheel zooms; from
-// the keyboard, on the view, the arrows turn, + and − zoom.
+// Dragging turns, by a degree for every few pixels; the wheel and two
+// fingers pinching zoom; from the keyboard, on the view, the arrows turn,
+// + and − zoom.
 function steerByHand(canvas, view) {
   let drag = null;
+  const fingers = new Map(); // pointer id → where it is
+  let spread = null; // two fingers' distance apart
+  const apart = () => {
+    const [a, b] = [...fingers.values()];
+    return Math.hypot(a.x - b.x, a.y - b.y);
+  };
   canvas.addEventListener('pointerdown', (e) => {
-    drag = { x: e.clientX, y: e.clientY };
-    canvas.setPointerCapture?.(e.pointerId);
+    fingers.set(e.pointerId, { x: e.clientX, y: e.clientY });
+    if (fingers.size === 2) {
+      drag = null;
+      spread = apart();
+      return;
+    }
+    drag = fingers.size === 1 ? { x: e.clientX, y: e.clientY } : null;
+    try {
+      canvas.setPointerCapture?.(e.pointerId);
+    } catch {
+      // a pointer already lifted cannot be captured
+    }
   });
   canvas.addEventListener('pointermove', (e) => {
+    if (fingers.has(e.pointerId)) fingers.set(e.pointerId, { x: e.clientX, y: e.clientY });
+    if (spread !== null && fingers.size === 2) {
+      const now = apart();
+      view.zoomBy((now - spread) * PINCH_ZOOM);
+      spread = now;
+      return;
+    }
     if (!drag) return;
     const perDegree = Math.max(1, canvas.getBoundingClientRect().width / 180);
     const stepAlfa = Math.trunc((e.clientX - drag.x) / perDegree);
@@ -398,7 +429,13 @@ function steerByHand(canvas, view) {
     drag.y += stepBeta * perDegree;
     view.turn(stepAlfa, stepBeta);
   });
-  for (const type of ['pointerup', 'pointercancel']) canvas.addEventListener(type, () => { drag = null; });
+  for (const type of ['pointerup', 'pointercancel']) {
+    canvas.addEventListener(type, (e) => {
+      fingers.delete(e.pointerId);
+      drag = null;
+      spread = null;
+    });
+  }
   canvas.addEventListener('wheel', (e) => {
     e.preventDefault();
     const lines = e.deltaMode === 1 ? e.deltaY * 16 : e.deltaMode === 2 ? e.deltaY * 400 : e.deltaY;

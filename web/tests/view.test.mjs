@@ -149,3 +149,40 @@ test('the view keeps the cube\'s proportions at any window size and screen densi
     }
   }
 });
+
+test('the zoom stops before the box turns inside out, whatever zooms; two fingers pinching zoom', async () => {
+  const session = await openPage({ viewport: { width: 1366, height: 768 } });
+  const { page } = session;
+  try {
+    const zoom = () => page.evaluate(() => window.molvix.view.zoom);
+    const view = await page.locator('#gas-view').boundingBox();
+    const middle = { x: view.x + view.width / 2, y: view.y + view.height / 2 };
+    await page.mouse.move(middle.x, middle.y);
+    for (const [delta, bound] of [[-5000, 1.1], [5000, 0.05]]) {
+      for (let i = 0; i < 4; ++i) await page.mouse.wheel(0, delta);
+      await page.waitForFunction((b) => window.molvix.view.zoom === Math.fround(b), bound);
+    }
+    await page.keyboard.press('Tab'); // off the view, then back by the keys
+    await page.focus('#gas-view');
+    for (let i = 0; i < 5; ++i) await page.keyboard.press('-');
+    assert.equal(await zoom(), Math.fround(0.05));
+    // Two touches moving 100 pixels further apart zoom in.
+    const before = await zoom();
+    await page.evaluate(({ x, y }) => {
+      const canvas = document.getElementById('gas-view');
+      const touch = (type, id, cx) => canvas.dispatchEvent(new PointerEvent(type,
+        { pointerId: id, pointerType: 'touch', clientX: cx, clientY: y, bubbles: true }));
+      touch('pointerdown', 11, x - 20);
+      touch('pointerdown', 12, x + 20);
+      touch('pointermove', 11, x - 70);
+      touch('pointermove', 12, x + 70);
+      touch('pointerup', 11, x - 70);
+      touch('pointerup', 12, x + 70);
+    }, middle);
+    assert.ok(Math.abs(await zoom() - (before + 0.2)) < 1e-6, `zoom ${await zoom()} after a pinch from ${before}`);
+    assert.deepEqual(await page.evaluate(() => [window.molvix.view.alfa, window.molvix.view.beta]), [0, 0]);
+    assert.deepEqual(session.errors, []);
+  } finally {
+    await session.close();
+  }
+});
