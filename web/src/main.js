@@ -9,6 +9,7 @@ import { mountGraphs } from './graphs.js';
 import { mountProcesses } from './processes.js';
 import { mountDiffusion } from './diffusion.js';
 import { mountHandbook } from './handbook.js';
+import { mountAnnouncer } from './announce.js';
 
 const response = await fetch(new URL('molvix-core.wasm', import.meta.url));
 const core = await loadCore(await response.arrayBuffer());
@@ -22,6 +23,7 @@ mountGraphs(document.getElementById('graficas'), app);
 mountProcesses(document.getElementById('procesos'), app);
 mountDiffusion(document.getElementById('difusion'), app);
 mountHandbook(document.getElementById('handbook'), app);
+mountAnnouncer(app);
 app.on('language', (language) => localStorage.setItem('molvix.language', language));
 app.changed('start');
 // The first frame is drawn: ms since the navigation began (the benchmark's).

@@ -67,3 +67,31 @@ test('every control has a name that begins with the words it shows, and Tab reac
     await session.close();
   }
 });
+
+test('the running figures are heard at most once every 2 seconds, through one region', async () => {
+  const session = await openPage({ viewport: { width: 1366, height: 768 } });
+  const { page } = session;
+  try {
+    for (const name of ['graficas', 'procesos']) await page.click(`#open-${name}`);
+    await page.evaluate(() => {
+      window.announced = [];
+      new MutationObserver(() => window.announced.push(document.getElementById('announcer').textContent))
+        .observe(document.getElementById('announcer'), { childList: true, characterData: true, subtree: true });
+      window.molvix.gas.setCollisions(true);
+      window.molvix.changed('collisions');
+      window.molvix.start();
+    });
+    await page.waitForTimeout(5000);
+    const { announced, live } = await page.evaluate(() => ({
+      announced: window.announced,
+      live: [...document.querySelectorAll('output, [aria-live], [role="status"]')]
+        .filter((e) => e.getAttribute('aria-live') !== 'off').map((e) => e.id || e.className),
+    }));
+    // The figures changed with every frame (about 300 times); a few were heard.
+    assert.ok(announced.length >= 1 && announced.length <= 3, `${announced.length} announcements`);
+    assert.deepEqual(live, ['note', 'announcer']);
+    assert.deepEqual(session.errors, []);
+  } finally {
+    await session.close();
+  }
+});
