@@ -204,12 +204,17 @@ export function mountPanel(root, app) {
   // The pressure box stays empty until the first reading, as on the
   // desktop, and then keeps the last one.
   let pressureRead = false;
+  // The desktop's readout texts in the decimal sign of the page's language
+  // (the windows' figures have it too).
+  const show = (box, text) => {
+    box.value = app.language === 'es' ? text.replace('.', ',') : text;
+  };
   const refresh = () => {
-    energy.value = gas.readoutText('energy');
-    temperature.temperature.value = gas.readoutText('temperature');
-    if (pressureRead) pressure.value = gas.readoutText('pressure');
+    show(energy, gas.readoutText('energy'));
+    show(temperature.temperature, gas.readoutText('temperature'));
+    if (pressureRead) show(pressure, gas.readoutText('pressure'));
     const position = gas.readoutText('wall');
-    wall.wall.value = position;
+    show(wall.wall, position);
     const piston = gas.processSettings.piston;
     wall.wallBar.disabled = piston === 'loaded';
     if (piston !== 'moving' && wall.wallBar.value !== position && wall.state.settle === 0) wall.wallBar.value = position;
@@ -232,6 +237,7 @@ export function mountPanel(root, app) {
   app.on('language', () => {
     k.rerender();
     switches.rerender();
+    refresh();
   });
   refresh();
 }

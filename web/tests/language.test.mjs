@@ -37,8 +37,10 @@ test('the browser\'s language chooses the page\'s; the switch changes every text
       const after = await words(page);
       assert.deepEqual(withoutView(after), second, `${locale} switched`);
       assert.match(after.view, other === 'en' ? /^Gas view: 50 particles\. Wall at position 100/ : /^Vista del gas: 50 partículas\./);
-      // The readouts are the desktop's texts in both languages.
-      assert.equal(await page.inputValue('#lectura-temperatura'), readout);
+      // The readouts are the desktop's texts in each language's decimal sign.
+      const sign = (text, language) => (language === 'es' ? text.replace('.', ',') : text.replace(',', '.'));
+      assert.equal(await page.inputValue('#lectura-temperatura'), sign(readout, other));
+      assert.match(await page.inputValue('#lectura-temperatura'), other === 'es' ? /^ *\d+,\d\d$/ : /^ *\d+\.\d\d$/);
       // The choice is kept for the next visit.
       await page.reload();
       await page.waitForFunction(() => window.molvix !== undefined);

@@ -19,7 +19,8 @@ const desktopReadouts = (page) => page.evaluate(() => {
   for (let i = 1; i <= gas.count; ++i) {
     sum = Math.fround(sum + Math.fround(Math.fround(Math.fround(v[0][i] * v[0][i]) + Math.fround(v[1][i] * v[1][i])) + Math.fround(v[2][i] * v[2][i])));
   }
-  const printf = (value, width, decimals) => value.toFixed(decimals).padStart(width, ' ');
+  // With the decimal sign of the page's language (Spanish here).
+  const printf = (value, width, decimals) => value.toFixed(decimals).padStart(width, ' ').replace('.', ',');
   return { energy: printf(0.01 * sum, 3, 0), temperature: printf(sum / (3 * gas.count * 100), 3, 2) };
 });
 
@@ -35,7 +36,7 @@ test('at start the panel shows the desktop\'s start-up readouts', async () => {
       'lectura-presion': '', // no reading yet
       'lectura-pared': '100',
     });
-    assert.match(desktop.temperature, /^\s*\d+\.\d\d$/);
+    assert.match(desktop.temperature, /^\s*\d+,\d\d$/);
     assert.equal(await page.inputValue('#num-particulas'), '50');
     assert.equal(await page.inputValue('#temperatura'), '20');
     assert.equal(await page.inputValue('#posicion-pared'), '100');
@@ -69,7 +70,7 @@ test('each control changes the gas as the desktop\'s does', async () => {
     // Temperature 0 stops every particle; the gas stands still while animated.
     await page.fill('#temperatura', '0');
     assert.equal(await page.inputValue('#lectura-energia'), '  0');
-    assert.equal(await page.inputValue('#lectura-temperatura'), '0.00');
+    assert.equal(await page.inputValue('#lectura-temperatura'), '0,00');
     const before = await gas(() => Array.from(window.molvix.gas.positions(1)));
     await animate(page, 400);
     assert.deepEqual(await gas(() => Array.from(window.molvix.gas.positions(1))), before);
