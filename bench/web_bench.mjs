@@ -88,13 +88,15 @@ await page.evaluate(() => {
   app.start();
 });
 await page.waitForTimeout(1000);
-const animating = await page.evaluate(async () => {
+// Ticks delivered and frames drawn per second over 5 s of animation.
+const rates = () => page.evaluate(async () => {
   const app = window.molvix;
   const t0 = performance.now(), ticks0 = app.ticksDelivered, frames0 = app.framesDrawn;
   await new Promise((done) => setTimeout(done, 5000));
   const seconds = (performance.now() - t0) / 1000;
   return { ticks: (app.ticksDelivered - ticks0) / seconds, frames: (app.framesDrawn - frames0) / seconds };
 });
+const animating = await rates();
 console.log(`animating, 100 particles, collisions on, "Gráficas" shown: ${animating.ticks.toFixed(0)} ticks/s, ${animating.frames.toFixed(1)} frames/s`);
 
 // "Difusión" shown with a mixture of 500 (250 of radius 1.5 and 250 of
@@ -113,13 +115,7 @@ await page.evaluate(() => {
   app.start();
 });
 await page.waitForTimeout(1000);
-const mixing = await page.evaluate(async () => {
-  const app = window.molvix;
-  const t0 = performance.now(), ticks0 = app.ticksDelivered, frames0 = app.framesDrawn;
-  await new Promise((done) => setTimeout(done, 5000));
-  const seconds = (performance.now() - t0) / 1000;
-  return { ticks: (app.ticksDelivered - ticks0) / seconds, frames: (app.framesDrawn - frames0) / seconds };
-});
+const mixing = await rates();
 console.log(`animating, a mixture of 500, collisions on, "Difusión" shown: ${mixing.ticks.toFixed(0)} ticks/s, ${mixing.frames.toFixed(1)} frames/s`);
 
 await page.evaluate(() => window.molvix.stop());
