@@ -12,7 +12,7 @@ constexpr int32_t kMaxCells = 64;
 // (V/N): in a sparse gas fewer cells to pass through, each naming a few.
 constexpr double kCellPerRoom = 0.45;
 constexpr double kNever = std::numeric_limits<double>::infinity();
-constexpr int32_t kNone = 1; // no event: no particle is its own partner
+constexpr int32_t kNone = 1; // with t = kNever: no event (j is never read)
 // Children of a place in the heap (a binary heap measured faster than a
 // 4-ary one with the many passings into cells).
 constexpr size_t kArity = 2;

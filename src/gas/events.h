@@ -99,8 +99,8 @@ public:
 private:
     // A particle's first event but crossing into the next cell: a partner
     // (j > 0, on the course it had then, `version`), the divider (0) or a
-    // wall (-1 - (2 axis + high)); none (j = 1, never a partner of
-    // itself) at infinity.
+    // wall (-1 - (2 axis + high)); none: t infinite, never reached, j
+    // then meaning nothing.
     struct Event
     {
         double t;
