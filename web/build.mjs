@@ -42,10 +42,24 @@ export function catalogueOf(ts) {
   return catalogue;
 }
 
+// The page's own texts (web/translations/page_en.json, contexts named Page…)
+// beside the desktop's; a page context may not reuse a desktop one.
+export function withPageTexts(catalogue, page) {
+  for (const [context, messages] of Object.entries(page)) {
+    if (context === '_') continue;
+    if (!context.startsWith('Page') || catalogue[context]) {
+      throw new Error(`page_en.json: context ${context} must begin with Page and be the page's own`);
+    }
+    catalogue[context] = messages;
+  }
+  return catalogue;
+}
+
 if (process.argv[1] === fileURLToPath(import.meta.url)) {
   rmSync(out, { recursive: true, force: true });
   mkdirSync(out, { recursive: true });
-  const catalogue = catalogueOf(readFileSync(join(root, 'translations/molvix_en.ts'), 'utf8'));
+  const catalogue = withPageTexts(catalogueOf(readFileSync(join(root, 'translations/molvix_en.ts'), 'utf8')),
+    JSON.parse(readFileSync(join(here, 'translations/page_en.json'), 'utf8')));
   await build({
     entryPoints: { app: join(here, 'src/main.js') },
     bundle: true,

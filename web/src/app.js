@@ -39,9 +39,17 @@ export class App {
 
   // A text in the page's language, from the desktop's catalogue: `context`
   // is the Qt class the text belongs to; %1, %2 … take the arguments.
+  // The page's own texts (contexts Page…) must all be translated: a missing
+  // one is said on the console, where the page tests look.
   t(context, source, ...args) {
-    const text = this.language === 'es' ? source
-      : catalogues[this.language]?.[context]?.[source] ?? source;
+    let text = source;
+    if (this.language !== 'es') {
+      text = catalogues[this.language]?.[context]?.[source];
+      if (text === undefined) {
+        if (context.startsWith('Page')) console.error(`untranslated (${this.language}) ${context}: ${source}`);
+        text = source;
+      }
+    }
     return text.replace(/%(\d)/g, (m, n) => (args[n - 1] !== undefined ? String(args[n - 1]) : m));
   }
 

@@ -10,11 +10,14 @@ import { mountProcesses } from './processes.js';
 import { mountDiffusion } from './diffusion.js';
 import { mountHandbook } from './handbook.js';
 import { mountAnnouncer } from './announce.js';
+import { readAddress, writeAddress } from './address.js';
 
 const response = await fetch(new URL('molvix-core.wasm', import.meta.url));
 const core = await loadCore(await response.arrayBuffer());
-const stored = localStorage.getItem('molvix.language');
-const app = new App(core, core.createGas(), stored ?? preferredLanguage());
+// A language named in the address wins over the browser's; nothing is
+// stored on the computer.
+const named = readAddress().get('lang');
+const app = new App(core, core.createGas(), ['es', 'en'].includes(named) ? named : preferredLanguage());
 document.documentElement.lang = app.language;
 
 mountView(document.getElementById('main-window'), app);
@@ -24,7 +27,7 @@ mountProcesses(document.getElementById('procesos'), app);
 mountDiffusion(document.getElementById('difusion'), app);
 mountHandbook(document.getElementById('handbook'), app);
 mountAnnouncer(app);
-app.on('language', (language) => localStorage.setItem('molvix.language', language));
+app.on('language', (language) => writeAddress({ lang: language }));
 app.changed('start');
 // The first frame is drawn: ms since the navigation began (the benchmark's).
 app.firstFrameMs = performance.now();

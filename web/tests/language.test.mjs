@@ -41,7 +41,10 @@ test('the browser\'s language chooses the page\'s; the switch changes every text
       const sign = (text, language) => (language === 'es' ? text.replace('.', ',') : text.replace(',', '.'));
       assert.equal(await page.inputValue('#lectura-temperatura'), sign(readout, other));
       assert.match(await page.inputValue('#lectura-temperatura'), other === 'es' ? /^ *\d+,\d\d$/ : /^ *\d+\.\d\d$/);
-      // The choice is kept for the next visit.
+      // The choice is in the address, for a link or a reload, and nothing
+      // is stored on the computer.
+      assert.equal(new URL(page.url()).hash, `#lang=${other}`);
+      assert.equal(await page.evaluate(() => localStorage.length), 0);
       await page.reload();
       await page.waitForFunction(() => window.molvix !== undefined);
       assert.deepEqual(withoutView(await words(page)), second, `${locale} reloaded`);
