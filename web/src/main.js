@@ -11,9 +11,9 @@ import { mountDiffusion } from './diffusion.js';
 import { mountHandbook } from './handbook.js';
 import { mountAnnouncer } from './announce.js';
 import { readAddress, writeAddress } from './address.js';
+import { coreBytes, isSingleFile } from './files.js';
 
-const response = await fetch(new URL('molvix-core.wasm', import.meta.url));
-const core = await loadCore(await response.arrayBuffer());
+const core = await loadCore(await coreBytes(new URL('molvix-core.wasm', import.meta.url)));
 // A language named in the address wins over the browser's; nothing is
 // stored on the computer.
 const named = readAddress().get('lang');
@@ -34,3 +34,8 @@ app.firstFrameMs = performance.now();
 document.getElementById('app').removeAttribute('aria-busy');
 // For the page tests and the curious: the app, its core and its gas.
 window.molvix = app;
+// Served, the page keeps itself for use with no network (the single file
+// needs nothing, and a file: page may not have a worker).
+if ('serviceWorker' in navigator && !isSingleFile() && /^https?:$/.test(location.protocol)) {
+  navigator.serviceWorker.register('sw.js').catch((error) => console.warn(`Molvix works, but not offline: ${error}`));
+}
