@@ -75,6 +75,8 @@ function numberBox(w, value, lo, hi, decimals, source, help, column, range = () 
     b.taken(b);
     return v;
   };
+  // A text typed and not yet read, or refused.
+  b.pending = () => input.value !== read || verdict.refused;
   input.addEventListener('change', () => { if (input.value !== read) b.take(); });
   input.addEventListener('keydown', (e) => { if (e.key === 'Enter') b.take(); });
   addField(w, input, source, help, column, verdict.line);
@@ -181,11 +183,15 @@ function wireActions(w) {
   };
   w.divider.addEventListener('change', () => enable(w));
   w.heavyMass.taken = () => enable(w);
+  // Fewer of B when more of A leave it less room, said at B's box.
+  w.aCount.taken = () => {
+    if (!w.bCount.verdict.refused && w.bCount.value > w.app.core.mixtureLimits.maxCount - w.aCount.value) w.bCount.take();
+  };
   w.apply.addEventListener('click', () => {
     // Every box as typed (A's count before B's, whose most follows it); a
     // text that cannot be taken leaves the gas as it is, and the first
     // such box gets the focus with its line.
-    const refused = w.boxes.filter((b) => b !== w.traced && !b.input.disabled && b.take() === null);
+    const refused = w.boxes.filter((b) => b !== w.traced && !b.input.disabled && b.pending() && b.take() === null);
     w.refusedBox = refused[0] ?? null;
     if (w.refusedBox) {
       w.refused = false;
@@ -205,6 +211,8 @@ function wireActions(w) {
         [w.bRadius, m.bRadius], [w.hole, m.holeSide], [w.heavyMass, m.heavyMass], [w.heavyRadius, m.heavyRadius]]) {
         b.value = Number(v.toFixed(b.decimals));
         b.show();
+        // A disabled box's refused text was not the gas's: gone with it.
+        if (b.verdict.refused) b.verdict.clear();
       }
       w.traced.value = gas.traced;
       w.traced.show();
@@ -254,7 +262,8 @@ function retext(w) {
     f.hint.textContent = t(f.help);
   }
   ['Ninguna', 'Sólida', 'Con agujero'].forEach((text, i) => { w.divider.options[i].textContent = t(text); });
-  for (const b of w.boxes) b.show();
+  // A refused text stays to be mended, whatever the language.
+  for (const b of w.boxes) if (!b.verdict.refused) b.show();
   w.figures.setAttribute('aria-label', t('Lo medido frente a la teoría cinética'));
   charts.sides.title.textContent = t('Partículas a cada lado');
   charts.rates.title.textContent = t('Efusión por el agujero');

@@ -113,6 +113,7 @@ function numberBox(app, initial, { lo, hi, decimals, step }, taken) {
   const box = { input, lo, hi, decimals, step, value: initial };
   const verdict = typedVerdict(app, input, { decimals, range: () => ({ lo: box.lo, hi: box.hi }) });
   box.message = verdict.line;
+  box.verdict = verdict;
   box.show = () => { input.value = app.number(box.value, decimals); };
   let read = null;
   const accept = (value) => {
@@ -255,7 +256,7 @@ function buildSettings(app, t, changed) {
     }
     ['Fijo', 'Móvil', 'Con carga'].forEach((text, i) => { c.piston.control.options[i].textContent = t(text); });
     ['SI', 'NO'].forEach((text, i) => { c.bath.control.options[i].textContent = app.t('Controls', text); });
-    for (const box of c.boxes) box.show();
+    for (const box of c.boxes) if (!box.verdict.refused) box.show();
   };
   c.piston.control.selectedIndex = 0;
   c.bath.control.selectedIndex = 1;

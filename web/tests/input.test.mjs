@@ -96,7 +96,12 @@ test('Difusión\'s boxes: B over what A leaves is clamped and said; "50abc" refu
     settings: window.molvix.gas.mixture ? window.molvix.gas.mixtureSettings() : null }));
   try {
     await page.click('#open-difusion');
-    // A 200 leaves room for 300 of B.
+    // A 450 leaves room for 50 of the 200 of B, said at B's box; A 200
+    // for 300.
+    await type(box('Partículas A'), '450', 'Enter');
+    assert.deepEqual(await verdictOf(box('Partículas B')),
+      { invalid: false, message: 'Se toma 50, el máximo.', heard: 'Se toma 50, el máximo.', text: '50' });
+    await type(box('Partículas A'), '200', 'Tab');
     await type(box('Partículas B'), '400', 'Enter');
     assert.deepEqual(await verdictOf(box('Partículas B')),
       { invalid: false, message: 'Se toma 300, el máximo.', heard: 'Se toma 300, el máximo.', text: '300' });
@@ -108,6 +113,7 @@ test('Difusión\'s boxes: B over what A leaves is clamped and said; "50abc" refu
     assert.equal(applied.count, 500);
     assert.deepEqual([applied.settings.aCount, applied.settings.bCount, applied.settings.bMass], [200, 300, 12.5]);
     assert.ok(Math.abs(applied.settings.bRadius - 0.1) < 1e-6, `radius of B ${applied.settings.bRadius}`);
+    assert.equal((await verdictOf(box('Partículas B'))).message, 'Se toma 300, el máximo.', 'still said after Aplicar');
 
     // A text that cannot be taken.
     await type(box('Partículas A'), '100', 'Enter');
@@ -120,6 +126,12 @@ test('Difusión\'s boxes: B over what A leaves is clamped and said; "50abc" refu
     assert.match(said.message, /^«50abc» no es un número: escriba uno de 0 a 400; el gas no cambia\.$/);
     assert.equal(await difusion.locator('.note').textContent(), '«Partículas B» no se puede tomar: el gas no cambia.');
     assert.equal(await page.evaluate(() => document.activeElement.getAttribute('aria-invalid')), 'true', 'the refused box has the focus');
+
+    // A switch of language keeps the text to mend and says it again in English.
+    await page.evaluate(() => window.molvix.setLanguage('en'));
+    assert.deepEqual(await verdictOf(difusion.getByLabel('Particles B', { exact: true })).then((v) => [v.text, v.message]),
+      ['50abc', '“50abc” is not a number: type one from 0 to 400; the gas is unchanged.']);
+    await page.evaluate(() => window.molvix.setLanguage('es'));
 
     // Mended, the line and the notice go, and Aplicar takes it.
     await type(box('Partículas B'), '50', 'Enter');
