@@ -5,6 +5,7 @@
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import { openPage } from './support.mjs';
+import { axeViolations } from './instruments-support.mjs';
 
 // What a box says: aria-invalid, its message lines (those it is described
 // by that are shown), and what the announcer last said.
@@ -72,6 +73,8 @@ test('the panel\'s count: each typed text taken, clamped or refused aloud, the g
         }
       }
     }
+    await type(box, 'abc', 'Enter');
+    assert.deepEqual(await axeViolations(page, '#panel'), []);
     // Enter and then Tab take once: the clamp's line stays.
     await type(box, '500', 'Enter');
     await page.keyboard.press('Tab');
@@ -126,6 +129,7 @@ test('Difusión\'s boxes: B over what A leaves is clamped and said; "50abc" refu
     assert.match(said.message, /^«50abc» no es un número: escriba uno de 0 a 400; el gas no cambia\.$/);
     assert.equal(await difusion.locator('.note').textContent(), '«Partículas B» no se puede tomar: el gas no cambia.');
     assert.equal(await page.evaluate(() => document.activeElement.getAttribute('aria-invalid')), 'true', 'the refused box has the focus');
+    assert.deepEqual(await axeViolations(page, '#difusion'), []);
 
     // A switch of language keeps the text to mend and says it again in English.
     await page.evaluate(() => window.molvix.setLanguage('en'));
