@@ -14,7 +14,7 @@
 //     --trace-minutes (default 10; 0 leaves it out): frames drawn per second
 //     over its first minute and over its last (over the first and last half
 //     of a run shorter than two minutes), and the trace's points then.
-//   node bench/web_bench.mjs [build/web] [--trace-minutes=N] [--trace-only]
+//   node bench/web_bench.mjs [build/web] [--trace-minutes=N]
 import { readdirSync, readFileSync, statSync } from 'node:fs';
 import { join } from 'node:path';
 import { gzipSync, brotliCompressSync, constants } from 'node:zlib';
@@ -25,7 +25,6 @@ const options = process.argv.slice(2).filter((a) => a.startsWith('--'));
 const option = (name) => options.find((a) => a === `--${name}` || a.startsWith(`--${name}=`));
 const folder = process.argv.slice(2).find((a) => !a.startsWith('--')) ?? 'build/web';
 const traceMinutes = Number(option('trace-minutes')?.split('=')[1] ?? 10);
-const traceOnly = option('trace-only') !== undefined;
 if (!(traceMinutes >= 0)) throw new Error('--trace-minutes=N wants a number of minutes, 0 or more');
 const files = [];
 const walk = (dir) => {
@@ -79,78 +78,76 @@ await page.addInitScript(() => {
   window.requestAnimationFrame = (f) => { window.frameRequests += 1; return request(f); };
 });
 const url = `http://127.0.0.1:${server.address().port}/`;
-if (!traceOnly) {
-  const firsts = [];
-  for (let i = 0; i < 5; ++i) {
-    await page.goto(url);
-    await page.waitForFunction(() => window.molvix?.firstFrameMs !== undefined);
-    firsts.push(await page.evaluate(() => window.molvix.firstFrameMs));
-  }
-  firsts.sort((a, b) => a - b);
-  console.log(`first frame: median ${firsts[2].toFixed(0)} ms (5 loads: ${firsts.map((x) => x.toFixed(0)).join(', ')} ms)`);
-
-  await page.evaluate(() => {
-    const app = window.molvix;
-    app.gas.setCount(100);
-    app.gas.setCollisions(true);
-    app.changed('count');
-    document.getElementById('graficas').hidden = false;
-    app.emit('open', 'graficas');
-    app.start();
-  });
-  await page.waitForTimeout(1000);
-  // Ticks delivered and frames drawn per second over 5 s of animation.
-  const rates = () => page.evaluate(async () => {
-    const app = window.molvix;
-    const t0 = performance.now(), ticks0 = app.ticksDelivered, frames0 = app.framesDrawn;
-    await new Promise((done) => setTimeout(done, 5000));
-    const seconds = (performance.now() - t0) / 1000;
-    return { ticks: (app.ticksDelivered - ticks0) / seconds, frames: (app.framesDrawn - frames0) / seconds };
-  });
-  const animating = await rates();
-  console.log(`animating, 100 particles, collisions on, "Gráficas" shown: ${animating.ticks.toFixed(0)} ticks/s, ${animating.frames.toFixed(1)} frames/s`);
-
-  // "Difusión" shown with a mixture of 500 (250 of radius 1.5 and 250 of
-  // mass 4 and radius 2.5), collisions on: the event step's tick.
-  await page.evaluate(() => {
-    const app = window.molvix;
-    app.stop();
-    document.getElementById('graficas').hidden = true;
-    if (!app.gas.setMixture({ aCount: 250, aRadius: 1.5, bCount: 250, bMass: 4, bRadius: 2.5 })) {
-      throw new Error('the mixture of 500 was refused');
-    }
-    app.gas.setCollisions(true);
-    app.changed('mixture');
-    document.getElementById('difusion').hidden = false;
-    app.emit('open', 'difusion');
-    app.start();
-  });
-  await page.waitForTimeout(1000);
-  const mixing = await rates();
-  console.log(`animating, a mixture of 500, collisions on, "Difusión" shown: ${mixing.ticks.toFixed(0)} ticks/s, ${mixing.frames.toFixed(1)} frames/s`);
-
-  await page.evaluate(() => window.molvix.stop());
-  await page.waitForTimeout(1000);
-  const cdp = await context.newCDPSession(page);
-  await cdp.send('Performance.enable');
-  const metric = async (name) => (await cdp.send('Performance.getMetrics')).metrics.find((m) => m.name === name).value;
-  const task0 = await metric('TaskDuration');
-  const requests0 = await page.evaluate(() => window.frameRequests);
-  const cpu0 = browserPid ? cpuSeconds(browserPid) : NaN;
-  await page.waitForTimeout(5000);
-  const cpu1 = browserPid ? cpuSeconds(browserPid) : NaN;
-  const task1 = await metric('TaskDuration');
-  const requests1 = await page.evaluate(() => window.frameRequests);
-  console.log(`stopped, 5 s: the page's main thread ${((task1 - task0) / 5 * 100).toFixed(2)} % of a core ` +
-    `(${((task1 - task0) * 1000).toFixed(1)} ms of tasks), animation frames requested ${requests1 - requests0}; ` +
-    `every Chromium process ${((cpu1 - cpu0) / 5 * 100).toFixed(1)} % of a core`);
-  // The same browser with a blank page: what headless Chromium costs anyway.
-  await page.goto('about:blank');
-  await page.waitForTimeout(1000);
-  const blank0 = cpuSeconds(browserPid);
-  await page.waitForTimeout(5000);
-  console.log(`  (the same browser on a blank page, 5 s: ${((cpuSeconds(browserPid) - blank0) / 5 * 100).toFixed(1)} % of a core)`);
+const firsts = [];
+for (let i = 0; i < 5; ++i) {
+  await page.goto(url);
+  await page.waitForFunction(() => window.molvix?.firstFrameMs !== undefined);
+  firsts.push(await page.evaluate(() => window.molvix.firstFrameMs));
 }
+firsts.sort((a, b) => a - b);
+console.log(`first frame: median ${firsts[2].toFixed(0)} ms (5 loads: ${firsts.map((x) => x.toFixed(0)).join(', ')} ms)`);
+
+await page.evaluate(() => {
+  const app = window.molvix;
+  app.gas.setCount(100);
+  app.gas.setCollisions(true);
+  app.changed('count');
+  document.getElementById('graficas').hidden = false;
+  app.emit('open', 'graficas');
+  app.start();
+});
+await page.waitForTimeout(1000);
+// Ticks delivered and frames drawn per second over 5 s of animation.
+const rates = () => page.evaluate(async () => {
+  const app = window.molvix;
+  const t0 = performance.now(), ticks0 = app.ticksDelivered, frames0 = app.framesDrawn;
+  await new Promise((done) => setTimeout(done, 5000));
+  const seconds = (performance.now() - t0) / 1000;
+  return { ticks: (app.ticksDelivered - ticks0) / seconds, frames: (app.framesDrawn - frames0) / seconds };
+});
+const animating = await rates();
+console.log(`animating, 100 particles, collisions on, "Gráficas" shown: ${animating.ticks.toFixed(0)} ticks/s, ${animating.frames.toFixed(1)} frames/s`);
+
+// "Difusión" shown with a mixture of 500 (250 of radius 1.5 and 250 of
+// mass 4 and radius 2.5), collisions on: the event step's tick.
+await page.evaluate(() => {
+  const app = window.molvix;
+  app.stop();
+  document.getElementById('graficas').hidden = true;
+  if (!app.gas.setMixture({ aCount: 250, aRadius: 1.5, bCount: 250, bMass: 4, bRadius: 2.5 })) {
+    throw new Error('the mixture of 500 was refused');
+  }
+  app.gas.setCollisions(true);
+  app.changed('mixture');
+  document.getElementById('difusion').hidden = false;
+  app.emit('open', 'difusion');
+  app.start();
+});
+await page.waitForTimeout(1000);
+const mixing = await rates();
+console.log(`animating, a mixture of 500, collisions on, "Difusión" shown: ${mixing.ticks.toFixed(0)} ticks/s, ${mixing.frames.toFixed(1)} frames/s`);
+
+await page.evaluate(() => window.molvix.stop());
+await page.waitForTimeout(1000);
+const cdp = await context.newCDPSession(page);
+await cdp.send('Performance.enable');
+const metric = async (name) => (await cdp.send('Performance.getMetrics')).metrics.find((m) => m.name === name).value;
+const task0 = await metric('TaskDuration');
+const requests0 = await page.evaluate(() => window.frameRequests);
+const cpu0 = browserPid ? cpuSeconds(browserPid) : NaN;
+await page.waitForTimeout(5000);
+const cpu1 = browserPid ? cpuSeconds(browserPid) : NaN;
+const task1 = await metric('TaskDuration');
+const requests1 = await page.evaluate(() => window.frameRequests);
+console.log(`stopped, 5 s: the page's main thread ${((task1 - task0) / 5 * 100).toFixed(2)} % of a core ` +
+  `(${((task1 - task0) * 1000).toFixed(1)} ms of tasks), animation frames requested ${requests1 - requests0}; ` +
+  `every Chromium process ${((cpu1 - cpu0) / 5 * 100).toFixed(1)} % of a core`);
+// The same browser with a blank page: what headless Chromium costs anyway.
+await page.goto('about:blank');
+await page.waitForTimeout(1000);
+const blank0 = cpuSeconds(browserPid);
+await page.waitForTimeout(5000);
+console.log(`  (the same browser on a blank page, 5 s: ${((cpuSeconds(browserPid) - blank0) / 5 * 100).toFixed(1)} % of a core)`);
 
 // "Difusión" as a class would leave it running: the trace of particle 1 on
 // for many minutes. The frames drawn per second at its start and its end
