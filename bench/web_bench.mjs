@@ -8,15 +8,24 @@
 //     with "Difusión" shown and a mixture of 500;
 //   - stopped: the page's own main-thread work (the browser's TaskDuration)
 //     and the processor time of every Chromium process over 5 s, and the
-//     animation frames requested meanwhile.
-//   node bench/web_bench.mjs [build/web]
+//     animation frames requested meanwhile;
+//   - "Difusión" as it opens (200 of A, 200 of B, the solid divider),
+//     collisions on, the trace of particle 1 drawn, animating for
+//     --trace-minutes (default 10; 0 leaves it out): frames drawn per second
+//     over its first minute and over its last (over the first and last half
+//     of a run shorter than two minutes), and the trace's points then.
+//   node bench/web_bench.mjs [build/web] [--trace-minutes=N]
 import { readdirSync, readFileSync, statSync } from 'node:fs';
 import { join } from 'node:path';
 import { gzipSync, brotliCompressSync, constants } from 'node:zlib';
 import { chromium } from '../web/node_modules/playwright-core/index.mjs';
 import { serve } from '../web/serve.mjs';
 
-const folder = process.argv[2] ?? 'build/web';
+const options = process.argv.slice(2).filter((a) => a.startsWith('--'));
+const option = (name) => options.find((a) => a === `--${name}` || a.startsWith(`--${name}=`));
+const folder = process.argv.slice(2).find((a) => !a.startsWith('--')) ?? 'build/web';
+const traceMinutes = Number(option('trace-minutes')?.split('=')[1] ?? 10);
+if (!(traceMinutes >= 0)) throw new Error('--trace-minutes=N wants a number of minutes, 0 or more');
 const files = [];
 const walk = (dir) => {
   for (const name of readdirSync(dir)) {
@@ -139,5 +148,54 @@ await page.waitForTimeout(1000);
 const blank0 = cpuSeconds(browserPid);
 await page.waitForTimeout(5000);
 console.log(`  (the same browser on a blank page, 5 s: ${((cpuSeconds(browserPid) - blank0) / 5 * 100).toFixed(1)} % of a core)`);
+
+// "Difusión" as a class would leave it running: the trace of particle 1 on
+// for many minutes. The frames drawn per second at its start and its end
+// say whether the work per frame grows with the time run.
+if (traceMinutes > 0) {
+  await page.goto(url);
+  await page.waitForFunction(() => window.molvix?.firstFrameMs !== undefined);
+  await page.click('#open-difusion');
+  await page.locator('#difusion').getByRole('button', { name: /^Aplicar/ }).click();
+  await page.selectOption('#colisiones', 'SI');
+  const set = await page.evaluate(() => {
+    const app = window.molvix;
+    app.gas.setTraced(1);
+    app.changed('traced');
+    app.start();
+    return { mixture: app.gas.mixture, count: app.gas.count, traced: app.gas.traced };
+  });
+  if (!set.mixture || set.traced !== 1) throw new Error(`Difusión did not start as asked: ${JSON.stringify(set)}`);
+  const total = traceMinutes * 60000;
+  const stretch = Math.min(60000, total / 2);
+  // Frames drawn per second over the next `ms`, the page's main-thread work
+  // per frame (what grows with the time run shows there even on a busy
+  // machine), and the trace's points then.
+  const cdp = await context.newCDPSession(page);
+  await cdp.send('Performance.enable');
+  const taskSeconds = async () => (await cdp.send('Performance.getMetrics')).metrics.find((m) => m.name === 'TaskDuration').value;
+  const over = async (ms) => {
+    const task0 = await taskSeconds();
+    const r = await page.evaluate(async (span) => {
+      const app = window.molvix;
+      const t0 = performance.now(), frames0 = app.framesDrawn, ticks0 = app.ticksDelivered;
+      await new Promise((done) => setTimeout(done, span));
+      const seconds = (performance.now() - t0) / 1000;
+      return { frames: (app.framesDrawn - frames0) / seconds, ticks: (app.ticksDelivered - ticks0) / seconds,
+        drawn: app.framesDrawn - frames0, trace: app.view.trace.length };
+    }, ms);
+    return { ...r, msPerFrame: ((await taskSeconds()) - task0) * 1000 / Math.max(1, r.drawn) };
+  };
+  const started = Date.now();
+  const first = await over(stretch);
+  await page.waitForTimeout(Math.max(0, total - stretch - (Date.now() - started)));
+  const last = await over(stretch);
+  const minutes = (Date.now() - started) / 60000;
+  await page.evaluate(() => window.molvix.stop());
+  const span = `${(stretch / 1000).toFixed(0)} s`;
+  console.log(`"Difusión", ${set.count} particles, collisions on, the trace of particle 1, ${minutes.toFixed(1)} min: ` +
+    `first ${span} ${first.frames.toFixed(1)} frames/s (${first.msPerFrame.toFixed(1)} ms of work a frame, ${first.ticks.toFixed(0)} ticks/s, trace ${first.trace} points); ` +
+    `last ${span} ${last.frames.toFixed(1)} frames/s (${last.msPerFrame.toFixed(1)} ms of work a frame, ${last.ticks.toFixed(0)} ticks/s, trace ${last.trace} points)`);
+}
 await browser.close();
 server.close();

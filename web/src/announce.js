@@ -52,4 +52,11 @@ export function mountAnnouncer(app, root = document) {
     observer.observe(f, { childList: true, characterData: true, subtree: true });
   }
   app.on('language', () => said.forEach((_, f) => said.set(f, '')));
+  // What the page answers a person who typed: said at once, and the
+  // figures wait their 2 seconds after it so as not to talk over it. The
+  // same words again are still a change, so that they are heard again.
+  app.say = (text) => {
+    region.textContent = region.textContent === text ? `${text}\u00a0` : text;
+    last = performance.now();
+  };
 }

@@ -9,7 +9,7 @@
 import './instruments.css';
 import { Chart, axisCeil, roundRange, roundStep, speedDistribution } from './charts.js';
 import { download, exportControls } from './download.js';
-import { typedNumber } from './processes.js';
+import { typedVerdict } from './typed.js';
 import { classed, redrawer } from './dom.js';
 
 const CONTEXT = 'DiffusionWindow';
@@ -30,39 +30,57 @@ function thin(points, most) {
 
 let made = 0;
 
-// A labelled control in a settings column, its help read by screen readers.
-function addField(w, control, source, help, column) {
+// A labelled control in a settings column, its help read by screen readers
+// (and after it, a number box's line on what it did with the text).
+function addField(w, control, source, help, column, message) {
   const id = `difusion-${++made}`;
   const label = classed('label');
   label.htmlFor = id;
   control.id = id;
   const hint = classed('span', 'visually-hidden');
   hint.id = `${id}-hint`;
-  control.setAttribute('aria-describedby', hint.id);
+  control.setAttribute('aria-describedby', message ? `${hint.id} ${message.id}` : hint.id);
   const cell = classed('div', 'process-field');
   cell.append(label, control, hint);
+  if (message) cell.append(message);
   w.columns[column].append(cell);
   w.fields.push({ label, hint, source, help });
   return control;
 }
 
-// A number box: either decimal sign, kept within its range when left.
-function numberBox(w, value, lo, hi, decimals, source, help, column) {
+// A number box, taken on Enter or on leaving it by the page's rules for
+// typed numbers; "Aplicar" gives the gas what the boxes took. `range()`
+// gives lo..hi now (B's count follows A's); `taken` hears of each value.
+function numberBox(w, value, lo, hi, decimals, source, help, column, range = () => ({ lo, hi })) {
   const input = classed('input');
   input.type = 'text';
   input.inputMode = decimals ? 'decimal' : 'numeric';
   input.autocomplete = 'off';
   input.size = 7;
-  const b = { input, value, lo, hi, decimals };
-  b.show = () => { input.value = w.n(b.value, decimals); };
+  const verdict = typedVerdict(w.app, input, { whole: decimals === 0, decimals, range });
+  const b = { input, value, decimals, verdict, taken: () => {} };
+  let read = null;
+  b.show = () => { input.value = w.n(b.value, decimals); read = input.value; };
+  // The value taken, or null when the text is refused (the box keeps it).
   b.take = () => {
-    const v = typedNumber(input.value);
-    if (v !== null && Number.isFinite(v)) b.value = Number(Math.min(hi, Math.max(lo, v)).toFixed(decimals));
+    const v = verdict.take();
+    read = input.value;
+    if (v === null) return null;
+    b.value = v;
     b.show();
+    if (w.refusedBox === b) {
+      w.refusedBox = null;
+      retextState(w);
+    }
+    b.taken(b);
+    return v;
   };
-  input.addEventListener('change', b.take);
+  // A text typed and not yet read, or refused.
+  b.pending = () => input.value !== read || verdict.refused;
+  input.addEventListener('change', () => { if (input.value !== read) b.take(); });
   input.addEventListener('keydown', (e) => { if (e.key === 'Enter') b.take(); });
-  addField(w, input, source, help, column);
+  addField(w, input, source, help, column, verdict.line);
+  b.label = w.fields[w.fields.length - 1].label;
   return b;
 }
 
@@ -76,7 +94,9 @@ function buildSettings(w) {
   const l = w.app.core.mixtureLimits;
   w.aCount = box(200, 0, l.maxCount, 0, 'Partículas A', 'Partículas de la especie A, de masa 1', 0);
   w.aRadius = box(1.5, l.radiusMin, l.radiusMax, 2, 'Radio de A', 'En longitudes de la caja', 0);
-  w.bCount = box(200, 0, l.maxCount, 0, 'Partículas B', 'Partículas de la especie B; A y B juntas, hasta 500', 0);
+  // A and B together up to the gas's most.
+  w.bCount = box(200, 0, l.maxCount, 0, 'Partículas B', 'Partículas de la especie B; A y B juntas, hasta 500', 0,
+    () => ({ lo: 0, hi: l.maxCount - w.aCount.value }));
   w.bMass = box(4, l.bMassMin, l.bMassMax, 2, 'Masa de B', 'En masas de A, de 1 a 100', 0);
   w.bRadius = box(1.5, l.radiusMin, l.radiusMax, 2, 'Radio de B', 'En longitudes de la caja', 0);
   w.divider = classed('select');
@@ -90,7 +110,9 @@ function buildSettings(w) {
   w.hole = box(20, l.holeMin, l.holeMax, 1, 'Lado del agujero', 'El agujero es un cuadrado de este lado', 1);
   w.heavyMass = box(0, 0, l.heavyMassMax, 0, 'Masa de la partícula pesada', '0: ninguna; hasta 1000 masas de A: movimiento browniano', 1);
   w.heavyRadius = box(5, l.radiusMin, l.heavyRadiusMax, 2, 'Radio de la partícula pesada', 'Hasta 10 longitudes de la caja', 1);
-  w.traced = box(1, 0, l.maxCount, 0, 'Partícula trazada', 'El número de la partícula cuya traza se dibuja; 0: ninguna', 1);
+  // The traced particle is one of the mixture's.
+  w.traced = box(1, 0, l.maxCount, 0, 'Partícula trazada', 'El número de la partícula cuya traza se dibuja; 0: ninguna', 1,
+    () => ({ lo: 0, hi: w.gas.mixture ? w.gas.count : l.maxCount }));
   w.boxes = [w.aCount, w.aRadius, w.bCount, w.bMass, w.bRadius, w.hole, w.heavyMass, w.heavyRadius, w.traced];
 }
 
@@ -151,17 +173,32 @@ function wireActions(w) {
     enable(w);
     w.draw(true);
   };
-  w.traced.input.addEventListener('change', () => {
-    if (!gas.mixture) return;
+  // The traced particle is the gas's at once, Enter or leaving the box.
+  w.traced.taken = () => {
+    if (!gas.mixture || gas.traced === w.traced.value) return;
     gas.setTraced(w.traced.value);
     w.traced.value = gas.traced;
     w.traced.show();
     app.changed('traced');
-  });
+  };
   w.divider.addEventListener('change', () => enable(w));
-  w.heavyMass.input.addEventListener('change', () => enable(w));
+  w.heavyMass.taken = () => enable(w);
+  // Fewer of B when more of A leave it less room, said at B's box.
+  w.aCount.taken = () => {
+    if (!w.bCount.verdict.refused && w.bCount.value > w.app.core.mixtureLimits.maxCount - w.aCount.value) w.bCount.take();
+  };
   w.apply.addEventListener('click', () => {
-    for (const b of w.boxes) b.take();
+    // Every box as typed (A's count before B's, whose most follows it); a
+    // text that cannot be taken leaves the gas as it is, and the first
+    // such box gets the focus with its line.
+    const refused = w.boxes.filter((b) => b !== w.traced && !b.input.disabled && b.pending() && b.take() === null);
+    w.refusedBox = refused[0] ?? null;
+    if (w.refusedBox) {
+      w.refused = false;
+      after(null);
+      w.refusedBox.input.focus();
+      return;
+    }
     const ok = gas.setMixture({
       aCount: w.aCount.value, aRadius: w.aRadius.value, bCount: w.bCount.value, bMass: w.bMass.value,
       bRadius: w.bRadius.value, divider: w.divider.value, holeSide: w.hole.value,
@@ -174,9 +211,12 @@ function wireActions(w) {
         [w.bRadius, m.bRadius], [w.hole, m.holeSide], [w.heavyMass, m.heavyMass], [w.heavyRadius, m.heavyRadius]]) {
         b.value = Number(v.toFixed(b.decimals));
         b.show();
+        // A disabled box's refused text was not the gas's: gone with it.
+        if (b.verdict.refused) b.verdict.clear();
       }
       w.traced.value = gas.traced;
       w.traced.show();
+      w.traced.verdict.clear();
     }
     after(ok ? 'mixture' : null);
   });
@@ -204,7 +244,9 @@ function experimentText(w) {
 function retextState(w) {
   const { gas, t } = w;
   w.experiment.textContent = experimentText(w);
-  w.notice.textContent = w.refused
+  w.notice.textContent = w.refusedBox
+    ? w.app.t('PageInput', '«%1» no se puede tomar: el gas no cambia.', w.refusedBox.label.textContent)
+    : w.refused
     ? (gas.refusedHalf ? t('Las esferas llenarían más del 30 % de su mitad de la caja: el gas no cambia.')
       : t('Las esferas llenarían más del 30 % de la caja: el gas no cambia.'))
     : gas.mixture ? t('Con la mezcla el émbolo queda fijo y sin baño (su física supone masas iguales); la temperatura sí se puede cambiar.')
@@ -220,7 +262,8 @@ function retext(w) {
     f.hint.textContent = t(f.help);
   }
   ['Ninguna', 'Sólida', 'Con agujero'].forEach((text, i) => { w.divider.options[i].textContent = t(text); });
-  for (const b of w.boxes) b.show();
+  // A refused text stays to be mended, whatever the language.
+  for (const b of w.boxes) if (!b.verdict.refused) b.show();
   w.figures.setAttribute('aria-label', t('Lo medido frente a la teoría cinética'));
   charts.sides.title.textContent = t('Partículas a cada lado');
   charts.rates.title.textContent = t('Efusión por el agujero');
@@ -378,7 +421,7 @@ function drawCharts(w) {
 }
 
 export function mountDiffusion(root, app) {
-  const w = { app, gas: app.gas, fields: [], refused: false,
+  const w = { app, gas: app.gas, fields: [], refused: false, refusedBox: null,
     t: (source, ...args) => app.t(CONTEXT, source, ...args), n: (x, d) => app.number(x, d) };
   root.classList.add('instrument');
   w.heading = classed('h2');

@@ -2,7 +2,7 @@
 // temperature, the wall, the velocity vectors and the collisions, and the
 // readouts the gas keeps up to date, in the desktop's texts.
 import { element, yesNoSelect } from './dom.js';
-import { strToInt } from './projection.js';
+import { typedVerdict } from './typed.js';
 
 // A moving piston waits this long after the wall bar's last move before it
 // sets off, so that a run of small moves makes one process.
@@ -44,7 +44,8 @@ function textKeeper() {
   };
 }
 
-// The count: the bar, and the number typed and then Enter.
+// The count: the bar, and the number typed, taken on Enter or on leaving
+// the box; what cannot be taken is said and changes nothing.
 function buildCount(app, t, k) {
   const gas = app.gas;
   const countBar = bar('num-particulas', gas.bar('count'));
@@ -52,29 +53,44 @@ function buildCount(app, t, k) {
     l.textContent = t('Num. Partículas');
     l.title = t('De 0 a 100; las flechas lo cambian');
   });
-  const typed = element('input', { type: 'text', id: 'num-tecleado', inputmode: 'numeric', class: 'typed' });
+  const typed = element('input', { type: 'text', id: 'num-tecleado', inputmode: 'numeric', class: 'typed', autocomplete: 'off' });
   k.text(typed, (node) => {
     node.setAttribute('aria-label', t('Número de partículas tecleado'));
     node.title = t('Un número y luego Intro');
   });
   typed.value = String(gas.bar('count')).padStart(3, ' ');
+  const verdict = typedVerdict(app, typed, { whole: true, range: () => ({ lo: 0, hi: 100 }) });
   const applyCount = () => {
     const count = Number(countBar.value);
     typed.value = String(count);
     gas.setCount(count);
     app.changed('count');
   };
-  countBar.addEventListener('input', applyCount);
-  typed.addEventListener('keydown', (e) => {
-    if (e.key !== 'Enter') return;
-    // Text that is not a number counts as 0; the bar clamps the rest, and
-    // only a real change of the bar changes the gas.
-    const count = Math.min(100, Math.max(0, strToInt(typed.value) ?? 0));
-    if (count === Number(countBar.value)) return;
-    countBar.value = String(count);
+  countBar.addEventListener('input', () => {
+    verdict.clear();
     applyCount();
   });
-  return { countBar, typed, nodes: [element('div', { class: 'bar' }, countBar, countLabel), typed] };
+  // Enter always takes the text (and says again what it cannot take);
+  // leaving the box takes only a text not yet read, so that Enter and then
+  // Tab neither take nor say anything twice.
+  let read = null;
+  const take = () => {
+    const count = verdict.take();
+    if (count !== null) {
+      // Only a real change of the bar changes the gas; a clamped number
+      // shows what was taken.
+      if (count !== Number(countBar.value)) {
+        countBar.value = String(count);
+        applyCount();
+      } else if (count !== Number(typed.value.trim().replace(',', '.'))) {
+        typed.value = String(count);
+      }
+    }
+    read = typed.value;
+  };
+  typed.addEventListener('keydown', (e) => { if (e.key === 'Enter') take(); });
+  typed.addEventListener('change', () => { if (typed.value !== read) take(); });
+  return { countBar, typed, verdict, nodes: [element('div', { class: 'bar' }, countBar, countLabel), typed] };
 }
 
 // The temperature, its bar where the gas's setting starts.
@@ -196,7 +212,7 @@ export function mountPanel(root, app) {
 
   const cell = (...children) => element('div', { class: 'cell' }, ...children);
   const left = element('div', { class: 'column' },
-    cell(...count.nodes), cell(...temperature.nodes), cell(energyLabel, energy), cell(pressureLabel, pressure));
+    cell(...count.nodes), count.verdict.line, cell(...temperature.nodes), cell(energyLabel, energy), cell(pressureLabel, pressure));
   const right = element('div', { class: 'column' },
     cell(...wall.nodes), cell(...switches.vectors), cell(...switches.collisions));
   root.append(heading, left, right);

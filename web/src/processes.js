@@ -7,6 +7,7 @@ import './instruments.css';
 import { Chart, roundRange, roundStep } from './charts.js';
 import { download, exportControls } from './download.js';
 import { classed as element, hint, redrawer } from './dom.js';
+import { readTyped, typedVerdict } from './typed.js';
 
 const CONTEXT = 'ProcessWindow';
 const REDRAW_MS = 200;
@@ -69,18 +70,10 @@ export function fitText(t, number, gas, path, fit) {
     number(fit.gamma, decimals), number(fit.error, decimals), fit.points, how);
 }
 
-// A number as typed, with either decimal sign (a class types what it reads);
-// null when it is none.
-export function typedNumber(text) {
-  const clean = String(text).trim().replace(',', '.');
-  if (!/^[-+]?(\d+\.?\d*|\.\d+)(e[-+]?\d+)?$/i.test(clean)) return null;
-  return Number(clean);
-}
-
 let made = 0;
 
 // A labelled control with its hint, in a column of the settings.
-function field(column, control, help) {
+function field(column, control, help, message) {
   const id = `process-${++made}`;
   const label = element('label');
   label.htmlFor = id;
@@ -88,6 +81,11 @@ function field(column, control, help) {
   const description = hint(`${id}-hint`, control);
   const cell = element('div', 'process-field');
   cell.append(label, control, description);
+  // A number box's line on what it did with the text, read after the hint.
+  if (message) {
+    control.setAttribute('aria-describedby', `${description.id} ${message.id}`);
+    cell.append(message);
+  }
   column.append(cell);
   return { label, control, hint: description, help, cell };
 }
@@ -102,9 +100,10 @@ function select(values) {
   return s;
 }
 
-// A number box: either decimal sign typed, taken on Enter or on leaving it
-// (not at every digit), the arrow keys step; kept within its range. `taken`
-// hears of each value the user gives it.
+// A number box: taken on Enter or on leaving it (not at every digit), by
+// the page's rules for typed numbers; the arrow keys step. Kept within its
+// range (hi may follow another setting). `taken` hears of each value the
+// user gives it.
 function numberBox(app, initial, { lo, hi, decimals, step }, taken) {
   const input = element('input');
   input.type = 'text';
@@ -112,21 +111,34 @@ function numberBox(app, initial, { lo, hi, decimals, step }, taken) {
   input.autocomplete = 'off';
   input.size = 9;
   const box = { input, lo, hi, decimals, step, value: initial };
+  const verdict = typedVerdict(app, input, { decimals, range: () => ({ lo: box.lo, hi: box.hi }) });
+  box.message = verdict.line;
+  box.verdict = verdict;
   box.show = () => { input.value = app.number(box.value, decimals); };
-  box.take = (value) => {
-    if (value === null || !Number.isFinite(value)) { box.show(); return; }
-    const clamped = Math.min(box.hi, Math.max(box.lo, value));
-    box.value = Number(clamped.toFixed(decimals));
+  let read = null;
+  const accept = (value) => {
+    box.value = value;
     box.show();
+    read = input.value;
     taken(box);
   };
-  input.addEventListener('change', () => box.take(typedNumber(input.value)));
+  box.take = () => {
+    const value = verdict.take();
+    read = input.value;
+    if (value !== null) accept(value);
+  };
+  input.addEventListener('change', () => { if (input.value !== read) box.take(); });
   input.addEventListener('keydown', (e) => {
     if (e.key === 'ArrowUp' || e.key === 'ArrowDown') {
       e.preventDefault();
-      box.take((typedNumber(input.value) ?? box.value) + (e.key === 'ArrowUp' ? step : -step));
+      // A step from the value taken when the text cannot be.
+      const typed = readTyped(input.value, { decimals });
+      const from = typed.refused ? box.value : typed.value;
+      const next = Number(Math.min(box.hi, Math.max(box.lo, from + (e.key === 'ArrowUp' ? step : -step))).toFixed(decimals));
+      verdict.clear();
+      accept(next);
     } else if (e.key === 'Enter') {
-      box.take(typedNumber(input.value));
+      box.take();
     }
   });
   return box;
@@ -144,15 +156,16 @@ function buildSettingControls(app, settings, taken) {
   const piston = field(pistonColumn, select(['fixed', 'moving', 'loaded']),
     'Fijo: en su posición; Móvil: va a donde diga la barra de la pared; Con carga: lo mueven los choques y la carga');
   const speed = box('speed', { lo: 0.01, hi: limits.speedMax, decimals: 2, step: 0.1 });
-  const speedField = field(pistonColumn, speed.input, 'Longitudes por unidad de tiempo, con el émbolo móvil');
-  const load = box('load', { lo: 0, hi: limits.loadMax, decimals: 1, step: 100 });
-  const loadField = field(pistonColumn, load.input, 'En las unidades de la lectura «Presión», con el émbolo con carga');
+  const speedField = field(pistonColumn, speed.input, 'Longitudes por unidad de tiempo, con el émbolo móvil', speed.message);
+  // The load a piston can carry grows with its mass.
+  const load = box('load', { lo: 0, hi: app.core.loadLimit(settings.mass), decimals: 1, step: 100 });
+  const loadField = field(pistonColumn, load.input, 'En las unidades de la lectura «Presión», con el émbolo con carga', load.message);
   const mass = box('mass', { lo: limits.massMin, hi: limits.massMax, decimals: 2, step: 10 });
-  const massField = field(pistonColumn, mass.input, 'En masas de partícula, con el émbolo con carga');
+  const massField = field(pistonColumn, mass.input, 'En masas de partícula, con el émbolo con carga', mass.message);
   const bath = field(bathColumn, select(['yes', 'no']),
     'SI hace térmicas las cinco paredes fijas: devuelven cada partícula con una velocidad de la temperatura del baño');
   const bathTemperature = box('bathTemperature', { lo: 0, hi: limits.bathTemperatureMax, decimals: 2, step: 0.1 });
-  const bathField = field(bathColumn, bathTemperature.input, 'En las unidades de la lectura «Temperatura»');
+  const bathField = field(bathColumn, bathTemperature.input, 'En las unidades de la lectura «Temperatura»', bathTemperature.message);
   const mixtureNote = element('p', 'note');
   mixtureNote.hidden = true;
   return {
@@ -243,7 +256,7 @@ function buildSettings(app, t, changed) {
     }
     ['Fijo', 'Móvil', 'Con carga'].forEach((text, i) => { c.piston.control.options[i].textContent = t(text); });
     ['SI', 'NO'].forEach((text, i) => { c.bath.control.options[i].textContent = app.t('Controls', text); });
-    for (const box of c.boxes) box.show();
+    for (const box of c.boxes) if (!box.verdict.refused) box.show();
   };
   c.piston.control.selectedIndex = 0;
   c.bath.control.selectedIndex = 1;

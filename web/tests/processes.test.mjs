@@ -106,13 +106,14 @@ test('the controls follow the piston mode and the bath, in either language, with
     await load.press('Enter');
     assert.equal(await load.inputValue(), '1000,0');
     // Typed with either decimal sign, stepped by the arrows, and what is no
-    // number leaves the value as it was.
+    // number leaves the value as it was and stays in the box to be mended.
     const mass = page.locator('#procesos').getByLabel('Masa del émbolo', { exact: true });
     for (const [typed, key, shown] of [['2.5', 'Enter', '2,50'], ['3,25', 'Enter', '3,25'],
-      [null, 'ArrowUp', '13,25'], ['diez', 'Enter', '13,25'], ['0', 'Enter', '1,00']]) {
+      [null, 'ArrowUp', '13,25'], ['diez', 'Enter', 'diez'], ['0', 'Enter', '1,00']]) {
       if (typed !== null) await mass.fill(typed);
       await mass.press(key);
       assert.equal(await mass.inputValue(), shown, `${typed} ${key}`);
+      if (typed === 'diez') assert.equal(await page.evaluate(() => window.molvix.process.mass), 13.25);
     }
     // The mass is 1 now: the load it can carry is 500.
     assert.equal(await load.inputValue(), '500,0');
