@@ -80,7 +80,9 @@ if (process.argv[1] === fileURLToPath(import.meta.url)) {
   cpSync(join(here, 'index.html'), join(out, 'index.html'));
   cpSync(wasm, join(out, 'molvix-core.wasm'));
   cpSync(join(root, 'resources/icons/molvix-32.png'), join(out, 'molvix-32.png'));
-  cpSync(join(root, 'resources/handbook'), join(out, 'handbook'), { recursive: true });
+  // The page's own handbook: its buttons, keys and windows (the desktop's
+  // pages, resources/handbook, describe the desktop's).
+  cpSync(join(here, 'handbook'), join(out, 'handbook'), { recursive: true });
   writeFileSync(join(out, 'VERSION'), `${JSON.parse(readFileSync(join(here, 'package.json'))).version}\n`);
   console.log(`build.mjs: the page is in ${out}`);
 }

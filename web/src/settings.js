@@ -179,6 +179,9 @@ export function applySettings(app, settings) {
     if (s.has('piston')) give(control('piston'), s.get('piston'), 'change');
     if (s.has('bath')) give(control('bath'), s.get('bath') === 'on' ? 'yes' : 'no', 'change');
   }
+  // The energy balance and the P–V path count from the experiment's start,
+  // as molvix-lab's do from its measurement's.
+  gas.resetLedger();
   app.changed('settings');
   return taken;
 }
