@@ -176,12 +176,13 @@ export function mountHandbook(dialog, app) {
       dialog.close();
     }
   });
-  // Closed, the room it took goes back to the gas, and the focus to the
-  // button that opens it when it was inside.
+  // Closed, the room it took goes back to the gas; the focus goes back to
+  // where it was when the handbook opened (the browser's own return), or,
+  // were that gone, to the button that opens it.
   dialog.addEventListener('close', () => {
     document.body.classList.remove('handbook-open');
     h.status.textContent = '';
-    if (dialog.contains(document.activeElement) || document.activeElement === document.body) {
+    if (dialog.contains(document.activeElement) || document.activeElement === document.body || !document.activeElement) {
       document.getElementById('open-handbook')?.focus();
     }
   });

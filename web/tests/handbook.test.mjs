@@ -1,6 +1,7 @@
 // The handbook: opened in the page's language on its contents page, its
 // links lead to their pages, Back returns, Escape closes it from inside the
 // page, and neither the window nor a page has an accessibility violation.
+// It opens beside the gas, never over it, and the gas stays usable.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import { openPage } from './support.mjs';
@@ -78,3 +79,74 @@ test('a language switch shows the same page in the other language', async () => 
     await session.close();
   }
 });
+
+// Every control of the view, the panel and the windows open that a point
+// of it can be reached without the handbook over it (scrolled to the top of the window where the
+// page scrolls), as "what" texts of those covered.
+const coveredControls = (page) => page.evaluate(() => {
+  const covered = [];
+  for (const c of document.querySelectorAll('#main-window button, #main-window input, #main-window select, #main-window canvas, #panel input, #panel select, #graficas:not([hidden]) button, #procesos:not([hidden]) :is(button, input, select)')) {
+    if (c.getBoundingClientRect().width < 1) continue; // not shown
+    c.scrollIntoView({ block: 'start' });
+    const r = c.getBoundingClientRect();
+    const hit = document.elementFromPoint(r.left + r.width / 2, r.top + Math.min(r.height / 2, 10));
+    if (!(hit === c || c.contains(hit) || (c.labels && [...c.labels].includes(hit)))) covered.push(`${c.tagName}#${c.id}`);
+  }
+  window.scrollTo(0, 0);
+  return covered;
+});
+
+for (const [width, height] of [[1366, 768], [360, 640]]) {
+  test(`at ${width} x ${height} the handbook opens beside the gas, not over it, and F1, Escape and ✕ work`, async () => {
+    const session = await openPage({ viewport: { width, height } });
+    const { page } = session;
+    try {
+      // Two windows open: on a laptop they share the room left beside the help.
+      await page.click('#open-graficas');
+      await page.click('#open-procesos');
+      await page.locator('#gas-view').focus();
+      await page.keyboard.press('F1');
+      await waitForPage(page, 'index.html');
+      const placed = await page.evaluate(() => {
+        const d = document.getElementById('handbook');
+        const r = d.getBoundingClientRect();
+        return { open: d.open, modal: d.matches(':modal'), left: r.left, right: r.right, top: r.top, bottom: r.bottom,
+          focus: d.contains(document.activeElement) };
+      });
+      assert.equal(placed.open, true);
+      assert.equal(placed.modal, false, 'not modal: the page stays usable');
+      assert.equal(placed.focus, true, 'F1 takes the focus to the handbook');
+      if (width > 700) {
+        // A side panel the whole height of the window, at its right.
+        assert.deepEqual([Math.round(placed.right), Math.round(placed.top), Math.round(placed.bottom)], [width, 0, height]);
+        assert.ok(placed.left >= width * 0.55 && placed.left <= width - 320, `side panel from ${placed.left}`);
+      } else {
+        // A sheet over the bottom of the phone's screen, the gas above it.
+        assert.deepEqual([Math.round(placed.left), Math.round(placed.right), Math.round(placed.bottom)], [0, width, height]);
+        assert.ok(placed.top >= height * 0.4 && placed.top <= height * 0.6, `sheet from ${placed.top}`);
+      }
+      assert.deepEqual(await coveredControls(page), []);
+      // The gas runs and stops from its own controls while the help is open.
+      await page.locator('label[for="animacion"]').click();
+      assert.equal(await page.evaluate(() => window.molvix.running), true);
+      await page.locator('label[for="stop"]').click();
+      assert.equal(await page.evaluate(() => window.molvix.running), false);
+      assert.equal(await page.locator('#handbook').evaluate((d) => d.open), true);
+
+      // Escape from the handbook's bar closes it; the focus goes back to
+      // where F1 was pressed.
+      await page.locator('#handbook').getByRole('button', { name: 'Contenido' }).focus();
+      await page.keyboard.press('Escape');
+      assert.equal(await page.locator('#handbook').evaluate((d) => d.open), false);
+      assert.equal(await page.evaluate(() => document.activeElement.id), 'gas-view');
+      assert.equal(await page.evaluate(() => document.body.classList.contains('handbook-open')), false);
+      await page.keyboard.press('F1');
+      assert.equal(await page.locator('#handbook').evaluate((d) => d.open), true);
+      await page.locator('#handbook .handbook-close').click();
+      assert.equal(await page.locator('#handbook').evaluate((d) => d.open), false);
+      assert.deepEqual(session.errors, []);
+    } finally {
+      await session.close();
+    }
+  });
+}
