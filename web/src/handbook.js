@@ -45,10 +45,10 @@ function buildBar(h) {
   h.keys.className = 'visually-hidden';
   h.keys.id = 'handbook-keys';
   h.close.setAttribute('aria-describedby', h.keys.id);
-  // What a "Cargar este experimento" did, said once.
+  // What a "Cargar este experimento" did, shown here and said through the
+  // page's one polite region (announce.js).
   h.status = document.createElement('p');
   h.status.className = 'handbook-status';
-  h.status.setAttribute('role', 'status');
   bar.append(h.heading, h.back, h.forward, h.contents, h.smaller, h.larger, h.close, h.keys, h.status);
   h.frame = document.createElement('iframe');
   h.frame.className = 'handbook-page';
@@ -129,6 +129,8 @@ function wireLoadButtons(h, doc) {
       h.status.textContent = loaded
         ? h.app.t(PAGE_CONTEXT, 'Experimento cargado: «%1». Pulse «Animación» para empezar.', doc.querySelector('h1')?.textContent ?? '')
         : h.app.t(PAGE_CONTEXT, 'La mezcla llenaría la caja más de lo que el gas admite: se ha cargado sin ella.');
+      const region = document.getElementById('announcer');
+      if (region) region.textContent = h.status.textContent;
     });
   }
 }

@@ -3,7 +3,11 @@
 // page, and neither the window nor a page has an accessibility violation.
 // It opens beside the gas, never over it, and the gas stays usable.
 import assert from 'node:assert/strict';
+import { readdirSync, readFileSync } from 'node:fs';
+import { dirname, join } from 'node:path';
 import { test } from 'node:test';
+import { fileURLToPath } from 'node:url';
+import { commandSettings } from '../src/settings.js';
 import { openPage } from './support.mjs';
 import { axeViolations, openPart } from './instruments-support.mjs';
 
@@ -150,3 +154,56 @@ for (const [width, height] of [[1366, 768], [360, 640]]) {
     }
   });
 }
+
+// The page's handbook, as written (web/handbook/<language>/): what the
+// desktop has and the page has not is never given as the page's.
+const pagesDir = join(dirname(fileURLToPath(import.meta.url)), '..', 'handbook');
+const pagesOf = (language) => readdirSync(join(pagesDir, language)).filter((f) => f.endsWith('.html')).sort();
+const textOf = (language, name) => readFileSync(join(pagesDir, language, name), 'utf8');
+
+// The desktop's keys and buttons: [pattern, the pages allowed to name it
+// (for the browser's keys, or the desktop's own window)].
+const DESKTOP_ONLY = [
+  [/\bF[2-46]\b/, []], [/\b(Mayús|Shift)\+F1\b/, []], [/Ctrl\+[QG]\b/, []], [/OpenGL/, ['credits.html']],
+  [/CPanel|«FIN»|"END"|Tarvelo/, []], [/«Información»|"Information"/, ['credits.html']],
+  [/\bF5\b|\bF11\b/, ['keys.html']],
+];
+
+test("the page's handbook names no key or button of the desktop's as the page's, in both languages", () => {
+  assert.deepEqual(pagesOf('en'), pagesOf('es'), 'the same pages in both languages');
+  assert.ok(pagesOf('es').length >= 24);
+  for (const language of ['es', 'en']) {
+    for (const name of pagesOf(language)) {
+      const text = textOf(language, name);
+      for (const [pattern, allowed] of DESKTOP_ONLY) {
+        if (!allowed.includes(name)) assert.doesNotMatch(text, pattern, `${language}/${name}`);
+      }
+    }
+    // F5 is said to be the browser's, never an action of the page.
+    assert.match(textOf(language, 'keys.html'), language === 'es' ? /F5 recarga la página/ : /F5 reloads the page/);
+  }
+});
+
+test('each experiment page loads its command: a button per command it names, the command marked as the desktop\'s', () => {
+  let buttons = 0;
+  for (const language of ['es', 'en']) {
+    for (const name of pagesOf(language)) {
+      const text = textOf(language, name);
+      const commands = new Map([...text.matchAll(/<pre class="lab-command" id="([^"]+)">([^<]*)<\/pre>/g)].map((m) => [m[1], m[2]]));
+      if (!commands.size) continue;
+      assert.match(text.slice(0, text.indexOf('<pre class="lab-command"')), /class="for-desktop"/, `${language}/${name}: the command said to be the desktop's`);
+      const loads = [...text.matchAll(/<button type="button" class="load-experiment" data-command="([^"]+)">([^<]+)<\/button>/g)];
+      assert.ok(loads.length >= 1, `${language}/${name}: a load button`);
+      for (const [, id, label] of loads) {
+        buttons += 1;
+        assert.equal(label, language === 'es' ? 'Cargar este experimento' : 'Load this experiment');
+        assert.ok(commands.has(id), `${language}/${name}: command ${id}`);
+        // Every option of the command is one the page sets or one of the run's.
+        const { taken, refused } = commandSettings(commands.get(id));
+        assert.deepEqual(refused, [], `${language}/${name}: ${id}`);
+        assert.ok(taken.size >= 2, `${language}/${name}: ${id} sets the gas up`);
+      }
+    }
+  }
+  assert.equal(buttons, 2 * 16);
+});
