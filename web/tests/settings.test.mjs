@@ -5,7 +5,7 @@
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import { openPage } from './support.mjs';
-import { labSeries, runTicks } from './instruments-support.mjs';
+import { axeViolations, labSeries, runTicks } from './instruments-support.mjs';
 
 const TICKS = 2000;
 // The command's options that are not settings of the gas: the run's length
@@ -72,6 +72,7 @@ for (const [name, id, steps] of EXPERIMENTS) {
       const command = await frame.locator(`pre.lab-command#${id}`).textContent();
       await frame.locator(`button.load-experiment[data-command="${id}"]`).click();
       assert.match(await page.locator('#handbook .handbook-status').textContent(), /^Experimento cargado/);
+      assert.deepEqual(await axeViolations(frame, 'html'), []);
       const args = firstRun(command);
       const running = await page.evaluate(() => window.molvix.running);
       assert.equal(running, false, 'loaded, the gas waits for Animación');
