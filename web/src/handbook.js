@@ -113,6 +113,8 @@ function pageLoaded(h) {
       e.preventDefault(); // it is open already
     }
   });
+  // What the last page loaded belongs to that page.
+  h.status.textContent = '';
   wireLoadButtons(h, doc);
 }
 
