@@ -141,7 +141,9 @@ if (process.argv[1] === fileURLToPath(import.meta.url)) {
   cpSync(join(here, 'manifest.webmanifest'), join(out, 'manifest.webmanifest'));
   for (const size of ['32', '128']) cpSync(join(root, `resources/icons/molvix-${size}.png`), join(out, `molvix-${size}.png`));
   cpSync(join(root, 'resources/icons/molvix.png'), join(out, 'molvix-256.png'));
-  cpSync(join(root, 'resources/handbook'), join(out, 'handbook'), { recursive: true });
+  // The page's own handbook: its buttons, keys and windows (the desktop's
+  // pages, resources/handbook, describe the desktop's).
+  cpSync(join(here, 'handbook'), join(out, 'handbook'), { recursive: true });
   writeFileSync(join(out, 'VERSION'), `${JSON.parse(readFileSync(join(here, 'package.json'))).version}\n`);
   writeServiceWorker(out);
   const page = singleFile(out);

@@ -94,6 +94,16 @@ export class Gas {
     this.h = 0;
   }
 
+  // The gas as the program starts it, in this same object (every part of
+  // the page holds it): an experiment loaded starts where molvix-lab's does.
+  restart() {
+    const old = this.h;
+    this.h = this.x.mv_create();
+    this.x.mv_destroy(old);
+    this.processSettings = { piston: 'fixed' };
+    this.refusedHalf = false;
+  }
+
   // The user's actions.
   setCount(n) { this.x.mv_set_count(this.h, n); }
   setTemperature(t) { this.x.mv_set_temperature(this.h, t); }

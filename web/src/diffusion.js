@@ -114,6 +114,10 @@ function buildSettings(w) {
   w.traced = box(1, 0, l.maxCount, 0, 'Partícula trazada', 'El número de la partícula cuya traza se dibuja; 0: ninguna', 1,
     () => ({ lo: 0, hi: w.gas.mixture ? w.gas.count : l.maxCount }));
   w.boxes = [w.aCount, w.aRadius, w.bCount, w.bMass, w.bRadius, w.hole, w.heavyMass, w.heavyRadius, w.traced];
+  // The names the page's settings (settings.js) know them by.
+  [[w.aCount.input, 'particles'], [w.aRadius.input, 'radius'], [w.bCount.input, 'b-particles'], [w.bMass.input, 'b-mass'],
+    [w.bRadius.input, 'b-radius'], [w.divider, 'divider'], [w.hole.input, 'hole'], [w.heavyMass.input, 'heavy-mass'],
+    [w.heavyRadius.input, 'heavy-radius']].forEach(([control, name]) => { control.dataset.setting = name; });
 }
 
 // "Aplicar", "Quitar la pared", "Volver al gas clásico", and the lines that
@@ -132,6 +136,7 @@ function buildActions(w) {
   const [remove, removeHint] = button('Quitar la pared', 'Quita la pared de en medio: los gases se mezclan');
   const [back, backHint] = button('Volver al gas clásico', 'Termina la mezcla: el gas de siempre, con las partículas del panel de control');
   Object.assign(w, { apply, remove, back });
+  apply.dataset.action = 'apply';
   w.actions = classed('div', 'ledger-row');
   w.actions.append(apply, remove, back, applyHint, removeHint, backHint);
   w.experiment = classed('p', 'state');
@@ -447,7 +452,11 @@ export function mountDiffusion(root, app) {
     if (ticks > 0 && w.gas.mixture) redraw.mark();
     if (redraw.pending) w.draw(false);
   });
-  app.on('change', () => { redraw.mark(); enable(w); });
+  app.on('change', (what) => {
+    if (what === 'restart') w.refused = false;
+    redraw.mark();
+    enable(w);
+  });
   app.on('running', (running) => { if (!running && redraw.pending) w.draw(true); });
   app.on('language', () => { retext(w); w.draw(true); });
   app.on('open', (what) => { if (what === 'difusion') w.draw(true); });

@@ -1,12 +1,17 @@
-// The handbook "Ayuda": the desktop's own pages (handbook/<language>/, one
-// source for both front ends) shown as they are in a frame of the page, in
-// the page's language, their links between pages working as written; Back,
-// Forward and Contents above them, A− / A+ for the size of the letters.
-// Opened by app 'open' 'handbook' on the page it was left on; Escape or the
-// close button closes it, from the page or from inside the frame.
+// The handbook "Ayuda": the page's own pages (handbook/<language>/) in a
+// frame, in the page's language, their links between pages working as
+// written; Back, Forward and Contents above them, A− / A+ for the size of
+// the letters. It opens beside the gas, not over it (a side panel on a wide
+// screen, a sheet at the bottom of a phone's), so that its steps can be
+// followed while watching; an experiment page's "Cargar este experimento"
+// sets the page to the experiment's start. Opened by app 'open' 'handbook'
+// on the page it was left on; Escape or the close button closes it, from
+// the bar or from inside the frame.
 import './instruments.css';
+import { commandSettings } from './settings.js';
 
 const CONTEXT = 'HandbookWindow';
+const PAGE_CONTEXT = 'PageHandbook';
 export const CONTENTS_PAGE = 'index.html';
 const LANGUAGES = ['es', 'en'];
 const ZOOM_STEP = 0.1;
@@ -40,7 +45,11 @@ function buildBar(h) {
   h.keys.className = 'visually-hidden';
   h.keys.id = 'handbook-keys';
   h.close.setAttribute('aria-describedby', h.keys.id);
-  bar.append(h.heading, h.back, h.forward, h.contents, h.smaller, h.larger, h.close, h.keys);
+  // What a "Cargar este experimento" did, shown here and said through the
+  // page's one polite region (announce.js).
+  h.status = document.createElement('p');
+  h.status.className = 'handbook-status';
+  bar.append(h.heading, h.back, h.forward, h.contents, h.smaller, h.larger, h.close, h.keys, h.status);
   h.frame = document.createElement('iframe');
   h.frame.className = 'handbook-page';
   h.dialog.append(bar, h.frame);
@@ -60,8 +69,8 @@ function retext(h) {
   h.smaller.setAttribute('aria-label', t('A−, letra más pequeña'));
   h.larger.setAttribute('aria-label', t('A+, letra más grande'));
   h.close.setAttribute('aria-label', '✕');
-  h.keys.textContent = t('Teclas: %1 buscar · %2 / %3 tamaño de la letra · %4 atrás · Mayús+F1 qué es esto · F1 esta ayuda · %5 cerrar',
-    'Ctrl+F', 'Ctrl+−', 'Ctrl++', 'Alt+←', 'Esc');
+  h.keys.textContent = h.app.t(PAGE_CONTEXT, 'Teclas: %1 cierra la ayuda; %2 la abre desde cualquier parte de la página', 'Esc', 'F1');
+  h.status.textContent = '';
   h.frame.title = t('Página de la ayuda');
 }
 
@@ -104,13 +113,35 @@ function pageLoaded(h) {
       e.preventDefault(); // it is open already
     }
   });
+  // What the last page loaded belongs to that page.
+  h.status.textContent = '';
+  wireLoadButtons(h, doc);
+}
+
+// An experiment page's "Cargar este experimento" buttons: each names the
+// molvix-lab command (on the same page) whose settings it loads, the first
+// value of each swept one.
+function wireLoadButtons(h, doc) {
+  for (const button of doc.querySelectorAll('button.load-experiment')) {
+    const command = doc.getElementById(button.dataset.command);
+    if (!command) { button.disabled = true; continue; }
+    button.addEventListener('click', () => {
+      const { taken } = commandSettings(command.textContent);
+      const loaded = h.app.settings.apply(taken);
+      h.status.textContent = loaded
+        ? h.app.t(PAGE_CONTEXT, 'Experimento cargado: «%1». Pulse «Animación» para empezar.', doc.querySelector('h1')?.textContent ?? '')
+        : h.app.t(PAGE_CONTEXT, 'La mezcla llenaría la caja más de lo que el gas admite: se ha cargado sin ella.');
+      const region = document.getElementById('announcer');
+      if (region) region.textContent = h.status.textContent;
+    });
+  }
 }
 
 export function mountHandbook(dialog, app) {
   const language = () => (LANGUAGES.includes(app.language) ? app.language : 'es');
   // The pages read, for Back and Forward: the frame's own history is the
   // whole tab's, and going back past its first page would leave Molvix.
-  const h = { dialog, t: (source, ...args) => app.t(CONTEXT, source, ...args),
+  const h = { dialog, app, t: (source, ...args) => app.t(CONTEXT, source, ...args),
     folder: () => new URL(`handbook/${language()}/`, document.baseURI),
     shownLanguage: null, zoom: 1, trail: [], at: -1, stepping: false };
   buildBar(h);
@@ -143,11 +174,29 @@ export function mountHandbook(dialog, app) {
   h.smaller.addEventListener('click', () => { h.zoom = Math.max(0.5, h.zoom - ZOOM_STEP); applyZoom(h); });
   h.larger.addEventListener('click', () => { h.zoom = Math.min(3, h.zoom + ZOOM_STEP); applyZoom(h); });
   h.close.addEventListener('click', () => dialog.close());
+  dialog.addEventListener('keydown', (e) => {
+    if (e.key === 'Escape') {
+      e.preventDefault();
+      dialog.close();
+    }
+  });
+  // Closed, the room it took goes back to the gas; the focus goes back to
+  // where it was when the handbook opened (the browser's own return), or,
+  // were that gone, to the button that opens it.
+  dialog.addEventListener('close', () => {
+    document.body.classList.remove('handbook-open');
+    h.status.textContent = '';
+    if (dialog.contains(document.activeElement) || document.activeElement === document.body || !document.activeElement) {
+      document.getElementById('open-handbook')?.focus();
+    }
+  });
 
   const open = () => {
     // In the page's language; a page once read stays, as on the desktop.
     if (h.shownLanguage !== language()) h.show(CONTENTS_PAGE);
-    if (!dialog.open) dialog.showModal();
+    // Beside the gas, not over it: the gas and its controls stay usable.
+    document.body.classList.add('handbook-open');
+    if (!dialog.open) dialog.show();
     h.contents.focus();
   };
   app.on('open', (what) => { if (what === 'handbook') open(); });

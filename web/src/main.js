@@ -10,7 +10,8 @@ import { mountProcesses } from './processes.js';
 import { mountDiffusion } from './diffusion.js';
 import { mountHandbook } from './handbook.js';
 import { mountAnnouncer } from './announce.js';
-import { readAddress, writeAddress } from './address.js';
+import { followSettings, readAddress, writeAddress } from './address.js';
+import { VOCABULARY, applySettings, parseSettings, readSettings } from './settings.js';
 import { coreBytes, isSingleFile } from './files.js';
 
 const core = await loadCore(await coreBytes(new URL('molvix-core.wasm', import.meta.url)));
@@ -27,8 +28,16 @@ mountProcesses(document.getElementById('procesos'), app);
 mountDiffusion(document.getElementById('difusion'), app);
 mountHandbook(document.getElementById('handbook'), app);
 mountAnnouncer(app);
+app.settings = { read: () => readSettings(app), apply: (s) => applySettings(app, s) };
 app.on('language', (language) => writeAddress({ lang: language }));
+// Settings in the address (a link, a bookmark) set the gas up as they say;
+// none, and the page starts as the program does.
+const addressed = parseSettings(readAddress());
+if (addressed.taken.size) applySettings(app, addressed.taken);
 app.changed('start');
+const writeSettings = followSettings(app, { vocabulary: VOCABULARY, read: readSettings });
+// What was refused or not taken is not left in the address.
+if (addressed.taken.size || addressed.refused.length) writeSettings();
 // The first frame is drawn: ms since the navigation began (the benchmark's).
 app.firstFrameMs = performance.now();
 document.getElementById('app').removeAttribute('aria-busy');

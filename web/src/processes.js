@@ -166,6 +166,10 @@ function buildSettingControls(app, settings, taken) {
     'SI hace térmicas las cinco paredes fijas: devuelven cada partícula con una velocidad de la temperatura del baño');
   const bathTemperature = box('bathTemperature', { lo: 0, hi: limits.bathTemperatureMax, decimals: 2, step: 0.1 });
   const bathField = field(bathColumn, bathTemperature.input, 'En las unidades de la lectura «Temperatura»', bathTemperature.message);
+  // The names the page's settings (settings.js) know them by.
+  [[piston.control, 'piston'], [speed.input, 'piston-speed'], [load.input, 'load'], [mass.input, 'piston-mass'],
+    [bath.control, 'bath'], [bathTemperature.input, 'bath-temperature']]
+    .forEach(([control, name]) => { control.dataset.setting = name; });
   const mixtureNote = element('p', 'note');
   mixtureNote.hidden = true;
   return {
@@ -260,6 +264,17 @@ function buildSettings(app, t, changed) {
   };
   c.piston.control.selectedIndex = 0;
   c.bath.control.selectedIndex = 1;
+  // A gas started afresh (an experiment loaded) has the program's process.
+  app.on('change', (what) => {
+    if (what !== 'restart') return;
+    Object.assign(settings, app.core.processDefaults);
+    app.process = { ...settings };
+    bathChosen = false;
+    for (const b of c.boxes) { b.value = settings[b.name]; b.show(); }
+    c.piston.control.selectedIndex = 0;
+    c.bath.control.selectedIndex = 1;
+    enable();
+  });
   return { settings, nodes: [c.grid, c.mixtureNote], retext, enable };
 }
 

@@ -26,6 +26,14 @@ test('no WCAG 2.1 A or AA violation in either language', async () => {
       await page.click('#open-procesos');
       await page.selectOption('#dibuja-velocidades', 'SI');
       assert.deepEqual(await audit(page), [], `${locale}, instruments open`);
+      // The handbook beside them, an experiment loaded from it.
+      await page.keyboard.press('F1');
+      await page.waitForFunction(() => document.querySelector('#handbook iframe')?.contentDocument?.readyState === 'complete');
+      await page.evaluate(() => document.querySelector('#handbook iframe').contentWindow.location.replace(
+        new URL(`handbook/${window.molvix.language}/boyle.html`, document.baseURI).href));
+      await page.waitForFunction(() => document.querySelector('#handbook iframe').contentDocument?.querySelector('button.load-experiment'));
+      await page.frames().find((f) => f.url().endsWith('/boyle.html')).locator('button.load-experiment').click();
+      assert.deepEqual(await audit(page), [], `${locale}, handbook open`);
     } finally {
       await session.close();
     }

@@ -1,8 +1,13 @@
 // The handbook: opened in the page's language on its contents page, its
 // links lead to their pages, Back returns, Escape closes it from inside the
 // page, and neither the window nor a page has an accessibility violation.
+// It opens beside the gas, never over it, and the gas stays usable.
 import assert from 'node:assert/strict';
+import { readdirSync, readFileSync } from 'node:fs';
+import { dirname, join } from 'node:path';
 import { test } from 'node:test';
+import { fileURLToPath } from 'node:url';
+import { commandSettings } from '../src/settings.js';
 import { openPage } from './support.mjs';
 import { axeViolations, openPart } from './instruments-support.mjs';
 
@@ -77,4 +82,128 @@ test('a language switch shows the same page in the other language', async () => 
   } finally {
     await session.close();
   }
+});
+
+// Every control of the view, the panel and the windows open that a point
+// of it can be reached without the handbook over it (scrolled to the top of the window where the
+// page scrolls), as "what" texts of those covered.
+const coveredControls = (page) => page.evaluate(() => {
+  const covered = [];
+  for (const c of document.querySelectorAll('#main-window button, #main-window input, #main-window select, #main-window canvas, #panel input, #panel select, #graficas:not([hidden]) button, #procesos:not([hidden]) :is(button, input, select)')) {
+    if (c.getBoundingClientRect().width < 1) continue; // not shown
+    c.scrollIntoView({ block: 'start' });
+    const r = c.getBoundingClientRect();
+    const hit = document.elementFromPoint(r.left + r.width / 2, r.top + Math.min(r.height / 2, 10));
+    if (!(hit === c || c.contains(hit) || (c.labels && [...c.labels].includes(hit)))) covered.push(`${c.tagName}#${c.id}`);
+  }
+  window.scrollTo(0, 0);
+  return covered;
+});
+
+for (const [width, height] of [[1366, 768], [360, 640]]) {
+  test(`at ${width} x ${height} the handbook opens beside the gas, not over it, and F1, Escape and ✕ work`, async () => {
+    const session = await openPage({ viewport: { width, height } });
+    const { page } = session;
+    try {
+      // Two windows open: on a laptop they share the room left beside the help.
+      await page.click('#open-graficas');
+      await page.click('#open-procesos');
+      await page.locator('#gas-view').focus();
+      await page.keyboard.press('F1');
+      await waitForPage(page, 'index.html');
+      const placed = await page.evaluate(() => {
+        const d = document.getElementById('handbook');
+        const r = d.getBoundingClientRect();
+        return { open: d.open, modal: d.matches(':modal'), left: r.left, right: r.right, top: r.top, bottom: r.bottom,
+          focus: d.contains(document.activeElement) };
+      });
+      assert.equal(placed.open, true);
+      assert.equal(placed.modal, false, 'not modal: the page stays usable');
+      assert.equal(placed.focus, true, 'F1 takes the focus to the handbook');
+      if (width > 700) {
+        // A side panel the whole height of the window, at its right.
+        assert.deepEqual([Math.round(placed.right), Math.round(placed.top), Math.round(placed.bottom)], [width, 0, height]);
+        assert.ok(placed.left >= width * 0.55 && placed.left <= width - 320, `side panel from ${placed.left}`);
+      } else {
+        // A sheet over the bottom of the phone's screen, the gas above it.
+        assert.deepEqual([Math.round(placed.left), Math.round(placed.right), Math.round(placed.bottom)], [0, width, height]);
+        assert.ok(placed.top >= height * 0.4 && placed.top <= height * 0.6, `sheet from ${placed.top}`);
+      }
+      assert.deepEqual(await coveredControls(page), []);
+      // The gas runs and stops from its own controls while the help is open.
+      await page.locator('label[for="animacion"]').click();
+      assert.equal(await page.evaluate(() => window.molvix.running), true);
+      await page.locator('label[for="stop"]').click();
+      assert.equal(await page.evaluate(() => window.molvix.running), false);
+      assert.equal(await page.locator('#handbook').evaluate((d) => d.open), true);
+
+      // Escape from the handbook's bar closes it; the focus goes back to
+      // where F1 was pressed.
+      await page.locator('#handbook').getByRole('button', { name: 'Contenido' }).focus();
+      await page.keyboard.press('Escape');
+      assert.equal(await page.locator('#handbook').evaluate((d) => d.open), false);
+      assert.equal(await page.evaluate(() => document.activeElement.id), 'gas-view');
+      assert.equal(await page.evaluate(() => document.body.classList.contains('handbook-open')), false);
+      await page.keyboard.press('F1');
+      assert.equal(await page.locator('#handbook').evaluate((d) => d.open), true);
+      await page.locator('#handbook .handbook-close').click();
+      assert.equal(await page.locator('#handbook').evaluate((d) => d.open), false);
+      assert.deepEqual(session.errors, []);
+    } finally {
+      await session.close();
+    }
+  });
+}
+
+// The page's handbook, as written (web/handbook/<language>/): what the
+// desktop has and the page has not is never given as the page's.
+const pagesDir = join(dirname(fileURLToPath(import.meta.url)), '..', 'handbook');
+const pagesOf = (language) => readdirSync(join(pagesDir, language)).filter((f) => f.endsWith('.html')).sort();
+const textOf = (language, name) => readFileSync(join(pagesDir, language, name), 'utf8');
+
+// The desktop's keys and buttons: [pattern, the pages allowed to name it
+// (for the browser's keys, or the desktop's own window)].
+const DESKTOP_ONLY = [
+  [/\bF[2-46]\b/, []], [/\b(Mayús|Shift)\+F1\b/, []], [/Ctrl\+[QG]\b/, []], [/OpenGL/, ['credits.html']],
+  [/CPanel|«FIN»|"END"|Tarvelo/, []], [/«Información»|"Information"/, ['credits.html']],
+  [/\bF5\b|\bF11\b/, ['keys.html']],
+];
+
+test("the page's handbook names no key or button of the desktop's as the page's, in both languages", () => {
+  assert.deepEqual(pagesOf('en'), pagesOf('es'), 'the same pages in both languages');
+  assert.ok(pagesOf('es').length >= 24);
+  for (const language of ['es', 'en']) {
+    for (const name of pagesOf(language)) {
+      const text = textOf(language, name);
+      for (const [pattern, allowed] of DESKTOP_ONLY) {
+        if (!allowed.includes(name)) assert.doesNotMatch(text, pattern, `${language}/${name}`);
+      }
+    }
+    // F5 is said to be the browser's, never an action of the page.
+    assert.match(textOf(language, 'keys.html'), language === 'es' ? /F5 recarga la página/ : /F5 reloads the page/);
+  }
+});
+
+test('each experiment page loads its command: a button per command it names, the command marked as the desktop\'s', () => {
+  let buttons = 0;
+  for (const language of ['es', 'en']) {
+    for (const name of pagesOf(language)) {
+      const text = textOf(language, name);
+      const commands = new Map([...text.matchAll(/<pre class="lab-command" id="([^"]+)">([^<]*)<\/pre>/g)].map((m) => [m[1], m[2]]));
+      if (!commands.size) continue;
+      assert.match(text.slice(0, text.indexOf('<pre class="lab-command"')), /class="for-desktop"/, `${language}/${name}: the command said to be the desktop's`);
+      const loads = [...text.matchAll(/<button type="button" class="load-experiment" data-command="([^"]+)">([^<]+)<\/button>/g)];
+      assert.ok(loads.length >= 1, `${language}/${name}: a load button`);
+      for (const [, id, label] of loads) {
+        buttons += 1;
+        assert.equal(label, language === 'es' ? 'Cargar este experimento' : 'Load this experiment');
+        assert.ok(commands.has(id), `${language}/${name}: command ${id}`);
+        // Every option of the command is one the page sets or one of the run's.
+        const { taken, refused } = commandSettings(commands.get(id));
+        assert.deepEqual(refused, [], `${language}/${name}: ${id}`);
+        assert.ok(taken.size >= 2, `${language}/${name}: ${id} sets the gas up`);
+      }
+    }
+  }
+  assert.equal(buttons, 2 * 16);
 });
