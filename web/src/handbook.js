@@ -9,6 +9,7 @@
 // the bar or from inside the frame.
 import './instruments.css';
 import { commandSettings } from './settings.js';
+import { embeddedText, isSingleFile } from './files.js';
 
 const CONTEXT = 'HandbookWindow';
 const PAGE_CONTEXT = 'PageHandbook';
@@ -86,11 +87,12 @@ function pageLoaded(h) {
   try { doc = h.frame.contentDocument; } catch { doc = null; }
   if (!doc) return;
   // Only the handbook's own pages: anything else goes back to the contents.
-  if (!h.frame.contentWindow.location.href.startsWith(h.folder().href)) {
+  const href = h.where();
+  if (!href.startsWith(h.folder().href)) {
     h.show(CONTENTS_PAGE);
     return;
   }
-  const href = h.frame.contentWindow.location.href;
+  if (h.single) followLinksInside(h, doc);
   if (!h.stepping && h.trail[h.at] !== href) {
     h.trail = h.trail.slice(0, h.at + 1);
     h.trail.push(href);
@@ -118,6 +120,24 @@ function pageLoaded(h) {
   wireLoadButtons(h, doc);
 }
 
+// In the single file a page is given to the frame as text, so its links
+// lead nowhere on the disk: the handbook follows them itself.
+function followLinksInside(h, doc) {
+  doc.addEventListener('click', (e) => {
+    const link = e.target.closest?.('a[href]');
+    if (!link || link.target === '_blank') return;
+    const target = new URL(link.getAttribute('href'), h.where());
+    const [page, mark] = target.href.split('#');
+    if (page === h.where().split('#')[0]) {
+      e.preventDefault();
+      if (mark) doc.getElementById(decodeURIComponent(mark))?.scrollIntoView();
+    } else if (page.startsWith(h.folder().href)) {
+      e.preventDefault();
+      h.go(page);
+    }
+  });
+}
+
 // An experiment page's "Cargar este experimento" buttons: each names the
 // molvix-lab command (on the same page) whose settings it loads, the first
 // value of each swept one.
@@ -143,15 +163,27 @@ export function mountHandbook(dialog, app) {
   // whole tab's, and going back past its first page would leave Molvix.
   const h = { dialog, app, t: (source, ...args) => app.t(CONTEXT, source, ...args),
     folder: () => new URL(`handbook/${language()}/`, document.baseURI),
-    shownLanguage: null, zoom: 1, trail: [], at: -1, stepping: false };
+    shownLanguage: null, zoom: 1, trail: [], at: -1, stepping: false,
+    single: isSingleFile(), current: null };
+  // Where the frame is: its address, or in the single file the page given.
+  h.where = () => (h.single ? h.current ?? '' : h.frame.contentWindow?.location.href ?? '');
   buildBar(h);
   const { frame } = h;
 
   const go = (url) => {
-    // Replaced, not pushed: the tab's history stays the page's.
-    if (frame.contentWindow && frame.src) frame.contentWindow.location.replace(url);
-    else frame.src = url;
+    if (h.single) {
+      // The page's text from inside the file (its path in the built folder).
+      h.current = url;
+      const path = url.slice(new URL('.', document.baseURI).href.length);
+      frame.srcdoc = embeddedText(path) ?? embeddedText(`handbook/${language()}/${CONTENTS_PAGE}`);
+    } else if (frame.contentWindow && frame.src) {
+      // Replaced, not pushed: the tab's history stays the page's.
+      frame.contentWindow.location.replace(url);
+    } else {
+      frame.src = url;
+    }
   };
+  h.go = go;
   h.show = (page) => {
     h.shownLanguage = language();
     go(new URL(page, h.folder()).href);
@@ -205,7 +237,7 @@ export function mountHandbook(dialog, app) {
     // The same page in the other language, where it is open.
     if (h.shownLanguage !== null) {
       let page = CONTENTS_PAGE;
-      try { page = frame.contentWindow.location.pathname.split('/').pop() || CONTENTS_PAGE; } catch { /* not loaded */ }
+      try { page = new URL(h.where()).pathname.split('/').pop() || CONTENTS_PAGE; } catch { /* not loaded */ }
       h.trail = [];
       h.at = -1;
       h.show(page);

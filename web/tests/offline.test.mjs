@@ -57,9 +57,19 @@ test('the single file runs opened from a disk, fetching nothing, and is small en
     await page.goto(url);
     await page.waitForFunction(() => window.molvix !== undefined);
     assert.deepEqual(await firstReading(page), expected);
-    // The handbook opens from inside the file too.
+    // The handbook opens from inside the file too, and its links lead on.
+    const heading = () => page.evaluate(() => document.querySelector('#handbook iframe').contentDocument?.querySelector('h1')?.textContent ?? '');
     await page.keyboard.press('F1');
-    await page.waitForFunction(() => document.querySelector('iframe')?.contentDocument?.querySelector('h1')?.textContent.length > 0);
+    await page.waitForFunction(() => document.querySelector('#handbook iframe').contentDocument?.querySelector('a[href$=".html"]'));
+    const contents = await heading();
+    await page.frameLocator('#handbook iframe').locator('a[href$=".html"]').first().click();
+    await page.waitForFunction((before) => {
+      const h1 = document.querySelector('#handbook iframe').contentDocument?.querySelector('h1');
+      return h1 && h1.textContent !== before;
+    }, contents);
+    await page.click('#handbook button:has-text("Atrás")');
+    await page.waitForFunction((before) => document.querySelector('#handbook iframe').contentDocument?.querySelector('h1')?.textContent === before, contents);
+    assert.ok(contents.length > 0);
     assert.deepEqual(fetched.filter((u) => u !== url && !u.startsWith('data:') && !u.startsWith('blob:') && !u.startsWith('about:')), []);
     assert.deepEqual(errors, []);
   } finally {
