@@ -258,13 +258,16 @@ export class Gas {
       this.core.f64(this.x.mv_effusion(this.h), 6);
     return { rateA, rateB, ratio, graham, crossingsA, crossingsB };
   }
-  // The counts per side and the effusion rates in time, as objects.
-  sideSamples() {
+  // The counts per side and the effusion rates in time, as objects; with
+  // `most`, at most that many, evenly spaced and ending with the last, so
+  // that a chart's work stays the same however long the gas has run.
+  sideSamples(most = Infinity) {
     const n = this.x.mv_side_sample_count(this.h);
     if (!n) return [];
     const v = this.core.f64(this.x.mv_side_samples(this.h), 7 * n);
+    const stride = n <= most ? 1 : Math.ceil(n / most);
     const out = [];
-    for (let i = 0; i < n; ++i) {
+    for (let i = (n - 1) % stride; i < n; i += stride) {
       const s = v.subarray(7 * i, 7 * i + 7);
       out.push({ t: s[0], aLeft: s[1], aRight: s[2], bLeft: s[3], bRight: s[4], rateA: s[5], rateB: s[6] });
     }

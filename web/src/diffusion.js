@@ -21,13 +21,6 @@ const RED = 'rgb(192, 0, 0)';
 const GREEN = 'rgb(0, 128, 0)';
 const MAGENTA = 'rgb(176, 0, 176)';
 
-// At most `most` points of a long series, evenly, the last one kept.
-function thin(points, most) {
-  if (points.length <= most) return points;
-  const stride = Math.ceil(points.length / most);
-  return points.filter((_, k) => (points.length - 1 - k) % stride === 0);
-}
-
 let made = 0;
 
 // A labelled control in a settings column, its help read by screen readers
@@ -334,7 +327,7 @@ function yAxis(top, label) {
 // The counts on each side and the effusion rates against time.
 function drawSides(w) {
   const { gas, t, charts } = w;
-  const shown = thin(gas.sideSamples(), CHART_POINTS);
+  const shown = gas.sideSamples(CHART_POINTS);
   const line = (key) => shown.map((s) => [s.t, s[key]]);
   const m = gas.mixture ? gas.mixtureSettings() : null;
   const counts = [['aLeft', NAVY, 'A izquierda', []], ['aRight', NAVY, 'A derecha', [6, 4]],
