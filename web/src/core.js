@@ -89,6 +89,15 @@ export class Gas {
     this.processSettings = { piston: 'fixed' };
   }
 
+  // A gas as it starts, in place of this one.
+  renew() {
+    const old = this.h;
+    this.h = this.x.mv_create();
+    this.x.mv_destroy(old);
+    this.processSettings = { piston: 'fixed' };
+    this.refusedHalf = false;
+  }
+
   destroy() {
     this.x.mv_destroy(this.h);
     this.h = 0;
