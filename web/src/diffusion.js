@@ -8,7 +8,7 @@
 // at most five times a second; at rest it does nothing.
 import './instruments.css';
 import { Chart, axisCeil, roundRange, roundStep, speedDistribution } from './charts.js';
-import { download, exportControls } from './download.js';
+import { download, exportControls, pngControls } from './download.js';
 import { typedNumber } from './processes.js';
 import { classed, redrawer } from './dom.js';
 
@@ -53,7 +53,7 @@ function numberBox(w, value, lo, hi, decimals, source, help, column) {
   input.inputMode = decimals ? 'decimal' : 'numeric';
   input.autocomplete = 'off';
   input.size = 7;
-  const b = { input, value, lo, hi, decimals };
+  const b = { input, value, lo, hi, decimals, initial: value };
   b.show = () => { input.value = w.n(b.value, decimals); };
   b.take = () => {
     const v = typedNumber(input.value);
@@ -130,6 +130,8 @@ function buildCharts(w) {
     description: { context: CONTEXT, text: 'Guarda las partículas a cada lado y la efusión frente al tiempo en un archivo CSV' },
     save: (dialect) => download(w.t('difusion.csv'), w.gas.sideSamplesCsv(dialect)),
   });
+  w.png = pngControls(w.app, () => Object.values(w.charts).map((c) => c.chart));
+  w.exporter.root.prepend(w.png.root);
 }
 
 // The controls a mixture enables, as the desktop's window has them.
@@ -232,6 +234,7 @@ function retext(w) {
     c.chart.number = w.n;
   }
   w.exporter.retext();
+  w.png.retext();
   retextState(w);
 }
 
@@ -405,6 +408,16 @@ export function mountDiffusion(root, app) {
     if (redraw.pending) w.draw(false);
   });
   app.on('change', () => { redraw.mark(); enable(w); });
+  // The page's start again: the boxes as the window opens, no mixture.
+  app.on('reset', () => {
+    for (const b of w.boxes) {
+      b.value = b.initial;
+      b.show();
+    }
+    w.divider.value = 'solid';
+    w.refused = false;
+    retextState(w);
+  });
   app.on('running', (running) => { if (!running && redraw.pending) w.draw(true); });
   app.on('language', () => { retext(w); w.draw(true); });
   app.on('open', (what) => { if (what === 'difusion') w.draw(true); });
