@@ -31,7 +31,7 @@ function bar(id, value) {
 // temperature bar is the gas's measured readout, not its setting). The
 // bar itself tells a screen reader its value: the number is for the eye.
 function withSetting(app, input) {
-  const setting = element('output', { for: input.id, class: 'setting', 'aria-hidden': 'true' });
+  const setting = element('output', { for: input.id, class: 'setting', 'aria-hidden': 'true', 'aria-live': 'off' });
   input.showSetting = () => { setting.value = app.number(Number(input.value), 0); };
   input.addEventListener('input', input.showSetting);
   input.showSetting();
@@ -50,8 +50,14 @@ function fitToText(box) {
   }
 }
 
-// The SI value beside a readout, shown when chosen.
-const siOutput = (id) => element('output', { id, for: id.replace(/^si-/, ''), class: 'si', hidden: '' });
+// The SI value beside a readout, shown when chosen; a screen reader hears
+// it with the readout (in place of the readout's tip). Not a live region:
+// readouts are read when visited.
+function siOutput(id, box) {
+  const span = element('span', { id, class: 'si', hidden: '' });
+  span.readout = box;
+  return span;
+}
 
 // Nodes whose texts follow the language: each renders itself now and again
 // at every switch.
@@ -244,8 +250,10 @@ export function mountPanel(root, app) {
   const switches = buildSwitches(app, t, k);
 
   const si = {
-    temperature: siOutput('si-lectura-temperatura'), energy: siOutput('si-lectura-energia'),
-    pressure: siOutput('si-lectura-presion'), wall: siOutput('si-lectura-pared'),
+    temperature: siOutput('si-lectura-temperatura', temperature.temperature),
+    energy: siOutput('si-lectura-energia', energy),
+    pressure: siOutput('si-lectura-presion', pressure),
+    wall: siOutput('si-lectura-pared', wall.wall),
   };
   // The count has no SI value: a space as wide keeps its box in line.
   const countSpace = element('span', { class: 'si', hidden: '', 'aria-hidden': 'true' });
@@ -280,7 +288,9 @@ export function mountPanel(root, app) {
       output.hidden = !app.options.si;
       // Nothing where the readout has no number: no particles, no reading yet.
       const none = (r.empty && name === 'temperature') || (name === 'pressure' && !pressureRead);
-      output.value = app.options.si && !none ? texts[name] : '';
+      output.textContent = app.options.si && !none ? texts[name] : '';
+      if (app.options.si) output.readout.setAttribute('aria-describedby', output.id);
+      else output.readout.removeAttribute('aria-describedby');
     }
   };
   const refresh = () => {

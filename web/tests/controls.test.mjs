@@ -116,7 +116,7 @@ test('each bar shows its setting; SI units beside the readouts agree with p V = 
     await page.check('#ver-si');
     await page.click('#paso');
     const shown = await page.evaluate(() => Object.fromEntries(['temperatura', 'presion', 'pared', 'energia']
-      .map((k) => [k, document.getElementById(`si-lectura-${k}`).value])));
+      .map((k) => [k, document.getElementById(`si-lectura-${k}`).textContent])));
     const value = (text, unit) => {
       const m = text.match(new RegExp(`^(\\d+(?:,\\d+)?) ${unit}$`));
       assert.ok(m, `${text} in ${unit}`);
@@ -215,7 +215,7 @@ test('no readout is cut, and none covers its neighbours', async () => {
       const check = async (state) => {
         const boxes = await page.evaluate(() => [...document.querySelectorAll('#panel input.readout, #panel input.typed, #panel .si, #panel output.setting')]
           .filter((b) => !b.hidden)
-          .map((b) => ({ id: b.id || b.htmlFor?.value || b.className, value: b.value, scroll: b.scrollWidth, client: b.clientWidth, rect: b.getBoundingClientRect().toJSON() })));
+          .map((b) => ({ id: b.id || b.htmlFor?.value || b.className, value: b.value ?? b.textContent, scroll: b.scrollWidth, client: b.clientWidth, rect: b.getBoundingClientRect().toJSON() })));
         for (const b of boxes) {
           assert.ok(b.scroll <= b.client, `${where} ${state}: ${b.id} "${b.value}" needs ${b.scroll}, has ${b.client}`);
           assert.ok(b.rect.left >= 0 && b.rect.right <= width, `${where} ${state}: ${b.id} outside`);
