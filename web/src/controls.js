@@ -34,10 +34,11 @@ function toolButton(id) {
   return button;
 }
 
-// Whether a key typed at `target` belongs to it (a box takes letters).
+// Whether a key typed at `target` belongs to it (a box takes letters; a
+// dialog over the page keeps its keys).
 function typing(target) {
   if (!(target instanceof Element)) return false;
-  if (target.closest('select, textarea, [contenteditable="true"]')) return true;
+  if (target.closest('select, textarea, dialog, [contenteditable="true"]')) return true;
   return target instanceof HTMLInputElement && !['range', 'checkbox', 'radio', 'button'].includes(target.type);
 }
 
