@@ -53,7 +53,7 @@ function fitToText(box) {
 // The SI value beside a readout, shown when chosen; a screen reader hears
 // it with the readout (in place of the readout's tip). Not a live region:
 // readouts are read when visited.
-function siOutput(id, box) {
+function siValue(id, box) {
   const span = element('span', { id, class: 'si', hidden: '' });
   span.readout = box;
   return span;
@@ -250,10 +250,10 @@ export function mountPanel(root, app) {
   const switches = buildSwitches(app, t, k);
 
   const si = {
-    temperature: siOutput('si-lectura-temperatura', temperature.temperature),
-    energy: siOutput('si-lectura-energia', energy),
-    pressure: siOutput('si-lectura-presion', pressure),
-    wall: siOutput('si-lectura-pared', wall.wall),
+    temperature: siValue('si-lectura-temperatura', temperature.temperature),
+    energy: siValue('si-lectura-energia', energy),
+    pressure: siValue('si-lectura-presion', pressure),
+    wall: siValue('si-lectura-pared', wall.wall),
   };
   // The count has no SI value: a space as wide keeps its box in line.
   const countSpace = element('span', { class: 'si', hidden: '', 'aria-hidden': 'true' });
