@@ -66,7 +66,8 @@ function fullscreenApi(node) {
 
 export function mountControls(mainWindow, app) {
   const t = (source, ...args) => app.t('PageControls', source, ...args);
-  const bar = element('div', { class: 'toolbar', role: 'toolbar' });
+  // A group (not an ARIA toolbar: Tab goes from button to button).
+  const bar = element('div', { class: 'toolbar', role: 'group' });
   const play = toolButton('reproducir');
   const step = toolButton('paso');
   const reset = toolButton('reiniciar');

@@ -69,6 +69,10 @@ test('Animar/Pausa, Paso and Reiniciar: one reading a step, the start given back
     await page.selectOption('#ejes', 'SI');
     await page.click('#open-procesos');
     await page.selectOption('#procesos select >> nth=0', { index: 2 });
+    await page.click('#open-difusion');
+    await page.fill('#difusion input >> nth=0', '120');
+    await page.click('#difusion button >> text=Aplicar');
+    assert.equal(await page.evaluate(() => window.molvix.gas.mixture), true);
     await page.click('#paso');
     await page.click('#reiniciar');
     assert.deepEqual(await page.evaluate(() => ({
@@ -76,6 +80,8 @@ test('Animar/Pausa, Paso and Reiniciar: one reading a step, the start given back
       settings: [...document.querySelectorAll('#panel output.setting')].map((o) => o.value),
       selects: ['colisiones', 'ejes', 'dibuja-velocidades'].map((id) => document.getElementById(id).value),
       piston: document.querySelector('#procesos select').selectedIndex,
+      mixture: window.molvix.gas.mixture,
+      aCount: document.querySelector('#difusion input').value,
       process: window.molvix.gas.processSettings.piston,
       pressure: document.getElementById('lectura-presion').value,
       energy: document.getElementById('lectura-energia').value,
@@ -83,6 +89,7 @@ test('Animar/Pausa, Paso and Reiniciar: one reading a step, the start given back
       running: window.molvix.running,
     })), {
       bars: ['50', '20', '100'], settings: ['50', '20', '100'], selects: ['NO', 'NO', 'NO'], piston: 0,
+      mixture: false, aCount: '200',
       process: 'fixed', pressure: '', energy: startPanel, ticks: 0, running: false,
     });
     await page.click('#paso');
