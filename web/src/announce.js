@@ -20,7 +20,9 @@ export function gist(text) {
 export function mountAnnouncer(app, root = document) {
   const region = element('div', { id: 'announcer', class: 'visually-hidden', 'aria-live': 'polite' });
   document.body.append(region);
-  const figures = [...root.querySelectorAll('output')];
+  // (A figure hidden from screen readers, as a bar's shown setting, is not
+  // theirs to hear.)
+  const figures = [...root.querySelectorAll('output')].filter((f) => !f.closest('[aria-hidden="true"]'));
   const said = new Map(figures.map((f) => [f, '']));
   const changed = new Set();
   let last = -Infinity;

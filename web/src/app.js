@@ -6,6 +6,8 @@
 //   change    the user changed a setting (a new stretch for the histories)
 //   language  the language was switched
 //   running   the animation started or stopped
+//   reset     the gas was started afresh: each part puts its controls back
+//   options   a choice of how to show the gas changed (app.options)
 import catalogues from 'molvix:catalogue';
 
 // The desktop's timer asks for a tick every millisecond.
@@ -26,6 +28,15 @@ export class App {
     this.readingsSeen = 0;
     this.ticksDelivered = 0;
     this.framesDrawn = 0;
+    // How the page shows the gas, beyond the desktop's look: SI units beside
+    // the readouts, the particles coloured by speed. Off at start.
+    this.options = { si: false, speedColours: false };
+  }
+
+  setOption(name, value) {
+    if (this.options[name] === value) return;
+    this.options = { ...this.options, [name]: value };
+    this.emit('options', this.options);
   }
 
   on(event, listener) {
@@ -91,6 +102,36 @@ export class App {
     cancelAnimationFrame(this.frameRequest);
     this.frameRequest = 0;
     this.emit('running', false);
+  }
+
+  // Stopped, the gas goes on to its next reading (every 200 ticks) and
+  // stops there: a class can follow the readings one at a time.
+  step() {
+    if (this.running) return;
+    const gas = this.gas;
+    const before = gas.readingCount;
+    const period = this.core.readingTicks;
+    let ticks = period - (gas.ticks % period);
+    gas.run(ticks);
+    // The count of ticks to a reading is the gas's; should its phase ever
+    // differ, it is found a tick at a time.
+    while (gas.readingCount === before && ticks < 2 * period) {
+      gas.run(1);
+      ticks += 1;
+    }
+    this.ticksDelivered += ticks;
+    this.deliverReadings();
+    this.emit('frame', ticks);
+  }
+
+  // The gas as the page starts it, stopped, and every part's settings put
+  // back: the same object with a new gas inside, since every part holds it.
+  reset() {
+    this.stop();
+    this.gas.restart();
+    this.readingsSeen = 0;
+    this.emit('reset');
+    this.changed('reset');
   }
 
   frame(now) {

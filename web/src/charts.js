@@ -236,6 +236,65 @@ export class Chart {
     }
   }
 
+  // The chart as a PNG picture (a Blob; null before it is drawn): `name`
+  // over it, the chart at the screen's pixels, and its legend under it, on
+  // white, so that the file tells what it shows on its own.
+  png(name) {
+    const css = this.canvas.clientWidth;
+    if (!this.canvas.width || !css) return Promise.resolve(null);
+    const ratio = this.canvas.width / css;
+    const chartHeight = this.canvas.height / ratio;
+    const out = document.createElement('canvas');
+    const g = out.getContext('2d');
+    // The legend's items in rows as wide as the chart.
+    g.font = '11px sans-serif';
+    const rows = [];
+    let x = 8;
+    for (const s of (this.figure?.series ?? []).filter((each) => each.label)) {
+      const width = 26 + g.measureText(s.label).width + 12;
+      if (!rows.length || (x + width > css && x > 8)) { rows.push([]); x = 8; }
+      rows[rows.length - 1].push({ s, x });
+      x += width;
+    }
+    const titleHeight = name ? 20 : 0;
+    const height = titleHeight + chartHeight + (rows.length ? rows.length * 15 + 6 : 0);
+    out.width = Math.round(css * ratio);
+    out.height = Math.round(height * ratio);
+    g.scale(ratio, ratio);
+    g.fillStyle = '#fff';
+    g.fillRect(0, 0, css, height);
+    g.fillStyle = NAVY;
+    g.textBaseline = 'middle';
+    if (name) {
+      g.font = 'bold 12px sans-serif';
+      g.fillText(name, 8, 11, css - 16);
+    }
+    g.drawImage(this.canvas, 0, titleHeight, css, chartHeight);
+    g.font = '11px sans-serif';
+    rows.forEach((row, i) => {
+      const y = titleHeight + chartHeight + 10 + i * 15;
+      for (const { s, x: left } of row) {
+        g.strokeStyle = s.colour;
+        g.lineWidth = 2;
+        g.setLineDash(s.dash ?? []);
+        g.beginPath();
+        if (s.marker) {
+          g.fillStyle = s.marker;
+          g.arc(left + 9, y, 4, 0, 2 * Math.PI);
+          g.fill();
+        } else {
+          g.moveTo(left, y);
+          g.lineTo(left + 18, y);
+        }
+        g.stroke();
+        g.setLineDash([]);
+        g.fillStyle = NAVY;
+        g.fillText(s.label, left + 24, y);
+      }
+    });
+    return new Promise((resolve) => out.toBlob(resolve, 'image/png'));
+  }
+
   drawLegend(series) {
     const labelled = series.filter((s) => s.label);
     const key = labelled.map((s) => `${s.label}|${s.colour}|${s.marker ?? ''}|${s.dash ?? ''}`).join(';');

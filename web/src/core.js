@@ -95,7 +95,8 @@ export class Gas {
   }
 
   // The gas as the program starts it, in this same object (every part of
-  // the page holds it): an experiment loaded starts where molvix-lab's does.
+  // the page holds it): Reset, and an experiment loaded, start from it as
+  // molvix-lab's runs do.
   restart() {
     const old = this.h;
     this.h = this.x.mv_create();

@@ -8,7 +8,7 @@
 // at most five times a second; at rest it does nothing.
 import './instruments.css';
 import { Chart, axisCeil, roundRange, roundStep, speedDistribution } from './charts.js';
-import { download, exportControls } from './download.js';
+import { download, exportControls, pngControls } from './download.js';
 import { typedVerdict } from './typed.js';
 import { classed, redrawer } from './dom.js';
 
@@ -51,7 +51,7 @@ function numberBox(w, value, lo, hi, decimals, source, help, column, range = () 
   input.autocomplete = 'off';
   input.size = 7;
   const verdict = typedVerdict(w.app, input, { whole: decimals === 0, decimals, range });
-  const b = { input, value, decimals, verdict, taken: () => {} };
+  const b = { input, value, decimals, verdict, taken: () => {}, initial: value };
   let read = null;
   b.show = () => { input.value = w.n(b.value, decimals); read = input.value; };
   // The value taken, or null when the text is refused (the box keeps it).
@@ -150,6 +150,8 @@ function buildCharts(w) {
     description: { context: CONTEXT, text: 'Guarda las partículas a cada lado y la efusión frente al tiempo en un archivo CSV' },
     save: (dialect) => download(w.t('difusion.csv'), w.gas.sideSamplesCsv(dialect)),
   });
+  w.png = pngControls(w.app, () => Object.values(w.charts).map((c) => c.chart));
+  w.exporter.root.prepend(w.png.root);
 }
 
 // The controls a mixture enables, as the desktop's window has them.
@@ -273,6 +275,7 @@ function retext(w) {
     c.chart.number = w.n;
   }
   w.exporter.retext();
+  w.png.retext();
   retextState(w);
 }
 
@@ -445,10 +448,18 @@ export function mountDiffusion(root, app) {
     if (ticks > 0 && w.gas.mixture) redraw.mark();
     if (redraw.pending) w.draw(false);
   });
-  app.on('change', (what) => {
-    if (what === 'restart') w.refused = false;
-    redraw.mark();
-    enable(w);
+  app.on('change', () => { redraw.mark(); enable(w); });
+  // The page's start again: the boxes as the window opens, no mixture.
+  app.on('reset', () => {
+    for (const b of w.boxes) {
+      b.value = b.initial;
+      b.verdict.clear();
+      b.show();
+    }
+    w.divider.value = 'solid';
+    w.refused = false;
+    w.refusedBox = null;
+    retextState(w);
   });
   app.on('running', (running) => { if (!running && redraw.pending) w.draw(true); });
   app.on('language', () => { retext(w); w.draw(true); });

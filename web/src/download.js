@@ -11,7 +11,7 @@ export function localeDialect(locale = navigator.language) {
   }
 }
 
-// Hands `text` to the browser as the file `name`.
+// Hands `text` (or a Blob) to the browser as the file `name`.
 export function download(name, text, type = 'text/csv') {
   const url = URL.createObjectURL(new Blob([text], { type }));
   const link = document.createElement('a');
@@ -90,4 +90,79 @@ export function exportControls(app, { description, save }) {
   };
   retext();
   return { root, button, retext };
+}
+
+// A file name from a chart's name: "Diagrama P–V" → "diagrama-p-v.png".
+export function fileName(name, extension) {
+  const stem = name.normalize('NFD').replace(/[\u0300-\u036f]/g, '').toLowerCase()
+    .replace(/[^a-z0-9]+/g, '-').replace(/^-|-$/g, '');
+  return `${stem || 'grafica'}.${extension}`;
+}
+
+// "Exportar PNG", beside "Exportar CSV": a window's chart as a picture.
+// With one chart the button saves it; with several it opens the choice of
+// which, each named as its chart is (Escape closes it). `charts()` gives
+// the window's charts now. Returns { root, retext() }.
+export function pngControls(app, charts) {
+  const t = (source) => app.t('PageControls', source);
+  const root = document.createElement('div');
+  root.className = 'export-png';
+  const id = `export-${++made}`;
+  const button = document.createElement('button');
+  button.type = 'button';
+  const types = document.createElement('div');
+  types.className = 'export-types';
+  types.id = `${id}-charts`;
+  types.setAttribute('role', 'group');
+  types.hidden = true;
+  const several = charts().length > 1;
+  const save = async (chart) => {
+    const name = chart.canvas.getAttribute('aria-label') ?? '';
+    const png = await chart.png(name);
+    if (png) download(fileName(name, 'png'), png, 'image/png');
+  };
+  const close = () => {
+    types.hidden = true;
+    if (several) button.setAttribute('aria-expanded', 'false');
+  };
+  button.addEventListener('click', () => {
+    const list = charts();
+    if (!several) {
+      save(list[0]);
+      return;
+    }
+    if (!types.hidden) { close(); return; }
+    types.replaceChildren(...list.map((chart) => {
+      const b = document.createElement('button');
+      b.type = 'button';
+      b.textContent = chart.canvas.getAttribute('aria-label');
+      b.addEventListener('click', () => {
+        close();
+        save(chart);
+        button.focus();
+      });
+      return b;
+    }));
+    types.hidden = false;
+    button.setAttribute('aria-expanded', 'true');
+    types.firstElementChild?.focus();
+  });
+  types.addEventListener('keydown', (e) => {
+    if (e.key === 'Escape') {
+      e.stopPropagation();
+      close();
+      button.focus();
+    }
+  });
+  root.append(button, types);
+  const retext = () => {
+    button.textContent = t('Exportar PNG');
+    button.title = t('Guarda una gráfica de esta ventana como imagen PNG');
+    types.setAttribute('aria-label', t('Gráfica que guardar'));
+    close();
+  };
+  // Several charts: the button opens their list.
+  if (several) button.setAttribute('aria-controls', types.id);
+  retext();
+  return { root, retext };
 }

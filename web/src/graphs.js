@@ -6,7 +6,7 @@
 // while the gas runs (the desktop's pace); at rest it does nothing.
 import './instruments.css';
 import { Chart, axisCeil, speedDistribution } from './charts.js';
-import { download, exportControls } from './download.js';
+import { download, exportControls, pngControls } from './download.js';
 import { classed as element, hint } from './dom.js';
 
 const CONTEXT = 'GraphsWindow';
@@ -130,7 +130,7 @@ function buildSpeeds(app, t, n) {
       ],
     });
   };
-  return { nodes: [title, row, note], hints: [ksHint], retext, redraw };
+  return { nodes: [title, row, note], hints: [ksHint], retext, redraw, charts: [chart] };
 }
 
 // The histories of the readings, the changes marked.
@@ -176,7 +176,7 @@ function buildHistories(app, t, n) {
       h.chart.setDescription(describe(h, history));
     }
   };
-  return { nodes: [title, state, ...charts.map((h) => h.host)], retext, redraw };
+  return { nodes: [title, state, ...charts.map((h) => h.host)], retext, redraw, charts: charts.map((h) => h.chart) };
 }
 
 // The ideal-gas check: the means since the last change and P·V / (N·T).
@@ -278,6 +278,8 @@ export function mountGraphs(root, app) {
     description: { context: CONTEXT, text: 'Guarda la historia de las lecturas en un archivo CSV' },
     save: (dialect) => download(t('lecturas.csv'), gas.readingsCsv(dialect)),
   });
+  const png = pngControls(app, () => [...speeds.charts, ...histories.charts]);
+  exporter.root.prepend(png.root);
   root.append(heading, ...speeds.nodes, ...histories.nodes, ...law.nodes, ...law.hints, ...speeds.hints,
     exporter.root);
   // The ratio is drawn with the histories: both follow the readings.
@@ -285,7 +287,7 @@ export function mountGraphs(root, app) {
 
   const retext = () => {
     heading.textContent = t('Gráficas');
-    for (const part of [speeds, histories, law, exporter]) part.retext();
+    for (const part of [speeds, histories, law, exporter, png]) part.retext();
   };
   const draw = scheduleDraws(root, app, speeds, withRatio);
   app.on('language', () => { retext(); draw(true); });

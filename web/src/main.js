@@ -5,6 +5,7 @@ import { loadCore } from './core.js';
 import { App, preferredLanguage } from './app.js';
 import { mountView } from './view.js';
 import { mountPanel } from './panel.js';
+import { mountControls } from './controls.js';
 import { mountGraphs } from './graphs.js';
 import { mountProcesses } from './processes.js';
 import { mountDiffusion } from './diffusion.js';
@@ -22,6 +23,7 @@ const app = new App(core, core.createGas(), ['es', 'en'].includes(named) ? named
 document.documentElement.lang = app.language;
 
 mountView(document.getElementById('main-window'), app);
+mountControls(document.getElementById('main-window'), app);
 mountPanel(document.getElementById('panel'), app);
 mountGraphs(document.getElementById('graficas'), app);
 mountProcesses(document.getElementById('procesos'), app);

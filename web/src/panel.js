@@ -3,6 +3,7 @@
 // readouts the gas keeps up to date, in the desktop's texts.
 import { element, yesNoSelect } from './dom.js';
 import { typedVerdict } from './typed.js';
+import { siTexts } from './units.js';
 
 // A moving piston waits this long after the wall bar's last move before it
 // sets off, so that a run of small moves makes one process.
@@ -26,7 +27,37 @@ function bar(id, value) {
   return input;
 }
 
+// The bar and, beside it, the setting it stands at (the box next to the
+// temperature bar is the gas's measured readout, not its setting). The
+// bar itself tells a screen reader its value: the number is for the eye.
+function withSetting(app, input) {
+  const setting = element('output', { for: input.id, class: 'setting', 'aria-hidden': 'true', 'aria-live': 'off' });
+  input.showSetting = () => { setting.value = app.number(Number(input.value), 0); };
+  input.addEventListener('input', input.showSetting);
+  input.showSetting();
+  return element('div', { class: 'bar-row' }, input, setting);
+}
+
 const readout = (id) => element('input', { type: 'text', id, readonly: '', class: 'readout' });
+
+// A readout box as wide as its text needs (never narrower than the style
+// makes it), so that no digit is cut; its cell lets it go to a line of its
+// own rather than cover its neighbours.
+function fitToText(box) {
+  box.style.width = '';
+  if (box.scrollWidth > box.clientWidth) {
+    box.style.width = `${Math.ceil(box.offsetWidth + box.scrollWidth - box.clientWidth) + 1}px`;
+  }
+}
+
+// The SI value beside a readout, shown when chosen; a screen reader hears
+// it with the readout (in place of the readout's tip). Not a live region:
+// readouts are read when visited.
+function siValue(id, box) {
+  const span = element('span', { id, class: 'si', hidden: '' });
+  span.readout = box;
+  return span;
+}
 
 // Nodes whose texts follow the language: each renders itself now and again
 // at every switch.
@@ -90,7 +121,7 @@ function buildCount(app, t, k) {
   };
   typed.addEventListener('keydown', (e) => { if (e.key === 'Enter') take(); });
   typed.addEventListener('change', () => { if (typed.value !== read) take(); });
-  return { countBar, typed, verdict, nodes: [element('div', { class: 'bar' }, countBar, countLabel), typed] };
+  return { countBar, typed, verdict, nodes: [element('div', { class: 'bar' }, withSetting(app, countBar), countLabel), typed] };
 }
 
 // The temperature, its bar where the gas's setting starts.
@@ -110,7 +141,7 @@ function buildTemperature(app, t, k) {
     node.setAttribute('aria-label', t('Lectura de la temperatura'));
     node.title = t('Lectura que el gas pone al día');
   });
-  return { temperature, nodes: [element('div', { class: 'bar' }, temperatureBar, temperatureLabel), temperature] };
+  return { temperatureBar, temperature, nodes: [element('div', { class: 'bar' }, withSetting(app, temperatureBar), temperatureLabel), temperature] };
 }
 
 // The wall. A moving piston goes where the bar says once the bar rests; a
@@ -154,7 +185,7 @@ function buildWall(app, t, k) {
   };
   wallBar.addEventListener('pointerup', letGo);
   wallBar.addEventListener('lostpointercapture', letGo);
-  return { wallBar, wall, state, nodes: [element('div', { class: 'bar' }, wallBar, wallLabel), wall] };
+  return { wallBar, wall, state, nodes: [element('div', { class: 'bar' }, withSetting(app, wallBar), wallLabel), wall] };
 }
 
 // The switches: the velocity vectors and the collisions.
@@ -180,9 +211,33 @@ function buildSwitches(app, t, k) {
   });
   return {
     rerender: () => { vectors.rerender(); collisions.rerender(); },
+    reset: () => { vectors.value = 'NO'; collisions.value = 'NO'; },
     vectors: [vectorsLabel, vectors],
     collisions: [collisionsLabel, collisions],
   };
+}
+
+// "Ver": how the page shows the gas beyond the desktop's look, each choice
+// off until taken.
+function buildShow(app, k) {
+  const t = (source) => app.t('PageControls', source);
+  const group = element('fieldset', { class: 'show' });
+  group.append(k.text(element('legend', { class: 'visually-hidden' }), (l) => { l.textContent = t('Ver'); }));
+  for (const [name, id, source, help] of [
+    ['si', 'ver-si', 'Unidades del SI', 'Muestra junto a las lecturas sus valores en kelvin, kilopascales, julios y nanómetros, con cada esfera como un átomo de argón (lo explica la ayuda)'],
+    ['speedColours', 'ver-colores', 'Colores por rapidez', 'Colorea cada partícula según su rapidez, de azul (lenta) a rojo (rápida); una mezcla conserva los colores de sus especies'],
+  ]) {
+    const box = element('input', { type: 'checkbox', id });
+    box.checked = app.options[name];
+    box.addEventListener('change', () => app.setOption(name, box.checked));
+    app.on('options', (options) => { box.checked = options[name]; });
+    const label = k.label(id, (l) => {
+      l.textContent = t(source);
+      l.title = t(help);
+    });
+    group.append(element('div', {}, box, label));
+  }
+  return group;
 }
 
 export function mountPanel(root, app) {
@@ -210,11 +265,25 @@ export function mountPanel(root, app) {
   const wall = buildWall(app, t, k);
   const switches = buildSwitches(app, t, k);
 
+  const si = {
+    temperature: siValue('si-lectura-temperatura', temperature.temperature),
+    energy: siValue('si-lectura-energia', energy),
+    pressure: siValue('si-lectura-presion', pressure),
+    wall: siValue('si-lectura-pared', wall.wall),
+  };
+  // The count has no SI value: a space as wide keeps its box in line.
+  const countSpace = element('span', { class: 'si', hidden: '', 'aria-hidden': 'true' });
+
   const cell = (...children) => element('div', { class: 'cell' }, ...children);
+  // A readout's cell: the box or its SI value may need a line of its own.
+  const readoutCell = (...children) => element('div', { class: 'cell wraps' }, ...children);
   const left = element('div', { class: 'column' },
-    cell(...count.nodes), count.verdict.line, cell(...temperature.nodes), cell(energyLabel, energy), cell(pressureLabel, pressure));
+    readoutCell(...count.nodes, countSpace), count.verdict.line,
+    readoutCell(...temperature.nodes, si.temperature),
+    readoutCell(energyLabel, energy, si.energy), readoutCell(pressureLabel, pressure, si.pressure));
   const right = element('div', { class: 'column' },
-    cell(...wall.nodes), cell(...switches.vectors), cell(...switches.collisions));
+    readoutCell(...wall.nodes, si.wall), cell(...switches.vectors), cell(...switches.collisions),
+    element('div', { class: 'cell show-cell' }, buildShow(app, k)));
   root.append(heading, left, right);
 
   // The pressure box stays empty until the first reading, as on the
@@ -223,7 +292,23 @@ export function mountPanel(root, app) {
   // The desktop's readout texts in the decimal sign of the page's language
   // (the windows' figures have it too).
   const show = (box, text) => {
-    box.value = app.language === 'es' ? text.replace('.', ',') : text;
+    const value = app.language === 'es' ? text.replace('.', ',') : text;
+    if (box.value === value) return;
+    box.value = value;
+    fitToText(box);
+  };
+  const showSI = () => {
+    const r = gas.readouts();
+    const texts = siTexts(app, { ...r, wall: gas.piston });
+    countSpace.hidden = !app.options.si;
+    for (const [name, output] of Object.entries(si)) {
+      output.hidden = !app.options.si;
+      // Nothing where the readout has no number: no particles, no reading yet.
+      const none = (r.empty && name === 'temperature') || (name === 'pressure' && !pressureRead);
+      output.textContent = app.options.si && !none ? texts[name] : '';
+      if (app.options.si) output.readout.setAttribute('aria-describedby', output.id);
+      else output.readout.removeAttribute('aria-describedby');
+    }
   };
   const refresh = () => {
     show(energy, gas.readoutText('energy'));
@@ -234,6 +319,8 @@ export function mountPanel(root, app) {
     const piston = gas.processSettings.piston;
     wall.wallBar.disabled = piston === 'loaded';
     if (piston !== 'moving' && wall.wallBar.value !== position && wall.state.settle === 0) wall.wallBar.value = position;
+    for (const b of [count.countBar, temperature.temperatureBar, wall.wallBar]) b.showSetting();
+    showSI();
     // A mixture's count is its own ("Difusión" sets it); back to the
     // classic gas the bar stands where it was.
     count.countBar.disabled = gas.mixture;
@@ -250,10 +337,28 @@ export function mountPanel(root, app) {
     refresh();
   });
   app.on('change', refresh);
+  app.on('options', refresh);
+  // The page's start: the bars, the typed count and the switches as the
+  // gas starts, the pressure box empty until the first reading.
+  app.on('reset', () => {
+    clearTimeout(wall.state.settle);
+    wall.state.settle = 0;
+    count.countBar.value = String(gas.bar('count'));
+    count.typed.value = String(gas.bar('count')).padStart(3, ' ');
+    count.verdict.clear();
+    temperature.temperatureBar.value = String(gas.bar('temperature'));
+    wall.wallBar.value = String(gas.bar('wall'));
+    switches.reset();
+    pressureRead = false;
+    pressure.value = '';
+    fitToText(pressure);
+  });
   app.on('language', () => {
     k.rerender();
     switches.rerender();
     refresh();
+    // The same texts may need another width in the other language's font.
+    for (const box of [energy, temperature.temperature, pressure, wall.wall]) fitToText(box);
   });
   refresh();
 }

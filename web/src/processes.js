@@ -5,7 +5,7 @@
 // when a reading arrives or a setting changes, at most five times a second.
 import './instruments.css';
 import { Chart, roundRange, roundStep } from './charts.js';
-import { download, exportControls } from './download.js';
+import { download, exportControls, pngControls } from './download.js';
 import { classed as element, hint, redrawer } from './dom.js';
 import { readTyped, typedVerdict } from './typed.js';
 
@@ -219,6 +219,20 @@ function buildSettings(app, t, changed) {
     c.bathTemperature.input.disabled = mixture || !settings.bath;
   };
   app.on('change', (what) => { if (what === 'mixture') enable(); });
+  // The page's start again: a new gas has the defaults; the controls too.
+  app.on('reset', () => {
+    Object.assign(settings, app.core.processDefaults);
+    app.process = { ...settings };
+    bathChosen = false;
+    c.piston.control.selectedIndex = 0;
+    c.bath.control.selectedIndex = 1;
+    c.load.hi = app.core.limits.loadMax;
+    for (const b of c.boxes) {
+      b.value = settings[b.name];
+      b.show();
+    }
+    enable();
+  });
 
   const apply = () => {
     const mode = ['fixed', 'moving', 'loaded'][c.piston.control.selectedIndex];
@@ -264,17 +278,6 @@ function buildSettings(app, t, changed) {
   };
   c.piston.control.selectedIndex = 0;
   c.bath.control.selectedIndex = 1;
-  // A gas started afresh (an experiment loaded) has the program's process.
-  app.on('change', (what) => {
-    if (what !== 'restart') return;
-    Object.assign(settings, app.core.processDefaults);
-    app.process = { ...settings };
-    bathChosen = false;
-    for (const b of c.boxes) { b.value = settings[b.name]; b.show(); }
-    c.piston.control.selectedIndex = 0;
-    c.bath.control.selectedIndex = 1;
-    enable();
-  });
   return { settings, nodes: [c.grid, c.mixtureNote], retext, enable };
 }
 
@@ -424,7 +427,7 @@ function buildDiagram(app, t, n) {
       .replace(/%(\d)/g, (m, k) => String([path.length, g4(vLo / box), g4(vHi / box), g4(pHi),
         g4(points[0][0]), g4(points[0][1]), g4(last[0]), g4(last[1])][k - 1])));
   };
-  return { nodes: [title, chartHost, fit, fitHint], retext, redraw };
+  return { nodes: [title, chartHost, fit, fitHint], retext, redraw, chart };
 }
 
 export function mountProcesses(root, app) {
@@ -445,11 +448,13 @@ export function mountProcesses(root, app) {
     description: { context: CONTEXT, text: 'Guarda las lecturas desde la puesta a cero, con el émbolo, el trabajo, el calor y la energía por eje, en un archivo CSV' },
     save: (dialect) => download(t('proceso.csv'), gas.processCsv(dialect)),
   });
+  const png = pngControls(app, () => [diagram.chart]);
+  exporter.root.prepend(png.root);
   root.append(heading, ...settings.nodes, ...ledger.nodes, ...diagram.nodes, exporter.root);
 
   const retext = () => {
     heading.textContent = t('Procesos');
-    for (const part of [settings, ledger, diagram, exporter]) part.retext();
+    for (const part of [settings, ledger, diagram, exporter, png]) part.retext();
   };
   const redraw = redrawer(root, app, REDRAW_MS, () => {
     ledger.redraw();

@@ -120,22 +120,7 @@ function give(control, value, event) {
   return true;
 }
 
-// The panel's controls stand where the fresh gas's do, without acting.
-function settlePanel(app) {
-  const gas = app.gas;
-  const set = (id, value) => { const c = document.getElementById(id); if (c) c.value = String(value); };
-  set('num-particulas', gas.bar('count'));
-  set('num-tecleado', gas.bar('count'));
-  set('temperatura', gas.bar('temperature'));
-  set('posicion-pared', gas.bar('wall'));
-  set('colisiones', 'NO');
-  // The velocity vectors are a way of looking, not a setting: kept.
-  const vectors = document.getElementById('dibuja-velocidades');
-  if (vectors) gas.setVectors(vectors.value === 'SI');
-  if (app.view) { app.view.wallPlaced = false; app.view.startPiston = gas.piston; app.view.clearTrace(); }
-}
-
-// Applies a set of settings (parseSettings' taken) from the program's start,
+// Applies a set of settings (parseSettings' taken) from the page's start,
 // in molvix-lab's order (the bars, the mixture, the collisions, then the
 // piston and the bath), so that running then gives molvix-lab's readings.
 // Returns false when the mixture would pack the box (the gas is then the
@@ -143,10 +128,8 @@ function settlePanel(app) {
 export function applySettings(app, settings) {
   const s = settings instanceof Map ? settings : new Map(Object.entries(settings));
   const gas = app.gas;
-  app.stop();
-  gas.restart();
-  settlePanel(app);
-  app.changed('restart');
+  // The page as it starts (the gas and every part's controls), then the set.
+  app.reset();
   const panelBar = (id, name, most) => {
     if (s.has(name)) give(document.getElementById(id), Math.min(most, s.get(name)), 'input');
   };

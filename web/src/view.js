@@ -6,6 +6,7 @@ import {
   handOverAngle, projector, wallOutline,
 } from './projection.js';
 import { element, yesNoSelect } from './dom.js';
+import { toSI } from './units.js';
 
 // The desktop's colours.
 const BLACK = '#000000';
@@ -45,6 +46,21 @@ const PINCH_ZOOM = 0.002;
 // the edge of reason rather than handed to the canvas as huge numbers.
 const FAR = 1e5;
 const clampCoord = (v) => (Number.isFinite(v) ? Math.max(-FAR, Math.min(FAR, v)) : 0);
+// Particles coloured by speed (a choice): from blue, slow, to red, fast, in
+// steps over 0 to SPEED_TOP, about two and a half times the start's
+// root-mean-square speed, so that heating the gas turns it redder. A fixed
+// scale rather than the gas's own: the colours say how fast, not how fast
+// compared with the rest.
+export const SPEED_TOP = 60;
+const SPEED_STOPS = [[40, 90, 255], [0, 200, 255], [235, 235, 235], [255, 160, 40], [255, 40, 40]];
+const SPEED_STEPS = 15;
+export const SPEED_COLOURS = Array.from({ length: SPEED_STEPS }, (_, k) => {
+  const at = (k / (SPEED_STEPS - 1)) * (SPEED_STOPS.length - 1);
+  const i = Math.min(SPEED_STOPS.length - 2, Math.floor(at));
+  const f = at - i;
+  const [a, b] = [SPEED_STOPS[i], SPEED_STOPS[i + 1]];
+  return `rgb(${a.map((c, j) => Math.round(c + f * (b[j] - c))).join(', ')})`;
+});
 
 // The drawing of the gas and its navigation: the angles and zoom as the
 // desktop keeps them.
@@ -181,15 +197,47 @@ export class GasView {
       this.drawMixture(g, at, x, y, z, count);
       return;
     }
-    g.fillStyle = YELLOW;
-    g.beginPath();
     const r = PARTICLE_RADIUS * s;
+    const step = app.options.speedColours ? this.speedSteps(count) : null;
+    const colours = step ? SPEED_COLOURS : [YELLOW];
+    colours.forEach((colour, k) => {
+      g.fillStyle = colour;
+      g.beginPath();
+      for (let i = 1; i <= count; ++i) {
+        if (step && step[i] !== k) continue;
+        const [px, py] = at(x[i], y[i], z[i]);
+        g.moveTo(px + r, py);
+        g.arc(px, py, r, 0, 2 * Math.PI);
+      }
+      g.fill();
+    });
+  }
+
+  // Each particle's colour step by its speed (indexed from 1).
+  speedSteps(count) {
+    const gas = this.app.gas;
+    const [vx, vy, vz] = [0, 1, 2].map((axis) => gas.velocities(axis));
+    const step = new Uint8Array(count + 1);
     for (let i = 1; i <= count; ++i) {
-      const [px, py] = at(x[i], y[i], z[i]);
-      g.moveTo(px + r, py);
-      g.arc(px, py, r, 0, 2 * Math.PI);
+      const k = Math.floor((Math.hypot(vx[i], vy[i], vz[i]) / SPEED_TOP) * SPEED_STEPS);
+      step[i] = Math.min(SPEED_STEPS - 1, k);
     }
-    g.fill();
+    return step;
+  }
+
+  // The view as the page starts it: the turn, the zoom, no axes, the
+  // piston's outline not yet placed, no trace.
+  restart() {
+    this.angAlfa = START_ANGLE;
+    this.angBeta = START_ANGLE;
+    this.alfa = 0;
+    this.beta = 0;
+    this.zoom = Math.fround(START_ZOOM);
+    this.axes = false;
+    this.wallPlaced = false;
+    this.startPiston = this.app.gas.piston;
+    this.trace = [];
+    this.traceOf = 0;
   }
 
   // A mixture: the divider and its hole, each species in its colour and
@@ -537,6 +585,36 @@ function pageKeys(app, diffusion) {
   });
 }
 
+// The speed colours' key, in a corner of the view while they are shown:
+// the colours in order, slow to fast, and the speeds at the ends (in m/s
+// too with SI units).
+function buildSpeedLegend(app) {
+  const t = (source) => app.t('PageControls', source);
+  const node = element('div', { class: 'speed-legend', hidden: '' });
+  const steps = SPEED_COLOURS.map((colour, k) => {
+    const from = (100 * k) / SPEED_COLOURS.length;
+    const to = (100 * (k + 1)) / SPEED_COLOURS.length;
+    return `${colour} ${from}% ${to}%`;
+  });
+  const ramp = element('span', { class: 'speed-ramp', 'aria-hidden': 'true' });
+  ramp.style.background = `linear-gradient(to right, ${steps.join(', ')})`;
+  const title = element('span');
+  const slow = element('span');
+  const fast = element('span');
+  node.append(title, element('span', { class: 'speed-scale' }, ramp, element('span', { class: 'speed-ends' }, slow, fast)));
+  const render = () => {
+    node.hidden = !app.options.speedColours || app.gas.mixture;
+    title.textContent = t('Rapidez');
+    slow.textContent = `${t('lenta')} 0`;
+    const top = app.number(SPEED_TOP, 0);
+    fast.textContent = app.options.si
+      ? `${top} (${app.number(toSI.metrePerSecond(SPEED_TOP), 0)} m/s) ${t('rápida')}`
+      : `${top} ${t('rápida')}`;
+  };
+  render();
+  return { node, render };
+}
+
 export function mountView(root, app) {
   const t = (source, ...args) => app.t('TForm1', source, ...args);
   const texts = []; // [node, render] pairs re-rendered on a change of language
@@ -549,7 +627,8 @@ export function mountView(root, app) {
 
   // The view.
   const canvas = element('canvas', { id: 'gas-view', tabindex: '0', role: 'img' });
-  const frame = element('div', { class: 'view' }, canvas);
+  const legend = buildSpeedLegend(app);
+  const frame = element('div', { class: 'view' }, canvas, legend.node);
   const view = new GasView(canvas, app);
   const describe = () => {
     const gas = app.gas;
@@ -580,11 +659,18 @@ export function mountView(root, app) {
     for (const [node, render] of texts) render(node);
     language.value = app.language;
     axes.rerender();
+    legend.render();
     describe();
   });
   app.on('frame', () => { view.record(); view.draw(); });
+  app.on('options', () => { legend.render(); view.draw(); });
+  app.on('reset', () => {
+    view.restart();
+    axes.value = 'NO';
+  });
   app.on('change', (what) => { if (what === 'mixture') view.clearTrace(); });
   app.on('change', () => describe());
+  app.on('change', (what) => { if (what === 'mixture' || what === 'reset') legend.render(); });
   app.on('change', (what) => {
     if (what === 'wall') view.wallPlaced = true;
   });
