@@ -207,3 +207,25 @@ test('each experiment page loads its command: a button per command it names, the
   }
   assert.equal(buttons, 2 * 16);
 });
+
+// Every page reachable from the contents, and every link within the
+// handbook to a page (and a place in it) that is there, in both languages.
+test('each handbook page is reached from its contents, and no link of the handbook is broken', () => {
+  for (const language of ['es', 'en']) {
+    const pages = new Set(pagesOf(language));
+    const reached = new Set(['index.html']);
+    const queue = ['index.html'];
+    while (queue.length) {
+      const from = queue.shift();
+      for (const [, href] of textOf(language, from).matchAll(/href="([^"]+)"/g)) {
+        if (/^[a-z]+:/.test(href)) continue;
+        const [file, anchor] = href.split('#');
+        const to = file || from;
+        assert.ok(pages.has(to), `${language}/${from}: ${href} is no page`);
+        if (anchor) assert.match(textOf(language, to), new RegExp(`id="${anchor}"`), `${language}/${from}: ${href}`);
+        if (!reached.has(to)) { reached.add(to); queue.push(to); }
+      }
+    }
+    assert.deepEqual([...pages].filter((p) => !reached.has(p)), [], `${language}: pages no link leads to`);
+  }
+});
