@@ -202,6 +202,10 @@ test('a chart is saved as a PNG file; F puts the view full screen', async () => 
     await page.focus('#gas-view');
     await page.keyboard.press('f');
     await page.waitForFunction(() => document.fullscreenElement?.id === 'main-window');
+    // The button says so once the browser tells the page (its change event
+    // comes a frame after the element is set).
+    await page.waitForFunction(() => document.getElementById('pantalla-completa').textContent.includes('Salir'), null, { timeout: 5000 })
+      .catch(() => {});
     assert.equal((await named(page, 'pantalla-completa')).text, 'Salir de pantalla completa');
     await page.click('#pantalla-completa');
     await page.waitForFunction(() => document.fullscreenElement === null);
