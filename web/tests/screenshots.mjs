@@ -19,6 +19,9 @@ for (const language of ['es', 'en']) {
     await page.check('#animacion');
     await page.waitForFunction(() => window.molvix.gas.ticks >= 3000, null, { timeout: 20000 });
     await page.check('#stop');
+    // A window opened low on the page scrolls into view: the picture is the
+    // page's top, as it opens.
+    await page.evaluate(() => window.scrollTo(0, 0));
     await page.screenshot({ path: `${out}/web-${language}.png` });
     if (session.errors.length) console.error(session.errors.join('\n'));
   } finally {
