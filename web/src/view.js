@@ -69,20 +69,8 @@ export class GasView {
     this.canvas = canvas;
     this.app = app;
     this.context = canvas.getContext('2d', { alpha: false });
-    this.angAlfa = START_ANGLE;
-    this.angBeta = START_ANGLE;
-    this.alfa = 0;
-    this.beta = 0;
-    this.zoom = Math.fround(START_ZOOM);
-    this.axes = false;
-    // The piston's outline is placed when the wall first moves; until then
-    // its four lines have no length and sit at the box's centre, as on the
-    // desktop.
-    this.wallPlaced = false;
-    this.startPiston = app.gas.piston;
     this.pixelScale = 1;
-    this.trace = [];
-    this.traceOf = 0;
+    this.restart();
   }
 
   // The traced particle's position joins its trace (a new particle or a
@@ -226,7 +214,9 @@ export class GasView {
   }
 
   // The view as the page starts it: the turn, the zoom, no axes, the
-  // piston's outline not yet placed, no trace.
+  // piston's outline not yet placed, no trace. The piston's outline is
+  // placed when the wall first moves; until then its four lines have no
+  // length and sit at the box's centre, as on the desktop.
   restart() {
     this.angAlfa = START_ANGLE;
     this.angBeta = START_ANGLE;
