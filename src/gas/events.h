@@ -82,8 +82,10 @@ double contactTime(const std::array<double, 3> &dr, const std::array<double, 3> 
 
 // A height y(s) = p + v s - g s^2 / 2 (g > 0) reaching `level`, s from 0
 // on: on the way up (timeRisingTo; none, < 0, if it turns below it or is
-// not rising) or on the way down (timeFallingTo; always reached). A
-// height already at or past the level, moving that way, reaches it at 0.
+// not rising) or on the way down (timeFallingTo; always reached from at or
+// above it; from below, rising, the top of the arc stands for a level it
+// misses by rounding). A height already at or past the level, moving that
+// way, reaches it at 0.
 double timeRisingTo(double p, double v, double g, double level);
 double timeFallingTo(double p, double v, double g, double level);
 
