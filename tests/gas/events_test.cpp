@@ -18,11 +18,13 @@ struct Tally final : EventListener
     const EventStep *step = nullptr; // to ask where the first pair touched
     int64_t contacts = 0, walls = 0, floors = 0, tops = 0;
     std::array<double, 3> first{}, second{};
+    double flown = 0; // by the first of them till then
     void contact(int32_t i, int32_t j) override
     {
         if (contacts++ == 0 && step != nullptr) {
             first = step->position(i);
             second = step->position(j);
+            flown = step->flown(i);
         }
     }
     void wall(int32_t, int axis, bool high) override
@@ -418,6 +420,15 @@ TEST(Gravity, PairsTouchWhenTheyWouldWithoutTheField)
         EXPECT_NEAR(tally.first[1], 70 + towards - fall, 1e-9);
         EXPECT_NEAR(tally.second[0], 60 - towards, 1e-9);
         EXPECT_NEAR(tally.second[1], 90 - towards - fall, 1e-9);
+        // The first one's path till then, on its arc: the integral of
+        // sqrt(10^2 + (10 - g s)^2) ds over [0, t], by Simpson's rule.
+        double path = 0;
+        const int parts = 1000;
+        for (int k = 0; k <= parts; ++k) {
+            const double vy = 10 - g * t * k / parts;
+            path += (k == 0 || k == parts ? 1 : k % 2 == 1 ? 4 : 2) * std::sqrt(100 + vy * vy);
+        }
+        EXPECT_NEAR(tally.flown, path * t / parts / 3, 1e-9);
         // Head on with equal masses: they swap their velocities along the
         // diagonal, then fall on to the end of the tenth tick.
         EXPECT_NEAR(b.vx[1], -10, 1e-5);
