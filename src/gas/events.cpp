@@ -27,6 +27,18 @@ int32_t wallCode(int axis, bool high)
     return -1 - (2 * axis + (high ? 1 : 0));
 }
 
+// The length of a parabola over which the velocity on the height goes from
+// v0 to v1 (falling at g > 0), h the speed across: the integral of
+// sqrt(h^2 + v^2) dt with dv = -g dt.
+double arcLength(double h, double v0, double v1, double g)
+{
+    const auto primitive = [h](double v) {
+        const double s = std::sqrt(h * h + v * v);
+        return h > 0 ? (v * s + h * h * std::asinh(v / h)) / 2 : v * s / 2;
+    };
+    return (primitive(v0) - primitive(v1)) / g;
+}
+
 } // namespace
 
 double contactTime(const std::array<double, 3> &dr, const std::array<double, 3> &dv, double sigma,
@@ -48,6 +60,36 @@ double contactTime(const std::array<double, 3> &dr, const std::array<double, 3> 
     // The smaller root, written without the cancellation of -b - sqrt.
     const double t = from + c / (-b + std::sqrt(disc));
     return t <= to ? t : -1;
+}
+
+double timeRisingTo(double p, double v, double g, double level)
+{
+    if (!(v > 0)) {
+        return -1;
+    }
+    const double gap = level - p;
+    if (!(gap > 0)) {
+        return 0; // on it, or past it by rounding, and rising
+    }
+    const double disc = v * v - 2 * g * gap;
+    if (disc < 0) {
+        return -1; // the top of the arc is below the level
+    }
+    // The smaller root, written without the cancellation of v - sqrt.
+    return 2 * gap / (v + std::sqrt(disc));
+}
+
+double timeFallingTo(double p, double v, double g, double level)
+{
+    const double drop = p - level;
+    if (!(drop > 0) && !(v > 0)) {
+        return 0; // on it, or past it by rounding, and not rising
+    }
+    // The larger root; below the level by rounding while rising, the arc
+    // still comes back through it (the square is then kept from rounding
+    // below 0).
+    const double root = std::sqrt(std::max(0.0, v * v + 2 * g * drop));
+    return v < 0 ? 2 * drop / (root - v) : (v + root) / g;
 }
 
 void EventStep::reset()
@@ -82,9 +124,14 @@ void EventStep::run(const EventBodies &bodies, const EventWalls &walls, double d
 {
     m_listener = &listener;
     pairs = pairs && bodies.n > 1;
-    if (!continues(bodies, walls, dt, pairs)) {
+    EventWalls box = walls;
+    if (!(box.gravity > 0 && box.side[1] > 0)) {
+        box.gravity = 0;
+    }
+    if (!continues(bodies, box, dt, pairs)) {
         m_b = bodies;
-        m_w = walls;
+        m_w = box;
+        m_g = box.gravity;
         m_dt = dt;
         m_pairs = pairs;
         begin(true);
@@ -203,6 +250,8 @@ void EventStep::begin(bool fromCaller)
         for (auto *v : {&m_px, &m_py, &m_pz, &m_tau, &m_speed, &m_flown, &m_crossAt}) {
             v->resize(size, 0.0);
         }
+        m_vy.resize(size);
+        m_yStep.resize(size);
         m_version.resize(size);
         m_right.resize(size);
         m_next.resize(size);
@@ -226,6 +275,7 @@ void EventStep::begin(bool fromCaller)
                 *out[a] = std::clamp(p[a], 0.0, std::max(0.0, m_w.side[a]));
             }
             m_right[s] = m_b.x[i] < mid ? 0 : 1;
+            m_vy[s] = m_b.vy[i];
             m_speed[s] = std::sqrt(double(m_b.vx[i]) * m_b.vx[i] +
                                    double(m_b.vy[i]) * m_b.vy[i] + double(m_b.vz[i]) * m_b.vz[i]);
         } else {
@@ -322,7 +372,22 @@ std::array<double, 3> EventStep::at(int32_t i, double t) const
 {
     const auto s = static_cast<size_t>(i);
     const double dt = t - m_tau[s];
+    if (m_g != 0) {
+        return {m_px[s] + m_b.vx[i] * dt, m_py[s] + (m_vy[s] - 0.5 * m_g * dt) * dt,
+                m_pz[s] + m_b.vz[i] * dt};
+    }
     return {m_px[s] + m_b.vx[i] * dt, m_py[s] + m_b.vy[i] * dt, m_pz[s] + m_b.vz[i] * dt};
+}
+
+double EventStep::vyNow(int32_t i) const
+{
+    return m_g != 0 ? m_vy[static_cast<size_t>(i)] : double(m_b.vy[i]);
+}
+
+double EventStep::vyAt(int32_t i, double t) const
+{
+    return m_g != 0 ? m_vy[static_cast<size_t>(i)] - m_g * (t - m_tau[static_cast<size_t>(i)])
+                    : double(m_b.vy[i]);
 }
 
 void EventStep::predict(int32_t i, int32_t above)
@@ -333,10 +398,20 @@ void EventStep::predict(int32_t i, int32_t above)
     const auto s = static_cast<size_t>(i);
     const double now = m_tau[s];
     const std::array<double, 3> p = {m_px[s], m_py[s], m_pz[s]};
-    const double v[3] = {m_b.vx[i], m_b.vy[i], m_b.vz[i]};
+    const double v[3] = {m_b.vx[i], vyNow(i), m_b.vz[i]};
     Event &best = m_next[s];
     for (size_t a = 0; a < 3; ++a) {
         const double side = m_w.side[a];
+        if (a == 1 && m_g != 0) {
+            // On an arc: the top while rising, else the floor, always met.
+            const double up = timeRisingTo(p[1], v[1], m_g, side);
+            const bool high = up >= 0;
+            const double t = now + (high ? up : timeFallingTo(p[1], v[1], m_g, 0.0));
+            if (t < best.t && t <= m_horizon) {
+                best = {t, wallCode(1, high), 0};
+            }
+            continue;
+        }
         if (!(side > 0) || v[a] == 0) {
             continue;
         }
@@ -381,11 +456,18 @@ void EventStep::offer(int32_t i, int32_t k, double now, const std::array<double,
     // the first event of either, if earlier than the one it has.
     const auto si = static_cast<size_t>(i), sk = static_cast<size_t>(k);
     const double dt = now - m_tau[sk];
-    const std::array<double, 3> dr = {m_px[sk] + m_b.vx[k] * dt - at[0],
-                                      m_py[sk] + m_b.vy[k] * dt - at[1],
-                                      m_pz[sk] + m_b.vz[k] * dt - at[2]};
-    const std::array<double, 3> dv = {double(m_b.vx[k]) - m_b.vx[i], double(m_b.vy[k]) - m_b.vy[i],
-                                      double(m_b.vz[k]) - m_b.vz[i]};
+    std::array<double, 3> dr = {m_px[sk] + m_b.vx[k] * dt - at[0],
+                                m_py[sk] + m_b.vy[k] * dt - at[1],
+                                m_pz[sk] + m_b.vz[k] * dt - at[2]};
+    std::array<double, 3> dv = {double(m_b.vx[k]) - m_b.vx[i], double(m_b.vy[k]) - m_b.vy[i],
+                                double(m_b.vz[k]) - m_b.vz[i]};
+    if (m_g != 0) {
+        // Both fall alike: from `now` on the one seen from the other flies
+        // straight at their present difference, and the straight contact
+        // time is exact.
+        dr[1] = this->at(k, now)[1] - at[1];
+        dv[1] = vyAt(k, now) - vyAt(i, now);
+    }
     const double t = contactTime(dr, dv, double(m_b.radius[i]) + m_b.radius[k], now, m_horizon);
     if (t < 0) {
         return;
@@ -409,10 +491,28 @@ void EventStep::planCrossing(int32_t i)
     firstCrossing(i);
 }
 
-void EventStep::crossingOn(int32_t i, int axis)
+void EventStep::crossingOn(int32_t i, int axis, bool rising)
 {
     const auto s = static_cast<size_t>(i);
     const auto a = static_cast<size_t>(axis);
+    if (a == 1 && m_g != 0) {
+        // On an arc: up through the border above while rising (not after a
+        // passing down: the arc does not rise again), else down through the
+        // one below.
+        const int32_t c = m_cellOf[s][1];
+        double up = kNever, down = kNever;
+        if (m_pairs && rising && c < m_cells[1] - 1) {
+            const double t = timeRisingTo(m_py[s], m_vy[s], m_g, (c + 1) * m_width[1]);
+            up = t >= 0 ? m_tau[s] + t : kNever;
+        }
+        if (m_pairs && c > 0) {
+            down = m_tau[s] + timeFallingTo(m_py[s], m_vy[s], m_g, c * m_width[1]);
+        }
+        m_yStep[s] = up < down ? 1 : -1;
+        const double t = std::min(up, down);
+        m_crossings[s][1] = t <= m_horizon ? t : kNever;
+        return;
+    }
     const double p = a == 0 ? m_px[s] : a == 1 ? m_py[s] : m_pz[s];
     const double v = a == 0 ? m_b.vx[i] : a == 1 ? m_b.vy[i] : m_b.vz[i];
     const int32_t c = m_cellOf[s][a];
@@ -442,7 +542,7 @@ void EventStep::cross(int32_t i)
     const double now = m_crossAt[s];
     const auto a = static_cast<size_t>(m_crossAxis[s]);
     const float *v[3] = {m_b.vx, m_b.vy, m_b.vz};
-    const int32_t step = v[a][i] > 0 ? 1 : -1;
+    const int32_t step = a == 1 && m_g != 0 ? m_yStep[s] : v[a][i] > 0 ? 1 : -1;
     leave(i);
     auto &c = m_cellOf[s];
     c[a] += step;
@@ -465,7 +565,7 @@ void EventStep::cross(int32_t i)
         }
     }
     // Only the border on that axis moved on.
-    crossingOn(i, static_cast<int>(a));
+    crossingOn(i, static_cast<int>(a), step > 0);
     firstCrossing(i);
     update(i);
 }
@@ -474,6 +574,19 @@ void EventStep::advance(int32_t i, double t)
 {
     const auto s = static_cast<size_t>(i);
     const double dt = t - m_tau[s];
+    if (m_g != 0) {
+        const double v1 = m_vy[s] - m_g * dt;
+        m_px[s] += m_b.vx[i] * dt;
+        m_py[s] += (m_vy[s] - 0.5 * m_g * dt) * dt;
+        m_pz[s] += m_b.vz[i] * dt;
+        const double across =
+            std::sqrt(double(m_b.vx[i]) * m_b.vx[i] + double(m_b.vz[i]) * m_b.vz[i]);
+        m_flown[s] += arcLength(across, m_vy[s], v1, m_g);
+        m_vy[s] = v1;
+        m_b.vy[i] = static_cast<float>(v1); // as the listener reads it
+        m_tau[s] = t;
+        return;
+    }
     m_px[s] += m_b.vx[i] * dt;
     m_py[s] += m_b.vy[i] * dt;
     m_pz[s] += m_b.vz[i] * dt;
@@ -498,7 +611,24 @@ void EventStep::collide(int32_t i, int32_t j)
     const auto si = static_cast<size_t>(i), sj = static_cast<size_t>(j);
     std::array<double, 3> n = {m_px[sj] - m_px[si], m_py[sj] - m_py[si], m_pz[sj] - m_pz[si]};
     const double r = std::sqrt(dot(n, n));
-    if (r > 0) {
+    if (r > 0 && m_g != 0) {
+        for (double &c : n) {
+            c /= r;
+        }
+        // As below, with the velocity on the height kept in double.
+        const double mi = m_b.mass[i], mj = m_b.mass[j];
+        const double un = (double(m_b.vx[j]) - m_b.vx[i]) * n[0] + (m_vy[sj] - m_vy[si]) * n[1] +
+                          (double(m_b.vz[j]) - m_b.vz[i]) * n[2];
+        const double impulse = 2.0 * mi * mj / (mi + mj) * un;
+        m_b.vx[i] = static_cast<float>(m_b.vx[i] + impulse / mi * n[0]);
+        m_vy[si] += impulse / mi * n[1];
+        m_b.vz[i] = static_cast<float>(m_b.vz[i] + impulse / mi * n[2]);
+        m_b.vx[j] = static_cast<float>(m_b.vx[j] - impulse / mj * n[0]);
+        m_vy[sj] -= impulse / mj * n[1];
+        m_b.vz[j] = static_cast<float>(m_b.vz[j] - impulse / mj * n[2]);
+        m_b.vy[i] = static_cast<float>(m_vy[si]);
+        m_b.vy[j] = static_cast<float>(m_vy[sj]);
+    } else if (r > 0) {
         for (double &c : n) {
             c /= r;
         }
@@ -534,7 +664,12 @@ void EventStep::meetWall(int32_t i, int code)
     double *p[3] = {&m_px[s], &m_py[s], &m_pz[s]};
     float *v[3] = {m_b.vx, m_b.vy, m_b.vz};
     *p[axis] = high ? m_w.side[axis] : 0.0; // on the wall, not a rounding past it
-    v[axis][i] = -v[axis][i];
+    if (axis == 1 && m_g != 0) {
+        m_vy[s] = -m_vy[s];
+        v[1][i] = static_cast<float>(m_vy[s]);
+    } else {
+        v[axis][i] = -v[axis][i];
+    }
     m_listener->wall(i, axis, high);
     m_version[s] += 1;
     afterCourseChange(i);
@@ -579,7 +714,13 @@ void EventStep::finish(double end)
             }
         }
         m_b.x[i] = x;
-        m_b.y[i] = std::clamp(static_cast<float>(m_py[s] + m_b.vy[i] * dt), 0.0f, sides[1]);
+        if (m_g != 0) {
+            m_b.y[i] = std::clamp(static_cast<float>(m_py[s] + (m_vy[s] - 0.5 * m_g * dt) * dt),
+                                  0.0f, sides[1]);
+            m_b.vy[i] = static_cast<float>(m_vy[s] - m_g * dt);
+        } else {
+            m_b.y[i] = std::clamp(static_cast<float>(m_py[s] + m_b.vy[i] * dt), 0.0f, sides[1]);
+        }
         m_b.z[i] = std::clamp(static_cast<float>(m_pz[s] + m_b.vz[i] * dt), 0.0f, sides[2]);
         for (size_t a = 0; a < 6; ++a) {
             m_out[a][s] = arrays[a][i];

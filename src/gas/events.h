@@ -24,6 +24,14 @@
 // double between them); the window starts afresh when it runs out, or
 // from the caller's arrays when anything in them changed but the step
 // itself.
+//
+// Optionally a uniform field pulls every centre toward the floor (y = 0):
+// then a flight between events is a parabola in y and straight in x and z,
+// and the moments of meeting the floor, the top or a cell's border along
+// the height are roots of a quadratic, solved exactly as the straight ones
+// are. Every particle falls alike, so two flights stay straight relative
+// to each other and the moment of contact is the same as without the
+// field.
 
 // The caller's particles, slots 1..n (slot 0 unused).
 struct EventBodies
@@ -37,13 +45,16 @@ struct EventBodies
 // The planes the centres meet: 0 and side[a] on each axis (an axis with no
 // room, side 0, has none: its centres are put back on 0 at the step's end);
 // optionally the divider at x = side[0] / 2, with a square hole of
-// half-side holeHalf centred on (holeY, holeZ).
+// half-side holeHalf centred on (holeY, holeZ). gravity: the field's
+// acceleration toward y = 0 (0, negative or not a number: none; none
+// either with no room on y, where there is no height to fall).
 struct EventWalls
 {
     std::array<double, 3> side{};
     bool divider = false;
     bool hole = false;
     double holeHalf = 0, holeY = 0, holeZ = 0;
+    double gravity = 0;
     bool operator==(const EventWalls &) const = default;
 };
 
@@ -68,6 +79,15 @@ protected:
 // approaching: `from`.
 double contactTime(const std::array<double, 3> &dr, const std::array<double, 3> &dv, double sigma,
                    double from, double to);
+
+// A height y(s) = p + v s - g s^2 / 2 (g > 0) reaching `level`, s from 0
+// on: on the way up (timeRisingTo; none, < 0, if it turns below it or is
+// not rising) or on the way down (timeFallingTo; always reached from at or
+// above it; from below, rising, the top of the arc stands for a level it
+// misses by rounding). A height already at or past the level, moving that
+// way, reaches it at 0.
+double timeRisingTo(double p, double v, double g, double level);
+double timeFallingTo(double p, double v, double g, double level);
 
 class EventStep
 {
@@ -115,7 +135,7 @@ private:
     void predict(int32_t i, int32_t above);
     void offer(int32_t i, int32_t k, double now, const std::array<double, 3> &at);
     void planCrossing(int32_t i);
-    void crossingOn(int32_t i, int axis);
+    void crossingOn(int32_t i, int axis, bool rising = true);
     void firstCrossing(int32_t i);
     void cross(int32_t i);
     void advance(int32_t i, double t);
@@ -125,6 +145,9 @@ private:
     void afterCourseChange(int32_t i);
     void finish(double end);
     std::array<double, 3> at(int32_t i, double t) const;
+    // i's velocity on the height at its last event, and at t.
+    double vyNow(int32_t i) const;
+    double vyAt(int32_t i, double t) const;
 
     // The heap of particles by their next moment (then by number, so that
     // every build orders them alike and the page and the desktop agree
@@ -156,6 +179,13 @@ private:
     EventListener *m_listener = nullptr;
 
     std::vector<double> m_px, m_py, m_pz, m_tau, m_speed, m_flown;
+    // The field (0: none, and nothing below reads m_vy or m_yStep). With
+    // it, each particle's velocity on the height at its last event, in
+    // double (the caller's float one is written at each event and at the
+    // step's end), and the way its next passing on the height goes.
+    double m_g = 0;
+    std::vector<double> m_vy;
+    std::vector<int8_t> m_yStep;
     std::vector<uint32_t> m_version;
     std::vector<uint8_t> m_right;
     std::vector<Event> m_next;

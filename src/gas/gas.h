@@ -79,6 +79,9 @@ struct MixtureSettings
     // while heavyMass is 0.
     float heavyMass = 0;
     float heavyRadius = 5;
+    // A uniform field pulling every particle toward the floor, in box
+    // lengths per unit time squared; 0, none.
+    float gravity = 0;
 
     bool operator==(const MixtureSettings &) const = default;
 };
@@ -95,6 +98,9 @@ constexpr float kHoleSideMax = kBoxSize;
 constexpr float kHeavyMassMin = 1.0f;
 constexpr float kHeavyMassMax = 1000.0f;
 constexpr float kHeavyRadiusMax = 10.0f;
+// At this field a particle at the speeds of Temp 100 rises a few lengths
+// at most: the gas lies on the floor.
+constexpr float kGravityMax = 1000.0f;
 // The settings brought into the ranges above (the heavy particle taking a
 // slot of the 500 before A and B do).
 MixtureSettings mixtureInRange(const MixtureSettings &asked);

@@ -43,6 +43,7 @@ MixtureSettings mixtureInRange(const MixtureSettings &asked)
     m.bRadius = inRange(m.bRadius, kMixtureRadiusMin, kMixtureRadiusMax, kRadius);
     m.bMass = inRange(m.bMass, kMixtureMassMin, kMixtureMassMax, 1.0f);
     m.holeSide = inRange(m.holeSide, kHoleSideMin, kHoleSideMax, MixtureSettings{}.holeSide);
+    m.gravity = inRange(m.gravity, 0.0f, kGravityMax, 0.0f);
     if (m.divider != Divider::Solid && m.divider != Divider::Hole) {
         m.divider = Divider::None;
     }
@@ -282,6 +283,7 @@ void Gas::mixtureTick(bool collisions)
     walls.holeHalf = m_mix.settings.holeSide / 2.0;
     walls.holeY = pistonPosition() / 2.0;
     walls.holeZ = kBoxSize / 2.0;
+    walls.gravity = m_mix.settings.gravity;
     MixtureEvents listener(*this);
     m_mix.step.run(bodies, walls, g.DeltaT, collisions, listener);
     tallyBulk(top);

@@ -311,3 +311,63 @@ TEST(Mixture, EndingAMixtureGivesTheClassicGasBack)
     }
     EXPECT_EQ(kineticSum(mixed.state).total, kineticSum(classic.state).total);
 }
+
+// A field along the height, set with the mixture: out of range it is
+// brought in, and the gas settles into the barometric law of each species,
+// keeping its kinetic plus potential energy through every collision. (The
+// gas heats as it settles from its even start: kT is measured.)
+TEST(Mixture, GravitySettlesEachSpeciesToItsScaleHeight)
+{
+    const struct
+    {
+        float asked, kept;
+    } ranges[] = {{NAN, 0}, {-5, 0}, {1e9f, kGravityMax}, {12, 12}};
+    for (const auto &r : ranges) {
+        MixtureSettings m;
+        m.gravity = r.asked;
+        EXPECT_EQ(mixtureInRange(m).gravity, r.kept) << r.asked;
+    }
+    Gas g;
+    g.ReglaTemperatura(20);
+    MixtureSettings m{150, 1.0f, 150, 4.0f, 1.0f};
+    m.gravity = 12;
+    ASSERT_TRUE(g.setMixture(m));
+    g.setCollisions(true);
+    const GasState &s = g.state;
+    const auto total = [&s, &m] {
+        double e = 0;
+        for (int i = 1; i <= s.NumPar; ++i) {
+            const double v2 = double(s.VelX[i]) * s.VelX[i] + double(s.VelY[i]) * s.VelY[i] +
+                              double(s.VelZ[i]) * s.VelZ[i];
+            e += s.Masa[i] * (v2 / 2 + m.gravity * double(s.ParY[i]));
+        }
+        return e;
+    };
+    const double before = total();
+    std::array<double, 2> height{0, 0};
+    double mv2 = 0;
+    int64_t looks = 0;
+    for (int t = 0; t < 5000; ++t) {
+        g.TimeLoopTimer();
+        if (t >= 1500 && t % 10 == 0) {
+            for (int i = 1; i <= s.NumPar; ++i) {
+                height[static_cast<size_t>(s.Especie[i])] += s.ParY[i];
+                mv2 += s.Masa[i] * (double(s.VelX[i]) * s.VelX[i] +
+                                    double(s.VelY[i]) * s.VelY[i] + double(s.VelZ[i]) * s.VelZ[i]);
+            }
+            looks += 1;
+        }
+    }
+    EXPECT_NEAR(total() / before, 1.0, 1e-5);
+    EXPECT_GT(g.freePaths().collisions, 10000);
+    const double kT = mv2 / (3.0 * s.NumPar * looks);
+    for (int sp = 0; sp < 2; ++sp) {
+        // n ~ exp(-y / H) between 0 and the top L: a mean height of
+        // H - L / (exp(L / H) - 1).
+        const double top = g.pistonPosition();
+        const double scale = kT / ((sp == 0 ? 1.0 : m.bMass) * m.gravity);
+        const double mean = scale - top / std::expm1(top / scale);
+        EXPECT_NEAR(height[static_cast<size_t>(sp)] / (150.0 * looks), mean, 0.05 * mean)
+            << "species " << sp << " scale height " << scale;
+    }
+}
