@@ -671,8 +671,34 @@ void EventStep::meetWall(int32_t i, int code)
         v[axis][i] = -v[axis][i];
     }
     m_listener->wall(i, axis, high);
+    if (axis == 1 && !high && m_g != 0) {
+        liftOffFloor(i);
+    }
     m_version[s] += 1;
     afterCourseChange(i);
+}
+
+void EventStep::liftOffFloor(int32_t i)
+{
+    // A sphere that leaves the floor slower than this bounces more than
+    // kFloorBouncesPerTick times a tick (2 v / g apart): at rest on it, it
+    // would bounce without end at one moment. It leaves at this speed, the
+    // energy taken from its motion across, so that the total is kept (an
+    // energy it has not, a sphere at rest, is the least that can be added).
+    const auto s = static_cast<size_t>(i);
+    const double least = m_g * m_dt / (2.0 * kFloorBouncesPerTick);
+    if (!(m_vy[s] < least)) {
+        return;
+    }
+    const double need = least * least - m_vy[s] * m_vy[s];
+    const double across = double(m_b.vx[i]) * m_b.vx[i] + double(m_b.vz[i]) * m_b.vz[i];
+    if (across > need) {
+        const double scale = std::sqrt((across - need) / across);
+        m_b.vx[i] = static_cast<float>(m_b.vx[i] * scale);
+        m_b.vz[i] = static_cast<float>(m_b.vz[i] * scale);
+    }
+    m_vy[s] = least;
+    m_b.vy[i] = static_cast<float>(least);
 }
 
 void EventStep::meetDivider(int32_t i)

@@ -115,6 +115,8 @@ public:
     // for the step): past it the rest of the step is flown straight, so
     // that no overlap met by rounding can hold the program.
     static constexpr int64_t kMaxEventsPerParticle = 4096;
+    // Under a field, the most a sphere bounces on the floor in a tick.
+    static constexpr int32_t kFloorBouncesPerTick = 256;
 
 private:
     // A particle's first event but crossing into the next cell: a partner
@@ -141,6 +143,7 @@ private:
     void advance(int32_t i, double t);
     void collide(int32_t i, int32_t j);
     void meetWall(int32_t i, int code);
+    void liftOffFloor(int32_t i);
     void meetDivider(int32_t i);
     void afterCourseChange(int32_t i);
     void finish(double end);

@@ -149,6 +149,22 @@ struct FreePathTally
     std::array<int64_t, 3> bulkCount{0, 0, 0};
     std::array<double, 3> bulkFlown{0, 0, 0};
     double bulkVolume = 0;
+    // The momentum each wall received (2 m |v| a hit), by wall 2 x axis +
+    // (0 low, 1 high): the floor is 2, the piston 3.
+    std::array<double, 6> wallImpulse{};
+    // The core: where every point is at least Gas::coreMargin() from each
+    // wall, past the walls' layers of a dense gas, which reach some
+    // diameters in (in the bulk above the tangential pressure still feels
+    // them). Its particles and volume as the bulk's are counted; the
+    // collisions' virial there, contact distance times impulse summed over
+    // the collisions whose midpoint is in it; and the momentum the walls
+    // took on their middle patches, each as far from the wall's edges, with
+    // the patches' area (the edges' wedges hold a denser layer still).
+    int64_t coreCount = 0;
+    double coreVolume = 0;
+    double coreVirial = 0;
+    double patchImpulse = 0;
+    double patchArea = 0;
     // The molecules' (A and B) mean free path in the bulk: distance flown
     // over paths ended (each collision ends one); 0 before any.
     double bulkMeanPath() const
@@ -391,6 +407,8 @@ public:
     // The bulk's margin: twice the largest radius present (the widest
     // contact distance, the wall's layer about as thick).
     double bulkMargin() const { return m_mix.bulkMargin; }
+    // The core's margin (FreePathTally): five times the largest radius.
+    double coreMargin() const { return 2.5 * m_mix.bulkMargin; }
     // Particle i's position with the walls unfolded: each reflection from a
     // wall continues into the wall's mirror image, so that the position
     // moves on as in an open gas (the walls' images being the gas's) and

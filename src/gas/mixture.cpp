@@ -318,6 +318,20 @@ void Gas::tallyContact(int32_t i, int32_t j)
         m.step.clearFlown(p);
     }
     tally.collisions += 1;
+    // Elastic: the impulse is 2 mu |u.n|, and times the contact distance
+    // r that is 2 mu |u.r| (u the velocities' difference as they meet).
+    const std::array<double, 3> ri = m.step.position(i), rj = m.step.position(j);
+    const std::array<double, 3> mid = {(ri[0] + rj[0]) / 2, (ri[1] + rj[1]) / 2,
+                                       (ri[2] + rj[2]) / 2};
+    const double d = coreMargin();
+    if (mid[0] >= d && mid[0] <= kBoxSize - d && mid[1] >= d && mid[1] <= wallY() - d &&
+        mid[2] >= d && mid[2] <= kBoxSize - d) {
+        const double mu = double(g.Masa[i]) * g.Masa[j] / (double(g.Masa[i]) + g.Masa[j]);
+        const double ur = (double(g.VelX[j]) - g.VelX[i]) * (rj[0] - ri[0]) +
+                          (double(g.VelY[j]) - g.VelY[i]) * (rj[1] - ri[1]) +
+                          (double(g.VelZ[j]) - g.VelZ[i]) * (rj[2] - ri[2]);
+        tally.coreVirial += 2 * mu * std::abs(ur);
+    }
 }
 
 void Gas::tallyWall(int32_t i, int axis, bool high)
@@ -330,6 +344,17 @@ void Gas::tallyWall(int32_t i, int axis, bool high)
         g.Presion -= 2.0f * g.Masa[i] * v;
     } else {
         g.Presion += 2.0f * g.Masa[i] * v;
+    }
+    const double impulse = 2.0 * g.Masa[i] * std::abs(double(v));
+    m_mix.tally.wallImpulse[static_cast<size_t>(2 * axis + (high ? 1 : 0))] += impulse;
+    const std::array<double, 3> at = m_mix.step.position(i);
+    const double side[3] = {kBoxSize, wallY(), kBoxSize}, d = coreMargin();
+    bool patch = true;
+    for (int a = 0; a < 3; ++a) {
+        patch = patch && (a == axis || (at[a] >= d && at[a] <= side[a] - d));
+    }
+    if (patch) {
+        m_mix.tally.patchImpulse += impulse;
     }
     // Unfolded, the wall is a mirror: the particle goes on into the next
     // image of the box, up or down the axis as the image it was in is
@@ -371,6 +396,19 @@ void Gas::tallyBulk(float top)
         m.tally.bulkFlown[s] += kBulkEveryTicks * flown[s] * end;
     }
     m.tally.bulkVolume += kBulkEveryTicks * bulkVolume();
+    // The core and the walls' patches, likewise.
+    const auto d = static_cast<float>(coreMargin());
+    int64_t core = 0;
+    for (int32_t i = 1; i <= g.NumPar; ++i) {
+        const float x = g.ParX[i], y = g.ParY[i], z = g.ParZ[i];
+        core += x >= d && x <= kBoxSize - d && y >= d && y <= top - d && z >= d &&
+                z <= kBoxSize - d;
+    }
+    const double across = std::max(0.0, kBoxSize - 2.0 * d);
+    const double high = std::max(0.0, double(top) - 2.0 * d);
+    m.tally.coreCount += kBulkEveryTicks * core;
+    m.tally.coreVolume += kBulkEveryTicks * across * across * high;
+    m.tally.patchArea = 2 * across * across + 4 * across * high;
 }
 
 bool Gas::inBulk(double x, double y, double z) const

@@ -32,6 +32,21 @@ double exactKT(const Gas &gas)
     return 100.0 * temperatureOf(kineticSum(gas.state).total, gas.state.NumPar);
 }
 
+// 1/2 m v^2 and m g h over the live particles.
+std::array<double, 2> energies(const Gas &gas)
+{
+    const GasState &s = gas.state;
+    const double g = gas.mixtureSettings().gravity;
+    double kinetic = 0, potential = 0;
+    for (int32_t i = 1; i <= s.NumPar; ++i) {
+        kinetic += 0.5 * s.Masa[i] *
+                   (double(s.VelX[i]) * s.VelX[i] + double(s.VelY[i]) * s.VelY[i] +
+                    double(s.VelZ[i]) * s.VelZ[i]);
+        potential += g > 0 ? double(s.Masa[i]) * g * s.ParY[i] : 0.0;
+    }
+    return {kinetic, potential};
+}
+
 double squaredSpeed(const GasState &s, int32_t i)
 {
     return double(s.VelX[i]) * s.VelX[i] + double(s.VelY[i]) * s.VelY[i] +
@@ -102,6 +117,9 @@ void MixtureRecorder::restartThermal(Gas &gas)
     m_heavyV2Ticks = 0;
     m_heavySpeeds.clear();
     m_heavyKsOffered = -1;
+    m_profile.clear();
+    const std::array<double, 2> e = energies(gas);
+    m_energyStart = e[0] + e[1];
     restartWalk(gas);
 }
 
@@ -204,6 +222,7 @@ void MixtureRecorder::afterTick(Gas &gas)
     } else if ((gas.ticks - m_walkTick) % m_msdStep == 0) {
         sampleWalk(gas);
     }
+    m_profile.add(gas);
     const int64_t t = gas.ticks - m_startTick;
     if (m_mixClock.started()) {
         m_mixClock.add(static_cast<double>(t) * kTickTime, sides(gas));
@@ -324,6 +343,7 @@ MixtureRecorder::Figures MixtureRecorder::figures(const Gas &gas) const
         bulkFigures(gas, out);
         walkFigures(gas, out);
     }
+    wallFigures(gas, out);
     if (m.divider == Divider::Hole && m.bCount > 0) {
         const EffusionTally &e = gas.effusion();
         out.grahamRatio = grahamRatio(1.0, m.bMass);
@@ -345,6 +365,67 @@ MixtureRecorder::Figures MixtureRecorder::figures(const Gas &gas) const
         }
     }
     return out;
+}
+
+// Momentum balance: what the floor takes beyond the piston is the gas's
+// weight, (P_floor - P_top) A = sum m g. Mechanical balance: the walls' P
+// is the bulk's, n k T Z. The bulk's virial: P = n k T + (1 / 3 V t) sum
+// sigma |J| over its collisions, so Z = 1 + that sum over 3 k T times the
+// bulk's particle-time.
+void MixtureRecorder::wallFigures(const Gas &gas, Figures &out) const
+{
+    const MixtureSettings &m = gas.mixtureSettings();
+    const GasState &s = gas.state;
+    out.gravity = m.gravity;
+    const std::array<double, 2> e = energies(gas);
+    out.kineticEnergy = e[0];
+    out.potentialEnergy = e[1];
+    out.totalEnergy = e[0] + e[1];
+    if (m_energyStart > 0) {
+        out.totalEnergyDrift = (out.totalEnergy - m_energyStart) / m_energyStart;
+    }
+    double weight = 0;
+    for (int32_t i = 1; i <= s.NumPar; ++i) {
+        weight += double(s.Masa[i]) * m.gravity;
+    }
+    const double floorArea = double(kBoxSize) * kBoxSize;
+    out.weightPerArea = weight / floorArea;
+    const FreePathTally &f = gas.freePaths();
+    if (f.ticks == 0) {
+        return;
+    }
+    const double time = static_cast<double>(f.ticks) * kTickTime;
+    out.pressureFloor = f.wallImpulse[2] / (floorArea * time);
+    out.pressureTop = f.wallImpulse[3] / (floorArea * time);
+    double all = 0;
+    for (const double j : f.wallImpulse) {
+        all += j;
+    }
+    out.pressureWalls = all / (gas.wallArea() * time);
+    const double kT = m_profile.meanKT();
+    if (f.coreCount == 0 || !(f.coreVolume > 0) || !(kT > 0)) {
+        return;
+    }
+    const double n = static_cast<double>(f.coreCount) / f.coreVolume;
+    if (f.patchArea > 0) {
+        out.zWalls = f.patchImpulse / (f.patchArea * time) / (n * kT);
+    }
+    out.zVirial = 1 + f.coreVirial / (3 * kT * static_cast<double>(f.coreCount) * kTickTime);
+    if (!gas.collisions()) {
+        out.zTheory = 1;
+        return;
+    }
+    // One fluid at the core's packing: exact for one species.
+    double volumeShare = 0;
+    const std::array<double, 3> radius = {m.aRadius, m.bRadius, m.heavyRadius};
+    const std::array<double, 3> count = {double(m.aCount), double(m.bCount),
+                                         gas.heavyParticle() > 0 ? 1.0 : 0.0};
+    for (size_t sp = 0; sp < 3; ++sp) {
+        volumeShare += count[sp] * radius[sp] * radius[sp] * radius[sp];
+    }
+    const double meanCube = volumeShare / (count[0] + count[1] + count[2]);
+    const double packing = packingFraction(n, 2 * std::cbrt(meanCube));
+    out.zTheory = carnahanStarling(packing);
 }
 
 double MixtureRecorder::heavyKs(double s2) const

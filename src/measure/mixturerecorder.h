@@ -2,6 +2,7 @@
 
 #include "displacement.h"
 #include "gas.h"
+#include "heightprofile.h"
 #include "mixing.h"
 #include "speeds.h"
 
@@ -23,7 +24,8 @@
 //   particle), against Blanc's law with the walls' shadow;
 // - the time to mix from the start of the measured ticks (a hole's run) or
 //   from the solid divider's removal, tick by tick;
-// - the effusion ratio from the crossings per particle-tick on the left.
+// - the effusion ratio from the crossings per particle-tick on the left;
+// - the layers along the height, the walls' pressures and Z (wallFigures).
 // The gas's temperature k T is 100 x its exact "Temperatura" (the masses
 // weighed in) at the moment of asking: a mixture's piston is fixed and
 // has no bath, so it only changes with the temperature setting, and a new
@@ -60,6 +62,21 @@ public:
         double heavyV2 = kNone, heavyV2Theory = kNone, heavyKs = kNone;
         double heavyS2 = kNone; // k T / M: Maxwell-Boltzmann's spread per axis, squared
         double mixTime = kNone;
+        // The field and the walls (docs/model.md). The energies now (1/2 m
+        // v^2 and m g h, h a centre's height) and the total's change since
+        // the measures began, over its value then. The pressures over the
+        // looks: on the floor, on the piston, on all six walls; the weight
+        // of the gas over the floor's area.
+        double gravity = 0;
+        double kineticEnergy = kNone, potentialEnergy = kNone, totalEnergy = kNone;
+        double totalEnergyDrift = kNone;
+        double pressureFloor = kNone, pressureTop = kNone, pressureWalls = kNone;
+        double weightPerArea = kNone;
+        // The compressibility factor P / (n k T) at the bulk's density n:
+        // from the walls' pressure, from the collisions' virial in the bulk,
+        // and Carnahan-Starling's at the bulk's packing (1 without
+        // collisions: spheres that pass through each other are ideal).
+        double zWalls = kNone, zVirial = kNone, zTheory = kNone;
     };
 
     // One sample of the counts on each side and the effusion rates (per
@@ -91,6 +108,12 @@ public:
     const std::vector<DisplacementLog::Point> &msdCurve() const;
     // The heavy particle's speeds, one a sample, for their distribution.
     const ThinnedSpeeds &heavySpeeds() const { return m_heavySpeeds; }
+    // The layers along the height since the measures began.
+    const HeightProfile &profile() const { return m_profile; }
+    std::vector<HeightProfile::Row> profileRows(const Gas &gas) const
+    {
+        return m_profile.rows(gas, gas.mixtureSettings().gravity);
+    }
     int64_t startTick() const { return m_startTick; }
     // Ticks between two MSD samples.
     int64_t msdStep() const { return m_msdStep; }
@@ -106,6 +129,7 @@ private:
     double followedRate(const Gas &gas, double kT) const;
     void bulkFigures(const Gas &gas, Figures &f) const;
     void walkFigures(const Gas &gas, Figures &f) const;
+    void wallFigures(const Gas &gas, Figures &f) const;
 
     Follow m_follow;
     int64_t m_startTick = 0;
@@ -122,6 +146,8 @@ private:
     double m_heavyV2Sum = 0;
     int64_t m_heavyV2Ticks = 0;
     ThinnedSpeeds m_heavySpeeds;
+    HeightProfile m_profile;
+    double m_energyStart = 0;
     mutable int64_t m_heavyKsOffered = -1;
     mutable double m_heavyKsS2 = 0, m_heavyKs = Figures::kNone;
 };

@@ -459,4 +459,41 @@ TEST(Gravity, KineticAndPotentialEnergyAreKeptWithCollisionsOff)
     EXPECT_GT(tally.tops, 100);
 }
 
+TEST(Gravity, ASphereAtRestOnTheFloorLeavesItAndKeepsTheEnergy)
+{
+    // At rest on the floor its next bounce is always now: it must leave
+    // at the least speed, the energy taken from its motion across (kept),
+    // and bounce at most kFloorBouncesPerTick times a tick.
+    const struct
+    {
+        float vx;
+        const char *what;
+    } cases[] = {{3, "sliding along the floor"}, {0, "at rest"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Box b(1, 1.0f, 100, 0, 10);
+        b.x[1] = 20;
+        b.z[1] = 50;
+        b.y[1] = 0;
+        b.vx[1] = c.vx;
+        b.vy[1] = 0;
+        const double before = b.energy();
+        EventStep step;
+        Tally tally;
+        for (int t = 0; t < 100; ++t) {
+            step.run(b.bodies(), b.walls, 0.1, false, tally);
+        }
+        EXPECT_LE(tally.floors, 100 * EventStep::kFloorBouncesPerTick);
+        EXPECT_GT(tally.floors, 0);
+        EXPECT_GE(b.y[1], 0.0f);
+        if (c.vx > 0) {
+            EXPECT_NEAR(b.energy(), before, 1e-6 * before);
+            EXPECT_GT(b.x[1], 20 + 0.99f * 3 * 10); // still sliding on
+        } else {
+            const double least = 10 * 0.1 / (2.0 * EventStep::kFloorBouncesPerTick);
+            EXPECT_NEAR(b.energy(), least * least, 0.01 * least * least); // and no more
+        }
+    }
+}
+
 } // namespace
