@@ -403,7 +403,8 @@ void MixtureRecorder::wallFigures(const Gas &gas, Figures &out) const
     }
     out.pressureWalls = all / (gas.wallArea() * time);
     const double kT = m_profile.meanKT();
-    if (f.coreCount == 0 || !(f.coreVolume > 0) || !(kT > 0)) {
+    // Under a field the density changes with height: no one n to take Z at.
+    if (m.gravity > 0 || f.coreCount == 0 || !(f.coreVolume > 0) || !(kT > 0)) {
         return;
     }
     const double n = static_cast<double>(f.coreCount) / f.coreVolume;

@@ -75,7 +75,8 @@ public:
         // The compressibility factor P / (n k T) at the bulk's density n:
         // from the walls' pressure, from the collisions' virial in the bulk,
         // and Carnahan-Starling's at the bulk's packing (1 without
-        // collisions: spheres that pass through each other are ideal).
+        // collisions: spheres that pass through each other are ideal); none
+        // under a field, where the density changes with height.
         double zWalls = kNone, zVirial = kNone, zTheory = kNone;
     };
 

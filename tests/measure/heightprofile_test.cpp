@@ -87,6 +87,7 @@ TEST(HeightProfile, EachSpeciesSettlesAtItsScaleHeightAndTheFloorHoldsTheWeight)
     EXPECT_NEAR((f.pressureFloor - f.pressureTop) / f.weightPerArea, 1, 0.005);
     EXPECT_DOUBLE_EQ(f.weightPerArea, (60 + 60 * 4) * 8.0 / 1e4);
     EXPECT_LT(std::abs(f.totalEnergyDrift), 1e-5);
+    EXPECT_TRUE(std::isnan(f.zWalls) && std::isnan(f.zVirial) && std::isnan(f.zTheory));
 }
 
 TEST(HeightProfile, ZFromTheWallsAndFromTheVirialFollowsCarnahanStarling)
