@@ -564,7 +564,7 @@ export function mountDiffusion(root, app) {
   buildActions(w);
   buildCharts(w);
   const { sides, rates, paths, msd, speeds, profile, temperature, z } = w.charts;
-  w.profileNote = classed('p', 'note');
+  w.profileNote = classed('p', 'small');
   w.profileNote.hidden = true;
   root.append(w.heading, w.grid, w.actions, w.experiment, w.notice, w.figures,
     sides.title, sides.host, rates.title, rates.host, paths.title, paths.host, msd.title, msd.host,
