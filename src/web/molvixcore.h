@@ -161,13 +161,15 @@ const double *MV_API(mv_pv_fit)(MvGas *gas);
 // was: 0 where their room is the whole box, 2 where it is their half of it
 // behind the divider. Otherwise 1: the gas is the mixture, laid out
 // afresh, with the fixed piston and no bath.
+// `gravity` is a uniform field along the height (0 none, clamped to
+// 0..1000; not a number: none).
 // The ranges above: the most particles in all, the least and the most
 // radius, B's mass, the hole's side, the heavy particle's most mass and
-// radius.
+// radius, the most gravity.
 const double *MV_API(mv_mixture_limits)(void);
 int32_t MV_API(mv_set_mixture)(MvGas *gas, int32_t aCount, float aRadius, int32_t bCount,
                                float bMass, float bRadius, int32_t divider, float holeSide,
-                               float heavyMass, float heavyRadius);
+                               float heavyMass, float heavyRadius, float gravity);
 int32_t MV_API(mv_mixture)(const MvGas *gas);
 // The mixture's settings as the gas took them, in mv_set_mixture's order.
 const double *MV_API(mv_mixture_settings)(MvGas *gas);
@@ -214,6 +216,14 @@ void MV_API(mv_set_traced)(MvGas *gas, int32_t particle);
 //      Maxwell–Boltzmann at k T / M
 //   21 the followed species (0 A, 1 B, 2 the heavy particle)
 //   22 k T / M, the heavy particle's Maxwell–Boltzmann curve's s^2
+//   23 the field g (0 off)   24 kinetic energy 1/2 m v^2   25 potential m g h
+//   26 their total   27 the total's change since the measures began over
+//      its value then
+//   28 the pressure on the floor   29 on the piston   30 on all six walls
+//   31 the gas's weight over the floor's area
+//   32 Z = P / (n k T) from the walls   33 from the collisions' virial in
+//      the core   34 Carnahan–Starling's at the core's packing (1 without
+//      collisions)
 int32_t MV_API(mv_figure_count)(void);
 const double *MV_API(mv_figures)(MvGas *gas);
 // The free paths as a density over the first mv_path_bins() - 1 bins of
@@ -230,6 +240,17 @@ const double *MV_API(mv_path_chart)(MvGas *gas);
 int32_t MV_API(mv_heavy_speed_count)(const MvGas *gas);
 double MV_API(mv_heavy_speed_max)(const MvGas *gas);
 const double *MV_API(mv_heavy_speed_histogram)(MvGas *gas, int32_t bins, double maxSpeed);
+// The layers along the height since the measures began, bottom up, for
+// each species present: mv_profile_count() takes the rows as they are now
+// and says how many; mv_profile() hands them out (null without any), five
+// numbers each: the layer's middle height, the species (0 A, 1 B, 2 the
+// heavy particle), the density measured, the barometric law's, and the
+// layer's temperature as "Temperatura" has it (NaN in an empty layer).
+int32_t MV_API(mv_profile_count)(MvGas *gas);
+const double *MV_API(mv_profile)(MvGas *gas);
+// Carnahan and Starling's Z of hard spheres at packing fraction eta
+// (0 <= eta < 1, else NaN).
+double MV_API(mv_carnahan_starling)(double eta);
 // Restarts every measure of the mixture, as a new mixture does.
 void MV_API(mv_reset_mixture_measures)(MvGas *gas);
 

@@ -89,7 +89,7 @@ inline int32_t clampBar(int32_t value)
     return std::clamp(value, 0, 100);
 }
 
-constexpr int32_t kFigures = 23;
+constexpr int32_t kFigures = 35;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // The speeds' density over `bins` equal bins of 0..maxSpeed into `out`,
@@ -132,11 +132,11 @@ struct MvGas
     // A mixture's instruments, as the desktop's window has them.
     MixtureRecorder recorder;
     std::vector<double> heavyHistogram;
-    std::array<double, 9> mixSettings{};
+    std::array<double, 10> mixSettings{};
     std::array<int32_t, 4> sides{};
     std::array<double, 6> effusion{};
     std::array<double, kFigures> figures{};
-    std::vector<double> pathChart, msdPairs, sideSamples;
+    std::vector<double> pathChart, msdPairs, sideSamples, profile;
 
     MvGas()
     {

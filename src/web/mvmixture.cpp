@@ -30,22 +30,34 @@ void MvGas::computeFigures()
                f.heavyKs,
                f.fitIntercept,
                f.followedSpecies >= 0 ? double(f.followedSpecies) : kNaN,
-               f.heavyS2};
+               f.heavyS2,
+               gas.mixture() ? f.gravity : kNaN,
+               f.kineticEnergy,
+               f.potentialEnergy,
+               f.totalEnergy,
+               f.totalEnergyDrift,
+               f.pressureFloor,
+               f.pressureTop,
+               f.pressureWalls,
+               f.weightPerArea,
+               f.zWalls,
+               f.zVirial,
+               f.zTheory};
 }
 
 extern "C" {
 
 const double *mv_mixture_limits(void)
 {
-    static const std::array<double, 9> limits = {
+    static const std::array<double, 10> limits = {
         kMixtureMaxCount, kMixtureRadiusMin, kMixtureRadiusMax, kMixtureMassMin, kMixtureMassMax,
-        kHoleSideMin,     kHoleSideMax,      kHeavyMassMax,     kHeavyRadiusMax};
+        kHoleSideMin,     kHoleSideMax,      kHeavyMassMax,     kHeavyRadiusMax, kGravityMax};
     return limits.data();
 }
 
 int32_t mv_set_mixture(MvGas *gas, int32_t aCount, float aRadius, int32_t bCount, float bMass,
                        float bRadius, int32_t divider, float holeSide, float heavyMass,
-                       float heavyRadius)
+                       float heavyRadius, float gravity)
 {
     Gas &g = gas->gas;
     MixtureSettings m;
@@ -59,6 +71,7 @@ int32_t mv_set_mixture(MvGas *gas, int32_t aCount, float aRadius, int32_t bCount
     // No heavy particle unless its mass is a number above 0.
     m.heavyMass = std::isfinite(heavyMass) && heavyMass > 0 ? heavyMass : 0.0f;
     m.heavyRadius = heavyRadius;
+    m.gravity = std::isfinite(gravity) ? gravity : 0.0f;
     if (!g.setMixture(m)) {
         return m.divider == Divider::None ? 0 : 2;
     }
@@ -75,9 +88,10 @@ int32_t mv_mixture(const MvGas *gas)
 const double *mv_mixture_settings(MvGas *gas)
 {
     const MixtureSettings &m = gas->gas.mixtureSettings();
-    gas->mixSettings = {double(m.aCount),      m.aRadius, double(m.bCount), m.bMass,
-                        m.bRadius,             double(static_cast<int32_t>(m.divider)),
-                        m.holeSide,            m.heavyMass, m.heavyRadius};
+    gas->mixSettings = {double(m.aCount), m.aRadius,   double(m.bCount),
+                        m.bMass,          m.bRadius,   double(static_cast<int32_t>(m.divider)),
+                        m.holeSide,       m.heavyMass, m.heavyRadius,
+                        m.gravity};
     return gas->mixSettings.data();
 }
 
@@ -228,6 +242,28 @@ void mv_reset_mixture_measures(MvGas *gas)
     if (gas->gas.mixture()) {
         gas->recorder.start(gas->gas);
     }
+}
+
+int32_t mv_profile_count(MvGas *gas)
+{
+    gas->profile.clear();
+    if (gas->gas.mixture()) {
+        for (const HeightProfile::Row &r : gas->recorder.profileRows(gas->gas)) {
+            gas->profile.insert(gas->profile.end(), {r.height, double(r.species), r.density,
+                                                     r.densityTheory, r.temperature});
+        }
+    }
+    return static_cast<int32_t>(gas->profile.size() / 5);
+}
+
+const double *mv_profile(MvGas *gas)
+{
+    return gas->profile.empty() ? nullptr : gas->profile.data();
+}
+
+double mv_carnahan_starling(double eta)
+{
+    return carnahanStarling(eta);
 }
 
 int32_t mv_msd_step(const MvGas *gas)

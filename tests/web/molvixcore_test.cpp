@@ -4,6 +4,7 @@
 #include "displacement.h"
 #include "experiment.h"
 #include "molvixcore.h"
+#include "mvgas.h"
 #include "process.h"
 #include "pvfit.h"
 #include "readinglog.h"
@@ -273,7 +274,7 @@ TEST(CoreInterface, AMixtureIsSetWithinTheGasRanges)
                          Case{-3, 0.01f, 700, 1000, 0, 9, 500, 0, 500, 0.1f, 100, 0.1f, 0, 100},
                          Case{450, NAN, 200, -1, 1, 2, -5, 450, 50, 1.5f, 1, 1, 2, 1}}) {
         GasPtr gas = made();
-        ASSERT_EQ(mv_set_mixture(gas.get(), c.a, c.ra, c.b, c.mb, c.rb, c.divider, c.hole, 0, 5),
+        ASSERT_EQ(mv_set_mixture(gas.get(), c.a, c.ra, c.b, c.mb, c.rb, c.divider, c.hole, 0, 5, 0),
                   1)
             << c.a;
         const double *m = mv_mixture_settings(gas.get());
@@ -298,13 +299,15 @@ TEST(CoreInterface, AMixtureIsSetWithinTheGasRanges)
     // 500 spheres of radius 8 fill over 100 % of the box: refused.
     GasPtr gas = made();
     mv_set_wall(gas.get(), 60);
-    EXPECT_EQ(mv_set_mixture(gas.get(), 300, 3, 0, 1, 1, 0, 20, 0, 5), 1) << "6 % of the box the wall leaves";
+    EXPECT_EQ(mv_set_mixture(gas.get(), 300, 3, 0, 1, 1, 0, 20, 0, 5, 0), 1)
+        << "6 % of the box the wall leaves";
     mv_end_mixture(gas.get(), 50);
-    EXPECT_EQ(mv_set_mixture(gas.get(), 500, 8, 0, 1, 1, 0, 20, 0, 5), 0);
-    EXPECT_EQ(mv_set_mixture(gas.get(), 100, 1, 0, 1, 1, 0, 20, 1000, 10), 1) << "a heavy sphere fits";
+    EXPECT_EQ(mv_set_mixture(gas.get(), 500, 8, 0, 1, 1, 0, 20, 0, 5, 0), 0);
+    EXPECT_EQ(mv_set_mixture(gas.get(), 100, 1, 0, 1, 1, 0, 20, 1000, 10, 0), 1)
+        << "a heavy sphere fits";
     mv_end_mixture(gas.get(), 50);
     mv_set_wall(gas.get(), 0);
-    EXPECT_EQ(mv_set_mixture(gas.get(), 10, 1, 0, 1, 1, 0, 20, 0, 5), 0) << "no room at all";
+    EXPECT_EQ(mv_set_mixture(gas.get(), 10, 1, 0, 1, 1, 0, 20, 0, 5, 0), 0) << "no room at all";
     EXPECT_EQ(mv_mixture(gas.get()), 0);
     EXPECT_EQ(mv_count(gas.get()), 50);
 }
@@ -354,7 +357,7 @@ TEST(CoreInterface, AMixtureHoldsTheCountAndProcessesUntilItEnds)
     GasPtr classic = made();
     mv_set_process(gas.get(), 0, 100, 1, 0, 100, 1, 2);
     mv_set_collisions(gas.get(), 1);
-    ASSERT_EQ(mv_set_mixture(gas.get(), 200, 1.5f, 100, 9, 3, 0, 20, 0, 5), 1);
+    ASSERT_EQ(mv_set_mixture(gas.get(), 200, 1.5f, 100, 9, 3, 0, 20, 0, 5, 0), 1);
     mv_set_count(gas.get(), 10);
     mv_set_process(gas.get(), 1, 30, 5, 0, 100, 0, 1);
     mv_run(gas.get(), 300);
@@ -407,7 +410,7 @@ TEST(CoreInterface, AMixturesFiguresAreMeasuredAgainstTheory)
     GasPtr gas = made();
     mv_set_collisions(gas.get(), 1);
     mv_set_temperature(gas.get(), 5);
-    ASSERT_EQ(mv_set_mixture(gas.get(), 500, 2.5f, 0, 1, 1, 0, 20, 0, 5), 1);
+    ASSERT_EQ(mv_set_mixture(gas.get(), 500, 2.5f, 0, 1, 1, 0, 20, 0, 5, 0), 1);
     mv_run(gas.get(), 6000);
     const double *f = mv_figures(gas.get());
     EXPECT_NEAR(f[0] / f[1], 1, 0.08) << "mean free path " << f[0] << " theory " << f[1];
@@ -455,7 +458,7 @@ TEST(CoreInterface, TheDividerTheHoleAndTheHeavyParticle)
 {
     GasPtr gas = made();
     mv_set_collisions(gas.get(), 1);
-    ASSERT_EQ(mv_set_mixture(gas.get(), 150, 1.5f, 150, 4, 1.5f, 1, 20, 0, 5), 1);
+    ASSERT_EQ(mv_set_mixture(gas.get(), 150, 1.5f, 150, 4, 1.5f, 1, 20, 0, 5, 0), 1);
     mv_run(gas.get(), 500);
     const int32_t *sides = mv_side_counts(gas.get());
     EXPECT_EQ(sides[0], 150) << "A all on the left";
@@ -469,7 +472,7 @@ TEST(CoreInterface, TheDividerTheHoleAndTheHeavyParticle)
     EXPECT_GT(mixTime, 0);
     EXPECT_LT(mixTime, 2000);
 
-    ASSERT_EQ(mv_set_mixture(gas.get(), 200, 1.5f, 200, 16, 1.5f, 2, 30, 0, 5), 1);
+    ASSERT_EQ(mv_set_mixture(gas.get(), 200, 1.5f, 200, 16, 1.5f, 2, 30, 0, 5, 0), 1);
     EXPECT_EQ(mv_side_counts(gas.get())[1] + mv_side_counts(gas.get())[3], 0) << "the right empty";
     mv_run(gas.get(), 3000);
     const double *e = mv_effusion(gas.get());
@@ -479,7 +482,7 @@ TEST(CoreInterface, TheDividerTheHoleAndTheHeavyParticle)
     EXPECT_EQ(f[7], 4);
     EXPECT_NEAR(f[6], 4, 2) << "A escapes faster than B";
 
-    ASSERT_EQ(mv_set_mixture(gas.get(), 300, 1.5f, 0, 1, 1.5f, 0, 20, 500, 6), 1);
+    ASSERT_EQ(mv_set_mixture(gas.get(), 300, 1.5f, 0, 1, 1.5f, 0, 20, 500, 6, 0), 1);
     EXPECT_EQ(mv_species(gas.get())[1], 2) << "the heavy particle in slot 1";
     EXPECT_EQ(mv_traced(gas.get()), 1);
     mv_run(gas.get(), 2000);
@@ -514,11 +517,56 @@ TEST(CoreInterface, TheDividerTheHoleAndTheHeavyParticle)
     mv_run(gas.get(), 5 * mv_side_sample_ticks());
     EXPECT_EQ(mv_heavy_speed_count(gas.get()), 5);
     EXPECT_NEAR(mv_figures(gas.get())[12], 3 * mv_figures(gas.get())[13] / 500, 1e-9);
-    ASSERT_EQ(mv_set_mixture(gas.get(), 300, 1.5f, 0, 1, 1.5f, 0, 20, 0, 6), 1);
+    ASSERT_EQ(mv_set_mixture(gas.get(), 300, 1.5f, 0, 1, 1.5f, 0, 20, 0, 6, 0), 1);
     mv_run(gas.get(), 200);
     EXPECT_EQ(mv_heavy_speed_count(gas.get()), 0);
     EXPECT_EQ(mv_heavy_speed_histogram(gas.get(), 10, 1.0), nullptr);
     EXPECT_TRUE(std::isnan(mv_figures(gas.get())[19]));
+}
+
+// The field reaches the gas, clamped as the core clamps it, and the
+// figures and the layers cross the boundary in the places molvixcore.h
+// gives them, each the recorder's own.
+TEST(CoreInterface, GravityItsFiguresAndTheLayersCrossAsTheRecorderHasThem)
+{
+    for (const float asked : {8.0f, 5000.0f, -3.0f, NAN}) {
+        GasPtr gas = made();
+        mv_set_collisions(gas.get(), 1);
+        ASSERT_EQ(mv_set_mixture(gas.get(), 100, 1.5f, 100, 4, 1.5f, 0, 20, 0, 5, asked), 1);
+        const float taken =
+            std::isnan(asked) ? 0 : std::clamp(asked, 0.0f, float(mv_mixture_limits()[9]));
+        EXPECT_EQ(mv_mixture_settings(gas.get())[9], taken) << asked;
+        mv_run(gas.get(), 400);
+        const MixtureRecorder::Figures f = gas->recorder.figures(gas->gas);
+        const double *shown = mv_figures(gas.get());
+        const double named[] = {f.gravity,     f.kineticEnergy,    f.potentialEnergy,
+                                f.totalEnergy, f.totalEnergyDrift, f.pressureFloor,
+                                f.pressureTop, f.pressureWalls,    f.weightPerArea,
+                                f.zWalls,      f.zVirial,          f.zTheory};
+        ASSERT_EQ(mv_figure_count(), 23 + 12);
+        for (int k = 0; k < 12; ++k) {
+            EXPECT_EQ(shown[23 + k], named[k]) << asked << " figure " << 23 + k;
+        }
+        EXPECT_EQ(f.gravity, taken);
+        const std::vector<HeightProfile::Row> rows = gas->recorder.profileRows(gas->gas);
+        ASSERT_EQ(mv_profile_count(gas.get()), int32_t(rows.size()));
+        ASSERT_EQ(rows.size(), 2u * HeightProfile::kLayers) << "A and B";
+        const double *p = mv_profile(gas.get());
+        for (size_t r = 0; r < rows.size(); ++r) {
+            const double row[] = {rows[r].height, double(rows[r].species), rows[r].density,
+                                  rows[r].densityTheory, rows[r].temperature};
+            for (int k = 0; k < 5; ++k) {
+                EXPECT_TRUE(p[5 * r + k] == row[k] ||
+                            (std::isnan(row[k]) && std::isnan(p[5 * r + k])))
+                    << asked << " row " << r << " column " << k;
+            }
+        }
+    }
+    GasPtr classic = made();
+    EXPECT_EQ(mv_profile_count(classic.get()), 0);
+    EXPECT_EQ(mv_profile(classic.get()), nullptr);
+    EXPECT_TRUE(std::isnan(mv_carnahan_starling(1.0)));
+    EXPECT_EQ(mv_carnahan_starling(0.0), 1.0);
 }
 
 } // namespace

@@ -41,9 +41,27 @@ class Core {
     this.fitVolumeChange = exports.mv_fit_volume_change();
     this.tickTime = exports.mv_tick_time();
     const [maxCount, radiusMin, radiusMax, bMassMin, bMassMax, holeMin, holeMax, heavyMassMax,
-      heavyRadiusMax] = this.f64(exports.mv_mixture_limits(), 9);
+      heavyRadiusMax, gravityMax] = this.f64(exports.mv_mixture_limits(), 10);
     this.mixtureLimits = { maxCount, radiusMin, radiusMax, bMassMin, bMassMax, holeMin, holeMax,
-      heavyMassMax, heavyRadiusMax };
+      heavyMassMax, heavyRadiusMax, gravityMax };
+  }
+
+  // Carnahan and Starling's Z of hard spheres at packing fraction eta.
+  carnahanStarling(eta) { return this.x.mv_carnahan_starling(eta); }
+  // The packing fraction at which Carnahan–Starling's Z is `z` (>= 1),
+  // found on the core's own curve (rising on 0..1) by halving; null for
+  // no such packing.
+  packingOfZ(z) {
+    if (!(z >= 1) || !Number.isFinite(z)) return null;
+    let lo = 0;
+    let hi = 0.999;
+    if (this.carnahanStarling(hi) < z) return null;
+    for (let k = 0; k < 60; ++k) {
+      const mid = (lo + hi) / 2;
+      if (this.carnahanStarling(mid) < z) lo = mid;
+      else hi = mid;
+    }
+    return (lo + hi) / 2;
   }
 
   // The bins a histogram of `samples` speeds is drawn with.
@@ -78,7 +96,9 @@ const RATIO_STATES = ['shown', 'no-readings', 'no-particles', 'no-volume', 'zero
 const FIGURES = ['meanFreePath', 'meanFreePathTheory', 'collisionRate', 'collisionRateTheory',
   'chi', 'packing', 'effusionRatio', 'graham', 'diffusion', 'diffusionError', 'diffusionTheory',
   'heavyV2', 'heavyV2Theory', 'kT', 'paths', 'collisions', 'mixTime', 'fitFrom', 'fitTo',
-  'heavySpeedKs', 'fitIntercept', 'followedSpecies', 'heavyS2'];
+  'heavySpeedKs', 'fitIntercept', 'followedSpecies', 'heavyS2', 'gravity', 'kineticEnergy',
+  'potentialEnergy', 'totalEnergy', 'totalEnergyDrift', 'pressureFloor', 'pressureTop', 'pressureWalls',
+  'weightPerArea', 'zWalls', 'zVirial', 'zTheory'];
 
 // One gas, started as the program starts it.
 export class Gas {
@@ -224,23 +244,24 @@ export class Gas {
   }
   // ---- mixtures ----------------------------------------------------------
   // settings: { aCount, aRadius, bCount, bMass, bRadius, divider ("none",
-  // "solid" or "hole"), holeSide, heavyMass (0: none), heavyRadius }.
+  // "solid" or "hole"), holeSide, heavyMass (0: none), heavyRadius,
+  // gravity (0: none) }.
   // Returns false when the box would be packed too full (nothing changes).
   setMixture({ aCount = 50, aRadius = 1.5, bCount = 0, bMass = 1, bRadius = 1.5, divider = 'none',
-               holeSide = 20, heavyMass = 0, heavyRadius = 5 } = {}) {
+               holeSide = 20, heavyMass = 0, heavyRadius = 5, gravity = 0 } = {}) {
     const d = DIVIDERS.indexOf(divider);
     if (d < 0) throw new RangeError(`unknown divider ${divider}`);
     const taken = this.x.mv_set_mixture(this.h, aCount, aRadius, bCount, bMass, bRadius, d, holeSide,
-                                        heavyMass, heavyRadius);
+                                        heavyMass, heavyRadius, gravity);
     // Refused: the spheres would pack the box (0) or their half of it (2).
     this.refusedHalf = taken === 2;
     return taken === 1;
   }
   get mixture() { return this.x.mv_mixture(this.h) !== 0; }
   mixtureSettings() {
-    const v = this.core.f64(this.x.mv_mixture_settings(this.h), 9);
+    const v = this.core.f64(this.x.mv_mixture_settings(this.h), 10);
     return { aCount: v[0], aRadius: v[1], bCount: v[2], bMass: v[3], bRadius: v[4],
-             divider: DIVIDERS[v[5]], holeSide: v[6], heavyMass: v[7], heavyRadius: v[8] };
+             divider: DIVIDERS[v[5]], holeSide: v[6], heavyMass: v[7], heavyRadius: v[8], gravity: v[9] };
   }
   endMixture(count) { this.x.mv_end_mixture(this.h, count); }
   removeDivider() { this.x.mv_remove_divider(this.h); }
@@ -304,6 +325,21 @@ export class Gas {
     return p ? Array.from(this.core.f64(p, bins)) : null;
   }
   resetMixtureMeasures() { this.x.mv_reset_mixture_measures(this.h); }
+  // The layers along the height, bottom up for each species present:
+  // [{ height, species (0 A, 1 B, 2 the heavy one), density,
+  // densityTheory, temperature (null in an empty layer) }].
+  profileRows() {
+    const n = this.x.mv_profile_count(this.h);
+    if (!n) return [];
+    const v = this.core.f64(this.x.mv_profile(this.h), 5 * n);
+    const out = [];
+    for (let i = 0; i < n; ++i) {
+      const [height, species, density, densityTheory, temperature] = v.subarray(5 * i, 5 * i + 5);
+      out.push({ height, species, density, densityTheory,
+        temperature: Number.isNaN(temperature) ? null : temperature });
+    }
+    return out;
+  }
   // The mean-square displacement: [lag, msd] pairs.
   msd() {
     const n = this.x.mv_msd_count(this.h);

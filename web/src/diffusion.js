@@ -3,7 +3,10 @@
 // the counts on each side, the effusion rates (Graham's law), the free
 // paths' distribution and mean, the mean-square displacement and its D, the
 // heavy particle's speeds (their mean square and distribution against
-// Maxwell–Boltzmann at kT/M); "Exportar CSV" of the core's samples
+// Maxwell–Boltzmann at kT/M); under a field along the height, the layers'
+// density against the barometric law and their temperature; Z against the
+// packing with Carnahan–Starling's curve, the settings applied before kept
+// as points; "Exportar CSV" of the core's samples
 // of the counts and rates. It draws only while shown,
 // at most five times a second; at rest it does nothing.
 import './instruments.css';
@@ -13,6 +16,10 @@ import { typedVerdict } from './typed.js';
 import { classed, redrawer } from './dom.js';
 
 const CONTEXT = 'DiffusionWindow';
+// The texts the desktop's atmosphere and real-gas charts share, and the
+// page's own beside them.
+const SHARED = 'Atmosphere';
+const OWN = 'PageAtmosphere';
 const REDRAW_MS = 200;
 const CHART_POINTS = 300;
 
@@ -20,12 +27,17 @@ const NAVY = '#000080';
 const RED = 'rgb(192, 0, 0)';
 const GREEN = 'rgb(0, 128, 0)';
 const MAGENTA = 'rgb(176, 0, 176)';
+const GREY = 'rgb(128, 128, 128)';
+// Each species' colour, as the view draws it: A, B, the heavy particle.
+const SPECIES = [[NAVY, SHARED, 'Especie A'], [MAGENTA, SHARED, 'Especie B'], [GREEN, OWN, 'Partícula pesada']];
+// Carnahan–Starling's curve is drawn over this packing at least.
+const PACKING_SHOWN = 0.35;
 
 let made = 0;
 
 // A labelled control in a settings column, its help read by screen readers
 // (and after it, a number box's line on what it did with the text).
-function addField(w, control, source, help, column, message) {
+function addField(w, control, source, help, column, message, contexts) {
   const id = `difusion-${++made}`;
   const label = classed('label');
   label.htmlFor = id;
@@ -37,14 +49,14 @@ function addField(w, control, source, help, column, message) {
   cell.append(label, control, hint);
   if (message) cell.append(message);
   w.columns[column].append(cell);
-  w.fields.push({ label, hint, source, help });
+  w.fields.push({ label, hint, source, help, ...contexts });
   return control;
 }
 
 // A number box, taken on Enter or on leaving it by the page's rules for
 // typed numbers; "Aplicar" gives the gas what the boxes took. `range()`
 // gives lo..hi now (B's count follows A's); `taken` hears of each value.
-function numberBox(w, value, lo, hi, decimals, source, help, column, range = () => ({ lo, hi })) {
+function numberBox(w, value, lo, hi, decimals, source, help, column, range = () => ({ lo, hi }), contexts) {
   const input = classed('input');
   input.type = 'text';
   input.inputMode = decimals ? 'decimal' : 'numeric';
@@ -72,7 +84,7 @@ function numberBox(w, value, lo, hi, decimals, source, help, column, range = () 
   b.pending = () => input.value !== read || verdict.refused;
   input.addEventListener('change', () => { if (input.value !== read) b.take(); });
   input.addEventListener('keydown', (e) => { if (e.key === 'Enter') b.take(); });
-  addField(w, input, source, help, column, verdict.line);
+  addField(w, input, source, help, column, verdict.line, contexts);
   b.label = w.fields[w.fields.length - 1].label;
   return b;
 }
@@ -103,14 +115,16 @@ function buildSettings(w) {
   w.hole = box(20, l.holeMin, l.holeMax, 1, 'Lado del agujero', 'El agujero es un cuadrado de este lado', 1);
   w.heavyMass = box(0, 0, l.heavyMassMax, 0, 'Masa de la partícula pesada', '0: ninguna; hasta 1000 masas de A: movimiento browniano', 1);
   w.heavyRadius = box(5, l.radiusMin, l.heavyRadiusMax, 2, 'Radio de la partícula pesada', 'Hasta 10 longitudes de la caja', 1);
+  w.gravity = box(0, 0, l.gravityMax, 2, 'Gravedad', 'Hacia el suelo, en longitudes de la caja por unidad de tiempo al cuadrado; 0: sin campo', 1,
+    undefined, { labelContext: SHARED, helpContext: OWN });
   // The traced particle is one of the mixture's.
   w.traced = box(1, 0, l.maxCount, 0, 'Partícula trazada', 'El número de la partícula cuya traza se dibuja; 0: ninguna', 1,
     () => ({ lo: 0, hi: w.gas.mixture ? w.gas.count : l.maxCount }));
-  w.boxes = [w.aCount, w.aRadius, w.bCount, w.bMass, w.bRadius, w.hole, w.heavyMass, w.heavyRadius, w.traced];
+  w.boxes = [w.aCount, w.aRadius, w.bCount, w.bMass, w.bRadius, w.hole, w.heavyMass, w.heavyRadius, w.gravity, w.traced];
   // The names the page's settings (settings.js) know them by.
   [[w.aCount.input, 'particles'], [w.aRadius.input, 'radius'], [w.bCount.input, 'b-particles'], [w.bMass.input, 'b-mass'],
     [w.bRadius.input, 'b-radius'], [w.divider, 'divider'], [w.hole.input, 'hole'], [w.heavyMass.input, 'heavy-mass'],
-    [w.heavyRadius.input, 'heavy-radius']].forEach(([control, name]) => { control.dataset.setting = name; });
+    [w.heavyRadius.input, 'heavy-radius'], [w.gravity.input, 'gravity']].forEach(([control, name]) => { control.dataset.setting = name; });
 }
 
 // "Aplicar", "Quitar la pared", "Volver al gas clásico", and the lines that
@@ -145,7 +159,12 @@ function buildCharts(w) {
     const host = classed('div', 'chart-host');
     return { host, chart: new Chart(host, { height }), title: classed('h3') };
   };
-  w.charts = { sides: chartOf(150), rates: chartOf(150), paths: chartOf(150), msd: chartOf(150), speeds: chartOf(150) };
+  w.charts = { sides: chartOf(150), rates: chartOf(150), paths: chartOf(150), msd: chartOf(150), speeds: chartOf(150),
+    profile: chartOf(170), z: chartOf(170) };
+  // The layers' temperature under their density, in the same section: the
+  // height along both.
+  const host = classed('div', 'chart-host');
+  w.charts.temperature = { host, chart: new Chart(host, { height: 120 }), title: null };
   w.exporter = exportControls(w.app, {
     description: { context: CONTEXT, text: 'Guarda las partículas a cada lado y la efusión frente al tiempo en un archivo CSV' },
     save: (dialect) => download(w.t('difusion.csv'), w.gas.sideSamplesCsv(dialect)),
@@ -199,16 +218,20 @@ function wireActions(w) {
       w.refusedBox.input.focus();
       return;
     }
+    const before = zPoint(w);
     const ok = gas.setMixture({
       aCount: w.aCount.value, aRadius: w.aRadius.value, bCount: w.bCount.value, bMass: w.bMass.value,
       bRadius: w.bRadius.value, divider: w.divider.value, holeSide: w.hole.value,
-      heavyMass: w.heavyMass.value, heavyRadius: w.heavyRadius.value });
+      heavyMass: w.heavyMass.value, heavyRadius: w.heavyRadius.value, gravity: w.gravity.value });
+    // The point the settings before gave stays on the Z chart.
+    if (ok && before) w.zEarlier.push(before);
     w.refused = !ok;
     if (ok) {
       // The boxes show what the gas took.
       const m = gas.mixtureSettings();
       for (const [b, v] of [[w.aCount, m.aCount], [w.aRadius, m.aRadius], [w.bCount, m.bCount], [w.bMass, m.bMass],
-        [w.bRadius, m.bRadius], [w.hole, m.holeSide], [w.heavyMass, m.heavyMass], [w.heavyRadius, m.heavyRadius]]) {
+        [w.bRadius, m.bRadius], [w.hole, m.holeSide], [w.heavyMass, m.heavyMass], [w.heavyRadius, m.heavyRadius],
+        [w.gravity, m.gravity]]) {
         b.value = Number(v.toFixed(b.decimals));
         b.show();
         // A disabled box's refused text was not the gas's: gone with it.
@@ -225,6 +248,8 @@ function wireActions(w) {
     after('divider');
   });
   w.back.addEventListener('click', () => {
+    const before = zPoint(w);
+    if (before) w.zEarlier.push(before);
     gas.endMixture(app.panelCount ? app.panelCount() : 50);
     after('mixture');
   });
@@ -258,8 +283,8 @@ function retext(w) {
   const { t, charts } = w;
   w.heading.textContent = t('Difusión');
   for (const f of w.fields) {
-    f.label.textContent = t(f.source);
-    f.hint.textContent = t(f.help);
+    f.label.textContent = f.labelContext ? w.app.t(f.labelContext, f.source) : t(f.source);
+    f.hint.textContent = f.helpContext ? w.app.t(f.helpContext, f.help) : t(f.help);
   }
   ['Ninguna', 'Sólida', 'Con agujero'].forEach((text, i) => { w.divider.options[i].textContent = t(text); });
   // A refused text stays to be mended, whatever the language.
@@ -270,12 +295,18 @@ function retext(w) {
   charts.paths.title.textContent = t('Caminos libres');
   charts.msd.title.textContent = t('Desplazamiento cuadrático medio');
   charts.speeds.title.textContent = t('Rapidez de la partícula pesada');
+  charts.profile.title.textContent = w.shared('Perfil de altura');
+  charts.z.title.textContent = w.shared('Z frente a compacidad');
   for (const c of Object.values(charts)) {
-    c.chart.setName(c.title.textContent);
+    if (c.title) c.chart.setName(c.title.textContent);
     c.chart.number = w.n;
   }
+  // The two charts of the layers, each named by what it draws.
+  charts.profile.chart.setName(`${charts.profile.title.textContent}: ${w.shared('Densidad')}`);
+  charts.temperature.chart.setName(`${charts.profile.title.textContent}: ${w.shared('Temperatura')}`);
   w.exporter.retext();
   w.png.retext();
+  w.profileNote.textContent = w.own('La temperatura no baja con la altura: cada partícula frena al subir, pero las lentas no llegan arriba, y las que llegan tienen allí las mismas rapideces que abajo.');
   retextState(w);
 }
 
@@ -307,12 +338,48 @@ function figuresText(w) {
         v(f.heavySpeedKs, 3), gas.heavySpeedCount));
     }
   }
+  lines.push(...fieldLines(w, f));
   if (m.divider !== 'none') {
     lines.push(f.mixTime !== null
       ? t('Tiempo de mezcla (cada especie a menos del 10 % del reparto igual): %1', n(f.mixTime, 1))
       : t('Tiempo de mezcla: aún no mezclados'));
   }
   return lines.join('\n');
+}
+
+// A small number as the page writes it, 2,3·10⁻⁹ (a relative drift).
+function scientific(w, x) {
+  if (x === null) return '—';
+  if (x === 0) return w.n(0, 0);
+  const [mantissa, exponent] = x.toExponential(1).split('e');
+  const superscript = String(Number(exponent)).replace(/[-0-9]/g, (c) => '⁻⁰¹²³⁴⁵⁶⁷⁸⁹'['-0123456789'.indexOf(c)]);
+  return `${w.n(Number(mantissa), 1)}·10${superscript}`;
+}
+
+// The lines of the field (with gravity on) and of Z (with collisions on).
+function fieldLines(w, f) {
+  const { shared: s, own: o, n } = w;
+  const v = (x, d) => (x === null ? '—' : n(x, d));
+  const lines = [];
+  if (f.gravity > 0) {
+    lines.push(`${s('Presión en el suelo')}: ${v(f.pressureFloor, 4)}; ${s('Presión en el pistón')}: ${v(f.pressureTop, 4)}; ${s('Peso por área')}: ${v(f.weightPerArea, 4)}`,
+      o('El suelo sostiene el peso del gas: la presión en el suelo menos la del pistón es el peso por área.'),
+      `${s('Energía potencial')}: ${v(f.potentialEnergy, 1)}; ${s('Deriva de la energía total')}: ${scientific(w, f.totalEnergyDrift)}`);
+  }
+  const point = zPoint(w, f);
+  if (point) {
+    lines.push(`${s('Z de las paredes')}: ${v(f.zWalls, 3)}; ${s('Z del virial')}: ${v(f.zVirial, 3)}; ${s('Carnahan–Starling')}: ${v(f.zTheory, 3)} (${s('Compacidad η')} ${n(point.eta, 3)})`);
+  }
+  return lines;
+}
+
+// Z now, at the packing where Carnahan–Starling gives the core's theory:
+// { eta, walls, virial }, or null without collisions (spheres that pass
+// through each other are the ideal gas, whatever their size).
+function zPoint(w, f = w.gas.mixture ? w.gas.figures() : null) {
+  if (!f || !w.gas.mixture || !w.gas.collisions || (f.zWalls === null && f.zVirial === null)) return null;
+  const eta = w.app.core.packingOfZ(f.zTheory);
+  return eta === null ? null : { eta, walls: f.zWalls, virial: f.zVirial };
 }
 
 // ---- the charts --------------------------------------------------------
@@ -413,17 +480,82 @@ function drawSpeeds(w, f) {
   });
 }
 
+// Each layer's density against the barometric law, species by species,
+// the height along; under it their temperature beside the gas's.
+function drawProfile(w, f) {
+  const { gas, t, shared: s, own: o, charts } = w;
+  const rows = gas.mixture ? gas.profileRows() : [];
+  const present = [...new Set(rows.map((r) => r.species))];
+  const name = (species) => w.app.t(SPECIES[species][1], SPECIES[species][2]);
+  const x = { lo: 0, hi: axisCeil(gas.mixture ? gas.piston : 100), label: s('Altura') };
+  x.step = roundStep(x.hi);
+  const density = [];
+  const temperature = [];
+  for (const species of present) {
+    const [colour] = SPECIES[species];
+    const layers = rows.filter((r) => r.species === species);
+    density.push({ points: layers.map((r) => [r.height, r.density]), colour, marker: colour, size: 3, label: name(species) },
+      { points: layers.map((r) => [r.height, r.densityTheory]), colour, dash: [6, 4], label: `${s('Ley barométrica')} (${name(species)})` });
+    temperature.push({ points: layers.filter((r) => r.temperature !== null).map((r) => [r.height, r.temperature]),
+      colour, marker: colour, size: 3, label: name(species) });
+  }
+  const gasTemperature = f.kT ?? null;
+  if (gasTemperature !== null && rows.length) {
+    // k T is a hundred times "Temperatura" (the layers' own unit).
+    temperature.push({ points: [[x.lo, gasTemperature / 100], [x.hi, gasTemperature / 100]], colour: RED, label: o('Temperatura del gas') });
+  }
+  const top = (series) => Math.max(0, ...series.flatMap((each) => each.points.map((p) => p[1])));
+  const empty = rows.length ? null : t('El gas clásico: elija las especies y la pared, y pulse «Aplicar».');
+  charts.profile.chart.setDescription(empty ?? o('Densidad de cada capa medida, puntos, y la ley barométrica n₀·exp(−m·g·h / kT), línea discontinua.'));
+  charts.profile.chart.draw({ x, y: yAxis(top(density), s('Densidad')), series: density });
+  charts.temperature.chart.setDescription(empty ?? o('Temperatura de cada capa, puntos, y la de todo el gas.'));
+  charts.temperature.chart.draw({ x, y: yAxis(top(temperature), s('Temperatura')), series: temperature });
+  w.profileNote.hidden = !(f.gravity > 0);
+}
+
+// Z against the packing: Carnahan–Starling's curve (the core's), the ideal
+// gas's Z = 1, the points of the settings applied before and the present
+// one, from the walls and from the virial.
+function drawZ(w, f) {
+  const { shared: s, own: o, app } = w;
+  const now = zPoint(w, f);
+  const all = [...w.zEarlier, ...(now ? [now] : [])];
+  const xHi = axisCeil(Math.max(PACKING_SHOWN, ...all.map((p) => p.eta)));
+  const curve = [];
+  for (let k = 0; k <= 70; ++k) curve.push([(xHi * k) / 70, app.core.carnahanStarling((xHi * k) / 70)]);
+  const points = (list, key) => list.filter((p) => p[key] !== null).map((p) => [p.eta, p[key]]);
+  const series = [{ points: curve, colour: RED, label: s('Carnahan–Starling') },
+    { points: [[0, 1], [xHi, 1]], colour: GREEN, dash: [6, 4], label: s('Gas ideal') }];
+  if (w.zEarlier.length) {
+    series.push({ points: points(w.zEarlier, 'walls'), colour: GREY, marker: 'rgb(170, 170, 220)', size: 3,
+      label: o('%1, ajustes anteriores', s('Z de las paredes')) },
+    { points: points(w.zEarlier, 'virial'), colour: GREY, marker: 'rgb(230, 170, 230)', size: 3,
+      label: o('%1, ajustes anteriores', s('Z del virial')) });
+  }
+  series.push({ points: points(now ? [now] : [], 'walls'), colour: NAVY, marker: NAVY, label: s('Z de las paredes') },
+    { points: points(now ? [now] : [], 'virial'), colour: MAGENTA, marker: MAGENTA, label: s('Z del virial') });
+  const top = Math.max(...curve.map((p) => p[1]), ...all.flatMap((p) => [p.walls ?? 0, p.virial ?? 0]));
+  w.charts.z.chart.setDescription(now
+    ? o('Z medido a la compacidad del gas, sobre la curva de Carnahan–Starling y la recta del gas ideal; %1 ajustes anteriores.', w.zEarlier.length)
+    : o('Sin choques las esferas se atraviesan y el gas es ideal: active los choques para medir Z.'));
+  w.charts.z.chart.draw({ x: { lo: 0, hi: xHi, step: 0.05, label: s('Compacidad η') },
+    y: { lo: 0, hi: axisCeil(top), step: axisCeil(top) > 5 ? 1 : 0.5, label: 'Z = P/(n·k·T)' }, series });
+}
+
 function drawCharts(w) {
   const f = w.gas.mixture ? w.gas.figures() : {};
   drawSides(w);
   drawPaths(w, f);
   drawMsd(w, f);
   drawSpeeds(w, f);
+  drawProfile(w, f);
+  drawZ(w, f);
 }
 
 export function mountDiffusion(root, app) {
-  const w = { app, gas: app.gas, fields: [], refused: false, refusedBox: null,
-    t: (source, ...args) => app.t(CONTEXT, source, ...args), n: (x, d) => app.number(x, d) };
+  const w = { app, gas: app.gas, fields: [], refused: false, refusedBox: null, zEarlier: [],
+    t: (source, ...args) => app.t(CONTEXT, source, ...args), n: (x, d) => app.number(x, d),
+    shared: (source, ...args) => app.t(SHARED, source, ...args), own: (source, ...args) => app.t(OWN, source, ...args) };
   root.classList.add('instrument');
   w.heading = classed('h2');
   w.heading.id = 'difusion-title';
@@ -431,10 +563,13 @@ export function mountDiffusion(root, app) {
   buildSettings(w);
   buildActions(w);
   buildCharts(w);
-  const { sides, rates, paths, msd, speeds } = w.charts;
+  const { sides, rates, paths, msd, speeds, profile, temperature, z } = w.charts;
+  w.profileNote = classed('p', 'small');
+  w.profileNote.hidden = true;
   root.append(w.heading, w.grid, w.actions, w.experiment, w.notice, w.figures,
     sides.title, sides.host, rates.title, rates.host, paths.title, paths.host, msd.title, msd.host,
-    speeds.title, speeds.host, w.exporter.root);
+    speeds.title, speeds.host, profile.title, profile.host, temperature.host, w.profileNote,
+    z.title, z.host, w.exporter.root);
 
   // ---- when to draw ------------------------------------------------------
   const redraw = redrawer(root, app, REDRAW_MS, () => {
@@ -457,6 +592,7 @@ export function mountDiffusion(root, app) {
       b.show();
     }
     w.divider.value = 'solid';
+    w.zEarlier = [];
     w.refused = false;
     w.refusedBox = null;
     retextState(w);
@@ -469,6 +605,7 @@ export function mountDiffusion(root, app) {
 
   retext(w);
   enable(w);
-  app.diffusion = { draw: w.draw };
+  // figure(name): what a chart last drew ("profile", "temperature", "z" …).
+  app.diffusion = { draw: w.draw, figure: (name) => w.charts[name].chart.figure };
   return app.diffusion;
 }

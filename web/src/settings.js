@@ -33,10 +33,11 @@ export const VOCABULARY = {
   hole: { read: real(1, 100), mixture: true },
   'heavy-mass': { read: real(1, 1000), mixture: true },
   'heavy-radius': { read: real(0.1, 10), mixture: true },
+  gravity: { read: real(0, 1000), mixture: true },
 };
 // molvix-lab's mixture when an option leaves a value out.
 const MIXTURE_START = { radius: 1.5, 'b-particles': 0, 'b-mass': 1, 'b-radius': 1.5, divider: 'none',
-  hole: 20, 'heavy-mass': 0, 'heavy-radius': 5 };
+  hole: 20, 'heavy-mass': 0, 'heavy-radius': 5, gravity: 0 };
 
 // Name → text pairs (an address's, a command's) as settings: { taken:
 // Map name → value, refused: [names] } (unknown names are no settings and
@@ -98,7 +99,8 @@ export function readSettings(app) {
   }
   if (m) {
     const given = { radius: m.aRadius, 'b-particles': m.bCount, 'b-mass': m.bMass, 'b-radius': m.bRadius,
-      divider: m.divider, hole: m.holeSide, 'heavy-mass': m.heavyMass, 'heavy-radius': m.heavyRadius };
+      divider: m.divider, hole: m.holeSide, 'heavy-mass': m.heavyMass, 'heavy-radius': m.heavyRadius,
+      gravity: m.gravity };
     if (m.divider !== 'hole') delete given.hole;
     if (!(m.heavyMass > 0)) { delete given['heavy-mass']; delete given['heavy-radius']; }
     for (const [name, value] of Object.entries(given)) {

@@ -51,7 +51,8 @@ test('opened by key and button; Aplicar, Quitar la pared, Volver al gas clásico
       mixture: window.molvix.gas.mixture, count: window.molvix.gas.count,
       settings: window.molvix.gas.mixtureSettings(), divider: window.molvix.gas.dividerUp }));
     assert.deepEqual(set, { mixture: true, count: 270, divider: true, settings: {
-      aCount: 150, aRadius: 1.5, bCount: 120, bMass: 16, bRadius: 3, divider: 'solid', holeSide: 20, heavyMass: 0, heavyRadius: 5 } });
+      aCount: 150, aRadius: 1.5, bCount: 120, bMass: 16, bRadius: 3, divider: 'solid', holeSide: 20, heavyMass: 0, heavyRadius: 5,
+      gravity: 0 } });
     assert.ok(await pixelsOf(page, [255, 0, 255]) > 500, 'species B drawn in magenta, larger');
     assert.ok(await pixelsOf(page, [128, 128, 128]) > 50, 'the divider drawn');
     assert.equal(await page.locator('#num-particulas').isDisabled(), true, 'the count bar waits');
