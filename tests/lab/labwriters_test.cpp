@@ -159,7 +159,7 @@ TEST(Columns, EveryColumnIsExplainedInTheHandbookAndTheManPage)
     mixed.settings.mixture = true;
     QSet<QString> columns;
     for (const QByteArray &csv : {summaryCsv({r}), summaryCsv({mixed}), seriesCsv({r}),
-                                  QByteArray::fromStdString(processReadingsCsv({}))}) {
+                                  profileCsv({}), QByteArray::fromStdString(processReadingsCsv({}))}) {
         for (const QByteArray &name : csv.left(csv.indexOf('\n')).split(',')) {
             columns << QString::fromLatin1(name);
         }
