@@ -315,12 +315,12 @@ double LabOptions::runCount() const
 {
     // Every list runs() walks, the process's included.
     double runs = 1;
-    for (const size_t n : {counts.size(), walls.size(), temperatures.size(), collisions.size(),
-                           pistons.size(), pistonTargets.size(), pistonSpeeds.size(), loads.size(),
-                           pistonMasses.size(), baths.size(), bathTemperatures.size(),
-                           gravities.size(), radii.size(),
-                           bCounts.size(), bMasses.size(), bRadii.size(), dividers.size(),
-                           holeSides.size(), heavyMasses.size(), heavyRadii.size()}) {
+    for (const size_t n :
+         {counts.size(),       walls.size(),         temperatures.size(),     collisions.size(),
+          pistons.size(),      pistonTargets.size(), pistonSpeeds.size(),     loads.size(),
+          pistonMasses.size(), baths.size(),         bathTemperatures.size(), gravities.size(),
+          radii.size(),        bCounts.size(),       bMasses.size(),          bRadii.size(),
+          dividers.size(),     holeSides.size(),     heavyMasses.size(),      heavyRadii.size()}) {
         runs *= static_cast<double>(n);
     }
     return runs;

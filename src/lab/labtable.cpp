@@ -269,9 +269,9 @@ const LabOption kOptions[] = {
     {.name = "profile",
      .value = QT_TRANSLATE_NOOP("molvix-lab", "ARCHIVO"),
      .into = &L::profile,
-     .help = QT_TRANSLATE_NOOP(
-         "molvix-lab", "el perfil de altura de cada ejecución de una mezcla en ARCHIVO, al "
-                       "final de los pasos medidos"),
+     .help = QT_TRANSLATE_NOOP("molvix-lab",
+                               "el perfil de altura de cada ejecución de una mezcla en ARCHIVO, al "
+                               "final de los pasos medidos"),
      .refusal = QT_TRANSLATE_NOOP("molvix-lab", "--profile necesita un nombre de archivo"),
      .needs = {"--gravity", mixtureRun}},
     {.name = "format",

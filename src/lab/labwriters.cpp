@@ -390,6 +390,29 @@ QByteArray jsonFields(const std::vector<Column> &columns, int run, const RunResu
     return json;
 }
 
+// A file of runs in JSON: each run's settings once (and `extra`, a field
+// or more after them), then its items, the fields of each.
+QByteArray runsJson(const std::vector<RunResult> &results, const char *key,
+                    const std::function<QByteArray(const RunResult &)> &extra,
+                    const std::function<std::vector<QByteArray>(const RunResult &)> &items)
+{
+    QByteArray json = "{\n  \"runs\": [";
+    int run = 0;
+    for (const RunResult &r : results) {
+        json += run == 0 ? "\n" : ",\n";
+        ++run;
+        json += "    {" + jsonFields(summaryColumns(), run, r, 0, kSettingColumns) +
+                (extra ? extra(r) : QByteArray()) + ", \"" + key + "\": [";
+        const std::vector<QByteArray> fields = items(r);
+        for (const QByteArray &item : fields) {
+            json += (&item == &fields.front() ? "\n      {" : ",\n      {") + item + '}';
+        }
+        json += fields.empty() ? "]}" : "\n    ]}";
+    }
+    json += results.empty() ? "]\n}\n" : "\n  ]\n}\n";
+    return json;
+}
+
 } // namespace
 
 QByteArray summaryNumber(double value)
@@ -490,24 +513,15 @@ QByteArray seriesCsv(const std::vector<RunResult> &results)
 
 QByteArray seriesJson(const std::vector<RunResult> &results)
 {
-    // A run's settings once, then its readings without them.
-    QByteArray json = "{\n  \"runs\": [";
-    int run = 0;
-    for (const RunResult &r : results) {
-        json += run == 0 ? "\n" : ",\n";
-        ++run;
-        json += "    {" + jsonFields(summaryColumns(), run, r, 0, kSettingColumns) + ", \"readings\": [";
-        bool first = true;
+    return runsJson(results, "readings", {}, [](const RunResult &r) {
+        std::vector<QByteArray> items;
         size_t k = 0;
         for (const GasReading &g : r.readings) {
-            json += first ? "\n      {" : ",\n      {";
-            first = false;
-            bool firstField = true;
+            QByteArray json;
             for (const ReadingColumn &c : readingColumns()) {
                 if (!c.setting) {
-                    json += (firstField ? "\"" : ", \"") + QByteArray(c.name) +
+                    json += (json.isEmpty() ? "\"" : ", \"") + QByteArray(c.name) +
                             "\": " + QByteArray::fromStdString(c.text(g));
-                    firstField = false;
                 }
             }
             if (r.settings.processColumns) {
@@ -523,12 +537,10 @@ QByteArray seriesJson(const std::vector<RunResult> &results)
                 }
             }
             ++k;
-            json += '}';
+            items.push_back(json);
         }
-        json += r.readings.empty() ? "]}" : "\n    ]}";
-    }
-    json += results.empty() ? "]\n}\n" : "\n  ]\n}\n";
-    return json;
+        return items;
+    });
 }
 
 namespace {
@@ -597,30 +609,22 @@ QByteArray profileCsv(const std::vector<RunResult> &results)
 
 QByteArray profileJson(const std::vector<RunResult> &results)
 {
-    // As the series: a run's settings once, then its layers.
-    QByteArray json = "{\n  \"runs\": [";
-    int run = 0;
-    for (const RunResult &r : results) {
-        json += run == 0 ? "\n" : ",\n";
-        ++run;
-        json += "    {" + jsonFields(summaryColumns(), run, r, 0, kSettingColumns) +
-                ", \"gravity\": " + jsonText(number(floatText(r.settings.gravity))) +
-                ", \"profile\": [";
-        bool first = true;
+    const auto gravity = [](const RunResult &r) {
+        return ", \"gravity\": " + jsonText(number(floatText(r.settings.gravity)));
+    };
+    return runsJson(results, "profile", gravity, [](const RunResult &r) {
+        std::vector<QByteArray> items;
         for (const HeightProfile::Row &row : r.profile) {
-            json += first ? "\n      {" : ",\n      {";
-            first = false;
             const std::array<Field, 5> fields = profileFields(row);
+            QByteArray json;
             for (size_t k = 0; k < fields.size(); ++k) {
                 json += (k == 0 ? "\"" : ", \"") + QByteArray(kProfileColumns[k]) +
                         "\": " + jsonText(fields[k]);
             }
-            json += '}';
+            items.push_back(json);
         }
-        json += r.profile.empty() ? "]}" : "\n    ]}";
-    }
-    json += results.empty() ? "]\n}\n" : "\n  ]\n}\n";
-    return json;
+        return items;
+    });
 }
 
 std::unique_ptr<OutputFile> OutputFile::open(const QString &path, QString *error,

@@ -2,9 +2,9 @@
 // other options are, and short runs whose columns agree with each other and
 // with the physics (the weight on the floor, the energy kept, Z against
 // Carnahan-Starling, the profile's layers).
-#include "labparse.h"
 #include "experiment.h"
 #include "laboptions.h"
+#include "labparse.h"
 #include "labwriters.h"
 
 #include <QJsonArray>
@@ -74,13 +74,13 @@ TEST(GravityRun, TheColumnsAgreeWithEachOtherAndTheTheory)
     {
         const char *line;
         size_t species;
-        double drift;  // |energy_total_drift| below this
-        bool weighed;  // floor - top against the weight
-        bool realGas;  // z_walls and z_virial against z_theory
+        double drift; // |energy_total_drift| below this
+        bool weighed; // floor - top against the weight
+        bool realGas; // z_walls and z_virial against z_theory
     } cases[] = {
         {"--particles 100 --gravity 8 --collisions off --ticks 8000", 1, 1e-7, true, false},
-        {"--particles 50 --b-particles 50 --b-mass 4 --gravity 10 --collisions on --ticks 8000",
-         2, 1e-5, true, false},
+        {"--particles 50 --b-particles 50 --b-mass 4 --gravity 10 --collisions on --ticks 8000", 2,
+         1e-5, true, false},
         {"--particles 500 --radius 5 --collisions on --ticks 2500", 1, 1e-5, false, true},
     };
     for (const auto &c : cases) {
