@@ -2043,8 +2043,9 @@ campos):
 
 Columnas de la mezcla (con cualquier opción de la mezcla; JSON tiene los
 mismos campos):
-  radius, b_particles, b_mass, b_radius
-                       los ajustes de la mezcla de la ejecución
+  gravity, radius, b_particles, b_mass, b_radius
+                       los ajustes de la mezcla de la ejecución (gravity: el
+                       campo g, 0 sin él)
   mean_free_path       el recorrido libre medio lejos de las paredes (a dos
                        radios mayores de cada una, y del tabique mientras
                        está): la distancia que recorren allí las partículas
@@ -2060,6 +2061,28 @@ mismos campos):
   collision_rate_theory
                        el de la teoría, v̄/λ (la media de las especies), con
                        v̄ = √(8·k·T/(π·m))
+  energy_total_drift   la deriva relativa de la energía total, cinética
+                       Σ½·m·v² más potencial Σm·g·h (h: la altura del
+                       centro), de principio a fin de los pasos medidos:
+                       (E_fin − E_inicio)/E_inicio; sin choques solo el
+                       redondeo la mueve
+  pressure_floor, pressure_top
+                       la presión sobre el suelo y sobre el émbolo: el
+                       impulso que reciben en los pasos medidos por unidad
+                       de área y de tiempo (masas de A, longitudes, tiempo)
+  weight_per_area      el peso del gas sobre el área del suelo,
+                       Σm·g/(100 × 100): en equilibrio, pressure_floor −
+                       pressure_top
+  z_walls, z_virial    el factor de compresibilidad Z = P/(n·k·T) en el
+                       núcleo (a 5 radios mayores o más de cada pared), con
+                       n su densidad medida y P la de las zonas centrales
+                       de las paredes, o la del virial de los choques del
+                       núcleo, Z = 1 + Σd·|J|/(3·k·T·Σt) (d: la distancia
+                       de los centros al chocar, J: el impulso, Σt: el
+                       tiempo que las partículas pasan en el núcleo)
+  z_theory             el de Carnahan–Starling a la compacidad η del núcleo,
+                       (1 + η + η² − η³)/(1 − η)³; 1 sin choques (esferas
+                       que se atraviesan son un gas ideal)
   diffusion            el coeficiente de difusión de la especie A: la
                        pendiente / 6 del desplazamiento cuadrático medio de
                        todas sus partículas (las paredes desplegadas como
@@ -2080,6 +2103,21 @@ mismos campos):
   mayores del suelo (no queda zona lejos de las paredes), y diffusion_theory
   con el émbolo a menos de un diámetro (en esa lámina no hay gas en volumen al
   que se aplique).
+  Las de la presión y Z, vacías sin pasos medidos; las de Z también sin
+  núcleo (el émbolo a menos de 10 radios mayores del suelo) o a
+  temperatura 0. Z se mide en el núcleo porque junto a una pared un gas
+  denso forma capas más densas que él.
+
+Columnas del perfil (--profile; una mezcla):
+  run, height, species, density, density_theory, temperature: una fila por
+  capa y especie (A, B, heavy), de abajo arriba, en 20 capas de la altura,
+  promediadas sobre los pasos medidos. height es el centro de la capa;
+  density, partículas por unidad de volumen; density_theory, la ley
+  barométrica n(h) = n₀·exp(−m·g·h/(k·T)) promediada en la capa, con el
+  número medio de la especie y el k·T medido (uniforme con g = 0);
+  temperature, Σm·v²/(3·N·100) de la capa, como &quot;Temperatura&quot; (vacía si
+  ninguna partícula llegó). Números exactos: el texto más corto que se lee
+  como el mismo double. En JSON cada ejecución da sus ajustes y su perfil.
 
 Columnas de la serie:
   run, tick, time, count, wall, temperature_setting, collisions, pressure,
@@ -2091,14 +2129,15 @@ Columnas de la serie:
 Archivos:
   Sin --out la tabla de resumen va a la salida estándar y nada más va allí.
   Las mismas opciones dan la misma salida, byte a byte, sea cual sea
-  --threads. Un archivo normal se escribe entero o no se escribe: los dos
+  --threads. Un archivo normal se escribe entero o no se escribe: todos los
   archivos están completos antes de sustituir ninguno, y si alguno no se
-  puede escribir ambos conservan lo que tenían. Un FIFO o un dispositivo se
+  puede escribir todos conservan lo que tenían. Un FIFO o un dispositivo se
   escribe donde está, y también el archivo adonde va la salida estándar
   (/dev/stdout, o el destino de una redirección), tras lo que contiene;
-  --series solo puede nombrarlo con --out en otro sitio. --out y --series
-  deben nombrar dos archivos (se siguen los enlaces). Una barra de progreso
-  va a la salida de errores cuando es un terminal.
+  --series y --profile solo pueden nombrarlo con --out en otro sitio.
+  --out, --series y --profile deben nombrar archivos distintos (se siguen
+  los enlaces). Una barra de progreso va a la salida de errores cuando es
+  un terminal.
 
 Límites (comprobados antes de ejecutar nada):
   valores              como mucho 100000 en el barrido de una opción
@@ -2204,8 +2243,9 @@ Process columns (with any process option; JSON has the same fields):
   the program&apos;s windows show).
 
 Mixture columns (with any mixture option; JSON has the same fields):
-  radius, b_particles, b_mass, b_radius
-                       the run&apos;s mixture settings
+  gravity, radius, b_particles, b_mass, b_radius
+                       the run&apos;s mixture settings (gravity: the field g,
+                       0 without one)
   mean_free_path       the mean free path away from the walls (two of the
                        largest radii from each, and from the divider while
                        it stands): the distance A&apos;s and B&apos;s particles fly
@@ -2220,6 +2260,29 @@ Mixture columns (with any mixture option; JSON has the same fields):
   collision_rate_theory
                        the theory&apos;s, v̄/λ (the mean over the species), with
                        v̄ = √(8·k·T/(π·m))
+  energy_total_drift   the relative drift of the total energy, kinetic
+                       Σ½·m·v² plus potential Σm·g·h (h: a centre&apos;s
+                       height), from the start to the end of the measured
+                       ticks: (E_end − E_start)/E_start; without collisions
+                       only rounding moves it
+  pressure_floor, pressure_top
+                       the pressure on the floor and on the piston: the
+                       momentum they receive over the measured ticks per
+                       unit area and time (masses of A, lengths, time)
+  weight_per_area      the gas&apos;s weight over the floor&apos;s area,
+                       Σm·g/(100 × 100): at equilibrium, pressure_floor −
+                       pressure_top
+  z_walls, z_virial    the compressibility factor Z = P/(n·k·T) in the core
+                       (5 of the largest radii or more from every wall), n
+                       its measured density and P that of the walls&apos;
+                       middle patches, or that of the virial of the core&apos;s
+                       collisions, Z = 1 + Σd·|J|/(3·k·T·Σt) (d: the
+                       centres&apos; distance at contact, J: the impulse, Σt:
+                       the time the particles spend in the core)
+  z_theory             Carnahan–Starling&apos;s at the core&apos;s packing fraction
+                       η, (1 + η + η² − η³)/(1 − η)³; 1 without collisions
+                       (spheres that pass through each other are an ideal
+                       gas)
   diffusion            species A&apos;s diffusion coefficient: the slope / 6 of
                        the mean-square displacement of all its particles
                        (the walls unfolded as mirrors) against time, from 10
@@ -2237,7 +2300,21 @@ Mixture columns (with any mixture option; JSON has the same fields):
   and the collisions&apos; also with the piston less than four of the largest radii
   above the floor (no zone away from the walls is left), and diffusion_theory
   with the piston less than a diameter above it (such a slab has no bulk gas
-  for it to apply to).
+  for it to apply to). The pressures&apos; and Z&apos;s are empty without measured
+  ticks; Z&apos;s also without a core (the piston less than 10 of the largest
+  radii above the floor) or at temperature 0. Z is measured in the core
+  because next to a wall a dense gas forms layers denser than it.
+
+Profile columns (--profile; a mixture):
+  run, height, species, density, density_theory, temperature: one row per
+  layer and species (A, B, heavy), bottom up, in 20 layers of the height,
+  averaged over the measured ticks. height is the layer&apos;s middle; density,
+  particles per unit volume; density_theory, the barometric law
+  n(h) = n₀·exp(−m·g·h/(k·T)) averaged over the layer, with the species&apos;
+  mean count and the measured k·T (even with g = 0); temperature,
+  Σm·v²/(3·N·100) of the layer, as &quot;Temperatura&quot; (empty if no particle
+  reached it). Numbers exact: the shortest text that reads back to the same
+  double. In JSON each run gives its settings and then its profile.
 
 Series columns:
   run, tick, time, count, wall, temperature_setting, collisions, pressure,
@@ -2249,12 +2326,13 @@ Series columns:
 Files:
   With no --out the summary table goes to standard output and nothing else
   does. The same options give the same output, byte for byte, whatever
-  --threads is. A regular file is written whole or not at all: both files
-  are complete before either is replaced, and when either cannot be written
-  both keep what they held. A FIFO or a device is written where it is, and
+  --threads is. A regular file is written whole or not at all: every file
+  is complete before any is replaced, and when one cannot be written all
+  keep what they held. A FIFO or a device is written where it is, and
   so is the file standard output goes to (/dev/stdout, or the target of a
-  redirection), after what it holds; --series names it only with --out
-  elsewhere. --out and --series must name two files (links are followed).
+  redirection), after what it holds; --series and --profile name it only
+  with --out elsewhere. --out, --series and --profile must name different
+  files (links are followed).
   A progress bar goes to standard error when it is a terminal.
 
 Limits (checked before any run):
@@ -2431,6 +2509,30 @@ Example (Boyle: pressure against the wall, 100 particles, collisions on):
     <message>
         <source>la versión</source>
         <translation>the version</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>un campo uniforme g hacia el suelo, en longitudes por unidad de tiempo al cuadrado, %1 (por defecto 0, ninguno): cada especie se asienta con su altura de escala k·T/(m·g)</source>
+        <translation>a uniform field g toward the floor, in lengths per unit time squared, %1 (default 0, none): each species settles with its scale height k·T/(m·g)</translation>
+    </message>
+    <message>
+        <source>el perfil de altura de cada ejecución de una mezcla en ARCHIVO, al final de los pasos medidos</source>
+        <translation>the height profile of every mixture run into FILE, at the end of the measured ticks</translation>
+    </message>
+    <message>
+        <source>--profile necesita un nombre de archivo</source>
+        <translation>--profile needs a file name</translation>
+    </message>
+    <message>
+        <source>--profile y --%1 nombran el mismo archivo</source>
+        <translation>--profile and --%1 name the same file</translation>
+    </message>
+    <message>
+        <source>--profile nombra la salida estándar, adonde va el resumen; nombre un archivo para él con --out</source>
+        <translation>--profile names standard output, where the summary goes; name a file for it with --out</translation>
     </message>
 </context>
 </TS>

@@ -48,6 +48,13 @@ void mixtureFiguresOf(const Gas &gas, const MixtureRecorder &recorder, RunResult
     result.mixTime = figure(f.mixTime);
     result.effusionRatio = figure(f.effusionRatio);
     result.grahamRatio = figure(f.grahamRatio);
+    result.energyTotalDrift = figure(f.totalEnergyDrift);
+    result.pressureFloor = figure(f.pressureFloor);
+    result.pressureTop = figure(f.pressureTop);
+    result.weightPerArea = figure(f.weightPerArea);
+    result.zWalls = figure(f.zWalls);
+    result.zVirial = figure(f.zVirial);
+    result.zTheory = figure(f.zTheory);
 }
 
 // The measured readings summarised: their statistics, the P-V path's
@@ -124,6 +131,7 @@ LabGas::LabGas(const RunSettings &run) : settings(run)
         m.heavyRadius = settings.heavyRadius;
         m.divider = settings.divider;
         m.holeSide = settings.holeSide;
+        m.gravity = settings.gravity;
         gas.setMixture(m);
     }
     // The collision box, last: it draws nothing.
@@ -273,6 +281,9 @@ RunResult runExperiment(LabGas &lab, const RunPlan &plan, SweepControl *control)
     summarise(lab, readings, speeds, result);
     if (mixture) {
         mixtureFiguresOf(gas, recorder, result);
+        if (plan.keepProfile) {
+            result.profile = recorder.profileRows(gas);
+        }
     }
     if (!plan.keepReadings) {
         result.sides.clear();
@@ -306,6 +317,11 @@ double sweepBytes(double runs, int32_t maxCount, const RunPlan &plan, int thread
     double held = sizeof(RunResult) + kSummaryText;
     if (plan.keepReadings) {
         held += readings * (sizeof(GasReading) + kReadingText);
+    }
+    // A profile's rows: 20 layers of up to three species.
+    constexpr double kProfileRows = 3 * HeightProfile::kLayers, kProfileText = 96;
+    if (plan.keepProfile) {
+        held += kProfileRows * (sizeof(HeightProfile::Row) + kProfileText);
     }
     return workers * underWay + runs * held;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gas.h"
+#include "heightprofile.h"
 #include "pvfit.h"
 #include "readinglog.h"
 
@@ -52,6 +53,8 @@ struct RunSettings
     // One heavy particle of this mass (none at 0) and radius.
     float heavyMass = 0;
     float heavyRadius = MixtureSettings{}.heavyRadius;
+    // A uniform field toward the floor (0: none), lengths per time^2.
+    float gravity = 0;
 };
 
 // How long every run of a sweep goes.
@@ -60,6 +63,7 @@ struct RunPlan
     int64_t warmup = 0;       // ticks run first; their readings are dropped
     int64_t ticks = 0;        // measured ticks
     bool keepReadings = true; // keep the series of readings, not only its summary
+    bool keepProfile = false; // keep a mixture's height profile at the end
 };
 
 // Speeds are pooled from a snapshot of every live particle taken every this
@@ -111,6 +115,16 @@ struct RunResult
     // measured ticks against 3 k T / M.
     std::optional<double> diffusion, diffusionTheory;
     std::optional<double> heavyV2, heavyV2Theory;
+    // The field and the walls at the end of the measured ticks: the
+    // relative drift of kinetic + potential energy since they began; the
+    // pressures on the floor and the piston, the weight over the floor's
+    // area; Z = P/(n k T) in the core from the walls' middle patches and
+    // from the virial, and Carnahan-Starling's at the core's packing.
+    std::optional<double> energyTotalDrift;
+    std::optional<double> pressureFloor, pressureTop, weightPerArea;
+    std::optional<double> zWalls, zVirial, zTheory;
+    // The layers along the height, each species bottom up (kept on request).
+    std::vector<HeightProfile::Row> profile;
 };
 
 // The control panel's readouts, not shown: the readings carry the numbers.

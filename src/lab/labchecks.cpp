@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include <sys/stat.h>
 
@@ -135,6 +136,20 @@ std::optional<QString> filesCheck(const LabOptions &o)
     if (o.out.isEmpty() && !o.series.isEmpty() && isStandardOutput(o.series)) {
         return QCoreApplication::translate("molvix-lab",
                                            "--series nombra la salida estándar, adonde va el "
+                                           "resumen; nombre un archivo para él con --out");
+    }
+    const std::pair<const char *, const QString *> others[] = {{"out", &o.out},
+                                                               {"series", &o.series}};
+    for (const auto &[name, other] : others) {
+        if (!o.profile.isEmpty() && !other->isEmpty() && sameFile(o.profile, *other)) {
+            return QCoreApplication::translate("molvix-lab",
+                                               "--profile y --%1 nombran el mismo archivo")
+                .arg(QLatin1String(name));
+        }
+    }
+    if (o.out.isEmpty() && !o.profile.isEmpty() && isStandardOutput(o.profile)) {
+        return QCoreApplication::translate("molvix-lab",
+                                           "--profile nombra la salida estándar, adonde va el "
                                            "resumen; nombre un archivo para él con --out");
     }
     return std::nullopt;

@@ -239,23 +239,26 @@ std::optional<QString> readValues(const QCommandLineParser &parser, LabOptions &
 void LabOptions::addMixtures(RunSettings r, std::vector<RunSettings> &all) const
 {
     r.mixture = mixture;
-    for (const float radius : radii) {
-        r.radius = radius;
-        for (const int32_t b : bCounts) {
-            r.bCount = b;
-            for (const float mass : bMasses) {
-                r.bMass = mass;
-                for (const float bRadius : bRadii) {
-                    r.bRadius = bRadius;
-                    for (const Divider divider : dividers) {
-                        r.divider = divider;
-                        for (const float side : holeSides) {
-                            r.holeSide = side;
-                            for (const float heavyMass : heavyMasses) {
-                                r.heavyMass = heavyMass;
-                                for (const float heavyRadius : heavyRadii) {
-                                    r.heavyRadius = heavyRadius;
-                                    all.push_back(r);
+    for (const float gravity : gravities) {
+        r.gravity = gravity;
+        for (const float radius : radii) {
+            r.radius = radius;
+            for (const int32_t b : bCounts) {
+                r.bCount = b;
+                for (const float mass : bMasses) {
+                    r.bMass = mass;
+                    for (const float bRadius : bRadii) {
+                        r.bRadius = bRadius;
+                        for (const Divider divider : dividers) {
+                            r.divider = divider;
+                            for (const float side : holeSides) {
+                                r.holeSide = side;
+                                for (const float heavyMass : heavyMasses) {
+                                    r.heavyMass = heavyMass;
+                                    for (const float heavyRadius : heavyRadii) {
+                                        r.heavyRadius = heavyRadius;
+                                        all.push_back(r);
+                                    }
                                 }
                             }
                         }
@@ -312,11 +315,12 @@ double LabOptions::runCount() const
 {
     // Every list runs() walks, the process's included.
     double runs = 1;
-    for (const size_t n : {counts.size(), walls.size(), temperatures.size(), collisions.size(),
-                           pistons.size(), pistonTargets.size(), pistonSpeeds.size(), loads.size(),
-                           pistonMasses.size(), baths.size(), bathTemperatures.size(), radii.size(),
-                           bCounts.size(), bMasses.size(), bRadii.size(), dividers.size(),
-                           holeSides.size(), heavyMasses.size(), heavyRadii.size()}) {
+    for (const size_t n :
+         {counts.size(),       walls.size(),         temperatures.size(),     collisions.size(),
+          pistons.size(),      pistonTargets.size(), pistonSpeeds.size(),     loads.size(),
+          pistonMasses.size(), baths.size(),         bathTemperatures.size(), gravities.size(),
+          radii.size(),        bCounts.size(),       bMasses.size(),          bRadii.size(),
+          dividers.size(),     holeSides.size(),     heavyMasses.size(),      heavyRadii.size()}) {
         runs *= static_cast<double>(n);
     }
     return runs;

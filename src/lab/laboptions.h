@@ -47,6 +47,7 @@ struct LabOptions
     std::vector<std::optional<float>> bathTemperatures{std::nullopt};
     bool processColumns = false;
     // A mixture's settings; none given: the classic gas, no mixture columns.
+    std::vector<float> gravities{0}; // 0: no field
     std::vector<float> radii{kRadius};
     std::vector<int32_t> bCounts{0};
     std::vector<float> bMasses{1};
@@ -61,6 +62,7 @@ struct LabOptions
     int threads = 1;
     QString out;    // summary file; empty: standard output
     QString series; // series file; empty: none
+    QString profile; // height profile file (a mixture's); empty: none
     OutputFormat format = OutputFormat::Csv;
 
     // The runs of the sweep: every count, for each every wall, for each

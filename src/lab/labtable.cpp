@@ -50,6 +50,12 @@ bool heavyParticle(const LabOptions &o)
     return std::any_of(o.heavyMasses.begin(), o.heavyMasses.end(), [](float m) { return m > 0; });
 }
 
+// Any mixture option makes every run of the sweep a mixture.
+bool mixtureRun(const LabOptions &o)
+{
+    return o.mixture;
+}
+
 using G = OptionGroup;
 using L = LabOptions;
 
@@ -154,6 +160,16 @@ const LabOption kOptions[] = {
          "la del gas una vez aplicados los ajustes, antes del calentamiento)"),
      .needs = {"--bath on", bathOn}},
 
+    {.name = "gravity",
+     .value = QT_TRANSLATE_NOOP("molvix-lab", "G"),
+     .into = &L::gravities,
+     .max = kGravityMax,
+     .group = G::Mixture,
+     .help = QT_TRANSLATE_NOOP(
+         "molvix-lab",
+         "un campo uniforme g hacia el suelo, en longitudes por unidad de tiempo al "
+         "cuadrado, %1 (por defecto 0, ninguno): cada especie se asienta con su altura "
+         "de escala k·T/(m·g)")},
     {.name = "radius",
      .value = QT_TRANSLATE_NOOP("molvix-lab", "R"),
      .into = &L::radii,
@@ -250,6 +266,14 @@ const LabOption kOptions[] = {
      .into = &L::series,
      .help = QT_TRANSLATE_NOOP("molvix-lab", "las lecturas de cada ejecución en ARCHIVO"),
      .refusal = QT_TRANSLATE_NOOP("molvix-lab", "--series necesita un nombre de archivo")},
+    {.name = "profile",
+     .value = QT_TRANSLATE_NOOP("molvix-lab", "ARCHIVO"),
+     .into = &L::profile,
+     .help = QT_TRANSLATE_NOOP("molvix-lab",
+                               "el perfil de altura de cada ejecución de una mezcla en ARCHIVO, al "
+                               "final de los pasos medidos"),
+     .refusal = QT_TRANSLATE_NOOP("molvix-lab", "--profile necesita un nombre de archivo"),
+     .needs = {"--gravity", mixtureRun}},
     {.name = "format",
      .into = &L::format,
      .help = QT_TRANSLATE_NOOP("molvix-lab", "formato de ambos (por defecto csv)"),

@@ -263,6 +263,8 @@ Field optionalNumber(const RunResult &r, const std::optional<double> &value)
 const std::vector<Column> &mixtureColumns()
 {
     static const std::vector<Column> columns = {
+        // The field acts on the whole box: it leads the mixture's settings.
+        {"gravity", [](int, const RunResult &r) { return number(floatText(r.settings.gravity)); }},
         {"radius", [](int, const RunResult &r) { return number(floatText(r.settings.radius)); }},
         {"b_particles", [](int, const RunResult &r) { return whole(r.settings.bCount); }},
         {"b_mass", [](int, const RunResult &r) { return number(floatText(r.settings.bMass)); }},
@@ -278,6 +280,16 @@ const std::vector<Column> &mixtureColumns()
         {"effusion_ratio",
          [](int, const RunResult &r) { return optionalNumber(r, r.effusionRatio); }},
         {"graham_ratio", [](int, const RunResult &r) { return optionalNumber(r, r.grahamRatio); }},
+        {"energy_total_drift",
+         [](int, const RunResult &r) { return optionalNumber(r, r.energyTotalDrift); }},
+        {"pressure_floor",
+         [](int, const RunResult &r) { return optionalNumber(r, r.pressureFloor); }},
+        {"pressure_top", [](int, const RunResult &r) { return optionalNumber(r, r.pressureTop); }},
+        {"weight_per_area",
+         [](int, const RunResult &r) { return optionalNumber(r, r.weightPerArea); }},
+        {"z_walls", [](int, const RunResult &r) { return optionalNumber(r, r.zWalls); }},
+        {"z_virial", [](int, const RunResult &r) { return optionalNumber(r, r.zVirial); }},
+        {"z_theory", [](int, const RunResult &r) { return optionalNumber(r, r.zTheory); }},
         {"diffusion", [](int, const RunResult &r) { return optionalNumber(r, r.diffusion); }},
         {"diffusion_theory",
          [](int, const RunResult &r) { return optionalNumber(r, r.diffusionTheory); }},
@@ -375,6 +387,29 @@ QByteArray jsonFields(const std::vector<Column> &columns, int run, const RunResu
         json +=
             (k == from ? "\"" : ", \"") + QByteArray(c.name) + "\": " + jsonText(c.field(run, r));
     }
+    return json;
+}
+
+// A file of runs in JSON: each run's settings once (and `extra`, a field
+// or more after them), then its items, the fields of each.
+QByteArray runsJson(const std::vector<RunResult> &results, const char *key,
+                    const std::function<QByteArray(const RunResult &)> &extra,
+                    const std::function<std::vector<QByteArray>(const RunResult &)> &items)
+{
+    QByteArray json = "{\n  \"runs\": [";
+    int run = 0;
+    for (const RunResult &r : results) {
+        json += run == 0 ? "\n" : ",\n";
+        ++run;
+        json += "    {" + jsonFields(summaryColumns(), run, r, 0, kSettingColumns) +
+                (extra ? extra(r) : QByteArray()) + ", \"" + key + "\": [";
+        const std::vector<QByteArray> fields = items(r);
+        for (const QByteArray &item : fields) {
+            json += (&item == &fields.front() ? "\n      {" : ",\n      {") + item + '}';
+        }
+        json += fields.empty() ? "]}" : "\n    ]}";
+    }
+    json += results.empty() ? "]\n}\n" : "\n  ]\n}\n";
     return json;
 }
 
@@ -478,24 +513,15 @@ QByteArray seriesCsv(const std::vector<RunResult> &results)
 
 QByteArray seriesJson(const std::vector<RunResult> &results)
 {
-    // A run's settings once, then its readings without them.
-    QByteArray json = "{\n  \"runs\": [";
-    int run = 0;
-    for (const RunResult &r : results) {
-        json += run == 0 ? "\n" : ",\n";
-        ++run;
-        json += "    {" + jsonFields(summaryColumns(), run, r, 0, kSettingColumns) + ", \"readings\": [";
-        bool first = true;
+    return runsJson(results, "readings", {}, [](const RunResult &r) {
+        std::vector<QByteArray> items;
         size_t k = 0;
         for (const GasReading &g : r.readings) {
-            json += first ? "\n      {" : ",\n      {";
-            first = false;
-            bool firstField = true;
+            QByteArray json;
             for (const ReadingColumn &c : readingColumns()) {
                 if (!c.setting) {
-                    json += (firstField ? "\"" : ", \"") + QByteArray(c.name) +
+                    json += (json.isEmpty() ? "\"" : ", \"") + QByteArray(c.name) +
                             "\": " + QByteArray::fromStdString(c.text(g));
-                    firstField = false;
                 }
             }
             if (r.settings.processColumns) {
@@ -511,12 +537,94 @@ QByteArray seriesJson(const std::vector<RunResult> &results)
                 }
             }
             ++k;
-            json += '}';
+            items.push_back(json);
         }
-        json += r.readings.empty() ? "]}" : "\n    ]}";
+        return items;
+    });
+}
+
+namespace {
+
+// A profile's figure, the shortest text that reads back to the same double;
+// none where it is not defined (a layer no particle reached has no
+// temperature).
+Field exact(double value)
+{
+    if (!std::isfinite(value)) {
+        return {};
     }
-    json += results.empty() ? "]\n}\n" : "\n  ]\n}\n";
-    return json;
+    if (value == 0) {
+        return number(QByteArrayLiteral("0")); // never "-0"
+    }
+    char text[32];
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, value);
+    return ec == std::errc() ? number(QByteArray(text, static_cast<int>(end - text))) : Field{};
+}
+
+const char *speciesName(int32_t species)
+{
+    switch (species) {
+    case kSpeciesB:
+        return "B";
+    case kHeavy:
+        return "heavy";
+    default:
+        break;
+    }
+    return "A";
+}
+
+// A profile row's fields, in the order of kProfileColumns.
+constexpr const char *kProfileColumns[] = {"height", "species", "density", "density_theory",
+                                           "temperature"};
+
+std::array<Field, 5> profileFields(const HeightProfile::Row &row)
+{
+    return {exact(row.height), word(speciesName(row.species)), exact(row.density),
+            exact(row.densityTheory), exact(row.temperature)};
+}
+
+} // namespace
+
+QByteArray profileCsv(const std::vector<RunResult> &results)
+{
+    QByteArray csv = "run";
+    for (const char *name : kProfileColumns) {
+        csv += ',' + QByteArray(name);
+    }
+    csv += '\n';
+    int run = 0;
+    for (const RunResult &r : results) {
+        const QByteArray prefix = QByteArray::number(++run);
+        for (const HeightProfile::Row &row : r.profile) {
+            csv += prefix;
+            for (const Field &f : profileFields(row)) {
+                csv += ',' + csvText(f);
+            }
+            csv += '\n';
+        }
+    }
+    return csv;
+}
+
+QByteArray profileJson(const std::vector<RunResult> &results)
+{
+    const auto gravity = [](const RunResult &r) {
+        return ", \"gravity\": " + jsonText(number(floatText(r.settings.gravity)));
+    };
+    return runsJson(results, "profile", gravity, [](const RunResult &r) {
+        std::vector<QByteArray> items;
+        for (const HeightProfile::Row &row : r.profile) {
+            const std::array<Field, 5> fields = profileFields(row);
+            QByteArray json;
+            for (size_t k = 0; k < fields.size(); ++k) {
+                json += (k == 0 ? "\"" : ", \"") + QByteArray(kProfileColumns[k]) +
+                        "\": " + jsonText(fields[k]);
+            }
+            items.push_back(json);
+        }
+        return items;
+    });
 }
 
 std::unique_ptr<OutputFile> OutputFile::open(const QString &path, QString *error,

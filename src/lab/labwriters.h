@@ -24,6 +24,11 @@ QByteArray summaryJson(const std::vector<RunResult> &results, const RunPlan &pla
 // The readings of every run, numbers exact.
 QByteArray seriesCsv(const std::vector<RunResult> &results);
 QByteArray seriesJson(const std::vector<RunResult> &results);
+// Each mixture run's layers at the end of its measured ticks: height,
+// species (A, B, heavy), density and the barometric law's, temperature;
+// numbers exact (the shortest text that reads back to the same double).
+QByteArray profileCsv(const std::vector<RunResult> &results);
+QByteArray profileJson(const std::vector<RunResult> &results);
 
 // A file molvix-lab writes: opened before any run, written after all of
 // them. A regular file, or a name not there yet, is replaced whole: the text

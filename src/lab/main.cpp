@@ -132,6 +132,7 @@ int runLab(const LabOptions &o)
     plan.warmup = o.warmup;
     plan.ticks = o.ticks;
     plan.keepReadings = !o.series.isEmpty();
+    plan.keepProfile = !o.profile.isEmpty();
     // Before the runs are even listed: a sweep beyond the limits is refused
     // at once instead of running out of memory or time.
     // A mixture's species B comes on top of the count.
@@ -145,7 +146,7 @@ int runLab(const LabOptions &o)
     // Every file is checked, then opened, before any run, so that one that
     // cannot be written is known at once and no file is made or replaced.
     QString error;
-    for (const QString &path : {o.out, o.series}) {
+    for (const QString &path : {o.out, o.series, o.profile}) {
         if (!path.isEmpty() && !OutputFile::openable(path, &error)) {
             return fail(error);
         }
@@ -160,12 +161,15 @@ int runLab(const LabOptions &o)
         }
         return fail(error);
     };
-    std::unique_ptr<OutputFile> out, series;
+    std::unique_ptr<OutputFile> out, series, profile;
     if (!(out = o.out.isEmpty() ? OutputFile::standardOutput(&error)
                                 : OutputFile::open(o.out, &error, interrupted))) {
         return notOpened();
     }
     if (!o.series.isEmpty() && !(series = OutputFile::open(o.series, &error, interrupted))) {
+        return notOpened();
+    }
+    if (!o.profile.isEmpty() && !(profile = OutputFile::open(o.profile, &error, interrupted))) {
         return notOpened();
     }
 
@@ -198,11 +202,14 @@ int runLab(const LabOptions &o)
         return stopped(control.runsDone.load(), runs.size());
     }
     // Every run is done: what remains is writing, which a late Ctrl+C does
-    // not cut short. Both texts are made before either file changes.
+    // not cut short. Every text is made before any file changes.
     const bool json = o.format == OutputFormat::Json;
     std::vector<std::pair<OutputFile *, QByteArray>> files;
     if (series != nullptr) {
         files.emplace_back(series.get(), json ? seriesJson(results) : seriesCsv(results));
+    }
+    if (profile != nullptr) {
+        files.emplace_back(profile.get(), json ? profileJson(results) : profileCsv(results));
     }
     files.emplace_back(out.get(), json ? summaryJson(results, plan) : summaryCsv(results));
     if (!writeAll(files, &error)) {

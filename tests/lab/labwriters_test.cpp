@@ -158,8 +158,9 @@ TEST(Columns, EveryColumnIsExplainedInTheHandbookAndTheManPage)
     RunResult mixed;
     mixed.settings.mixture = true;
     QSet<QString> columns;
-    for (const QByteArray &csv : {summaryCsv({r}), summaryCsv({mixed}), seriesCsv({r}),
-                                  QByteArray::fromStdString(processReadingsCsv({}))}) {
+    for (const QByteArray &csv :
+         {summaryCsv({r}), summaryCsv({mixed}), seriesCsv({r}), profileCsv({}),
+          QByteArray::fromStdString(processReadingsCsv({}))}) {
         for (const QByteArray &name : csv.left(csv.indexOf('\n')).split(',')) {
             columns << QString::fromLatin1(name);
         }
