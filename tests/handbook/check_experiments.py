@@ -10,7 +10,10 @@ promised figure as an element of class "lab-expect":
                each of its values. A command with --series FILE (the script
                writes it to a file of its own) also gives its readings:
                series(wall=50, ...) those of the runs with those settings;
-               mean and sd average them
+               mean and sd average them. One with --profile FILE gives its
+               layers: profile(species="A", collisions="on") those rows of
+               the runs with those settings (the profile's own columns
+               picked directly, the others through the summary's rows)
   data-within  the page's tolerance: "3%" of the figure, or an absolute one
   data-value   the figure when the element's text is not it (the text, if it
                is a percentage, must then be the tolerance)
@@ -135,22 +138,28 @@ def main():
                     failures.append(f"{name}: not a molvix-lab command: {command}")
                     continue
                 with tempfile.TemporaryDirectory() as tmp:
-                    readings = None
+                    readings = layers = None
                     if "--series" in words[:-1]:
                         readings = os.path.join(tmp, "series.csv")
                         words[words.index("--series") + 1] = readings
+                    if "--profile" in words[:-1]:
+                        layers = os.path.join(tmp, "profile.csv")
+                        words[words.index("--profile") + 1] = layers
                     out = subprocess.run([lab] + words[1:], capture_output=True, text=True)
                     if out.returncode != 0:
                         failures.append(f"{name}: {command}: status {out.returncode}: {out.stderr}")
-                        cache[command] = ([], [])
+                        cache[command] = ([], [], [])
                     else:
                         summary = [Row(d) for d in csv.DictReader(io.StringIO(out.stdout))]
-                        taken = []
+                        taken, stacked = [], []
                         if readings:
                             with open(readings, newline="") as f:
                                 taken = [Row(d) for d in csv.DictReader(f)]
-                        cache[command] = (summary, taken)
-            rows, taken = cache[command]
+                        if layers:
+                            with open(layers, newline="") as f:
+                                stacked = [Row(d) for d in csv.DictReader(f)]
+                        cache[command] = (summary, taken, stacked)
+            rows, taken, stacked = cache[command]
             if not rows:
                 continue
 
@@ -166,8 +175,20 @@ def main():
                     raise LookupError(f"no readings with {want}")
                 return found
 
+            def profile(**want):
+                # A layer's own columns are picked directly; any other
+                # setting names the runs whose summary row has it.
+                own = {k: v for k, v in want.items() if stacked and k in stacked[0].d}
+                given = {k: v for k, v in want.items() if k not in own}
+                runs = {r.d["run"] for r in rows if matches(r, given)}
+                found = [p for p in stacked if p.d["run"] in runs and matches(p, own)]
+                if not found:
+                    raise LookupError(f"no layers with {want}")
+                return found
+
             try:
                 got = eval(attrs["data-of"], {"row": row, "rows": rows, "series": series,
+                                              "profile": profile,
                                               "mean": statistics.mean, "sd": statistics.stdev,
                                               "abs": abs, "min": min, "max": max, "math": math})
             except Exception as e:  # a page that names a column or row wrongly
