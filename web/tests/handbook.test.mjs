@@ -217,7 +217,7 @@ test('each experiment page loads its command: a button per command it names, the
       }
     }
   }
-  assert.equal(buttons, 2 * 18);
+  assert.equal(buttons, 2 * 20);
 });
 
 // Every page reachable from the contents, and every link within the
