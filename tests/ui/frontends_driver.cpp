@@ -4,7 +4,7 @@
 // reads back exactly) and the desktop's files. The page's side of the
 // front ends' parity test (web/tests/frontends.test.mjs) runs the same
 // settings in the browser and compares.
-//   frontends_driver classic|process|hole|solid
+//   frontends_driver classic|process|hole|solid|gravity
 #include "controlpanel.h"
 #include "controls.h"
 #include "diffusionwindow.h"
@@ -59,10 +59,18 @@ std::map<std::string, Case> cases()
     RunSettings solid = hole;
     solid.divider = Divider::Solid;
     solid.bMass = 4;
+    RunSettings field;
+    field.mixture = true;
+    field.count = 100;
+    field.bCount = 50;
+    field.bMass = 4;
+    field.collisions = true;
+    field.gravity = 8;
     return {{"classic", {classic, 4000}},
             {"process", {process, 4000}},
             {"hole", {hole, 6000}},
-            {"solid", {solid, 6000}}};
+            {"solid", {solid, 6000}},
+            {"gravity", {field, 4000}}};
 }
 
 std::string number(double x)
@@ -92,6 +100,19 @@ std::string quoted(const std::string &text)
 
 using Figures = std::map<std::string, std::string>;
 
+// The layers as one JSON array, row after row.
+std::string profileArray(const std::vector<HeightProfile::Row> &rows)
+{
+    std::string out = "[";
+    for (const HeightProfile::Row &r : rows) {
+        for (const double x : {r.height, double(r.species), r.density, r.densityTheory,
+                               r.temperature}) {
+            out += (out.size() > 1 ? ", " : "") + number(x);
+        }
+    }
+    return out + "]";
+}
+
 std::string object(const Figures &figures)
 {
     std::string out = "{";
@@ -106,6 +127,7 @@ Figures labFigures(const Case &c)
     RunPlan plan;
     plan.warmup = 0;
     plan.ticks = c.ticks;
+    plan.keepProfile = c.run.mixture;
     const RunResult r = runExperiment(c.run, plan);
     Figures f{{"work", number(r.work)},
               {"heat", number(r.heat)},
@@ -126,7 +148,15 @@ Figures labFigures(const Case &c)
                   {"graham_ratio", optional(r.grahamRatio)},
                   {"diffusion", optional(r.diffusion)},
                   {"diffusion_theory", optional(r.diffusionTheory)},
-                  {"mix_time", optional(r.mixTime)}});
+                  {"mix_time", optional(r.mixTime)},
+                  {"energy_total_drift", optional(r.energyTotalDrift)},
+                  {"pressure_floor", optional(r.pressureFloor)},
+                  {"pressure_top", optional(r.pressureTop)},
+                  {"weight_per_area", optional(r.weightPerArea)},
+                  {"z_walls", optional(r.zWalls)},
+                  {"z_virial", optional(r.zVirial)},
+                  {"z_theory", optional(r.zTheory)},
+                  {"profile", profileArray(r.profile)}});
     }
     return f;
 }
@@ -164,6 +194,7 @@ void setUpDesktop(const Case &c, const ProgramWindows &w)
                                     : c.run.divider == Divider::Solid ? DiffusionWindow::kSolida
                                                                       : DiffusionWindow::kNinguna);
         d.SpinAgujero->setValue(c.run.holeSide);
+        d.SpinGravedad->setValue(c.run.gravity);
         QTest::mouseClick(d.BtnAplicar, Qt::LeftButton);
         if (c.run.divider == Divider::Solid) {
             QTest::mouseClick(d.BtnQuitarPared, Qt::LeftButton);
@@ -205,7 +236,15 @@ Figures desktopFigures(const Case &c, const ProgramWindows &w, Figures &files)
                   {"graham_ratio", number(m.grahamRatio)},
                   {"diffusion", number(m.diffusion)},
                   {"diffusion_theory", number(m.diffusionTheory)},
-                  {"mix_time", number(m.mixTime)}});
+                  {"mix_time", number(m.mixTime)},
+                  {"energy_total_drift", number(m.totalEnergyDrift)},
+                  {"pressure_floor", number(m.pressureFloor)},
+                  {"pressure_top", number(m.pressureTop)},
+                  {"weight_per_area", number(m.weightPerArea)},
+                  {"z_walls", number(m.zWalls)},
+                  {"z_virial", number(m.zVirial)},
+                  {"z_theory", number(m.zTheory)},
+                  {"profile", profileArray(w.Difusion->profileRows())}});
         files["diffusion"] = quoted(mixtureSamplesCsv(w.Difusion->samples()));
     }
     return f;
@@ -225,7 +264,8 @@ std::string settingsJson(const Case &c)
            ", \"bMass\": " + number(r.bMass) + ", \"bRadius\": " + number(r.bRadius) +
            ", \"divider\": \"" +
            (r.divider == Divider::Hole ? "hole" : r.divider == Divider::Solid ? "solid" : "none") +
-           "\", \"holeSide\": " + number(r.holeSide) + ", \"ticks\": " + std::to_string(c.ticks) +
+           "\", \"holeSide\": " + number(r.holeSide) + ", \"gravity\": " + number(r.gravity) +
+           ", \"ticks\": " + std::to_string(c.ticks) +
            "}";
 }
 
@@ -238,7 +278,7 @@ int main(int argc, char **argv)
     const std::map<std::string, Case> all = cases();
     const auto found = argc == 2 ? all.find(argv[1]) : all.end();
     if (found == all.end()) {
-        std::fprintf(stderr, "usage: frontends_driver classic|process|hole|solid\n");
+        std::fprintf(stderr, "usage: frontends_driver classic|process|hole|solid|gravity\n");
         return 2;
     }
     const Case &c = found->second;

@@ -59,23 +59,32 @@ test('Gravedad: bad text refused or clamped aloud; the charts are the core\'s; a
       assert.deepEqual(first.profile[`Ley barométrica (${name})`], rows.map((r) => [r.height, r.densityTheory]), name);
       assert.deepEqual(first.temperature[name], rows.filter((r) => r.temperature !== null).map((r) => [r.height, r.temperature]));
     }
-    assert.deepEqual(first.z['Z de las paredes'], [[first.eta, first.f.zWalls]]);
-    assert.deepEqual(first.z['Z del virial'], [[first.eta, first.f.zVirial]]);
+    // Under the field the density changes with height: no Z.
+    assert.equal(first.f.zWalls, null);
+    assert.deepEqual(first.z['Z de las paredes'] ?? [], []);
     const n = (x, d) => x.toFixed(d).replace('.', ',');
     assert.match(first.text, new RegExp(`Presión en el suelo: ${n(first.f.pressureFloor, 4)}; Presión en el pistón: ${n(first.f.pressureTop, 4)}; Peso por área: 0,4000`));
     assert.match(first.text, /Deriva de la energía total: -?\d,\d·10⁻[⁰¹²³⁴⁵⁶⁷⁸⁹]+/);
-    assert.match(first.text, new RegExp(`Z de las paredes: ${n(first.f.zWalls, 3)}; Z del virial: ${n(first.f.zVirial, 3)}`));
+    assert.doesNotMatch(first.text, /Z de las paredes/);
 
-    // Larger spheres without the field: the point before stays, grey.
+    // Without the field, larger spheres, then smaller: the point before
+    // stays, grey.
     await setBox(difusion, 'radius', '4');
     await setBox(difusion, 'gravity', '0');
     await difusion.locator('[data-action="apply"]').click();
     await runTicks(page, 500);
     const second = await drawnAndCore(page);
-    assert.deepEqual(second.z['Z de las paredes, ajustes anteriores'], first.z['Z de las paredes']);
-    assert.deepEqual(second.z['Z del virial, ajustes anteriores'], first.z['Z del virial']);
-    assert.ok(second.eta > first.eta + 0.01, `a denser gas: η ${first.eta} then ${second.eta}`);
+    assert.deepEqual(second.z['Z de las paredes'], [[second.eta, second.f.zWalls]]);
+    assert.deepEqual(second.z['Z del virial'], [[second.eta, second.f.zVirial]]);
+    assert.match(second.text, new RegExp(`Z de las paredes: ${n(second.f.zWalls, 3)}; Z del virial: ${n(second.f.zVirial, 3)}`));
     assert.doesNotMatch(second.text, /Presión en el suelo/, 'no field, no field lines');
+    await setBox(difusion, 'radius', '2');
+    await difusion.locator('[data-action="apply"]').click();
+    await runTicks(page, 500);
+    const third = await drawnAndCore(page);
+    assert.deepEqual(third.z['Z de las paredes, ajustes anteriores'], second.z['Z de las paredes']);
+    assert.deepEqual(third.z['Z del virial, ajustes anteriores'], second.z['Z del virial']);
+    assert.ok(third.eta < second.eta - 0.01, `a thinner gas: η ${second.eta} then ${third.eta}`);
     await page.waitForFunction(() => !location.hash.includes('gravity'));
     // At rest the window asks for no frames.
     const frames = await page.evaluate(() => new Promise((done) => {

@@ -2,7 +2,8 @@
 // bit, and the same files: molvix-lab's run and the desktop's windows
 // (offscreen, through their controls) as tests/ui/frontends_driver prints
 // them, and the page in the browser. A classic gas, a compression with the
-// moving piston, and mixtures through a hole and past a removed divider.
+// moving piston, mixtures through a hole and past a removed divider, and
+// one under a field, with its layers along the height.
 //   MOLVIX_FRONTENDS_DRIVER  the driver (default build/tests/ui/frontends_driver)
 import { execFileSync } from 'node:child_process';
 import { resolve } from 'node:path';
@@ -28,7 +29,9 @@ async function pageRun(page, s) {
     if (s.piston === 'moving') gas.setProcess({ piston: 'moving', target: s.pistonTo, speed: s.pistonSpeed });
     if (s.mixture) {
       if (!gas.setMixture({ aCount: s.count, aRadius: s.aRadius, bCount: s.bCount, bMass: s.bMass,
-        bRadius: s.bRadius, divider: s.divider, holeSide: s.holeSide })) throw new Error('refused');
+        bRadius: s.bRadius, divider: s.divider, holeSide: s.holeSide, gravity: s.gravity })) {
+        throw new Error('refused');
+      }
       if (s.divider === 'solid') gas.removeDivider();
     }
     app.changed('settings');
@@ -54,14 +57,19 @@ function pageFigures(page, s) {
       Object.assign(out, { mean_free_path: f.meanFreePath, mean_free_path_theory: f.meanFreePathTheory,
         collision_rate: f.collisionRate, collision_rate_theory: f.collisionRateTheory,
         effusion_ratio: f.effusionRatio, graham_ratio: f.graham, diffusion: f.diffusion,
-        diffusion_theory: f.diffusionTheory, mix_time: f.mixTime });
+        diffusion_theory: f.diffusionTheory, mix_time: f.mixTime,
+        energy_total_drift: f.totalEnergyDrift, pressure_floor: f.pressureFloor,
+        pressure_top: f.pressureTop, weight_per_area: f.weightPerArea, z_walls: f.zWalls,
+        z_virial: f.zVirial, z_theory: f.zTheory,
+        profile: gas.profileRows().flatMap((r) =>
+          [r.height, r.species, r.density, r.densityTheory, r.temperature]) });
       files.diffusion = gas.sideSamplesCsv();
     }
     return { figures: out, files };
   }, s);
 }
 
-for (const name of ['classic', 'process', 'hole', 'solid']) {
+for (const name of ['classic', 'process', 'hole', 'solid', 'gravity']) {
   test(`${name}: molvix-lab, the desktop and the page agree bit for bit`, async () => {
     const expected = JSON.parse(execFileSync(driver, [name], { encoding: 'utf8' }));
     assert.deepEqual(expected.desktop, expected.lab, 'the desktop against molvix-lab');
