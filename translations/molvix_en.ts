@@ -265,6 +265,89 @@ F2: control panel · F3: graphs · F4: processes · F7: diffusion · Ctrl+Q: end
     </message>
 </context>
 <context>
+    <name>Atmosphere</name>
+    <message>
+        <source>Gravedad</source>
+        <translation>Gravity</translation>
+    </message>
+    <message>
+        <source>Perfil de altura</source>
+        <translation>Height profile</translation>
+    </message>
+    <message>
+        <source>Altura</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Densidad</source>
+        <translation>Density</translation>
+    </message>
+    <message>
+        <source>Ley barométrica</source>
+        <translation>Barometric law</translation>
+    </message>
+    <message>
+        <source>Especie A</source>
+        <translation>Species A</translation>
+    </message>
+    <message>
+        <source>Especie B</source>
+        <translation>Species B</translation>
+    </message>
+    <message>
+        <source>Temperatura</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Z frente a compacidad</source>
+        <translation>Z against packing</translation>
+    </message>
+    <message>
+        <source>Compacidad η</source>
+        <translation>Packing fraction η</translation>
+    </message>
+    <message>
+        <source>Gas ideal</source>
+        <translation>Ideal gas</translation>
+    </message>
+    <message>
+        <source>Carnahan–Starling</source>
+        <translation>Carnahan–Starling</translation>
+    </message>
+    <message>
+        <source>Z de las paredes</source>
+        <translation>Z from the walls</translation>
+    </message>
+    <message>
+        <source>Z del virial</source>
+        <translation>Z from the virial</translation>
+    </message>
+    <message>
+        <source>Presión en el suelo</source>
+        <translation>Pressure on the floor</translation>
+    </message>
+    <message>
+        <source>Presión en el pistón</source>
+        <translation>Pressure on the piston</translation>
+    </message>
+    <message>
+        <source>Peso por área</source>
+        <translation>Weight per area</translation>
+    </message>
+    <message>
+        <source>Deriva de la energía total</source>
+        <translation>Total energy drift</translation>
+    </message>
+    <message>
+        <source>Energía potencial</source>
+        <translation>Potential energy</translation>
+    </message>
+    <message>
+        <source>Partícula pesada</source>
+        <translation>Heavy particle</translation>
+    </message>
+</context>
+<context>
     <name>ChartExport</name>
     <message>
         <source>Guardar gráfica</source>
@@ -710,6 +793,38 @@ The readings are still here: try another folder or name.</translation>
     <message>
         <source>Histograma de %1 rapideces de la partícula pesada, con la curva de Maxwell–Boltzmann a la temperatura del gas, kT/M.</source>
         <translation>Histogram of %1 speeds of the heavy particle, with the Maxwell–Boltzmann curve at the gas's temperature, kT/M.</translation>
+    </message>
+    <message>
+        <source>Factor de compresibilidad Z</source>
+        <translation>Compressibility factor Z</translation>
+    </message>
+    <message>
+        <source>Un campo uniforme hacia el suelo, en longitudes por unidad de tiempo al cuadrado; 0: ninguno</source>
+        <translation>A uniform field toward the floor, in lengths per unit time squared; 0: none</translation>
+    </message>
+    <message>
+        <source>La densidad de cada especie por capas de altura, frente a la ley barométrica, y su temperatura en el eje de la derecha</source>
+        <translation>Each species&apos; density in layers of height, against the barometric law, and its temperature on the right-hand axis</translation>
+    </message>
+    <message>
+        <source>Z medido en las paredes y por el virial, a la compacidad de este gas y de los valores aplicados antes, frente a Carnahan–Starling y al gas ideal</source>
+        <translation>Z measured on the walls and from the virial, at the packing of this gas and of the settings applied before, against Carnahan–Starling and the ideal gas</translation>
+    </message>
+    <message>
+        <source>perfil-altura</source>
+        <translation>height-profile</translation>
+    </message>
+    <message>
+        <source>z-compacidad</source>
+        <translation>z-packing</translation>
+    </message>
+    <message>
+        <source>Con la gravedad g = %1 cada especie se asienta hacia el suelo, con su altura de escala kT/(m·g).</source>
+        <translation>Under gravity g = %1 each species settles toward the floor, with its own scale height kT/(m·g).</translation>
+    </message>
+    <message>
+        <source>Suelo menos pistón</source>
+        <translation>Floor minus piston</translation>
     </message>
 </context>
 <context>
