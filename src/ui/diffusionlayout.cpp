@@ -122,9 +122,10 @@ void attachAll(QChart *chart)
 
 void DiffusionWindow::buildControls()
 {
-    // Four charts a row: at 1000 wide it still ends inside a 1366 screen.
-    move(350, 60);
-    resize(1000, 700);
+    // Four charts a row: 950 wide, beside the main window's 330, it still
+    // ends inside a 1280 screen.
+    move(330, 60);
+    resize(950, 700);
     QVBoxLayout *column = molvix::ui::silverColumn(this, &Panel1);
     column->addLayout(buildSettings());
 

@@ -5,6 +5,7 @@
 
 #include <QChart>
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -52,11 +53,38 @@ void showInLegend(QChart *chart, QAbstractSeries *series, bool shown)
     }
 }
 
-void smallLegend(QChart *chart)
+// Four names do not fit in a row over a chart a quarter of the window
+// wide: they stand in a column in a corner of the plot that the curves
+// leave free (the axes' ends are set to leave it).
+void cornerLegend(QChart *chart, bool right)
 {
-    chart->legend()->setVisible(true);
-    chart->legend()->setFont(molvix::ui::smallChartFont());
-    chart->legend()->setShowToolTips(true);
+    QLegend *legend = chart->legend();
+    legend->setVisible(true);
+    legend->setFont(molvix::ui::smallChartFont());
+    legend->setShowToolTips(true);
+    legend->setAlignment(Qt::AlignLeft); // a column
+    legend->detachFromChart();
+    legend->setBackgroundVisible(true);
+    legend->setBrush(QColor(255, 255, 255, 170)); // the lines show through
+    legend->setPen(QPen(QColor(200, 200, 200)));
+    const auto place = [legend, right](const QRectF &plot) {
+        // Measured here: a detached legend's size hint is still the row's.
+        const QFontMetricsF metrics(legend->font());
+        double widest = 0;
+        int rows = 0;
+        for (const QLegendMarker *marker : legend->markers()) {
+            if (marker->isVisible()) {
+                widest = std::max(widest, metrics.horizontalAdvance(marker->label()));
+                ++rows;
+            }
+        }
+        const double w = std::min(widest + 34, 0.8 * plot.width());
+        const double h = std::min(rows * 2.0 * metrics.height() + 16, 0.85 * plot.height());
+        const double x = right ? plot.right() - w - 2 : plot.left() + 2;
+        legend->setGeometry(QRectF(x, plot.top() + 2, w, h));
+        legend->update();
+    };
+    QObject::connect(chart, &QChart::plotAreaChanged, legend, place);
 }
 
 } // namespace
@@ -96,10 +124,13 @@ ProfileChartView::ProfileChartView(const std::array<QColor, 3> &colours, QWidget
         QCoreApplication::translate("Atmosphere", "Especie A"),
         QCoreApplication::translate("Atmosphere", "Especie B"),
         QCoreApplication::translate("Atmosphere", "Partícula pesada")};
+    // Added in the legend's order: the species, then the law and the
+    // temperature.
     for (size_t sp = 0; sp < 3; ++sp) {
         m_measured[sp] = dots(c, colours[sp], names[sp], QScatterSeries::MarkerShapeCircle);
         m_measured[sp]->setMarkerSize(6);
-        // One law, one legend entry: the lines are told apart by the points.
+    }
+    for (size_t sp = 0; sp < 3; ++sp) {
         m_theory[sp] = line(c, kNavy, QCoreApplication::translate("Atmosphere", "Ley barométrica"),
                             Qt::DashLine);
         m_temperature[sp] =
@@ -113,7 +144,19 @@ ProfileChartView::ProfileChartView(const std::array<QColor, 3> &colours, QWidget
         m_temperature[sp]->attachAxis(m_height);
         m_temperature[sp]->attachAxis(m_kelvin);
     }
-    smallLegend(c);
+    // One law and one temperature in the legend: the lines are told apart
+    // by the points; the heavy particle's are its red ones.
+    for (size_t sp = 1; sp < 3; ++sp) {
+        showInLegend(c, m_theory[sp], false);
+        showInLegend(c, m_temperature[sp], false);
+    }
+    showInLegend(c, m_measured[kHeavy], false);
+    // Densities of a few 1e-4: labels at the ends only leave the axis's
+    // title room beside the temperature's axis.
+    m_density->setTickCount(2);
+    m_density->setLabelFormat(QStringLiteral("%.2g"));
+    m_density->setTruncateLabels(false);
+    cornerLegend(c, true);
     setRenderHint(QPainter::Antialiasing);
     molvix::ui::quickScene(this);
     setRows({});
@@ -143,20 +186,15 @@ void ProfileChartView::setRows(const std::vector<HeightProfile::Row> &rows)
             }
         }
     }
-    bool firstLaw = true;
     for (size_t sp = 0; sp < 3; ++sp) {
         m_measured[sp]->replace(measured[sp]);
         m_theory[sp]->replace(theory[sp]);
         m_temperature[sp]->replace(temperature[sp]);
-        const bool present = !measured[sp].isEmpty();
-        showInLegend(chart(), m_measured[sp], present);
-        showInLegend(chart(), m_theory[sp], present && firstLaw);
-        showInLegend(chart(), m_temperature[sp], present && firstLaw);
-        firstLaw = firstLaw && !present;
     }
     m_height->setRange(0, top > 0 ? top : double(kBoxSize));
-    m_density->setRange(0, molvix::ui::axisCeil(most));
-    m_kelvin->setRange(0, molvix::ui::axisCeil(hottest));
+    // The points below the legend, the flat temperature halfway up.
+    m_density->setRange(0, molvix::ui::axisCeil(1.6 * most));
+    m_kelvin->setRange(0, molvix::ui::axisCeil(2 * hottest));
 }
 
 ZChartView::ZChartView(QWidget *parent)
@@ -167,9 +205,10 @@ ZChartView::ZChartView(QWidget *parent)
     QChart *c = chart();
     QValueAxis *packing =
         molvix::ui::makeAxis(QCoreApplication::translate("Atmosphere", "Compacidad η"));
-    packing->setRange(0, kPackingMax);
-    packing->setTickCount(8);
-    packing->setLabelFormat(molvix::ui::fixedLabelFormat(0.05));
+    // The curve to 0.35, the axis to a round 0.4 (labels a tenth apart fit).
+    packing->setRange(0, 0.4);
+    packing->setTickCount(5);
+    packing->setLabelFormat(molvix::ui::fixedLabelFormat(0.1));
     m_z = molvix::ui::makeAxis(QStringLiteral("Z"));
     c->addAxis(packing, Qt::AlignBottom);
     c->addAxis(m_z, Qt::AlignLeft);
@@ -196,7 +235,11 @@ ZChartView::ZChartView(QWidget *parent)
             s->attachAxis(axis);
         }
     }
-    smallLegend(c);
+    // The walls' points larger: the virial's agree with them and would
+    // hide them.
+    m_walls->setMarkerSize(10);
+    m_virial->setMarkerSize(6);
+    cornerLegend(c, false);
     setRenderHint(QPainter::Antialiasing);
     molvix::ui::quickScene(this);
     setPoints({});
