@@ -263,6 +263,14 @@ F2: control panel · F3: graphs · F4: processes · F7: diffusion · Ctrl+Q: end
         <source>Rapideces de la partícula pesada muestreadas a lo largo de la mezcla, con la curva de Maxwell–Boltzmann de su masa M a la temperatura del gas (kT/M).</source>
         <translation>The heavy particle's speeds sampled through the mixture, with the Maxwell–Boltzmann curve of its mass M at the gas's temperature (kT/M).</translation>
     </message>
+    <message>
+        <source>La densidad de cada especie en 20 capas de altura (puntos) frente a la ley barométrica n₀·exp(−m·g·h/kT) (a trazos), y su temperatura (punteada, eje de la derecha): la misma en todas las capas.</source>
+        <translation>Each species&apos; density in 20 layers of height (points) against the barometric law n₀·exp(−m·g·h/kT) (dashed), and its temperature (dotted, right-hand axis): the same in every layer.</translation>
+    </message>
+    <message>
+        <source>Z = P·V/(N·kT) medido en las paredes y por el virial de los choques, a la compacidad del gas, frente a Carnahan–Starling y al gas ideal (Z = 1); quedan los puntos de los valores aplicados antes.</source>
+        <translation>Z = P·V/(N·kT) measured on the walls and from the collisions&apos; virial, at the gas&apos;s packing, against Carnahan–Starling and the ideal gas (Z = 1); the points of the settings applied before stay.</translation>
+    </message>
 </context>
 <context>
     <name>Atmosphere</name>
@@ -337,10 +345,6 @@ F2: control panel · F3: graphs · F4: processes · F7: diffusion · Ctrl+Q: end
     <message>
         <source>Deriva de la energía total</source>
         <translation>Total energy drift</translation>
-    </message>
-    <message>
-        <source>Energía potencial</source>
-        <translation>Potential energy</translation>
     </message>
     <message>
         <source>Partícula pesada</source>
@@ -821,10 +825,6 @@ The readings are still here: try another folder or name.</translation>
     <message>
         <source>Con la gravedad g = %1 cada especie se asienta hacia el suelo, con su altura de escala kT/(m·g).</source>
         <translation>Under gravity g = %1 each species settles toward the floor, with its own scale height kT/(m·g).</translation>
-    </message>
-    <message>
-        <source>Suelo menos pistón</source>
-        <translation>Floor minus piston</translation>
     </message>
 </context>
 <context>

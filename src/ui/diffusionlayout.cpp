@@ -122,9 +122,9 @@ void attachAll(QChart *chart)
 
 void DiffusionWindow::buildControls()
 {
-    // Four charts a row: 950 wide, beside the main window's 330, it still
+    // Four charts a row: 950 wide, beside the main window's 320, it still
     // ends inside a 1280 screen.
-    move(330, 60);
+    move(320, 60);
     resize(950, 700);
     QVBoxLayout *column = molvix::ui::silverColumn(this, &Panel1);
     column->addLayout(buildSettings());
@@ -148,13 +148,9 @@ void DiffusionWindow::buildControls()
         label->setMinimumWidth(120);
         column->addWidget(label);
     }
-    column->addLayout(buildCharts(), 1);
     BtnExportarCSV = new QPushButton(tr("Exportar CSV"));
     BtnExportarCSV->setObjectName(QStringLiteral("BtnExportarCSV"));
-    auto *bottom = new QHBoxLayout;
-    bottom->addStretch(1);
-    bottom->addWidget(BtnExportarCSV);
-    column->addLayout(bottom);
+    column->addLayout(buildCharts(), 1);
 }
 
 // The species on the left, the divider and the particles in the middle,
@@ -278,7 +274,13 @@ QGridLayout *DiffusionWindow::buildCharts()
         ChartExport::attach(views[i], stems[i]);
         charts->addWidget(views[i], static_cast<int>(i / 4), static_cast<int>(i % 4));
     }
-    charts->addWidget(LabelCifras, 1, 3, Qt::AlignTop);
+    // The figures and the export under them: every line of a run with all
+    // of them on (a hole, the heavy particle, the field, collisions) fits.
+    auto *side = new QVBoxLayout;
+    side->addWidget(LabelCifras);
+    side->addStretch(1);
+    side->addWidget(BtnExportarCSV, 0, Qt::AlignRight);
+    charts->addLayout(side, 1, 3);
     for (int k = 0; k < 4; ++k) {
         charts->setColumnStretch(k, 1);
     }

@@ -341,16 +341,14 @@ QString DiffusionWindow::figuresText() const
         lines << parts.join(QStringLiteral("; "));
     };
     if (f.gravity > 0) {
+        // The floor takes the piston's push and the gas's weight.
         atmosphere({{QCoreApplication::translate("Atmosphere", "Presión en el suelo"),
                      f.pressureFloor},
                     {QCoreApplication::translate("Atmosphere", "Presión en el pistón"),
-                     f.pressureTop}});
-        atmosphere({{tr("Suelo menos pistón"), f.pressureFloor - f.pressureTop},
+                     f.pressureTop},
                     {QCoreApplication::translate("Atmosphere", "Peso por área"),
                      f.weightPerArea}});
-        atmosphere({{QCoreApplication::translate("Atmosphere", "Energía potencial"),
-                     f.potentialEnergy},
-                    {QCoreApplication::translate("Atmosphere", "Deriva de la energía total"),
+        atmosphere({{QCoreApplication::translate("Atmosphere", "Deriva de la energía total"),
                      f.totalEnergyDrift}});
     }
     if (g.collisions()) {

@@ -572,6 +572,35 @@ TEST_F(DiffusionWindowTest, TheProfileAndZChartsShowTheCoresFigures)
     }
 }
 
+// With every figure on (a hole, the heavy particle, the field, collisions)
+// the window opened still ends inside a 1280 x 1024 screen at its height,
+// its figures whole and every chart with room to plot.
+TEST_F(DiffusionWindowTest, EveryFigureShowsWholeInTheWindowAsOpened)
+{
+    gas().setCollisions(true);
+    d().SpinGravedad->setValue(8);
+    apply(150, 50, 4, DiffusionWindow::kConAgujero, 50);
+    run(400);
+    d().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d()));
+    d().redraw();
+    QCoreApplication::processEvents();
+    EXPECT_GE(d().LabelCifras->text().count(QLatin1Char('\n')), 9);
+    EXPECT_LE(d().geometry().right(), 1280);
+    EXPECT_LE(d().geometry().height(), 700);
+    EXPECT_GE(d().LabelCifras->height(), d().LabelCifras->heightForWidth(d().LabelCifras->width()))
+        << d().LabelCifras->text().toStdString() << d().LabelCifras->width();
+    for (QChartView *chart : d().findChildren<QChartView *>()) {
+        EXPECT_GE(chart->chart()->plotArea().height(), 60) << chart->objectName().toStdString();
+        EXPECT_GE(chart->chart()->plotArea().width(), 100) << chart->objectName().toStdString();
+    }
+    // A setting refused (too full a box) leaves no point behind.
+    const qsizetype points = d().ChartZ->walls()->count();
+    d().SpinRadioA->setValue(kMixtureRadiusMax);
+    apply(400, 0, 1, DiffusionWindow::kNinguna);
+    EXPECT_EQ(d().ChartZ->walls()->count(), points);
+}
+
 TEST_F(DiffusionWindowTest, ShownTextsBeginTheNamesAScreenReaderHears)
 {
     for (QPushButton *b : {d().BtnAplicar, d().BtnQuitarPared, d().BtnVolver,
