@@ -53,10 +53,17 @@ void showInLegend(QChart *chart, QAbstractSeries *series, bool shown)
     }
 }
 
-// Four names do not fit in a row over a chart a quarter of the window
-// wide: they stand in a column in a corner of the plot that the curves
-// leave free (the axes' ends are set to leave it).
-void cornerLegend(QChart *chart, bool right)
+// Three short names fit in a row over a chart a quarter of the window wide.
+void rowLegend(QChart *chart)
+{
+    chart->legend()->setVisible(true);
+    chart->legend()->setFont(molvix::ui::smallChartFont());
+    chart->legend()->setShowToolTips(true);
+}
+
+// Four do not: they stand in a column in the plot's top left, which the
+// curve, rising to the right, leaves free.
+void cornerLegend(QChart *chart)
 {
     QLegend *legend = chart->legend();
     legend->setVisible(true);
@@ -67,7 +74,7 @@ void cornerLegend(QChart *chart, bool right)
     legend->setBackgroundVisible(true);
     legend->setBrush(QColor(255, 255, 255, 170)); // the lines show through
     legend->setPen(QPen(QColor(200, 200, 200)));
-    const auto place = [legend, right](const QRectF &plot) {
+    const auto place = [legend](const QRectF &plot) {
         // Measured here: a detached legend's size hint is still the row's.
         const QFontMetricsF metrics(legend->font());
         double widest = 0;
@@ -78,10 +85,9 @@ void cornerLegend(QChart *chart, bool right)
                 ++rows;
             }
         }
-        const double w = std::min(widest + 34, 0.8 * plot.width());
+        const double w = std::min(widest + 34, 0.75 * plot.width());
         const double h = std::min(rows * 2.0 * metrics.height() + 16, 0.85 * plot.height());
-        const double x = right ? plot.right() - w - 2 : plot.left() + 2;
-        legend->setGeometry(QRectF(x, plot.top() + 2, w, h));
+        legend->setGeometry(QRectF(plot.left() + 2, plot.top() + 2, w, h));
         legend->update();
     };
     QObject::connect(chart, &QChart::plotAreaChanged, legend, place);
@@ -144,10 +150,10 @@ ProfileChartView::ProfileChartView(const std::array<QColor, 3> &colours, QWidget
         m_temperature[sp]->attachAxis(m_height);
         m_temperature[sp]->attachAxis(m_kelvin);
     }
-    // One law and one temperature in the legend: the lines are told apart
-    // by the points; the heavy particle's are its red ones.
-    for (size_t sp = 1; sp < 3; ++sp) {
-        showInLegend(c, m_theory[sp], false);
+    // One law in the legend: the lines are told apart by the points; the
+    // heavy particle's are its red ones; the temperature's axis is named.
+    for (size_t sp = 0; sp < 3; ++sp) {
+        showInLegend(c, m_theory[sp], sp == 0);
         showInLegend(c, m_temperature[sp], false);
     }
     showInLegend(c, m_measured[kHeavy], false);
@@ -156,7 +162,7 @@ ProfileChartView::ProfileChartView(const std::array<QColor, 3> &colours, QWidget
     m_density->setTickCount(2);
     m_density->setLabelFormat(QStringLiteral("%.2g"));
     m_density->setTruncateLabels(false);
-    cornerLegend(c, true);
+    rowLegend(c);
     setRenderHint(QPainter::Antialiasing);
     molvix::ui::quickScene(this);
     setRows({});
@@ -192,8 +198,8 @@ void ProfileChartView::setRows(const std::vector<HeightProfile::Row> &rows)
         m_temperature[sp]->replace(temperature[sp]);
     }
     m_height->setRange(0, top > 0 ? top : double(kBoxSize));
-    // The points below the legend, the flat temperature halfway up.
-    m_density->setRange(0, molvix::ui::axisCeil(1.6 * most));
+    // The flat temperature halfway up, apart from the densities.
+    m_density->setRange(0, molvix::ui::axisCeil(most));
     m_kelvin->setRange(0, molvix::ui::axisCeil(2 * hottest));
 }
 
@@ -239,7 +245,7 @@ ZChartView::ZChartView(QWidget *parent)
     // hide them.
     m_walls->setMarkerSize(10);
     m_virial->setMarkerSize(6);
-    cornerLegend(c, false);
+    cornerLegend(c);
     setRenderHint(QPainter::Antialiasing);
     molvix::ui::quickScene(this);
     setPoints({});
@@ -264,5 +270,6 @@ void ZChartView::setPoints(const std::vector<Point> &points)
     }
     m_walls->replace(walls);
     m_virial->replace(virial);
-    m_z->setRange(0, molvix::ui::axisCeil(most));
+    // Up to 8 at least: the curve and the points stay under the legend.
+    m_z->setRange(0, std::max(8.0, molvix::ui::axisCeil(most)));
 }
