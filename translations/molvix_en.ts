@@ -263,6 +263,93 @@ F2: control panel · F3: graphs · F4: processes · F7: diffusion · Ctrl+Q: end
         <source>Rapideces de la partícula pesada muestreadas a lo largo de la mezcla, con la curva de Maxwell–Boltzmann de su masa M a la temperatura del gas (kT/M).</source>
         <translation>The heavy particle's speeds sampled through the mixture, with the Maxwell–Boltzmann curve of its mass M at the gas's temperature (kT/M).</translation>
     </message>
+    <message>
+        <source>La densidad de cada especie en 20 capas de altura (puntos) frente a la ley barométrica n₀·exp(−m·g·h/kT) (a trazos), y su temperatura (punteada, eje de la derecha): la misma en todas las capas.</source>
+        <translation>Each species&apos; density in 20 layers of height (points) against the barometric law n₀·exp(−m·g·h/kT) (dashed), and its temperature (dotted, right-hand axis): the same in every layer.</translation>
+    </message>
+    <message>
+        <source>Z = P·V/(N·kT) medido en las paredes y por el virial de los choques, a la compacidad del gas, frente a Carnahan–Starling y al gas ideal (Z = 1); quedan los puntos de los valores aplicados antes.</source>
+        <translation>Z = P·V/(N·kT) measured on the walls and from the collisions&apos; virial, at the gas&apos;s packing, against Carnahan–Starling and the ideal gas (Z = 1); the points of the settings applied before stay.</translation>
+    </message>
+</context>
+<context>
+    <name>Atmosphere</name>
+    <message>
+        <source>Gravedad</source>
+        <translation>Gravity</translation>
+    </message>
+    <message>
+        <source>Perfil de altura</source>
+        <translation>Height profile</translation>
+    </message>
+    <message>
+        <source>Altura</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Densidad</source>
+        <translation>Density</translation>
+    </message>
+    <message>
+        <source>Ley barométrica</source>
+        <translation>Barometric law</translation>
+    </message>
+    <message>
+        <source>Especie A</source>
+        <translation>Species A</translation>
+    </message>
+    <message>
+        <source>Especie B</source>
+        <translation>Species B</translation>
+    </message>
+    <message>
+        <source>Temperatura</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Z frente a compacidad</source>
+        <translation>Z against packing</translation>
+    </message>
+    <message>
+        <source>Compacidad η</source>
+        <translation>Packing fraction η</translation>
+    </message>
+    <message>
+        <source>Gas ideal</source>
+        <translation>Ideal gas</translation>
+    </message>
+    <message>
+        <source>Carnahan–Starling</source>
+        <translation>Carnahan–Starling</translation>
+    </message>
+    <message>
+        <source>Z de las paredes</source>
+        <translation>Z from the walls</translation>
+    </message>
+    <message>
+        <source>Z del virial</source>
+        <translation>Z from the virial</translation>
+    </message>
+    <message>
+        <source>Presión en el suelo</source>
+        <translation>Pressure on the floor</translation>
+    </message>
+    <message>
+        <source>Presión en el pistón</source>
+        <translation>Pressure on the piston</translation>
+    </message>
+    <message>
+        <source>Peso por área</source>
+        <translation>Weight per area</translation>
+    </message>
+    <message>
+        <source>Deriva de la energía total</source>
+        <translation>Total energy drift</translation>
+    </message>
+    <message>
+        <source>Partícula pesada</source>
+        <translation>Heavy particle</translation>
+    </message>
 </context>
 <context>
     <name>Atmosphere</name>
@@ -789,6 +876,34 @@ The readings are still here: try another folder or name.</translation>
     <message>
         <source>Histograma de %1 rapideces de la partícula pesada, con la curva de Maxwell–Boltzmann a la temperatura del gas, kT/M.</source>
         <translation>Histogram of %1 speeds of the heavy particle, with the Maxwell–Boltzmann curve at the gas's temperature, kT/M.</translation>
+    </message>
+    <message>
+        <source>Factor de compresibilidad Z</source>
+        <translation>Compressibility factor Z</translation>
+    </message>
+    <message>
+        <source>Un campo uniforme hacia el suelo, en longitudes por unidad de tiempo al cuadrado; 0: ninguno</source>
+        <translation>A uniform field toward the floor, in lengths per unit time squared; 0: none</translation>
+    </message>
+    <message>
+        <source>La densidad de cada especie por capas de altura, frente a la ley barométrica, y su temperatura en el eje de la derecha</source>
+        <translation>Each species&apos; density in layers of height, against the barometric law, and its temperature on the right-hand axis</translation>
+    </message>
+    <message>
+        <source>Z medido en las paredes y por el virial, a la compacidad de este gas y de los valores aplicados antes, frente a Carnahan–Starling y al gas ideal</source>
+        <translation>Z measured on the walls and from the virial, at the packing of this gas and of the settings applied before, against Carnahan–Starling and the ideal gas</translation>
+    </message>
+    <message>
+        <source>perfil-altura</source>
+        <translation>height-profile</translation>
+    </message>
+    <message>
+        <source>z-compacidad</source>
+        <translation>z-packing</translation>
+    </message>
+    <message>
+        <source>Con la gravedad g = %1 cada especie se asienta hacia el suelo, con su altura de escala kT/(m·g).</source>
+        <translation>Under gravity g = %1 each species settles toward the floor, with its own scale height kT/(m·g).</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFrame>
@@ -121,8 +122,10 @@ void attachAll(QChart *chart)
 
 void DiffusionWindow::buildControls()
 {
-    move(360, 60);
-    resize(900, 700);
+    // Four charts a row: 950 wide, beside the main window's 320, it still
+    // ends inside a 1280 screen.
+    move(320, 60);
+    resize(950, 700);
     QVBoxLayout *column = molvix::ui::silverColumn(this, &Panel1);
     column->addLayout(buildSettings());
 
@@ -145,16 +148,13 @@ void DiffusionWindow::buildControls()
         label->setMinimumWidth(120);
         column->addWidget(label);
     }
-    column->addLayout(buildCharts(), 1);
     BtnExportarCSV = new QPushButton(tr("Exportar CSV"));
     BtnExportarCSV->setObjectName(QStringLiteral("BtnExportarCSV"));
-    auto *bottom = new QHBoxLayout;
-    bottom->addStretch(1);
-    bottom->addWidget(BtnExportarCSV);
-    column->addLayout(bottom);
+    column->addLayout(buildCharts(), 1);
 }
 
-// The species on the left, the divider and the particles on the right.
+// The species on the left, the divider and the particles in the middle,
+// the field on the right.
 QGridLayout *DiffusionWindow::buildSettings()
 {
     auto *grid = new QGridLayout;
@@ -183,25 +183,28 @@ QGridLayout *DiffusionWindow::buildSettings()
         decimalBox("SpinRadioPesada", kMixtureRadiusMin, kHeavyRadiusMax, 1, 0.5, 5);
     LabelTrazada = textLabel("LabelTrazada", tr("Partícula trazada"));
     SpinTrazada = countBox("SpinTrazada", 0, kMixtureMaxCount, 1);
+    LabelGravedad = textLabel("LabelGravedad", QCoreApplication::translate("Atmosphere", "Gravedad"));
+    SpinGravedad = decimalBox("SpinGravedad", 0, kGravityMax, 1, 1, 0);
     const QList<std::pair<QLabel *, QWidget *>> rows{
         {LabelNumA, SpinNumA},           {LabelRadioA, SpinRadioA},
         {LabelNumB, SpinNumB},           {LabelMasaB, SpinMasaB},
         {LabelRadioB, SpinRadioB},       {LabelPared, BoxPared},
         {LabelAgujero, SpinAgujero},     {LabelMasaPesada, SpinMasaPesada},
-        {LabelRadioPesada, SpinRadioPesada}, {LabelTrazada, SpinTrazada}};
+        {LabelRadioPesada, SpinRadioPesada}, {LabelTrazada, SpinTrazada},
+        {LabelGravedad, SpinGravedad}};
     for (qsizetype i = 0; i < rows.size(); ++i) {
-        const int row = static_cast<int>(i < 5 ? i : i - 5);
-        const int col = i < 5 ? 0 : 2;
+        const int row = static_cast<int>(i % 5);
+        const int col = static_cast<int>(i / 5) * 2;
         rows[i].first->setBuddy(rows[i].second);
         grid->addWidget(rows[i].first, row, col, Qt::AlignRight);
         grid->addWidget(rows[i].second, row, col + 1);
         rows[i].second->setMinimumWidth(80);
     }
-    grid->setColumnStretch(4, 1);
+    grid->setColumnStretch(6, 1);
     return grid;
 }
 
-// Three charts a row, the figures in the last place beside them.
+// Four charts a row, the figures in the last place beside them.
 QGridLayout *DiffusionWindow::buildCharts()
 {
     ChartLados = chartView("ChartLados", tr("Partículas a cada lado"), tr("Tiempo"),
@@ -240,6 +243,16 @@ QGridLayout *DiffusionWindow::buildCharts()
     c->legend()->setFont(molvix::ui::smallChartFont());
     c->legend()->setShowToolTips(true);
     ChartRapidez->clear();
+    ChartPerfil = new ProfileChartView({kColourA, kColourB, QColor(220, 0, 0)});
+    ChartZ = new ZChartView;
+    ChartPerfil->setObjectName(QStringLiteral("ChartPerfil"));
+    ChartZ->setObjectName(QStringLiteral("ChartZ"));
+    // "Z" alone reads the same in every language: the axis says what it is.
+    ChartZ->chart()->axes(Qt::Vertical).front()->setTitleText(tr("Factor de compresibilidad Z"));
+    for (FocusChartView *v : {static_cast<FocusChartView *>(ChartPerfil),
+                              static_cast<FocusChartView *>(ChartZ)}) {
+        v->setMinimumSize(220, 170);
+    }
 
     LabelCifras = textLabel("LabelCifras", QString());
     LabelCifras->hide();
@@ -247,19 +260,28 @@ QGridLayout *DiffusionWindow::buildCharts()
     LabelCifras->setWordWrap(true);
     LabelCifras->setMinimumWidth(120);
     auto *charts = new QGridLayout;
-    const std::array<FocusChartView *, 5> views{ChartLados, ChartEfusion, ChartCaminos, ChartMSD,
-                                                ChartRapidez};
-    const std::array<QString, 5> stems{tr("lados"), tr("efusion"), tr("caminos-libres"),
-                                       tr("desplazamiento"), tr("rapidez-pesada")};
+    const std::array<FocusChartView *, 7> views{ChartLados,   ChartEfusion, ChartCaminos,
+                                                ChartMSD,     ChartRapidez, ChartPerfil,
+                                                ChartZ};
+    const std::array<QString, 7> stems{tr("lados"),          tr("efusion"),
+                                       tr("caminos-libres"), tr("desplazamiento"),
+                                       tr("rapidez-pesada"), tr("perfil-altura"),
+                                       tr("z-compacidad")};
     for (size_t i = 0; i < views.size(); ++i) {
-        if (views[i] != ChartRapidez) {
+        if (i < 4) {
             attachAll(views[i]->chart());
         }
         ChartExport::attach(views[i], stems[i]);
-        charts->addWidget(views[i], static_cast<int>(i / 3), static_cast<int>(i % 3));
+        charts->addWidget(views[i], static_cast<int>(i / 4), static_cast<int>(i % 4));
     }
-    charts->addWidget(LabelCifras, 1, 2, Qt::AlignTop);
-    for (int k = 0; k < 3; ++k) {
+    // The figures and the export under them: every line of a run with all
+    // of them on (a hole, the heavy particle, the field, collisions) fits.
+    auto *side = new QVBoxLayout;
+    side->addWidget(LabelCifras);
+    side->addStretch(1);
+    side->addWidget(BtnExportarCSV, 0, Qt::AlignRight);
+    charts->addLayout(side, 1, 3);
+    for (int k = 0; k < 4; ++k) {
         charts->setColumnStretch(k, 1);
     }
     return charts;
@@ -282,6 +304,9 @@ void DiffusionWindow::describeControls()
     describe(SpinRadioPesada, LabelRadioPesada->text(), tr("Hasta 10 longitudes de la caja"));
     describe(SpinTrazada, LabelTrazada->text(),
              tr("El número de la partícula cuya traza se dibuja; 0: ninguna"));
+    describe(SpinGravedad, LabelGravedad->text(),
+             tr("Un campo uniforme hacia el suelo, en longitudes por unidad de tiempo al "
+                "cuadrado; 0: ninguno"));
     describe(BtnAplicar, BtnAplicar->text(),
              tr("Empieza la mezcla con estos valores; el émbolo queda fijo y sin baño"));
     describe(BtnQuitarPared, BtnQuitarPared->text(),
@@ -296,6 +321,14 @@ void DiffusionWindow::describeControls()
     ChartCaminos->setAccessibleName(tr("Caminos libres"));
     ChartMSD->setAccessibleName(tr("Desplazamiento cuadrático medio"));
     ChartRapidez->setAccessibleName(tr("Rapidez de la partícula pesada"));
+    ChartPerfil->setAccessibleName(ChartPerfil->chart()->title());
+    ChartPerfil->setAccessibleDescription(
+        tr("La densidad de cada especie por capas de altura, frente a la ley barométrica, y su "
+           "temperatura en el eje de la derecha"));
+    ChartZ->setAccessibleName(ChartZ->chart()->title());
+    ChartZ->setAccessibleDescription(
+        tr("Z medido en las paredes y por el virial, a la compacidad de este gas y de los "
+           "valores aplicados antes, frente a Carnahan–Starling y al gas ideal"));
     for (QLabel *figure : {LabelExperimento, LabelAviso, LabelCifras}) {
         figure->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         figure->setFocusPolicy(Qt::StrongFocus);
@@ -305,10 +338,11 @@ void DiffusionWindow::describeControls()
     LabelExperimento->setAccessibleDescription(tr("El experimento que prepara la pared"));
     const QList<QWidget *> order{SpinNumA,       SpinRadioA,     SpinNumB,    SpinMasaB,
                                  SpinRadioB,     BoxPared,       SpinAgujero, SpinMasaPesada,
-                                 SpinRadioPesada, SpinTrazada,   BtnAplicar,  BtnQuitarPared,
-                                 BtnVolver,      LabelExperimento, LabelAviso, ChartLados,
-                                 ChartEfusion,   ChartCaminos,   ChartMSD,    ChartRapidez,
-                                 LabelCifras,    BtnExportarCSV};
+                                 SpinRadioPesada, SpinTrazada,   SpinGravedad, BtnAplicar,
+                                 BtnQuitarPared, BtnVolver,      LabelExperimento, LabelAviso,
+                                 ChartLados,     ChartEfusion,   ChartCaminos, ChartMSD,
+                                 ChartRapidez,   ChartPerfil,    ChartZ,      LabelCifras,
+                                 BtnExportarCSV};
     for (qsizetype i = 1; i < order.size(); ++i) {
         setTabOrder(order.at(i - 1), order.at(i));
     }

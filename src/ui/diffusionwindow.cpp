@@ -13,6 +13,7 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFrame>
@@ -115,30 +116,43 @@ MixtureSettings DiffusionWindow::shownSettings() const
     m.holeSide = static_cast<float>(SpinAgujero->value());
     m.heavyMass = static_cast<float>(SpinMasaPesada->value());
     m.heavyRadius = static_cast<float>(SpinRadioPesada->value());
+    m.gravity = static_cast<float>(SpinGravedad->value());
     return m;
 }
 
 QString DiffusionWindow::experimentText(const MixtureSettings &m)
 {
+    const QString field =
+        m.gravity > 0
+            ? QStringLiteral(" ") +
+                  tr("Con la gravedad g = %1 cada especie se asienta hacia el suelo, con su "
+                     "altura de escala kT/(m·g).")
+                      .arg(shownNumber(m.gravity))
+            : QString();
     switch (m.divider) {
     case Divider::Solid:
         return tr("Difusión: A empieza a la izquierda y B a la derecha de la pared; quítela y "
-                  "mire cómo se mezclan.");
+                  "mire cómo se mezclan.") +
+               field;
     case Divider::Hole:
         return tr("Efusión (ley de Graham): A y B empiezan a la izquierda y la derecha está "
-                  "vacía; pasan por el agujero.");
+                  "vacía; pasan por el agujero.") +
+               field;
     default:
         break;
     }
     if (m.heavyMass > 0) {
-        return tr("Movimiento browniano: una partícula pesada entre las ligeras.");
+        return tr("Movimiento browniano: una partícula pesada entre las ligeras.") + field;
     }
-    return tr("Camino libre medio y paseo al azar: las partículas repartidas por toda la caja.");
+    return tr("Camino libre medio y paseo al azar: las partículas repartidas por toda la caja.") +
+           field;
 }
 
 void DiffusionWindow::BtnAplicarClick()
 {
     const MixtureSettings m = shownSettings();
+    // The setting now left behind keeps its point on the Z chart.
+    const ZChartView::Point earlier = zPoint();
     // A box packed past the gas's limit leaves no room to lay the spheres
     // out without overlaps: refused, the gas as it was.
     m_refused = !m_gas->setMixture(m);
@@ -146,6 +160,9 @@ void DiffusionWindow::BtnAplicarClick()
     redraw(); // the refusal said, or taken back
     if (m_refused) {
         return;
+    }
+    if (std::isfinite(earlier.walls) || std::isfinite(earlier.virial)) {
+        m_zEarlier.push_back(earlier);
     }
     m_gas->setTracedParticle(std::min(SpinTrazada->value(), m_gas->state.NumPar));
     startSeries();
@@ -316,6 +333,30 @@ QString DiffusionWindow::figuresText() const
                          .arg(m_recorder.heavySpeeds().kept().size());
         }
     }
+    const auto atmosphere = [&lines, &n](std::initializer_list<std::pair<QString, double>> items) {
+        QStringList parts;
+        for (const auto &[name, x] : items) {
+            parts << QStringLiteral("%1: %2").arg(name, n(x));
+        }
+        lines << parts.join(QStringLiteral("; "));
+    };
+    if (f.gravity > 0) {
+        // The floor takes the piston's push and the gas's weight.
+        atmosphere({{QCoreApplication::translate("Atmosphere", "Presión en el suelo"),
+                     f.pressureFloor},
+                    {QCoreApplication::translate("Atmosphere", "Presión en el pistón"),
+                     f.pressureTop},
+                    {QCoreApplication::translate("Atmosphere", "Peso por área"),
+                     f.weightPerArea}});
+        atmosphere({{QCoreApplication::translate("Atmosphere", "Deriva de la energía total"),
+                     f.totalEnergyDrift}});
+    }
+    if (g.collisions()) {
+        atmosphere({{QCoreApplication::translate("Atmosphere", "Z de las paredes"), f.zWalls},
+                    {QCoreApplication::translate("Atmosphere", "Z del virial"), f.zVirial},
+                    {QCoreApplication::translate("Atmosphere", "Carnahan–Starling"),
+                     f.zTheory}});
+    }
     if (m.divider != Divider::None) {
         lines << (std::isfinite(f.mixTime)
                       ? tr("Tiempo de mezcla (cada especie a menos del 10 % del reparto "
@@ -389,6 +430,11 @@ void DiffusionWindow::redrawCharts()
     }
     m_msdSeries->replace(msd);
     m_msdFit->replace(line);
+    ChartPerfil->setRows(m_gas->mixture() ? profileRows()
+                                          : std::vector<HeightProfile::Row>{});
+    std::vector<ZChartView::Point> z = m_zEarlier;
+    z.push_back(zPoint());
+    ChartZ->setPoints(z);
     for (FocusChartView *v : {ChartLados, ChartEfusion, ChartCaminos, ChartMSD}) {
         fitAxes(v->chart());
     }
@@ -415,6 +461,16 @@ void DiffusionWindow::redrawPaths(const MixtureRecorder::Figures &f)
     m_pathSeries->replace(hist);
     m_pathTheory->replace(theory);
     m_pathMean->replace(mean);
+}
+
+ZChartView::Point DiffusionWindow::zPoint() const
+{
+    constexpr double kNone = MixtureRecorder::Figures::kNone;
+    if (!m_gas->mixture() || m_gas->series() != m_series) {
+        return {kNone, kNone, kNone};
+    }
+    const MixtureRecorder::Figures f = m_recorder.figures(*m_gas);
+    return {packingForZ(f.zTheory), f.zWalls, f.zVirial};
 }
 
 void DiffusionWindow::redrawHeavySpeeds()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "atmospherecharts.h"
 #include "gas.h"
 #include "mixturerecorder.h"
 #include "readinglog.h"
@@ -27,7 +28,9 @@ class SpeedChartView;
 // theory: the counts on each side, the rates of effusion (Graham's law), the
 // free paths (their distribution and mean), the mean-square displacement
 // (the diffusion coefficient) and the heavy particle's speeds (their mean
-// square and distribution against Maxwell–Boltzmann at the gas's k T / M).
+// square and distribution against Maxwell–Boltzmann at the gas's k T / M);
+// under a field, the layers along the height against the barometric law;
+// and Z against the packing, this gas's and the earlier settings' points.
 // It samples the gas while a mixture is on, hidden or not, and redraws only
 // while shown, at most twice a second.
 class DiffusionWindow : public QWidget
@@ -88,6 +91,8 @@ public:
     // The figures, measured against theory, as the window shows them.
     QString figuresText() const;
     MixtureRecorder::Figures figures() const { return m_recorder.figures(*m_gas); }
+    // The layers along the height, as the core measured them.
+    std::vector<HeightProfile::Row> profileRows() const { return m_recorder.profileRows(*m_gas); }
 
     void redraw();
     int redraws() const { return m_redraws; }
@@ -95,15 +100,17 @@ public:
     // Controls and charts, with their names as object names.
     QFrame *Panel1;
     QLabel *LabelNumA, *LabelRadioA, *LabelNumB, *LabelMasaB, *LabelRadioB, *LabelPared,
-        *LabelAgujero, *LabelMasaPesada, *LabelRadioPesada, *LabelTrazada;
+        *LabelAgujero, *LabelMasaPesada, *LabelRadioPesada, *LabelTrazada, *LabelGravedad;
     QSpinBox *SpinNumA, *SpinNumB, *SpinTrazada;
     QDoubleSpinBox *SpinRadioA, *SpinMasaB, *SpinRadioB, *SpinAgujero, *SpinMasaPesada,
-        *SpinRadioPesada;
+        *SpinRadioPesada, *SpinGravedad;
     QComboBox *BoxPared;
     QPushButton *BtnAplicar, *BtnQuitarPared, *BtnVolver, *BtnExportarCSV;
     QLabel *LabelExperimento, *LabelAviso, *LabelCifras;
     FocusChartView *ChartLados, *ChartEfusion, *ChartCaminos, *ChartMSD;
     SpeedChartView *ChartRapidez;
+    ProfileChartView *ChartPerfil;
+    ZChartView *ChartZ;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -119,6 +126,8 @@ private:
     void redrawCharts();
     void redrawPaths(const MixtureRecorder::Figures &figures);
     void redrawHeavySpeeds();
+    // The present gas's Z and its packing (NaN before it is measured).
+    ZChartView::Point zPoint() const;
 
     Gas *m_gas;
     MixtureRecorder m_recorder;
@@ -133,4 +142,6 @@ private:
     std::vector<QLineSeries *> m_rateSeries;
     QLineSeries *m_pathSeries, *m_pathTheory, *m_pathMean;
     QLineSeries *m_msdSeries, *m_msdFit;
+    // Z of the settings applied here before the present one: a sweep by hand.
+    std::vector<ZChartView::Point> m_zEarlier;
 };

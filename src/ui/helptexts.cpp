@@ -229,6 +229,13 @@ void explainControls(DiffusionWindow *d)
     explain(d->ChartRapidez, T::tr("Rapideces de la partícula pesada muestreadas a lo largo de la "
                                    "mezcla, con la curva de Maxwell–Boltzmann de su masa M a la "
                                    "temperatura del gas (kT/M)."));
+    explain(d->ChartPerfil,
+            T::tr("La densidad de cada especie en 20 capas de altura (puntos) frente a la ley "
+                  "barométrica n₀·exp(−m·g·h/kT) (a trazos), y su temperatura (punteada, eje de "
+                  "la derecha): la misma en todas las capas."));
+    explain(d->ChartZ, T::tr("Z = P·V/(N·kT) medido en las paredes y por el virial de los choques, "
+                             "a la compacidad del gas, frente a Carnahan–Starling y al gas ideal "
+                             "(Z = 1); quedan los puntos de los valores aplicados antes."));
     explain(d->BtnExportarCSV, T::tr("Guarda las partículas a cada lado y la efusión frente al "
                                      "tiempo en un archivo CSV."));
     explain(d->LabelCifras, T::tr("Lo medido frente a la teoría: λ = 1/(√2·n·π·d²·χ), z = v̄/λ, "
@@ -240,7 +247,8 @@ void explainControls(DiffusionWindow *d)
     // The settings say what they are as a screen reader hears them.
     for (QWidget *w : std::initializer_list<QWidget *>{
              d->SpinNumA, d->SpinRadioA, d->SpinNumB, d->SpinMasaB, d->SpinRadioB, d->BoxPared,
-             d->SpinAgujero, d->SpinMasaPesada, d->SpinRadioPesada, d->SpinTrazada}) {
+             d->SpinAgujero, d->SpinMasaPesada, d->SpinRadioPesada, d->SpinTrazada,
+             d->SpinGravedad}) {
         explain(w, w->accessibleName() + QStringLiteral(": ") + w->accessibleDescription());
     }
 }

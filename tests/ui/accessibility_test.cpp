@@ -315,8 +315,9 @@ TEST_F(KeyboardTest, TabVisitsTheControlsInReadingOrder)
         // mixture to trace in or leave yet.
         {w.Difusion->SpinNumA,
          {"SpinNumA", "SpinRadioA", "SpinNumB", "SpinMasaB", "SpinRadioB", "BoxPared",
-          "SpinMasaPesada", "BtnAplicar", "LabelExperimento", "ChartLados", "ChartEfusion",
-          "ChartCaminos", "ChartMSD", "ChartRapidez", "BtnExportarCSV"}}};
+          "SpinMasaPesada", "SpinGravedad", "BtnAplicar", "LabelExperimento", "ChartLados",
+          "ChartEfusion", "ChartCaminos", "ChartMSD", "ChartRapidez", "ChartPerfil", "ChartZ",
+          "BtnExportarCSV"}}};
     for (const auto &[first, order] : orders) {
         first->window()->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(first->window()));

@@ -4,6 +4,8 @@
 // the views draw of it.
 #include "uitest.h"
 
+#include "atmospherecharts.h"
+#include "chartstyle.h"
 #include "diffusionwindow.h"
 #include "focuschartview.h"
 #include "graphswindow.h"
@@ -20,6 +22,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScatterSeries>
 #include <QSpinBox>
 #include <QTemporaryDir>
 
@@ -499,6 +502,103 @@ TEST_F(DiffusionWindowTest, TheHeavyParticleInItsColourAndTheTraceOnTheOneChosen
     EXPECT_EQ(view->particles()[1].Trace, 0) << "one trace, on the particle chosen";
     d().SpinTrazada->setValue(0);
     EXPECT_FALSE(view->ShowTrace);
+}
+
+// The field and the real gas as the window shows them: set through the
+// control, the profile chart holds the core's layers point for point, the
+// figures name the walls' pressures under a field and Z with collisions,
+// and each "Aplicar" keeps the point of the setting it leaves on the Z chart.
+TEST_F(DiffusionWindowTest, TheProfileAndZChartsShowTheCoresFigures)
+{
+    EXPECT_EQ(d().shownSettings().gravity, MixtureSettings{}.gravity) << "0 until chosen";
+    struct Case
+    {
+        double gravity;
+        int a, b;
+        double radiusA;
+        bool collisions;
+    };
+    const Case cases[] = {{0, 100, 0, 1.5, false}, {8, 100, 100, 1.5, false},
+                          {0, 300, 0, 3, true},    {2, 200, 50, 2, true}};
+    std::vector<QPointF> earlierWalls;
+    d().show();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.gravity);
+        gas().setCollisions(c.collisions);
+        const MixtureRecorder::Figures before = d().figures();
+        d().SpinRadioA->setValue(c.radiusA);
+        d().SpinGravedad->setValue(c.gravity);
+        apply(c.a, c.b, 4, DiffusionWindow::kNinguna);
+        EXPECT_EQ(gas().mixtureSettings().gravity, float(c.gravity));
+        if (std::isfinite(before.zWalls)) {
+            earlierWalls.push_back({packingForZ(before.zTheory), before.zWalls});
+        }
+        run(300);
+        d().redraw();
+        const std::vector<HeightProfile::Row> rows = d().profileRows();
+        ASSERT_EQ(rows.size(), size_t(HeightProfile::kLayers) * (c.b > 0 ? 2 : 1));
+        for (int sp : {kSpeciesA, kSpeciesB}) {
+            const QList<QPointF> measured = d().ChartPerfil->measured(sp)->points();
+            const QList<QPointF> theory = d().ChartPerfil->theory(sp)->points();
+            qsizetype k = 0;
+            for (const HeightProfile::Row &r : rows) {
+                if (r.species == sp) {
+                    ASSERT_LT(k, measured.size());
+                    EXPECT_EQ(measured[k], QPointF(r.height, r.density));
+                    EXPECT_EQ(theory[k++], QPointF(r.height, r.densityTheory));
+                }
+            }
+            EXPECT_EQ(measured.size(), k);
+            EXPECT_EQ(theory.size(), k);
+        }
+        const MixtureRecorder::Figures f = d().figures();
+        const QString text = d().figuresText();
+        EXPECT_EQ(text.contains(QStringLiteral("Peso por área: ") +
+                                molvix::ui::shownNumber(f.weightPerArea)),
+                  c.gravity > 0)
+            << text.toStdString();
+        EXPECT_EQ(text.contains(QStringLiteral("Z del virial: ") +
+                                molvix::ui::shownNumber(f.zVirial)),
+                  c.collisions)
+            << text.toStdString();
+        ASSERT_TRUE(std::isfinite(f.zWalls));
+        const QList<QPointF> walls = d().ChartZ->walls()->points();
+        ASSERT_EQ(walls.size(), qsizetype(earlierWalls.size() + 1));
+        for (size_t i = 0; i < earlierWalls.size(); ++i) {
+            EXPECT_EQ(walls[qsizetype(i)], earlierWalls[i]) << "an earlier setting's point";
+        }
+        EXPECT_NEAR(carnahanStarling(walls.back().x()), f.zTheory, 1e-9);
+        EXPECT_EQ(walls.back().y(), f.zWalls);
+    }
+}
+
+// With every figure on (a hole, the heavy particle, the field, collisions)
+// the window opened still ends inside a 1280 x 1024 screen at its height,
+// its figures whole and every chart with room to plot.
+TEST_F(DiffusionWindowTest, EveryFigureShowsWholeInTheWindowAsOpened)
+{
+    gas().setCollisions(true);
+    d().SpinGravedad->setValue(8);
+    apply(150, 50, 4, DiffusionWindow::kConAgujero, 50);
+    run(400);
+    d().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d()));
+    d().redraw();
+    QCoreApplication::processEvents();
+    EXPECT_GE(d().LabelCifras->text().count(QLatin1Char('\n')), 9);
+    EXPECT_LE(d().geometry().right(), 1280);
+    EXPECT_LE(d().geometry().height(), 700);
+    EXPECT_GE(d().LabelCifras->height(), d().LabelCifras->heightForWidth(d().LabelCifras->width()))
+        << d().LabelCifras->text().toStdString() << d().LabelCifras->width();
+    for (QChartView *chart : d().findChildren<QChartView *>()) {
+        EXPECT_GE(chart->chart()->plotArea().height(), 60) << chart->objectName().toStdString();
+        EXPECT_GE(chart->chart()->plotArea().width(), 100) << chart->objectName().toStdString();
+    }
+    // A setting refused (too full a box) leaves no point behind.
+    const qsizetype points = d().ChartZ->walls()->count();
+    d().SpinRadioA->setValue(kMixtureRadiusMax);
+    apply(400, 0, 1, DiffusionWindow::kNinguna);
+    EXPECT_EQ(d().ChartZ->walls()->count(), points);
 }
 
 TEST_F(DiffusionWindowTest, ShownTextsBeginTheNamesAScreenReaderHears)
