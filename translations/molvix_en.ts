@@ -347,87 +347,12 @@ F2: control panel · F3: graphs · F4: processes · F7: diffusion · Ctrl+Q: end
         <translation>Total energy drift</translation>
     </message>
     <message>
-        <source>Partícula pesada</source>
-        <translation>Heavy particle</translation>
-    </message>
-</context>
-<context>
-    <name>Atmosphere</name>
-    <message>
-        <source>Gravedad</source>
-        <translation>Gravity</translation>
-    </message>
-    <message>
-        <source>Perfil de altura</source>
-        <translation>Height profile</translation>
-    </message>
-    <message>
-        <source>Altura</source>
-        <translation>Height</translation>
-    </message>
-    <message>
-        <source>Densidad</source>
-        <translation>Density</translation>
-    </message>
-    <message>
-        <source>Ley barométrica</source>
-        <translation>Barometric law</translation>
-    </message>
-    <message>
-        <source>Especie A</source>
-        <translation>Species A</translation>
-    </message>
-    <message>
-        <source>Especie B</source>
-        <translation>Species B</translation>
-    </message>
-    <message>
-        <source>Temperatura</source>
-        <translation>Temperature</translation>
-    </message>
-    <message>
-        <source>Z frente a compacidad</source>
-        <translation>Z against packing</translation>
-    </message>
-    <message>
-        <source>Compacidad η</source>
-        <translation>Packing fraction η</translation>
-    </message>
-    <message>
-        <source>Gas ideal</source>
-        <translation>Ideal gas</translation>
-    </message>
-    <message>
-        <source>Carnahan–Starling</source>
-        <translation>Carnahan–Starling</translation>
-    </message>
-    <message>
-        <source>Z de las paredes</source>
-        <translation>Z from the walls</translation>
-    </message>
-    <message>
-        <source>Z del virial</source>
-        <translation>Z from the virial</translation>
-    </message>
-    <message>
-        <source>Presión en el suelo</source>
-        <translation>Pressure on the floor</translation>
-    </message>
-    <message>
-        <source>Presión en el pistón</source>
-        <translation>Pressure on the piston</translation>
-    </message>
-    <message>
-        <source>Peso por área</source>
-        <translation>Weight per area</translation>
-    </message>
-    <message>
-        <source>Deriva de la energía total</source>
-        <translation>Total energy drift</translation>
-    </message>
-    <message>
         <source>Energía potencial</source>
         <translation>Potential energy</translation>
+    </message>
+    <message>
+        <source>Partícula pesada</source>
+        <translation>Heavy particle</translation>
     </message>
 </context>
 <context>
