@@ -347,10 +347,6 @@ F2: control panel · F3: graphs · F4: processes · F7: diffusion · Ctrl+Q: end
         <translation>Total energy drift</translation>
     </message>
     <message>
-        <source>Energía potencial</source>
-        <translation>Potential energy</translation>
-    </message>
-    <message>
         <source>Partícula pesada</source>
         <translation>Heavy particle</translation>
     </message>

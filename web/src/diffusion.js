@@ -364,7 +364,7 @@ function fieldLines(w, f) {
   if (f.gravity > 0) {
     lines.push(`${s('Presión en el suelo')}: ${v(f.pressureFloor, 4)}; ${s('Presión en el pistón')}: ${v(f.pressureTop, 4)}; ${s('Peso por área')}: ${v(f.weightPerArea, 4)}`,
       o('El suelo sostiene el peso del gas: la presión en el suelo menos la del pistón es el peso por área.'),
-      `${s('Energía potencial')}: ${v(f.potentialEnergy, 1)}; ${s('Deriva de la energía total')}: ${scientific(w, f.totalEnergyDrift)}`);
+      `${o('Energía potencial')}: ${v(f.potentialEnergy, 1)}; ${s('Deriva de la energía total')}: ${scientific(w, f.totalEnergyDrift)}`);
   }
   const point = zPoint(w, f);
   if (point) {
