@@ -39,6 +39,7 @@
 
 using molvix::ui::describe;
 using molvix::ui::kNavyColour;
+using molvix::ui::styledLine;
 using molvix::ui::textLabel;
 
 namespace {
@@ -76,18 +77,6 @@ QSpinBox *countBox(const char *name, int lo, int hi, int value)
     p.setColor(QPalette::Text, kNavyColour);
     spin->setPalette(p);
     return spin;
-}
-
-QLineSeries *lineOf(QChart *chart, const QColor &colour, const QString &name, Qt::PenStyle style)
-{
-    auto *s = new QLineSeries;
-    s->setName(name);
-    QPen pen(colour);
-    pen.setWidthF(1.5);
-    pen.setStyle(style);
-    s->setPen(pen);
-    chart->addSeries(s);
-    return s;
 }
 
 FocusChartView *chartView(const char *name, const QString &title, const QString &xTitle,
@@ -216,20 +205,20 @@ QGridLayout *DiffusionWindow::buildCharts()
     ChartMSD = chartView("ChartMSD", tr("Desplazamiento cuadrático medio"), tr("Tiempo"),
                          tr("Distancia al cuadrado"));
     QChart *c = ChartLados->chart();
-    m_sideSeries = {lineOf(c, kColourA, tr("A izquierda"), Qt::SolidLine),
-                    lineOf(c, kColourA, tr("A derecha"), Qt::DashLine),
-                    lineOf(c, kColourB, tr("B izquierda"), Qt::SolidLine),
-                    lineOf(c, kColourB, tr("B derecha"), Qt::DashLine)};
+    m_sideSeries = {styledLine(c, kColourA, tr("A izquierda"), Qt::SolidLine),
+                    styledLine(c, kColourA, tr("A derecha"), Qt::DashLine),
+                    styledLine(c, kColourB, tr("B izquierda"), Qt::SolidLine),
+                    styledLine(c, kColourB, tr("B derecha"), Qt::DashLine)};
     c = ChartEfusion->chart();
-    m_rateSeries = {lineOf(c, kColourA, tr("A"), Qt::SolidLine),
-                    lineOf(c, kColourB, tr("B"), Qt::SolidLine)};
+    m_rateSeries = {styledLine(c, kColourA, tr("A"), Qt::SolidLine),
+                    styledLine(c, kColourB, tr("B"), Qt::SolidLine)};
     c = ChartCaminos->chart();
-    m_pathSeries = lineOf(c, molvix::ui::kCurveColour, tr("Medidos"), Qt::SolidLine);
-    m_pathTheory = lineOf(c, kNavyColour, tr("Exponencial de la media"), Qt::DashLine);
-    m_pathMean = lineOf(c, molvix::ui::kMarkColour, tr("λ"), Qt::DotLine);
+    m_pathSeries = styledLine(c, molvix::ui::kCurveColour, tr("Medidos"), Qt::SolidLine);
+    m_pathTheory = styledLine(c, kNavyColour, tr("Exponencial de la media"), Qt::DashLine);
+    m_pathMean = styledLine(c, molvix::ui::kMarkColour, tr("λ"), Qt::DotLine);
     c = ChartMSD->chart();
-    m_msdSeries = lineOf(c, molvix::ui::kCurveColour, tr("Medido"), Qt::SolidLine);
-    m_msdFit = lineOf(c, kNavyColour, tr("Recta ajustada"), Qt::DashLine);
+    m_msdSeries = styledLine(c, molvix::ui::kCurveColour, tr("Medido"), Qt::SolidLine);
+    m_msdFit = styledLine(c, kNavyColour, tr("Recta ajustada"), Qt::DashLine);
     ChartRapidez = new SpeedChartView;
     ChartRapidez->setObjectName(QStringLiteral("ChartRapidez"));
     ChartRapidez->setMinimumSize(220, 170);

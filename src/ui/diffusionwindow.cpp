@@ -351,7 +351,7 @@ QString DiffusionWindow::figuresText() const
         atmosphere({{QCoreApplication::translate("Atmosphere", "Deriva de la energía total"),
                      f.totalEnergyDrift}});
     }
-    if (g.collisions()) {
+    if (g.collisions() && !(f.gravity > 0)) { // no Z where the density changes with height
         atmosphere({{QCoreApplication::translate("Atmosphere", "Z de las paredes"), f.zWalls},
                     {QCoreApplication::translate("Atmosphere", "Z del virial"), f.zVirial},
                     {QCoreApplication::translate("Atmosphere", "Carnahan–Starling"),

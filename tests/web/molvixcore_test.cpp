@@ -545,7 +545,9 @@ TEST(CoreInterface, GravityItsFiguresAndTheLayersCrossAsTheRecorderHasThem)
                                 f.zWalls,      f.zVirial,          f.zTheory};
         ASSERT_EQ(mv_figure_count(), 23 + 12);
         for (int k = 0; k < 12; ++k) {
-            EXPECT_EQ(shown[23 + k], named[k]) << asked << " figure " << 23 + k;
+            EXPECT_TRUE(shown[23 + k] == named[k] ||
+                        (std::isnan(named[k]) && std::isnan(shown[23 + k])))
+                << asked << " figure " << 23 + k;
         }
         EXPECT_EQ(f.gravity, taken);
         const std::vector<HeightProfile::Row> rows = gas->recorder.profileRows(gas->gas);

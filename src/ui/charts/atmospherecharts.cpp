@@ -17,21 +17,11 @@
 #include <cmath>
 #include <limits>
 
+using molvix::ui::styledLine;
+
 namespace {
 
 const QColor kNavy(0, 0, 128);
-
-QLineSeries *line(QChart *chart, const QColor &colour, const QString &name, Qt::PenStyle style)
-{
-    auto *s = new QLineSeries;
-    s->setName(name);
-    QPen pen(colour);
-    pen.setWidthF(1.5);
-    pen.setStyle(style);
-    s->setPen(pen);
-    chart->addSeries(s);
-    return s;
-}
 
 QScatterSeries *dots(QChart *chart, const QColor &colour, const QString &name,
                      QScatterSeries::MarkerShape shape)
@@ -85,7 +75,8 @@ void cornerLegend(QChart *chart)
                 ++rows;
             }
         }
-        const double w = std::min(widest + 34, 0.75 * plot.width());
+        // The marker, its spacing and the frame take some 50 pixels.
+        const double w = std::min(widest + 50, 0.75 * plot.width());
         const double h = std::min(rows * 2.0 * metrics.height() + 16, 0.85 * plot.height());
         legend->setGeometry(QRectF(plot.left() + 2, plot.top() + 2, w, h));
         legend->update();
@@ -137,11 +128,10 @@ ProfileChartView::ProfileChartView(const std::array<QColor, 3> &colours, QWidget
         m_measured[sp]->setMarkerSize(6);
     }
     for (size_t sp = 0; sp < 3; ++sp) {
-        m_theory[sp] = line(c, kNavy, QCoreApplication::translate("Atmosphere", "Ley barométrica"),
-                            Qt::DashLine);
-        m_temperature[sp] =
-            line(c, colours[sp], QCoreApplication::translate("Atmosphere", "Temperatura"),
-                 Qt::DotLine);
+        m_theory[sp] = styledLine(
+            c, kNavy, QCoreApplication::translate("Atmosphere", "Ley barométrica"), Qt::DashLine);
+        m_temperature[sp] = styledLine(
+            c, colours[sp], QCoreApplication::translate("Atmosphere", "Temperatura"), Qt::DotLine);
         for (QAbstractSeries *s : {static_cast<QAbstractSeries *>(m_measured[sp]),
                                    static_cast<QAbstractSeries *>(m_theory[sp])}) {
             s->attachAxis(m_height);
@@ -218,10 +208,11 @@ ZChartView::ZChartView(QWidget *parent)
     m_z = molvix::ui::makeAxis(QStringLiteral("Z"));
     c->addAxis(packing, Qt::AlignBottom);
     c->addAxis(m_z, Qt::AlignLeft);
-    m_theory = line(c, molvix::ui::kCurveColour,
-                    QCoreApplication::translate("Atmosphere", "Carnahan–Starling"), Qt::SolidLine);
-    m_ideal = line(c, kNavy, QCoreApplication::translate("Atmosphere", "Gas ideal"),
-                   Qt::DashLine);
+    m_theory = styledLine(c, molvix::ui::kCurveColour,
+                          QCoreApplication::translate("Atmosphere", "Carnahan–Starling"),
+                          Qt::SolidLine);
+    m_ideal = styledLine(c, kNavy, QCoreApplication::translate("Atmosphere", "Gas ideal"),
+                         Qt::DashLine);
     m_walls = dots(c, QColor(0, 112, 192),
                    QCoreApplication::translate("Atmosphere", "Z de las paredes"),
                    QScatterSeries::MarkerShapeCircle);

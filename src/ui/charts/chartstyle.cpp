@@ -6,6 +6,8 @@
 #include <QChartView>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
+#include <QLineSeries>
+#include <QPen>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -37,6 +39,19 @@ QChart *plainChart(const QString &title)
     chart->setLocale(shownLocale());
     chart->setLocalizeNumbers(true);
     return chart;
+}
+
+QLineSeries *styledLine(QChart *chart, const QColor &colour, const QString &name,
+                        Qt::PenStyle style)
+{
+    auto *s = new QLineSeries;
+    s->setName(name);
+    QPen pen(colour);
+    pen.setWidthF(1.5);
+    pen.setStyle(style);
+    s->setPen(pen);
+    chart->addSeries(s);
+    return s;
 }
 
 QValueAxis *makeAxis(const QString &title)

@@ -4,9 +4,11 @@
 #include <QFont>
 #include <QLocale>
 #include <QString>
+#include <Qt>
 
 class QChart;
 class QChartView;
+class QLineSeries;
 class QValueAxis;
 
 // The look the instruments' charts share, and the numbers they show.
@@ -21,6 +23,11 @@ QFont smallChartFont();
 // A chart with no legend, square corners, thin margins and a navy title in
 // the windows' font; its numbers in the shown locale.
 QChart *plainChart(const QString &title);
+
+// A line of the given colour and style, 1.5 wide, named for the legend,
+// added to the chart.
+QLineSeries *styledLine(QChart *chart, const QColor &colour, const QString &name,
+                        Qt::PenStyle style);
 
 // A value axis in the small font with five ticks and up to four digits.
 QValueAxis *makeAxis(const QString &title);
